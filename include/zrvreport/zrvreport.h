@@ -1,0 +1,11 @@
+// zrvreport.h - the umbrella header: includes every public header of the
+// report settings library.
+#ifndef ZRVREPORT_ZRVREPORT_H
+#define ZRVREPORT_ZRVREPORT_H
+
+#include "zrvreport/ZRVCommon.h"
+#include "zrvreport/ZRVReportItem.h"
+#include "zrvreport/ZRVReportItemEx.h"
+#include "zrvreport/ZRVResultItems.h"
+
+#endif // ZRVREPORT_ZRVREPORT_H

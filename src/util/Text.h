@@ -1,0 +1,45 @@
+// Text.h - small text and index helpers shared by every subsystem.
+#ifndef ZRVREPORT_UTIL_TEXT_H
+#define ZRVREPORT_UTIL_TEXT_H
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace zrv {
+
+/// A text argument of the interface: a null pointer is the empty string.
+inline std::wstring text(const wchar_t* Value) { return Value ? std::wstring(Value) : std::wstring(); }
+
+/// Copies \p Value with its terminator into a caller's buffer (the caller
+/// provides room). A null buffer is left alone.
+inline void copyToBuffer(const std::wstring& Value, wchar_t* Buffer) {
+  if (!Buffer)
+    return;
+  Value.copy(Buffer, Value.size());
+  Buffer[Value.size()] = L'\0';
+}
+
+/// True when \p Index addresses an element of \p Container.
+template <typename Container> bool inRange(int Index, const Container& Items) {
+  return Index >= 0 && static_cast<std::size_t>(Index) < Items.size();
+}
+
+/// An output kind as stored: 1, 2 and 3 unchanged, anything else 0 (off).
+inline int mapOutput(int Value) { return Value >= 1 && Value <= 3 ? Value : 0; }
+
+/// A display mode as stored: 1 to 4 unchanged, anything else 0 (surface).
+inline int mapDisplayMode(int Value) { return Value >= 1 && Value <= 4 ? Value : 0; }
+
+/// Replaces every occurrence of \p From in \p Text by \p To, left to right.
+inline void replaceAll(std::wstring& Text, std::wstring_view From, std::wstring_view To) {
+  if (From.empty())
+    return;
+  for (std::size_t Pos = Text.find(From); Pos != std::wstring::npos;
+       Pos = Text.find(From, Pos + To.size()))
+    Text.replace(Pos, From.size(), To);
+}
+
+} // namespace zrv
+
+#endif // ZRVREPORT_UTIL_TEXT_H

@@ -1,0 +1,327 @@
+// ReportItemTest.cpp - the report item: defaults, mapped inputs, derived modes,
+// several views, result image lookup and copies.
+#include "zrvreport/ZRVReportItem.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "TestSupport.h"
+
+using Item = CZRVReportItem;
+
+namespace {
+std::wstring lowerAscii(std::wstring Text) {
+  for (wchar_t& C : Text)
+    if (C >= L'A' && C <= L'Z')
+      C = static_cast<wchar_t>(C - L'A' + L'a');
+  return Text;
+}
+} // namespace
+
+TEST(ReportRecords, DefaultsOfEverySettingRecord) {
+  Item::tagVIEWSETTING View;
+  EXPECT_EQ(View.AngleX, 90.0);
+  EXPECT_EQ(View.AngleY, 0.0);
+  EXPECT_EQ(View.AngleZ, 0.0);
+  EXPECT_EQ(View.Scale, 1.0);
+  Item::tagCLIPSETTING Clip;
+  EXPECT_EQ(Clip.ClipBy, 1);
+  EXPECT_EQ(Clip.KeepX + Clip.KeepY + Clip.KeepZ + Clip.Inverse, 0);
+  EXPECT_EQ(Clip.RangeX, 50.0);
+  EXPECT_EQ(Clip.RangeY, 50.0);
+  EXPECT_EQ(Clip.RangeZ, 50.0);
+  Item::tagSLICESETTING Slice;
+  EXPECT_EQ(Slice.SliceX + Slice.SliceY + Slice.SliceZ, 0);
+  EXPECT_EQ(Slice.RangeZ, 50.0);
+  Item::tagFOCUSCAPTURE Capture;
+  EXPECT_EQ(Capture.Capture + Capture.Width + Capture.Height + Capture.FocusOn, 0);
+}
+
+TEST(ReportItem, NewItemDefaults) {
+  Item I;
+  EXPECT_EQ(I.GetOutput(), 1);
+  EXPECT_EQ(I.IsOutput(), 1);
+  EXPECT_EQ(I.GetDisplayMode(), 0);
+  EXPECT_EQ(I.GetFaceNumber(), 10);
+  EXPECT_EQ(I.GetItemCountOf1Page(), 1);
+  EXPECT_EQ(I.GetModuleID(), -1);
+  EXPECT_EQ(I.GetItemID(), 0);
+  // The parameter field starts at 1, but the getter reports the slice flag.
+  EXPECT_EQ(I.GetParameterValueX(), 1);
+  EXPECT_EQ(I.GetParameterX(), 0);
+  EXPECT_EQ(I.HasClippingSetting() + I.HasSlicingSetting() + I.HasObjectSetting() +
+                I.HasViewSetting() + I.HasTagName(),
+            0);
+}
+
+TEST(ReportItem, OutputAndDisplayModeAreMapped) {
+  Item I;
+  for (int V : {0, 1, 2, 3}) {
+    I.SetOutput(V);
+    EXPECT_EQ(I.GetOutput(), V);
+  }
+  I.SetOutput(4);
+  EXPECT_EQ(I.GetOutput(), 0);
+  EXPECT_EQ(I.IsOutput(), 0);
+  I.SetOutput(-1);
+  EXPECT_EQ(I.GetOutput(), 0);
+
+  I.SetDisplayMode(4);
+  EXPECT_EQ(I.GetDisplayMode(), 4);
+  I.SetDisplayMode(5);
+  EXPECT_EQ(I.GetDisplayMode(), 0);
+  I.SetDisplayMode(3);
+  I.SetDisplayMode(-1);
+  EXPECT_EQ(I.GetDisplayMode(), 0);
+}
+
+TEST(ReportItem, ParametersReportSliceFlagsAndSliceMode) {
+  Item I;
+  I.SetParameterX(5);
+  EXPECT_EQ(I.GetParameterX(), 0);
+  I.SetSlicingSetting(1, 0, 0);
+  EXPECT_EQ(I.GetParameterX(), 1);
+  EXPECT_EQ(I.GetSliceMode(), 1);
+  EXPECT_EQ(I.HasSlicingSetting(), 1);
+
+  struct Case {
+    int X, Y, Z, Mode;
+  };
+  for (Case C : {Case{0, 1, 1, 1}, Case{0, 1, 0, 2}, Case{0, 0, 1, 3}, Case{0, 0, 0, 1},
+                 Case{1, 1, 1, 1}, Case{-1, 2, 0, 2}}) {
+    I.SetSlicingSetting(C.X, C.Y, C.Z);
+    EXPECT_EQ(I.GetSliceMode(), C.Mode) << C.X << C.Y << C.Z;
+    EXPECT_EQ(I.GetParameterY(), C.Y);
+    EXPECT_EQ(I.GetParameterZ(), C.Z);
+  }
+
+  Item::tagSLICESETTING Named;
+  Named.SliceZ = 1;
+  Named.RangeZ = 12.5;
+  Named.Name = L"Mid_Z";
+  I.SetSlicingSetting(0, 0, 0);
+  I.SetSlicingSetting(Named);
+  EXPECT_EQ(I.GetSliceRecord().Name, L"Mid_Z");
+  I.SetSlicingSetting(1, 0, 0); // ranges and name stay
+  EXPECT_EQ(I.GetSliceRecord().Name, L"Mid_Z");
+  EXPECT_EQ(I.GetSliceRecord().RangeZ, 12.5);
+}
+
+TEST(ReportItem, ClippingModesFlagsAndPartialUpdate) {
+  Item I;
+  Item::tagCLIPSETTING Clip;
+  Clip.ClipBy = 3;
+  Clip.Inverse = 1;
+  Clip.KeepY = 2;
+  Clip.Name = L"Half_Z";
+  I.SetClippingSetting(Clip);
+  EXPECT_EQ(I.GetClipMode(), 3);
+  EXPECT_EQ(I.IsInversed(), 1);
+  EXPECT_EQ(I.IsClipKeptY(), 0); // only exactly 1 counts
+
+  Item J;
+  J.SetClippingSetting(Clip);
+  Item K(J);
+  K.SetClippingSetting(1, 1, 0, 10.0, 20.0, 30.0);
+  EXPECT_EQ(K.GetClipRecord().ClipBy, 3);
+  EXPECT_EQ(K.IsInversed(), 1);
+  EXPECT_EQ(K.GetClipRecord().Name, L"Half_Z");
+  EXPECT_EQ(K.IsClipKeptX(), 1);
+  EXPECT_EQ(K.GetClippingRangeY(), 20.0);
+
+  Item Fresh;
+  Fresh.SetClippingSetting(0, 0, 0, 1.0, 2.0, 3.0);
+  EXPECT_EQ(Fresh.HasClippingSetting(), 1);
+
+  for (int By : {0, 7, -2, 1}) {
+    Clip.ClipBy = By;
+    I.SetClippingSetting(Clip);
+    EXPECT_EQ(I.GetClipMode(), 1) << By;
+  }
+  Clip.ClipBy = 2;
+  I.SetClippingSetting(Clip);
+  EXPECT_EQ(I.GetClipMode(), 2);
+}
+
+TEST(ReportItem, FocusCaptureNeedsWidthAndHeight) {
+  Item I;
+  Item::tagFOCUSCAPTURE Capture;
+  Capture.Capture = 1;
+  Capture.Width = 800;
+  Capture.Height = 0;
+  Capture.FocusOn = 1;
+  I.SetCaptureSetting(Capture);
+  EXPECT_EQ(I.IsFocusCapture(), 0);
+  Capture.Capture = 0;
+  Capture.Height = 600;
+  Capture.Name = L"Focus";
+  I.SetCaptureSetting(Capture);
+  EXPECT_EQ(I.IsFocusCapture(), 1);
+  EXPECT_EQ(I.GetCaptureWidth(), 800);
+  EXPECT_EQ(I.GetCaptureRecord().Name, L"Focus");
+}
+
+TEST(ReportItem, SeveralViewsNamesAndRecords) {
+  Item I;
+  EXPECT_EQ(I.HasViewSetting(), 0);
+  I.SetManyViewName(L"Top");
+  I.SetManyViewName(L"Top");
+  EXPECT_EQ(I.GetViewCount(), 1);
+  I.SetManyViewName(L"TOP");
+  I.SetManyViewName(L"Side");
+  EXPECT_EQ(I.GetViewCount(), 3);
+  EXPECT_EQ(I.HasViewSetting(), 0); // names alone do not count
+
+  Item::tagVIEWSETTING Top;
+  Top.Name = L"top";
+  Top.AngleX = 10;
+  Top.AngleY = 20;
+  Top.AngleZ = 30;
+  Top.Scale = 2.5;
+  Item::tagVIEWSETTING Side;
+  Side.Name = L"Side";
+  Side.AngleX = 0;
+  I.SetManyView(Top);
+  I.SetManyView(Side);
+  EXPECT_EQ(I.HasViewSetting(), 1);
+
+  double X = -1, Y = -1, Z = -1, S = -1;
+  EXPECT_EQ(I.GetViewDataByName(L"TOP", X, Y, Z, S), 1);
+  EXPECT_EQ(X, 10);
+  EXPECT_EQ(S, 2.5);
+  X = -7;
+  EXPECT_EQ(I.GetViewDataByName(L"Front", X, Y, Z, S), 0);
+  EXPECT_EQ(X, -7);
+  EXPECT_EQ(I.GetViewXByName(L"Front"), 0.0);
+  EXPECT_EQ(I.GetViewScaleByName(L"Front"), 1.0);
+  EXPECT_EQ(I.GetViewZByName(L"tOp"), 30.0);
+
+  EXPECT_EQ(I.GetViewNameByIndex(2), L"Side");
+  EXPECT_EQ(I.GetViewNameByIndex(3), L"");
+  EXPECT_EQ(I.GetViewNameByIndex(-1), L"");
+  wchar_t Buffer[256] = L"untouched";
+  EXPECT_EQ(I.GetViewNameByIndex(3, Buffer), 0);
+  EXPECT_STREQ(Buffer, L"untouched");
+  EXPECT_EQ(I.GetViewNameByIndex(1, Buffer), 1);
+  EXPECT_STREQ(Buffer, L"TOP");
+
+  Item::tagVIEWSETTING Out;
+  EXPECT_EQ(I.GetViewByIndex(2, Out), 0);
+  EXPECT_EQ(I.GetViewByIndex(1, Out), 1);
+  EXPECT_EQ(Out.Name, L"Side");
+
+  // The third name has no record: the name goes, both records stay.
+  I.DeleteItemView(L"Side");
+  EXPECT_EQ(I.GetViewCount(), 2);
+  EXPECT_EQ(I.GetViewRecordList().size(), 2u);
+  // Deleting the first name removes the first record too.
+  I.DeleteItemView(L"Top");
+  EXPECT_EQ(I.GetViewNameList(), std::vector<std::wstring>{L"TOP"});
+  ASSERT_EQ(I.GetViewRecordList().size(), 1u);
+  EXPECT_EQ(I.GetViewRecordList()[0].Name, L"Side");
+  I.DeleteItemView(L"top"); // case-sensitive: nothing happens
+  EXPECT_EQ(I.GetViewCount(), 1);
+}
+
+TEST(ReportItem, SingleViewKeepsItsName) {
+  Item I;
+  I.SetViewSetting(1, 2, 3, 4);
+  EXPECT_EQ(I.HasViewSetting(), 1);
+  EXPECT_EQ(I.GetViewY(), 2);
+  EXPECT_EQ(I.GetViewScale(), 4);
+  I.SetViewSettingByName(L"Top", 9, 9, 9, 9);
+  EXPECT_EQ(I.GetViewX(), 1);
+  EXPECT_EQ(I.GetViewCount(), 0);
+}
+
+TEST(ReportItem, ObjectFlagsCountOnlyOne) {
+  Item I;
+  Item::tagOBJECTSETTING Objects;
+  Objects.ShowPart = 1;
+  Objects.ShowRunner = 2;
+  Objects.ShowHotRunnerMetal = 1;
+  I.SetObjectSetting(Objects);
+  EXPECT_EQ(I.HasObjectSetting(), 1);
+  EXPECT_EQ(I.IsShowPart(), 1);
+  EXPECT_EQ(I.IsShowRunner(), 0);
+  EXPECT_EQ(I.IsShowHotRunnerMetal(), 1);
+  EXPECT_EQ(I.IsShowMoldbase(), 0);
+}
+
+TEST(ReportItem, ResultImageRewritesAnimationPathsAndTriesTheViewImage) {
+  zrvtest::TempDir Dir;
+  std::wstring Base = Dir.file(L"MeltFront");
+  Item I;
+  I.SetOutput(2);
+  std::wstring Stored = Base + L".png";
+  I.SetResultImagePath(Stored.c_str());
+  EXPECT_EQ(I.HasResultImage(), 0);
+  EXPECT_EQ(I.GetResultImagePath(), Base + L".gif");
+
+  // The second try: lower-cased path without extension, "_view_0", ".gif".
+  std::filesystem::path ViewImage = lowerAscii(Base) + L"_view_0.gif";
+  zrvtest::writeBytes(ViewImage, "GIF89a");
+  Item J;
+  J.SetOutput(2);
+  J.SetResultImagePath(Stored.c_str());
+  EXPECT_EQ(J.HasResultImage(), 1);
+
+  // A still image: the stored path is found as it is.
+  zrvtest::writeBytes(Dir.path() / "Pressure.JPEG", "jpg");
+  Item K;
+  std::wstring Jpeg = Dir.file(L"Pressure.JPEG");
+  K.SetResultImagePath(Jpeg.c_str());
+  EXPECT_EQ(K.HasResultImage(), 1);
+  EXPECT_EQ(K.GetResultImagePath(), Jpeg);
+}
+
+TEST(ReportItem, StatisticsImageAndLegend) {
+  zrvtest::TempDir Dir;
+  Item I;
+  std::wstring Path = Dir.file(L"stat.png");
+  I.SetStatImagePath(Path.c_str());
+  EXPECT_EQ(I.HasStatImage(), 0);
+  zrvtest::writeBytes(Path, "png");
+  EXPECT_EQ(I.HasStatImage(), 1);
+
+  I.SetLegendData(250.5, -1.5, 0xFF0000ul, 0x0000FFul, L"MPa", 3);
+  EXPECT_EQ(I.GetLegendMaxValue(), 250.5);
+  EXPECT_EQ(I.GetLegendMinValue(), -1.5);
+  EXPECT_EQ(I.GetLegendMaxColor(), 0xFF0000ul);
+  EXPECT_EQ(I.GetLegendMinColor(), 0x0000FFul);
+  EXPECT_EQ(I.GetLegendUnit(), L"MPa");
+  EXPECT_EQ(I.GetLegendDight(), 3);
+  I.SetLegendData(0, 0, 0, 0, nullptr, 0);
+  EXPECT_EQ(I.GetLegendUnit(), L"");
+}
+
+TEST(ReportItem, CopiesCarryEveryFieldAndAreIndependent) {
+  Item A;
+  A.SetItemID(static_cast<ZRV_RESULT_ITEMS>(417));
+  A.SetItemName(L"MeltFrontTime");
+  A.SetModuleID(ZRV_MODULE_FLOW);
+  A.SetManyViewName(L"Top");
+  Item::tagVIEWSETTING V;
+  V.Name = L"Top";
+  A.SetManyView(V);
+  A.SetTagName(L"tag");
+  A.SetStatAvgValue(3.5);
+  A.SetOutputWeldLine(1);
+
+  Item B(A);
+  Item C;
+  C = A;
+  for (const Item* Copy : {&B, &C}) {
+    EXPECT_EQ(Copy->GetItemID(), 417);
+    EXPECT_EQ(Copy->GetItemName(), L"MeltFrontTime");
+    EXPECT_EQ(Copy->GetModuleID(), ZRV_MODULE_FLOW);
+    EXPECT_EQ(Copy->GetViewCount(), 1);
+    EXPECT_EQ(Copy->GetViewRecordList().size(), 1u);
+    EXPECT_EQ(Copy->GetTagName(), L"tag");
+    EXPECT_EQ(Copy->GetStatAvgValue(), 3.5);
+    EXPECT_EQ(Copy->GetOutputWeldLine(), 1);
+  }
+  B.DeleteItemView(L"Top");
+  EXPECT_EQ(A.GetViewCount(), 1);
+}

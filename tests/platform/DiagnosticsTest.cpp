@@ -1,0 +1,31 @@
+// DiagnosticsTest.cpp - message formatting and the replaceable sink.
+#include "platform/Diagnostics.h"
+
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+
+TEST(Diagnostics, FormatsTextAndNumbersInOrder) {
+  EXPECT_EQ(zrv::FormatDiagnostic(L"[ReportItemManager] cant find AirTrap item, index %d", {7}),
+            L"[ReportItemManager] cant find AirTrap item, index 7");
+  EXPECT_EQ(zrv::FormatDiagnostic(L"%s at %d of %s", {L"key", -3, std::wstring(L"file")}),
+            L"key at -3 of file");
+  EXPECT_EQ(zrv::FormatDiagnostic(L"100%% done %s"), L"100% done %s");
+  EXPECT_EQ(zrv::FormatDiagnostic(L"%s", {static_cast<const wchar_t*>(nullptr)}), L"");
+}
+
+TEST(Diagnostics, SinkReceivesMessagesAndIsReplaceable) {
+  std::vector<std::wstring> First;
+  ZRVDiagnosticSink Old = ZRVSetDiagnosticSink([&](const std::wstring& M) { First.push_back(M); });
+  zrv::Diagnose(L"[ReportSetting] Manager GetProjectPath end %s", {L"C:\\a.csv"});
+  {
+    zrvtest::DiagnosticCapture Capture;
+    zrv::Diagnose(L"[ReportSetting] inner");
+    EXPECT_EQ(Capture.Messages, std::vector<std::wstring>{L"[ReportSetting] inner"});
+  }
+  zrv::Diagnose(L"[ReportSetting] back");
+  ZRVDiagnosticSink Mine = ZRVSetDiagnosticSink(Old);
+  EXPECT_TRUE(static_cast<bool>(Mine));
+  EXPECT_EQ(First, (std::vector<std::wstring>{L"[ReportSetting] Manager GetProjectPath end C:\\a.csv",
+                                               L"[ReportSetting] back"}));
+}

@@ -1,0 +1,158 @@
+// PlatformTest.cpp - the platform layer's promises: text conversion, files,
+// renames, copies, folder listings and the executable's path.
+#include "platform/Platform.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "TestSupport.h"
+
+namespace fs = std::filesystem;
+using namespace zrv::platform;
+
+TEST(PlatformText, Utf8RoundTripAndReplacementOfBadBytes) {
+  std::wstring Text = L"Fl\u00e4che \u6d41\u52a8 \U0001F600 end";
+  EXPECT_EQ(FromUtf8(ToUtf8(Text)), Text);
+  EXPECT_EQ(ToUtf8(L"\u00e9"), "\xC3\xA9");
+
+  // Each invalid byte or broken sequence becomes U+FFFD; nothing vanishes.
+  EXPECT_EQ(FromUtf8("a\xFF" "b"), L"a\uFFFDb");
+  EXPECT_EQ(FromUtf8("a\xC3"), L"a\uFFFD");              // truncated at the end
+  EXPECT_EQ(FromUtf8("\xE6\xB5" "x"), L"\uFFFDx");       // truncated in the middle
+  EXPECT_EQ(FromUtf8("\xC0\xAF"), L"\uFFFD\uFFFD");      // overlong form
+  EXPECT_EQ(FromUtf8("\xED\xA0\x80"), L"\uFFFD\uFFFD\uFFFD"); // encoded surrogate
+  EXPECT_EQ(FromUtf8(std::string("a\0b", 3)), std::wstring(L"a\0b", 3));
+}
+
+TEST(PlatformText, CaseInsensitiveComparisonAndLowerCase) {
+  EXPECT_EQ(CompareNoCase(L"Top", L"TOP"), 0);
+  EXPECT_LT(CompareNoCase(L"abc", L"ABD"), 0);
+  EXPECT_GT(CompareNoCase(L"abcd", L"ABC"), 0);
+  EXPECT_EQ(ToLower(L"C:\\Result\\Image.PNG"), L"c:\\result\\image.png");
+}
+
+TEST(PlatformText, NameOrderFollowsUtf16CodeUnits) {
+  // U+10000 is D800 DC00 in UTF-16 and so sorts before U+E000; plain UTF-32
+  // order would put it after.
+  ZRVNameLess Less;
+  EXPECT_TRUE(Less(L"\U00010000", L"\uE000"));
+  EXPECT_FALSE(Less(L"\uE000", L"\U00010000"));
+  EXPECT_TRUE(Less(L"B", L"a"));
+  EXPECT_TRUE(Less(L"ab", L"abc"));
+  EXPECT_FALSE(Less(L"abc", L"abc"));
+}
+
+TEST(PlatformFiles, TextModeWritingEndsLinesWithCrLf) {
+  zrvtest::TempDir Dir;
+  std::wstring Path = Dir.file(L"lines.csv");
+  std::FILE* Out = OpenTextFileForWriting(Path);
+  ASSERT_NE(Out, nullptr);
+  std::fputs("first", Out);
+  std::fputs(TextModeLineEnd, Out);
+  std::fputs("second", Out);
+  std::fclose(Out);
+  EXPECT_EQ(zrvtest::readBytes(Path), "first\r\nsecond");
+}
+
+TEST(PlatformFiles, RenameNeverReplacesAnExistingFile) {
+  zrvtest::TempDir Dir;
+  zrvtest::writeBytes(Dir.path() / "a.csv", "A");
+  zrvtest::writeBytes(Dir.path() / "b.csv", "B");
+  EXPECT_FALSE(RenameNoReplace(Dir.file(L"a.csv"), Dir.file(L"b.csv")));
+  EXPECT_EQ(zrvtest::readBytes(Dir.path() / "a.csv"), "A");
+  EXPECT_EQ(zrvtest::readBytes(Dir.path() / "b.csv"), "B");
+
+  EXPECT_TRUE(RenameNoReplace(Dir.file(L"a.csv"), Dir.file(L"c.csv")));
+  EXPECT_FALSE(fs::exists(Dir.path() / "a.csv"));
+  EXPECT_EQ(zrvtest::readBytes(Dir.path() / "c.csv"), "A");
+  EXPECT_FALSE(RenameNoReplace(Dir.file(L"missing.csv"), Dir.file(L"d.csv")));
+}
+
+TEST(PlatformFiles, CopyWithFailIfExistsNeverOverwrites) {
+  zrvtest::TempDir Dir;
+  zrvtest::writeBytes(Dir.path() / "src.png", std::string("\x89PNG\r\n\x1a\n", 8));
+  zrvtest::writeBytes(Dir.path() / "dst.png", "old");
+  EXPECT_FALSE(CopyFile(Dir.file(L"src.png"), Dir.file(L"dst.png"), true));
+  EXPECT_EQ(zrvtest::readBytes(Dir.path() / "dst.png"), "old");
+  EXPECT_TRUE(CopyFile(Dir.file(L"src.png"), Dir.file(L"dst.png"), false));
+  EXPECT_EQ(zrvtest::readBytes(Dir.path() / "dst.png"), std::string("\x89PNG\r\n\x1a\n", 8));
+  EXPECT_TRUE(CopyFile(Dir.file(L"src.png"), Dir.file(L"new.png"), true));
+  EXPECT_FALSE(CopyFile(Dir.file(L"absent.png"), Dir.file(L"x.png"), false));
+}
+
+TEST(PlatformFiles, StatusExistenceReplaceAndDirectories) {
+  zrvtest::TempDir Dir;
+  EXPECT_FALSE(FileStatusOk(Dir.file(L"none")));
+  EXPECT_TRUE(FileStatusOk(Dir.path().wstring()));
+  EXPECT_TRUE(PathExists(Dir.path().wstring()));
+
+  EXPECT_TRUE(CreateDirectory(Dir.file(L"one")));
+  EXPECT_FALSE(CreateDirectory(Dir.file(L"one")));               // exists already
+  EXPECT_FALSE(CreateDirectory(Dir.file(L"two/levels")));         // parent missing
+  EXPECT_TRUE(fs::is_directory(Dir.path() / "one"));
+
+  zrvtest::writeBytes(Dir.path() / "new.tmp", "new");
+  zrvtest::writeBytes(Dir.path() / "t.csv", "old");
+  EXPECT_TRUE(ReplaceFile(Dir.file(L"new.tmp"), Dir.file(L"t.csv")));
+  EXPECT_EQ(zrvtest::readBytes(Dir.path() / "t.csv"), "new");
+  EXPECT_TRUE(RemoveFile(Dir.file(L"t.csv")));
+  EXPECT_FALSE(RemoveFile(Dir.file(L"t.csv")));
+}
+
+TEST(PlatformDirectory, ListingByPatternWithDotEntriesAndBits) {
+  zrvtest::TempDir Dir;
+  zrvtest::writeBytes(Dir.path() / "Shell.csv", "");
+  zrvtest::writeBytes(Dir.path() / "SOLID.CSV", "");
+  zrvtest::writeBytes(Dir.path() / "notes.txt", "");
+  zrvtest::writeBytes(Dir.path() / "csv", "");
+  fs::create_directory(Dir.path() / "pictures");
+
+  std::vector<DirectoryEntry> All;
+  ASSERT_TRUE(ListDirectory(Dir.path().wstring(), L"*", All));
+  auto Find = [&](const std::wstring& Name) {
+    return std::find_if(All.begin(), All.end(),
+                        [&](const DirectoryEntry& E) { return E.Name == Name; });
+  };
+  ASSERT_NE(Find(L"."), All.end());
+  ASSERT_NE(Find(L".."), All.end());
+  EXPECT_TRUE(Find(L".")->IsDirectory);
+  EXPECT_TRUE(Find(L"pictures")->IsDirectory);
+  EXPECT_FALSE(Find(L"notes.txt")->IsDirectory);
+  EXPECT_EQ(All.size(), 7u);
+
+  std::vector<DirectoryEntry> Templates;
+  ASSERT_TRUE(ListDirectory(Dir.path().wstring(), L"*.csv", Templates));
+  std::vector<std::wstring> Names;
+  for (const auto& E : Templates)
+    Names.push_back(E.Name);
+  std::sort(Names.begin(), Names.end());
+  EXPECT_EQ(Names, (std::vector<std::wstring>{L"SOLID.CSV", L"Shell.csv"}));
+
+  std::vector<DirectoryEntry> Missing{{L"stale", false, false}};
+  EXPECT_FALSE(ListDirectory(Dir.file(L"absent"), L"*", Missing));
+  EXPECT_TRUE(Missing.empty());
+}
+
+#ifndef _WIN32
+TEST(PlatformDirectory, SymbolicLinksAreReparsePoints) {
+  zrvtest::TempDir Dir;
+  fs::create_directory(Dir.path() / "real");
+  fs::create_directory_symlink(Dir.path() / "real", Dir.path() / "link");
+  std::vector<DirectoryEntry> All;
+  ASSERT_TRUE(ListDirectory(Dir.path().wstring(), L"*", All));
+  auto Link = std::find_if(All.begin(), All.end(),
+                           [](const DirectoryEntry& E) { return E.Name == L"link"; });
+  ASSERT_NE(Link, All.end());
+  EXPECT_TRUE(Link->IsReparsePoint);
+  EXPECT_TRUE(Link->IsDirectory);
+}
+#endif
+
+TEST(PlatformProcess, ExecutablePathNamesThisProgram) {
+  std::wstring Path = ExecutablePath();
+  ASSERT_FALSE(Path.empty());
+  EXPECT_TRUE(PathExists(Path));
+  EXPECT_NE(fs::path(Path).filename().wstring().find(L"platform_tests"), std::wstring::npos);
+}

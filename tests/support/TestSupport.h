@@ -1,0 +1,75 @@
+// TestSupport.h - helpers shared by the tests: temporary folders that clean up
+// after themselves, whole-file reads and writes, and capture of diagnostics.
+#ifndef ZRVREPORT_TESTS_TESTSUPPORT_H
+#define ZRVREPORT_TESTS_TESTSUPPORT_H
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "zrvreport/ZRVCommon.h"
+
+namespace zrvtest {
+
+/// A fresh folder under the system's temporary folder, removed with its
+/// contents when the object goes.
+class TempDir {
+public:
+  TempDir() {
+    static std::atomic<unsigned> Counter{0};
+    auto Stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    Root = std::filesystem::temp_directory_path() /
+           ("zrvtest_" + std::to_string(Stamp) + "_" + std::to_string(Counter++));
+    std::filesystem::create_directories(Root);
+  }
+  ~TempDir() {
+    std::error_code Ignored;
+    std::filesystem::remove_all(Root, Ignored);
+  }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::filesystem::path& path() const { return Root; }
+  /// The wide path of \p Name inside the folder.
+  std::wstring file(const std::wstring& Name) const { return (Root / Name).wstring(); }
+
+private:
+  std::filesystem::path Root;
+};
+
+inline void writeBytes(const std::filesystem::path& Path, const std::string& Bytes) {
+  std::ofstream Out(Path, std::ios::binary | std::ios::trunc);
+  Out.write(Bytes.data(), static_cast<std::streamsize>(Bytes.size()));
+}
+
+inline std::string readBytes(const std::filesystem::path& Path) {
+  std::ifstream In(Path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>());
+}
+
+/// Collects the diagnostic messages sent while it lives.
+class DiagnosticCapture {
+public:
+  DiagnosticCapture() {
+    Previous = ZRVSetDiagnosticSink([this](const std::wstring& Message) {
+      Messages.push_back(Message);
+    });
+  }
+  ~DiagnosticCapture() { ZRVSetDiagnosticSink(Previous); }
+  DiagnosticCapture(const DiagnosticCapture&) = delete;
+  DiagnosticCapture& operator=(const DiagnosticCapture&) = delete;
+
+  std::vector<std::wstring> Messages;
+
+private:
+  ZRVDiagnosticSink Previous;
+};
+
+} // namespace zrvtest
+
+#endif // ZRVREPORT_TESTS_TESTSUPPORT_H
