@@ -6,6 +6,8 @@
 #include "zrvreport/ZRVCommon.h"
 #include "zrvreport/ZRVReportItem.h"
 #include "zrvreport/ZRVReportItemEx.h"
+#include "zrvreport/ZRVReportResultItemMap.h"
+#include "zrvreport/ZRVResultItemMap_Custom.h"
 #include "zrvreport/ZRVResultItems.h"
 
 #endif // ZRVREPORT_ZRVREPORT_H

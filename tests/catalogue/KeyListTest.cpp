@@ -1,0 +1,338 @@
+// KeyListTest.cpp - the key lists of the result item catalogue checked against
+// the catalogue's key list table (key counts and id blocks) and its edge cases.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "zrvreport/ZRVReportResultItemMap.h"
+
+namespace {
+
+using M = CZRVReportResultItemMap;
+using Member = void (M::*)(ZRVItemMap&, int);
+
+// Parses "1-45, 47" into {1, ..., 45, 47}.
+std::set<int> parseBlocks(const std::string& Text) {
+  std::set<int> Ids;
+  std::size_t Pos = 0;
+  while (Pos < Text.size()) {
+    std::size_t End = Text.find(',', Pos);
+    if (End == std::string::npos)
+      End = Text.size();
+    const std::string Block = Text.substr(Pos, End - Pos);
+    const std::size_t Dash = Block.find('-');
+    const int First = std::stoi(Block.substr(0, Dash));
+    const int Last = Dash == std::string::npos ? First : std::stoi(Block.substr(Dash + 1));
+    for (int Id = First; Id <= Last; ++Id)
+      Ids.insert(Id);
+    Pos = End + 1;
+  }
+  return Ids;
+}
+
+constexpr const char* NoCurves = "";
+constexpr const char* ShellCurves = "1579-1582, 1590-1592";
+constexpr const char* SolidCurves = "1579-1582, 1584-1589";
+
+// The key list table: list, fill member, distinct keys, ids outside the curve
+// range 1579 to 1592, and the curve ids the list holds.
+struct ListRow {
+  const wchar_t* Name;
+  Member Fill;
+  std::size_t Keys;
+  const char* IdBlocks;
+  const char* Curves;
+};
+
+const ListRow Table[] = {
+    {L"Model", &M::LoadModelMap, 6, "1593-1598", NoCurves},
+    {L"ShellInjectionFlow", &M::LoadShellInjectionFlowMap, 53, "1-45, 47", ShellCurves},
+    {L"ShellInjectionPack", &M::LoadShellInjectionPackMap, 53, "145-189, 191", ShellCurves},
+    {L"ShellInjectionCool", &M::LoadShellInjectionCoolMap, 25, "289-313", NoCurves},
+    {L"ShellInjectionWarp", &M::LoadShellInjectionWarpMap, 46, "339-377", ShellCurves},
+    {L"ShellRIMFlow", &M::LoadShellRIMFlowMap, 54, "48-93, 95", ShellCurves},
+    {L"ShellRIMCure", &M::LoadShellRIMCureMap, 54, "241-286, 288", ShellCurves},
+    {L"ShellGasInFlow", &M::LoadShellGasInFlowMap, 55, "96-142, 144", ShellCurves},
+    {L"ShellGasInPack", &M::LoadShellGasInPackMap, 55, "192-238, 240", ShellCurves},
+    {L"ShellGasInCool", &M::LoadShellGasInCoolMap, 25, "314-338", NoCurves},
+    {L"ShellGasInWarp", &M::LoadShellGasInWarpMap, 46, "378-416", ShellCurves},
+    {L"SolidInjectionFlow", &M::LoadSolidInjectionFlowMap, 95,
+     "417, 419-440, 442-448, 452-493, 495, 498-503, 505-508, 524, 526", SolidCurves},
+    {L"SolidInjectionPack", &M::LoadSolidInjectionPackMap, 76,
+     "486-493, 507, 524, 526, 740, 742-750, 753-773, 777, 781-802, 805", SolidCurves},
+    {L"SolidInjectionCool", &M::LoadSolidInjectionCoolMap, 50, "1018-1057", SolidCurves},
+    {L"SolidInjectionWarp", &M::LoadSolidInjectionWarpMap, 67, "1186-1242", SolidCurves},
+    {L"SolidInjectionOptics", &M::LoadSolidInjectionOpticsMap, 25, "1439-1453", SolidCurves},
+    {L"SolidInjectionStress", &M::LoadSolidInjectionStressMap, 22, "1493-1504", SolidCurves},
+    {L"SolidRIMFlow", &M::LoadSolidRIMFlowMap, 88,
+     "453-454, 460-463, 475-493, 495, 499-500, 502-505, 509, 511-533, 535-539, 543-559",
+     SolidCurves},
+    {L"SolidRIMCure", &M::LoadSolidRIMCureMap, 68,
+     "486-493, 772-773, 789-790, 917, 919-941, 943-947, 951-967", SolidCurves},
+    {L"SolidRIMCool", &M::LoadSolidRIMCoolMap, 19, "1029-1030, 1058-1064", SolidCurves},
+    {L"SolidRIMWarp", &M::LoadSolidRIMWarpMap, 67, "1235-1291", SolidCurves},
+    {L"SolidRIMStress", &M::LoadSolidRIMStressMap, 24, "1493-1506", SolidCurves},
+    {L"SolidICPackageFlow", &M::LoadSolidICPackageFlowMap, 86,
+     "453-454, 460-463, 475-493, 495, 499-500, 502-503, 505, 568, 570-591, 593-597, 601-617",
+     SolidCurves},
+    {L"SolidICPackageCure", &M::LoadSolidICPackageCureMap, 65,
+     "486-493, 789-790, 804, 968, 970-991, 993-997, 1001-1017", "1579-1582, 1584-1588"},
+    {L"SolidICPackageCool", &M::LoadSolidICPackageCoolMap, 19, "1029-1030, 1065-1071", SolidCurves},
+    {L"SolidICPackageWarp", &M::LoadSolidICPackageWarpMap, 67, "1234-1242, 1292-1339", SolidCurves},
+    {L"SolidICPackageWireSweep", &M::LoadSolidICPackageWireSweepMap, 23, "1469-1481", SolidCurves},
+    {L"SolidICPackagePaddleShift", &M::LoadSolidICPackagePaddleShiftMap, 11, "1482-1492", NoCurves},
+    {L"SolidGasInFlow", &M::LoadSolidGasInFlowMap, 94,
+     "425, 427, 453-454, 460-463, 475-493, 495, 498-500, 502-503, 505, 679-685, 687, 689-711, "
+     "715-731, 891-892",
+     SolidCurves},
+    {L"SolidGasInCool", &M::LoadSolidGasInCoolMap, 49, "1029-1030, 1056, 1109-1123, 1125-1145",
+     SolidCurves},
+    {L"SolidGasInWarp", &M::LoadSolidGasInWarpMap, 67, "1235-1242, 1390-1438", SolidCurves},
+    {L"SolidCOIMFlow", &M::LoadSolidCOIMFlowMap, 87,
+     "425, 427, 453-454, 475-495, 498-500, 502-503, 505, 679-685, 687, 689-711, 715, 721-731, 739, "
+     "891-892",
+     SolidCurves},
+    {L"SolidCOIMCool", &M::LoadSolidCOIMCoolMap, 50, "1029-1030, 1056-1057, 1109-1123, 1125-1145",
+     SolidCurves},
+    {L"SolidCOIMWarp", &M::LoadSolidCOIMWarpMap, 67, "1235-1242, 1390-1438", SolidCurves},
+    {L"SolidICMFlow", &M::LoadSolidICMFlowMap, 92,
+     "453-454, 460-463, 475-493, 495, 498-500, 502-503, 505, 524, 621, 623-651, 655-671, 835-836",
+     SolidCurves},
+    {L"SolidICMCool", &M::LoadSolidICMCoolMap, 50, "1029-1030, 1056-1057, 1072-1086, 1088-1108",
+     SolidCurves},
+    {L"SolidICMWarp", &M::LoadSolidICMWarpMap, 67, "1235-1242, 1341-1389", SolidCurves},
+    {L"SolidICMOptics", &M::LoadSolidICMOpticsMap, 25, "1454-1468", SolidCurves},
+    {L"SolidICMStress", &M::LoadSolidICMStressMap, 22, "1493-1504", SolidCurves},
+    {L"SolidMCIMFlow", &M::LoadSolidMCIMFlowMap, 96,
+     "453-454, 460-463, 475-493, 495-500, 502-503, 505, 524, 567, 621, 623-651, 655-671, 835-836",
+     "1579-1589"},
+    {L"SolidMCIMWarp", &M::LoadSolidMCIMWarpMap, 67, "1235-1242, 1341-1389", SolidCurves},
+    {L"SolidGAIMFlow", &M::LoadSolidGAIMFlowMap, 92,
+     "425, 427, 453-454, 460-461, 475-493, 495, 498-500, 502-503, 505, 679-685, 687, 689-711, "
+     "715-731, 891-892",
+     SolidCurves},
+    {L"SolidPIMFlow", &M::LoadSolidPIMFlowMap, 89,
+     "417, 419-440, 442-448, 452-461, 464-493, 495, 498-500, 502-505, 524", SolidCurves},
+    {L"SolidPIMPack", &M::LoadSolidPIMPackMap, 68,
+     "486-493, 504, 740, 742-747, 749, 753-758, 760-770, 772-773, 777, 781-788, 791-802, 805, 932, "
+     "934",
+     "1579-1582, 1584-1586, 1588"},
+    {L"SolidBIIMFlow", &M::LoadSolidBIIMFlowMap, 94,
+     "425, 427, 453-454, 460-461, 475-495, 498-500, 502-503, 505, 679-685, 687, 689-711, 715-731, "
+     "891-892, 1057",
+     SolidCurves},
+    {L"MoldPreheat", &M::LoadMoldPreheatMap, 49, "1146-1184", SolidCurves},
+    {L"MoldDeformation", &M::LoadMoldDeformationMap, 14, "1552-1565", NoCurves},
+    {L"HotRunnerSteady", &M::LoadHotRunnerSteadyMap, 13, "1566-1578", NoCurves},
+    {L"DifferentialDisplacement", &M::LoadDifferentialDisplacementMap, 8, "1235-1242", NoCurves},
+};
+
+// Names the ids that one set holds and the other lacks.
+void expectSameIds(const std::set<int>& Actual, const std::set<int>& Expected) {
+  std::vector<int> Missing;
+  std::vector<int> Extra;
+  std::set_difference(Expected.begin(), Expected.end(), Actual.begin(), Actual.end(),
+                      std::back_inserter(Missing));
+  std::set_difference(Actual.begin(), Actual.end(), Expected.begin(), Expected.end(),
+                      std::back_inserter(Extra));
+  EXPECT_TRUE(Missing.empty()) << "missing ids: " << ::testing::PrintToString(Missing);
+  EXPECT_TRUE(Extra.empty()) << "unexpected ids: " << ::testing::PrintToString(Extra);
+}
+
+ZRVItemMap fill(Member Fill) {
+  M Catalogue;
+  ZRVItemMap Map;
+  (Catalogue.*Fill)(Map, 1);
+  return Map;
+}
+
+int idOf(Member Fill, const wchar_t* Key) {
+  const ZRVItemMap Map = fill(Fill);
+  const auto Found = Map.find(Key);
+  return Found == Map.end() ? -1 : static_cast<int>(Found->second);
+}
+
+} // namespace
+
+TEST(KeyListTest, EveryListMatchesTheKeyListTable) {
+  ASSERT_EQ(std::size(Table), 49u);
+  for (const ListRow& Row : Table) {
+    SCOPED_TRACE(std::wstring(Row.Name));
+    const ZRVItemMap Map = fill(Row.Fill);
+    EXPECT_EQ(Map.size(), Row.Keys);
+    std::set<int> Ids;
+    std::set<int> CurveIds;
+    for (const auto& [Key, Id] : Map) {
+      EXPECT_FALSE(Key.empty());
+      (Id >= 1579 && Id <= 1592 ? CurveIds : Ids).insert(static_cast<int>(Id));
+    }
+    expectSameIds(Ids, parseBlocks(Row.IdBlocks));
+    expectSameIds(CurveIds,
+                  std::string(Row.Curves).empty() ? std::set<int>{} : parseBlocks(Row.Curves));
+
+    // Clearing first gives the same map whatever the map held before.
+    M Catalogue;
+    ZRVItemMap Refill{{L"Unrelated", static_cast<ZRV_RESULT_ITEMS>(7)}};
+    (Catalogue.*Row.Fill)(Refill, 1);
+    EXPECT_EQ(Refill, Map);
+    (Catalogue.*Row.Fill)(Refill, 0);
+    EXPECT_EQ(Refill, Map);
+  }
+}
+
+TEST(KeyListTest, KeysAndIdsOfChosenEntries) {
+  struct Spot {
+    Member Fill;
+    const wchar_t* Key;
+    int Id;
+  };
+  const Spot Spots[] = {
+      {&M::LoadModelMap, L"Thickness", 1598},
+      {&M::LoadShellInjectionFlowMap, L"FiberOrientationLayer29", 45},
+      {&M::LoadShellInjectionFlowMap, L"FiberOrientationLayerSkin", 47},
+      {&M::LoadShellInjectionWarpMap, L"TotalthermalDisplacement", 373},
+      {&M::LoadShellInjectionWarpMap, L"TotalDisplacementPVT", 377},
+      {&M::LoadShellRIMFlowMap, L"Conversion", 58},
+      {&M::LoadShellGasInFlowMap, L"GasFrontTime", 106},
+      {&M::LoadShellGasInCoolMap, L"CoolingChannelCoolantTemperature", 338},
+      {&M::LoadSolidInjectionFlowMap, L"CoolingTime", 432},
+      {&M::LoadSolidInjectionFlowMap, L"ScorchIndex", 526},
+      {&M::LoadSolidInjectionFlowMap, L"ClampingForceCentroid", 508},
+      {&M::LoadSolidInjectionFlowMap, L"FlakeConcetrationVolumePercentage", 462},
+      {&M::LoadSolidInjectionFlowMap, L"WeldLineStrength", 501},
+      {&M::LoadSolidInjectionFlowMap, L"MeltFrontByRamPosition", 506},
+      {&M::LoadSolidInjectionFlowMap, L"XY_Converion", 1587},
+      {&M::LoadSolidInjectionPackMap, L"ClampingForceCentroid", 805},
+      {&M::LoadSolidInjectionWarpMap, L"TotalDisplacement", 1215},
+      {&M::LoadSolidInjectionWarpMap, L"MajorModulus", 1206},
+      {&M::LoadSolidInjectionWarpMap, L"TotalFiberOrientationDisplacment", 1219},
+      {&M::LoadSolidRIMFlowMap, L"VolumetricShrinkage", 516},
+      {&M::LoadSolidRIMFlowMap, L"ShearStress", 517},
+      {&M::LoadSolidRIMFlowMap, L"PowderConcentration", 504},
+      {&M::LoadSolidICPackageWarpMap, L"TotalSinkMarkDisplacement", 1234},
+      {&M::LoadSolidICPackageWarpMap, L"ThermalStressVonMises", 1334},
+      {&M::LoadSolidICPackageWireSweepMap, L"DistanceToClosestWireByWire", 1481},
+      {&M::LoadSolidICPackagePaddleShiftMap, L"VonMisesStress", 1492},
+      {&M::LoadSolidGasInCoolMap, L"MaxCoolingTime", 1126},
+      {&M::LoadSolidCOIMFlowMap, L"MeltFrontTime2ndSkin", 739},
+      {&M::LoadSolidCOIMFlowMap, L"ParticleTraceMaterialID", 494},
+      {&M::LoadSolidICMFlowMap, L"MeltingCore", 642},
+      {&M::LoadSolidMCIMFlowMap, L"FoamingConversion", 567},
+      {&M::LoadSolidMCIMFlowMap, L"CellDensity", 497},
+      {&M::LoadSolidMCIMFlowMap, L"XY_GasVolumeFraction", 1583},
+      {&M::LoadSolidPIMPackMap, L"ScorchIndex", 934},
+      {&M::LoadSolidPIMPackMap, L"PowderConcentration", 504},
+      {&M::LoadSolidBIIMFlowMap, L"ReMeltedAreaTemperature", 1057},
+      {&M::LoadSolidBIIMFlowMap, L"TotalVelocity", 703},
+      {&M::LoadMoldPreheatMap, L"StreamLineFlowLength", 1157},
+      {&M::LoadMoldPreheatMap, L"RelativeCrystallinity", 1184},
+      {&M::LoadMoldDeformationMap, L"ScorchIndex", 1565},
+      {&M::LoadHotRunnerSteadyMap, L"Viscosity", 1578},
+  };
+  for (const Spot& S : Spots)
+    EXPECT_EQ(idOf(S.Fill, S.Key), S.Id) << S.Key;
+}
+
+TEST(KeyListTest, SameKeyDifferentIds) {
+  EXPECT_EQ(idOf(&M::LoadShellInjectionFlowMap, L"MeltFrontTime"), 1);
+  EXPECT_EQ(idOf(&M::LoadShellRIMFlowMap, L"MeltFrontTime"), 48);
+  EXPECT_EQ(idOf(&M::LoadShellGasInFlowMap, L"MeltFrontTime"), 96);
+  EXPECT_EQ(idOf(&M::LoadShellInjectionPackMap, L"MeltFrontTime"), 145);
+  EXPECT_EQ(idOf(&M::LoadSolidInjectionFlowMap, L"MeltFrontTime"), 417);
+  EXPECT_EQ(idOf(&M::LoadSolidGasInFlowMap, L"MeltFrontTime"), 679);
+  EXPECT_EQ(idOf(&M::LoadSolidGAIMFlowMap, L"MeltFrontTime"), 679);
+}
+
+TEST(KeyListTest, KeysOutsideTheListHaveNoId) {
+  const ZRVItemMap ShellFlow = fill(&M::LoadShellInjectionFlowMap);
+  EXPECT_EQ(ShellFlow.count(L"AirTrap"), 0u);        // a solid key
+  EXPECT_EQ(ShellFlow.count(L"meltfronttime"), 0u);  // other letter case
+  EXPECT_EQ(ShellFlow.count(L"MeltFrontTime "), 0u); // no trimming
+  EXPECT_EQ(fill(&M::LoadShellInjectionCoolMap).count(L"Pressure"), 0u);
+  EXPECT_EQ(fill(&M::LoadSolidICPackageFlowMap).count(L"CoreShiftPressure"), 0u);
+}
+
+TEST(KeyListTest, DifferentKeysShareIds) {
+  const wchar_t* Suffixes[] = {L"XDisplacement",     L"YDisplacement", L"ZDisplacement",
+                               L"TotalDisplacement", L"StressXX",      L"StressYY",
+                               L"StressZZ",          L"StressXY",      L"StressYZ",
+                               L"StressZX",          L"StressVonMises"};
+  const ZRVItemMap Injection = fill(&M::LoadSolidInjectionFlowMap);
+  const ZRVItemMap Package = fill(&M::LoadSolidICPackageFlowMap);
+  int Expected = 475;
+  for (const wchar_t* Suffix : Suffixes) {
+    EXPECT_EQ(Injection.at(std::wstring(L"CoreShift") + Suffix), Expected);
+    EXPECT_EQ(Package.at(std::wstring(L"PaddleShift") + Suffix), Expected);
+    ++Expected;
+  }
+  EXPECT_EQ(Expected, 486);
+  EXPECT_EQ(Injection.at(L"CoreShiftPressure"), 505);
+  EXPECT_EQ(Package.at(L"PaddleShiftPressure"), 505);
+
+  EXPECT_EQ(idOf(&M::LoadSolidCOIMFlowMap, L"MeltFrontTimeSkin"), 679);
+  EXPECT_EQ(idOf(&M::LoadSolidBIIMFlowMap, L"MeltFrontTime(EM#1)"), 679);
+  EXPECT_EQ(idOf(&M::LoadSolidGasInFlowMap, L"GasFrontTime"), 689);
+  EXPECT_EQ(idOf(&M::LoadSolidCOIMFlowMap, L"MeltFrontTimeCore"), 689);
+  EXPECT_EQ(idOf(&M::LoadSolidBIIMFlowMap, L"MeltFrontTime(EM#2)"), 689);
+  EXPECT_EQ(idOf(&M::LoadSolidInjectionPackMap, L"FlakeConcentration(VolumePercentage)"), 789);
+  EXPECT_EQ(idOf(&M::LoadSolidRIMCureMap, L"FlakeConcentrationVolumePercentage"), 789);
+  EXPECT_EQ(idOf(&M::LoadSolidICPackageCureMap, L"FlakeConcentration(Weight Percentage)"), 790);
+  EXPECT_EQ(idOf(&M::LoadSolidRIMCureMap, L"FlakeConcentrationWeightPercentage"), 790);
+}
+
+TEST(KeyListTest, KeysWithBlankOrHashStandAsWritten) {
+  const ZRVItemMap Pack = fill(&M::LoadSolidInjectionPackMap);
+  EXPECT_EQ(Pack.at(L"FlakeConcentration(Weight Percentage)"), 790);
+  EXPECT_EQ(Pack.count(L"FlakeConcentration(WeightPercentage)"), 0u);
+  const ZRVItemMap Bi = fill(&M::LoadSolidBIIMFlowMap);
+  EXPECT_EQ(Bi.at(L"MeltFrontTime(EM#1)"), 679);
+  EXPECT_EQ(Bi.count(L"MeltFrontTime"), 0u);
+}
+
+TEST(KeyListTest, IdenticalStressLists) {
+  EXPECT_EQ(fill(&M::LoadSolidICMStressMap), fill(&M::LoadSolidInjectionStressMap));
+  EXPECT_NE(fill(&M::LoadSolidRIMStressMap), fill(&M::LoadSolidInjectionStressMap));
+}
+
+TEST(KeyListTest, FillWithoutClearingKeepsExistingIds) {
+  M Catalogue;
+  ZRVItemMap Map{{L"MeltFrontTime", static_cast<ZRV_RESULT_ITEMS>(999)},
+                 {L"Custom", static_cast<ZRV_RESULT_ITEMS>(5)}};
+  Catalogue.LoadShellInjectionFlowMap(Map, 0);
+  EXPECT_EQ(Map.size(), 54u);
+  EXPECT_EQ(Map.at(L"MeltFrontTime"), 999);
+  EXPECT_EQ(Map.at(L"Custom"), 5);
+  EXPECT_EQ(Map.at(L"Pressure"), 3);
+
+  Catalogue.LoadShellInjectionPackMap(Map, 0); // same keys: nothing changes
+  EXPECT_EQ(Map.size(), 54u);
+  EXPECT_EQ(Map.at(L"Pressure"), 3);
+
+  Catalogue.LoadShellInjectionFlowMap(Map, 1);
+  EXPECT_EQ(Map.size(), 53u);
+  EXPECT_EQ(Map.at(L"MeltFrontTime"), 1);
+  EXPECT_EQ(Map.count(L"Custom"), 0u);
+}
+
+TEST(KeyListTest, WarpageListsHoldTheDifferentialDisplacementKeys) {
+  const ZRVItemMap Differential = fill(&M::LoadDifferentialDisplacementMap);
+  ASSERT_EQ(Differential.size(), 8u);
+  EXPECT_EQ(Differential.at(L"XDifferentialTemperatureEffectDisplacement"), 1235);
+  EXPECT_EQ(Differential.at(L"TotalDifferentialShrinkageEffectDisplacement"), 1242);
+  const Member Warps[] = {&M::LoadSolidInjectionWarpMap, &M::LoadSolidRIMWarpMap,
+                          &M::LoadSolidICPackageWarpMap, &M::LoadSolidGasInWarpMap,
+                          &M::LoadSolidCOIMWarpMap,      &M::LoadSolidICMWarpMap,
+                          &M::LoadSolidMCIMWarpMap};
+  for (Member Warp : Warps) {
+    ZRVItemMap Map = fill(Warp);
+    for (const auto& [Key, Id] : Differential)
+      EXPECT_EQ(Map.at(Key), Id);
+    const ZRVItemMap Before = Map;
+    M().LoadDifferentialDisplacementMap(Map, 0);
+    EXPECT_EQ(Map, Before);
+  }
+}
