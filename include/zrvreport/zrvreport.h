@@ -6,6 +6,7 @@
 #include "zrvreport/ZRVCommon.h"
 #include "zrvreport/ZRVReportItem.h"
 #include "zrvreport/ZRVReportItemEx.h"
+#include "zrvreport/ZRVReportItemManager.h"
 #include "zrvreport/ZRVResultItems.h"
 
 #endif // ZRVREPORT_ZRVREPORT_H
