@@ -260,6 +260,175 @@ public:
   void GetModuleItemIDList(int ModuleID, std::vector<int>& ItemIDList) const;
 
   // ==== Named setting libraries: clipping, slicing, view, object, capture ====
+  // Each library maps a setting name to a record and lists its names in an
+  // option list: in key order after a hand-over, afterwards in order of last
+  // change (a stored name moves to the end, a deleted name leaves). Items
+  // hold their own copies of the values; a changed record reaches an item
+  // only when the setting is assigned to it again. Names compare exactly.
+
+  // ---- Clipping -------------------------------------------------------------------
+  /// Replaces the library with a copy of \p Map and lists its non-empty names
+  /// in key order. Items are not touched.
+  void SetClippingMap(const ZRVClipMap& Map);
+  /// The clipping flag of the item at \p Index; 0 for a bad index.
+  int HasClippingSetting(int Index) const;
+  /// The number of entries in the library (an empty name included).
+  int GetClippingOptionCount() const;
+  /// Copies the \p Index-th name of the option list; 1, or 0 with \p Name
+  /// untouched when the index is outside the count or the option list.
+  int GetClippingOption(int Index, wchar_t* Name) const;
+  /// Copies the clipping name of the first item with id \p ItemID; 1, or 0
+  /// when no item has it.
+  int GetClippingName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const;
+  /// Copies the clipping name of the item at \p Index; 1, or 0 for a bad index.
+  int GetClippingNameByIndex(int Index, wchar_t* Name) const;
+  /// A copy of the record named \p Name; a default record for a name that is
+  /// not in the library.
+  CZRVReportItem::tagCLIPSETTING GetClippingSetting(const wchar_t* Name) const;
+  /// Inserts the record, or replaces it and moves the name to the end of the
+  /// option list.
+  void SetClippingSetting(const wchar_t* Name, CZRVReportItem::tagCLIPSETTING Setting);
+  /// Gives the item at \p Index the clipping name and the library's record of
+  /// it (the default record for an unknown name); 1, or 0 for a bad index.
+  int SetItemClipping(int Index, const wchar_t* Name);
+  /// Erases the setting and its option; every item judged by the first item
+  /// with its id to use the name then gets the empty name and the record
+  /// stored under the empty name (normally the default record). 1, or 0 when
+  /// the name is not in the library.
+  int DeleteClippingSetting(const wchar_t* Name);
+
+  // ---- Slicing ----------------------------------------------------------------------
+  /// As SetClippingMap; an empty name is listed.
+  void SetSlicingMap(const ZRVSliceMap& Map);
+  /// The slicing flag of the item at \p Index; 0 for a bad index.
+  int HasSlicingSetting(int Index) const;
+  /// The number of entries in the library.
+  int GetSlicingOptionCount() const;
+  /// As GetClippingOption.
+  int GetSlicingOption(int Index, wchar_t* Name) const;
+  /// The slicing name of the first item with id \p ItemID; 0 when none has it.
+  int GetSlicingName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const;
+  /// The record named \p Name, or a default record.
+  CZRVReportItem::tagSLICESETTING GetSlicingSetting(const wchar_t* Name) const;
+  /// Inserts or replaces, as SetClippingSetting.
+  void SetSlicingSetting(const wchar_t* Name, CZRVReportItem::tagSLICESETTING Setting);
+  /// Gives the item at \p Index the slicing name and record; 1, or 0 for a
+  /// bad index.
+  int SetItemSlicing(int Index, const wchar_t* Name);
+  /// Erases the setting and its option; items keep their names and values.
+  /// 1, or 0 when the name is not in the library.
+  int DeleteSlicingSetting(const wchar_t* Name);
+
+  // ---- View ----------------------------------------------------------------------------
+  /// As SetClippingMap; an empty name is not listed.
+  void SetViewMap(const ZRVViewMap& Map);
+  /// 1 when the item at \p Index has a single view or several-view records;
+  /// 0 otherwise or for a bad index.
+  int HasViewSetting(int Index) const;
+  /// The number of entries in the library.
+  int GetViewOptionCount() const;
+  /// As GetClippingOption.
+  int GetViewOption(int Index, wchar_t* Name) const;
+  /// The single view name of the first item with id \p ItemID; 0 when none
+  /// has it.
+  int GetViewName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const;
+  /// The single view name of the item at \p Index; 0 for a bad index.
+  int GetOneViewNameByIndex(int Index, wchar_t* Name) const;
+  /// The record named \p Name, or a default record.
+  CZRVReportItem::tagVIEWSETTING GetViewSetting(const wchar_t* Name) const;
+  /// Inserts or replaces, as SetClippingSetting.
+  void SetViewSetting(const wchar_t* Name, CZRVReportItem::tagVIEWSETTING Setting);
+  /// Sets the item's view name, writes the angles and scale of the library's
+  /// record (the default view for an unknown name) into its single view and
+  /// raises its view flag; 1, or 0 for a bad index.
+  int SetItemView(int Index, const wchar_t* Name);
+  /// Erases the setting and its option; items keep their names. 1, or 0 when
+  /// the name is not in the library.
+  int DeleteViewSetting(const wchar_t* Name);
+  /// Stores a view made of the four values under \p Name with every space
+  /// turned into '_' ("Front View" becomes "Front_View").
+  void SetViewSettingByProjectAngle(const wchar_t* Name, float AngleX, float AngleY, float AngleZ,
+                                    float Scale);
+  /// The number of several-view names of the first item with id \p ItemID and
+  /// module \p ModuleID; 0 when none matches.
+  int GetViewCount(ZRV_RESULT_ITEMS ItemID, int ModuleID) const;
+  /// Copies the \p Index-th several-view record of the first item with id
+  /// \p ItemID into \p View and returns 1; for an index outside its records
+  /// also 1, with \p View unchanged. 0 when no item has the id.
+  int GetViewByIndex(ZRV_RESULT_ITEMS ItemID, int Index,
+                     CZRVReportItem::tagVIEWSETTING& View) const;
+  /// Writes the \p Index-th several-view name of the first item with id
+  /// \p ItemID into \p Name (empty for an index outside its names) and
+  /// returns 1; 0 when no item has the id.
+  int GetViewNameByIndex(ZRV_RESULT_ITEMS ItemID, int Index, wchar_t* Name) const;
+  /// Asks the first item with id \p ItemID for the several-view record named
+  /// \p Name (outputs untouched when it has none); 1 whatever it finds, 0 when
+  /// no item has the id.
+  int GetViewDataByName(ZRV_RESULT_ITEMS ItemID, const wchar_t* Name, double& AngleX,
+                        double& AngleY, double& AngleZ, double& Scale) const;
+  /// Adds \p Name to the several-view names of the first item with id
+  /// \p ItemID (unless it is there); 1, or 0 when no item has the id.
+  int SetItemManyView(ZRV_RESULT_ITEMS ItemID, const wchar_t* Name);
+  /// Removes the several-view name \p Name and its record from the first item
+  /// with id \p ItemID; 1, or 0 when no item has the id.
+  int DeleteItemView(ZRV_RESULT_ITEMS ItemID, const wchar_t* Name);
+
+  // ---- Object -------------------------------------------------------------------------
+  /// As SetClippingMap; an empty name is not listed.
+  void SetObjectMap(const ZRVObjectMap& Map);
+  /// The object flag of the item at \p Index; 0 for a bad index.
+  int HasObjectSetting(int Index) const;
+  /// The number of names in the option list.
+  int GetObjectOptionCount() const;
+  /// As GetClippingOption.
+  int GetObjectOption(int Index, wchar_t* Name) const;
+  /// The object name of the first item with id \p ItemID; 0 when none has it.
+  int GetObjectName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const;
+  /// The object name of the item at \p Index; 0 for a bad index.
+  int GetObjectNameByIndex(int Index, wchar_t* Name) const;
+  /// The record named \p Name, or a default record.
+  CZRVReportItem::tagOBJECTSETTING GetObjectSetting(const wchar_t* Name) const;
+  /// Inserts or replaces, as SetClippingSetting.
+  void SetObjectSetting(const wchar_t* Name, CZRVReportItem::tagOBJECTSETTING Setting);
+  /// Gives the item at \p Index the object name and record (raising its
+  /// object flag); 1, or 0 for a bad index.
+  int SetItemObject(int Index, const wchar_t* Name);
+  /// As DeleteClippingSetting: users are reset to the empty name.
+  int DeleteObjectSetting(const wchar_t* Name);
+  /// Stores \p Name and the flags in the project object setting and stores
+  /// that record in the library under \p Name. The flags come in the order
+  /// part, part insert, runner, cooling channel, moldbase, mold insert, melt
+  /// entrance, coolant entrance, heating rod, hot-runner metal.
+  void SetObjectSettingByProjectObject(const wchar_t* Name, int ShowPart, int ShowPartInsert,
+                                       int ShowRunner, int ShowCoolChannel, int ShowMoldbase,
+                                       int ShowMoldInsert, int ShowMeltEntrance,
+                                       int ShowCoolantEntrance, int ShowHeatingRod,
+                                       int ShowHotRunnerMetal);
+  /// A copy of the project object setting (a default record at start).
+  CZRVReportItem::tagOBJECTSETTING GetProjectObjectSetting() const;
+
+  // ---- Focus capture ------------------------------------------------------------------
+  /// As SetClippingMap; an empty name is listed.
+  void SetCaptureMap(const ZRVCaptureMap& Map);
+  /// Whether focus capture is in force for the item at \p Index; 0 for a bad
+  /// index.
+  int HasCaptureSetting(int Index) const;
+  /// The number of names in the option list.
+  int GetCaptureOptionCount() const;
+  /// As GetClippingOption.
+  int GetCaptureOption(int Index, wchar_t* Name) const;
+  /// The capture name of the first item with id \p ItemID; 0 when none has it.
+  int GetCaptureName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const;
+  /// The record named \p Name, or a default record.
+  CZRVReportItem::tagFOCUSCAPTURE GetCaptureSetting(const wchar_t* Name) const;
+  /// Inserts or replaces, as SetClippingSetting.
+  void SetCaptureSetting(const wchar_t* Name, CZRVReportItem::tagFOCUSCAPTURE Setting);
+  /// Gives the item at \p Index the capture name and record; 1, or 0 for a
+  /// bad index.
+  int SetItemCapture(int Index, const wchar_t* Name);
+  /// Erases the setting and its option; items keep theirs. 1, or 0 when the
+  /// name is not in the library.
+  int DeleteCaptureSetting(const wchar_t* Name);
 
   // ==== Extended setting libraries: melt-front capture, animation, image =====
 
