@@ -14,16 +14,421 @@
 #include "zrvreport/ZRVReportItemEx.h"
 #include "zrvreport/ZRVResultItems.h"
 
+/// The report settings document of one project.
+///
+/// Items are held by value: every getter hands out a copy, every setter copies
+/// in. Item ids need not be unique; operations that take an item id act on the
+/// first item with that id, in list order. Text inputs given as a null pointer
+/// are taken as the empty string; getters that fill a caller's buffer copy the
+/// whole text with its terminator (256 characters hold every name).
 class ZRVREPORT_EXPORT CZRVReportItemManager {
 public:
+  /// A document without items, extended items or modules; every field at its
+  /// start value (see the getters). The project type starts at -1, a value
+  /// that names no kind of project, until the facade calls SetProjectType.
   CZRVReportItemManager();
+  /// Copies every field of the document: header and info fields, items,
+  /// extended items, modules, all eight libraries with their option lists,
+  /// the project object setting and the report engine's data.
   CZRVReportItemManager(const CZRVReportItemManager& Other);
+  /// Replaces every field of the document by a copy of \p Other's.
   CZRVReportItemManager& operator=(const CZRVReportItemManager& Other);
   virtual ~CZRVReportItemManager();
 
   // ==== Document core: fields, items, extended items, modules ================
 
+  // ---- Project and header fields ------------------------------------------------
+  /// Stores the project type code (0 solid, 1 shell, 2 solid as well).
+  void SetProjectType(int Type);
+  /// The project type code; -1 until SetProjectType has been called.
+  int GetProjectType() const;
+  void SetProjectIsThermosetRun(int IsThermoset);
+  /// 1 when the project's run is a thermoset (curing) run; starts at 0.
+  int GetProjectIsThermosetRun() const;
+  void SetHasValvePin(int HasValvePin);
+  /// 1 when the project has valve pins; starts at 0.
+  int GetHasValvePin() const;
+  void SetFileVersion(int Version);
+  /// [FileHeader] "FileVersion"; starts at 0.
+  int GetFileVersion() const;
+  void SetFileID(const wchar_t* FileID);
+  /// Copies [FileHeader] "FileID" into \p FileID (empty at start).
+  void GetFileID(wchar_t* FileID) const;
+  void SetFileName(const wchar_t* Name);
+  /// Copies [FileHeader] "Name" into \p Name.
+  void GetFileName(wchar_t* Name) const;
+  void SetFileDate(const wchar_t* Date);
+  /// Copies [FileHeader] "Date" into \p Date.
+  void GetFileDate(wchar_t* Date) const;
+  void SetFileProjectType(int Type);
+  /// [FileHeader] "ProjectType"; starts at -1.
+  int GetFileProjectType() const;
+  void SetFileAppType(int Type);
+  /// [FileHeader] "AppType"; starts at -1.
+  int GetFileAppType() const;
+  void SetCreateBy(const wchar_t* CreatedBy);
+  /// Copies [FileHeader] "CreateBy" into \p CreatedBy.
+  void GetCreateBy(wchar_t* CreatedBy) const;
+  void SetRemark(const wchar_t* Remark);
+  /// Copies [FileHeader] "Remark" into \p Remark.
+  void GetRemark(wchar_t* Remark) const;
+
+  // ---- Info fields ----------------------------------------------------------------
+  void SetCompanyName(const wchar_t* Name);
+  /// Copies [Info] "CompanyName" into \p Name.
+  void GetCompanyName(wchar_t* Name) const;
+  void SetComanyWebSite(const wchar_t* WebSite);
+  /// Copies [Info] "CompanyWebSite" into \p WebSite.
+  void GetComanyWebSite(wchar_t* WebSite) const;
+  void SetLogoPath(const wchar_t* Path);
+  /// Copies the path of the company logo image into \p Path.
+  void GetLogoPath(wchar_t* Path) const;
+  void SetAuthorName(const wchar_t* Name);
+  /// Copies [Info] "AuthorName" into \p Name.
+  void GetAuthorName(wchar_t* Name) const;
+  void SetAuthorEMail(const wchar_t* EMail);
+  /// Copies [Info] "AuthorE-mail" into \p EMail.
+  void GetAuthorEMail(wchar_t* EMail) const;
+  void SetTemplateName(const wchar_t* Name);
+  /// Copies [Info] "TemplateName" into \p Name.
+  void GetTemplateName(wchar_t* Name) const;
+  void SetSummary(const wchar_t* Summary);
+  /// Copies the report's summary text into \p Summary.
+  void GetSummary(wchar_t* Summary) const;
+  /// Stores [Info] "ReportType" as given (0 HTML, 1 presentation).
+  void SetReportType(int Type);
+  /// The report type; -1 at start, 0 after RemoveAllItem.
+  int GetReportType() const;
+  void SetIsOutputCoverLogo(int Output);
+  /// 1 (the start value) when the logo goes on the cover.
+  int GetIsOutputCoverLogo() const;
+  void SetRunNo(int RunNo);
+  /// The number of the analysis run; starts at 0.
+  int GetRunNo() const;
+  void SetIsOutputRun(int Output);
+  /// 1 when the run number goes into the report; starts at 0.
+  int GetIsOutputRun() const;
+
+  // ---- Paths and image extension ------------------------------------------------
+  /// Stores the project folder.
+  void SetProjectPath(const wchar_t* Path);
+  /// Copies the project folder into \p Path. Logs
+  /// "[ReportSetting] Manager GetProjectPath start" before and
+  /// "[ReportSetting] Manager GetProjectPath end <path>" after the copy.
+  void GetProjectPath(wchar_t* Path) const;
+  /// The project folder. Logs
+  /// "[ReportSetting] Manager GetProjectPath CString start <path>".
+  std::wstring GetProjectPath() const;
+  /// Stores the root folder of the installation.
+  void SetZorvinPath(const wchar_t* Path);
+  /// Copies the root folder of the installation into \p Path.
+  void GetZorvinPath(wchar_t* Path) const;
+  /// Stores the report folder.
+  void SetReportPath(const wchar_t* Path);
+  /// The report folder.
+  std::wstring GetReportPath() const;
+  /// Stores the extension of the images the report engine writes.
+  void SetImageExtension(const wchar_t* Extension);
+  /// Copies the image extension ("PNG" at start) into \p Extension.
+  void GetImageExt(wchar_t* Extension) const;
+
+  // ---- Items ------------------------------------------------------------------------
+  /// Appends a copy of \p Item; returns the new number of items.
+  int AddItem(const CZRVReportItem& Item);
+  /// Appends a new default item with id \p ItemID, output \p Output (1, 2, 3
+  /// kept, else 0), display mode \p Display (1 to 4 kept, else 0), the values
+  /// \p X, \p Y, \p Z given to its SetParameterX/Y/Z and face number \p Faces.
+  /// Returns the new number of items.
+  int AddItem(ZRV_RESULT_ITEMS ItemID, int Output, int Display, int X, int Y, int Z, int Faces);
+  /// Removes the first item with id \p ItemID (later items move up); nothing
+  /// happens when no item has it.
+  void RemoveItem(ZRV_RESULT_ITEMS ItemID);
+  /// Resets the document for a new load: empties the items, the extended
+  /// items and the modules and the option lists of the clipping, view,
+  /// object, capture, melt-front and slicing libraries (the library records,
+  /// and the animation and image option lists, stay); empties company name,
+  /// company web site, logo path, author name, author e-mail, template name
+  /// and summary; sets the report type to 0. Header fields, paths, cover logo
+  /// and run fields keep their values.
+  void RemoveAllItem();
+  /// The number of items.
+  int GetItemCount() const;
+  /// 1 when the document holds at least one item, else 0.
+  int HasItems() const;
+  /// 1 when the document holds at least one extended item, else 0.
+  int HasItemExs() const;
+  /// Copies the item at \p Index into \p Item; 1, or 0 (Item untouched) when
+  /// the index is outside the item list.
+  int GetItem(int Index, CZRVReportItem& Item) const;
+  /// Copies the first item with id \p ItemID; 1, or 0 when no item has it.
+  int GetItem(ZRV_RESULT_ITEMS ItemID, CZRVReportItem& Item) const;
+  /// The values of one template item line: \p Name gets the item's save name
+  /// (not its item name), \p Output, \p Display and \p Faces the item's
+  /// values, \p X, \p Y, \p Z the slice flags of its slicing record, and the
+  /// five buffers its clipping, single view, object, capture and slicing
+  /// names. Returns 1, or 0 with no output touched when \p Index is outside
+  /// the item list.
+  int GetItem(int Index, wchar_t* Name, int& Output, int& Display, int& X, int& Y, int& Z,
+              int& Faces, wchar_t* Clipping, wchar_t* View, wchar_t* Object, wchar_t* Capture,
+              wchar_t* Slicing) const;
+  /// Replaces the item at \p Index; 1, or 0 when out of range.
+  int SetItem(int Index, const CZRVReportItem& Item);
+  /// Replaces the first item with id \p ItemID; 1, or 0 when no item has it.
+  int SetItem(ZRV_RESULT_ITEMS ItemID, const CZRVReportItem& Item);
+  /// Sets the item name of the first item with module \p ModuleID and id
+  /// \p ItemID; 1, or 0 when no item matches both.
+  int SetItemName(int ModuleID, ZRV_RESULT_ITEMS ItemID, const wchar_t* Name);
+  /// The item id at \p Index; 0 when out of range.
+  int GetItemID(int Index) const;
+  /// The module id of the first item with id \p ItemID; -1 when none has it.
+  int GetItemModuleID(int ItemID) const;
+  /// The module id at \p Index; -1 when out of range.
+  int GetItemModuleIDByIndex(int Index) const;
+  /// Empties \p Name, then copies the item name at \p Index into it; 1, or 0
+  /// (buffer left empty) when out of range.
+  int GetItemName(int Index, wchar_t* Name) const;
+  /// The index of the first item with id \p ItemID and module \p ModuleID;
+  /// -1 when none matches.
+  int GetItemIndex(int ItemID, int ModuleID) const;
+  /// The index of the first item of module \p ModuleID whose item name or
+  /// save name equals \p Name once every space is removed from all three,
+  /// ignoring letter case; -1 when none does.
+  int GetItemIndex(int ModuleID, const wchar_t* Name) const;
+  /// Sets the output at \p Index (1, 2, 3 kept, else 0); 1, or 0 when out of
+  /// range.
+  int SetItemOutput(int Index, CZRVReportItem::ZRV_REPORT_OUTPUT Output);
+  /// Sets the output of the first item with id \p ItemID; 0 when none has it.
+  int SetItemOutput(ZRV_RESULT_ITEMS ItemID, CZRVReportItem::ZRV_REPORT_OUTPUT Output);
+  /// Sets the output of the first item with id \p ItemID and module
+  /// \p ModuleID; 1, or 0 when none matches.
+  int SetItemOutput(int ItemID, int ModuleID, int Output);
+  /// Sets the display mode at \p Index (1 to 4 kept, else 0); 1, or 0 when
+  /// out of range.
+  int SetItemDisplayMode(int Index, CZRVReportItem::ZRV_REPORT_DISPLAY Display);
+  /// The output at \p Index; 0 when out of range.
+  int GetItemOutput(int Index) const;
+  /// The display mode at \p Index; 0 when out of range.
+  int GetItemDisplayMode(int Index) const;
+  /// SliceX of the slicing record of the item at \p Index (the item's
+  /// GetParameterX); 0 when out of range.
+  int GetItemParameterX(int Index) const;
+  /// SliceY at \p Index; 0 when out of range.
+  int GetItemParameterY(int Index) const;
+  /// SliceZ at \p Index; 0 when out of range.
+  int GetItemParameterZ(int Index) const;
+  /// The face number at \p Index; 0 when out of range.
+  int GetItemFaceNumber(int Index) const;
+  /// The face number of the first item with id \p ItemID and module
+  /// \p ModuleID; 0 when none matches.
+  int GetItemFaceNumber(int ItemID, int ModuleID) const;
+  /// Sets the face number at \p Index; 1, or 0 when out of range.
+  int SetItemFaceNumber(int Index, int Faces);
+  /// 1 when the output at \p Index is 1, 2 or 3; 0 otherwise or when out of
+  /// range.
+  int IsItemOutput(int Index) const;
+  /// The same for the first item with id \p ItemID; 0 when none has it.
+  int IsItemOutput(ZRV_RESULT_ITEMS ItemID) const;
+  /// 1 when some item has id \p ItemID, else 0.
+  int IsItemExist(ZRV_RESULT_ITEMS ItemID) const;
+
+  // ---- Extended items ---------------------------------------------------------------
+  /// Appends a copy of \p Item; returns the new number of extended items.
+  int AddItemEx(const CZRVReportItemEx& Item);
+  /// The number of extended items.
+  int GetItemExCount() const;
+  /// Copies the extended item at \p Index; 1, or 0 when out of range.
+  int GetItemEx(int Index, CZRVReportItemEx& Item) const;
+  /// Sets the extended item's output to 1 when \p Output is 1, else to 0;
+  /// 1, or 0 when \p Index is outside the extended items.
+  int SetItemExOutput(int Index, int Output);
+  /// 1 when the extended item's output is 1; 0 otherwise or out of range.
+  int IsItemExOutput(int Index) const;
+
+  // ---- Modules ----------------------------------------------------------------------
+  /// Appends \p ModuleID (no duplicate check); returns 1.
+  int AddModuleID(int ModuleID);
+  /// The number of module ids.
+  int GetModuleCount() const;
+  /// The module id at \p Index; -1 when out of range.
+  int GetModuleID(int Index) const;
+  /// Replaces the contents of \p ModuleIDList with the module ids.
+  void GetModuleIDList(std::vector<int>& ModuleIDList) const;
+  /// Appends, in item order, the id of every item of module \p ModuleID; the
+  /// vector is not cleared first.
+  void GetModuleItemIDList(int ModuleID, std::vector<ZRV_RESULT_ITEMS>& ItemIDList) const;
+  /// The same with plain integers.
+  void GetModuleItemIDList(int ModuleID, std::vector<int>& ItemIDList) const;
+
   // ==== Named setting libraries: clipping, slicing, view, object, capture ====
+  // Each library maps a setting name to a record and lists its names in an
+  // option list: in key order after a hand-over, afterwards in order of last
+  // change (a stored name moves to the end, a deleted name leaves). Items
+  // hold their own copies of the values; a changed record reaches an item
+  // only when the setting is assigned to it again. Names compare exactly.
+
+  // ---- Clipping -------------------------------------------------------------------
+  /// Replaces the library with a copy of \p Map and lists its non-empty names
+  /// in key order. Items are not touched.
+  void SetClippingMap(const ZRVClipMap& Map);
+  /// The clipping flag of the item at \p Index; 0 for a bad index.
+  int HasClippingSetting(int Index) const;
+  /// The number of entries in the library (an empty name included).
+  int GetClippingOptionCount() const;
+  /// Copies the \p Index-th name of the option list; 1, or 0 with \p Name
+  /// untouched when the index is outside the count or the option list.
+  int GetClippingOption(int Index, wchar_t* Name) const;
+  /// Copies the clipping name of the first item with id \p ItemID; 1, or 0
+  /// when no item has it.
+  int GetClippingName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const;
+  /// Copies the clipping name of the item at \p Index; 1, or 0 for a bad index.
+  int GetClippingNameByIndex(int Index, wchar_t* Name) const;
+  /// A copy of the record named \p Name; a default record for a name that is
+  /// not in the library.
+  CZRVReportItem::tagCLIPSETTING GetClippingSetting(const wchar_t* Name) const;
+  /// Inserts the record, or replaces it and moves the name to the end of the
+  /// option list.
+  void SetClippingSetting(const wchar_t* Name, CZRVReportItem::tagCLIPSETTING Setting);
+  /// Gives the item at \p Index the clipping name and the library's record of
+  /// it (the default record for an unknown name); 1, or 0 for a bad index.
+  int SetItemClipping(int Index, const wchar_t* Name);
+  /// Erases the setting and its option; every item judged by the first item
+  /// with its id to use the name then gets the empty name and the record
+  /// stored under the empty name (normally the default record). 1, or 0 when
+  /// the name is not in the library.
+  int DeleteClippingSetting(const wchar_t* Name);
+
+  // ---- Slicing ----------------------------------------------------------------------
+  /// As SetClippingMap; an empty name is listed.
+  void SetSlicingMap(const ZRVSliceMap& Map);
+  /// The slicing flag of the item at \p Index; 0 for a bad index.
+  int HasSlicingSetting(int Index) const;
+  /// The number of entries in the library.
+  int GetSlicingOptionCount() const;
+  /// As GetClippingOption.
+  int GetSlicingOption(int Index, wchar_t* Name) const;
+  /// The slicing name of the first item with id \p ItemID; 0 when none has it.
+  int GetSlicingName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const;
+  /// The record named \p Name, or a default record.
+  CZRVReportItem::tagSLICESETTING GetSlicingSetting(const wchar_t* Name) const;
+  /// Inserts or replaces, as SetClippingSetting.
+  void SetSlicingSetting(const wchar_t* Name, CZRVReportItem::tagSLICESETTING Setting);
+  /// Gives the item at \p Index the slicing name and record; 1, or 0 for a
+  /// bad index.
+  int SetItemSlicing(int Index, const wchar_t* Name);
+  /// Erases the setting and its option; items keep their names and values.
+  /// 1, or 0 when the name is not in the library.
+  int DeleteSlicingSetting(const wchar_t* Name);
+
+  // ---- View ----------------------------------------------------------------------------
+  /// As SetClippingMap; an empty name is not listed.
+  void SetViewMap(const ZRVViewMap& Map);
+  /// 1 when the item at \p Index has a single view or several-view records;
+  /// 0 otherwise or for a bad index.
+  int HasViewSetting(int Index) const;
+  /// The number of entries in the library.
+  int GetViewOptionCount() const;
+  /// As GetClippingOption.
+  int GetViewOption(int Index, wchar_t* Name) const;
+  /// The single view name of the first item with id \p ItemID; 0 when none
+  /// has it.
+  int GetViewName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const;
+  /// The single view name of the item at \p Index; 0 for a bad index.
+  int GetOneViewNameByIndex(int Index, wchar_t* Name) const;
+  /// The record named \p Name, or a default record.
+  CZRVReportItem::tagVIEWSETTING GetViewSetting(const wchar_t* Name) const;
+  /// Inserts or replaces, as SetClippingSetting.
+  void SetViewSetting(const wchar_t* Name, CZRVReportItem::tagVIEWSETTING Setting);
+  /// Sets the item's view name, writes the angles and scale of the library's
+  /// record (the default view for an unknown name) into its single view and
+  /// raises its view flag; 1, or 0 for a bad index.
+  int SetItemView(int Index, const wchar_t* Name);
+  /// Erases the setting and its option; items keep their names. 1, or 0 when
+  /// the name is not in the library.
+  int DeleteViewSetting(const wchar_t* Name);
+  /// Stores a view made of the four values under \p Name with every space
+  /// turned into '_' ("Front View" becomes "Front_View").
+  void SetViewSettingByProjectAngle(const wchar_t* Name, float AngleX, float AngleY, float AngleZ,
+                                    float Scale);
+  /// The number of several-view names of the first item with id \p ItemID and
+  /// module \p ModuleID; 0 when none matches.
+  int GetViewCount(ZRV_RESULT_ITEMS ItemID, int ModuleID) const;
+  /// Copies the \p Index-th several-view record of the first item with id
+  /// \p ItemID into \p View and returns 1; for an index outside its records
+  /// also 1, with \p View unchanged. 0 when no item has the id.
+  int GetViewByIndex(ZRV_RESULT_ITEMS ItemID, int Index,
+                     CZRVReportItem::tagVIEWSETTING& View) const;
+  /// Writes the \p Index-th several-view name of the first item with id
+  /// \p ItemID into \p Name (empty for an index outside its names) and
+  /// returns 1; 0 when no item has the id.
+  int GetViewNameByIndex(ZRV_RESULT_ITEMS ItemID, int Index, wchar_t* Name) const;
+  /// Asks the first item with id \p ItemID for the several-view record named
+  /// \p Name (outputs untouched when it has none); 1 whatever it finds, 0 when
+  /// no item has the id.
+  int GetViewDataByName(ZRV_RESULT_ITEMS ItemID, const wchar_t* Name, double& AngleX,
+                        double& AngleY, double& AngleZ, double& Scale) const;
+  /// Adds \p Name to the several-view names of the first item with id
+  /// \p ItemID (unless it is there); 1, or 0 when no item has the id.
+  int SetItemManyView(ZRV_RESULT_ITEMS ItemID, const wchar_t* Name);
+  /// Removes the several-view name \p Name and its record from the first item
+  /// with id \p ItemID; 1, or 0 when no item has the id.
+  int DeleteItemView(ZRV_RESULT_ITEMS ItemID, const wchar_t* Name);
+
+  // ---- Object -------------------------------------------------------------------------
+  /// As SetClippingMap; an empty name is not listed.
+  void SetObjectMap(const ZRVObjectMap& Map);
+  /// The object flag of the item at \p Index; 0 for a bad index.
+  int HasObjectSetting(int Index) const;
+  /// The number of names in the option list.
+  int GetObjectOptionCount() const;
+  /// As GetClippingOption.
+  int GetObjectOption(int Index, wchar_t* Name) const;
+  /// The object name of the first item with id \p ItemID; 0 when none has it.
+  int GetObjectName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const;
+  /// The object name of the item at \p Index; 0 for a bad index.
+  int GetObjectNameByIndex(int Index, wchar_t* Name) const;
+  /// The record named \p Name, or a default record.
+  CZRVReportItem::tagOBJECTSETTING GetObjectSetting(const wchar_t* Name) const;
+  /// Inserts or replaces, as SetClippingSetting.
+  void SetObjectSetting(const wchar_t* Name, CZRVReportItem::tagOBJECTSETTING Setting);
+  /// Gives the item at \p Index the object name and record (raising its
+  /// object flag); 1, or 0 for a bad index.
+  int SetItemObject(int Index, const wchar_t* Name);
+  /// As DeleteClippingSetting: users are reset to the empty name.
+  int DeleteObjectSetting(const wchar_t* Name);
+  /// Stores \p Name and the flags in the project object setting and stores
+  /// that record in the library under \p Name. The flags come in the order
+  /// part, part insert, runner, cooling channel, moldbase, mold insert, melt
+  /// entrance, coolant entrance, heating rod, hot-runner metal.
+  void SetObjectSettingByProjectObject(const wchar_t* Name, int ShowPart, int ShowPartInsert,
+                                       int ShowRunner, int ShowCoolChannel, int ShowMoldbase,
+                                       int ShowMoldInsert, int ShowMeltEntrance,
+                                       int ShowCoolantEntrance, int ShowHeatingRod,
+                                       int ShowHotRunnerMetal);
+  /// A copy of the project object setting (a default record at start).
+  CZRVReportItem::tagOBJECTSETTING GetProjectObjectSetting() const;
+
+  // ---- Focus capture ------------------------------------------------------------------
+  /// As SetClippingMap; an empty name is listed.
+  void SetCaptureMap(const ZRVCaptureMap& Map);
+  /// Whether focus capture is in force for the item at \p Index; 0 for a bad
+  /// index.
+  int HasCaptureSetting(int Index) const;
+  /// The number of names in the option list.
+  int GetCaptureOptionCount() const;
+  /// As GetClippingOption.
+  int GetCaptureOption(int Index, wchar_t* Name) const;
+  /// The capture name of the first item with id \p ItemID; 0 when none has it.
+  int GetCaptureName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const;
+  /// The record named \p Name, or a default record.
+  CZRVReportItem::tagFOCUSCAPTURE GetCaptureSetting(const wchar_t* Name) const;
+  /// Inserts or replaces, as SetClippingSetting.
+  void SetCaptureSetting(const wchar_t* Name, CZRVReportItem::tagFOCUSCAPTURE Setting);
+  /// Gives the item at \p Index the capture name and record; 1, or 0 for a
+  /// bad index.
+  int SetItemCapture(int Index, const wchar_t* Name);
+  /// Erases the setting and its option; items keep theirs. 1, or 0 when the
+  /// name is not in the library.
+  int DeleteCaptureSetting(const wchar_t* Name);
 
   // ==== Extended setting libraries: melt-front capture, animation, image =====
 
@@ -33,8 +438,70 @@ public:
 
 private:
   // ---- Document core data ------------------------------------------------------
+  /// The item at \p Index, or null when the index is outside the item list.
+  CZRVReportItem* itemAt(int Index);
+  const CZRVReportItem* itemAt(int Index) const;
+  /// The first item with id \p ItemID, or null.
+  CZRVReportItem* firstItemWithID(int ItemID);
+  const CZRVReportItem* firstItemWithID(int ItemID) const;
+  /// The first item with id \p ItemID and module \p ModuleID, or null.
+  CZRVReportItem* firstItemWith(int ItemID, int ModuleID);
+  const CZRVReportItem* firstItemWith(int ItemID, int ModuleID) const;
+  /// The extended item at \p Position, or null when the list is shorter.
+  CZRVReportItemEx* itemExAt(int Position);
+  const CZRVReportItemEx* itemExAt(int Position) const;
+
+  int ProjectType = -1;
+  int ThermosetRun = 0;
+  int HasValvePin = 0;
+  std::wstring ProjectPath;
+  std::wstring ZorvinPath;
+  std::wstring ReportPath;
+  int FileVersion = 0;
+  std::wstring FileID;
+  std::wstring FileName;
+  std::wstring FileDate;
+  int FileProjectType = -1;
+  int FileAppType = -1;
+  std::wstring CreateBy;
+  std::wstring Remark;
+  std::wstring CompanyName;
+  std::wstring CompanyWebSite;
+  std::wstring LogoPath;
+  std::wstring AuthorName;
+  std::wstring AuthorEMail;
+  std::wstring TemplateName;
+  std::wstring Summary;
+  int ReportType = -1;
+  int OutputCoverLogo = 1;
+  std::vector<CZRVReportItem> Items;
+  std::vector<CZRVReportItemEx> ItemExs;
+  std::vector<int> ModuleIDs;
+  std::wstring ImageExtension = L"PNG";
+  int RunNo = 0;
+  int OutputRun = 0;
 
   // ---- Setting library data ----------------------------------------------------
+  // Each library maps a setting name to its record; its option list holds the
+  // names in the order the option getters enumerate them.
+  ZRVClipMap ClippingMap;
+  std::vector<std::wstring> ClippingOptions;
+  ZRVSliceMap SlicingMap;
+  std::vector<std::wstring> SlicingOptions;
+  ZRVViewMap ViewMap;
+  std::vector<std::wstring> ViewOptions;
+  ZRVObjectMap ObjectMap;
+  std::vector<std::wstring> ObjectOptions;
+  ZRVCaptureMap CaptureMap;
+  std::vector<std::wstring> CaptureOptions;
+  ZRVMeltMap MeltMap;
+  std::vector<std::wstring> MeltOptions;
+  ZRVAnimationMap AnimationMap;
+  std::vector<std::wstring> AnimationOptions;
+  ZRVImageMap ImageMap;
+  std::vector<std::wstring> ImageOptions;
+  /// Which components the current project has.
+  CZRVReportItem::tagOBJECTSETTING ProjectObjectSetting;
 
   // ---- Report engine data --------------------------------------------------------
 };

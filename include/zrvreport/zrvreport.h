@@ -6,6 +6,7 @@
 #include "zrvreport/ZRVCommon.h"
 #include "zrvreport/ZRVReportItem.h"
 #include "zrvreport/ZRVReportItemEx.h"
+#include "zrvreport/ZRVReportItemManager.h"
 #include "zrvreport/ZRVReportResultItemMap.h"
 #include "zrvreport/ZRVResultItemMap_Custom.h"
 #include "zrvreport/ZRVResultItems.h"

@@ -1,0 +1,255 @@
+// SettingLibraries.cpp - the clipping, slicing, view, object and focus-capture
+// libraries of the settings document and their assignment to report items.
+#include "zrvreport/ZRVReportItemManager.h"
+
+#include "manager/SettingLibrary.h"
+#include "util/Text.h"
+
+#include <utility>
+
+using namespace zrv::manager;
+using Item = CZRVReportItem;
+
+// ---- Clipping ----------------------------------------------------------------------
+
+void CZRVReportItemManager::SetClippingMap(const ZRVClipMap& Map) {
+  handOver<ClippingKind>(ClippingMap, ClippingOptions, Map);
+}
+int CZRVReportItemManager::HasClippingSetting(int Index) const {
+  return itemFlag<ClippingKind>(itemAt(Index));
+}
+int CZRVReportItemManager::GetClippingOptionCount() const {
+  return optionCount<ClippingKind>(ClippingMap, ClippingOptions);
+}
+int CZRVReportItemManager::GetClippingOption(int Index, wchar_t* Name) const {
+  return optionByIndex<ClippingKind>(ClippingMap, ClippingOptions, Index, Name);
+}
+int CZRVReportItemManager::GetClippingName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const {
+  return copyItemName<ClippingKind>(firstItemWithID(ItemID), Name);
+}
+int CZRVReportItemManager::GetClippingNameByIndex(int Index, wchar_t* Name) const {
+  return copyItemName<ClippingKind>(itemAt(Index), Name);
+}
+Item::tagCLIPSETTING CZRVReportItemManager::GetClippingSetting(const wchar_t* Name) const {
+  return readRecord(ClippingMap, zrv::text(Name));
+}
+void CZRVReportItemManager::SetClippingSetting(const wchar_t* Name, Item::tagCLIPSETTING Setting) {
+  storeRecord(ClippingMap, ClippingOptions, zrv::text(Name), std::move(Setting));
+}
+int CZRVReportItemManager::SetItemClipping(int Index, const wchar_t* Name) {
+  return assignToItem<ClippingKind>(ClippingMap, itemAt(Index), zrv::text(Name));
+}
+int CZRVReportItemManager::DeleteClippingSetting(const wchar_t* Name) {
+  return deleteSetting<ClippingKind>(ClippingMap, ClippingOptions, Items, zrv::text(Name));
+}
+
+// ---- Slicing ---------------------------------------------------------------------------
+
+void CZRVReportItemManager::SetSlicingMap(const ZRVSliceMap& Map) {
+  handOver<SlicingKind>(SlicingMap, SlicingOptions, Map);
+}
+int CZRVReportItemManager::HasSlicingSetting(int Index) const {
+  return itemFlag<SlicingKind>(itemAt(Index));
+}
+int CZRVReportItemManager::GetSlicingOptionCount() const {
+  return optionCount<SlicingKind>(SlicingMap, SlicingOptions);
+}
+int CZRVReportItemManager::GetSlicingOption(int Index, wchar_t* Name) const {
+  return optionByIndex<SlicingKind>(SlicingMap, SlicingOptions, Index, Name);
+}
+int CZRVReportItemManager::GetSlicingName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const {
+  return copyItemName<SlicingKind>(firstItemWithID(ItemID), Name);
+}
+Item::tagSLICESETTING CZRVReportItemManager::GetSlicingSetting(const wchar_t* Name) const {
+  return readRecord(SlicingMap, zrv::text(Name));
+}
+void CZRVReportItemManager::SetSlicingSetting(const wchar_t* Name, Item::tagSLICESETTING Setting) {
+  storeRecord(SlicingMap, SlicingOptions, zrv::text(Name), std::move(Setting));
+}
+int CZRVReportItemManager::SetItemSlicing(int Index, const wchar_t* Name) {
+  return assignToItem<SlicingKind>(SlicingMap, itemAt(Index), zrv::text(Name));
+}
+int CZRVReportItemManager::DeleteSlicingSetting(const wchar_t* Name) {
+  return deleteSetting<SlicingKind>(SlicingMap, SlicingOptions, Items, zrv::text(Name));
+}
+
+// ---- View ---------------------------------------------------------------------------------
+
+void CZRVReportItemManager::SetViewMap(const ZRVViewMap& Map) {
+  handOver<ViewKind>(ViewMap, ViewOptions, Map);
+}
+int CZRVReportItemManager::HasViewSetting(int Index) const {
+  return itemFlag<ViewKind>(itemAt(Index));
+}
+int CZRVReportItemManager::GetViewOptionCount() const {
+  return optionCount<ViewKind>(ViewMap, ViewOptions);
+}
+int CZRVReportItemManager::GetViewOption(int Index, wchar_t* Name) const {
+  return optionByIndex<ViewKind>(ViewMap, ViewOptions, Index, Name);
+}
+int CZRVReportItemManager::GetViewName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const {
+  return copyItemName<ViewKind>(firstItemWithID(ItemID), Name);
+}
+int CZRVReportItemManager::GetOneViewNameByIndex(int Index, wchar_t* Name) const {
+  return copyItemName<ViewKind>(itemAt(Index), Name);
+}
+Item::tagVIEWSETTING CZRVReportItemManager::GetViewSetting(const wchar_t* Name) const {
+  return readRecord(ViewMap, zrv::text(Name));
+}
+void CZRVReportItemManager::SetViewSetting(const wchar_t* Name, Item::tagVIEWSETTING Setting) {
+  storeRecord(ViewMap, ViewOptions, zrv::text(Name), std::move(Setting));
+}
+int CZRVReportItemManager::SetItemView(int Index, const wchar_t* Name) {
+  return assignToItem<ViewKind>(ViewMap, itemAt(Index), zrv::text(Name));
+}
+int CZRVReportItemManager::DeleteViewSetting(const wchar_t* Name) {
+  return deleteSetting<ViewKind>(ViewMap, ViewOptions, Items, zrv::text(Name));
+}
+
+void CZRVReportItemManager::SetViewSettingByProjectAngle(const wchar_t* Name, float AngleX,
+                                                         float AngleY, float AngleZ, float Scale) {
+  std::wstring Key = zrv::text(Name);
+  zrv::replaceAll(Key, L" ", L"_");
+  Item::tagVIEWSETTING View;
+  View.AngleX = static_cast<double>(AngleX);
+  View.AngleY = static_cast<double>(AngleY);
+  View.AngleZ = static_cast<double>(AngleZ);
+  View.Scale = static_cast<double>(Scale);
+  View.Name = Key;
+  storeRecord(ViewMap, ViewOptions, Key, std::move(View));
+}
+
+int CZRVReportItemManager::GetViewCount(ZRV_RESULT_ITEMS ItemID, int ModuleID) const {
+  const Item* Found = firstItemWith(ItemID, ModuleID);
+  return Found ? Found->GetViewCount() : 0;
+}
+
+int CZRVReportItemManager::GetViewByIndex(ZRV_RESULT_ITEMS ItemID, int Index,
+                                          Item::tagVIEWSETTING& View) const {
+  const Item* Found = firstItemWithID(ItemID);
+  if (!Found)
+    return 0;
+  Found->GetViewByIndex(Index, View); // a bad index leaves View as it was
+  return 1;
+}
+
+int CZRVReportItemManager::GetViewNameByIndex(ZRV_RESULT_ITEMS ItemID, int Index,
+                                              wchar_t* Name) const {
+  const Item* Found = firstItemWithID(ItemID);
+  if (!Found)
+    return 0;
+  zrv::copyToBuffer(Found->GetViewNameByIndex(Index), Name);
+  return 1;
+}
+
+int CZRVReportItemManager::GetViewDataByName(ZRV_RESULT_ITEMS ItemID, const wchar_t* Name,
+                                             double& AngleX, double& AngleY, double& AngleZ,
+                                             double& Scale) const {
+  const Item* Found = firstItemWithID(ItemID);
+  if (!Found)
+    return 0;
+  Found->GetViewDataByName(Name, AngleX, AngleY, AngleZ, Scale);
+  return 1;
+}
+
+int CZRVReportItemManager::SetItemManyView(ZRV_RESULT_ITEMS ItemID, const wchar_t* Name) {
+  Item* Found = firstItemWithID(ItemID);
+  if (!Found)
+    return 0;
+  Found->SetManyViewName(Name);
+  return 1;
+}
+
+int CZRVReportItemManager::DeleteItemView(ZRV_RESULT_ITEMS ItemID, const wchar_t* Name) {
+  Item* Found = firstItemWithID(ItemID);
+  if (!Found)
+    return 0;
+  Found->DeleteItemView(Name);
+  return 1;
+}
+
+// ---- Object ---------------------------------------------------------------------------------
+
+void CZRVReportItemManager::SetObjectMap(const ZRVObjectMap& Map) {
+  handOver<ObjectKind>(ObjectMap, ObjectOptions, Map);
+}
+int CZRVReportItemManager::HasObjectSetting(int Index) const {
+  return itemFlag<ObjectKind>(itemAt(Index));
+}
+int CZRVReportItemManager::GetObjectOptionCount() const {
+  return optionCount<ObjectKind>(ObjectMap, ObjectOptions);
+}
+int CZRVReportItemManager::GetObjectOption(int Index, wchar_t* Name) const {
+  return optionByIndex<ObjectKind>(ObjectMap, ObjectOptions, Index, Name);
+}
+int CZRVReportItemManager::GetObjectName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const {
+  return copyItemName<ObjectKind>(firstItemWithID(ItemID), Name);
+}
+int CZRVReportItemManager::GetObjectNameByIndex(int Index, wchar_t* Name) const {
+  return copyItemName<ObjectKind>(itemAt(Index), Name);
+}
+Item::tagOBJECTSETTING CZRVReportItemManager::GetObjectSetting(const wchar_t* Name) const {
+  return readRecord(ObjectMap, zrv::text(Name));
+}
+void CZRVReportItemManager::SetObjectSetting(const wchar_t* Name, Item::tagOBJECTSETTING Setting) {
+  storeRecord(ObjectMap, ObjectOptions, zrv::text(Name), std::move(Setting));
+}
+int CZRVReportItemManager::SetItemObject(int Index, const wchar_t* Name) {
+  return assignToItem<ObjectKind>(ObjectMap, itemAt(Index), zrv::text(Name));
+}
+int CZRVReportItemManager::DeleteObjectSetting(const wchar_t* Name) {
+  return deleteSetting<ObjectKind>(ObjectMap, ObjectOptions, Items, zrv::text(Name));
+}
+
+void CZRVReportItemManager::SetObjectSettingByProjectObject(
+    const wchar_t* Name, int ShowPart, int ShowPartInsert, int ShowRunner, int ShowCoolChannel,
+    int ShowMoldbase, int ShowMoldInsert, int ShowMeltEntrance, int ShowCoolantEntrance,
+    int ShowHeatingRod, int ShowHotRunnerMetal) {
+  Item::tagOBJECTSETTING& Project = ProjectObjectSetting;
+  Project.Name = zrv::text(Name);
+  Project.ShowRunner = ShowRunner;
+  Project.ShowPart = ShowPart;
+  Project.ShowPartInsert = ShowPartInsert;
+  Project.ShowCoolChannel = ShowCoolChannel;
+  Project.ShowMoldbase = ShowMoldbase;
+  Project.ShowMoldInsert = ShowMoldInsert;
+  Project.ShowMeltEntrance = ShowMeltEntrance;
+  Project.ShowCoolantEntrance = ShowCoolantEntrance;
+  Project.ShowHeatingRod = ShowHeatingRod;
+  Project.ShowHotRunnerMetal = ShowHotRunnerMetal;
+  storeRecord(ObjectMap, ObjectOptions, Project.Name, Project);
+}
+
+Item::tagOBJECTSETTING CZRVReportItemManager::GetProjectObjectSetting() const {
+  return ProjectObjectSetting;
+}
+
+// ---- Focus capture ---------------------------------------------------------------------------
+
+void CZRVReportItemManager::SetCaptureMap(const ZRVCaptureMap& Map) {
+  handOver<CaptureKind>(CaptureMap, CaptureOptions, Map);
+}
+int CZRVReportItemManager::HasCaptureSetting(int Index) const {
+  return itemFlag<CaptureKind>(itemAt(Index));
+}
+int CZRVReportItemManager::GetCaptureOptionCount() const {
+  return optionCount<CaptureKind>(CaptureMap, CaptureOptions);
+}
+int CZRVReportItemManager::GetCaptureOption(int Index, wchar_t* Name) const {
+  return optionByIndex<CaptureKind>(CaptureMap, CaptureOptions, Index, Name);
+}
+int CZRVReportItemManager::GetCaptureName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const {
+  return copyItemName<CaptureKind>(firstItemWithID(ItemID), Name);
+}
+Item::tagFOCUSCAPTURE CZRVReportItemManager::GetCaptureSetting(const wchar_t* Name) const {
+  return readRecord(CaptureMap, zrv::text(Name));
+}
+void CZRVReportItemManager::SetCaptureSetting(const wchar_t* Name, Item::tagFOCUSCAPTURE Setting) {
+  storeRecord(CaptureMap, CaptureOptions, zrv::text(Name), std::move(Setting));
+}
+int CZRVReportItemManager::SetItemCapture(int Index, const wchar_t* Name) {
+  return assignToItem<CaptureKind>(CaptureMap, itemAt(Index), zrv::text(Name));
+}
+int CZRVReportItemManager::DeleteCaptureSetting(const wchar_t* Name) {
+  return deleteSetting<CaptureKind>(CaptureMap, CaptureOptions, Items, zrv::text(Name));
+}

@@ -1,0 +1,261 @@
+// SettingLibrary.h - the operations that every library of named settings
+// shares (hand-over, option list, record read and write, delete) and the
+// traits that tell the eight kinds apart.
+#ifndef ZRVREPORT_MANAGER_SETTINGLIBRARY_H
+#define ZRVREPORT_MANAGER_SETTINGLIBRARY_H
+
+#include "zrvreport/ZRVReportItem.h"
+#include "zrvreport/ZRVReportItemEx.h"
+
+#include "util/Text.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace zrv::manager {
+
+/// The names of one library in the order the option getters list them.
+using OptionList = std::vector<std::wstring>;
+using ItemList = std::vector<CZRVReportItem>;
+
+/// What happens to an empty name when a whole library is handed over.
+enum class EmptyName { Dropped, Listed };
+/// What the count getter of a library counts.
+enum class Counted { Entries, Options };
+
+// ---- Library operations over (library, option list) ------------------------------
+
+/// Replaces the library by \p Source (unless it is the library itself) and
+/// lists its names afresh in key order, empty names as \p Rule says.
+template <typename Map>
+void handOver(Map& Library, OptionList& Options, const Map& Source, EmptyName Rule) {
+  if (&Source != &Library)
+    Library = Source;
+  Options.clear();
+  for (const auto& Entry : Library)
+    if (Rule == EmptyName::Listed || !Entry.first.empty())
+      Options.push_back(Entry.first);
+}
+
+template <typename Map>
+int optionCount(const Map& Library, const OptionList& Options, Counted Rule) {
+  return static_cast<int>(Rule == Counted::Entries ? Library.size() : Options.size());
+}
+
+/// Copies the option at \p Index into \p Name; 0 and \p Name untouched when
+/// the index is negative, not below \p Count or past the option list.
+inline int optionByIndex(const OptionList& Options, int Count, int Index, wchar_t* Name) {
+  if (Index >= Count || !inRange(Index, Options))
+    return 0;
+  copyToBuffer(Options[static_cast<std::size_t>(Index)], Name);
+  return 1;
+}
+
+/// The record stored under \p Name, or a default record.
+template <typename Map>
+typename Map::mapped_type readRecord(const Map& Library, const std::wstring& Name) {
+  const auto Found = Library.find(Name);
+  return Found != Library.end() ? Found->second : typename Map::mapped_type();
+}
+
+/// Takes \p Name out of the option list where it stands; later names move up.
+inline void dropOption(OptionList& Options, const std::wstring& Name) {
+  const auto Found = std::find(Options.begin(), Options.end(), Name);
+  if (Found != Options.end())
+    Options.erase(Found);
+}
+
+/// Inserts or replaces the record under \p Name; either way the name becomes
+/// the last of the option list.
+template <typename Map>
+void storeRecord(Map& Library, OptionList& Options, const std::wstring& Name,
+                 typename Map::mapped_type Record) {
+  Library.insert_or_assign(Name, std::move(Record));
+  dropOption(Options, Name);
+  Options.push_back(Name);
+}
+
+/// Erases the record and its option; false when the library has no such name.
+template <typename Map>
+bool eraseRecord(Map& Library, OptionList& Options, const std::wstring& Name) {
+  if (Library.erase(Name) == 0)
+    return false;
+  dropOption(Options, Name);
+  return true;
+}
+
+// ---- The kinds of named setting ------------------------------------------------------
+// Each kind names its library type, its hand-over and count rules, and for
+// the five kinds attached to report items: the item's name and flag of the
+// kind, how a record is assigned to an item, and whether deleting a setting
+// resets the items that use it.
+
+struct ClippingKind {
+  using Map = ZRVClipMap;
+  static constexpr EmptyName Empty = EmptyName::Dropped;
+  static constexpr Counted Count = Counted::Entries;
+  static constexpr bool DeleteResetsUsers = true;
+  static std::wstring nameOf(const CZRVReportItem& Item) { return Item.GetClippingName(); }
+  static int flagOf(const CZRVReportItem& Item) { return Item.HasClippingSetting(); }
+  static void assign(CZRVReportItem& Item, const std::wstring& Name, Map::mapped_type Record) {
+    Item.SetClippingName(Name.c_str());
+    Item.SetClippingSetting(std::move(Record));
+  }
+};
+
+struct SlicingKind {
+  using Map = ZRVSliceMap;
+  static constexpr EmptyName Empty = EmptyName::Listed;
+  static constexpr Counted Count = Counted::Entries;
+  static constexpr bool DeleteResetsUsers = false;
+  static std::wstring nameOf(const CZRVReportItem& Item) { return Item.GetSlicingName(); }
+  static int flagOf(const CZRVReportItem& Item) { return Item.HasSlicingSetting(); }
+  static void assign(CZRVReportItem& Item, const std::wstring& Name, Map::mapped_type Record) {
+    Item.SetSlicingName(Name.c_str());
+    Item.SetSlicingSetting(std::move(Record));
+  }
+};
+
+struct ViewKind {
+  using Map = ZRVViewMap;
+  static constexpr EmptyName Empty = EmptyName::Dropped;
+  static constexpr Counted Count = Counted::Entries;
+  static constexpr bool DeleteResetsUsers = false;
+  /// The item's single view name.
+  static std::wstring nameOf(const CZRVReportItem& Item) { return Item.GetViewName(); }
+  /// The single view flag, or several-view records present.
+  static int flagOf(const CZRVReportItem& Item) { return Item.HasViewSetting(); }
+  /// Angles and scale go into the item's single view (which raises its view
+  /// flag); the record's name is not copied.
+  static void assign(CZRVReportItem& Item, const std::wstring& Name, const Map::mapped_type& View) {
+    Item.SetViewName(Name.c_str());
+    Item.SetViewSetting(View.AngleX, View.AngleY, View.AngleZ, View.Scale);
+  }
+};
+
+struct ObjectKind {
+  using Map = ZRVObjectMap;
+  static constexpr EmptyName Empty = EmptyName::Dropped;
+  static constexpr Counted Count = Counted::Options;
+  static constexpr bool DeleteResetsUsers = true;
+  static std::wstring nameOf(const CZRVReportItem& Item) { return Item.GetObjectName(); }
+  static int flagOf(const CZRVReportItem& Item) { return Item.HasObjectSetting(); }
+  static void assign(CZRVReportItem& Item, const std::wstring& Name, Map::mapped_type Record) {
+    Item.SetObjectName(Name.c_str());
+    Item.SetObjectSetting(std::move(Record));
+  }
+};
+
+struct CaptureKind {
+  using Map = ZRVCaptureMap;
+  static constexpr EmptyName Empty = EmptyName::Listed;
+  static constexpr Counted Count = Counted::Options;
+  static constexpr bool DeleteResetsUsers = false;
+  static std::wstring nameOf(const CZRVReportItem& Item) { return Item.GetCaptureName(); }
+  /// Focus capture in force.
+  static int flagOf(const CZRVReportItem& Item) { return Item.IsFocusCapture(); }
+  static void assign(CZRVReportItem& Item, const std::wstring& Name, Map::mapped_type Record) {
+    Item.SetCaptureName(Name.c_str());
+    Item.SetCaptureSetting(std::move(Record));
+  }
+};
+
+/// The three report-wide libraries list empty names and count their options.
+template <typename LibraryMap> struct ExtendedKind {
+  using Map = LibraryMap;
+  static constexpr EmptyName Empty = EmptyName::Listed;
+  static constexpr Counted Count = Counted::Options;
+};
+using MeltKind = ExtendedKind<ZRVMeltMap>;
+using AnimationKind = ExtendedKind<ZRVAnimationMap>;
+using ImageKind = ExtendedKind<ZRVImageMap>;
+
+// ---- Kind-driven operations ---------------------------------------------------------
+
+template <typename Kind>
+void handOver(typename Kind::Map& Library, OptionList& Options, const typename Kind::Map& Source) {
+  handOver(Library, Options, Source, Kind::Empty);
+}
+
+template <typename Kind>
+int optionCount(const typename Kind::Map& Library, const OptionList& Options) {
+  return optionCount(Library, Options, Kind::Count);
+}
+
+template <typename Kind>
+int optionByIndex(const typename Kind::Map& Library, const OptionList& Options, int Index,
+                  wchar_t* Name) {
+  return optionByIndex(Options, optionCount<Kind>(Library, Options), Index, Name);
+}
+
+/// The kind's flag of \p Item; 0 for no item.
+template <typename Kind> int itemFlag(const CZRVReportItem* Item) {
+  return Item ? Kind::flagOf(*Item) : 0;
+}
+
+/// Copies the kind's name of \p Item into \p Name; 1, or 0 for no item.
+template <typename Kind> int copyItemName(const CZRVReportItem* Item, wchar_t* Name) {
+  if (!Item)
+    return 0;
+  copyToBuffer(Kind::nameOf(*Item), Name);
+  return 1;
+}
+
+/// Gives \p Item the name and the library's record of that name (a default
+/// record when the library has none); 1, or 0 for no item.
+template <typename Kind>
+int assignToItem(const typename Kind::Map& Library, CZRVReportItem* Item,
+                 const std::wstring& Name) {
+  if (!Item)
+    return 0;
+  Kind::assign(*Item, Name, readRecord(Library, Name));
+  return 1;
+}
+
+/// The kind's name by which item \p Index is judged: that of the first item
+/// with the same result item id.
+template <typename Kind> std::wstring judgedName(const ItemList& Items, std::size_t Index) {
+  const ZRV_RESULT_ITEMS ItemID = Items[Index].GetItemID();
+  for (const CZRVReportItem& Item : Items)
+    if (Item.GetItemID() == ItemID)
+      return Kind::nameOf(Item);
+  return std::wstring();
+}
+
+/// The indexes of the items that use the setting \p Name, each judged by the
+/// first item with its id. All items are judged before any of them is
+/// changed, so items that share an id are switched together.
+template <typename Kind> std::vector<int> usersOf(const ItemList& Items, const std::wstring& Name) {
+  std::vector<int> Users;
+  for (std::size_t I = 0; I < Items.size(); ++I)
+    if (judgedName<Kind>(Items, I) == Name)
+      Users.push_back(static_cast<int>(I));
+  return Users;
+}
+
+/// Gives every user of \p Name the setting \p Fallback.
+template <typename Kind>
+void switchUsers(const typename Kind::Map& Library, ItemList& Items, const std::wstring& Name,
+                 const std::wstring& Fallback) {
+  for (int I : usersOf<Kind>(Items, Name))
+    assignToItem<Kind>(Library, &Items[static_cast<std::size_t>(I)], Fallback);
+}
+
+/// Erases the setting \p Name; for kinds that say so, its users then get the
+/// empty name. 1, or 0 when the library has no such name.
+template <typename Kind>
+int deleteSetting(typename Kind::Map& Library, OptionList& Options, ItemList& Items,
+                  const std::wstring& Name) {
+  if (!eraseRecord(Library, Options, Name))
+    return 0;
+  if constexpr (Kind::DeleteResetsUsers)
+    switchUsers<Kind>(Library, Items, Name, std::wstring());
+  return 1;
+}
+
+} // namespace zrv::manager
+
+#endif // ZRVREPORT_MANAGER_SETTINGLIBRARY_H
