@@ -26,6 +26,16 @@ enum class EmptyName { Dropped, Listed };
 /// What the count getter of a library counts.
 enum class Counted { Entries, Options };
 
+/// The fixed positions of the extended items ([ResultEx] rows).
+enum ExtendedPosition : int {
+  MeltFrontPosition = 0,   ///< "Flow-MeltFrontTime"
+  PPTTemplatePosition = 1, ///< "PPTTemplate"
+  PDF3DPosition = 2,       ///< "3DPDF"
+  AnimationPosition = 3,   ///< "Animation"
+  WarpagePosition = 4,     ///< "WarpageScale"
+  ImagePosition = 5        ///< "Image"
+};
+
 // ---- Library operations over (library, option list) ------------------------------
 
 /// Replaces the library by \p Source (unless it is the library itself) and
