@@ -546,6 +546,57 @@ public:
   void SetIsOutput3DPDF(int Output);
 
   // ==== Setting usage, defaults and project views =============================
+  // The usage checks and default switches of the five item libraries judge
+  // each item i by the setting name of the first item with item i's result
+  // item id, and compare names exactly. A switch judges every item before it
+  // changes any, so items that share an id are switched together.
+
+  /// 1 when some item, judged by the first item with its id, uses the
+  /// clipping setting \p Name; else 0 (also for no items).
+  int CheckClippingUsed(const wchar_t* Name) const;
+  /// As CheckClippingUsed, with the slicing name.
+  int CheckSlicingUsed(const wchar_t* Name) const;
+  /// As CheckClippingUsed, with the object name.
+  int CheckObjectUsed(const wchar_t* Name) const;
+  /// As CheckClippingUsed, with the capture name.
+  int CheckCaptureUsed(const wchar_t* Name) const;
+  /// 1 when some item, judged by the first item with its id, has \p Name as
+  /// its single view name (exact), or some item's own several-view names hold
+  /// \p Name ignoring letter case; else 0.
+  int CheckViewUsed(const wchar_t* Name) const;
+  /// 1 when MeltName of extended item 0 equals \p Name; without extended
+  /// items only the empty name counts as used.
+  int CheckMeltUsed(const wchar_t* Name) const;
+  /// Assigns the clipping setting "Default" to every item that uses \p Name
+  /// (the library's "Default" record, or default values when it has none).
+  void ChangeClippingToDefault(const wchar_t* Name);
+  /// As ChangeClippingToDefault, for slicing.
+  void ChangeSlicingToDefault(const wchar_t* Name);
+  /// As ChangeClippingToDefault, for focus capture.
+  void ChangeCaptureToDefault(const wchar_t* Name);
+  /// Assigns the object setting \p Fallback to every item that uses \p Name.
+  void ChangeObjectToDefault(const wchar_t* Name, const wchar_t* Fallback);
+  /// Assigns the view \p Fallback to every item whose single view is \p Name;
+  /// several-view names and records are not changed.
+  void ChangeViewToDefault(const wchar_t* Name, const wchar_t* Fallback);
+  /// When MeltName of extended item 0 equals \p Name, binds the melt-front
+  /// setting "Default" to it.
+  void ChangeMeltToDefault(const wchar_t* Name);
+  /// Lists the view library's non-empty names afresh in key order, then
+  /// resolves every item's views against the library. An item without
+  /// several-view names takes the angles and scale of its single view's
+  /// record (and its view flag is raised), or loses its single view name
+  /// when the library has no such record. An item with several-view names
+  /// gets a copy of the record of each non-empty name appended to its view
+  /// records; a name the library lacks clears the item's single view name.
+  /// Records are appended to those the item holds: a second call appends
+  /// them again.
+  void SetViewMapByProject();
+  /// Appends to every item's view records the library's record for each of
+  /// its several-view names, in list order (a default record with an empty
+  /// name for a name the library lacks). Nothing is cleared first: a second
+  /// call appends the records again.
+  void SetAllManyViewData();
 
   // ==== Report engine data ====================================================
 

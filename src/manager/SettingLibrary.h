@@ -235,6 +235,14 @@ template <typename Kind> std::wstring judgedName(const ItemList& Items, std::siz
   return std::wstring();
 }
 
+/// True when some item, judged as usersOf says, uses the setting \p Name.
+template <typename Kind> bool isUsed(const ItemList& Items, const std::wstring& Name) {
+  for (std::size_t I = 0; I < Items.size(); ++I)
+    if (judgedName<Kind>(Items, I) == Name)
+      return true;
+  return false;
+}
+
 /// The indexes of the items that use the setting \p Name, each judged by the
 /// first item with its id. All items are judged before any of them is
 /// changed, so items that share an id are switched together.
