@@ -160,7 +160,7 @@ struct ItemLineRecord {
   int ParameterZ = 0;
   int FaceNumber = 0;
   std::wstring ClippingName;
-  std::wstring ViewName;   ///< the single view
+  std::wstring ViewName; ///< the single view
   std::wstring ObjectName;
   std::wstring CaptureName;
   std::wstring SlicingName;
@@ -312,7 +312,7 @@ struct ParsedItemLine {
   int ParameterX = 0;  ///< fields 4 to 6
   int ParameterY = 0;
   int ParameterZ = 0;
-  int FaceNumber = 0;       ///< field 7
+  int FaceNumber = 0;        ///< field 7
   std::wstring ClippingName; ///< field 8; empty when the field holds no word
   /// Field 9 as read: a view name, a list of names each followed by ';'
   /// (splitViewList), or "-" for no view.

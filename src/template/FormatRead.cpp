@@ -64,10 +64,9 @@ bool ScannedSetting::scan(std::string_view Line, Section Id) {
   std::string_view Pattern = std::string_view(Row.DataPattern).substr(2);
   std::size_t Read = 0;
   for (std::size_t Pos = Pattern.find('%');
-       Pos != std::string_view::npos && Read < MaxSettingValues;
-       Pos = Pattern.find('%', Pos + 1)) {
+       Pos != std::string_view::npos && Read < MaxSettingValues; Pos = Pattern.find('%', Pos + 1)) {
     bool Ok = Pattern.substr(Pos, 2) == "%d" ? Scanner.readInt(Values[Read].Int)
-                                              : Scanner.readReal(Values[Read].Real);
+                                             : Scanner.readReal(Values[Read].Real);
     if (!Ok)
       break;
     ++Read;
@@ -192,10 +191,10 @@ std::optional<NamedSetting<ObjectRecord>> parseObjectLine(std::string_view Line)
     return std::nullopt;
   auto Setting = named<ObjectRecord>(S.name());
   ObjectRecord& R = Setting.Value;
-  std::int32_t* Flags[] = {&R.ShowRunner,       &R.ShowPart,           &R.ShowPartInsert,
-                           &R.ShowCoolChannel,  &R.ShowMoldbase,       &R.ShowMoldInsert,
-                           &R.ShowMeltEntrance, &R.ShowCoolantEntrance, &R.ShowHeatingRod,
-                           &R.ShowHotRunnerMetal};
+  std::int32_t* Flags[] = {
+      &R.ShowRunner,     &R.ShowPart,          &R.ShowPartInsert,   &R.ShowCoolChannel,
+      &R.ShowMoldbase,   &R.ShowMoldInsert,    &R.ShowMeltEntrance, &R.ShowCoolantEntrance,
+      &R.ShowHeatingRod, &R.ShowHotRunnerMetal};
   for (std::size_t I = 0; I < std::size(Flags); ++I)
     *Flags[I] = S.integer(I, *Flags[I]);
   return Setting;
@@ -344,9 +343,8 @@ std::optional<ParsedItemLine> parseFullItemLine(std::string_view Line) {
   if (Fields.size() >= 16)
     Item.TagName = Name(15);
 
-  for (const std::wstring* Text : {&Item.Key, &Item.ClippingName, &Item.ViewField,
-                                   &Item.ObjectName, &Item.CaptureName, &Item.SlicingName,
-                                   &Item.TagName})
+  for (const std::wstring* Text : {&Item.Key, &Item.ClippingName, &Item.ViewField, &Item.ObjectName,
+                                   &Item.CaptureName, &Item.SlicingName, &Item.TagName})
     if (!fitsNameLimit(*Text))
       return std::nullopt;
   return Item;

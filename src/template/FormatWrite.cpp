@@ -58,9 +58,9 @@ std::wstring formatClippingLine(std::wstring_view Name, const ClipRecord& R) {
 }
 
 std::wstring formatSlicingLine(std::wstring_view Name, const SliceRecord& R) {
-  return formatLine(settingPattern(Section::SlicingSetting),
-                    {writtenName(Name), R.SliceX, R.SliceY, R.SliceZ, R.RangeX, R.RangeY,
-                     R.RangeZ});
+  return formatLine(
+      settingPattern(Section::SlicingSetting),
+      {writtenName(Name), R.SliceX, R.SliceY, R.SliceZ, R.RangeX, R.RangeY, R.RangeZ});
 }
 
 std::wstring formatObjectLine(std::wstring_view Name, const ObjectRecord& R) {

@@ -175,16 +175,15 @@ inline constexpr std::array<SectionLayout, SectionCount> Sections = {{
     {Section::FlowResult, SectionKind::Result, "[FlowResult]", ItemLabel, ItemPattern, 0, 0, 1},
     {Section::PackResult, SectionKind::Result, "[PackResult]", ItemLabel, ItemPattern, 0, 0, 2},
     {Section::CureResult, SectionKind::Result, "[CureResult]", ItemLabel, ItemPattern, 0, 0, 20},
-    {Section::MoldPreheatResult, SectionKind::Result, "[MoldPreheatResult]", ItemLabel,
-     ItemPattern, 0, 0, 17},
+    {Section::MoldPreheatResult, SectionKind::Result, "[MoldPreheatResult]", ItemLabel, ItemPattern,
+     0, 0, 17},
     {Section::CoolResult, SectionKind::Result, "[CoolResult]", ItemLabel, ItemPattern, 0, 0, 3},
     {Section::WarpResult, SectionKind::Result, "[WarpResult]", ItemLabel, ItemPattern, 0, 0, 4},
     {Section::MoldDeformationResult, SectionKind::Result, "[MoldDeformationResult]", ItemLabel,
      ItemPattern, 0, 0, 18},
     {Section::WireSweep, SectionKind::Result, "[WireSweep]", ItemLabel, ItemPattern, 0, 0, 6},
     {Section::PaddleShift, SectionKind::Result, "[PaddleShift]", ItemLabel, ItemPattern, 0, 0, 7},
-    {Section::OpticsResult, SectionKind::Result, "[OpticsResult]", ItemLabel, ItemPattern, 0, 0,
-     5},
+    {Section::OpticsResult, SectionKind::Result, "[OpticsResult]", ItemLabel, ItemPattern, 0, 0, 5},
     {Section::StressResult, SectionKind::Result, "[StressResult]", ItemLabel, ItemPattern, 0, 0,
      13},
     {Section::HotRunnerSteadyResult, SectionKind::Result, "[HotRunnerSteadyResult]", ItemLabel,
@@ -240,17 +239,15 @@ inline bool lineHasTag(std::string_view Line, Section Id) {
 }
 
 /// True when \p Line holds "[EOF]": reading stops after it.
-inline bool isEndLine(std::string_view Line) {
-  return Line.find(EndTag) != std::string_view::npos;
-}
+inline bool isEndLine(std::string_view Line) { return Line.find(EndTag) != std::string_view::npos; }
 
 // ---- File versions -------------------------------------------------------------
 
 /// How the item lines of a file are read, selected by its FileVersion.
 enum class ItemLineForm {
-  None,            ///< below 1000: item lines are not read
+  None,             ///< below 1000: item lines are not read
   KeyAndSixNumbers, ///< 1000: the key and the first six numbers only
-  Full             ///< 1001 or greater: the full comma-separated item line
+  Full              ///< 1001 or greater: the full comma-separated item line
 };
 
 /// The first version that reads item lines (key and six numbers).
@@ -260,9 +257,9 @@ inline constexpr int FullItemLineVersion = 1001;
 
 /// The item-line form of a file version.
 inline constexpr ItemLineForm itemLineFormOf(int FileVersion) {
-  return FileVersion >= FullItemLineVersion        ? ItemLineForm::Full
+  return FileVersion >= FullItemLineVersion       ? ItemLineForm::Full
          : FileVersion == KeyAndSixNumbersVersion ? ItemLineForm::KeyAndSixNumbers
-                                                   : ItemLineForm::None;
+                                                  : ItemLineForm::None;
 }
 
 // ---- [FileHeader] and [Info] rows --------------------------------------------------

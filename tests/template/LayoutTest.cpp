@@ -1,7 +1,7 @@
 // LayoutTest.cpp - the template layout tables: sections in file order, tags,
 // labels, module ids, key rows, version rule, and the example file's bytes.
-#include "template/TemplateLayout.h"
 #include "platform/Platform.h"
+#include "template/TemplateLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -37,14 +37,31 @@ std::vector<std::string> crlfLines(const std::string& Bytes) {
 } // namespace
 
 TEST(TemplateLayout, SectionsStandInFileOrderWithTheirTags) {
-  const std::vector<std::string> Expected = {
-      "[FileHeader]",        "[Info]",          "[ViewSetting]",       "[ClippingSetting]",
-      "[SlicingSetting]",    "[ObjectSetting]", "[FocusCapture]",      "[MeltFrontTimeCapture]",
-      "[AnimationSetting]",  "[ImageSetting]",  "[ResultEx]",          "[ModelResult]",
-      "[FlowResult]",        "[PackResult]",    "[CureResult]",        "[MoldPreheatResult]",
-      "[CoolResult]",        "[WarpResult]",    "[MoldDeformationResult]", "[WireSweep]",
-      "[PaddleShift]",       "[OpticsResult]",  "[StressResult]",      "[HotRunnerSteadyResult]",
-      "[EOF]"};
+  const std::vector<std::string> Expected = {"[FileHeader]",
+                                             "[Info]",
+                                             "[ViewSetting]",
+                                             "[ClippingSetting]",
+                                             "[SlicingSetting]",
+                                             "[ObjectSetting]",
+                                             "[FocusCapture]",
+                                             "[MeltFrontTimeCapture]",
+                                             "[AnimationSetting]",
+                                             "[ImageSetting]",
+                                             "[ResultEx]",
+                                             "[ModelResult]",
+                                             "[FlowResult]",
+                                             "[PackResult]",
+                                             "[CureResult]",
+                                             "[MoldPreheatResult]",
+                                             "[CoolResult]",
+                                             "[WarpResult]",
+                                             "[MoldDeformationResult]",
+                                             "[WireSweep]",
+                                             "[PaddleShift]",
+                                             "[OpticsResult]",
+                                             "[StressResult]",
+                                             "[HotRunnerSteadyResult]",
+                                             "[EOF]"};
   ASSERT_EQ(Sections.size(), Expected.size());
   ASSERT_FALSE(Sections.empty());
   for (std::size_t I = 0; I < Sections.size(); ++I) {
@@ -68,12 +85,19 @@ TEST(TemplateLayout, SectionsStandInFileOrderWithTheirTags) {
 }
 
 TEST(TemplateLayout, ModuleIdsAndTagsOfResultSections) {
-  const std::vector<std::pair<int, std::wstring>> Expected = {
-      {0, L"[ModelResult]"},  {1, L"[FlowResult]"},     {2, L"[PackResult]"},
-      {3, L"[CoolResult]"},   {4, L"[WarpResult]"},     {5, L"[OpticsResult]"},
-      {6, L"[WireSweep]"},    {7, L"[PaddleShift]"},    {13, L"[StressResult]"},
-      {17, L"[MoldPreheatResult]"}, {18, L"[MoldDeformationResult]"},
-      {19, L"[HotRunnerSteadyResult]"}, {20, L"[CureResult]"}};
+  const std::vector<std::pair<int, std::wstring>> Expected = {{0, L"[ModelResult]"},
+                                                              {1, L"[FlowResult]"},
+                                                              {2, L"[PackResult]"},
+                                                              {3, L"[CoolResult]"},
+                                                              {4, L"[WarpResult]"},
+                                                              {5, L"[OpticsResult]"},
+                                                              {6, L"[WireSweep]"},
+                                                              {7, L"[PaddleShift]"},
+                                                              {13, L"[StressResult]"},
+                                                              {17, L"[MoldPreheatResult]"},
+                                                              {18, L"[MoldDeformationResult]"},
+                                                              {19, L"[HotRunnerSteadyResult]"},
+                                                              {20, L"[CureResult]"}};
   std::set<int> WithSection;
   for (const auto& [Module, Tag] : Expected) {
     EXPECT_EQ(moduleTag(Module), Tag);
@@ -87,6 +111,7 @@ TEST(TemplateLayout, ModuleIdsAndTagsOfResultSections) {
     }
   EXPECT_EQ(sectionOfModule(20), Section::CureResult);
   EXPECT_EQ(moduleOfSectionLine("junk [CoolResult] junk"), 3);
+  EXPECT_EQ(moduleOfSectionLine("[CureResult][ModelResult]"), 0); // first in file order
   EXPECT_EQ(moduleOfSectionLine("[ViewSetting]"), -1);
   EXPECT_EQ(moduleOfSectionLine(""), -1);
 }
@@ -113,10 +138,9 @@ TEST(TemplateLayout, TagLinesVersionsAndKeyRows) {
   for (std::size_t I = 0; I < HeaderRows.size(); ++I)
     EXPECT_STREQ(HeaderRows[I].Key, HeaderKeys[I]);
   EXPECT_STREQ(InfoRows[static_cast<std::size_t>(InfoField::AuthorEMail)].Key, "AuthorE-mail");
-  EXPECT_STREQ(InfoRows[static_cast<std::size_t>(InfoField::ReportType)].Label,
-               "(0:HTML, 1:PPT)");
+  EXPECT_STREQ(InfoRows[static_cast<std::size_t>(InfoField::ReportType)].Label, "(0:HTML, 1:PPT)");
 
-  const char* ExKeys[] = {"Flow-MeltFrontTime", "PPTTemplate", "3DPDF",
+  const char* ExKeys[] = {"Flow-MeltFrontTime", "PPTTemplate",  "3DPDF",
                           "Animation",          "WarpageScale", "Image"};
   ASSERT_EQ(ResultExRows.size(), std::size(ExKeys));
   for (std::size_t I = 0; I < std::size(ExKeys); ++I)

@@ -1,7 +1,7 @@
 // NumberFormatTest.cpp - numbers as a template file writes them ("%lg", "%.0f",
 // "%d") and reads them (the line scanner).
-#include "template/Format.h"
 #include "platform/Platform.h"
+#include "template/Format.h"
 
 #include <gtest/gtest.h>
 
@@ -25,12 +25,34 @@ std::string printfLike(const char* Pattern, double Value) {
 /// Values around every switch between fixed and exponential form and every
 /// rounding boundary of 6 significant digits, plus a spread of bit patterns.
 std::vector<double> sampleValues() {
-  std::vector<double> Values = {0.0,       -0.0,     1e-5,       0.0001,   0.00001234,
-                                123456,    1234567,  999999.4,   999999.5, 0.1,
-                                50,        90,       0.25,       1.2,      1e15,
-                                -1e15,     12.5,     -12.5,      2.5,      3.5,
-                                0.5,       1e-300,   1.7976931348623157e308,
-                                5e-324,    100000,   1000000,    123456.5, 0.000123456789};
+  std::vector<double> Values = {0.0,
+                                -0.0,
+                                1e-5,
+                                0.0001,
+                                0.00001234,
+                                123456,
+                                1234567,
+                                999999.4,
+                                999999.5,
+                                0.1,
+                                50,
+                                90,
+                                0.25,
+                                1.2,
+                                1e15,
+                                -1e15,
+                                12.5,
+                                -12.5,
+                                2.5,
+                                3.5,
+                                0.5,
+                                1e-300,
+                                1.7976931348623157e308,
+                                5e-324,
+                                100000,
+                                1000000,
+                                123456.5,
+                                0.000123456789};
   for (int Exponent = -12; Exponent <= 12; ++Exponent)
     for (double Mantissa : {1.0, 9.999995, 9.9999949, 4.5, -7.25})
       Values.push_back(Mantissa * std::pow(10.0, Exponent));

@@ -1,14 +1,10 @@
 // ReadLinesTest.cpp - every line as the reader takes it apart: [FileHeader],
 // the eight setting kinds and their value counts, melt-front percentages,
-// [ResultEx] rows, item lines of every field count and version, and the
-// example file's data lines read back field by field.
+// [ResultEx] rows, item lines of every field count and version, and written
+// lines read back.
 #include "template/Format.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-
-#include "TestSupport.h"
 
 using namespace zrv::format;
 
@@ -23,7 +19,7 @@ TEST(ReadLines, HeaderLines) {
   EXPECT_EQ(Remark("Remark,\n"), L"<nothing>");
   EXPECT_EQ(Remark("Remark"), L"<nothing>");
   EXPECT_EQ(Remark("Remark, x \n"), L" x "); // the value's own blanks come back
-  EXPECT_EQ(Remark("Remark,a| b"), L"a |b");  // "||" marks are undone left to right
+  EXPECT_EQ(Remark("Remark,a| b"), L"a |b"); // "||" marks are undone left to right
   EXPECT_EQ(Remark("Remark,100%d"), L"100%d");
   EXPECT_EQ(Remark("Remark,Bericht \xc3\x9c\xff"), L"Bericht \u00dc\ufffd");
   EXPECT_EQ(Remark(("Remark," + std::string(255, 'r')).c_str()), std::wstring(255, L'r'));
@@ -194,8 +190,8 @@ TEST(ReadLines, ResultExRows) {
 }
 
 TEST(ReadLines, ItemLinesOfEveryFieldCount) {
-  auto Full = parseItemLine("Pressure,1,1,0,0,1,10,Half_X,Iso_Front;Top_View;,-,-,Mid_Z,0,0,1\n",
-                            1001);
+  auto Full =
+      parseItemLine("Pressure,1,1,0,0,1,10,Half_X,Iso_Front;Top_View;,-,-,Mid_Z,0,0,1\n", 1001);
   ASSERT_TRUE(Full);
   EXPECT_EQ(Full->FieldCount, 15);
   EXPECT_EQ(Full->Key, L"Pressure");
@@ -334,131 +330,4 @@ TEST(ReadLines, WrittenLinesReadBack) {
     EXPECT_EQ(Row->Key, static_cast<ResultExKey>(Position));
     EXPECT_EQ(Row->Output, 1);
   }
-}
-
-TEST(ReadLines, TheExampleFileLineByLine) {
-  const char* Dir = std::getenv("ZRV_TEST_DATA");
-  ASSERT_NE(Dir, nullptr);
-  std::string Bytes =
-      zrvtest::readBytes(std::filesystem::path(Dir) / "example_solid_injection.csv");
-  ASSERT_FALSE(Bytes.empty());
-
-  // Lines as the reader gets them: CR LF arrives as LF.
-  std::vector<std::string> Lines;
-  for (std::size_t Start = 0; Start < Bytes.size();) {
-    std::size_t End = Bytes.find("\r\n", Start);
-    Lines.push_back(End == std::string::npos ? Bytes.substr(Start)
-                                             : Bytes.substr(Start, End - Start) + "\n");
-    Start = End == std::string::npos ? Bytes.size() : End + 2;
-  }
-
-  std::vector<ParsedHeaderValue> Header;
-  std::vector<std::wstring> Names; // settings in file order
-  std::vector<ParsedResultExRow> Rows;
-  std::vector<std::pair<int, ParsedItemLine>> Items;
-  int FileVersion = 0;
-  Section Current = Section::Count;
-  std::string TagLine;
-  bool AfterTag = false;
-  for (const std::string& Line : Lines) {
-    if (isEndLine(Line))
-      break;
-    if (isTagLine(Line)) {
-      Current = Section::Count;
-      for (const SectionLayout& Row : Sections)
-        if (lineHasTag(Line, Row.Id))
-          Current = Row.Id;
-      TagLine = Line;
-      AfterTag = true;
-      continue;
-    }
-    bool FirstLine = AfterTag;
-    AfterTag = false;
-    switch (Current) {
-    case Section::FileHeader:
-      if (auto Value = parseHeaderLine(Line)) {
-        Header.push_back(*Value);
-        if (Value->Field == HeaderField::FileVersion)
-          FileVersion = Value->Number;
-      }
-      break;
-    case Section::ViewSetting:
-      if (auto S = parseViewLine(Line))
-        Names.push_back(S->Name);
-      break;
-    case Section::ClippingSetting:
-      if (auto S = parseClippingLine(Line))
-        Names.push_back(S->Name);
-      break;
-    case Section::SlicingSetting:
-      if (auto S = parseSlicingLine(Line))
-        Names.push_back(S->Name);
-      break;
-    case Section::ObjectSetting:
-      if (auto S = parseObjectLine(Line))
-        Names.push_back(S->Name);
-      break;
-    case Section::FocusCapture:
-      if (auto S = parseFocusCaptureLine(Line))
-        Names.push_back(S->Name);
-      break;
-    case Section::MeltFrontTimeCapture:
-      if (auto S = parseMeltLine(Line); S && !FirstLine)
-        Names.push_back(S->Name);
-      break;
-    case Section::AnimationSetting:
-      if (auto S = parseAnimationLine(Line))
-        Names.push_back(S->Name);
-      break;
-    case Section::ImageSetting:
-      if (auto S = parseImageLine(Line))
-        Names.push_back(S->Name);
-      break;
-    case Section::ResultEx:
-      if (auto Row = parseResultExRow(Line))
-        Rows.push_back(*Row);
-      break;
-    default:
-      if (auto Item = parseItemLine(Line, FileVersion))
-        Items.emplace_back(moduleOfSectionLine(TagLine), *Item);
-      break;
-    }
-  }
-
-  ASSERT_EQ(Header.size(), HeaderFieldCount);
-  for (std::size_t I = 0; I < Header.size(); ++I)
-    EXPECT_EQ(Header[I].Field, static_cast<HeaderField>(I));
-  EXPECT_EQ(FileVersion, 1001);
-  EXPECT_EQ(Header[1].Text, L"T0001");
-  EXPECT_EQ(Header[2].Text, L"Sample report");
-  EXPECT_EQ(Header[3].Text, L"01/05/24");
-  EXPECT_EQ(Header[4].Number, 0);
-  EXPECT_EQ(Header[5].Number, 0);
-  EXPECT_EQ(Header[6].Text, L"analyst");
-  EXPECT_EQ(Header[7].Text, L"first issue");
-
-  EXPECT_EQ(Names, (std::vector<std::wstring>{L"Iso_Front", L"Top_View", L"Half_X", L"Mid_Z",
-                                              L"Part_Only", L"Close_Up", L"Quarters",
-                                              L"Short_Gif", L"Large_Png"}));
-  ASSERT_EQ(Rows.size(), 6u);
-  for (std::size_t I = 0; I < Rows.size(); ++I)
-    EXPECT_EQ(Rows[I].Key, static_cast<ResultExKey>(I));
-  EXPECT_EQ(Rows[1].Output, 0);
-  EXPECT_EQ(Rows[1].Setting, L"report_a4.pptx");
-  EXPECT_EQ(Rows[4].WarpageScale, 5.0);
-
-  ASSERT_EQ(Items.size(), 3u);
-  EXPECT_EQ(Items[0].first, 0);
-  EXPECT_EQ(Items[0].second.Key, L"ShadedModel");
-  EXPECT_EQ(Items[0].second.ObjectName, L"Part_Only");
-  EXPECT_EQ(Items[1].first, 1);
-  EXPECT_EQ(Items[1].second.CaptureName, L"Close_Up");
-  EXPECT_EQ(Items[1].second.ItemCountOf1Page, 2);
-  const ParsedItemLine& Pressure = Items[2].second;
-  EXPECT_EQ(Items[2].first, 1);
-  EXPECT_EQ(Pressure.DisplayMode, 1);
-  EXPECT_EQ(Pressure.ClippingName, L"Half_X");
-  EXPECT_EQ(Pressure.SlicingName, L"Mid_Z");
-  EXPECT_EQ(splitViewList(Pressure.ViewField),
-            (std::vector<std::wstring>{L"Iso_Front", L"Top_View"}));
 }

@@ -42,7 +42,9 @@ TEST(WriteLines, RebuildTheExampleFileByteForByte) {
     if (!formatLabelLine(Id).empty())
       Lines.push_back(formatLabelLine(Id));
   };
-  auto Gap = [&] { Lines.insert(Lines.end(), static_cast<std::size_t>(BlankLinesAfterSection), L""); };
+  auto Gap = [&] {
+    Lines.insert(Lines.end(), static_cast<std::size_t>(BlankLinesAfterSection), L"");
+  };
 
   Section_(Section::FileHeader);
   Lines.push_back(formatHeaderLine(HeaderField::FileVersion, 1001, L"ignored"));
@@ -153,8 +155,7 @@ TEST(WriteLines, NamesAndTextsAreWrittenAsData) {
   EXPECT_EQ(writtenName(L"Front Left"), L"Front_Left");
   EXPECT_EQ(writtenName(L" a  b "), L"_a__b_");
   EXPECT_EQ(writtenName(L"tab\there"), L"tab\there"); // only blanks are replaced
-  EXPECT_EQ(formatHeaderLine(HeaderField::Remark, 0, L"100%d %s, done"),
-            L"Remark,100%d %s, done");
+  EXPECT_EQ(formatHeaderLine(HeaderField::Remark, 0, L"100%d %s, done"), L"Remark,100%d %s, done");
   EXPECT_EQ(formatHeaderLine(HeaderField::ProjectType, 1, L""),
             L"ProjectType,1,\"(0:Solid,1:Shell)\"");
   EXPECT_EQ(formatHeaderLine(HeaderField::AppType, 12, L""),
