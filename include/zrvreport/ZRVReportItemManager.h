@@ -431,8 +431,172 @@ public:
   int DeleteCaptureSetting(const wchar_t* Name);
 
   // ==== Extended setting libraries: melt-front capture, animation, image =====
+  // Three further libraries like the five above, whose option lists keep an
+  // empty name and whose counts are the lengths of their option lists. They
+  // bind to the extended items at fixed positions: 0 melt-front capture,
+  // 1 presentation template, 2 3D PDF, 3 animation, 4 warpage scale, 5 image.
+  // An operation that needs a position the extended item list does not reach
+  // does nothing else and fails as stated.
+
+  // ---- Melt-front time capture --------------------------------------------------
+  /// Replaces the library with a copy of \p Map and lists all its names, the
+  /// empty one included, in key order.
+  void SetMeltMap(const ZRVMeltMap& Map);
+  /// The number of names in the option list.
+  int GetMeltOptionCount() const;
+  /// Copies the \p Index-th option; 1, or 0 with \p Name untouched.
+  int GetMeltOption(int Index, wchar_t* Name) const;
+  /// Copies MeltName of extended item 0; 1, or 0 when there is none.
+  int GetMeltName(wchar_t* Name) const;
+  /// The record named \p Name; for an unknown name a record with Count 0 and
+  /// all percentages 0.
+  CZRVReportItemEx::stMeltFrontTimeCapture GetMeltSetting(const wchar_t* Name) const;
+  /// Inserts the record, or replaces it and moves the name to the end of the
+  /// option list.
+  void SetMeltSetting(const wchar_t* Name, CZRVReportItemEx::stMeltFrontTimeCapture Setting);
+  /// Writes one capture percentage. A new name gets a record with Count 1 and
+  /// \p Percent as its first entry, whatever \p Index is. For a known name
+  /// Percentage[Index] becomes \p Percent, Count rises to Index + 1 when it
+  /// is not above \p Index, and the name moves to the end of the option list;
+  /// an index outside 0 to 99 changes nothing.
+  void SetMeltSettingByIndex(const wchar_t* Name, int Index, double Percent);
+  /// Binds the setting to extended item 0 (\p Unused is ignored): sets its
+  /// MeltName, copies the record whole into its MeltCapture and sets its
+  /// HasMeltCapture to 1 when the record's Count is above 0 (never back to
+  /// 0). 1, or 0 when there is no extended item.
+  int SetItemMelt(int Unused, const wchar_t* Name);
+  /// Erases the setting and its option; 1, or 0 when the name is not in the
+  /// library. Extended item 0 keeps its name.
+  int DeleteMeltSetting(const wchar_t* Name);
+  /// 1 when there is no extended item or extended item 0 has output 1; else 0.
+  int IsOutputMelt() const;
+  /// HasMeltCapture of the extended item at \p Index (an index into the
+  /// extended items); 0 for an index outside them.
+  int HasMeltFrontCaptureSetting(int Index) const;
+
+  // ---- Animation -------------------------------------------------------------------
+  /// As SetMeltMap.
+  void SetAnimationMap(const ZRVAnimationMap& Map);
+  /// The number of names in the option list.
+  int GetAnimationOptionCount() const;
+  /// As GetMeltOption.
+  int GetAnimationOption(int Index, wchar_t* Name) const;
+  /// Copies AnimationName of extended item 3; 1, or 0 when fewer than 4.
+  int GetAnimationName(wchar_t* Name) const;
+  /// The record named \p Name, or a default record.
+  CZRVReportItemEx::stAnimationSetting GetAnimationSetting(const wchar_t* Name) const;
+  /// Inserts or replaces the record as given (its Name field is kept).
+  void SetAnimationSetting(const wchar_t* Name, CZRVReportItemEx::stAnimationSetting Setting);
+  /// Stores a record made of \p Name and the four values.
+  void SetAnimationSetting(const wchar_t* Name, int Output, double Time, double FPS,
+                           int Resolution);
+  /// Sets AnimationName of extended item 3 and its output to 1 when \p Output
+  /// is 1, else 0; the record itself is not copied into the item. 1, or with
+  /// fewer than 4 extended items logs
+  /// "[ReportSetting] Can't not find Animation setting" and returns 0.
+  int SetItemAnimation(int Output, const wchar_t* Name);
+  /// Erases the setting and its option; when extended item 3 exists and
+  /// names the setting, its name becomes "Default". 1, or 0 when the name is
+  /// not in the library.
+  int DeleteAnimationSetting(const wchar_t* Name);
+  /// 1 when extended item 3 exists and has output 1; else 0.
+  int IsOutputAnimation() const;
+
+  // ---- Image -----------------------------------------------------------------------
+  /// As SetMeltMap.
+  void SetImageMap(const ZRVImageMap& Map);
+  /// The number of names in the option list.
+  int GetImageOptionCount() const;
+  /// As GetMeltOption.
+  int GetImageOption(int Index, wchar_t* Name) const;
+  /// Copies ImageName of extended item 5; 1, or 0 when fewer than 6.
+  int GetImageName(wchar_t* Name) const;
+  /// The record named \p Name, or a default record.
+  CZRVReportItemEx::stImageSetting GetImageSetting(const wchar_t* Name) const;
+  /// Inserts or replaces the record as given (its Name field is kept).
+  void SetImageSetting(const wchar_t* Name, CZRVReportItemEx::stImageSetting Setting);
+  /// Stores a record made of \p Name and the two values.
+  void SetImageSetting(const wchar_t* Name, int Output, int Resolution);
+  /// Sets ImageName of extended item 5; the record is not copied into the
+  /// item. 1, or with fewer than 6 extended items logs
+  /// "[ReportSetting] Can't not find Image setting" and returns 0.
+  int SetItemImage(const wchar_t* Name);
+  /// As DeleteAnimationSetting, with ImageName of extended item 5.
+  int DeleteImageSetting(const wchar_t* Name);
+
+  // ---- Report-wide options kept in the extended items ------------------------------
+  /// Stores \p Path as the presentation template of extended item 1; 1, or 0
+  /// when there are fewer than 2 extended items.
+  int SetPPTTemplate(const wchar_t* Path);
+  /// Copies the presentation template path; 1, or 0 with \p Path untouched
+  /// when there are fewer than 2 extended items.
+  int GetPPTTemplate(wchar_t* Path) const;
+  /// Stores the warpage display scale in extended item 4; 1, or 0 when there
+  /// are fewer than 5 extended items.
+  int SetWarpageScale(double Scale);
+  /// The warpage display scale; 0.0 when there are fewer than 5 extended items.
+  double GetWarpageScale() const;
+  /// 1 when extended item 2 has output 1, else 0. With fewer than 3 extended
+  /// items logs "[ReportItemManager] cant find Output3DPDF item index 2" and
+  /// returns 0.
+  int IsOutput3DPDF() const;
+  /// Sets extended item 2's output to 1 for \p Output 1 and to 0 otherwise.
+  /// With fewer than 3 extended items logs the message of IsOutput3DPDF and
+  /// changes nothing.
+  void SetIsOutput3DPDF(int Output);
 
   // ==== Setting usage, defaults and project views =============================
+  // The usage checks and default switches of the five item libraries judge
+  // each item i by the setting name of the first item with item i's result
+  // item id, and compare names exactly. A switch judges every item before it
+  // changes any, so items that share an id are switched together.
+
+  /// 1 when some item, judged by the first item with its id, uses the
+  /// clipping setting \p Name; else 0 (also for no items).
+  int CheckClippingUsed(const wchar_t* Name) const;
+  /// As CheckClippingUsed, with the slicing name.
+  int CheckSlicingUsed(const wchar_t* Name) const;
+  /// As CheckClippingUsed, with the object name.
+  int CheckObjectUsed(const wchar_t* Name) const;
+  /// As CheckClippingUsed, with the capture name.
+  int CheckCaptureUsed(const wchar_t* Name) const;
+  /// 1 when some item, judged by the first item with its id, has \p Name as
+  /// its single view name (exact), or some item's own several-view names hold
+  /// \p Name ignoring letter case; else 0.
+  int CheckViewUsed(const wchar_t* Name) const;
+  /// 1 when MeltName of extended item 0 equals \p Name; without extended
+  /// items only the empty name counts as used.
+  int CheckMeltUsed(const wchar_t* Name) const;
+  /// Assigns the clipping setting "Default" to every item that uses \p Name
+  /// (the library's "Default" record, or default values when it has none).
+  void ChangeClippingToDefault(const wchar_t* Name);
+  /// As ChangeClippingToDefault, for slicing.
+  void ChangeSlicingToDefault(const wchar_t* Name);
+  /// As ChangeClippingToDefault, for focus capture.
+  void ChangeCaptureToDefault(const wchar_t* Name);
+  /// Assigns the object setting \p Fallback to every item that uses \p Name.
+  void ChangeObjectToDefault(const wchar_t* Name, const wchar_t* Fallback);
+  /// Assigns the view \p Fallback to every item whose single view is \p Name;
+  /// several-view names and records are not changed.
+  void ChangeViewToDefault(const wchar_t* Name, const wchar_t* Fallback);
+  /// When MeltName of extended item 0 equals \p Name, binds the melt-front
+  /// setting "Default" to it.
+  void ChangeMeltToDefault(const wchar_t* Name);
+  /// Lists the view library's non-empty names afresh in key order, then
+  /// resolves every item's views against the library. An item without
+  /// several-view names takes the angles and scale of its single view's
+  /// record (and its view flag is raised), or loses its single view name
+  /// when the library has no such record. An item with several-view names
+  /// gets a copy of the record of each non-empty name appended to its view
+  /// records; a name the library lacks clears the item's single view name.
+  /// Records are appended to those the item holds: a second call appends
+  /// them again.
+  void SetViewMapByProject();
+  /// Appends to every item's view records the library's record for each of
+  /// its several-view names, in list order (a default record with an empty
+  /// name for a name the library lacks). Nothing is cleared first: a second
+  /// call appends the records again.
+  void SetAllManyViewData();
 
   // ==== Report engine data ====================================================
 

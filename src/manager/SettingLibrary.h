@@ -26,6 +26,16 @@ enum class EmptyName { Dropped, Listed };
 /// What the count getter of a library counts.
 enum class Counted { Entries, Options };
 
+/// The fixed positions of the extended items ([ResultEx] rows).
+enum ExtendedPosition : int {
+  MeltFrontPosition = 0,   ///< "Flow-MeltFrontTime"
+  PPTTemplatePosition = 1, ///< "PPTTemplate"
+  PDF3DPosition = 2,       ///< "3DPDF"
+  AnimationPosition = 3,   ///< "Animation"
+  WarpagePosition = 4,     ///< "WarpageScale"
+  ImagePosition = 5        ///< "Image"
+};
+
 // ---- Library operations over (library, option list) ------------------------------
 
 /// Replaces the library by \p Source (unless it is the library itself) and
@@ -223,6 +233,14 @@ template <typename Kind> std::wstring judgedName(const ItemList& Items, std::siz
     if (Item.GetItemID() == ItemID)
       return Kind::nameOf(Item);
   return std::wstring();
+}
+
+/// True when some item, judged as usersOf says, uses the setting \p Name.
+template <typename Kind> bool isUsed(const ItemList& Items, const std::wstring& Name) {
+  for (std::size_t I = 0; I < Items.size(); ++I)
+    if (judgedName<Kind>(Items, I) == Name)
+      return true;
+  return false;
 }
 
 /// The indexes of the items that use the setting \p Name, each judged by the

@@ -1,0 +1,110 @@
+// SettingUsage.cpp - whether report items use a named setting, the switch of
+// its users to a fallback setting, and the resolution of item views against
+// the view library after a load.
+#include "zrvreport/ZRVReportItemManager.h"
+
+#include "manager/SettingLibrary.h"
+#include "platform/Platform.h"
+#include "util/Text.h"
+
+#include <string>
+#include <vector>
+
+using namespace zrv::manager;
+
+namespace {
+/// The setting every user of a deleted or replaced setting falls back to.
+const std::wstring DefaultName = L"Default";
+} // namespace
+
+// ---- Usage checks -----------------------------------------------------------------------
+
+int CZRVReportItemManager::CheckClippingUsed(const wchar_t* Name) const {
+  return isUsed<ClippingKind>(Items, zrv::text(Name)) ? 1 : 0;
+}
+int CZRVReportItemManager::CheckSlicingUsed(const wchar_t* Name) const {
+  return isUsed<SlicingKind>(Items, zrv::text(Name)) ? 1 : 0;
+}
+int CZRVReportItemManager::CheckObjectUsed(const wchar_t* Name) const {
+  return isUsed<ObjectKind>(Items, zrv::text(Name)) ? 1 : 0;
+}
+int CZRVReportItemManager::CheckCaptureUsed(const wchar_t* Name) const {
+  return isUsed<CaptureKind>(Items, zrv::text(Name)) ? 1 : 0;
+}
+
+int CZRVReportItemManager::CheckViewUsed(const wchar_t* Name) const {
+  const std::wstring Wanted = zrv::text(Name);
+  for (std::size_t I = 0; I < Items.size(); ++I) {
+    if (judgedName<ViewKind>(Items, I) == Wanted)
+      return 1;
+    // The several-view names are those of item I itself.
+    for (const std::wstring& ViewName : Items[I].GetViewNameList())
+      if (zrv::platform::CompareNoCase(ViewName, Wanted) == 0)
+        return 1;
+  }
+  return 0;
+}
+
+int CZRVReportItemManager::CheckMeltUsed(const wchar_t* Name) const {
+  const CZRVReportItemEx* Melt = itemExAt(MeltFrontPosition);
+  const std::wstring Bound = Melt ? Melt->MeltName : std::wstring();
+  return Bound == zrv::text(Name) ? 1 : 0;
+}
+
+// ---- Switches to the fallback setting ---------------------------------------------------------
+
+void CZRVReportItemManager::ChangeClippingToDefault(const wchar_t* Name) {
+  switchUsers<ClippingKind>(ClippingMap, Items, zrv::text(Name), DefaultName);
+}
+void CZRVReportItemManager::ChangeSlicingToDefault(const wchar_t* Name) {
+  switchUsers<SlicingKind>(SlicingMap, Items, zrv::text(Name), DefaultName);
+}
+void CZRVReportItemManager::ChangeCaptureToDefault(const wchar_t* Name) {
+  switchUsers<CaptureKind>(CaptureMap, Items, zrv::text(Name), DefaultName);
+}
+void CZRVReportItemManager::ChangeObjectToDefault(const wchar_t* Name, const wchar_t* Fallback) {
+  switchUsers<ObjectKind>(ObjectMap, Items, zrv::text(Name), zrv::text(Fallback));
+}
+void CZRVReportItemManager::ChangeViewToDefault(const wchar_t* Name, const wchar_t* Fallback) {
+  switchUsers<ViewKind>(ViewMap, Items, zrv::text(Name), zrv::text(Fallback));
+}
+
+void CZRVReportItemManager::ChangeMeltToDefault(const wchar_t* Name) {
+  if (CheckMeltUsed(Name))
+    SetItemMelt(MeltFrontPosition, DefaultName.c_str());
+}
+
+// ---- Project views -----------------------------------------------------------------------------
+
+void CZRVReportItemManager::SetViewMapByProject() {
+  handOver<ViewKind>(ViewMap, ViewOptions, ViewMap);
+  for (CZRVReportItem& Item : Items) {
+    const std::vector<std::wstring> ViewNames = Item.GetViewNameList();
+    if (ViewNames.empty()) {
+      const std::wstring Single = Item.GetViewName();
+      if (Single.empty())
+        continue;
+      const auto Found = ViewMap.find(Single);
+      if (Found != ViewMap.end())
+        ViewKind::assign(Item, Single, Found->second);
+      else
+        Item.SetViewName(L"");
+      continue;
+    }
+    for (const std::wstring& ViewName : ViewNames) {
+      if (ViewName.empty())
+        continue;
+      const auto Found = ViewMap.find(ViewName);
+      if (Found != ViewMap.end())
+        Item.SetManyView(Found->second);
+      else
+        Item.SetViewName(L"");
+    }
+  }
+}
+
+void CZRVReportItemManager::SetAllManyViewData() {
+  for (CZRVReportItem& Item : Items)
+    for (int I = 0; I < Item.GetViewCount(); ++I)
+      Item.SetManyView(readRecord(ViewMap, Item.GetViewNameByIndex(I)));
+}
