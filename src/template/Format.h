@@ -1,0 +1,363 @@
+// Format.h - the line rules of a report template file: numbers as the file
+// writes them, every data line as the writer formats it, and every line as the
+// reader takes it apart.
+//
+// Writing works on wide text: each function returns one line without its line
+// end, ready to be converted to UTF-8 (encodeLine) and written as data. Reading
+// works on the bytes of one line as read from the file (UTF-8, its LF line end
+// kept or not); names and texts come back decoded from UTF-8, invalid bytes as
+// U+FFFD. Numbers are written and read the same way in every locale.
+#ifndef ZRVREPORT_TEMPLATE_FORMAT_H
+#define ZRVREPORT_TEMPLATE_FORMAT_H
+
+#include <cstddef>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "template/TemplateLayout.h"
+#include "zrvreport/ZRVReportItem.h"
+#include "zrvreport/ZRVReportItemEx.h"
+
+namespace zrv::format {
+
+using ViewRecord = CZRVReportItem::tagVIEWSETTING;
+using ClipRecord = CZRVReportItem::tagCLIPSETTING;
+using SliceRecord = CZRVReportItem::tagSLICESETTING;
+using ObjectRecord = CZRVReportItem::tagOBJECTSETTING;
+using CaptureRecord = CZRVReportItem::tagFOCUSCAPTURE;
+using MeltRecord = CZRVReportItemEx::stMeltFrontTimeCapture;
+using AnimationRecord = CZRVReportItemEx::stAnimationSetting;
+using ImageRecord = CZRVReportItemEx::stImageSetting;
+
+// ---- Numbers as written ------------------------------------------------------------
+
+/// A real as "%lg" writes it in the "C" locale: 6 significant digits, the
+/// shorter of fixed and exponential notation, trailing zeros dropped (90.0
+/// gives "90", 0.25 "0.25", 1234567.0 "1.23457e+06", 1e-5 "1e-05"). The
+/// exponent has at least two digits on every platform. Negative zero gives
+/// "-0"; infinities "inf" and "-inf"; NaN "nan" or "-nan" by its sign bit
+/// (what the reader's number rule reads back as NaN).
+std::string formatLg(double Value);
+
+/// A real as "%.0f" writes it in the "C" locale: rounded to a whole number
+/// (halfway cases to even, as the exact binary value decides), no decimal
+/// point (2.5 gives "2", 3.5 "4", -0.4 "-0").
+std::string formatFixed0(double Value);
+
+/// An integer as "%d" writes it.
+std::string formatInt(int Value);
+
+// ---- Formatting a line -------------------------------------------------------------
+
+/// One value formatted into a line pattern.
+class LineValue {
+public:
+  enum class Kind { Int, Real, Text };
+  LineValue(int Number) : Type(Kind::Int), IntValue(Number) {}
+  LineValue(double Number) : Type(Kind::Real), RealValue(Number) {}
+  LineValue(std::wstring_view Value) : Type(Kind::Text), TextValue(Value) {}
+  LineValue(const std::wstring& Value) : Type(Kind::Text), TextValue(Value) {}
+  LineValue(const wchar_t* Value) : Type(Kind::Text), TextValue(Value ? Value : L"") {}
+
+  Kind kind() const { return Type; }
+  int intValue() const { return IntValue; }
+  double realValue() const { return Type == Kind::Int ? IntValue : RealValue; }
+  std::wstring_view textValue() const { return TextValue; }
+
+private:
+  Kind Type;
+  int IntValue = 0;
+  double RealValue = 0.0;
+  std::wstring_view TextValue;
+};
+
+/// Formats a line from a pattern of the layout tables: each directive ("%s"
+/// text, "%d" integer, "%lg" and "%.0f" real) takes the next value, in order;
+/// every other character of the pattern stands for itself. Texts are inserted
+/// as data: a '%' in a value reaches the line unchanged. A directive whose
+/// value is missing or of another kind (an integer for a real directive is
+/// accepted) is a fault of the caller; it writes nothing.
+std::wstring formatLine(std::string_view Pattern, std::initializer_list<LineValue> Values);
+
+/// The line as the file stores it: the UTF-8 bytes of \p Line (a lone
+/// surrogate becomes U+FFFD), without a line end.
+std::string encodeLine(std::wstring_view Line);
+
+/// True when \p Utf8Line (without line end) can be read back whole: with its
+/// line end it fits the reader's MaxReadLineBytes.
+bool fitsReadLimit(std::string_view Utf8Line);
+
+/// True when \p Utf8Line (without line end) fits the writer's
+/// MaxWrittenLineBytes with its line end.
+bool fitsWriteLimit(std::string_view Utf8Line);
+
+/// True when a name or text value has at most MaxNameChars wide characters.
+inline bool fitsNameLimit(std::wstring_view Name) { return Name.size() <= MaxNameChars; }
+
+// ---- Lines as written ---------------------------------------------------------------
+
+/// A setting name as written in setting lines and as a single view in
+/// item-line field 9: every blank replaced by '_'. Nothing else is changed.
+std::wstring writtenName(std::wstring_view Name);
+
+/// The [FileHeader] line of \p Field: a number row ("FileVersion,1001",
+/// "ProjectType,0,"(0:Solid,1:Shell)"") takes \p Number, a text row
+/// ("Remark,first issue") takes \p Text unquoted and unescaped; the other
+/// argument is not used.
+std::wstring formatHeaderLine(HeaderField Field, int Number, std::wstring_view Text);
+
+/// The [Info] line of \p Field, built like formatHeaderLine.
+std::wstring formatInfoLine(InfoField Field, int Number, std::wstring_view Text);
+
+/// The tag line of a section ("[ViewSetting]").
+std::wstring formatTagLine(Section Id);
+
+/// The label line of a section, letter for letter (the tab of the
+/// [FocusCapture] label, the "%(0-100)" texts); empty for [FileHeader],
+/// [Info] and the end.
+std::wstring formatLabelLine(Section Id);
+
+/// The setting lines, one per kind. \p Name is the stored name; it is written
+/// with blanks as '_' (writtenName) followed by the record's values in the
+/// pattern of the section. The record's own Name field is not used.
+std::wstring formatViewLine(std::wstring_view Name, const ViewRecord& Record);
+std::wstring formatClippingLine(std::wstring_view Name, const ClipRecord& Record);
+std::wstring formatSlicingLine(std::wstring_view Name, const SliceRecord& Record);
+std::wstring formatObjectLine(std::wstring_view Name, const ObjectRecord& Record);
+/// FocusOn is not written.
+std::wstring formatFocusCaptureLine(std::wstring_view Name, const CaptureRecord& Record);
+/// The percentages as formatPercentages gives them.
+std::wstring formatMeltLine(std::wstring_view Name, const MeltRecord& Record);
+std::wstring formatAnimationLine(std::wstring_view Name, const AnimationRecord& Record);
+std::wstring formatImageLine(std::wstring_view Name, const ImageRecord& Record);
+
+/// The used percentages of a melt-front record, each "%.0f", joined by '-'
+/// ("25-50-75-100"). Count is taken within 0 to 100; Count 0 gives the empty
+/// text. A negative percentage is written with its minus sign, which the
+/// reader takes as a separator: such values do not read back.
+std::wstring formatPercentages(const MeltRecord& Record);
+
+/// The [ResultEx] row of extended item \p Position (0 to 5). The output column
+/// is 1 when \p Output is 1, else 0. The setting column is \p Setting,
+/// unchanged (no '_' replacement), or the row's replacement when \p Setting is
+/// empty: "Default" at positions 0, 3 and 5, "-" at position 1 (no
+/// presentation template); position 2 always writes "-", position 4 writes
+/// \p WarpageScale as "%lg" and ignores \p Setting. Positions from 6 on have
+/// no row: the result is empty (nothing is written for them).
+std::optional<std::wstring> formatResultExRow(std::size_t Position, int Output,
+                                              std::wstring_view Setting, double WarpageScale);
+
+/// What the writer knows of one report item for its item line.
+struct ItemLineRecord {
+  std::wstring Key; ///< field 1, the item's save name
+  int Output = 0;
+  int DisplayMode = 0;
+  int ParameterX = 0;
+  int ParameterY = 0;
+  int ParameterZ = 0;
+  int FaceNumber = 0;
+  std::wstring ClippingName;
+  std::wstring ViewName; ///< the single view
+  std::wstring ObjectName;
+  std::wstring CaptureName;
+  std::wstring SlicingName;
+  /// The several views; when not empty field 9 lists them instead of ViewName.
+  std::vector<std::wstring> ManyViewNames;
+  int AirTrap = 0;
+  int WeldLine = 0;
+  int ItemCountOf1Page = 1;
+};
+
+/// The item line of \p Item (fields 1 to 15, no blanks between fields).
+/// Field 8, 11, 12: the name, or "-" when empty. Field 10: "-" when empty or
+/// equal to \p ProjectSettingName. Field 9: when ManyViewNames is not empty,
+/// each name followed by ';', names as stored; otherwise "-" when ViewName is
+/// empty or equal to \p ProjectViewName, else ViewName with blanks as '_'.
+/// Names of fields 8, 10, 11, 12 are written as stored. Comparisons are exact.
+std::wstring formatItemLine(const ItemLineRecord& Item, std::wstring_view ProjectViewName,
+                            std::wstring_view ProjectSettingName);
+
+/// The several-view field: each name followed by ';' ("Top;Side;"); empty
+/// for no names.
+std::wstring formatViewList(const std::vector<std::wstring>& Names);
+
+// ---- Reading values from a line --------------------------------------------------------
+
+/// True for the characters that separate words when a line is read: blank,
+/// tab, LF, CR, vertical tab and form feed.
+bool isSpaceByte(char C);
+
+/// Reads a line from left to right as formatted input does in the "C" locale:
+/// each read skips leading space bytes first. A failed read leaves the
+/// position where the value should have started.
+class LineScanner {
+public:
+  explicit LineScanner(std::string_view Line) : Text(Line) {}
+
+  /// A word: the run of non-space bytes. False when only space is left.
+  bool readWord(std::string_view& Word);
+  /// A decimal integer: optional sign, then at least one digit; reading stops
+  /// at the first byte that is not a digit ("12ab" gives 12 and leaves "ab").
+  /// A value beyond the 32-bit range is clamped to it.
+  bool readInt(int& Value);
+  /// A real: optional sign, digits with an optional '.', an optional exponent
+  /// ("1.5", ".5", "5.", "2e3"), or "inf", "infinity", "nan" in any letter
+  /// case; the longest such prefix is taken. Hexadecimal is not read ("0x1"
+  /// gives 0 and leaves "x1"). A value outside the range of double is not a
+  /// number.
+  bool readReal(double& Value);
+  /// What is left of the line.
+  std::string_view rest() const { return Text.substr(Pos); }
+
+private:
+  void skipSpace();
+  std::string_view Text;
+  std::size_t Pos = 0;
+};
+
+/// The integer at the start of \p Text (after space), 0 when there is none.
+int leadingInt(std::string_view Text);
+/// The real at the start of \p Text (after space), 0.0 when there is none.
+double leadingReal(std::string_view Text);
+
+/// \p Text with every ',' replaced by a blank.
+std::string commasToBlanks(std::string_view Text);
+
+// ---- Lines as read ---------------------------------------------------------------
+
+/// One [FileHeader] line as read.
+struct ParsedHeaderValue {
+  HeaderField Field = HeaderField::Count;
+  /// The value read as a decimal integer (0 when it is not a number); what a
+  /// number field stores.
+  int Number = 0;
+  /// The value decoded from UTF-8; what a text field stores.
+  std::wstring Text;
+};
+
+/// Reads a [FileHeader] line: every blank becomes "||", every comma a blank;
+/// the first two words are the key and the value; the value's leading and
+/// trailing blanks are removed, then every "||" in it (left to right) becomes
+/// one blank; the key selects the field by substring test in the order of
+/// HeaderRows ("FileVersion", "FileID", "Name", "Date", "ProjectType",
+/// "AppType", "CreateBy", "Remark"), first match wins. Empty result, so that
+/// nothing changes, for a line with fewer than two words, a key that holds
+/// none of the keys, or a text longer than MaxNameChars.
+std::optional<ParsedHeaderValue> parseHeaderLine(std::string_view Line);
+
+/// A setting line as read: the name decoded from UTF-8 and the record built
+/// from the record's defaults and the values read. For records with a Name
+/// field, Value.Name is the name as well.
+template <typename Record> struct NamedSetting {
+  std::wstring Name;
+  Record Value;
+};
+
+/// Reads a setting line of the section's kind: commas become blanks; then a
+/// name (one word) and the values of the section's pattern in order (integers
+/// for %d, reals for %lg), reading stopping at the first value that is not a
+/// number. The count of values read decides (FullValueCount,
+/// PartialValueCount of the section's row); a line giving fewer values, a
+/// label line and a blank line among them, or whose name is longer than
+/// MaxNameChars, gives the empty result.
+/// - view: at least 4 values; clipping: 8, or 7 with Inverse 0; slicing: 6,
+///   or 3 to 5 with the first 3 and the ranges at 50.0; object: 10, or 8 or 9
+///   with the first 8 and the last two flags 0; focus capture: 3 (FocusOn
+///   0); animation: 4; image: 2.
+std::optional<NamedSetting<ViewRecord>> parseViewLine(std::string_view Line);
+std::optional<NamedSetting<ClipRecord>> parseClippingLine(std::string_view Line);
+std::optional<NamedSetting<SliceRecord>> parseSlicingLine(std::string_view Line);
+std::optional<NamedSetting<ObjectRecord>> parseObjectLine(std::string_view Line);
+std::optional<NamedSetting<CaptureRecord>> parseFocusCaptureLine(std::string_view Line);
+std::optional<NamedSetting<AnimationRecord>> parseAnimationLine(std::string_view Line);
+std::optional<NamedSetting<ImageRecord>> parseImageLine(std::string_view Line);
+
+/// Reads a [MeltFrontTimeCapture] data line (the section's first line, the
+/// label, is the caller's to skip): commas become blanks and trailing space
+/// is removed; the line must then hold at least two words. The name is the
+/// text before the first space byte (a line starting with space gives the
+/// empty result); the rest after that byte is split at every '-' and each
+/// part is read as a real after leading space (0.0 when it is not a number).
+/// Count is the number of parts; parts beyond the 100th are dropped (Count
+/// 100).
+std::optional<NamedSetting<MeltRecord>> parseMeltLine(std::string_view Line);
+
+/// One [ResultEx] row as read.
+struct ParsedResultExRow {
+  /// The row kind by key; ResultExKey::Count for any other key.
+  ResultExKey Key = ResultExKey::Count;
+  std::wstring KeyText; ///< the key as read, decoded
+  int Output = 0;       ///< 1 when the row's integer is 1, else 0
+  /// The third word decoded from UTF-8; for "PPTTemplate" the word "-" gives
+  /// the empty text (no presentation template).
+  std::wstring Setting;
+  /// "WarpageScale" rows: the third word as a real (0.0 when it is not a
+  /// number); 0.0 for the other rows.
+  double WarpageScale = 0.0;
+};
+
+/// Reads a [ResultEx] row: commas become blanks; the row must give a key word,
+/// an integer and a third word, else the result is empty and the row adds
+/// nothing. A third word longer than MaxNameChars also gives the empty result.
+std::optional<ParsedResultExRow> parseResultExRow(std::string_view Line);
+
+/// One item line as read.
+struct ParsedItemLine {
+  std::wstring Key;    ///< field 1, decoded; never empty
+  int Output = 0;      ///< field 2: 1, 2, 3 as read, anything else 0
+  int DisplayMode = 0; ///< field 3: 1 to 4 as read, anything else 0
+  int ParameterX = 0;  ///< fields 4 to 6
+  int ParameterY = 0;
+  int ParameterZ = 0;
+  int FaceNumber = 0;        ///< field 7
+  std::wstring ClippingName; ///< field 8; empty when the field holds no word
+  /// Field 9 as read: a view name, a list of names each followed by ';'
+  /// (splitViewList), or "-" for no view.
+  std::wstring ViewField;
+  std::wstring ObjectName;  ///< field 10
+  std::wstring CaptureName; ///< field 11
+  std::wstring SlicingName; ///< field 12; empty when the line has 11 fields
+  int AirTrap = 0;          ///< field 13; 0 when the line lacks it
+  int WeldLine = 0;         ///< field 14; 0 when the line lacks it
+  /// Field 15; 1 when the line lacks it, when it is 0 or not a number.
+  int ItemCountOf1Page = 1;
+  std::wstring TagName; ///< field 16; empty when the line lacks it
+  /// The number of fields of the line (11, 12, 14, 15 or 16); 0 for a
+  /// version 1000 line.
+  int FieldCount = 0;
+};
+
+/// Reads an item line by the file's version (itemLineFormOf):
+/// - 1001 or greater: the fields are the parts between commas, an empty part
+///   counting as a field; 11, 12, 14, 15 or 16 fields are read, any other count
+///   gives the empty result. Numeric fields are read as a decimal integer
+///   after leading space, 0 when not a number; name fields as one word after
+///   leading space, empty when there is none. Fields the line lacks take the
+///   values at the start of a section (empty slicing and tag names, AirTrap 0,
+///   WeldLine 0, item count of one page 1), never those of an earlier line.
+/// - 1000: commas become blanks and the line is read as the key and six
+///   integers (fields 2 to 7, 0 for those not given); the rest is ignored, no
+///   names are read.
+/// - below 1000: always the empty result.
+/// Also empty: a line without a key, or one whose key or any name field is
+/// longer than MaxNameChars.
+std::optional<ParsedItemLine> parseItemLine(std::string_view Line, int FileVersion);
+
+/// The names of a several-view field split at every ';', empty parts left out
+/// ("Top;Side;" gives Top and Side).
+std::vector<std::wstring> splitViewList(std::wstring_view Field);
+
+/// True when a view field lists several views (holds ';').
+inline bool isViewList(std::wstring_view Field) {
+  return Field.find(ViewListSeparator) != std::wstring_view::npos;
+}
+
+/// True when a name field means no setting ("-" alone).
+inline bool isNoSetting(std::wstring_view Field) { return Field == NoSetting; }
+
+} // namespace zrv::format
+
+#endif // ZRVREPORT_TEMPLATE_FORMAT_H

@@ -1,0 +1,409 @@
+// FormatRead.cpp - every line of a template file as the reader takes it apart.
+#include "template/Format.h"
+
+#include "platform/Platform.h"
+#include "util/Text.h"
+
+#include <algorithm>
+#include <array>
+
+namespace zrv::format {
+
+namespace {
+
+std::wstring decode(std::string_view Bytes) { return platform::FromUtf8(Bytes); }
+
+/// The first word of \p Text, empty when it holds none.
+std::string_view firstWord(std::string_view Text) {
+  std::string_view Word;
+  LineScanner(Text).readWord(Word);
+  return Word;
+}
+
+/// The most values a setting line's pattern asks for after the name.
+constexpr std::size_t MaxSettingValues = 10;
+
+/// The name and values of a setting line, read by its section's pattern.
+class ScannedSetting {
+public:
+  /// Reads \p Line by the pattern of \p Id; false when the line gives fewer
+  /// values than the section accepts or its name is too long.
+  bool scan(std::string_view Line, Section Id);
+
+  const std::wstring& name() const { return Name; }
+  /// Value \p Index as an integer when the line's accepted values include it,
+  /// else \p Default.
+  int integer(std::size_t Index, int Default) const {
+    return Index < Taken ? Values[Index].Int : Default;
+  }
+  /// Value \p Index as a real when accepted, else \p Default.
+  double real(std::size_t Index, double Default) const {
+    return Index < Taken ? Values[Index].Real : Default;
+  }
+
+private:
+  struct Value {
+    int Int = 0;
+    double Real = 0.0;
+  };
+  std::wstring Name;
+  std::array<Value, MaxSettingValues> Values{};
+  std::size_t Taken = 0;
+};
+
+bool ScannedSetting::scan(std::string_view Line, Section Id) {
+  const SectionLayout& Row = layoutOf(Id);
+  std::string Text = commasToBlanks(Line);
+  LineScanner Scanner(Text);
+  std::string_view NameBytes;
+  if (!Scanner.readWord(NameBytes))
+    return false;
+
+  // The directives after the name's "%s" say which values follow and of what
+  // kind; reading stops at the first value that is not a number.
+  std::string_view Pattern = std::string_view(Row.DataPattern).substr(2);
+  std::size_t Read = 0;
+  for (std::size_t Pos = Pattern.find('%');
+       Pos != std::string_view::npos && Read < MaxSettingValues; Pos = Pattern.find('%', Pos + 1)) {
+    bool Ok = Pattern.substr(Pos, 2) == "%d" ? Scanner.readInt(Values[Read].Int)
+                                             : Scanner.readReal(Values[Read].Real);
+    if (!Ok)
+      break;
+    ++Read;
+  }
+
+  std::size_t Full = static_cast<std::size_t>(Row.FullValueCount);
+  std::size_t Partial = static_cast<std::size_t>(Row.PartialValueCount);
+  if (Read >= Full)
+    Taken = Full;
+  else if (Read >= Partial)
+    Taken = Partial;
+  else
+    return false;
+
+  Name = decode(NameBytes);
+  return fitsNameLimit(Name);
+}
+
+template <typename Record> NamedSetting<Record> named(const std::wstring& Name) {
+  NamedSetting<Record> Setting;
+  Setting.Name = Name;
+  Setting.Value.Name = Name;
+  return Setting;
+}
+
+} // namespace
+
+// ---- [FileHeader] ------------------------------------------------------------------
+
+std::optional<ParsedHeaderValue> parseHeaderLine(std::string_view Line) {
+  std::string Marked;
+  Marked.reserve(Line.size() * 2);
+  for (char C : Line) {
+    if (C == ' ')
+      Marked += HeaderBlankMark;
+    else if (C == FieldSeparator)
+      Marked += ' ';
+    else
+      Marked += C;
+  }
+  LineScanner Scanner(Marked);
+  std::string_view Key;
+  std::string_view Word;
+  if (!Scanner.readWord(Key) || !Scanner.readWord(Word))
+    return std::nullopt;
+
+  std::optional<ParsedHeaderValue> Parsed;
+  for (std::size_t I = 0; I < HeaderRows.size() && !Parsed; ++I)
+    if (Key.find(HeaderRows[I].Key) != std::string_view::npos) {
+      Parsed.emplace();
+      Parsed->Field = static_cast<HeaderField>(I);
+    }
+  if (!Parsed)
+    return std::nullopt;
+
+  // The value is one word, so it has no blank of its own to trim; the blanks
+  // of the written value come back from their marks.
+  std::string Value(Word);
+  std::size_t Pos = 0;
+  while ((Pos = Value.find(HeaderBlankMark, Pos)) != std::string::npos) {
+    Value.replace(Pos, HeaderBlankMark.size(), " ");
+    Pos += 1;
+  }
+  Parsed->Number = leadingInt(Value);
+  Parsed->Text = decode(Value);
+  if (HeaderRows[static_cast<std::size_t>(Parsed->Field)].Kind == ValueKind::Text &&
+      !fitsNameLimit(Parsed->Text))
+    return std::nullopt;
+  return Parsed;
+}
+
+// ---- Setting lines ---------------------------------------------------------------------
+
+std::optional<NamedSetting<ViewRecord>> parseViewLine(std::string_view Line) {
+  ScannedSetting S;
+  if (!S.scan(Line, Section::ViewSetting))
+    return std::nullopt;
+  auto Setting = named<ViewRecord>(S.name());
+  ViewRecord& R = Setting.Value;
+  R.AngleX = S.real(0, R.AngleX);
+  R.AngleY = S.real(1, R.AngleY);
+  R.AngleZ = S.real(2, R.AngleZ);
+  R.Scale = S.real(3, R.Scale);
+  return Setting;
+}
+
+std::optional<NamedSetting<ClipRecord>> parseClippingLine(std::string_view Line) {
+  ScannedSetting S;
+  if (!S.scan(Line, Section::ClippingSetting))
+    return std::nullopt;
+  auto Setting = named<ClipRecord>(S.name());
+  ClipRecord& R = Setting.Value;
+  R.ClipBy = S.integer(0, R.ClipBy);
+  R.KeepX = S.integer(1, R.KeepX);
+  R.KeepY = S.integer(2, R.KeepY);
+  R.KeepZ = S.integer(3, R.KeepZ);
+  R.RangeX = S.real(4, R.RangeX);
+  R.RangeY = S.real(5, R.RangeY);
+  R.RangeZ = S.real(6, R.RangeZ);
+  R.Inverse = S.integer(7, R.Inverse);
+  return Setting;
+}
+
+std::optional<NamedSetting<SliceRecord>> parseSlicingLine(std::string_view Line) {
+  ScannedSetting S;
+  if (!S.scan(Line, Section::SlicingSetting))
+    return std::nullopt;
+  auto Setting = named<SliceRecord>(S.name());
+  SliceRecord& R = Setting.Value;
+  R.SliceX = S.integer(0, R.SliceX);
+  R.SliceY = S.integer(1, R.SliceY);
+  R.SliceZ = S.integer(2, R.SliceZ);
+  R.RangeX = S.real(3, R.RangeX);
+  R.RangeY = S.real(4, R.RangeY);
+  R.RangeZ = S.real(5, R.RangeZ);
+  return Setting;
+}
+
+std::optional<NamedSetting<ObjectRecord>> parseObjectLine(std::string_view Line) {
+  ScannedSetting S;
+  if (!S.scan(Line, Section::ObjectSetting))
+    return std::nullopt;
+  auto Setting = named<ObjectRecord>(S.name());
+  ObjectRecord& R = Setting.Value;
+  std::int32_t* Flags[] = {
+      &R.ShowRunner,     &R.ShowPart,          &R.ShowPartInsert,   &R.ShowCoolChannel,
+      &R.ShowMoldbase,   &R.ShowMoldInsert,    &R.ShowMeltEntrance, &R.ShowCoolantEntrance,
+      &R.ShowHeatingRod, &R.ShowHotRunnerMetal};
+  for (std::size_t I = 0; I < std::size(Flags); ++I)
+    *Flags[I] = S.integer(I, *Flags[I]);
+  return Setting;
+}
+
+std::optional<NamedSetting<CaptureRecord>> parseFocusCaptureLine(std::string_view Line) {
+  ScannedSetting S;
+  if (!S.scan(Line, Section::FocusCapture))
+    return std::nullopt;
+  auto Setting = named<CaptureRecord>(S.name());
+  CaptureRecord& R = Setting.Value;
+  R.Capture = S.integer(0, R.Capture);
+  R.Width = S.integer(1, R.Width);
+  R.Height = S.integer(2, R.Height);
+  return Setting;
+}
+
+std::optional<NamedSetting<AnimationRecord>> parseAnimationLine(std::string_view Line) {
+  ScannedSetting S;
+  if (!S.scan(Line, Section::AnimationSetting))
+    return std::nullopt;
+  auto Setting = named<AnimationRecord>(S.name());
+  AnimationRecord& R = Setting.Value;
+  R.Output = S.integer(0, R.Output);
+  R.Time = S.real(1, R.Time);
+  R.FPS = S.real(2, R.FPS);
+  R.Resolution = S.integer(3, R.Resolution);
+  return Setting;
+}
+
+std::optional<NamedSetting<ImageRecord>> parseImageLine(std::string_view Line) {
+  ScannedSetting S;
+  if (!S.scan(Line, Section::ImageSetting))
+    return std::nullopt;
+  auto Setting = named<ImageRecord>(S.name());
+  ImageRecord& R = Setting.Value;
+  R.Output = S.integer(0, R.Output);
+  R.Resolution = S.integer(1, R.Resolution);
+  return Setting;
+}
+
+std::optional<NamedSetting<MeltRecord>> parseMeltLine(std::string_view Line) {
+  std::string Text = commasToBlanks(Line);
+  while (!Text.empty() && isSpaceByte(Text.back()))
+    Text.pop_back();
+  LineScanner Scanner(Text);
+  std::string_view First;
+  std::string_view Second;
+  if (!Scanner.readWord(First) || !Scanner.readWord(Second))
+    return std::nullopt;
+  std::size_t Cut = 0;
+  while (!isSpaceByte(Text[Cut]))
+    ++Cut;
+  if (Cut == 0)
+    return std::nullopt;
+
+  NamedSetting<MeltRecord> Setting;
+  Setting.Name = decode(std::string_view(Text).substr(0, Cut));
+  if (!fitsNameLimit(Setting.Name))
+    return std::nullopt;
+  std::string_view Rest = std::string_view(Text).substr(Cut + 1);
+  MeltRecord& R = Setting.Value;
+  int Count = 0;
+  for (std::size_t Start = 0; Count < MaxPercentages; ++Count) {
+    std::size_t End = Rest.find(PercentageSeparator, Start);
+    R.Percentage[Count] = leadingReal(Rest.substr(Start, End - Start));
+    if (End == std::string_view::npos) {
+      ++Count;
+      break;
+    }
+    Start = End + 1;
+  }
+  R.Count = Count;
+  return Setting;
+}
+
+// ---- [ResultEx] ---------------------------------------------------------------------
+
+std::optional<ParsedResultExRow> parseResultExRow(std::string_view Line) {
+  std::string Text = commasToBlanks(Line);
+  LineScanner Scanner(Text);
+  std::string_view Key;
+  int Output = 0;
+  std::string_view Third;
+  if (!Scanner.readWord(Key) || !Scanner.readInt(Output) || !Scanner.readWord(Third))
+    return std::nullopt;
+  ParsedResultExRow Row;
+  Row.Key = resultExKeyOf(Key);
+  Row.KeyText = decode(Key);
+  Row.Output = Output == 1 ? 1 : 0;
+  if (!(Row.Key == ResultExKey::PPTTemplate && Third == "-"))
+    Row.Setting = decode(Third);
+  if (Row.Key == ResultExKey::WarpageScale)
+    Row.WarpageScale = leadingReal(Third);
+  if (!fitsNameLimit(Row.Setting) || !fitsNameLimit(Row.KeyText))
+    return std::nullopt;
+  return Row;
+}
+
+// ---- Item lines -------------------------------------------------------------------
+
+namespace {
+
+bool isReadFieldCount(std::size_t Count) {
+  return Count == 11 || Count == 12 || Count == 14 || Count == 15 || Count == 16;
+}
+
+std::optional<ParsedItemLine> parseFullItemLine(std::string_view Line) {
+  std::vector<std::string_view> Fields;
+  for (std::size_t Start = 0;;) {
+    std::size_t End = Line.find(FieldSeparator, Start);
+    Fields.push_back(Line.substr(Start, End - Start));
+    if (End == std::string_view::npos)
+      break;
+    Start = End + 1;
+  }
+  if (!isReadFieldCount(Fields.size()))
+    return std::nullopt;
+
+  auto Name = [&](std::size_t I) { return decode(firstWord(Fields[I])); };
+  auto Number = [&](std::size_t I) { return leadingInt(Fields[I]); };
+
+  ParsedItemLine Item;
+  Item.FieldCount = static_cast<int>(Fields.size());
+  Item.Key = Name(0);
+  Item.Output = mapOutput(Number(1));
+  Item.DisplayMode = mapDisplayMode(Number(2));
+  Item.ParameterX = Number(3);
+  Item.ParameterY = Number(4);
+  Item.ParameterZ = Number(5);
+  Item.FaceNumber = Number(6);
+  Item.ClippingName = Name(7);
+  Item.ViewField = Name(8);
+  Item.ObjectName = Name(9);
+  Item.CaptureName = Name(10);
+  if (Fields.size() >= 12)
+    Item.SlicingName = Name(11);
+  if (Fields.size() >= 14) {
+    Item.AirTrap = Number(12);
+    Item.WeldLine = Number(13);
+  }
+  if (Fields.size() >= 15) {
+    int Count = Number(14);
+    Item.ItemCountOf1Page = Count == 0 ? 1 : Count;
+  }
+  if (Fields.size() >= 16)
+    Item.TagName = Name(15);
+
+  for (const std::wstring* Text : {&Item.Key, &Item.ClippingName, &Item.ViewField, &Item.ObjectName,
+                                   &Item.CaptureName, &Item.SlicingName, &Item.TagName})
+    if (!fitsNameLimit(*Text))
+      return std::nullopt;
+  return Item;
+}
+
+std::optional<ParsedItemLine> parseShortItemLine(std::string_view Line) {
+  std::string Text = commasToBlanks(Line);
+  LineScanner Scanner(Text);
+  std::string_view Key;
+  if (!Scanner.readWord(Key))
+    return std::nullopt;
+  ParsedItemLine Item;
+  Item.Key = decode(Key);
+  if (!fitsNameLimit(Item.Key))
+    return std::nullopt;
+  std::array<int, 6> Numbers{};
+  for (int& Value : Numbers)
+    if (!Scanner.readInt(Value))
+      break;
+  Item.Output = mapOutput(Numbers[0]);
+  Item.DisplayMode = mapDisplayMode(Numbers[1]);
+  Item.ParameterX = Numbers[2];
+  Item.ParameterY = Numbers[3];
+  Item.ParameterZ = Numbers[4];
+  Item.FaceNumber = Numbers[5];
+  return Item;
+}
+
+} // namespace
+
+std::optional<ParsedItemLine> parseItemLine(std::string_view Line, int FileVersion) {
+  std::optional<ParsedItemLine> Item;
+  switch (itemLineFormOf(FileVersion)) {
+  case ItemLineForm::Full:
+    Item = parseFullItemLine(Line);
+    break;
+  case ItemLineForm::KeyAndSixNumbers:
+    Item = parseShortItemLine(Line);
+    break;
+  case ItemLineForm::None:
+    break;
+  }
+  if (Item && Item->Key.empty())
+    return std::nullopt;
+  return Item;
+}
+
+std::vector<std::wstring> splitViewList(std::wstring_view Field) {
+  std::vector<std::wstring> Names;
+  for (std::size_t Start = 0;;) {
+    std::size_t End = Field.find(ViewListSeparator, Start);
+    std::wstring_view Part = Field.substr(Start, End - Start);
+    if (!Part.empty())
+      Names.emplace_back(Part);
+    if (End == std::wstring_view::npos)
+      break;
+    Start = End + 1;
+  }
+  return Names;
+}
+
+} // namespace zrv::format

@@ -1,0 +1,200 @@
+// LayoutTest.cpp - the template layout tables: sections in file order, tags,
+// labels, module ids, key rows, version rule, and the example file's bytes.
+#include "platform/Platform.h"
+#include "template/TemplateLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <set>
+
+#include "TestSupport.h"
+
+using namespace zrv::format;
+
+namespace {
+
+std::string readFixture(const char* Name) {
+  const char* Dir = std::getenv("ZRV_TEST_DATA");
+  EXPECT_NE(Dir, nullptr);
+  return Dir ? zrvtest::readBytes(std::filesystem::path(Dir) / Name) : std::string();
+}
+
+/// The lines of a file split at CR LF.
+std::vector<std::string> crlfLines(const std::string& Bytes) {
+  std::vector<std::string> Lines;
+  for (std::size_t Start = 0;;) {
+    std::size_t End = Bytes.find("\r\n", Start);
+    Lines.push_back(Bytes.substr(Start, End - Start));
+    if (End == std::string::npos)
+      return Lines;
+    Start = End + 2;
+  }
+}
+
+} // namespace
+
+TEST(TemplateLayout, SectionsStandInFileOrderWithTheirTags) {
+  const std::vector<std::string> Expected = {"[FileHeader]",
+                                             "[Info]",
+                                             "[ViewSetting]",
+                                             "[ClippingSetting]",
+                                             "[SlicingSetting]",
+                                             "[ObjectSetting]",
+                                             "[FocusCapture]",
+                                             "[MeltFrontTimeCapture]",
+                                             "[AnimationSetting]",
+                                             "[ImageSetting]",
+                                             "[ResultEx]",
+                                             "[ModelResult]",
+                                             "[FlowResult]",
+                                             "[PackResult]",
+                                             "[CureResult]",
+                                             "[MoldPreheatResult]",
+                                             "[CoolResult]",
+                                             "[WarpResult]",
+                                             "[MoldDeformationResult]",
+                                             "[WireSweep]",
+                                             "[PaddleShift]",
+                                             "[OpticsResult]",
+                                             "[StressResult]",
+                                             "[HotRunnerSteadyResult]",
+                                             "[EOF]"};
+  ASSERT_EQ(Sections.size(), Expected.size());
+  ASSERT_FALSE(Sections.empty());
+  for (std::size_t I = 0; I < Sections.size(); ++I) {
+    const SectionLayout& Row = Sections[I];
+    EXPECT_EQ(Row.Tag, Expected[I]);
+    EXPECT_EQ(static_cast<std::size_t>(Row.Id), I);
+    EXPECT_LE(std::string_view(Row.Tag).size() + 1, MaxTagLineBytes);
+    bool HasData = Row.Kind == SectionKind::Setting || Row.Kind == SectionKind::Result;
+    EXPECT_EQ(std::string_view(Row.DataPattern).empty(), !HasData) << Row.Tag;
+    EXPECT_EQ(std::string_view(Row.Label).empty(), !HasData && Row.Kind != SectionKind::ResultEx)
+        << Row.Tag;
+    EXPECT_EQ(Row.ModuleId >= 0, Row.Kind == SectionKind::Result) << Row.Tag;
+  }
+  // No tag holds another, so a substring test finds exactly one section.
+  for (const SectionLayout& A : Sections)
+    for (const SectionLayout& B : Sections)
+      if (A.Id != B.Id) {
+        EXPECT_EQ(std::string_view(A.Tag).find(B.Tag), std::string_view::npos);
+      }
+  EXPECT_STREQ(EndLine, "[EOF],,,,,,,,,,");
+}
+
+TEST(TemplateLayout, ModuleIdsAndTagsOfResultSections) {
+  const std::vector<std::pair<int, std::wstring>> Expected = {{0, L"[ModelResult]"},
+                                                              {1, L"[FlowResult]"},
+                                                              {2, L"[PackResult]"},
+                                                              {3, L"[CoolResult]"},
+                                                              {4, L"[WarpResult]"},
+                                                              {5, L"[OpticsResult]"},
+                                                              {6, L"[WireSweep]"},
+                                                              {7, L"[PaddleShift]"},
+                                                              {13, L"[StressResult]"},
+                                                              {17, L"[MoldPreheatResult]"},
+                                                              {18, L"[MoldDeformationResult]"},
+                                                              {19, L"[HotRunnerSteadyResult]"},
+                                                              {20, L"[CureResult]"}};
+  std::set<int> WithSection;
+  for (const auto& [Module, Tag] : Expected) {
+    EXPECT_EQ(moduleTag(Module), Tag);
+    EXPECT_EQ(moduleOfSectionLine(zrv::platform::ToUtf8(Tag) + "\n"), Module);
+    WithSection.insert(Module);
+  }
+  for (int Module = -2; Module <= 25; ++Module)
+    if (!WithSection.count(Module)) {
+      EXPECT_EQ(moduleTag(Module), L"") << Module;
+      EXPECT_EQ(sectionOfModule(Module), Section::Count) << Module;
+    }
+  EXPECT_EQ(sectionOfModule(20), Section::CureResult);
+  EXPECT_EQ(moduleOfSectionLine("junk [CoolResult] junk"), 3);
+  EXPECT_EQ(moduleOfSectionLine("[CureResult][ModelResult]"), 0); // first in file order
+  EXPECT_EQ(moduleOfSectionLine("[ViewSetting]"), -1);
+  EXPECT_EQ(moduleOfSectionLine(""), -1);
+}
+
+TEST(TemplateLayout, TagLinesVersionsAndKeyRows) {
+  EXPECT_TRUE(isTagLine("Iso_Front,45,[30,0,1"));
+  EXPECT_FALSE(isTagLine("Iso_Front,45,30,0,1\n"));
+  EXPECT_TRUE(lineHasTag("  [FocusCapture] trailing", Section::FocusCapture));
+  EXPECT_FALSE(lineHasTag("[FocusCapture", Section::FocusCapture));
+  EXPECT_TRUE(isEndLine("[EOF],,,,,,,,,,"));
+  EXPECT_TRUE(isEndLine("text [EOF]"));
+  EXPECT_FALSE(isEndLine("[EOF"));
+
+  EXPECT_EQ(itemLineFormOf(0), ItemLineForm::None);
+  EXPECT_EQ(itemLineFormOf(999), ItemLineForm::None);
+  EXPECT_EQ(itemLineFormOf(1000), ItemLineForm::KeyAndSixNumbers);
+  EXPECT_EQ(itemLineFormOf(1001), ItemLineForm::Full);
+  EXPECT_EQ(itemLineFormOf(2000), ItemLineForm::Full);
+  EXPECT_EQ(itemLineFormOf(-1000), ItemLineForm::None);
+
+  const char* HeaderKeys[] = {"FileVersion", "FileID",  "Name",     "Date",
+                              "ProjectType", "AppType", "CreateBy", "Remark"};
+  ASSERT_EQ(HeaderRows.size(), std::size(HeaderKeys));
+  for (std::size_t I = 0; I < HeaderRows.size(); ++I)
+    EXPECT_STREQ(HeaderRows[I].Key, HeaderKeys[I]);
+  EXPECT_STREQ(InfoRows[static_cast<std::size_t>(InfoField::AuthorEMail)].Key, "AuthorE-mail");
+  EXPECT_STREQ(InfoRows[static_cast<std::size_t>(InfoField::ReportType)].Label, "(0:HTML, 1:PPT)");
+
+  const char* ExKeys[] = {"Flow-MeltFrontTime", "PPTTemplate",  "3DPDF",
+                          "Animation",          "WarpageScale", "Image"};
+  ASSERT_EQ(ResultExRows.size(), std::size(ExKeys));
+  for (std::size_t I = 0; I < std::size(ExKeys); ++I)
+    EXPECT_EQ(resultExKeyOf(ExKeys[I]), static_cast<ResultExKey>(I));
+  EXPECT_EQ(resultExKeyOf("image"), ResultExKey::Count);
+  EXPECT_EQ(resultExKeyOf("Flow-MeltFrontTime2"), ResultExKey::Count);
+}
+
+TEST(TemplateLayout, LabelLinesLetterForLetter) {
+  const SectionLayout& Focus = layoutOf(Section::FocusCapture);
+  EXPECT_STREQ(Focus.Label, "Settings,\"Capture (0: Off, 1: On)\",Width\t,Height");
+  EXPECT_EQ(std::count(Focus.Label, Focus.Label + std::strlen(Focus.Label), '\t'), 1);
+  std::string_view Clip = layoutOf(Section::ClippingSetting).Label;
+  EXPECT_NE(Clip.find("\"X Range %(0-100)\",\"Y Range %(0-100)\",\"Z Range %(0-100)\", "
+                      "\"Inverse(0:Off,1:On)\""),
+            std::string_view::npos);
+  // The item label line splits into 23 fields, so the item-line rule drops it.
+  std::string_view Item = ItemLabel;
+  EXPECT_EQ(std::count(Item.begin(), Item.end(), ',') + 1, 23);
+
+  // Every label stands in the example file exactly as the table holds it,
+  // directly under its tag.
+  std::vector<std::string> Lines = crlfLines(readFixture("example_solid_injection.csv"));
+  for (const SectionLayout& Row : Sections) {
+    if (std::string_view(Row.Label).empty())
+      continue;
+    auto Tag = std::find(Lines.begin(), Lines.end(), Row.Tag);
+    if (Row.Kind == SectionKind::Result && Tag == Lines.end())
+      continue; // the example holds only two result sections
+    ASSERT_NE(Tag, Lines.end()) << Row.Tag;
+    ASSERT_NE(Tag + 1, Lines.end());
+    EXPECT_EQ(*(Tag + 1), Row.Label) << Row.Tag;
+  }
+}
+
+TEST(TemplateLayout, ExampleFixtureHasCrLfLinesAndNoFinalLineEnd) {
+  std::string Bytes = readFixture("example_solid_injection.csv");
+  ASSERT_FALSE(Bytes.empty());
+  EXPECT_EQ(Bytes.rfind("[FileHeader]\r\nFileVersion,1001\r\n", 0), 0u);
+  const std::string End = "\r\n\r\n\r\n[EOF],,,,,,,,,,";
+  ASSERT_GE(Bytes.size(), End.size());
+  EXPECT_EQ(Bytes.substr(Bytes.size() - End.size()), End);
+  std::size_t LineEnds = 0;
+  for (std::size_t I = 0; I < Bytes.size(); ++I) {
+    if (Bytes[I] == '\n') {
+      ++LineEnds;
+      EXPECT_TRUE(I > 0 && Bytes[I - 1] == '\r') << "bare LF at " << I;
+    }
+    if (Bytes[I] == '\r') {
+      EXPECT_TRUE(I + 1 < Bytes.size() && Bytes[I + 1] == '\n') << "bare CR at " << I;
+    }
+  }
+  EXPECT_EQ(LineEnds, 73u);
+  EXPECT_EQ(std::count(Bytes.begin(), Bytes.end(), '\t'), 1);
+  for (const std::string& Line : crlfLines(Bytes))
+    EXPECT_LE(Line.size() + 1, MaxReadLineBytes);
+}

@@ -1,0 +1,174 @@
+// NumberFormatTest.cpp - numbers as a template file writes them ("%lg", "%.0f",
+// "%d") and reads them (the line scanner).
+#include "platform/Platform.h"
+#include "template/Format.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+
+using namespace zrv::format;
+
+namespace {
+
+std::string printfLike(const char* Pattern, double Value) {
+  char Buffer[512];
+  std::snprintf(Buffer, sizeof(Buffer), Pattern, Value);
+  return Buffer;
+}
+
+/// Values around every switch between fixed and exponential form and every
+/// rounding boundary of 6 significant digits, plus a spread of bit patterns.
+std::vector<double> sampleValues() {
+  std::vector<double> Values = {0.0,
+                                -0.0,
+                                1e-5,
+                                0.0001,
+                                0.00001234,
+                                123456,
+                                1234567,
+                                999999.4,
+                                999999.5,
+                                0.1,
+                                50,
+                                90,
+                                0.25,
+                                1.2,
+                                1e15,
+                                -1e15,
+                                12.5,
+                                -12.5,
+                                2.5,
+                                3.5,
+                                0.5,
+                                1e-300,
+                                1.7976931348623157e308,
+                                5e-324,
+                                100000,
+                                1000000,
+                                123456.5,
+                                0.000123456789};
+  for (int Exponent = -12; Exponent <= 12; ++Exponent)
+    for (double Mantissa : {1.0, 9.999995, 9.9999949, 4.5, -7.25})
+      Values.push_back(Mantissa * std::pow(10.0, Exponent));
+  std::uint64_t State = 0x9E3779B97F4A7C15u;
+  for (int I = 0; I < 2000; ++I) {
+    State = State * 6364136223846793005u + 1442695040888963407u;
+    double Value;
+    std::uint64_t Bits = State;
+    std::memcpy(&Value, &Bits, sizeof(Value));
+    if (std::isfinite(Value))
+      Values.push_back(Value);
+    Values.push_back(static_cast<double>(State >> 40) / 1000.0);
+  }
+  return Values;
+}
+
+} // namespace
+
+TEST(NumberFormat, LgGivesSixSignificantDigitsInTheShorterForm) {
+  EXPECT_EQ(formatLg(0.0), "0");
+  EXPECT_EQ(formatLg(-0.0), "-0");
+  EXPECT_EQ(formatLg(1e-5), "1e-05");
+  EXPECT_EQ(formatLg(0.0001), "0.0001");
+  EXPECT_EQ(formatLg(123456), "123456");
+  EXPECT_EQ(formatLg(1234567), "1.23457e+06");
+  EXPECT_EQ(formatLg(999999.5), "1e+06");
+  EXPECT_EQ(formatLg(0.1), "0.1");
+  EXPECT_EQ(formatLg(50), "50");
+  EXPECT_EQ(formatLg(90.0), "90");
+  EXPECT_EQ(formatLg(0.25), "0.25");
+  EXPECT_EQ(formatLg(1.2), "1.2");
+  EXPECT_EQ(formatLg(1e15), "1e+15");
+  EXPECT_EQ(formatLg(-1e15), "-1e+15");
+  EXPECT_EQ(formatLg(1e100), "1e+100");
+  EXPECT_EQ(formatLg(std::numeric_limits<double>::infinity()), "inf");
+  EXPECT_EQ(formatLg(-std::numeric_limits<double>::infinity()), "-inf");
+  EXPECT_EQ(formatLg(std::numeric_limits<double>::quiet_NaN()), "nan");
+  EXPECT_EQ(formatLg(-std::numeric_limits<double>::quiet_NaN()), "-nan");
+}
+
+TEST(NumberFormat, LgAndFixed0AgreeWithTheCLibraryInTheCLocale) {
+  // The test runs in the "C" locale (nothing calls setlocale).
+  for (double Value : sampleValues()) {
+    EXPECT_EQ(formatLg(Value), printfLike("%lg", Value)) << Value;
+    EXPECT_EQ(formatLine("%lg", {Value}), zrv::platform::FromUtf8(printfLike("%lg", Value)));
+    EXPECT_EQ(formatFixed0(Value), printfLike("%.0f", Value)) << Value;
+  }
+}
+
+TEST(NumberFormat, Fixed0AndIntegers) {
+  EXPECT_EQ(formatFixed0(25.0), "25");
+  EXPECT_EQ(formatFixed0(2.5), "2");
+  EXPECT_EQ(formatFixed0(3.5), "4");
+  EXPECT_EQ(formatFixed0(99.6), "100");
+  EXPECT_EQ(formatFixed0(-0.4), "-0");
+  EXPECT_EQ(formatFixed0(1e20), "100000000000000000000");
+  EXPECT_EQ(formatInt(0), "0");
+  EXPECT_EQ(formatInt(-17), "-17");
+  EXPECT_EQ(formatInt(INT_MIN), "-2147483648");
+  EXPECT_EQ(formatInt(INT_MAX), "2147483647");
+}
+
+TEST(NumberFormat, ScannerReadsIntegersLikeFormattedInput) {
+  int Value = -1;
+  LineScanner A("  12ab");
+  EXPECT_TRUE(A.readInt(Value));
+  EXPECT_EQ(Value, 12);
+  EXPECT_EQ(A.rest(), "ab");
+  EXPECT_FALSE(A.readInt(Value)); // "ab" is no number, position kept
+  EXPECT_EQ(A.rest(), "ab");
+
+  LineScanner B("+5 -7 - 8 1.5");
+  EXPECT_TRUE(B.readInt(Value));
+  EXPECT_EQ(Value, 5);
+  EXPECT_TRUE(B.readInt(Value));
+  EXPECT_EQ(Value, -7);
+  EXPECT_FALSE(B.readInt(Value)); // a sign without digits
+  std::string_view Word;
+  EXPECT_TRUE(B.readWord(Word));
+  EXPECT_EQ(Word, "-");
+  EXPECT_TRUE(B.readInt(Value));
+  EXPECT_EQ(Value, 8);
+  EXPECT_TRUE(B.readInt(Value)); // "1.5": the integer stops at '.'
+  EXPECT_EQ(Value, 1);
+  EXPECT_FALSE(B.readInt(Value));
+  EXPECT_EQ(B.rest(), ".5");
+
+  EXPECT_EQ(leadingInt("99999999999"), INT_MAX);
+  EXPECT_EQ(leadingInt("-99999999999999999999999"), INT_MIN);
+  EXPECT_EQ(leadingInt("\t\r\n 42\n"), 42);
+  EXPECT_EQ(leadingInt("abc"), 0);
+  EXPECT_EQ(leadingInt(""), 0);
+}
+
+TEST(NumberFormat, ScannerReadsRealsLikeFormattedInput) {
+  EXPECT_EQ(leadingReal(".5"), 0.5);
+  EXPECT_EQ(leadingReal("5."), 5.0);
+  EXPECT_EQ(leadingReal(" -2e3x"), -2000.0);
+  EXPECT_EQ(leadingReal("+1.25"), 1.25);
+  EXPECT_EQ(leadingReal("1e"), 1.0);
+  EXPECT_EQ(leadingReal("1e-05"), 1e-5);
+  EXPECT_EQ(leadingReal("0x10"), 0.0);
+  EXPECT_EQ(leadingReal("+-1"), 0.0);
+  EXPECT_EQ(leadingReal("abc"), 0.0);
+  EXPECT_TRUE(std::isinf(leadingReal("-inf")));
+  EXPECT_TRUE(std::isnan(leadingReal("nan")));
+  EXPECT_TRUE(std::isnan(leadingReal("-nan")));
+  double Value = 7.0;
+  LineScanner Huge("1e999 3");
+  EXPECT_FALSE(Huge.readReal(Value)); // beyond the range of double
+  EXPECT_EQ(Value, 7.0);
+
+  // Every value written with "%lg" reads back to the value rounded to six
+  // significant digits.
+  for (double Written : {123456.0, 1234567.0, 0.1, -1e15, 1e-5, 1.2, 90.0}) {
+    std::string Text = formatLg(Written);
+    EXPECT_EQ(leadingReal(Text), std::stod(printfLike("%.5e", Written))) << Text;
+  }
+}
