@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <memory>
 
-#include "catalogue/Modules.h"
 #include "platform/Diagnostics.h"
 #include "platform/Platform.h"
 #include "template/Format.h"
@@ -127,8 +126,7 @@ void CZRVReportTemplateProjectReader::noteIgnoredLine(fmt::Section Id) {
 
 // ---- The load --------------------------------------------------------------------
 
-int CZRVReportTemplateProjectReader::Load(const std::wstring& Path,
-                                          CZRVReportItemManager& Target,
+int CZRVReportTemplateProjectReader::Load(const std::wstring& Path, CZRVReportItemManager& Target,
                                           const zrv::LoadOptions& LoadOptions) {
   FilePtr File(zrv::platform::OpenFile(Path, "rb"));
   if (!File) {
@@ -411,13 +409,12 @@ void CZRVReportTemplateProjectReader::parseResultSection(ZRV_RESULT_MODULES Modu
     note(Kind::ItemLinesNotRead, Collected.front().Number, std::wstring(), FileVersion);
   for (const CollectedLine& ItemLine : Collected)
     parseItemLine(ItemLine, FileVersion);
-  Document->AddModuleID(zrv::ModuleOfSectionLine(std::string_view(CurrentSectionLine)));
+  Document->AddModuleID(fmt::moduleOfSectionLine(CurrentSectionLine));
   if (Options.Entry == zrv::ReaderEntryPoint::SolidICPackage)
     removeICPackageItems(Module);
 }
 
-void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
-                                                    int FileVersion) {
+void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source, int FileVersion) {
   std::string_view Text = withoutLineEnd(Source.Text);
   std::optional<fmt::ParsedItemLine> Parsed = fmt::parseItemLine(Text, FileVersion);
   if (!Parsed) {
@@ -524,7 +521,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   if (Parsed->FieldCount == 16)
     Item.SetTagName(Parsed->TagName.c_str());
 
-  Item.SetModuleID(zrv::ModuleOfSectionLine(std::string_view(CurrentSectionLine)));
+  Item.SetModuleID(static_cast<ZRV_RESULT_MODULES>(fmt::moduleOfSectionLine(CurrentSectionLine)));
   Document->AddItem(Item);
 }
 

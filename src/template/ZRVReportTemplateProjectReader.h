@@ -90,12 +90,12 @@ private:
   CZRVReportItemManager* Document = nullptr;
   zrv::LoadOptions Options;
   zrv::platform::LineReader* Reader = nullptr;
-  std::string Line;           ///< the line buffer, as last read (LF kept)
-  bool LastReadOk = false;    ///< the last read returned a line
-  int LineNumber = 0;         ///< the file line the buffer holds
-  int NextLineNumber = 1;     ///< the file line the next read starts on
-  bool TagTaken = false;      ///< the tag line in the buffer was taken by a parser
-  std::wstring SectionTag;    ///< the section being read, for findings
+  std::string Line;        ///< the line buffer, as last read (LF kept)
+  bool LastReadOk = false; ///< the last read returned a line
+  int LineNumber = 0;      ///< the file line the buffer holds
+  int NextLineNumber = 1;  ///< the file line the next read starts on
+  bool TagTaken = false;   ///< the tag line in the buffer was taken by a parser
+  std::wstring SectionTag; ///< the section being read, for findings
   std::vector<CollectedLine> Collected;
   CZRVReportResultItemMap* Catalogue = nullptr;
   ZRVItemMap ItemMap;
