@@ -176,6 +176,29 @@ bool ReplaceFile(const std::wstring& From, const std::wstring& To) {
   return std::rename(nativePath(From).c_str(), nativePath(To).c_str()) == 0;
 }
 
+std::FILE* CreateNewFile(const std::wstring& Path) {
+  int Descriptor = ::open(nativePath(Path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (Descriptor < 0)
+    return nullptr;
+  std::FILE* Stream = ::fdopen(Descriptor, "wb");
+  if (!Stream) {
+    ::close(Descriptor);
+    ::unlink(nativePath(Path).c_str());
+  }
+  return Stream;
+}
+
+bool CanOpenForWriting(const std::wstring& Path) {
+  std::string Native = nativePath(Path);
+  if (::access(Native.c_str(), F_OK) != 0)
+    return errno == ENOENT;
+  std::FILE* Stream = std::fopen(Native.c_str(), "r+b");
+  if (!Stream)
+    return false;
+  std::fclose(Stream);
+  return true;
+}
+
 bool RemoveFile(const std::wstring& Path) { return ::unlink(nativePath(Path).c_str()) == 0; }
 
 bool FlushToDisk(std::FILE* Stream) {
