@@ -9,6 +9,8 @@
 #include "zrvreport/ZRVReportItemManager.h"
 #include "zrvreport/ZRVReportResultItemMap.h"
 #include "zrvreport/ZRVResultItemMap_Custom.h"
+#include "zrvreport/ZRVReportTemplateReader.h"
 #include "zrvreport/ZRVResultItems.h"
+#include "zrvreport/ZRVTemplateObserver.h"
 
 #endif // ZRVREPORT_ZRVREPORT_H

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "catalogue/KeyLists.h"
-#include "catalogue/Modules.h"
 #include "catalogue/Selection.h"
+#include "template/TemplateLayout.h"
 
 namespace {
 
@@ -179,7 +179,9 @@ TEST(SelectionTest, EveryEntryPointSelectsItsLists) {
     std::vector<ZRV_RESULT_MODULES> Chain;
     for (const Expected& Section : Entry.Sections) {
       SCOPED_TRACE(std::wstring(Section.Tag));
-      const ZRV_RESULT_MODULES Module = zrv::ModuleOfSectionTag(Section.Tag);
+      const std::wstring Tag(Section.Tag);
+      const auto Module = static_cast<ZRV_RESULT_MODULES>(
+          zrv::format::moduleOfSectionLine(std::string(Tag.begin(), Tag.end())));
       ASSERT_NE(Module, ZRV_MODULE_NONE);
       Chain.push_back(Module);
       const zrv::SectionLists Plain = zrv::SelectSectionLists(Entry.Entry, 0, Module);
@@ -252,39 +254,4 @@ TEST(SelectionTest, FillMembersMatchTheirLists) {
   EXPECT_EQ(Map.size(), 1u);
   zrv::FillItemMap(zrv::KeyList::None, Map, 1);
   EXPECT_TRUE(Map.empty());
-}
-
-TEST(ModulesTest, SectionTagsBothWays) {
-  const std::vector<std::pair<int, std::wstring>> FileOrder = {{0, L"[ModelResult]"},
-                                                               {1, L"[FlowResult]"},
-                                                               {2, L"[PackResult]"},
-                                                               {20, L"[CureResult]"},
-                                                               {17, L"[MoldPreheatResult]"},
-                                                               {3, L"[CoolResult]"},
-                                                               {4, L"[WarpResult]"},
-                                                               {18, L"[MoldDeformationResult]"},
-                                                               {6, L"[WireSweep]"},
-                                                               {7, L"[PaddleShift]"},
-                                                               {5, L"[OpticsResult]"},
-                                                               {13, L"[StressResult]"},
-                                                               {19, L"[HotRunnerSteadyResult]"}};
-  const auto& Sections = zrv::ResultSectionsInFileOrder();
-  ASSERT_EQ(Sections.size(), FileOrder.size());
-  for (std::size_t I = 0; I < FileOrder.size(); ++I) {
-    const auto& [Module, Tag] = FileOrder[I];
-    EXPECT_EQ(Sections[I].Module, Module);
-    EXPECT_EQ(std::wstring(Sections[I].Tag), Tag);
-    EXPECT_EQ(std::string(Sections[I].NarrowTag), std::string(Tag.begin(), Tag.end()));
-    EXPECT_EQ(std::wstring(zrv::SectionTagOfModule(Module)), Tag);
-    EXPECT_EQ(zrv::ModuleOfSectionTag(Tag), Module);
-    EXPECT_EQ(zrv::ModuleOfSectionLine(Tag + L",,,,,,"), Module);
-    EXPECT_EQ(zrv::ModuleOfSectionLine(std::string(Tag.begin(), Tag.end()) + ",,\n"), Module);
-  }
-  for (int Module : {-1, 8, 9, 10, 11, 12, 14, 15, 16, 21})
-    EXPECT_EQ(std::wstring(zrv::SectionTagOfModule(Module)), L"") << Module;
-  EXPECT_EQ(zrv::ModuleOfSectionTag(L"[flowresult]"), ZRV_MODULE_NONE);
-  EXPECT_EQ(zrv::ModuleOfSectionTag(L"[FlowResult],"), ZRV_MODULE_NONE);
-  EXPECT_EQ(zrv::ModuleOfSectionTag(L""), ZRV_MODULE_NONE);
-  EXPECT_EQ(zrv::ModuleOfSectionLine(std::string("FlowResult,,,")), ZRV_MODULE_NONE);
-  EXPECT_EQ(zrv::ModuleOfSectionLine(std::wstring(L"[EOF],,,,")), ZRV_MODULE_NONE);
 }

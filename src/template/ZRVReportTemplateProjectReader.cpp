@@ -1,0 +1,536 @@
+// ZRVReportTemplateProjectReader.cpp - one template load: the main loop, the
+// chain of section parsers, the item and extended-item parsers and the hand-over
+// of the file's settings to the document.
+#include "template/ZRVReportTemplateProjectReader.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "platform/Diagnostics.h"
+#include "platform/Platform.h"
+#include "template/Format.h"
+#include "zrvreport/ZRVReportItemManager.h"
+#include "zrvreport/ZRVReportResultItemMap.h"
+
+namespace fmt = zrv::format;
+using Kind = ZRVTemplateFindingKind;
+
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* File) const { std::fclose(File); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+/// Items that LoadSolidICPackage removes right after a result section when a
+/// flag is 1, in this order.
+struct ICPackageRemoval {
+  ZRV_RESULT_MODULES After;
+  bool ByUnderfill; ///< the underfill flag decides; otherwise the encapsulation flag
+  int Ids[3];
+};
+
+constexpr ICPackageRemoval ICPackageRemovals[] = {
+    // GateContribution of the IC package flow list, XY_SpruePressure, XY_ClampingForce.
+    {ZRV_MODULE_FLOW, true, {572, 1579, 1580}},
+    // XY_SpruePressure, XY_FlowRate, XY_FlowRateGate.
+    {ZRV_MODULE_FLOW, false, {1579, 1581, 1585}},
+    // GateContribution of the IC package cure list, XY_SpruePressure, XY_ClampingForce.
+    {ZRV_MODULE_CURE, true, {972, 1579, 1580}},
+};
+
+bool isBlank(std::string_view Text) {
+  for (char C : Text)
+    if (!fmt::isSpaceByte(C))
+      return false;
+  return true;
+}
+
+std::string_view withoutLineEnd(std::string_view Text) {
+  while (!Text.empty() && (Text.back() == '\n' || Text.back() == '\r'))
+    Text.remove_suffix(1);
+  return Text;
+}
+
+int fieldCount(std::string_view Text) {
+  int Count = 1;
+  for (char C : Text)
+    if (C == ',')
+      ++Count;
+  return Count;
+}
+
+/// Field \p Index (1-based) of an item line, or empty when the line has fewer.
+std::string_view itemField(std::string_view Text, int Index) {
+  std::size_t Begin = 0;
+  for (int I = 1; I < Index; ++I) {
+    std::size_t Comma = Text.find(',', Begin);
+    if (Comma == std::string_view::npos)
+      return std::string_view();
+    Begin = Comma + 1;
+  }
+  std::size_t End = Text.find(',', Begin);
+  return Text.substr(Begin, End == std::string_view::npos ? std::string_view::npos : End - Begin);
+}
+
+std::wstring decoded(std::string_view Text) {
+  return zrv::platform::FromUtf8(withoutLineEnd(Text));
+}
+
+} // namespace
+
+CZRVReportTemplateProjectReader::CZRVReportTemplateProjectReader() = default;
+CZRVReportTemplateProjectReader::~CZRVReportTemplateProjectReader() = default;
+
+// ---- Reading lines -------------------------------------------------------------
+
+bool CZRVReportTemplateProjectReader::readLine() {
+  std::string Piece;
+  LastReadOk = Reader->readLine(Piece);
+  if (!LastReadOk)
+    return false; // the buffer keeps the line read before, as fgets leaves it
+  LineNumber = NextLineNumber;
+  bool Ends = !Piece.empty() && Piece.back() == '\n';
+  if (Ends)
+    ++NextLineNumber;
+  else if (Piece.size() >= fmt::MaxReadLineBytes && !Reader->atEnd() &&
+           (Line.size() < fmt::MaxReadLineBytes || Line.back() == '\n'))
+    note(Kind::LineTooLong, LineNumber, decoded(Piece.substr(0, 40)),
+         static_cast<int>(Piece.size()));
+  Line = std::move(Piece);
+  return true;
+}
+
+void CZRVReportTemplateProjectReader::note(Kind FindingKind, int Number, std::wstring Text,
+                                           int Value, int Field) {
+  if (!Options.Observer)
+    return;
+  ZRVTemplateFinding Finding;
+  Finding.Kind = FindingKind;
+  Finding.Line = Number;
+  Finding.Section = SectionTag;
+  Finding.Text = std::move(Text);
+  Finding.Number = Value;
+  Finding.Field = Field;
+  Options.Observer->OnFinding(Finding);
+}
+
+void CZRVReportTemplateProjectReader::noteIgnoredLine(fmt::Section Id) {
+  if (!Options.Observer)
+    return;
+  std::string_view Text = withoutLineEnd(Line);
+  if (isBlank(Text) || Text == fmt::layoutOf(Id).Label)
+    return;
+  note(Kind::LineIgnored, LineNumber, decoded(Text), fieldCount(Text));
+}
+
+// ---- The load --------------------------------------------------------------------
+
+int CZRVReportTemplateProjectReader::Load(const std::wstring& Path, CZRVReportItemManager& Target,
+                                          const zrv::LoadOptions& LoadOptions) {
+  FilePtr File(zrv::platform::OpenFile(Path, "rb"));
+  if (!File) {
+    zrv::Diagnose(L"[ReportTemplateReader] Can't open this template file %s", {Path});
+    return 0;
+  }
+  zrv::platform::LineReader FileReader(File.get());
+  CZRVReportResultItemMap ResultItemMap;
+  Document = &Target;
+  Options = LoadOptions;
+  Reader = &FileReader;
+  Catalogue = &ResultItemMap;
+
+  while (readLine()) {
+    if (fmt::isTagLine(Line))
+      dispatch();
+    if (Reader->atEnd() || !LastReadOk || fmt::isEndLine(Line))
+      break;
+  }
+  if (!fmt::isEndLine(Line)) {
+    SectionTag.clear();
+    note(Kind::EndMissing, LineNumber, std::wstring());
+  }
+  File.reset();
+
+  handOverTables();
+  if (zrv::SetsManyViewData(Options.Entry))
+    Document->SetAllManyViewData();
+
+  Reader = nullptr;
+  Catalogue = nullptr;
+  Document = nullptr;
+  return 1;
+}
+
+void CZRVReportTemplateProjectReader::handOverTables() {
+  Document->SetClippingMap(ClippingTable);
+  Document->SetViewMap(ViewTable);
+  Document->SetObjectMap(ObjectTable);
+  Document->SetCaptureMap(CaptureTable);
+  Document->SetMeltMap(MeltTable);
+  Document->SetSlicingMap(SlicingTable);
+  Document->SetAnimationMap(AnimationTable);
+  Document->SetImageMap(ImageTable);
+}
+
+// The chain of tag tests, in a fixed order, on the same line buffer. A parser
+// returns with the tag line that ended its section in the buffer, and the tests
+// after it see that line; a tag earlier in the chain than the last one matched
+// is not tested again for that line, so its section is passed over.
+void CZRVReportTemplateProjectReader::dispatch() {
+  TagTaken = false;
+  auto take = [this](fmt::Section Id) {
+    if (!fmt::lineHasTag(Line, Id))
+      return false;
+    TagTaken = true;
+    SectionTag = fmt::widen(fmt::tagOf(Id));
+    return true;
+  };
+  // After a parser returns, the buffer holds a new tag line (or the last line
+  // of the file); it has not been taken yet.
+  auto parsed = [this] { TagTaken = false; };
+
+  if (take(fmt::Section::FileHeader)) {
+    parseHeader();
+    parsed();
+  }
+  take(fmt::Section::Info); // its lines are left to the main loop, which ignores them
+  if (take(fmt::Section::ViewSetting)) {
+    parseSettings(fmt::Section::ViewSetting, ViewTable, fmt::parseViewLine);
+    parsed();
+  }
+  if (take(fmt::Section::ClippingSetting)) {
+    parseSettings(fmt::Section::ClippingSetting, ClippingTable, fmt::parseClippingLine);
+    parsed();
+  }
+  if (take(fmt::Section::SlicingSetting)) {
+    parseSettings(fmt::Section::SlicingSetting, SlicingTable, fmt::parseSlicingLine);
+    parsed();
+  }
+  if (take(fmt::Section::ObjectSetting)) {
+    parseSettings(fmt::Section::ObjectSetting, ObjectTable, fmt::parseObjectLine);
+    parsed();
+  }
+  if (take(fmt::Section::FocusCapture)) {
+    parseSettings(fmt::Section::FocusCapture, CaptureTable, fmt::parseFocusCaptureLine);
+    parsed();
+  }
+  if (take(fmt::Section::MeltFrontTimeCapture)) {
+    parseMeltSettings();
+    parsed();
+  }
+  if (take(fmt::Section::AnimationSetting)) {
+    parseSettings(fmt::Section::AnimationSetting, AnimationTable, fmt::parseAnimationLine);
+    parsed();
+  }
+  if (take(fmt::Section::ImageSetting)) {
+    parseSettings(fmt::Section::ImageSetting, ImageTable, fmt::parseImageLine);
+    parsed();
+  }
+  if (take(fmt::Section::ResultEx)) {
+    collectSection();
+    parseResultEx();
+    parsed();
+  }
+  for (ZRV_RESULT_MODULES Module : zrv::AcceptedSections(Options.Entry)) {
+    if (take(fmt::sectionOfModule(Module))) {
+      collectSection();
+      parseResultSection(Module);
+      parsed();
+    }
+  }
+  if (!TagTaken && fmt::isTagLine(Line) && !fmt::isEndLine(Line)) {
+    SectionTag.clear();
+    note(Kind::SectionPassedOver, LineNumber, decoded(Line));
+  }
+}
+
+// ---- [FileHeader] ------------------------------------------------------------------
+
+void CZRVReportTemplateProjectReader::parseHeader() {
+  while (readLine() && !fmt::isTagLine(Line)) {
+    std::optional<fmt::ParsedHeaderValue> Value = fmt::parseHeaderLine(Line);
+    if (!Value) {
+      noteIgnoredLine(fmt::Section::FileHeader);
+      continue;
+    }
+    switch (Value->Field) {
+    case fmt::HeaderField::FileVersion:
+      Document->SetFileVersion(Value->Number);
+      break;
+    case fmt::HeaderField::FileID:
+      Document->SetFileID(Value->Text.c_str());
+      break;
+    case fmt::HeaderField::Name:
+      Document->SetFileName(Value->Text.c_str());
+      break;
+    case fmt::HeaderField::Date:
+      Document->SetFileDate(Value->Text.c_str());
+      break;
+    case fmt::HeaderField::ProjectType:
+      Document->SetFileProjectType(Value->Number);
+      break;
+    case fmt::HeaderField::AppType:
+      Document->SetFileAppType(Value->Number);
+      break;
+    case fmt::HeaderField::CreateBy:
+      Document->SetCreateBy(Value->Text.c_str());
+      break;
+    case fmt::HeaderField::Remark:
+      Document->SetRemark(Value->Text.c_str());
+      break;
+    case fmt::HeaderField::Count:
+      break;
+    }
+  }
+}
+
+int CZRVReportTemplateProjectReader::LoadHeader(const std::wstring& Path,
+                                                CZRVReportItemManager& Target) {
+  FilePtr File(zrv::platform::OpenFile(Path, "rb"));
+  if (!File)
+    return 0;
+  zrv::platform::LineReader FileReader(File.get());
+  Document = &Target;
+  Options = zrv::LoadOptions();
+  Reader = &FileReader;
+  int Found = 0;
+  while (readLine()) {
+    if (fmt::isTagLine(Line) && fmt::lineHasTag(Line, fmt::Section::FileHeader)) {
+      parseHeader();
+      Found = 1;
+      break;
+    }
+    if (fmt::isEndLine(Line))
+      break;
+  }
+  Reader = nullptr;
+  Document = nullptr;
+  return Found;
+}
+
+// ---- Setting sections ----------------------------------------------------------------
+
+template <typename Table, typename ParseLine>
+void CZRVReportTemplateProjectReader::parseSettings(fmt::Section Id, Table& Settings,
+                                                    ParseLine Parse) {
+  while (readLine() && !fmt::isTagLine(Line)) {
+    auto Setting = Parse(Line);
+    if (!Setting) {
+      noteIgnoredLine(Id);
+      continue;
+    }
+    if (!Settings.emplace(Setting->Name, Setting->Value).second)
+      note(Kind::DuplicateSetting, LineNumber, Setting->Name);
+  }
+}
+
+void CZRVReportTemplateProjectReader::parseMeltSettings() {
+  // The first line after the tag is the label line: it is dropped unread.
+  if (!readLine() || fmt::isTagLine(Line))
+    return;
+  parseSettings(fmt::Section::MeltFrontTimeCapture, MeltTable, fmt::parseMeltLine);
+}
+
+// ---- Collected sections ----------------------------------------------------------------
+
+void CZRVReportTemplateProjectReader::collectSection() {
+  CurrentSectionLine = Line.substr(0, fmt::MaxTagLineBytes);
+  Collected.clear();
+  while (readLine() && !fmt::isTagLine(Line))
+    Collected.push_back({Line, LineNumber});
+}
+
+void CZRVReportTemplateProjectReader::parseResultEx() {
+  for (const CollectedLine& Row : Collected) {
+    std::optional<fmt::ParsedResultExRow> Parsed = fmt::parseResultExRow(Row.Text);
+    if (!Parsed) {
+      std::string_view Text = withoutLineEnd(Row.Text);
+      if (Options.Observer && !isBlank(Text) && Text != fmt::ResultExLabel)
+        note(Kind::LineIgnored, Row.Number, decoded(Text), fieldCount(Text));
+      continue;
+    }
+    CZRVReportItemEx Entry;
+    Entry.Output = Parsed->Output;
+    bool Resolved = true;
+    switch (Parsed->Key) {
+    case fmt::ResultExKey::MeltFrontTime:
+      if (auto Found = MeltTable.find(Parsed->Setting); Found != MeltTable.end()) {
+        Entry.MeltCapture = Found->second;
+        if (Found->second.Count > 0)
+          Entry.HasMeltCapture = 1;
+        Entry.MeltName = Parsed->Setting;
+      } else {
+        Resolved = false;
+      }
+      break;
+    case fmt::ResultExKey::PPTTemplate:
+      Entry.PPTTemplatePath = Parsed->Setting;
+      break;
+    case fmt::ResultExKey::Animation:
+      if (auto Found = AnimationTable.find(Parsed->Setting); Found != AnimationTable.end()) {
+        Entry.AnimationSetting = Found->second;
+        Entry.AnimationName = Parsed->Setting;
+      } else {
+        Resolved = false;
+      }
+      break;
+    case fmt::ResultExKey::WarpageScale:
+      Entry.WarpageScale = Parsed->WarpageScale;
+      break;
+    case fmt::ResultExKey::Image:
+      if (auto Found = ImageTable.find(Parsed->Setting); Found != ImageTable.end()) {
+        Entry.ImageSetting = Found->second;
+        Entry.ImageName = Parsed->Setting;
+      } else {
+        Resolved = false;
+      }
+      break;
+    case fmt::ResultExKey::PDF3D:
+    case fmt::ResultExKey::Count:
+      break;
+    }
+    if (!Resolved)
+      note(Kind::UnresolvedName, Row.Number, Parsed->Setting, 0, 3);
+    int Position = Document->GetItemExCount();
+    Document->AddItemEx(Entry);
+    note(Kind::ExtendedItemAdded, Row.Number, Parsed->KeyText, Position);
+  }
+}
+
+// ---- Result sections -----------------------------------------------------------------------
+
+void CZRVReportTemplateProjectReader::parseResultSection(ZRV_RESULT_MODULES Module) {
+  // The section's key list fills the item map once per section tag.
+  zrv::FillSectionMap(*Catalogue, zrv::SelectSectionLists(Options.Entry, Options.Thermoset, Module),
+                      ItemMap);
+  int FileVersion = Document->GetFileVersion();
+  if (fmt::itemLineFormOf(FileVersion) != fmt::ItemLineForm::Full && !Collected.empty())
+    note(Kind::ItemLinesNotRead, Collected.front().Number, std::wstring(), FileVersion);
+  for (const CollectedLine& ItemLine : Collected)
+    parseItemLine(ItemLine, FileVersion);
+  Document->AddModuleID(fmt::moduleOfSectionLine(CurrentSectionLine));
+  if (Options.Entry == zrv::ReaderEntryPoint::SolidICPackage)
+    removeICPackageItems(Module);
+}
+
+void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source, int FileVersion) {
+  std::string_view Text = withoutLineEnd(Source.Text);
+  std::optional<fmt::ParsedItemLine> Parsed = fmt::parseItemLine(Text, FileVersion);
+  if (!Parsed) {
+    if (Options.Observer && fmt::itemLineFormOf(FileVersion) != fmt::ItemLineForm::None &&
+        !isBlank(Text) && Text != fmt::ItemLabel)
+      note(Kind::LineIgnored, Source.Number, decoded(Text), fieldCount(Text));
+    return;
+  }
+  auto Key = ItemMap.find(Parsed->Key);
+  if (Key == ItemMap.end()) {
+    note(Kind::UnknownItemKey, Source.Number, Parsed->Key);
+    return;
+  }
+
+  if (Options.Observer) {
+    auto checkRange = [&](int Field, int Low, int High) {
+      std::string_view Value = itemField(Text, Field);
+      if (Value.empty() && Field > 2)
+        return;
+      int Number = fmt::leadingInt(Value);
+      if (Number < Low || Number > High)
+        note(Kind::ValueOutOfRange, Source.Number, Parsed->Key, Number, Field);
+    };
+    checkRange(2, 0, 3);
+    checkRange(3, 0, 4);
+    if (Parsed->FieldCount >= 15)
+      checkRange(15, 1, 4);
+  }
+
+  CZRVReportItem Item;
+  Item.SetItemID(Key->second);
+  Item.SetItemSaveName(Parsed->Key.c_str());
+  Item.SetOutput(Parsed->Output);
+  Item.SetDisplayMode(Parsed->DisplayMode);
+  Item.SetParameterX(Parsed->ParameterX);
+  Item.SetParameterY(Parsed->ParameterY);
+  Item.SetParameterZ(Parsed->ParameterZ);
+  Item.SetFaceNumber(Parsed->FaceNumber);
+  Item.SetOutputAirTrap(Parsed->AirTrap);
+  Item.SetOutputWeldLine(Parsed->WeldLine);
+  Item.SetItemCountOf1Page(Parsed->ItemCountOf1Page == 0 ? 1 : Parsed->ItemCountOf1Page);
+
+  auto unresolved = [&](const std::wstring& Name, int Field) {
+    if (!Name.empty() && !fmt::isNoSetting(Name))
+      note(Kind::UnresolvedName, Source.Number, Name, 0, Field);
+  };
+
+  // Field 8: clipping.
+  if (!Parsed->ClippingName.empty()) {
+    if (auto Found = ClippingTable.find(Parsed->ClippingName); Found != ClippingTable.end()) {
+      Item.SetClippingSetting(Found->second);
+      Item.SetClippingName(Parsed->ClippingName.c_str());
+    } else {
+      unresolved(Parsed->ClippingName, 8);
+    }
+  }
+
+  // Field 9: a single view, or several views each followed by ';'.
+  const std::wstring& ViewField = Parsed->ViewField;
+  if (!ViewField.empty() && !fmt::isNoSetting(ViewField)) {
+    bool ManyFound = false;
+    if (fmt::isViewList(ViewField)) {
+      for (const std::wstring& Name : fmt::splitViewList(ViewField)) {
+        if (ViewTable.count(Name)) {
+          Item.SetManyViewName(Name.c_str());
+          ManyFound = true;
+        } else {
+          unresolved(Name, 9);
+        }
+      }
+    }
+    if (!ManyFound) {
+      if (auto Found = ViewTable.find(ViewField); Found != ViewTable.end()) {
+        const CZRVReportItem::tagVIEWSETTING& View = Found->second;
+        Item.SetViewSetting(View.AngleX, View.AngleY, View.AngleZ, View.Scale);
+        Item.SetViewName(ViewField.c_str());
+      } else if (!fmt::isViewList(ViewField)) {
+        unresolved(ViewField, 9);
+      }
+    }
+  }
+
+  // Fields 10 to 12: object, focus capture, slicing.
+  if (auto Found = ObjectTable.find(Parsed->ObjectName); Found != ObjectTable.end()) {
+    Item.SetObjectSetting(Found->second);
+    Item.SetObjectName(Parsed->ObjectName.c_str());
+  } else {
+    unresolved(Parsed->ObjectName, 10);
+  }
+  if (auto Found = CaptureTable.find(Parsed->CaptureName); Found != CaptureTable.end()) {
+    Item.SetCaptureSetting(Found->second);
+    Item.SetCaptureName(Parsed->CaptureName.c_str());
+  } else {
+    unresolved(Parsed->CaptureName, 11);
+  }
+  if (auto Found = SlicingTable.find(Parsed->SlicingName); Found != SlicingTable.end()) {
+    Item.SetSlicingSetting(Found->second);
+    Item.SetSlicingName(Parsed->SlicingName.c_str());
+  } else {
+    unresolved(Parsed->SlicingName, 12);
+  }
+
+  // Field 16: the tag name.
+  if (Parsed->FieldCount == 16)
+    Item.SetTagName(Parsed->TagName.c_str());
+
+  Item.SetModuleID(static_cast<ZRV_RESULT_MODULES>(fmt::moduleOfSectionLine(CurrentSectionLine)));
+  Document->AddItem(Item);
+}
+
+void CZRVReportTemplateProjectReader::removeICPackageItems(ZRV_RESULT_MODULES Module) {
+  for (const ICPackageRemoval& Removal : ICPackageRemovals) {
+    int Flag = Removal.ByUnderfill ? Options.Underfill : Options.EncapsulationCM;
+    if (Removal.After != Module || Flag != 1)
+      continue;
+    for (int Id : Removal.Ids)
+      Document->RemoveItem(static_cast<ZRV_RESULT_ITEMS>(Id));
+  }
+}

@@ -1,0 +1,104 @@
+// ZRVReportTemplateProjectReader.h - the parser of one template load: the main
+// loop, the chain of section parsers and the eight tables of named settings
+// that the file's setting sections fill.
+#ifndef ZRVREPORT_TEMPLATE_PROJECTREADER_H
+#define ZRVREPORT_TEMPLATE_PROJECTREADER_H
+
+#include <string>
+#include <vector>
+
+#include "catalogue/Selection.h"
+#include "platform/LineReader.h"
+#include "template/TemplateLayout.h"
+#include "zrvreport/ZRVReportItem.h"
+#include "zrvreport/ZRVReportItemEx.h"
+#include "zrvreport/ZRVResultItems.h"
+#include "zrvreport/ZRVTemplateObserver.h"
+
+class CZRVReportItemManager;
+
+namespace zrv {
+
+/// What selects the behaviour of one load: the entry point and its flags.
+struct LoadOptions {
+  ReaderEntryPoint Entry = ReaderEntryPoint::SolidInjection;
+  int Thermoset = 0;       ///< the thermoset flag of the loaders that take one
+  int Underfill = 0;       ///< LoadSolidICPackage: underfill run (only 1 counts)
+  int EncapsulationCM = 0; ///< LoadSolidICPackage: encapsulation by compression (only 1 counts)
+  ZRVTemplateObserver* Observer = nullptr;
+};
+
+} // namespace zrv
+
+/// The parser of one template load. Created per call of an entry point; its
+/// tables hold the settings of the file being read and are handed to the
+/// document when the file has been read.
+class CZRVReportTemplateProjectReader {
+public:
+  CZRVReportTemplateProjectReader();
+  CZRVReportTemplateProjectReader(const CZRVReportTemplateProjectReader&) = delete;
+  CZRVReportTemplateProjectReader& operator=(const CZRVReportTemplateProjectReader&) = delete;
+  virtual ~CZRVReportTemplateProjectReader();
+
+  /// Loads the file at \p Path into \p Document. 1 when the file was opened
+  /// and read to its end; 0 (with the message "[ReportTemplateReader] Can't
+  /// open this template file %s") when it cannot be opened.
+  int Load(const std::wstring& Path, CZRVReportItemManager& Document,
+           const zrv::LoadOptions& Options);
+
+  /// Reads only the [FileHeader] section. 1 when one was found and read; 0
+  /// when the file cannot be opened (no message) or has no [FileHeader]
+  /// before its "[EOF]" line or its end.
+  int LoadHeader(const std::wstring& Path, CZRVReportItemManager& Document);
+
+private:
+  /// A line of a collected section with its line number.
+  struct CollectedLine {
+    std::string Text;
+    int Number;
+  };
+
+  bool readLine();
+  void dispatch();
+  void parseHeader();
+  template <typename Table, typename ParseLine>
+  void parseSettings(zrv::format::Section Id, Table& Settings, ParseLine Parse);
+  void parseMeltSettings();
+  void collectSection();
+  void parseResultEx();
+  void parseResultSection(ZRV_RESULT_MODULES Module);
+  void parseItemLine(const CollectedLine& Line, int FileVersion);
+  void removeICPackageItems(ZRV_RESULT_MODULES Module);
+  void handOverTables();
+  void note(ZRVTemplateFindingKind Kind, int LineNumber, std::wstring Text, int Number = 0,
+            int Field = 0);
+  void noteIgnoredLine(zrv::format::Section Id);
+
+  // The file's named settings, one entry per name (the first line wins).
+  ZRVClipMap ClippingTable;
+  ZRVViewMap ViewTable;
+  ZRVObjectMap ObjectTable;
+  ZRVCaptureMap CaptureTable;
+  ZRVMeltMap MeltTable;
+  ZRVSliceMap SlicingTable;
+  ZRVAnimationMap AnimationTable;
+  ZRVImageMap ImageTable;
+  /// The tag line of the result section being read (at most 255 bytes).
+  std::string CurrentSectionLine;
+
+  // State of the load in progress.
+  CZRVReportItemManager* Document = nullptr;
+  zrv::LoadOptions Options;
+  zrv::platform::LineReader* Reader = nullptr;
+  std::string Line;        ///< the line buffer, as last read (LF kept)
+  bool LastReadOk = false; ///< the last read returned a line
+  int LineNumber = 0;      ///< the file line the buffer holds
+  int NextLineNumber = 1;  ///< the file line the next read starts on
+  bool TagTaken = false;   ///< the tag line in the buffer was taken by a parser
+  std::wstring SectionTag; ///< the section being read, for findings
+  std::vector<CollectedLine> Collected;
+  CZRVReportResultItemMap* Catalogue = nullptr;
+  ZRVItemMap ItemMap;
+};
+
+#endif // ZRVREPORT_TEMPLATE_PROJECTREADER_H
