@@ -4,6 +4,7 @@
 #define ZRVREPORT_ZRVREPORT_H
 
 #include "zrvreport/ZRVCommon.h"
+#include "zrvreport/ZRVEngineData.h"
 #include "zrvreport/ZRVReportItem.h"
 #include "zrvreport/ZRVReportItemEx.h"
 #include "zrvreport/ZRVReportItemManager.h"
