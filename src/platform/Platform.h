@@ -63,7 +63,10 @@ bool PathExists(const std::wstring& Path);
 bool RenameNoReplace(const std::wstring& From, const std::wstring& To);
 
 /// Replaces \p To with \p From in one step (\p To may exist); used by the
-/// crash-safe save. False on failure, with both files left as they were.
+/// crash-safe save. False on failure, with both files left as they were. On
+/// POSIX systems an existing target's permission bits carry over to the new
+/// file and the folder is flushed to the disk after the rename; on Windows
+/// the move is written through.
 bool ReplaceFile(const std::wstring& From, const std::wstring& To);
 
 /// Creates \p Path, which must not exist yet, and opens it for writing in

@@ -18,7 +18,7 @@ bool writeAll(std::FILE* Stream, std::string_view Bytes) {
 
 bool closeStream(std::FILE* Stream) { return std::fclose(Stream) == 0; }
 
-const SafeSaveSteps RealSteps = {CanOpenForWriting, CreateNewFile, writeAll, FlushToDisk,
+const SafeSaveSteps RealSteps = {CanOpenForWriting, CreateNewFile, writeAll,  FlushToDisk,
                                  closeStream,       ReplaceFile,   RemoveFile};
 
 SafeSaveSteps Steps = RealSteps;

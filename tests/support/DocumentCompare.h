@@ -190,8 +190,7 @@ inline void compareItem(DocumentDiff& D, const std::string& P, const CZRVReportI
   D.field(P, "OutputAirTrap", A.GetOutputAirTrap(), B.GetOutputAirTrap());
   D.field(P, "OutputWeldLine", A.GetOutputWeldLine(), B.GetOutputWeldLine());
   D.field(P, "ProjectHasThisItem", A.GetIsProjectHasThisItem(), B.GetIsProjectHasThisItem());
-  D.field(P, "ReportOutputThisItem", A.GetIsReportOutputThisItem(),
-          B.GetIsReportOutputThisItem());
+  D.field(P, "ReportOutputThisItem", A.GetIsReportOutputThisItem(), B.GetIsReportOutputThisItem());
 
   D.field(P, "ClippingName", A.GetClippingName(), B.GetClippingName());
   D.field(P, "HasClipping", A.HasClippingSetting(), B.HasClippingSetting());
@@ -204,8 +203,7 @@ inline void compareItem(DocumentDiff& D, const std::string& P, const CZRVReportI
   compareRecord(D, P + " view", A.GetViewRecord(), B.GetViewRecord());
   D.field(P, "ViewNames", A.GetViewNameList(), B.GetViewNameList());
   D.field(P, "ViewRecordCount", A.GetViewRecordList().size(), B.GetViewRecordList().size());
-  for (std::size_t I = 0; I < A.GetViewRecordList().size() && I < B.GetViewRecordList().size();
-       ++I)
+  for (std::size_t I = 0; I < A.GetViewRecordList().size() && I < B.GetViewRecordList().size(); ++I)
     compareRecord(D, P + " view record " + std::to_string(I), A.GetViewRecordList()[I],
                   B.GetViewRecordList()[I]);
   D.field(P, "ObjectName", A.GetObjectName(), B.GetObjectName());
@@ -264,8 +262,8 @@ void compareLibrary(DocumentDiff& D, const std::string& Library, const CZRVRepor
   D.field(Library, "Options", NamesA, NamesB);
   NamesA.push_back(std::wstring());
   for (const std::wstring& Name : NamesA)
-    compareRecord(D, Library + " record " + narrow(Name),
-                  Record(A, Name.c_str()), Record(B, Name.c_str()));
+    compareRecord(D, Library + " record " + narrow(Name), Record(A, Name.c_str()),
+                  Record(B, Name.c_str()));
 }
 
 } // namespace detail
@@ -311,8 +309,8 @@ inline std::vector<std::string> documentDifferences(const CZRVReportItemManager&
     A.GetItem(I, ItemA);
     B.GetItem(I, ItemB);
     const std::wstring Key = ItemA.GetItemSaveName();
-    detail::compareItem(D, "item " + std::to_string(I) + " (" + detail::narrow(Key) + ")",
-                        ItemA, ItemB);
+    detail::compareItem(D, "item " + std::to_string(I) + " (" + detail::narrow(Key) + ")", ItemA,
+                        ItemB);
   }
   D.field(H, "ItemExCount", A.GetItemExCount(), B.GetItemExCount());
   for (int I = 0; I < A.GetItemExCount() && I < B.GetItemExCount(); ++I) {
@@ -322,10 +320,10 @@ inline std::vector<std::string> documentDifferences(const CZRVReportItemManager&
     detail::compareItemEx(D, "extended item " + std::to_string(I), ExA, ExB);
   }
 
-#define ZRVTEST_COMPARE_LIBRARY(Label, Kind, RecordGetter)                                       \
-  detail::compareLibrary(                                                                        \
-      D, Label, A, B, [](const Doc& X) { return X.Get##Kind##OptionCount(); },                   \
-      [](const Doc& X, int I, wchar_t* Out) { return X.Get##Kind##Option(I, Out); },             \
+#define ZRVTEST_COMPARE_LIBRARY(Label, Kind, RecordGetter)                                         \
+  detail::compareLibrary(                                                                          \
+      D, Label, A, B, [](const Doc& X) { return X.Get##Kind##OptionCount(); },                     \
+      [](const Doc& X, int I, wchar_t* Out) { return X.Get##Kind##Option(I, Out); },               \
       [](const Doc& X, const wchar_t* Name) { return X.RecordGetter(Name); })
   ZRVTEST_COMPARE_LIBRARY("clipping library", Clipping, GetClippingSetting);
   ZRVTEST_COMPARE_LIBRARY("slicing library", Slicing, GetSlicingSetting);
