@@ -217,7 +217,7 @@ TEST(SafeSave, NameLongerThan255CharactersRefusesTheSave) {
 }
 
 #ifndef _WIN32
-TEST(SafeSave, ReplacedTemplateKeepsItsPermissions) {
+TEST(SafeSavePosix, ReplacedTemplateKeepsItsPermissions) {
   namespace fs = std::filesystem;
   zrvtest::TempDir Dir;
   const fs::path Target = Dir.path() / "private.csv";
