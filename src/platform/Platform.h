@@ -31,10 +31,12 @@ std::string ToUtf8(std::wstring_view Text);
 /// becomes U+FFFD; nothing is dropped silently. NUL bytes are kept.
 std::wstring FromUtf8(std::string_view Bytes);
 
-/// Compares two wide strings ignoring letter case; <0, 0 or >0.
+/// Compares two wide strings ignoring the case of the letters A to Z (as the
+/// Windows runtime does in its default locale); <0, 0 or >0.
 int CompareNoCase(std::wstring_view Left, std::wstring_view Right);
 
-/// Returns \p Text with every letter in lower case.
+/// Returns \p Text with the letters A to Z in lower case; other characters
+/// are kept.
 std::wstring ToLower(std::wstring Text);
 
 // ---- Files -------------------------------------------------------------------

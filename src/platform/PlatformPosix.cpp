@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
-#include <cwctype>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -54,11 +53,17 @@ std::wstring FromUtf8(std::string_view Bytes) {
   return std::wstring(Code.begin(), Code.end());
 }
 
+// Letter case is folded as the Windows runtime folds it in its default "C"
+// locale: A to Z only. Names that differ in other letters' case stay different,
+// so that a template behaves the same on both platforms.
+namespace {
+wchar_t foldAscii(wchar_t C) { return C >= L'A' && C <= L'Z' ? static_cast<wchar_t>(C + 32) : C; }
+} // namespace
+
 int CompareNoCase(std::wstring_view Left, std::wstring_view Right) {
   std::size_t N = Left.size() < Right.size() ? Left.size() : Right.size();
   for (std::size_t I = 0; I < N; ++I) {
-    auto A = static_cast<long>(std::towlower(static_cast<std::wint_t>(Left[I])));
-    auto B = static_cast<long>(std::towlower(static_cast<std::wint_t>(Right[I])));
+    wchar_t A = foldAscii(Left[I]), B = foldAscii(Right[I]);
     if (A != B)
       return A < B ? -1 : 1;
   }
@@ -69,7 +74,7 @@ int CompareNoCase(std::wstring_view Left, std::wstring_view Right) {
 
 std::wstring ToLower(std::wstring Text) {
   for (wchar_t& C : Text)
-    C = static_cast<wchar_t>(std::towlower(static_cast<std::wint_t>(C)));
+    C = foldAscii(C);
   return Text;
 }
 

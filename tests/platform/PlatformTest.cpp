@@ -178,3 +178,10 @@ TEST(PlatformProcess, ExecutablePathNamesThisProgram) {
   EXPECT_TRUE(PathExists(Path));
   EXPECT_NE(fs::path(Path).filename().wstring().find(L"platform_tests"), std::wstring::npos);
 }
+
+TEST(PlatformText, CaseFoldingIsTheSameOnEveryPlatform) {
+  // Only A to Z fold, as in the Windows runtime's default locale.
+  EXPECT_NE(CompareNoCase(L"\u00c4rea", L"\u00e4rea"), 0);
+  EXPECT_EQ(CompareNoCase(L"VIEW_\u00c4", L"view_\u00c4"), 0);
+  EXPECT_EQ(ToLower(L"\u00c4BC"), L"\u00c4bc");
+}
