@@ -1,0 +1,349 @@
+// Benchmarks.cpp - template load and save against their baselines, and the
+// per-item document operations of a report run, on sample templates and on
+// generated ones of growing size. Prints the ratios after the runs.
+#include "Baselines.h"
+#include "TemplateGenerator.h"
+
+#include "zrvreport/zrvreport.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace zrvbench;
+
+namespace {
+
+/// One template file that the benchmarks work on.
+struct Fixture {
+  std::string Name;     ///< "large", "items1000", or the sample's file name
+  std::wstring Path;    ///< the file loaded
+  std::wstring OutPath; ///< where the save benchmarks write
+  ZRV_TEMPLATE_LOADER Loader = ZRV_LOAD_SOLID_INJECTION;
+  std::size_t SettingsPerKind = 0;
+  std::unique_ptr<CZRVReportItemManager> Loaded; ///< the document after one load
+};
+
+std::vector<std::unique_ptr<Fixture>> Fixtures;
+
+// ---- Loading ---------------------------------------------------------------------
+
+/// The loader a host would pick for a file's header: the project kind and
+/// application type select it as the report setting facade does.
+ZRV_TEMPLATE_LOADER loaderOf(int ProjectType, int AppType) {
+  if (ProjectType == 1) {
+    if (AppType == 1)
+      return ZRV_LOAD_SHELL_GASIN;
+    if (AppType == 2)
+      return ZRV_LOAD_SHELL_RIM;
+    return ZRV_LOAD_SHELL_INJECTION;
+  }
+  static const std::map<int, ZRV_TEMPLATE_LOADER> Solid = {
+      {0, ZRV_LOAD_SOLID_INJECTION}, {2, ZRV_LOAD_SOLID_RIM},   {3, ZRV_LOAD_SOLID_ICPACKAGE},
+      {4, ZRV_LOAD_SOLID_ICM},       {6, ZRV_LOAD_SOLID_GAIM},  {7, ZRV_LOAD_SOLID_WAIM},
+      {8, ZRV_LOAD_SOLID_COIM},      {9, ZRV_LOAD_SOLID_MCIM},  {10, ZRV_LOAD_SOLID_CM},
+      {11, ZRV_LOAD_SOLID_BIIM},     {12, ZRV_LOAD_SOLID_PIM},  {13, ZRV_LOAD_SOLID_RTM},
+      {14, ZRV_LOAD_SOLID_CFM}};
+  auto Found = Solid.find(AppType);
+  return Found != Solid.end() ? Found->second : ZRV_LOAD_SOLID_INJECTION;
+}
+
+/// Loads the fixture's file into \p Document as a project open does: the
+/// document is emptied first.
+int loadInto(const Fixture& F, CZRVReportItemManager& Document) {
+  static CZRVReportTemplateReader Reader;
+  Document.RemoveAllItem();
+  return Reader.Load(F.Loader, F.Path.c_str(), &Document);
+}
+
+// ---- Benchmarks of one fixture -------------------------------------------------------
+
+void lineScan(benchmark::State& State, const Fixture* F) {
+  for (auto _ : State)
+    benchmark::DoNotOptimize(ScanLines(F->Path));
+}
+
+void libcsvTokenise(benchmark::State& State, const Fixture* F) {
+  for (auto _ : State)
+    benchmark::DoNotOptimize(TokeniseWithLibcsv(F->Path));
+}
+
+void load(benchmark::State& State, const Fixture* F) {
+  CZRVReportItemManager Document;
+  for (auto _ : State) {
+    benchmark::DoNotOptimize(loadInto(*F, Document));
+    benchmark::DoNotOptimize(Document.GetItemCount());
+  }
+  State.counters["items"] = Document.GetItemCount();
+}
+
+/// A usage check and a default switch of every kind, for a name that no item
+/// uses: each walks all items.
+void usageChecks(benchmark::State& State, const Fixture* F) {
+  CZRVReportItemManager Document(*F->Loaded);
+  const wchar_t* Unused = L"Not_Used_By_Any_Item";
+  for (auto _ : State) {
+    int Used = Document.CheckClippingUsed(Unused) + Document.CheckSlicingUsed(Unused) +
+               Document.CheckObjectUsed(Unused) + Document.CheckCaptureUsed(Unused) +
+               Document.CheckViewUsed(Unused);
+    benchmark::DoNotOptimize(Used);
+    Document.ChangeClippingToDefault(Unused);
+    Document.ChangeSlicingToDefault(Unused);
+    Document.ChangeCaptureToDefault(Unused);
+    Document.ChangeObjectToDefault(Unused, L"Default");
+    Document.ChangeViewToDefault(Unused, L"Default");
+  }
+}
+
+/// Per item: its clipping, view and object names and their settings by name.
+void runSettingsByName(benchmark::State& State, const Fixture* F) {
+  const CZRVReportItemManager& Document = *F->Loaded;
+  const int Count = Document.GetItemCount();
+  wchar_t Name[256];
+  for (auto _ : State) {
+    for (int I = 0; I < Count; ++I) {
+      Document.GetClippingNameByIndex(I, Name);
+      benchmark::DoNotOptimize(Document.GetClippingSetting(Name));
+      Document.GetOneViewNameByIndex(I, Name);
+      benchmark::DoNotOptimize(Document.GetViewSetting(Name));
+      Document.GetObjectNameByIndex(I, Name);
+      benchmark::DoNotOptimize(Document.GetObjectSetting(Name));
+    }
+  }
+}
+
+/// Per item: lookups by item id and by item id and module.
+void runItemLookup(benchmark::State& State, const Fixture* F) {
+  const CZRVReportItemManager& Document = *F->Loaded;
+  const int Count = Document.GetItemCount();
+  for (auto _ : State) {
+    for (int I = 0; I < Count; ++I) {
+      const int Id = Document.GetItemID(I);
+      const int Module = Document.GetItemModuleIDByIndex(I);
+      benchmark::DoNotOptimize(Document.GetItemIndex(Id, Module));
+      benchmark::DoNotOptimize(Document.GetItemFaceNumber(Id, Module));
+      benchmark::DoNotOptimize(Document.GetViewCount(static_cast<ZRV_RESULT_ITEMS>(Id), Module));
+      benchmark::DoNotOptimize(Document.GetItemModuleID(Id));
+      benchmark::DoNotOptimize(Document.IsItemOutput(static_cast<ZRV_RESULT_ITEMS>(Id)));
+    }
+  }
+}
+
+/// Per item: GetItemIndex by module and the name as a file spells it.
+void runItemIndexByName(benchmark::State& State, const Fixture* F) {
+  const CZRVReportItemManager& Document = *F->Loaded;
+  const int Count = Document.GetItemCount();
+  std::vector<std::pair<int, std::wstring>> Wanted;
+  wchar_t Name[256], Clip[256], View[256], Object[256], Capture[256], Slicing[256];
+  int Output, Display, X, Y, Z, Faces;
+  for (int I = 0; I < Count; ++I) {
+    Document.GetItem(I, Name, Output, Display, X, Y, Z, Faces, Clip, View, Object, Capture,
+                     Slicing);
+    Wanted.emplace_back(Document.GetItemModuleIDByIndex(I), Name);
+  }
+  for (auto _ : State)
+    for (const auto& [Module, Key] : Wanted)
+      benchmark::DoNotOptimize(Document.GetItemIndex(Module, Key.c_str()));
+}
+
+/// The option list kept in order of last change: as many new clipping settings
+/// as the fixture has, then each replaced once in option order (every
+/// replacement moves the oldest name to the end).
+void settingUpdates(benchmark::State& State, const Fixture* F) {
+  const std::size_t Count = F->SettingsPerKind;
+  std::vector<std::wstring> Names;
+  for (std::size_t I = 0; I < Count; ++I)
+    Names.push_back(L"Update_" + std::to_wstring(I));
+  for (auto _ : State) {
+    CZRVReportItemManager Document;
+    CZRVReportItem::tagCLIPSETTING Record;
+    for (const std::wstring& Name : Names)
+      Document.SetClippingSetting(Name.c_str(), Record);
+    wchar_t Name[256];
+    for (std::size_t I = 0; I < Count; ++I) {
+      Document.GetClippingOption(0, Name);
+      Document.SetClippingSetting(Name, Record);
+    }
+    benchmark::DoNotOptimize(Document.GetClippingOptionCount());
+  }
+}
+
+// ---- Ratios ---------------------------------------------------------------------------
+
+/// Keeps the fastest time per iteration of every benchmark (over repetitions)
+/// while passing the runs on to the console output.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+  void ReportRuns(const std::vector<Run>& Runs) override {
+    ConsoleReporter::ReportRuns(Runs);
+    for (const Run& R : Runs) {
+      if (R.error_occurred || R.run_type != Run::RT_Iteration || R.iterations == 0)
+        continue;
+      const double Seconds = R.real_accumulated_time / static_cast<double>(R.iterations);
+      const std::string Name = R.run_name.function_name;
+      auto Found = Times.find(Name);
+      if (Found == Times.end() || Seconds < Found->second)
+        Times[Name] = Seconds;
+    }
+  }
+
+  /// Seconds per iteration of \p Name, or a negative value when it did not run.
+  double time(const std::string& Name) const {
+    auto Found = Times.find(Name);
+    return Found != Times.end() ? Found->second : -1.0;
+  }
+
+private:
+  std::map<std::string, double> Times;
+};
+
+void printRatio(const RatioReporter& Times, const std::string& Label, const std::string& Top,
+                const std::string& Bottom, double Goal, bool AtMost) {
+  const double A = Times.time(Top), B = Times.time(Bottom);
+  if (A < 0 || B <= 0) {
+    std::printf("  %-44s   (not measured)\n", Label.c_str());
+    return;
+  }
+  const double Ratio = A / B;
+  const bool Met = AtMost ? Ratio <= Goal : Ratio < Goal;
+  std::printf("  %-44s %8.2f   goal %s %-5g %s   (%.3f ms / %.3f ms)\n", Label.c_str(), Ratio,
+              AtMost ? "<=" : "< ", Goal, Met ? "met    " : "NOT MET", A * 1e3, B * 1e3);
+}
+
+void printRatios(const RatioReporter& Times) {
+  std::printf("\nRatios (fastest repetition, real time)\n");
+  for (const auto& F : Fixtures) {
+    const std::string& N = F->Name;
+    std::printf(" %s\n", N.c_str());
+    printRatio(Times, "load / line scan", "Load/" + N, "LineScan/" + N, 4.0, true);
+    printRatio(Times, "load / libcsv", "Load/" + N, "Libcsv/" + N, 1.0, false);
+    printRatio(Times, "save / plain write", "Save/" + N, "PlainWrite/" + N, 3.0, true);
+  }
+  std::printf(" scaling, 10,000 items over 1,000 items\n");
+  for (const char* Bench : {"Load", "Save", "UsageChecks", "RunSettingsByName", "RunItemLookup",
+                            "RunItemIndexByName", "SettingUpdates"}) {
+    const bool HasGoal = std::string(Bench) == "Load" || std::string(Bench) == "Save" ||
+                         std::string(Bench) == "UsageChecks";
+    printRatio(Times, std::string(Bench) + " 10k / 1k", std::string(Bench) + "/items10000",
+               std::string(Bench) + "/items1000", HasGoal ? 12.0 : 100.0, true);
+  }
+}
+
+// ---- Fixtures ----------------------------------------------------------------------------
+
+void addFixture(const std::string& Name, const fs::path& File, const fs::path& WorkDir,
+                std::size_t SettingsPerKind) {
+  auto F = std::make_unique<Fixture>();
+  F->Name = Name;
+  F->Path = File.wstring();
+  F->OutPath = (WorkDir / ("saved_" + Name)).wstring();
+  F->SettingsPerKind = SettingsPerKind;
+  CZRVReportItemManager Header;
+  CZRVReportTemplateReader Reader;
+  if (Reader.LoadTemplateFileHeader(F->Path.c_str(), &Header))
+    F->Loader = loaderOf(Header.GetFileProjectType(), Header.GetFileAppType());
+  F->Loaded = std::make_unique<CZRVReportItemManager>();
+  if (!loadInto(*F, *F->Loaded)) {
+    std::fprintf(stderr, "cannot load %s\n", File.string().c_str());
+    return;
+  }
+  Fixtures.push_back(std::move(F));
+}
+
+void generate(const std::string& Name, const TemplateShape& Shape, const fs::path& WorkDir) {
+  const fs::path File = WorkDir / (Name + ".csv");
+  WriteBytes(File.wstring(), GenerateSolidInjectionTemplate(Shape));
+  addFixture(Name, File, WorkDir, Shape.SettingsPerKind);
+}
+
+void registerBenchmarks() {
+  using Body = void (*)(benchmark::State&, const Fixture*);
+  const std::pair<const char*, Body> PerFixture[] = {
+      {"LineScan", lineScan},
+      {"Libcsv", libcsvTokenise},
+      {"Load", load},
+      {"UsageChecks", usageChecks},
+      {"RunSettingsByName", runSettingsByName},
+      {"RunItemLookup", runItemLookup},
+      {"RunItemIndexByName", runItemIndexByName},
+      {"SettingUpdates", settingUpdates},
+  };
+  for (const auto& [Label, Run] : PerFixture) {
+    if (Run == libcsvTokenise && !HaveLibcsv())
+      continue;
+    for (const auto& F : Fixtures) {
+      if (Run == settingUpdates && F->SettingsPerKind == 0)
+        continue;
+      benchmark::RegisterBenchmark((std::string(Label) + "/" + F->Name).c_str(), Run, F.get())
+          ->Unit(benchmark::kMillisecond)
+          ->UseRealTime();
+    }
+  }
+}
+
+} // namespace
+
+/// Options of our own, taken out before the benchmark library reads the rest:
+///   --samples=PATH   a sample template, or a folder whose files are all
+///                    sample templates (may be given several times)
+int main(int argc, char** argv) {
+  std::vector<fs::path> Samples;
+  std::vector<char*> Rest;
+  for (int I = 0; I < argc; ++I) {
+    std::string Arg = argv[I];
+    if (I > 0 && Arg.rfind("--samples=", 0) == 0)
+      Samples.emplace_back(Arg.substr(10));
+    else
+      Rest.push_back(argv[I]);
+  }
+  int RestCount = static_cast<int>(Rest.size());
+  benchmark::Initialize(&RestCount, Rest.data());
+  if (benchmark::ReportUnrecognizedArguments(RestCount, Rest.data()))
+    return 1;
+
+  // Diagnostics of the library would only slow the runs down.
+  ZRVSetDiagnosticSink([](const std::wstring&) {});
+
+  const fs::path WorkDir = fs::temp_directory_path() / ("zrvbench_" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+  fs::create_directories(WorkDir);
+
+  for (const fs::path& Sample : Samples) {
+    std::vector<fs::path> Files;
+    if (fs::is_directory(Sample)) {
+      for (const auto& Entry : fs::directory_iterator(Sample))
+        if (Entry.is_regular_file())
+          Files.push_back(Entry.path());
+    } else if (fs::is_regular_file(Sample)) {
+      Files.push_back(Sample);
+    }
+    std::sort(Files.begin(), Files.end());
+    for (const fs::path& File : Files)
+      addFixture(File.filename().string(), File, WorkDir, 0);
+  }
+  generate("large", {0, 200, 3}, WorkDir);
+  generate("items1000", {1000, 200, 3}, WorkDir);
+  generate("items10000", {10000, 2000, 3}, WorkDir);
+
+  std::printf("solid injection keys: %zu\n", SolidInjectionKeyCount());
+  for (const auto& F : Fixtures)
+    std::printf("fixture %-28s %6d items, %7zu bytes\n", F->Name.c_str(), F->Loaded->GetItemCount(),
+                ReadBytes(F->Path).size());
+
+  registerBenchmarks();
+  RatioReporter Reporter;
+  benchmark::RunSpecifiedBenchmarks(&Reporter);
+  printRatios(Reporter);
+  benchmark::Shutdown();
+
+  std::error_code Ignored;
+  fs::remove_all(WorkDir, Ignored);
+  return 0;
+}
