@@ -47,10 +47,10 @@ ZRV_TEMPLATE_LOADER loaderOf(int ProjectType, int AppType) {
     return ZRV_LOAD_SHELL_INJECTION;
   }
   static const std::map<int, ZRV_TEMPLATE_LOADER> Solid = {
-      {0, ZRV_LOAD_SOLID_INJECTION}, {2, ZRV_LOAD_SOLID_RIM},   {3, ZRV_LOAD_SOLID_ICPACKAGE},
-      {4, ZRV_LOAD_SOLID_ICM},       {6, ZRV_LOAD_SOLID_GAIM},  {7, ZRV_LOAD_SOLID_WAIM},
-      {8, ZRV_LOAD_SOLID_COIM},      {9, ZRV_LOAD_SOLID_MCIM},  {10, ZRV_LOAD_SOLID_CM},
-      {11, ZRV_LOAD_SOLID_BIIM},     {12, ZRV_LOAD_SOLID_PIM},  {13, ZRV_LOAD_SOLID_RTM},
+      {0, ZRV_LOAD_SOLID_INJECTION}, {2, ZRV_LOAD_SOLID_RIM},  {3, ZRV_LOAD_SOLID_ICPACKAGE},
+      {4, ZRV_LOAD_SOLID_ICM},       {6, ZRV_LOAD_SOLID_GAIM}, {7, ZRV_LOAD_SOLID_WAIM},
+      {8, ZRV_LOAD_SOLID_COIM},      {9, ZRV_LOAD_SOLID_MCIM}, {10, ZRV_LOAD_SOLID_CM},
+      {11, ZRV_LOAD_SOLID_BIIM},     {12, ZRV_LOAD_SOLID_PIM}, {13, ZRV_LOAD_SOLID_RTM},
       {14, ZRV_LOAD_SOLID_CFM}};
   auto Found = Solid.find(AppType);
   return Found != Solid.end() ? Found->second : ZRV_LOAD_SOLID_INJECTION;
@@ -312,7 +312,9 @@ int main(int argc, char** argv) {
   // Diagnostics of the library would only slow the runs down.
   ZRVSetDiagnosticSink([](const std::wstring&) {});
 
-  const fs::path WorkDir = fs::temp_directory_path() / ("zrvbench_" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+  const fs::path WorkDir =
+      fs::temp_directory_path() /
+      ("zrvbench_" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
   fs::create_directories(WorkDir);
 
   for (const fs::path& Sample : Samples) {

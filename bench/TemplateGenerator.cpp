@@ -29,8 +29,8 @@ std::vector<SectionKeys> acceptedSections() {
   for (int S = static_cast<int>(fmt::Section::ModelResult);
        S <= static_cast<int>(fmt::Section::HotRunnerSteadyResult); ++S) {
     const auto Id = static_cast<fmt::Section>(S);
-    const zrv::SectionLists Lists =
-        zrv::SelectSectionLists(zrv::ReaderEntryPoint::SolidInjection, 0, fmt::layoutOf(Id).ModuleId);
+    const zrv::SectionLists Lists = zrv::SelectSectionLists(zrv::ReaderEntryPoint::SolidInjection,
+                                                            0, fmt::layoutOf(Id).ModuleId);
     if (!Lists.accepted())
       continue;
     SectionKeys Section{Id, {}};
@@ -138,7 +138,8 @@ std::string GenerateSolidInjectionTemplate(const TemplateShape& Shape) {
                                   fmt::formatMeltLine, [](fmt::MeltRecord& R, std::size_t I) {
                                     R.Count = 4;
                                     for (int K = 0; K < 4; ++K)
-                                      R.Percentage[K] = static_cast<double>(25 * (K + 1)) - static_cast<double>(I % 5);
+                                      R.Percentage[K] = static_cast<double>(25 * (K + 1)) -
+                                                        static_cast<double>(I % 5);
                                   });
   settingSection<fmt::AnimationRecord>(Out, fmt::Section::AnimationSetting, L"Animation", S,
                                        fmt::formatAnimationLine,
@@ -146,10 +147,9 @@ std::string GenerateSolidInjectionTemplate(const TemplateShape& Shape) {
                                          R.Output = static_cast<int>(I % 2);
                                          R.Time = 5.0 + static_cast<double>(I % 10);
                                        });
-  settingSection<fmt::ImageRecord>(Out, fmt::Section::ImageSetting, L"Image", S,
-                                   fmt::formatImageLine, [](fmt::ImageRecord& R, std::size_t I) {
-                                     R.Resolution = static_cast<int>(I % 8);
-                                   });
+  settingSection<fmt::ImageRecord>(
+      Out, fmt::Section::ImageSetting, L"Image", S, fmt::formatImageLine,
+      [](fmt::ImageRecord& R, std::size_t I) { R.Resolution = static_cast<int>(I % 8); });
 
   Out.line(fmt::formatTagLine(fmt::Section::ResultEx));
   Out.line(fmt::formatLabelLine(fmt::Section::ResultEx));
