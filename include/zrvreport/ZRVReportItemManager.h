@@ -5,7 +5,12 @@
 #ifndef ZRVREPORT_ZRVREPORTITEMMANAGER_H
 #define ZRVREPORT_ZRVREPORTITEMMANAGER_H
 
+#include <cstddef>
+#include <deque>
+#include <map>
 #include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "zrvreport/ZRVCommon.h"
@@ -917,6 +922,34 @@ private:
   /// The first item with id \p ItemID and module \p ModuleID, or null.
   CZRVReportItem* firstItemWith(int ItemID, int ModuleID);
   const CZRVReportItem* firstItemWith(int ItemID, int ModuleID) const;
+
+  // ---- The item list and its lookup indexes ------------------------------------
+  // Every insertion, erasure or replacement of items goes through these
+  // members, which keep the indexes in step with the list, so that a lookup
+  // of "the first item with" an id, an id and module, or a name costs a search
+  // in a table instead of a walk of the list.
+  /// Appends a copy of \p Item.
+  void appendItem(const CZRVReportItem& Item);
+  /// Erases the item at \p Position; later items move up.
+  void eraseItem(std::size_t Position);
+  /// Replaces the item at \p Position by a copy of \p Item.
+  void replaceItem(std::size_t Position, const CZRVReportItem& Item);
+  /// Replaces the whole list by a copy of \p Source.
+  void assignItems(const std::deque<CZRVReportItem>& Source);
+  /// Empties the list.
+  void clearItems();
+  /// Rebuilds the indexes by id and by id and module from the list, and marks
+  /// the name index out of date.
+  void reindexItems();
+  /// Position of the first item with id \p ItemID; -1 when no item has it.
+  int firstIndexWithID(int ItemID) const;
+  /// Position of the first item with id \p ItemID and module \p ModuleID;
+  /// -1 when there is none.
+  int firstIndexWith(int ItemID, int ModuleID) const;
+  /// Position of the first item of module \p ModuleID whose item name or save
+  /// name equals \p Name as GetItemIndex(int, const wchar_t*) compares them
+  /// (spaces removed, letter case ignored); -1 when there is none.
+  int firstIndexNamed(int ModuleID, const std::wstring& Name) const;
   /// The extended item at \p Position, or null when the list is shorter.
   CZRVReportItemEx* itemExAt(int Position);
   const CZRVReportItemEx* itemExAt(int Position) const;
@@ -944,7 +977,8 @@ private:
   std::wstring Summary;
   int ReportType = -1;
   int OutputCoverLogo = 1;
-  std::vector<CZRVReportItem> Items;
+  /// A deque: appending never copies the items already held.
+  std::deque<CZRVReportItem> Items;
   std::vector<CZRVReportItemEx> ItemExs;
   std::vector<int> ModuleIDs;
   std::wstring ImageExtension = L"PNG";
@@ -1001,6 +1035,18 @@ private:
   std::vector<ZRVXYCurveData> XYCurves;
   int AnimationDataFirst = -1;
   int AnimationDataSecond = 0;
+
+  // ---- Item lookup indexes ---------------------------------------------------------
+  /// Item id -> position of the first item with that id.
+  std::unordered_map<int, int> FirstIndexByID;
+  /// (item id, module id) packed in 64 bits -> position of the first item with both.
+  std::unordered_map<long long, int> FirstIndexByIDModule;
+  /// (module id, name folded as GetItemIndex by name compares it) -> position
+  /// of the first item of that module with that item name or save name. Built
+  /// on the first lookup after a change of the list; kept up to date by
+  /// appends while it is built.
+  mutable std::map<std::pair<int, std::wstring>, int> FirstIndexByName;
+  mutable bool NameIndexBuilt = false;
 };
 
 #endif // ZRVREPORT_ZRVREPORTITEMMANAGER_H

@@ -11,7 +11,10 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <deque>
+#include <iterator>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -19,7 +22,10 @@ namespace zrv::manager {
 
 /// The names of one library in the order the option getters list them.
 using OptionList = std::vector<std::wstring>;
-using ItemList = std::vector<CZRVReportItem>;
+using ItemList = std::deque<CZRVReportItem>;
+/// The document's index of the first item with each result item id: item id
+/// -> its position in the item list.
+using FirstIndexMap = std::unordered_map<int, int>;
 
 /// What happens to an empty name when a whole library is handed over.
 enum class EmptyName { Dropped, Listed };
@@ -72,19 +78,22 @@ typename Map::mapped_type readRecord(const Map& Library, const std::wstring& Nam
 }
 
 /// Takes \p Name out of the option list where it stands; later names move up.
+/// A name stands at most once in the list; the search starts from its end,
+/// where the names changed last stand.
 inline void dropOption(OptionList& Options, const std::wstring& Name) {
-  const auto Found = std::find(Options.begin(), Options.end(), Name);
-  if (Found != Options.end())
-    Options.erase(Found);
+  const auto Found = std::find(Options.rbegin(), Options.rend(), Name);
+  if (Found != Options.rend())
+    Options.erase(std::next(Found).base());
 }
 
 /// Inserts or replaces the record under \p Name; either way the name becomes
-/// the last of the option list.
+/// the last of the option list. Only names of the library are ever listed, so
+/// a name new to the library has no place in the list to leave.
 template <typename Map>
 void storeRecord(Map& Library, OptionList& Options, const std::wstring& Name,
                  typename Map::mapped_type Record) {
-  Library.insert_or_assign(Name, std::move(Record));
-  dropOption(Options, Name);
+  if (!Library.insert_or_assign(Name, std::move(Record)).second)
+    dropOption(Options, Name);
   Options.push_back(Name);
 }
 
@@ -225,40 +234,66 @@ int assignToItem(const typename Kind::Map& Library, CZRVReportItem* Item,
   return 1;
 }
 
-/// The kind's name by which item \p Index is judged: that of the first item
-/// with the same result item id.
-template <typename Kind> std::wstring judgedName(const ItemList& Items, std::size_t Index) {
-  const ZRV_RESULT_ITEMS ItemID = Items[Index].GetItemID();
-  for (const CZRVReportItem& Item : Items)
-    if (Item.GetItemID() == ItemID)
-      return Kind::nameOf(Item);
-  return std::wstring();
+// ---- Usage scans ---------------------------------------------------------------------
+// An item is judged by the name of the first item with the same result item
+// id, whatever its module: two items that share an id are judged, and
+// switched, together. The scans take the document's index of those first
+// items (FirstIndexMap), so that a scan over all items costs one table search
+// per item instead of a walk of the list per item. The first item with an id comes before, or is,
+// every other item with it, which lets a scan judge each first item once and carry its verdict to
+// the later ones.
+
+/// The position of the first item with id \p ItemID; -1 when no item has it.
+inline int firstIndexIn(const FirstIndexMap& FirstIndexOfID, int ItemID) {
+  const auto Found = FirstIndexOfID.find(ItemID);
+  return Found != FirstIndexOfID.end() ? Found->second : -1;
 }
 
-/// True when some item, judged as usersOf says, uses the setting \p Name.
-template <typename Kind> bool isUsed(const ItemList& Items, const std::wstring& Name) {
+/// True when item \p Index is the first item with its result item id, the
+/// one by whose names it and the later items with its id are judged.
+inline bool judgesItsID(const ItemList& Items, std::size_t Index,
+                        const FirstIndexMap& FirstIndexOfID) {
+  return firstIndexIn(FirstIndexOfID, Items[Index].GetItemID()) == static_cast<int>(Index);
+}
+
+/// True when some item, judged by the first item with its id, uses the
+/// setting \p Name. Only first items need looking at: every other item has
+/// the verdict of its first item, which was looked at before it.
+template <typename Kind>
+bool isUsed(const ItemList& Items, const FirstIndexMap& FirstIndexOfID, const std::wstring& Name) {
   for (std::size_t I = 0; I < Items.size(); ++I)
-    if (judgedName<Kind>(Items, I) == Name)
+    if (judgesItsID(Items, I, FirstIndexOfID) && Kind::nameOf(Items[I]) == Name)
       return true;
   return false;
 }
 
 /// The indexes of the items that use the setting \p Name, each judged by the
-/// first item with its id. All items are judged before any of them is
-/// changed, so items that share an id are switched together.
-template <typename Kind> std::vector<int> usersOf(const ItemList& Items, const std::wstring& Name) {
+/// first item with its id, in list order. All items are judged before any of
+/// them is changed, so items that share an id are switched together.
+template <typename Kind>
+std::vector<int> usersOf(const ItemList& Items, const FirstIndexMap& FirstIndexOfID,
+                         const std::wstring& Name) {
+  std::vector<char> Uses(Items.size(), 0);
   std::vector<int> Users;
-  for (std::size_t I = 0; I < Items.size(); ++I)
-    if (judgedName<Kind>(Items, I) == Name)
+  for (std::size_t I = 0; I < Items.size(); ++I) {
+    const int First = firstIndexIn(FirstIndexOfID, Items[I].GetItemID());
+    const bool Match = First >= 0 && static_cast<std::size_t>(First) < I
+                           ? Uses[static_cast<std::size_t>(First)] != 0
+                           : Kind::nameOf(Items[I]) == Name;
+    if (Match) {
+      Uses[I] = 1;
       Users.push_back(static_cast<int>(I));
+    }
+  }
   return Users;
 }
 
 /// Gives every user of \p Name the setting \p Fallback.
 template <typename Kind>
-void switchUsers(const typename Kind::Map& Library, ItemList& Items, const std::wstring& Name,
+void switchUsers(const typename Kind::Map& Library, ItemList& Items,
+                 const FirstIndexMap& FirstIndexOfID, const std::wstring& Name,
                  const std::wstring& Fallback) {
-  for (int I : usersOf<Kind>(Items, Name))
+  for (int I : usersOf<Kind>(Items, FirstIndexOfID, Name))
     assignToItem<Kind>(Library, &Items[static_cast<std::size_t>(I)], Fallback);
 }
 
@@ -266,11 +301,11 @@ void switchUsers(const typename Kind::Map& Library, ItemList& Items, const std::
 /// empty name. 1, or 0 when the library has no such name.
 template <typename Kind>
 int deleteSetting(typename Kind::Map& Library, OptionList& Options, ItemList& Items,
-                  const std::wstring& Name) {
+                  const FirstIndexMap& FirstIndexOfID, const std::wstring& Name) {
   if (!eraseRecord(Library, Options, Name))
     return 0;
   if constexpr (Kind::DeleteResetsUsers)
-    switchUsers<Kind>(Library, Items, Name, std::wstring());
+    switchUsers<Kind>(Library, Items, FirstIndexOfID, Name, std::wstring());
   return 1;
 }
 
