@@ -6,7 +6,6 @@
 #define ZRVREPORT_ZRVREPORTITEMMANAGER_H
 
 #include <cstddef>
-#include <deque>
 #include <map>
 #include <string>
 #include <unordered_map>
@@ -935,7 +934,7 @@ private:
   /// Replaces the item at \p Position by a copy of \p Item.
   void replaceItem(std::size_t Position, const CZRVReportItem& Item);
   /// Replaces the whole list by a copy of \p Source.
-  void assignItems(const std::deque<CZRVReportItem>& Source);
+  void assignItems(const std::vector<CZRVReportItem>& Source);
   /// Empties the list.
   void clearItems();
   /// Rebuilds the indexes by id and by id and module from the list, and marks
@@ -977,8 +976,7 @@ private:
   std::wstring Summary;
   int ReportType = -1;
   int OutputCoverLogo = 1;
-  /// A deque: appending never copies the items already held.
-  std::deque<CZRVReportItem> Items;
+  std::vector<CZRVReportItem> Items;
   std::vector<CZRVReportItemEx> ItemExs;
   std::vector<int> ModuleIDs;
   std::wstring ImageExtension = L"PNG";

@@ -8,12 +8,11 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <deque>
 #include <utility>
 
 namespace {
 
-using ItemList = std::deque<CZRVReportItem>;
+using ItemList = std::vector<CZRVReportItem>;
 
 // The form in which GetItemIndex compares names: every space removed.
 std::wstring withoutSpaces(std::wstring Name) {
@@ -80,7 +79,7 @@ void CZRVReportItemManager::replaceItem(std::size_t Position, const CZRVReportIt
     reindexItems();
 }
 
-void CZRVReportItemManager::assignItems(const std::deque<CZRVReportItem>& Source) {
+void CZRVReportItemManager::assignItems(const std::vector<CZRVReportItem>& Source) {
   if (&Source == &Items)
     return;
   Items = Source;

@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <deque>
 #include <iterator>
 #include <string>
 #include <unordered_map>
@@ -22,7 +21,7 @@ namespace zrv::manager {
 
 /// The names of one library in the order the option getters list them.
 using OptionList = std::vector<std::wstring>;
-using ItemList = std::deque<CZRVReportItem>;
+using ItemList = std::vector<CZRVReportItem>;
 /// The document's index of the first item with each result item id: item id
 /// -> its position in the item list.
 using FirstIndexMap = std::unordered_map<int, int>;
@@ -237,11 +236,9 @@ int assignToItem(const typename Kind::Map& Library, CZRVReportItem* Item,
 // ---- Usage scans ---------------------------------------------------------------------
 // An item is judged by the name of the first item with the same result item
 // id, whatever its module: two items that share an id are judged, and
-// switched, together. The scans take the document's index of those first
-// items (FirstIndexMap), so that a scan over all items costs one table search
-// per item instead of a walk of the list per item. The first item with an id comes before, or is,
-// every other item with it, which lets a scan judge each first item once and carry its verdict to
-// the later ones.
+// switched, together. So only the first items decide, one per distinct id:
+// the scans take the document's index of those first items (FirstIndexMap),
+// judge each of them once and carry the verdict to the other items of its id.
 
 /// The position of the first item with id \p ItemID; -1 when no item has it.
 inline int firstIndexIn(const FirstIndexMap& FirstIndexOfID, int ItemID) {
@@ -249,20 +246,12 @@ inline int firstIndexIn(const FirstIndexMap& FirstIndexOfID, int ItemID) {
   return Found != FirstIndexOfID.end() ? Found->second : -1;
 }
 
-/// True when item \p Index is the first item with its result item id, the
-/// one by whose names it and the later items with its id are judged.
-inline bool judgesItsID(const ItemList& Items, std::size_t Index,
-                        const FirstIndexMap& FirstIndexOfID) {
-  return firstIndexIn(FirstIndexOfID, Items[Index].GetItemID()) == static_cast<int>(Index);
-}
-
 /// True when some item, judged by the first item with its id, uses the
-/// setting \p Name. Only first items need looking at: every other item has
-/// the verdict of its first item, which was looked at before it.
+/// setting \p Name: some first item has that name.
 template <typename Kind>
 bool isUsed(const ItemList& Items, const FirstIndexMap& FirstIndexOfID, const std::wstring& Name) {
-  for (std::size_t I = 0; I < Items.size(); ++I)
-    if (judgesItsID(Items, I, FirstIndexOfID) && Kind::nameOf(Items[I]) == Name)
+  for (const auto& [ItemID, First] : FirstIndexOfID)
+    if (Kind::nameOf(Items[static_cast<std::size_t>(First)]) == Name)
       return true;
   return false;
 }
@@ -273,18 +262,17 @@ bool isUsed(const ItemList& Items, const FirstIndexMap& FirstIndexOfID, const st
 template <typename Kind>
 std::vector<int> usersOf(const ItemList& Items, const FirstIndexMap& FirstIndexOfID,
                          const std::wstring& Name) {
-  std::vector<char> Uses(Items.size(), 0);
+  std::vector<int> UsingIDs;
+  for (const auto& [ItemID, First] : FirstIndexOfID)
+    if (Kind::nameOf(Items[static_cast<std::size_t>(First)]) == Name)
+      UsingIDs.push_back(ItemID);
   std::vector<int> Users;
-  for (std::size_t I = 0; I < Items.size(); ++I) {
-    const int First = firstIndexIn(FirstIndexOfID, Items[I].GetItemID());
-    const bool Match = First >= 0 && static_cast<std::size_t>(First) < I
-                           ? Uses[static_cast<std::size_t>(First)] != 0
-                           : Kind::nameOf(Items[I]) == Name;
-    if (Match) {
-      Uses[I] = 1;
+  if (UsingIDs.empty())
+    return Users;
+  std::sort(UsingIDs.begin(), UsingIDs.end());
+  for (std::size_t I = 0; I < Items.size(); ++I)
+    if (std::binary_search(UsingIDs.begin(), UsingIDs.end(), Items[I].GetItemID()))
       Users.push_back(static_cast<int>(I));
-    }
-  }
   return Users;
 }
 

@@ -34,16 +34,16 @@ int CZRVReportItemManager::CheckCaptureUsed(const wchar_t* Name) const {
 
 int CZRVReportItemManager::CheckViewUsed(const wchar_t* Name) const {
   const std::wstring Wanted = zrv::text(Name);
-  for (std::size_t I = 0; I < Items.size(); ++I) {
-    // Item I is judged by the first item with its id, which is looked at
-    // before (or is) item I: only first items need comparing.
-    if (judgesItsID(Items, I, FirstIndexByID) && Items[I].GetViewName() == Wanted)
-      return 1;
-    // The several-view names are those of item I itself.
-    for (const std::wstring& ViewName : Items[I].GetViewNameList())
-      if (zrv::platform::CompareNoCase(ViewName, Wanted) == 0)
+  // The single view names: judged by the first item with each id.
+  if (isUsed<ViewKind>(Items, FirstIndexByID, Wanted))
+    return 1;
+  // The several-view names of every item itself. Names that differ in length
+  // are never equal, letter case ignored: names hold no null character, as
+  // every way into an item takes them as null-terminated text.
+  for (const CZRVReportItem& Item : Items)
+    for (const std::wstring& ViewName : Item.GetViewNameList())
+      if (ViewName.size() == Wanted.size() && zrv::platform::CompareNoCase(ViewName, Wanted) == 0)
         return 1;
-  }
   return 0;
 }
 
