@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <iterator>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -19,8 +18,9 @@
 
 namespace zrv::manager {
 
-/// The names of one library in the order the option getters list them.
-using OptionList = std::vector<std::wstring>;
+// The option lists (the names of a library in the order its option getters
+// list them) are the document's own OptionList; the operations below take
+// them as the template parameter List.
 using ItemList = std::vector<CZRVReportItem>;
 /// The document's index of the first item with each result item id: item id
 /// -> its position in the item list.
@@ -45,8 +45,8 @@ enum ExtendedPosition : int {
 
 /// Replaces the library by \p Source (unless it is the library itself) and
 /// lists its names afresh in key order, empty names as \p Rule says.
-template <typename Map>
-void handOver(Map& Library, OptionList& Options, const Map& Source, EmptyName Rule) {
+template <typename Map, typename List>
+void handOver(Map& Library, List& Options, const Map& Source, EmptyName Rule) {
   if (&Source != &Library)
     Library = Source;
   Options.clear();
@@ -55,14 +55,15 @@ void handOver(Map& Library, OptionList& Options, const Map& Source, EmptyName Ru
       Options.push_back(Entry.first);
 }
 
-template <typename Map>
-int optionCount(const Map& Library, const OptionList& Options, Counted Rule) {
+template <typename Map, typename List>
+int optionCount(const Map& Library, const List& Options, Counted Rule) {
   return static_cast<int>(Rule == Counted::Entries ? Library.size() : Options.size());
 }
 
 /// Copies the option at \p Index into \p Name; 0 and \p Name untouched when
 /// the index is negative, not below \p Count or past the option list.
-inline int optionByIndex(const OptionList& Options, int Count, int Index, wchar_t* Name) {
+template <typename List>
+int optionByIndex(const List& Options, int Count, int Index, wchar_t* Name) {
   if (Index >= Count || !inRange(Index, Options))
     return 0;
   copyToBuffer(Options[static_cast<std::size_t>(Index)], Name);
@@ -76,32 +77,23 @@ typename Map::mapped_type readRecord(const Map& Library, const std::wstring& Nam
   return Found != Library.end() ? Found->second : typename Map::mapped_type();
 }
 
-/// Takes \p Name out of the option list where it stands; later names move up.
-/// A name stands at most once in the list; the search starts from its end,
-/// where the names changed last stand.
-inline void dropOption(OptionList& Options, const std::wstring& Name) {
-  const auto Found = std::find(Options.rbegin(), Options.rend(), Name);
-  if (Found != Options.rend())
-    Options.erase(std::next(Found).base());
-}
-
 /// Inserts or replaces the record under \p Name; either way the name becomes
 /// the last of the option list. Only names of the library are ever listed, so
 /// a name new to the library has no place in the list to leave.
-template <typename Map>
-void storeRecord(Map& Library, OptionList& Options, const std::wstring& Name,
+template <typename Map, typename List>
+void storeRecord(Map& Library, List& Options, const std::wstring& Name,
                  typename Map::mapped_type Record) {
   if (!Library.insert_or_assign(Name, std::move(Record)).second)
-    dropOption(Options, Name);
+    Options.erase(Name);
   Options.push_back(Name);
 }
 
 /// Erases the record and its option; false when the library has no such name.
-template <typename Map>
-bool eraseRecord(Map& Library, OptionList& Options, const std::wstring& Name) {
+template <typename Map, typename List>
+bool eraseRecord(Map& Library, List& Options, const std::wstring& Name) {
   if (Library.erase(Name) == 0)
     return false;
-  dropOption(Options, Name);
+  Options.erase(Name);
   return true;
 }
 
@@ -193,18 +185,18 @@ using ImageKind = ExtendedKind<ZRVImageMap>;
 
 // ---- Kind-driven operations ---------------------------------------------------------
 
-template <typename Kind>
-void handOver(typename Kind::Map& Library, OptionList& Options, const typename Kind::Map& Source) {
+template <typename Kind, typename List>
+void handOver(typename Kind::Map& Library, List& Options, const typename Kind::Map& Source) {
   handOver(Library, Options, Source, Kind::Empty);
 }
 
-template <typename Kind>
-int optionCount(const typename Kind::Map& Library, const OptionList& Options) {
+template <typename Kind, typename List>
+int optionCount(const typename Kind::Map& Library, const List& Options) {
   return optionCount(Library, Options, Kind::Count);
 }
 
-template <typename Kind>
-int optionByIndex(const typename Kind::Map& Library, const OptionList& Options, int Index,
+template <typename Kind, typename List>
+int optionByIndex(const typename Kind::Map& Library, const List& Options, int Index,
                   wchar_t* Name) {
   return optionByIndex(Options, optionCount<Kind>(Library, Options), Index, Name);
 }
@@ -287,8 +279,8 @@ void switchUsers(const typename Kind::Map& Library, ItemList& Items,
 
 /// Erases the setting \p Name; for kinds that say so, its users then get the
 /// empty name. 1, or 0 when the library has no such name.
-template <typename Kind>
-int deleteSetting(typename Kind::Map& Library, OptionList& Options, ItemList& Items,
+template <typename Kind, typename List>
+int deleteSetting(typename Kind::Map& Library, List& Options, ItemList& Items,
                   const FirstIndexMap& FirstIndexOfID, const std::wstring& Name) {
   if (!eraseRecord(Library, Options, Name))
     return 0;

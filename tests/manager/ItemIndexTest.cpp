@@ -1,6 +1,7 @@
 // ItemIndexTest.cpp - the document's indexed lookups of "the first item with"
 // an id, an id and module, or a name, and its usage scans, give exactly what
-// plain walks of the item list give, through every kind of change of the list.
+// plain walks of the item list give, through every kind of change of the list;
+// its option lists keep exactly the order of last change.
 #include "zrvreport/ZRVReportItemManager.h"
 
 #include "platform/Platform.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -357,5 +359,86 @@ TEST(ItemIndex, RandomChangesMatchPlainScans) {
         return;
     }
     expectLookupsMatch(M, L);
+  }
+}
+
+TEST(ItemIndex, OptionListsKeepTheOrderOfLastChange) {
+  // A model of two libraries by the plain rules: a map and a vector of names.
+  struct Model {
+    std::map<std::wstring, int> Library;
+    std::vector<std::wstring> Options;
+    void store(const std::wstring& Name) {
+      if (!Library.emplace(Name, 0).second)
+        drop(Name);
+      Options.push_back(Name);
+    }
+    bool erase(const std::wstring& Name) {
+      if (Library.erase(Name) == 0)
+        return false;
+      drop(Name);
+      return true;
+    }
+    void drop(const std::wstring& Name) {
+      auto Found = std::find(Options.begin(), Options.end(), Name);
+      if (Found != Options.end())
+        Options.erase(Found);
+    }
+  };
+  for (unsigned Seed = 1; Seed <= 4; ++Seed) {
+    SCOPED_TRACE("seed " + std::to_string(Seed));
+    std::mt19937 Rng(Seed);
+    auto number = [&](int Low, int High) {
+      return std::uniform_int_distribution<int>(Low, High)(Rng);
+    };
+    Manager M;
+    Model Clipping, Capture; // capture lists empty names and counts its options
+    for (int Step = 0; Step < 3000; ++Step) {
+      // Long runs of stores, then of deletes, let holes pile up and go.
+      const bool Storing = (Step / 500) % 2 == 0;
+      const std::wstring Name = Step % 97 == 0 ? L"" : L"N" + std::to_wstring(number(0, 150));
+      const int Op = number(0, 99);
+      if (Op < 2) {
+        ZRVClipMap Map;
+        for (int K = number(0, 40); K > 0; --K)
+          Map[L"N" + std::to_wstring(number(0, 150))] = Item::tagCLIPSETTING();
+        Map[L""] = Item::tagCLIPSETTING();
+        M.SetClippingMap(Map);
+        Clipping.Library.clear();
+        Clipping.Options.clear();
+        for (const auto& Entry : Map) {
+          Clipping.Library[Entry.first] = 0;
+          if (!Entry.first.empty())
+            Clipping.Options.push_back(Entry.first);
+        }
+      } else if (Op < 3) {
+        M.RemoveAllItem();
+        Clipping.Options.clear();
+        Capture.Options.clear();
+      } else if (Storing ? Op < 75 : Op < 25) {
+        M.SetClippingSetting(Name.c_str(), Item::tagCLIPSETTING());
+        Clipping.store(Name);
+        M.SetCaptureSetting(Name.c_str(), Item::tagFOCUSCAPTURE());
+        Capture.store(Name);
+      } else {
+        EXPECT_EQ(M.DeleteClippingSetting(Name.c_str()), Clipping.erase(Name) ? 1 : 0);
+        EXPECT_EQ(M.DeleteCaptureSetting(Name.c_str()), Capture.erase(Name) ? 1 : 0);
+      }
+      ASSERT_EQ(M.GetClippingOptionCount(), static_cast<int>(Clipping.Library.size()));
+      ASSERT_EQ(M.GetCaptureOptionCount(), static_cast<int>(Capture.Options.size()));
+      if (Step % 7 != 0)
+        continue;
+      wchar_t Buffer[256];
+      for (int I = -1; I <= M.GetClippingOptionCount(); ++I) {
+        const bool Listed = I >= 0 && I < static_cast<int>(Clipping.Options.size());
+        ASSERT_EQ(M.GetClippingOption(I, Buffer), Listed ? 1 : 0) << I;
+        if (Listed) {
+          ASSERT_EQ(std::wstring(Buffer), Clipping.Options[std::size_t(I)]) << I;
+        }
+      }
+      for (int I = 0; I < M.GetCaptureOptionCount(); ++I) {
+        ASSERT_EQ(M.GetCaptureOption(I, Buffer), 1);
+        ASSERT_EQ(std::wstring(Buffer), Capture.Options[std::size_t(I)]) << I;
+      }
+    }
   }
 }
