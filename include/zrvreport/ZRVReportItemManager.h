@@ -123,6 +123,10 @@ public:
   /// The project folder. Logs
   /// "[ReportSetting] Manager GetProjectPath CString start <path>".
   std::wstring GetProjectPath() const;
+  /// Writes the document as a template to its project path through a
+  /// temporary CZRVReportSettingWriter (see SaveTemplate there); the result
+  /// of the save is not passed on.
+  void SaveItemManager();
   /// Stores the root folder of the installation.
   void SetZorvinPath(const wchar_t* Path);
   /// Copies the root folder of the installation into \p Path.
@@ -911,6 +915,10 @@ public:
   void SyncReportEngineData(const CZRVReportItemManager* Other);
 
 private:
+  // The template writer reads the texts and option lists that the getters
+  // hand out only through fixed-size buffers.
+  friend class CZRVReportSettingWriter;
+
   // ---- Document core data ------------------------------------------------------
   /// The item at \p Index, or null when the index is outside the item list.
   CZRVReportItem* itemAt(int Index);
@@ -973,6 +981,8 @@ private:
     bool erase(const std::wstring& Name);
     /// Empties the list.
     void clear();
+    /// The names in order, for the friends that read a list whole.
+    operator std::vector<std::wstring>() const;
 
   private:
     /// Lays the names out again without holes and rebuilds the tree.

@@ -96,3 +96,12 @@ void CZRVReportItemManager::OptionList::clear() {
   SlotOf.clear();
   Count = 0;
 }
+
+CZRVReportItemManager::OptionList::operator std::vector<std::wstring>() const {
+  std::vector<std::wstring> Names;
+  Names.reserve(Count);
+  for (std::size_t I = 0; I < Slots.size(); ++I)
+    if (Alive[I] != 0)
+      Names.push_back(Slots[I]);
+  return Names;
+}
