@@ -4,6 +4,7 @@
 
 #include "platform/LineReader.h"
 #include "platform/Platform.h"
+#include "platform/SafeSave.h"
 
 #include <cstdio>
 #include <memory>
@@ -91,6 +92,10 @@ bool WriteBytes(const std::wstring& Path, const std::string& Bytes) {
   if (!File)
     return false;
   return std::fwrite(Bytes.data(), 1, Bytes.size(), File.get()) == Bytes.size();
+}
+
+bool WriteBytesSafely(const std::wstring& Path, const std::string& Bytes) {
+  return zrv::platform::SaveFileSafely(Path, Bytes) == zrv::platform::SafeSaveResult::Saved;
 }
 
 std::string ReadBytes(const std::wstring& Path) {

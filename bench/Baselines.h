@@ -26,6 +26,11 @@ std::size_t TokeniseWithLibcsv(const std::wstring& Path);
 /// and closes it. False when the file cannot be created.
 bool WriteBytes(const std::wstring& Path, const std::string& Bytes);
 
+/// Writes \p Bytes to \p Path the way a template save puts them on the disk:
+/// into a temporary file beside it, flushed to the disk, which then replaces
+/// \p Path. False when any step fails.
+bool WriteBytesSafely(const std::wstring& Path, const std::string& Bytes);
+
 /// The whole content of \p Path; empty when it cannot be read.
 std::string ReadBytes(const std::wstring& Path);
 

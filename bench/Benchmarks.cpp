@@ -27,41 +27,30 @@ struct Fixture {
   std::string Name;     ///< "large", "items1000", or the sample's file name
   std::wstring Path;    ///< the file loaded
   std::wstring OutPath; ///< where the save benchmarks write
-  ZRV_TEMPLATE_LOADER Loader = ZRV_LOAD_SOLID_INJECTION;
+  int ProjectType = 0;  ///< from the file's [FileHeader]
+  int AppType = 0;
   std::size_t SettingsPerKind = 0;
   std::unique_ptr<CZRVReportItemManager> Loaded; ///< the document after one load
+  std::string Saved;                             ///< the bytes one save of Loaded writes
 };
 
 std::vector<std::unique_ptr<Fixture>> Fixtures;
 
-// ---- Loading ---------------------------------------------------------------------
+// ---- Loading and saving ---------------------------------------------------------------
 
-/// The loader a host would pick for a file's header: the project kind and
-/// application type select it as the report setting facade does.
-ZRV_TEMPLATE_LOADER loaderOf(int ProjectType, int AppType) {
-  if (ProjectType == 1) {
-    if (AppType == 1)
-      return ZRV_LOAD_SHELL_GASIN;
-    if (AppType == 2)
-      return ZRV_LOAD_SHELL_RIM;
-    return ZRV_LOAD_SHELL_INJECTION;
-  }
-  static const std::map<int, ZRV_TEMPLATE_LOADER> Solid = {
-      {0, ZRV_LOAD_SOLID_INJECTION}, {2, ZRV_LOAD_SOLID_RIM},  {3, ZRV_LOAD_SOLID_ICPACKAGE},
-      {4, ZRV_LOAD_SOLID_ICM},       {6, ZRV_LOAD_SOLID_GAIM}, {7, ZRV_LOAD_SOLID_WAIM},
-      {8, ZRV_LOAD_SOLID_COIM},      {9, ZRV_LOAD_SOLID_MCIM}, {10, ZRV_LOAD_SOLID_CM},
-      {11, ZRV_LOAD_SOLID_BIIM},     {12, ZRV_LOAD_SOLID_PIM}, {13, ZRV_LOAD_SOLID_RTM},
-      {14, ZRV_LOAD_SOLID_CFM}};
-  auto Found = Solid.find(AppType);
-  return Found != Solid.end() ? Found->second : ZRV_LOAD_SOLID_INJECTION;
+/// A facade set up for the fixture's kind of project, as a host sets it up
+/// before it opens the project.
+std::unique_ptr<CZRVReportSetting> facadeFor(const Fixture& F) {
+  auto Facade = std::make_unique<CZRVReportSetting>();
+  Facade->SetProjectType(F.ProjectType, F.AppType);
+  return Facade;
 }
 
-/// Loads the fixture's file into \p Document as a project open does: the
-/// document is emptied first.
-int loadInto(const Fixture& F, CZRVReportItemManager& Document) {
-  static CZRVReportTemplateReader Reader;
-  Document.RemoveAllItem();
-  return Reader.Load(F.Loader, F.Path.c_str(), &Document);
+/// A copy of the loaded document that saves to the fixture's output path.
+CZRVReportItemManager documentToSave(const Fixture& F) {
+  CZRVReportItemManager Document(*F.Loaded);
+  Document.SetProjectPath(F.OutPath.c_str());
+  return Document;
 }
 
 // ---- Benchmarks of one fixture -------------------------------------------------------
@@ -76,13 +65,39 @@ void libcsvTokenise(benchmark::State& State, const Fixture* F) {
     benchmark::DoNotOptimize(TokeniseWithLibcsv(F->Path));
 }
 
+/// A project open: the facade empties its document and loads the file with
+/// the loader its project type and application type choose.
 void load(benchmark::State& State, const Fixture* F) {
-  CZRVReportItemManager Document;
+  auto Facade = facadeFor(*F);
   for (auto _ : State) {
-    benchmark::DoNotOptimize(loadInto(*F, Document));
-    benchmark::DoNotOptimize(Document.GetItemCount());
+    Facade->SetProjectPath(F->Path.c_str());
+    benchmark::DoNotOptimize(Facade->GetReportItemManager()->GetItemCount());
   }
-  State.counters["items"] = Document.GetItemCount();
+  State.counters["items"] = Facade->GetReportItemManager()->GetItemCount();
+}
+
+/// A save through the writer: the whole template built and written to a
+/// temporary file, flushed to the disk and put in the target's place.
+void save(benchmark::State& State, const Fixture* F) {
+  CZRVReportItemManager Document = documentToSave(*F);
+  CZRVReportSettingWriter Writer(&Document);
+  for (auto _ : State)
+    benchmark::DoNotOptimize(Writer.SaveTemplate(F->OutPath.c_str()));
+}
+
+/// The same bytes written to a file with one buffered write.
+void plainWrite(benchmark::State& State, const Fixture* F) {
+  const std::wstring Path = F->OutPath + L".plain";
+  for (auto _ : State)
+    benchmark::DoNotOptimize(WriteBytes(Path, F->Saved));
+}
+
+/// The same bytes written as safely as a save writes them: temporary file,
+/// flushed to the disk, moved into place.
+void safeWrite(benchmark::State& State, const Fixture* F) {
+  const std::wstring Path = F->OutPath + L".safe";
+  for (auto _ : State)
+    benchmark::DoNotOptimize(WriteBytesSafely(Path, F->Saved));
 }
 
 /// A usage check and a default switch of every kind, for a name that no item
@@ -249,6 +264,7 @@ void printRatios(const RatioReporter& Times) {
     printRatio(Times, "load / line scan", "Load/" + N, "LineScan/" + N, 4.0, true);
     printRatio(Times, "load / libcsv", "Load/" + N, "Libcsv/" + N, 1.0, false);
     printRatio(Times, "save / plain write", "Save/" + N, "PlainWrite/" + N, 3.0, true);
+    printRatio(Times, "save / safe plain write", "Save/" + N, "SafeWrite/" + N, 0, true);
   }
   // Goals for load, save and the usage checks; the per-item operations of a
   // report run are shown for their growth (10 means linear).
@@ -273,13 +289,22 @@ void addFixture(const std::string& Name, const fs::path& File, const fs::path& W
   F->SettingsPerKind = SettingsPerKind;
   CZRVReportItemManager Header;
   CZRVReportTemplateReader Reader;
-  if (Reader.LoadTemplateFileHeader(F->Path.c_str(), &Header))
-    F->Loader = loaderOf(Header.GetFileProjectType(), Header.GetFileAppType());
-  F->Loaded = std::make_unique<CZRVReportItemManager>();
-  if (!loadInto(*F, *F->Loaded)) {
-    std::fprintf(stderr, "cannot load %s\n", File.string().c_str());
+  if (Reader.LoadTemplateFileHeader(F->Path.c_str(), &Header)) {
+    F->ProjectType = Header.GetFileProjectType();
+    F->AppType = Header.GetFileAppType();
+  }
+  auto Facade = facadeFor(*F);
+  Facade->SetProjectPath(F->Path.c_str());
+  F->Loaded = std::make_unique<CZRVReportItemManager>(*Facade->GetReportItemManager());
+  if (F->Loaded->GetItemCount() == 0 && F->Loaded->GetItemExCount() == 0) {
+    std::fprintf(stderr, "nothing loaded from %s\n", File.string().c_str());
     return;
   }
+  CZRVReportItemManager Document = documentToSave(*F);
+  CZRVReportSettingWriter Writer(&Document);
+  if (!Writer.SaveTemplate(F->OutPath.c_str()))
+    std::fprintf(stderr, "cannot save %s\n", Name.c_str());
+  F->Saved = ReadBytes(F->OutPath);
   Fixtures.push_back(std::move(F));
 }
 
@@ -295,6 +320,9 @@ void registerBenchmarks() {
       {"LineScan", lineScan},
       {"Libcsv", libcsvTokenise},
       {"Load", load},
+      {"Save", save},
+      {"PlainWrite", plainWrite},
+      {"SafeWrite", safeWrite},
       {"UsageChecks", usageChecks},
       {"RunSettingsByName", runSettingsByName},
       {"RunItemLookup", runItemLookup},
@@ -360,8 +388,8 @@ int main(int argc, char** argv) {
 
   std::printf("solid injection keys: %zu\n", SolidInjectionKeyCount());
   for (const auto& F : Fixtures)
-    std::printf("fixture %-28s %6d items, %7zu bytes\n", F->Name.c_str(), F->Loaded->GetItemCount(),
-                ReadBytes(F->Path).size());
+    std::printf("fixture %-28s %6d items, %7zu bytes, saved %7zu bytes\n", F->Name.c_str(),
+                F->Loaded->GetItemCount(), ReadBytes(F->Path).size(), F->Saved.size());
 
   registerBenchmarks();
   RatioReporter Reporter;
