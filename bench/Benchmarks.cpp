@@ -193,11 +193,19 @@ void settingUpdates(benchmark::State& State, const Fixture* F) {
 
 // ---- Ratios ---------------------------------------------------------------------------
 
-/// Keeps the CPU time per iteration of every benchmark (the fastest
-/// repetition) while passing the runs on to the console output. CPU time of
-/// the benchmark thread (system time of its file reads and writes included)
-/// is what the ratios compare: on a machine shared with other work the wall
-/// time of a run depends on what else runs.
+/// CPU and wall time per iteration of one benchmark, in seconds.
+struct Timing {
+  double Cpu = -1.0;
+  double Real = -1.0;
+};
+
+/// Keeps the times per iteration of every benchmark (the repetition with the
+/// least CPU time, or the median when only aggregates are shown) while
+/// passing the runs on to the console output. The ratios compare CPU time of
+/// the benchmark thread (system time of its file reads and writes included):
+/// on a machine shared with other work the wall time of a run depends on what
+/// else runs. Wall-time ratios are shown beside them; they also count the
+/// waits for the disk (a save flushes its file to the disk).
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
   void ReportRuns(const std::vector<Run>& Runs) override {
@@ -205,44 +213,45 @@ public:
     for (const Run& R : Runs) {
       if (R.error_occurred || R.iterations == 0)
         continue;
-      const double Seconds = R.cpu_accumulated_time / static_cast<double>(R.iterations);
+      const auto Iterations = static_cast<double>(R.iterations);
+      const Timing T{R.cpu_accumulated_time / Iterations, R.real_accumulated_time / Iterations};
       const std::string Name = R.run_name.function_name;
       if (R.run_type == Run::RT_Aggregate) {
         if (R.aggregate_name == "median")
-          Medians[Name] = Seconds;
+          Medians[Name] = T;
         continue;
       }
       auto Found = Fastest.find(Name);
-      if (Found == Fastest.end() || Seconds < Found->second)
-        Fastest[Name] = Seconds;
+      if (Found == Fastest.end() || T.Cpu < Found->second.Cpu)
+        Fastest[Name] = T;
     }
   }
 
-  /// Seconds per iteration of \p Name: the fastest repetition, or the median
-  /// when only aggregates were reported; negative when it did not run.
-  double time(const std::string& Name) const {
+  /// The times of \p Name; negative when it did not run.
+  Timing time(const std::string& Name) const {
     if (auto Found = Fastest.find(Name); Found != Fastest.end())
       return Found->second;
     if (auto Found = Medians.find(Name); Found != Medians.end())
       return Found->second;
-    return -1.0;
+    return Timing();
   }
 
 private:
-  std::map<std::string, double> Fastest;
-  std::map<std::string, double> Medians;
+  std::map<std::string, Timing> Fastest;
+  std::map<std::string, Timing> Medians;
 };
 
-/// Prints \p Top / \p Bottom; with a \p Goal above 0 also whether the ratio
-/// meets it (at most the goal, or below it when \p AtMost is false).
+/// Prints \p Top / \p Bottom in CPU time, with a \p Goal above 0 whether the
+/// ratio meets it (at most the goal, or below it when \p AtMost is false),
+/// and the ratio in wall time.
 void printRatio(const RatioReporter& Times, const std::string& Label, const std::string& Top,
                 const std::string& Bottom, double Goal, bool AtMost) {
-  const double A = Times.time(Top), B = Times.time(Bottom);
-  if (A < 0 || B <= 0) {
-    std::printf("  %-34s   (not measured)\n", Label.c_str());
+  const Timing A = Times.time(Top), B = Times.time(Bottom);
+  if (A.Cpu < 0 || B.Cpu <= 0) {
+    std::printf("  %-30s   (not measured)\n", Label.c_str());
     return;
   }
-  const double Ratio = A / B;
+  const double Ratio = A.Cpu / B.Cpu;
   std::string Verdict;
   if (Goal > 0) {
     char Text[64];
@@ -251,13 +260,13 @@ void printRatio(const RatioReporter& Times, const std::string& Label, const std:
                   Met ? "met" : "NOT MET");
     Verdict = Text;
   }
-  std::printf("  %-34s %8.2f   %-22s (%.3f ms / %.3f ms)\n", Label.c_str(), Ratio, Verdict.c_str(),
-              A * 1e3, B * 1e3);
+  std::printf("  %-30s %8.2f  %-21s (%8.3f / %8.3f ms)   wall %7.2f\n", Label.c_str(), Ratio,
+              Verdict.c_str(), A.Cpu * 1e3, B.Cpu * 1e3, B.Real > 0 ? A.Real / B.Real : 0.0);
 }
 
 void printRatios(const RatioReporter& Times) {
   std::printf(
-      "\nRatios (CPU time: fastest repetition, or median when only aggregates are shown)\n");
+      "\nRatios in CPU time (CPU ms of the two benchmarks), and the same ratio in wall time\n");
   for (const auto& F : Fixtures) {
     const std::string& N = F->Name;
     std::printf(" %s (%d items)\n", N.c_str(), F->Loaded->GetItemCount());
@@ -344,7 +353,7 @@ void registerBenchmarks() {
 } // namespace
 
 /// Options of our own, taken out before the benchmark library reads the rest:
-///   --samples=PATH   a sample template, or a folder whose files are all
+///   --samples=PATH   a sample template, or a folder whose .csv files are
 ///                    sample templates (may be given several times)
 int main(int argc, char** argv) {
   std::vector<fs::path> Samples;
@@ -373,7 +382,7 @@ int main(int argc, char** argv) {
     std::vector<fs::path> Files;
     if (fs::is_directory(Sample)) {
       for (const auto& Entry : fs::directory_iterator(Sample))
-        if (Entry.is_regular_file())
+        if (Entry.is_regular_file() && Entry.path().extension() == ".csv")
           Files.push_back(Entry.path());
     } else if (fs::is_regular_file(Sample)) {
       Files.push_back(Sample);

@@ -8,6 +8,8 @@
 #include "util/Text.h"
 
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 using namespace zrv::manager;
@@ -106,14 +108,20 @@ void CZRVReportItemManager::SetViewMapByProject() {
 }
 
 void CZRVReportItemManager::SetAllManyViewData() {
+  // Every listed name is looked up once per item that lists it; a hash table
+  // over the library's names, made once, answers each of those lookups.
+  std::unordered_map<std::wstring_view, const CZRVReportItem::tagVIEWSETTING*> Views;
+  Views.reserve(ViewMap.size());
+  for (const auto& [Name, View] : ViewMap)
+    Views.emplace(Name, &View);
   const CZRVReportItem::tagVIEWSETTING DefaultView;
   for (CZRVReportItem& Item : Items) {
     // The names are read from the item's own list; records are appended, and
     // the name list does not change while they are.
     const std::vector<std::wstring>& Names = Item.GetViewNameList();
     for (std::size_t I = 0; I < Names.size(); ++I) {
-      const auto Found = ViewMap.find(Names[I]);
-      Item.SetManyView(Found != ViewMap.end() ? Found->second : DefaultView);
+      const auto Found = Views.find(Names[I]);
+      Item.SetManyView(Found != Views.end() ? *Found->second : DefaultView);
     }
   }
 }
