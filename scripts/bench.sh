@@ -15,7 +15,8 @@ cd "$(dirname "$0")/.."
 packages=(libbenchmark-dev libcsv-dev)
 missing=()
 for package in "${packages[@]}"; do
-  if ! dpkg -s "$package" 2>/dev/null | grep -q '^Status: install ok installed'; then
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  if [[ $status != "install ok installed" ]]; then
     missing+=("$package")
   fi
 done
