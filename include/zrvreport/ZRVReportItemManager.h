@@ -5,7 +5,11 @@
 #ifndef ZRVREPORT_ZRVREPORTITEMMANAGER_H
 #define ZRVREPORT_ZRVREPORTITEMMANAGER_H
 
+#include <cstddef>
+#include <map>
 #include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "zrvreport/ZRVCommon.h"
@@ -925,9 +929,78 @@ private:
   /// The first item with id \p ItemID and module \p ModuleID, or null.
   CZRVReportItem* firstItemWith(int ItemID, int ModuleID);
   const CZRVReportItem* firstItemWith(int ItemID, int ModuleID) const;
+
+  // ---- The item list and its lookup indexes ------------------------------------
+  // Every insertion, erasure or replacement of items goes through these
+  // members, which keep the indexes in step with the list, so that a lookup
+  // of "the first item with" an id, an id and module, or a name costs a search
+  // in a table instead of a walk of the list.
+  /// Appends a copy of \p Item.
+  void appendItem(const CZRVReportItem& Item);
+  /// Erases the item at \p Position; later items move up.
+  void eraseItem(std::size_t Position);
+  /// Replaces the item at \p Position by a copy of \p Item.
+  void replaceItem(std::size_t Position, const CZRVReportItem& Item);
+  /// Replaces the whole list by a copy of \p Source.
+  void assignItems(const std::vector<CZRVReportItem>& Source);
+  /// Empties the list.
+  void clearItems();
+  /// Rebuilds the indexes by id and by id and module from the list, and marks
+  /// the name index out of date.
+  void reindexItems();
+  /// Position of the first item with id \p ItemID; -1 when no item has it.
+  int firstIndexWithID(int ItemID) const;
+  /// Position of the first item with id \p ItemID and module \p ModuleID;
+  /// -1 when there is none.
+  int firstIndexWith(int ItemID, int ModuleID) const;
+  /// Position of the first item of module \p ModuleID whose item name or save
+  /// name equals \p Name as GetItemIndex(int, const wchar_t*) compares them
+  /// (spaces removed, letter case ignored); -1 when there is none.
+  int firstIndexNamed(int ModuleID, const std::wstring& Name) const;
   /// The extended item at \p Position, or null when the list is shorter.
   CZRVReportItemEx* itemExAt(int Position);
   const CZRVReportItemEx* itemExAt(int Position) const;
+
+  /// The names of one setting library in the order in which its option
+  /// getters list them; a name stands at most once. Appending a name, taking
+  /// one out and reading the name at a position each cost O(log n), so that
+  /// keeping a long list in order of last change (a stored name moves to the
+  /// end) stays O(n log n) over n changes. Taken-out names leave holes, which
+  /// a count tree over the slots skips and which are squeezed out once they
+  /// outnumber the names.
+  class OptionList {
+  public:
+    /// Number of names.
+    std::size_t size() const { return Count; }
+    /// The name at \p Position (0-based, below size()).
+    const std::wstring& operator[](std::size_t Position) const;
+    /// Appends \p Name, which the list must not hold.
+    void push_back(const std::wstring& Name);
+    /// Takes \p Name out; later names move up one place. False when the
+    /// list does not hold it.
+    bool erase(const std::wstring& Name);
+    /// Empties the list.
+    void clear();
+    /// The names in order, for the friends that read a list whole.
+    operator std::vector<std::wstring>() const;
+
+  private:
+    /// Lays the names out again without holes and rebuilds the tree.
+    void squeeze();
+    /// Adds \p Delta to the count of slot \p Slot in the tree.
+    void addToTree(std::size_t Slot, int Delta);
+
+    /// Names in order; a taken-out name leaves an empty, dead slot.
+    std::vector<std::wstring> Slots;
+    /// 1 for a slot that holds a name, 0 for a hole.
+    std::vector<unsigned char> Alive;
+    /// Binary indexed tree of Alive, 1-based, over as many slots as it has
+    /// room for (a power of two, at least Slots.size()).
+    std::vector<int> Tree;
+    /// Name -> its slot.
+    std::unordered_map<std::wstring, std::size_t> SlotOf;
+    std::size_t Count = 0;
+  };
 
   int ProjectType = -1;
   int ThermosetRun = 0;
@@ -963,21 +1036,21 @@ private:
   // Each library maps a setting name to its record; its option list holds the
   // names in the order the option getters enumerate them.
   ZRVClipMap ClippingMap;
-  std::vector<std::wstring> ClippingOptions;
+  OptionList ClippingOptions;
   ZRVSliceMap SlicingMap;
-  std::vector<std::wstring> SlicingOptions;
+  OptionList SlicingOptions;
   ZRVViewMap ViewMap;
-  std::vector<std::wstring> ViewOptions;
+  OptionList ViewOptions;
   ZRVObjectMap ObjectMap;
-  std::vector<std::wstring> ObjectOptions;
+  OptionList ObjectOptions;
   ZRVCaptureMap CaptureMap;
-  std::vector<std::wstring> CaptureOptions;
+  OptionList CaptureOptions;
   ZRVMeltMap MeltMap;
-  std::vector<std::wstring> MeltOptions;
+  OptionList MeltOptions;
   ZRVAnimationMap AnimationMap;
-  std::vector<std::wstring> AnimationOptions;
+  OptionList AnimationOptions;
   ZRVImageMap ImageMap;
-  std::vector<std::wstring> ImageOptions;
+  OptionList ImageOptions;
   /// Which components the current project has.
   CZRVReportItem::tagOBJECTSETTING ProjectObjectSetting;
 
@@ -1009,6 +1082,18 @@ private:
   std::vector<ZRVXYCurveData> XYCurves;
   int AnimationDataFirst = -1;
   int AnimationDataSecond = 0;
+
+  // ---- Item lookup indexes ---------------------------------------------------------
+  /// Item id -> position of the first item with that id.
+  std::unordered_map<int, int> FirstIndexByID;
+  /// (item id, module id) packed in 64 bits -> position of the first item with both.
+  std::unordered_map<long long, int> FirstIndexByIDModule;
+  /// (module id, name folded as GetItemIndex by name compares it) -> position
+  /// of the first item of that module with that item name or save name. Built
+  /// on the first lookup after a change of the list; kept up to date by
+  /// appends while it is built.
+  mutable std::map<std::pair<int, std::wstring>, int> FirstIndexByName;
+  mutable bool NameIndexBuilt = false;
 };
 
 #endif // ZRVREPORT_ZRVREPORTITEMMANAGER_H

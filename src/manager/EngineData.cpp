@@ -645,7 +645,7 @@ void CZRVReportItemManager::SyncReportEngineData(const CZRVReportItemManager* Ot
   TemplateName = Other->TemplateName;
   Summary = Other->Summary;
   ReportType = Other->ReportType;
-  Items = Other->Items;
+  assignItems(Other->Items);
   ItemExs = Other->ItemExs;
   ModuleIDs = Other->ModuleIDs;
   ClippingMap = Other->ClippingMap;

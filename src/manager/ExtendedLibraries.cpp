@@ -24,8 +24,8 @@ int copyBoundName(const ItemEx* Bound, BoundName Field, wchar_t* Name) {
 }
 
 /// Erases a setting; an extended item bound to it is switched to "Default".
-template <typename Map>
-int deleteBoundSetting(Map& Library, OptionList& Options, const std::wstring& Name, ItemEx* Bound,
+template <typename Map, typename List>
+int deleteBoundSetting(Map& Library, List& Options, const std::wstring& Name, ItemEx* Bound,
                        BoundName Field) {
   if (!eraseRecord(Library, Options, Name))
     return 0;

@@ -14,16 +14,28 @@ namespace {
 
 using ItemList = std::vector<CZRVReportItem>;
 
-// Position of the first item that satisfies Match, or the end of the list.
-template <typename Predicate> std::size_t findItem(const ItemList& Items, Predicate Match) {
-  return static_cast<std::size_t>(std::find_if(Items.begin(), Items.end(), Match) - Items.begin());
-}
-
 // The form in which GetItemIndex compares names: every space removed.
 std::wstring withoutSpaces(std::wstring Name) {
   Name.erase(std::remove(Name.begin(), Name.end(), L' '), Name.end());
   return Name;
 }
+
+// The key of a name in the name index: without spaces and lower-cased by the
+// platform's per-character mapping, the one CompareNoCase compares with, so
+// that two names have the same key exactly when GetItemIndex finds them equal.
+std::wstring nameKey(std::wstring Name) {
+  return zrv::platform::ToLower(withoutSpaces(std::move(Name)));
+}
+
+// The key of an item id and module id in the index by both.
+long long idModuleKey(int ItemID, int ModuleID) {
+  return static_cast<long long>(
+      (static_cast<unsigned long long>(static_cast<unsigned>(ItemID)) << 32) |
+      static_cast<unsigned>(ModuleID));
+}
+
+// The position as the indexes store it.
+int positionOf(std::size_t Position) { return static_cast<int>(Position); }
 
 } // namespace
 
@@ -32,6 +44,93 @@ CZRVReportItemManager::CZRVReportItemManager(const CZRVReportItemManager& Other)
 CZRVReportItemManager&
 CZRVReportItemManager::operator=(const CZRVReportItemManager& Other) = default;
 CZRVReportItemManager::~CZRVReportItemManager() = default;
+
+// ---- The item list and its indexes --------------------------------------------------
+
+void CZRVReportItemManager::appendItem(const CZRVReportItem& Item) {
+  const int Position = positionOf(Items.size());
+  Items.push_back(Item);
+  // A key already present names an earlier item, which stays the first.
+  FirstIndexByID.emplace(Item.GetItemID(), Position);
+  FirstIndexByIDModule.emplace(idModuleKey(Item.GetItemID(), Item.GetModuleID()), Position);
+  if (NameIndexBuilt) {
+    FirstIndexByName.emplace(std::make_pair(Item.GetModuleID(), nameKey(Item.GetItemName())),
+                             Position);
+    FirstIndexByName.emplace(std::make_pair(Item.GetModuleID(), nameKey(Item.GetItemSaveName())),
+                             Position);
+  }
+}
+
+void CZRVReportItemManager::eraseItem(std::size_t Position) {
+  Items.erase(Items.begin() + static_cast<std::ptrdiff_t>(Position));
+  // Every later position moves up and the erased item may have been the
+  // first of its keys: rebuilding costs no more than the erase itself.
+  reindexItems();
+}
+
+void CZRVReportItemManager::replaceItem(std::size_t Position, const CZRVReportItem& Item) {
+  CZRVReportItem& Target = Items[Position];
+  const bool SameKeys =
+      Target.GetItemID() == Item.GetItemID() && Target.GetModuleID() == Item.GetModuleID();
+  Target = Item;
+  if (SameKeys)
+    NameIndexBuilt = false; // the names may have changed
+  else
+    reindexItems();
+}
+
+void CZRVReportItemManager::assignItems(const std::vector<CZRVReportItem>& Source) {
+  if (&Source == &Items)
+    return;
+  Items = Source;
+  reindexItems();
+}
+
+void CZRVReportItemManager::clearItems() {
+  Items.clear();
+  FirstIndexByID.clear();
+  FirstIndexByIDModule.clear();
+  FirstIndexByName.clear();
+  NameIndexBuilt = false;
+}
+
+void CZRVReportItemManager::reindexItems() {
+  FirstIndexByID.clear();
+  FirstIndexByIDModule.clear();
+  FirstIndexByName.clear();
+  NameIndexBuilt = false;
+  for (std::size_t I = 0; I < Items.size(); ++I) {
+    const CZRVReportItem& Item = Items[I];
+    FirstIndexByID.emplace(Item.GetItemID(), positionOf(I));
+    FirstIndexByIDModule.emplace(idModuleKey(Item.GetItemID(), Item.GetModuleID()), positionOf(I));
+  }
+}
+
+int CZRVReportItemManager::firstIndexWithID(int ItemID) const {
+  const auto Found = FirstIndexByID.find(ItemID);
+  return Found != FirstIndexByID.end() ? Found->second : -1;
+}
+
+int CZRVReportItemManager::firstIndexWith(int ItemID, int ModuleID) const {
+  const auto Found = FirstIndexByIDModule.find(idModuleKey(ItemID, ModuleID));
+  return Found != FirstIndexByIDModule.end() ? Found->second : -1;
+}
+
+int CZRVReportItemManager::firstIndexNamed(int ModuleID, const std::wstring& Name) const {
+  if (!NameIndexBuilt) {
+    FirstIndexByName.clear();
+    for (std::size_t I = 0; I < Items.size(); ++I) {
+      const CZRVReportItem& Item = Items[I];
+      FirstIndexByName.emplace(std::make_pair(Item.GetModuleID(), nameKey(Item.GetItemName())),
+                               positionOf(I));
+      FirstIndexByName.emplace(std::make_pair(Item.GetModuleID(), nameKey(Item.GetItemSaveName())),
+                               positionOf(I));
+    }
+    NameIndexBuilt = true;
+  }
+  const auto Found = FirstIndexByName.find(std::make_pair(ModuleID, nameKey(Name)));
+  return Found != FirstIndexByName.end() ? Found->second : -1;
+}
 
 // ---- Private lookups -------------------------------------------------------------
 
@@ -44,24 +143,19 @@ const CZRVReportItem* CZRVReportItemManager::itemAt(int Index) const {
 }
 
 CZRVReportItem* CZRVReportItemManager::firstItemWithID(int ItemID) {
-  return const_cast<CZRVReportItem*>(std::as_const(*this).firstItemWithID(ItemID));
+  return itemAt(firstIndexWithID(ItemID));
 }
 
 const CZRVReportItem* CZRVReportItemManager::firstItemWithID(int ItemID) const {
-  const std::size_t Pos =
-      findItem(Items, [ItemID](const CZRVReportItem& Item) { return Item.GetItemID() == ItemID; });
-  return Pos < Items.size() ? &Items[Pos] : nullptr;
+  return itemAt(firstIndexWithID(ItemID));
 }
 
 CZRVReportItem* CZRVReportItemManager::firstItemWith(int ItemID, int ModuleID) {
-  return const_cast<CZRVReportItem*>(std::as_const(*this).firstItemWith(ItemID, ModuleID));
+  return itemAt(firstIndexWith(ItemID, ModuleID));
 }
 
 const CZRVReportItem* CZRVReportItemManager::firstItemWith(int ItemID, int ModuleID) const {
-  const std::size_t Pos = findItem(Items, [ItemID, ModuleID](const CZRVReportItem& Item) {
-    return Item.GetItemID() == ItemID && Item.GetModuleID() == ModuleID;
-  });
-  return Pos < Items.size() ? &Items[Pos] : nullptr;
+  return itemAt(firstIndexWith(ItemID, ModuleID));
 }
 
 CZRVReportItemEx* CZRVReportItemManager::itemExAt(int Position) {
@@ -167,7 +261,7 @@ void CZRVReportItemManager::GetImageExt(wchar_t* Extension) const {
 // ---- Items ----------------------------------------------------------------------------
 
 int CZRVReportItemManager::AddItem(const CZRVReportItem& Item) {
-  Items.push_back(Item);
+  appendItem(Item);
   return static_cast<int>(Items.size());
 }
 
@@ -185,12 +279,13 @@ int CZRVReportItemManager::AddItem(ZRV_RESULT_ITEMS ItemID, int Output, int Disp
 }
 
 void CZRVReportItemManager::RemoveItem(ZRV_RESULT_ITEMS ItemID) {
-  if (const CZRVReportItem* Item = firstItemWithID(ItemID))
-    Items.erase(Items.begin() + (Item - Items.data()));
+  const int Position = firstIndexWithID(ItemID);
+  if (Position >= 0)
+    eraseItem(static_cast<std::size_t>(Position));
 }
 
 void CZRVReportItemManager::RemoveAllItem() {
-  Items.clear();
+  clearItems();
   ItemExs.clear();
   ModuleIDs.clear();
   // A new load lists the names afresh; the records themselves are replaced
@@ -254,18 +349,17 @@ int CZRVReportItemManager::GetItem(int Index, wchar_t* Name, int& Output, int& D
 }
 
 int CZRVReportItemManager::SetItem(int Index, const CZRVReportItem& Item) {
-  CZRVReportItem* Target = itemAt(Index);
-  if (!Target)
+  if (!zrv::inRange(Index, Items))
     return 0;
-  *Target = Item;
+  replaceItem(static_cast<std::size_t>(Index), Item);
   return 1;
 }
 
 int CZRVReportItemManager::SetItem(ZRV_RESULT_ITEMS ItemID, const CZRVReportItem& Item) {
-  CZRVReportItem* Target = firstItemWithID(ItemID);
-  if (!Target)
+  const int Position = firstIndexWithID(ItemID);
+  if (Position < 0)
     return 0;
-  *Target = Item;
+  replaceItem(static_cast<std::size_t>(Position), Item);
   return 1;
 }
 
@@ -274,6 +368,7 @@ int CZRVReportItemManager::SetItemName(int ModuleID, ZRV_RESULT_ITEMS ItemID, co
   if (!Target)
     return 0;
   Target->SetItemName(Name);
+  NameIndexBuilt = false;
   return 1;
 }
 
@@ -302,19 +397,11 @@ int CZRVReportItemManager::GetItemName(int Index, wchar_t* Name) const {
 }
 
 int CZRVReportItemManager::GetItemIndex(int ItemID, int ModuleID) const {
-  const CZRVReportItem* Item = firstItemWith(ItemID, ModuleID);
-  return Item ? static_cast<int>(Item - Items.data()) : -1;
+  return firstIndexWith(ItemID, ModuleID);
 }
 
 int CZRVReportItemManager::GetItemIndex(int ModuleID, const wchar_t* Name) const {
-  const std::wstring Wanted = withoutSpaces(zrv::text(Name));
-  const std::size_t Pos = findItem(Items, [&](const CZRVReportItem& Item) {
-    using zrv::platform::CompareNoCase;
-    return Item.GetModuleID() == ModuleID &&
-           (CompareNoCase(withoutSpaces(Item.GetItemName()), Wanted) == 0 ||
-            CompareNoCase(withoutSpaces(Item.GetItemSaveName()), Wanted) == 0);
-  });
-  return Pos < Items.size() ? static_cast<int>(Pos) : -1;
+  return firstIndexNamed(ModuleID, zrv::text(Name));
 }
 
 int CZRVReportItemManager::SetItemOutput(int Index, CZRVReportItem::ZRV_REPORT_OUTPUT Output) {

@@ -40,7 +40,8 @@ int CZRVReportItemManager::SetItemClipping(int Index, const wchar_t* Name) {
   return assignToItem<ClippingKind>(ClippingMap, itemAt(Index), zrv::text(Name));
 }
 int CZRVReportItemManager::DeleteClippingSetting(const wchar_t* Name) {
-  return deleteSetting<ClippingKind>(ClippingMap, ClippingOptions, Items, zrv::text(Name));
+  return deleteSetting<ClippingKind>(ClippingMap, ClippingOptions, Items, FirstIndexByID,
+                                     zrv::text(Name));
 }
 
 // ---- Slicing ---------------------------------------------------------------------------
@@ -70,7 +71,8 @@ int CZRVReportItemManager::SetItemSlicing(int Index, const wchar_t* Name) {
   return assignToItem<SlicingKind>(SlicingMap, itemAt(Index), zrv::text(Name));
 }
 int CZRVReportItemManager::DeleteSlicingSetting(const wchar_t* Name) {
-  return deleteSetting<SlicingKind>(SlicingMap, SlicingOptions, Items, zrv::text(Name));
+  return deleteSetting<SlicingKind>(SlicingMap, SlicingOptions, Items, FirstIndexByID,
+                                    zrv::text(Name));
 }
 
 // ---- View ---------------------------------------------------------------------------------
@@ -103,7 +105,7 @@ int CZRVReportItemManager::SetItemView(int Index, const wchar_t* Name) {
   return assignToItem<ViewKind>(ViewMap, itemAt(Index), zrv::text(Name));
 }
 int CZRVReportItemManager::DeleteViewSetting(const wchar_t* Name) {
-  return deleteSetting<ViewKind>(ViewMap, ViewOptions, Items, zrv::text(Name));
+  return deleteSetting<ViewKind>(ViewMap, ViewOptions, Items, FirstIndexByID, zrv::text(Name));
 }
 
 void CZRVReportItemManager::SetViewSettingByProjectAngle(const wchar_t* Name, float AngleX,
@@ -198,7 +200,8 @@ int CZRVReportItemManager::SetItemObject(int Index, const wchar_t* Name) {
   return assignToItem<ObjectKind>(ObjectMap, itemAt(Index), zrv::text(Name));
 }
 int CZRVReportItemManager::DeleteObjectSetting(const wchar_t* Name) {
-  return deleteSetting<ObjectKind>(ObjectMap, ObjectOptions, Items, zrv::text(Name));
+  return deleteSetting<ObjectKind>(ObjectMap, ObjectOptions, Items, FirstIndexByID,
+                                   zrv::text(Name));
 }
 
 void CZRVReportItemManager::SetObjectSettingByProjectObject(
@@ -251,5 +254,6 @@ int CZRVReportItemManager::SetItemCapture(int Index, const wchar_t* Name) {
   return assignToItem<CaptureKind>(CaptureMap, itemAt(Index), zrv::text(Name));
 }
 int CZRVReportItemManager::DeleteCaptureSetting(const wchar_t* Name) {
-  return deleteSetting<CaptureKind>(CaptureMap, CaptureOptions, Items, zrv::text(Name));
+  return deleteSetting<CaptureKind>(CaptureMap, CaptureOptions, Items, FirstIndexByID,
+                                    zrv::text(Name));
 }

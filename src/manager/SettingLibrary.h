@@ -12,14 +12,19 @@
 #include <algorithm>
 #include <cstddef>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
 namespace zrv::manager {
 
-/// The names of one library in the order the option getters list them.
-using OptionList = std::vector<std::wstring>;
+// The option lists (the names of a library in the order its option getters
+// list them) are the document's own OptionList; the operations below take
+// them as the template parameter List.
 using ItemList = std::vector<CZRVReportItem>;
+/// The document's index of the first item with each result item id: item id
+/// -> its position in the item list.
+using FirstIndexMap = std::unordered_map<int, int>;
 
 /// What happens to an empty name when a whole library is handed over.
 enum class EmptyName { Dropped, Listed };
@@ -40,8 +45,8 @@ enum ExtendedPosition : int {
 
 /// Replaces the library by \p Source (unless it is the library itself) and
 /// lists its names afresh in key order, empty names as \p Rule says.
-template <typename Map>
-void handOver(Map& Library, OptionList& Options, const Map& Source, EmptyName Rule) {
+template <typename Map, typename List>
+void handOver(Map& Library, List& Options, const Map& Source, EmptyName Rule) {
   if (&Source != &Library)
     Library = Source;
   Options.clear();
@@ -50,14 +55,15 @@ void handOver(Map& Library, OptionList& Options, const Map& Source, EmptyName Ru
       Options.push_back(Entry.first);
 }
 
-template <typename Map>
-int optionCount(const Map& Library, const OptionList& Options, Counted Rule) {
+template <typename Map, typename List>
+int optionCount(const Map& Library, const List& Options, Counted Rule) {
   return static_cast<int>(Rule == Counted::Entries ? Library.size() : Options.size());
 }
 
 /// Copies the option at \p Index into \p Name; 0 and \p Name untouched when
 /// the index is negative, not below \p Count or past the option list.
-inline int optionByIndex(const OptionList& Options, int Count, int Index, wchar_t* Name) {
+template <typename List>
+int optionByIndex(const List& Options, int Count, int Index, wchar_t* Name) {
   if (Index >= Count || !inRange(Index, Options))
     return 0;
   copyToBuffer(Options[static_cast<std::size_t>(Index)], Name);
@@ -71,29 +77,23 @@ typename Map::mapped_type readRecord(const Map& Library, const std::wstring& Nam
   return Found != Library.end() ? Found->second : typename Map::mapped_type();
 }
 
-/// Takes \p Name out of the option list where it stands; later names move up.
-inline void dropOption(OptionList& Options, const std::wstring& Name) {
-  const auto Found = std::find(Options.begin(), Options.end(), Name);
-  if (Found != Options.end())
-    Options.erase(Found);
-}
-
 /// Inserts or replaces the record under \p Name; either way the name becomes
-/// the last of the option list.
-template <typename Map>
-void storeRecord(Map& Library, OptionList& Options, const std::wstring& Name,
+/// the last of the option list. Only names of the library are ever listed, so
+/// a name new to the library has no place in the list to leave.
+template <typename Map, typename List>
+void storeRecord(Map& Library, List& Options, const std::wstring& Name,
                  typename Map::mapped_type Record) {
-  Library.insert_or_assign(Name, std::move(Record));
-  dropOption(Options, Name);
+  if (!Library.insert_or_assign(Name, std::move(Record)).second)
+    Options.erase(Name);
   Options.push_back(Name);
 }
 
 /// Erases the record and its option; false when the library has no such name.
-template <typename Map>
-bool eraseRecord(Map& Library, OptionList& Options, const std::wstring& Name) {
+template <typename Map, typename List>
+bool eraseRecord(Map& Library, List& Options, const std::wstring& Name) {
   if (Library.erase(Name) == 0)
     return false;
-  dropOption(Options, Name);
+  Options.erase(Name);
   return true;
 }
 
@@ -185,18 +185,18 @@ using ImageKind = ExtendedKind<ZRVImageMap>;
 
 // ---- Kind-driven operations ---------------------------------------------------------
 
-template <typename Kind>
-void handOver(typename Kind::Map& Library, OptionList& Options, const typename Kind::Map& Source) {
+template <typename Kind, typename List>
+void handOver(typename Kind::Map& Library, List& Options, const typename Kind::Map& Source) {
   handOver(Library, Options, Source, Kind::Empty);
 }
 
-template <typename Kind>
-int optionCount(const typename Kind::Map& Library, const OptionList& Options) {
+template <typename Kind, typename List>
+int optionCount(const typename Kind::Map& Library, const List& Options) {
   return optionCount(Library, Options, Kind::Count);
 }
 
-template <typename Kind>
-int optionByIndex(const typename Kind::Map& Library, const OptionList& Options, int Index,
+template <typename Kind, typename List>
+int optionByIndex(const typename Kind::Map& Library, const List& Options, int Index,
                   wchar_t* Name) {
   return optionByIndex(Options, optionCount<Kind>(Library, Options), Index, Name);
 }
@@ -225,52 +225,67 @@ int assignToItem(const typename Kind::Map& Library, CZRVReportItem* Item,
   return 1;
 }
 
-/// The kind's name by which item \p Index is judged: that of the first item
-/// with the same result item id.
-template <typename Kind> std::wstring judgedName(const ItemList& Items, std::size_t Index) {
-  const ZRV_RESULT_ITEMS ItemID = Items[Index].GetItemID();
-  for (const CZRVReportItem& Item : Items)
-    if (Item.GetItemID() == ItemID)
-      return Kind::nameOf(Item);
-  return std::wstring();
+// ---- Usage scans ---------------------------------------------------------------------
+// An item is judged by the name of the first item with the same result item
+// id, whatever its module: two items that share an id are judged, and
+// switched, together. So only the first items decide, one per distinct id:
+// the scans take the document's index of those first items (FirstIndexMap),
+// judge each of them once and carry the verdict to the other items of its id.
+
+/// The position of the first item with id \p ItemID; -1 when no item has it.
+inline int firstIndexIn(const FirstIndexMap& FirstIndexOfID, int ItemID) {
+  const auto Found = FirstIndexOfID.find(ItemID);
+  return Found != FirstIndexOfID.end() ? Found->second : -1;
 }
 
-/// True when some item, judged as usersOf says, uses the setting \p Name.
-template <typename Kind> bool isUsed(const ItemList& Items, const std::wstring& Name) {
-  for (std::size_t I = 0; I < Items.size(); ++I)
-    if (judgedName<Kind>(Items, I) == Name)
+/// True when some item, judged by the first item with its id, uses the
+/// setting \p Name: some first item has that name.
+template <typename Kind>
+bool isUsed(const ItemList& Items, const FirstIndexMap& FirstIndexOfID, const std::wstring& Name) {
+  for (const auto& [ItemID, First] : FirstIndexOfID)
+    if (Kind::nameOf(Items[static_cast<std::size_t>(First)]) == Name)
       return true;
   return false;
 }
 
 /// The indexes of the items that use the setting \p Name, each judged by the
-/// first item with its id. All items are judged before any of them is
-/// changed, so items that share an id are switched together.
-template <typename Kind> std::vector<int> usersOf(const ItemList& Items, const std::wstring& Name) {
+/// first item with its id, in list order. All items are judged before any of
+/// them is changed, so items that share an id are switched together.
+template <typename Kind>
+std::vector<int> usersOf(const ItemList& Items, const FirstIndexMap& FirstIndexOfID,
+                         const std::wstring& Name) {
+  std::vector<int> UsingIDs;
+  for (const auto& [ItemID, First] : FirstIndexOfID)
+    if (Kind::nameOf(Items[static_cast<std::size_t>(First)]) == Name)
+      UsingIDs.push_back(ItemID);
   std::vector<int> Users;
+  if (UsingIDs.empty())
+    return Users;
+  std::sort(UsingIDs.begin(), UsingIDs.end());
   for (std::size_t I = 0; I < Items.size(); ++I)
-    if (judgedName<Kind>(Items, I) == Name)
+    if (std::binary_search(UsingIDs.begin(), UsingIDs.end(), Items[I].GetItemID()))
       Users.push_back(static_cast<int>(I));
   return Users;
 }
 
 /// Gives every user of \p Name the setting \p Fallback.
 template <typename Kind>
-void switchUsers(const typename Kind::Map& Library, ItemList& Items, const std::wstring& Name,
+void switchUsers(const typename Kind::Map& Library, ItemList& Items,
+                 const FirstIndexMap& FirstIndexOfID, const std::wstring& Name,
                  const std::wstring& Fallback) {
-  for (int I : usersOf<Kind>(Items, Name))
+  for (int I : usersOf<Kind>(Items, FirstIndexOfID, Name))
     assignToItem<Kind>(Library, &Items[static_cast<std::size_t>(I)], Fallback);
 }
 
 /// Erases the setting \p Name; for kinds that say so, its users then get the
 /// empty name. 1, or 0 when the library has no such name.
-template <typename Kind>
-int deleteSetting(typename Kind::Map& Library, OptionList& Options, ItemList& Items,
-                  const std::wstring& Name) {
+template <typename Kind, typename List>
+int deleteSetting(typename Kind::Map& Library, List& Options, ItemList& Items,
+                  const FirstIndexMap& FirstIndexOfID, const std::wstring& Name) {
   if (!eraseRecord(Library, Options, Name))
     return 0;
   if constexpr (Kind::DeleteResetsUsers)
-    switchUsers<Kind>(Library, Items, Name, std::wstring());
+    switchUsers<Kind>(Library, Items, FirstIndexOfID, Name, std::wstring());
   return 1;
 }
 

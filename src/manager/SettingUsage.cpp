@@ -8,6 +8,8 @@
 #include "util/Text.h"
 
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 using namespace zrv::manager;
@@ -20,28 +22,30 @@ const std::wstring DefaultName = L"Default";
 // ---- Usage checks -----------------------------------------------------------------------
 
 int CZRVReportItemManager::CheckClippingUsed(const wchar_t* Name) const {
-  return isUsed<ClippingKind>(Items, zrv::text(Name)) ? 1 : 0;
+  return isUsed<ClippingKind>(Items, FirstIndexByID, zrv::text(Name)) ? 1 : 0;
 }
 int CZRVReportItemManager::CheckSlicingUsed(const wchar_t* Name) const {
-  return isUsed<SlicingKind>(Items, zrv::text(Name)) ? 1 : 0;
+  return isUsed<SlicingKind>(Items, FirstIndexByID, zrv::text(Name)) ? 1 : 0;
 }
 int CZRVReportItemManager::CheckObjectUsed(const wchar_t* Name) const {
-  return isUsed<ObjectKind>(Items, zrv::text(Name)) ? 1 : 0;
+  return isUsed<ObjectKind>(Items, FirstIndexByID, zrv::text(Name)) ? 1 : 0;
 }
 int CZRVReportItemManager::CheckCaptureUsed(const wchar_t* Name) const {
-  return isUsed<CaptureKind>(Items, zrv::text(Name)) ? 1 : 0;
+  return isUsed<CaptureKind>(Items, FirstIndexByID, zrv::text(Name)) ? 1 : 0;
 }
 
 int CZRVReportItemManager::CheckViewUsed(const wchar_t* Name) const {
   const std::wstring Wanted = zrv::text(Name);
-  for (std::size_t I = 0; I < Items.size(); ++I) {
-    if (judgedName<ViewKind>(Items, I) == Wanted)
-      return 1;
-    // The several-view names are those of item I itself.
-    for (const std::wstring& ViewName : Items[I].GetViewNameList())
-      if (zrv::platform::CompareNoCase(ViewName, Wanted) == 0)
+  // The single view names: judged by the first item with each id.
+  if (isUsed<ViewKind>(Items, FirstIndexByID, Wanted))
+    return 1;
+  // The several-view names of every item itself. Names that differ in length
+  // are never equal, letter case ignored: names hold no null character, as
+  // every way into an item takes them as null-terminated text.
+  for (const CZRVReportItem& Item : Items)
+    for (const std::wstring& ViewName : Item.GetViewNameList())
+      if (ViewName.size() == Wanted.size() && zrv::platform::CompareNoCase(ViewName, Wanted) == 0)
         return 1;
-  }
   return 0;
 }
 
@@ -54,19 +58,19 @@ int CZRVReportItemManager::CheckMeltUsed(const wchar_t* Name) const {
 // ---- Switches to the fallback setting ---------------------------------------------------------
 
 void CZRVReportItemManager::ChangeClippingToDefault(const wchar_t* Name) {
-  switchUsers<ClippingKind>(ClippingMap, Items, zrv::text(Name), DefaultName);
+  switchUsers<ClippingKind>(ClippingMap, Items, FirstIndexByID, zrv::text(Name), DefaultName);
 }
 void CZRVReportItemManager::ChangeSlicingToDefault(const wchar_t* Name) {
-  switchUsers<SlicingKind>(SlicingMap, Items, zrv::text(Name), DefaultName);
+  switchUsers<SlicingKind>(SlicingMap, Items, FirstIndexByID, zrv::text(Name), DefaultName);
 }
 void CZRVReportItemManager::ChangeCaptureToDefault(const wchar_t* Name) {
-  switchUsers<CaptureKind>(CaptureMap, Items, zrv::text(Name), DefaultName);
+  switchUsers<CaptureKind>(CaptureMap, Items, FirstIndexByID, zrv::text(Name), DefaultName);
 }
 void CZRVReportItemManager::ChangeObjectToDefault(const wchar_t* Name, const wchar_t* Fallback) {
-  switchUsers<ObjectKind>(ObjectMap, Items, zrv::text(Name), zrv::text(Fallback));
+  switchUsers<ObjectKind>(ObjectMap, Items, FirstIndexByID, zrv::text(Name), zrv::text(Fallback));
 }
 void CZRVReportItemManager::ChangeViewToDefault(const wchar_t* Name, const wchar_t* Fallback) {
-  switchUsers<ViewKind>(ViewMap, Items, zrv::text(Name), zrv::text(Fallback));
+  switchUsers<ViewKind>(ViewMap, Items, FirstIndexByID, zrv::text(Name), zrv::text(Fallback));
 }
 
 void CZRVReportItemManager::ChangeMeltToDefault(const wchar_t* Name) {
@@ -104,7 +108,20 @@ void CZRVReportItemManager::SetViewMapByProject() {
 }
 
 void CZRVReportItemManager::SetAllManyViewData() {
-  for (CZRVReportItem& Item : Items)
-    for (int I = 0; I < Item.GetViewCount(); ++I)
-      Item.SetManyView(readRecord(ViewMap, Item.GetViewNameByIndex(I)));
+  // Every listed name is looked up once per item that lists it; a hash table
+  // over the library's names, made once, answers each of those lookups.
+  std::unordered_map<std::wstring_view, const CZRVReportItem::tagVIEWSETTING*> Views;
+  Views.reserve(ViewMap.size());
+  for (const auto& [Name, View] : ViewMap)
+    Views.emplace(Name, &View);
+  const CZRVReportItem::tagVIEWSETTING DefaultView;
+  for (CZRVReportItem& Item : Items) {
+    // The names are read from the item's own list; records are appended, and
+    // the name list does not change while they are.
+    const std::vector<std::wstring>& Names = Item.GetViewNameList();
+    for (std::size_t I = 0; I < Names.size(); ++I) {
+      const auto Found = Views.find(Names[I]);
+      Item.SetManyView(Found != Views.end() ? *Found->second : DefaultView);
+    }
+  }
 }

@@ -36,6 +36,8 @@ struct Source {
   std::vector<std::wstring> MeltOptions;
   std::vector<std::wstring> AnimationOptions;
   std::vector<std::wstring> ImageOptions;
+  /// The document's items, read in place.
+  const std::vector<CZRVReportItem>* Items = nullptr;
 };
 
 } // namespace zrv::writer
@@ -273,20 +275,18 @@ void buildResultEx(const Source& S, TemplateText& T) {
 
 // ---- Result sections -----------------------------------------------------------------------
 
-/// The first item of \p Items with the item id and module id of \p Item.
-const CZRVReportItem& firstAlike(const std::vector<CZRVReportItem>& Items,
+/// The first item of the document \p Doc, whose items are \p Items, with the
+/// item id and module id of \p Item (the document's index answers it).
+const CZRVReportItem& firstAlike(const CZRVReportItemManager& Doc,
+                                 const std::vector<CZRVReportItem>& Items,
                                  const CZRVReportItem& Item) {
-  for (const CZRVReportItem& Candidate : Items)
-    if (Candidate.GetItemID() == Item.GetItemID() && Candidate.GetModuleID() == Item.GetModuleID())
-      return Candidate;
-  return Item;
+  const int First = Doc.GetItemIndex(Item.GetItemID(), Item.GetModuleID());
+  return First >= 0 ? Items[static_cast<std::size_t>(First)] : Item;
 }
 
 void buildResults(const Source& S, const std::vector<std::wstring>& Tags, TemplateText& T) {
   const CZRVReportItemManager& Doc = *S.Document;
-  std::vector<CZRVReportItem> Items(static_cast<std::size_t>(Doc.GetItemCount()));
-  for (std::size_t I = 0; I < Items.size(); ++I)
-    Doc.GetItem(static_cast<int>(I), Items[I]);
+  const std::vector<CZRVReportItem>& Items = *S.Items;
 
   const std::wstring Label = widen(ItemLabel);
   for (const std::wstring& Tag : Tags) {
@@ -298,7 +298,7 @@ void buildResults(const Source& S, const std::vector<std::wstring>& Tags, Templa
       // tag line holds.
       if (Tag.find(moduleTag(Item.GetModuleID())) == std::wstring::npos)
         continue;
-      const CZRVReportItem& First = firstAlike(Items, Item);
+      const CZRVReportItem& First = firstAlike(Doc, Items, Item);
       ItemLineRecord Record;
       Record.Key = Item.GetItemSaveName();
       Record.Output = Item.GetOutput();
@@ -412,6 +412,7 @@ bool CZRVReportSettingWriter::readSource(Source& Out) const {
   Out.MeltOptions = Doc.MeltOptions;
   Out.AnimationOptions = Doc.AnimationOptions;
   Out.ImageOptions = Doc.ImageOptions;
+  Out.Items = &Doc.Items;
   return true;
 }
 

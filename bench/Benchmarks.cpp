@@ -1,0 +1,412 @@
+// Benchmarks.cpp - template load and save against their baselines, and the
+// per-item document operations of a report run, on sample templates and on
+// generated ones of growing size. Prints the ratios after the runs.
+#include "Baselines.h"
+#include "TemplateGenerator.h"
+
+#include "zrvreport/zrvreport.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace zrvbench;
+
+namespace {
+
+/// One template file that the benchmarks work on.
+struct Fixture {
+  std::string Name;     ///< "large", "items1000", or the sample's file name
+  std::wstring Path;    ///< the file loaded
+  std::wstring OutPath; ///< where the save benchmarks write
+  int ProjectType = 0;  ///< from the file's [FileHeader]
+  int AppType = 0;
+  std::size_t SettingsPerKind = 0;
+  std::unique_ptr<CZRVReportItemManager> Loaded; ///< the document after one load
+  std::string Saved;                             ///< the bytes one save of Loaded writes
+};
+
+std::vector<std::unique_ptr<Fixture>> Fixtures;
+
+// ---- Loading and saving ---------------------------------------------------------------
+
+/// A facade set up for the fixture's kind of project, as a host sets it up
+/// before it opens the project.
+std::unique_ptr<CZRVReportSetting> facadeFor(const Fixture& F) {
+  auto Facade = std::make_unique<CZRVReportSetting>();
+  Facade->SetProjectType(F.ProjectType, F.AppType);
+  return Facade;
+}
+
+/// A copy of the loaded document that saves to the fixture's output path.
+CZRVReportItemManager documentToSave(const Fixture& F) {
+  CZRVReportItemManager Document(*F.Loaded);
+  Document.SetProjectPath(F.OutPath.c_str());
+  return Document;
+}
+
+// ---- Benchmarks of one fixture -------------------------------------------------------
+
+void lineScan(benchmark::State& State, const Fixture* F) {
+  for (auto _ : State)
+    benchmark::DoNotOptimize(ScanLines(F->Path));
+}
+
+void libcsvTokenise(benchmark::State& State, const Fixture* F) {
+  for (auto _ : State)
+    benchmark::DoNotOptimize(TokeniseWithLibcsv(F->Path));
+}
+
+/// A project open: the facade empties its document and loads the file with
+/// the loader its project type and application type choose.
+void load(benchmark::State& State, const Fixture* F) {
+  auto Facade = facadeFor(*F);
+  for (auto _ : State) {
+    Facade->SetProjectPath(F->Path.c_str());
+    benchmark::DoNotOptimize(Facade->GetReportItemManager()->GetItemCount());
+  }
+  State.counters["items"] = Facade->GetReportItemManager()->GetItemCount();
+}
+
+/// A save through the writer: the whole template built and written to a
+/// temporary file, flushed to the disk and put in the target's place.
+void save(benchmark::State& State, const Fixture* F) {
+  CZRVReportItemManager Document = documentToSave(*F);
+  CZRVReportSettingWriter Writer(&Document);
+  for (auto _ : State)
+    benchmark::DoNotOptimize(Writer.SaveTemplate(F->OutPath.c_str()));
+}
+
+/// The same bytes written to a file with one buffered write.
+void plainWrite(benchmark::State& State, const Fixture* F) {
+  const std::wstring Path = F->OutPath + L".plain";
+  for (auto _ : State)
+    benchmark::DoNotOptimize(WriteBytes(Path, F->Saved));
+}
+
+/// The same bytes written as safely as a save writes them: temporary file,
+/// flushed to the disk, moved into place.
+void safeWrite(benchmark::State& State, const Fixture* F) {
+  const std::wstring Path = F->OutPath + L".safe";
+  for (auto _ : State)
+    benchmark::DoNotOptimize(WriteBytesSafely(Path, F->Saved));
+}
+
+/// A usage check and a default switch of every kind, for a name that no item
+/// uses: each walks all items.
+void usageChecks(benchmark::State& State, const Fixture* F) {
+  CZRVReportItemManager Document(*F->Loaded);
+  const wchar_t* Unused = L"Not_Used_By_Any_Item";
+  for (auto _ : State) {
+    int Used = Document.CheckClippingUsed(Unused) + Document.CheckSlicingUsed(Unused) +
+               Document.CheckObjectUsed(Unused) + Document.CheckCaptureUsed(Unused) +
+               Document.CheckViewUsed(Unused);
+    benchmark::DoNotOptimize(Used);
+    Document.ChangeClippingToDefault(Unused);
+    Document.ChangeSlicingToDefault(Unused);
+    Document.ChangeCaptureToDefault(Unused);
+    Document.ChangeObjectToDefault(Unused, L"Default");
+    Document.ChangeViewToDefault(Unused, L"Default");
+  }
+}
+
+/// Per item: its clipping, view and object names and their settings by name.
+void runSettingsByName(benchmark::State& State, const Fixture* F) {
+  const CZRVReportItemManager& Document = *F->Loaded;
+  const int Count = Document.GetItemCount();
+  wchar_t Name[256];
+  for (auto _ : State) {
+    for (int I = 0; I < Count; ++I) {
+      Document.GetClippingNameByIndex(I, Name);
+      benchmark::DoNotOptimize(Document.GetClippingSetting(Name));
+      Document.GetOneViewNameByIndex(I, Name);
+      benchmark::DoNotOptimize(Document.GetViewSetting(Name));
+      Document.GetObjectNameByIndex(I, Name);
+      benchmark::DoNotOptimize(Document.GetObjectSetting(Name));
+    }
+  }
+}
+
+/// Per item: lookups by item id and by item id and module.
+void runItemLookup(benchmark::State& State, const Fixture* F) {
+  const CZRVReportItemManager& Document = *F->Loaded;
+  const int Count = Document.GetItemCount();
+  for (auto _ : State) {
+    for (int I = 0; I < Count; ++I) {
+      const int Id = Document.GetItemID(I);
+      const int Module = Document.GetItemModuleIDByIndex(I);
+      benchmark::DoNotOptimize(Document.GetItemIndex(Id, Module));
+      benchmark::DoNotOptimize(Document.GetItemFaceNumber(Id, Module));
+      benchmark::DoNotOptimize(Document.GetViewCount(static_cast<ZRV_RESULT_ITEMS>(Id), Module));
+      benchmark::DoNotOptimize(Document.GetItemModuleID(Id));
+      benchmark::DoNotOptimize(Document.IsItemOutput(static_cast<ZRV_RESULT_ITEMS>(Id)));
+    }
+  }
+}
+
+/// Per item: GetItemIndex by module and the name as a file spells it.
+void runItemIndexByName(benchmark::State& State, const Fixture* F) {
+  const CZRVReportItemManager& Document = *F->Loaded;
+  const int Count = Document.GetItemCount();
+  std::vector<std::pair<int, std::wstring>> Wanted;
+  wchar_t Name[256], Clip[256], View[256], Object[256], Capture[256], Slicing[256];
+  int Output, Display, X, Y, Z, Faces;
+  for (int I = 0; I < Count; ++I) {
+    Document.GetItem(I, Name, Output, Display, X, Y, Z, Faces, Clip, View, Object, Capture,
+                     Slicing);
+    Wanted.emplace_back(Document.GetItemModuleIDByIndex(I), Name);
+  }
+  for (auto _ : State)
+    for (const auto& [Module, Key] : Wanted)
+      benchmark::DoNotOptimize(Document.GetItemIndex(Module, Key.c_str()));
+}
+
+/// The option list kept in order of last change: as many new clipping settings
+/// as the fixture has, then each replaced once in option order (every
+/// replacement moves the oldest name to the end).
+void settingUpdates(benchmark::State& State, const Fixture* F) {
+  const std::size_t Count = F->SettingsPerKind;
+  std::vector<std::wstring> Names;
+  for (std::size_t I = 0; I < Count; ++I)
+    Names.push_back(L"Update_" + std::to_wstring(I));
+  for (auto _ : State) {
+    CZRVReportItemManager Document;
+    CZRVReportItem::tagCLIPSETTING Record;
+    for (const std::wstring& Name : Names)
+      Document.SetClippingSetting(Name.c_str(), Record);
+    wchar_t Name[256];
+    for (std::size_t I = 0; I < Count; ++I) {
+      Document.GetClippingOption(0, Name);
+      Document.SetClippingSetting(Name, Record);
+    }
+    benchmark::DoNotOptimize(Document.GetClippingOptionCount());
+  }
+}
+
+// ---- Ratios ---------------------------------------------------------------------------
+
+/// CPU and wall time per iteration of one benchmark, in seconds.
+struct Timing {
+  double Cpu = -1.0;
+  double Real = -1.0;
+};
+
+/// Keeps the times per iteration of every benchmark (the repetition with the
+/// least CPU time, or the median when only aggregates are shown) while
+/// passing the runs on to the console output. The ratios compare CPU time of
+/// the benchmark thread (system time of its file reads and writes included):
+/// on a machine shared with other work the wall time of a run depends on what
+/// else runs. Wall-time ratios are shown beside them; they also count the
+/// waits for the disk (a save flushes its file to the disk).
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+  void ReportRuns(const std::vector<Run>& Runs) override {
+    ConsoleReporter::ReportRuns(Runs);
+    for (const Run& R : Runs) {
+      if (R.error_occurred || R.iterations == 0)
+        continue;
+      const auto Iterations = static_cast<double>(R.iterations);
+      const Timing T{R.cpu_accumulated_time / Iterations, R.real_accumulated_time / Iterations};
+      const std::string Name = R.run_name.function_name;
+      if (R.run_type == Run::RT_Aggregate) {
+        if (R.aggregate_name == "median")
+          Medians[Name] = T;
+        continue;
+      }
+      auto Found = Fastest.find(Name);
+      if (Found == Fastest.end() || T.Cpu < Found->second.Cpu)
+        Fastest[Name] = T;
+    }
+  }
+
+  /// The times of \p Name; negative when it did not run.
+  Timing time(const std::string& Name) const {
+    if (auto Found = Fastest.find(Name); Found != Fastest.end())
+      return Found->second;
+    if (auto Found = Medians.find(Name); Found != Medians.end())
+      return Found->second;
+    return Timing();
+  }
+
+private:
+  std::map<std::string, Timing> Fastest;
+  std::map<std::string, Timing> Medians;
+};
+
+/// Prints \p Top / \p Bottom in CPU time, with a \p Goal above 0 whether the
+/// ratio meets it (at most the goal, or below it when \p AtMost is false),
+/// and the ratio in wall time.
+void printRatio(const RatioReporter& Times, const std::string& Label, const std::string& Top,
+                const std::string& Bottom, double Goal, bool AtMost) {
+  const Timing A = Times.time(Top), B = Times.time(Bottom);
+  if (A.Cpu < 0 || B.Cpu <= 0) {
+    std::printf("  %-30s   (not measured)\n", Label.c_str());
+    return;
+  }
+  const double Ratio = A.Cpu / B.Cpu;
+  std::string Verdict;
+  if (Goal > 0) {
+    char Text[64];
+    const bool Met = AtMost ? Ratio <= Goal : Ratio < Goal;
+    std::snprintf(Text, sizeof Text, "goal %s %-4g %s", AtMost ? "<=" : "< ", Goal,
+                  Met ? "met" : "NOT MET");
+    Verdict = Text;
+  }
+  std::printf("  %-30s %8.2f  %-21s (%8.3f / %8.3f ms)   wall %7.2f\n", Label.c_str(), Ratio,
+              Verdict.c_str(), A.Cpu * 1e3, B.Cpu * 1e3, B.Real > 0 ? A.Real / B.Real : 0.0);
+}
+
+void printRatios(const RatioReporter& Times) {
+  std::printf(
+      "\nRatios in CPU time (CPU ms of the two benchmarks), and the same ratio in wall time\n");
+  for (const auto& F : Fixtures) {
+    const std::string& N = F->Name;
+    std::printf(" %s (%d items)\n", N.c_str(), F->Loaded->GetItemCount());
+    printRatio(Times, "load / line scan", "Load/" + N, "LineScan/" + N, 4.0, true);
+    printRatio(Times, "load / libcsv", "Load/" + N, "Libcsv/" + N, 1.0, false);
+    printRatio(Times, "save / plain write", "Save/" + N, "PlainWrite/" + N, 3.0, true);
+    printRatio(Times, "save / safe plain write", "Save/" + N, "SafeWrite/" + N, 0, true);
+  }
+  // Goals for load, save and the usage checks; the per-item operations of a
+  // report run are shown for their growth (10 means linear).
+  std::printf(" scaling: 10,000 items (2,000 settings per kind) over 1,000 items (200)\n");
+  const std::pair<const char*, double> Scaled[] = {{"Load", 12.0},        {"Save", 12.0},
+                                                   {"UsageChecks", 12.0}, {"RunSettingsByName", 0},
+                                                   {"RunItemLookup", 0},  {"RunItemIndexByName", 0},
+                                                   {"SettingUpdates", 0}};
+  for (const auto& [Bench, Goal] : Scaled)
+    printRatio(Times, std::string(Bench) + " 10k / 1k", std::string(Bench) + "/items10000",
+               std::string(Bench) + "/items1000", Goal, true);
+}
+
+// ---- Fixtures ----------------------------------------------------------------------------
+
+void addFixture(const std::string& Name, const fs::path& File, const fs::path& WorkDir,
+                std::size_t SettingsPerKind) {
+  auto F = std::make_unique<Fixture>();
+  F->Name = Name;
+  F->Path = File.wstring();
+  F->OutPath = (WorkDir / ("saved_" + Name)).wstring();
+  F->SettingsPerKind = SettingsPerKind;
+  CZRVReportItemManager Header;
+  CZRVReportTemplateReader Reader;
+  if (Reader.LoadTemplateFileHeader(F->Path.c_str(), &Header)) {
+    F->ProjectType = Header.GetFileProjectType();
+    F->AppType = Header.GetFileAppType();
+  }
+  auto Facade = facadeFor(*F);
+  Facade->SetProjectPath(F->Path.c_str());
+  F->Loaded = std::make_unique<CZRVReportItemManager>(*Facade->GetReportItemManager());
+  if (F->Loaded->GetItemCount() == 0 && F->Loaded->GetItemExCount() == 0) {
+    std::fprintf(stderr, "nothing loaded from %s\n", File.string().c_str());
+    return;
+  }
+  CZRVReportItemManager Document = documentToSave(*F);
+  CZRVReportSettingWriter Writer(&Document);
+  if (!Writer.SaveTemplate(F->OutPath.c_str()))
+    std::fprintf(stderr, "cannot save %s\n", Name.c_str());
+  F->Saved = ReadBytes(F->OutPath);
+  Fixtures.push_back(std::move(F));
+}
+
+void generate(const std::string& Name, const TemplateShape& Shape, const fs::path& WorkDir) {
+  const fs::path File = WorkDir / (Name + ".csv");
+  WriteBytes(File.wstring(), GenerateSolidInjectionTemplate(Shape));
+  addFixture(Name, File, WorkDir, Shape.SettingsPerKind);
+}
+
+void registerBenchmarks() {
+  using Body = void (*)(benchmark::State&, const Fixture*);
+  const std::pair<const char*, Body> PerFixture[] = {
+      {"LineScan", lineScan},
+      {"Libcsv", libcsvTokenise},
+      {"Load", load},
+      {"Save", save},
+      {"PlainWrite", plainWrite},
+      {"SafeWrite", safeWrite},
+      {"UsageChecks", usageChecks},
+      {"RunSettingsByName", runSettingsByName},
+      {"RunItemLookup", runItemLookup},
+      {"RunItemIndexByName", runItemIndexByName},
+      {"SettingUpdates", settingUpdates},
+  };
+  for (const auto& [Label, Run] : PerFixture) {
+    if (Run == libcsvTokenise && !HaveLibcsv())
+      continue;
+    for (const auto& F : Fixtures) {
+      if (Run == settingUpdates && F->SettingsPerKind == 0)
+        continue;
+      benchmark::RegisterBenchmark((std::string(Label) + "/" + F->Name).c_str(), Run, F.get())
+          ->Unit(benchmark::kMillisecond);
+    }
+  }
+}
+
+} // namespace
+
+/// Options of our own, taken out before the benchmark library reads the rest:
+///   --samples=PATH   a sample template, or a folder whose .csv files are
+///                    sample templates (may be given several times)
+int main(int argc, char** argv) {
+  std::vector<fs::path> Samples;
+  std::vector<char*> Rest;
+  for (int I = 0; I < argc; ++I) {
+    std::string Arg = argv[I];
+    if (I > 0 && Arg.rfind("--samples=", 0) == 0)
+      Samples.emplace_back(Arg.substr(10));
+    else
+      Rest.push_back(argv[I]);
+  }
+  int RestCount = static_cast<int>(Rest.size());
+  benchmark::Initialize(&RestCount, Rest.data());
+  if (benchmark::ReportUnrecognizedArguments(RestCount, Rest.data()))
+    return 1;
+
+  // Diagnostics of the library would only slow the runs down.
+  ZRVSetDiagnosticSink([](const std::wstring&) {});
+
+  const fs::path WorkDir =
+      fs::temp_directory_path() /
+      ("zrvbench_" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+  fs::create_directories(WorkDir);
+
+  for (const fs::path& Sample : Samples) {
+    std::vector<fs::path> Files;
+    if (fs::is_directory(Sample)) {
+      for (const auto& Entry : fs::directory_iterator(Sample))
+        if (Entry.is_regular_file() && Entry.path().extension() == ".csv")
+          Files.push_back(Entry.path());
+    } else if (fs::is_regular_file(Sample)) {
+      Files.push_back(Sample);
+    }
+    std::sort(Files.begin(), Files.end());
+    for (const fs::path& File : Files)
+      addFixture(File.filename().string(), File, WorkDir, 0);
+  }
+  generate("large", {0, 200, 3}, WorkDir);
+  generate("items1000", {1000, 200, 3}, WorkDir);
+  generate("items10000", {10000, 2000, 3}, WorkDir);
+
+  std::printf("solid injection keys: %zu\n", SolidInjectionKeyCount());
+  for (const auto& F : Fixtures)
+    std::printf("fixture %-28s %6d items, %7zu bytes, saved %7zu bytes\n", F->Name.c_str(),
+                F->Loaded->GetItemCount(), ReadBytes(F->Path).size(), F->Saved.size());
+
+  registerBenchmarks();
+  RatioReporter Reporter;
+  benchmark::RunSpecifiedBenchmarks(&Reporter);
+  printRatios(Reporter);
+  benchmark::Shutdown();
+
+  std::error_code Ignored;
+  fs::remove_all(WorkDir, Ignored);
+  return 0;
+}

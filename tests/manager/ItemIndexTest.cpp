@@ -1,0 +1,444 @@
+// ItemIndexTest.cpp - the document's indexed lookups of "the first item with"
+// an id, an id and module, or a name, and its usage scans, give exactly what
+// plain walks of the item list give, through every kind of change of the list;
+// its option lists keep exactly the order of last change.
+#include "zrvreport/ZRVReportItemManager.h"
+
+#include "platform/Platform.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+using Item = CZRVReportItem;
+using Manager = CZRVReportItemManager;
+
+namespace {
+
+constexpr auto Id(int Value) { return static_cast<ZRV_RESULT_ITEMS>(Value); }
+constexpr auto Module(int Value) { return static_cast<ZRV_RESULT_MODULES>(Value); }
+
+// What the test model keeps of one item.
+struct Sig {
+  int ItemID = 0;
+  int ModuleID = -1;
+  std::wstring Name, Save, Clipping, Slicing, Object, Capture, View;
+  std::vector<std::wstring> Views;
+  bool operator==(const Sig& O) const {
+    return ItemID == O.ItemID && ModuleID == O.ModuleID && Name == O.Name && Save == O.Save &&
+           Clipping == O.Clipping && Slicing == O.Slicing && Object == O.Object &&
+           Capture == O.Capture && View == O.View && Views == O.Views;
+  }
+};
+
+Sig sigOf(const Item& I) {
+  return {I.GetItemID(),       I.GetModuleID(),    I.GetItemName(),   I.GetItemSaveName(),
+          I.GetClippingName(), I.GetSlicingName(), I.GetObjectName(), I.GetCaptureName(),
+          I.GetViewName(),     I.GetViewNameList()};
+}
+
+std::vector<Sig> listOf(const Manager& M) {
+  std::vector<Sig> List;
+  for (int I = 0; I < M.GetItemCount(); ++I) {
+    Item Copy;
+    M.GetItem(I, Copy);
+    List.push_back(sigOf(Copy));
+  }
+  return List;
+}
+
+// ---- Plain scans over the model: the rules as written, one walk per lookup ----------
+
+int refFirstWithID(const std::vector<Sig>& L, int ItemID) {
+  for (std::size_t I = 0; I < L.size(); ++I)
+    if (L[I].ItemID == ItemID)
+      return static_cast<int>(I);
+  return -1;
+}
+
+int refFirstWith(const std::vector<Sig>& L, int ItemID, int ModuleID) {
+  for (std::size_t I = 0; I < L.size(); ++I)
+    if (L[I].ItemID == ItemID && L[I].ModuleID == ModuleID)
+      return static_cast<int>(I);
+  return -1;
+}
+
+std::wstring noSpaces(std::wstring S) {
+  S.erase(std::remove(S.begin(), S.end(), L' '), S.end());
+  return S;
+}
+
+int refIndexByName(const std::vector<Sig>& L, int ModuleID, const std::wstring& Name) {
+  using zrv::platform::CompareNoCase;
+  for (std::size_t I = 0; I < L.size(); ++I)
+    if (L[I].ModuleID == ModuleID && (CompareNoCase(noSpaces(L[I].Name), noSpaces(Name)) == 0 ||
+                                      CompareNoCase(noSpaces(L[I].Save), noSpaces(Name)) == 0))
+      return static_cast<int>(I);
+  return -1;
+}
+
+using NameField = std::wstring Sig::*;
+
+// Items that use \p Name, each judged by the first item with its id.
+std::vector<int> refUsers(const std::vector<Sig>& L, NameField Field, const std::wstring& Name) {
+  std::vector<int> Users;
+  for (std::size_t I = 0; I < L.size(); ++I)
+    if (L[static_cast<std::size_t>(refFirstWithID(L, L[I].ItemID))].*Field == Name)
+      Users.push_back(static_cast<int>(I));
+  return Users;
+}
+
+bool refViewUsed(const std::vector<Sig>& L, const std::wstring& Name) {
+  if (!refUsers(L, &Sig::View, Name).empty())
+    return true;
+  for (const Sig& S : L)
+    for (const std::wstring& V : S.Views)
+      if (zrv::platform::CompareNoCase(V, Name) == 0)
+        return true;
+  return false;
+}
+
+// ---- Random documents ------------------------------------------------------------------
+
+const std::vector<std::wstring> ItemNames = {L"Melt Front", L"meltfront", L"MELT FRONT",
+                                             L"Pressure",   L"pres sure", L""};
+const std::vector<std::wstring> SaveNames = {L"MeltFront", L"Pressure", L"Temp",
+                                             L"Melt Front Time"};
+const std::vector<std::wstring> SettingNames = {L"A", L"B", L"C", L"Default", L""};
+const std::vector<std::wstring> ViewNames = {L"Top", L"side", L"TOP"};
+const std::vector<std::wstring> NameQueries = {L"meltfront", L"Melt front", L"MELTFRONT ",
+                                               L"pressure",  L"temp",       L"melt front time",
+                                               L"",          L"x"};
+constexpr int MaxID = 6;
+const std::vector<int> Modules = {-1, 1, 2, 3};
+
+class RandomDocument {
+public:
+  explicit RandomDocument(unsigned Seed) : Rng(Seed) {}
+
+  template <typename T> const T& pick(const std::vector<T>& From) {
+    return From[std::uniform_int_distribution<std::size_t>(0, From.size() - 1)(Rng)];
+  }
+  int number(int Low, int High) { return std::uniform_int_distribution<int>(Low, High)(Rng); }
+
+  Item item() {
+    Item I;
+    I.SetItemID(Id(number(1, MaxID)));
+    I.SetModuleID(Module(pick(Modules)));
+    I.SetItemName(pick(ItemNames).c_str());
+    I.SetItemSaveName(pick(SaveNames).c_str());
+    I.SetClippingName(pick(SettingNames).c_str());
+    I.SetSlicingName(pick(SettingNames).c_str());
+    I.SetObjectName(pick(SettingNames).c_str());
+    I.SetCaptureName(pick(SettingNames).c_str());
+    I.SetViewName(pick(SettingNames).c_str());
+    for (int K = number(0, 2); K > 0; --K)
+      I.SetManyViewName(pick(ViewNames).c_str());
+    return I;
+  }
+
+  std::mt19937 Rng;
+};
+
+// Every lookup of the document against the plain scans of the model.
+void expectLookupsMatch(const Manager& M, const std::vector<Sig>& L) {
+  ASSERT_EQ(listOf(M), L);
+  for (int ItemID = 0; ItemID <= MaxID + 1; ++ItemID) {
+    const int First = refFirstWithID(L, ItemID);
+    EXPECT_EQ(M.IsItemExist(Id(ItemID)), First >= 0 ? 1 : 0) << ItemID;
+    EXPECT_EQ(M.GetItemModuleID(ItemID), First >= 0 ? L[std::size_t(First)].ModuleID : -1);
+    wchar_t Buffer[256] = L"untouched";
+    EXPECT_EQ(M.GetClippingName(Id(ItemID), Buffer), First >= 0 ? 1 : 0);
+    if (First >= 0) {
+      EXPECT_EQ(std::wstring(Buffer), L[std::size_t(First)].Clipping);
+    }
+    for (int ModuleID : Modules) {
+      const int Pos = refFirstWith(L, ItemID, ModuleID);
+      EXPECT_EQ(M.GetItemIndex(ItemID, ModuleID), Pos) << ItemID << " " << ModuleID;
+      EXPECT_EQ(M.GetViewCount(Id(ItemID), ModuleID),
+                Pos >= 0 ? static_cast<int>(L[std::size_t(Pos)].Views.size()) : 0);
+    }
+  }
+  for (int ModuleID : Modules)
+    for (const std::wstring& Query : NameQueries)
+      EXPECT_EQ(M.GetItemIndex(ModuleID, Query.c_str()), refIndexByName(L, ModuleID, Query))
+          << ModuleID << " '" << std::string(Query.begin(), Query.end()) << "'";
+  for (const std::wstring& Name : SettingNames) {
+    const wchar_t* N = Name.c_str();
+    EXPECT_EQ(M.CheckClippingUsed(N), refUsers(L, &Sig::Clipping, Name).empty() ? 0 : 1);
+    EXPECT_EQ(M.CheckSlicingUsed(N), refUsers(L, &Sig::Slicing, Name).empty() ? 0 : 1);
+    EXPECT_EQ(M.CheckObjectUsed(N), refUsers(L, &Sig::Object, Name).empty() ? 0 : 1);
+    EXPECT_EQ(M.CheckCaptureUsed(N), refUsers(L, &Sig::Capture, Name).empty() ? 0 : 1);
+  }
+  for (const wchar_t* Name : {L"A", L"top", L"Side", L"TOP", L"none"})
+    EXPECT_EQ(M.CheckViewUsed(Name), refViewUsed(L, Name) ? 1 : 0);
+}
+
+// Runs one random change on the document and the same change, by the plain
+// rules, on the model.
+void randomChange(RandomDocument& R, Manager& M, std::vector<Sig>& L) {
+  const int Count = static_cast<int>(L.size());
+  const int AnyIndex = Count > 0 ? R.number(0, Count - 1) : 0;
+  const int ItemID = R.number(1, MaxID);
+  switch (R.number(0, 15)) {
+  case 0:
+  case 1:
+  case 2:
+  case 3: { // append, the reader's way
+    Item I = R.item();
+    M.AddItem(I);
+    L.push_back(sigOf(I));
+    break;
+  }
+  case 4: { // append a new default item
+    M.AddItem(Id(ItemID), 1, 1, 0, 0, 1, 10);
+    Sig S;
+    S.ItemID = ItemID;
+    L.push_back(S);
+    break;
+  }
+  case 5: { // erase the first item with an id
+    M.RemoveItem(Id(ItemID));
+    const int First = refFirstWithID(L, ItemID);
+    if (First >= 0)
+      L.erase(L.begin() + First);
+    break;
+  }
+  case 6: { // replace by index, with other keys
+    Item I = R.item();
+    EXPECT_EQ(M.SetItem(AnyIndex, I), Count > 0 ? 1 : 0);
+    if (Count > 0)
+      L[std::size_t(AnyIndex)] = sigOf(I);
+    break;
+  }
+  case 7: { // replace the first item with an id
+    Item I = R.item();
+    const int First = refFirstWithID(L, ItemID);
+    EXPECT_EQ(M.SetItem(Id(ItemID), I), First >= 0 ? 1 : 0);
+    if (First >= 0)
+      L[std::size_t(First)] = sigOf(I);
+    break;
+  }
+  case 8: { // rename the first item with an id and module
+    const int ModuleID = R.pick(Modules);
+    const std::wstring& Name = R.pick(ItemNames);
+    const int First = refFirstWith(L, ItemID, ModuleID);
+    EXPECT_EQ(M.SetItemName(ModuleID, Id(ItemID), Name.c_str()), First >= 0 ? 1 : 0);
+    if (First >= 0)
+      L[std::size_t(First)].Name = Name;
+    break;
+  }
+  case 9: { // switch users to a fallback
+    const std::wstring& Name = R.pick(SettingNames);
+    for (int U : refUsers(L, &Sig::Clipping, Name))
+      L[std::size_t(U)].Clipping = L"Default";
+    M.ChangeClippingToDefault(Name.c_str());
+    for (int U : refUsers(L, &Sig::Object, Name))
+      L[std::size_t(U)].Object = L"C";
+    M.ChangeObjectToDefault(Name.c_str(), L"C");
+    for (int U : refUsers(L, &Sig::View, Name))
+      L[std::size_t(U)].View = L"B";
+    M.ChangeViewToDefault(Name.c_str(), L"B");
+    break;
+  }
+  case 10: { // delete settings whose users are reset
+    const std::wstring& Name = R.pick(SettingNames);
+    M.SetClippingSetting(Name.c_str(), Item::tagCLIPSETTING());
+    M.SetObjectSetting(Name.c_str(), Item::tagOBJECTSETTING());
+    for (int U : refUsers(L, &Sig::Clipping, Name))
+      L[std::size_t(U)].Clipping.clear();
+    EXPECT_EQ(M.DeleteClippingSetting(Name.c_str()), 1);
+    for (int U : refUsers(L, &Sig::Object, Name))
+      L[std::size_t(U)].Object.clear();
+    EXPECT_EQ(M.DeleteObjectSetting(Name.c_str()), 1);
+    break;
+  }
+  case 11: { // a copy carries its own indexes on
+    Manager Copy(M);
+    M = Manager();
+    expectLookupsMatch(M, {});
+    M = Copy;
+    break;
+  }
+  case 12: { // synchronisation replaces the whole list
+    Manager Other;
+    std::vector<Sig> OtherList;
+    for (int K = R.number(0, 6); K > 0; --K) {
+      Item I = R.item();
+      Other.AddItem(I);
+      OtherList.push_back(sigOf(I));
+    }
+    M.SyncReportEngineData(&Other);
+    L = OtherList;
+    break;
+  }
+  case 13:
+    if (R.number(0, 3) == 0) {
+      M.RemoveAllItem();
+      L.clear();
+    }
+    break;
+  default: { // changes by index that keep the keys
+    const std::wstring& Name = R.pick(SettingNames);
+    EXPECT_EQ(M.SetItemClipping(AnyIndex, Name.c_str()), Count > 0 ? 1 : 0);
+    if (Count > 0)
+      L[std::size_t(AnyIndex)].Clipping = Name;
+    break;
+  }
+  }
+}
+
+} // namespace
+
+TEST(ItemIndex, DuplicateIdsInTwoModules) {
+  Manager M;
+  auto add = [&](int ItemID, int ModuleID, const wchar_t* Clip, const wchar_t* Name) {
+    Item I;
+    I.SetItemID(Id(ItemID));
+    I.SetModuleID(Module(ModuleID));
+    I.SetClippingName(Clip);
+    I.SetItemName(Name);
+    M.AddItem(I);
+  };
+  add(5, 1, L"A", L"Melt Front");
+  add(5, 2, L"B", L"Melt Front");
+  add(6, 2, L"C", L"Pressure");
+  // Item 1 is judged by item 0, the first item with id 5.
+  EXPECT_EQ(M.CheckClippingUsed(L"B"), 0);
+  EXPECT_EQ(M.GetItemIndex(5, 2), 1);
+  EXPECT_EQ(M.GetItemModuleID(5), 1);
+  EXPECT_EQ(M.GetItemIndex(2, L"meltfront"), 1);
+  M.ChangeClippingToDefault(L"A");
+  wchar_t Name[256];
+  M.GetClippingNameByIndex(1, Name);
+  EXPECT_STREQ(Name, L"Default");
+
+  // Removing the first item with id 5 makes the other one the first.
+  M.SetItemClipping(1, L"B");
+  M.RemoveItem(Id(5));
+  EXPECT_EQ(M.CheckClippingUsed(L"B"), 1);
+  EXPECT_EQ(M.GetItemIndex(5, 2), 0);
+  EXPECT_EQ(M.GetItemIndex(5, 1), -1);
+  EXPECT_EQ(M.GetItemModuleID(5), 2);
+  EXPECT_EQ(M.GetItemIndex(2, L"Pressure"), 1);
+
+  // A replacement with other keys moves the index entries.
+  Item Other;
+  Other.SetItemID(Id(9));
+  Other.SetModuleID(Module(3));
+  Other.SetItemSaveName(L"Temp");
+  EXPECT_EQ(M.SetItem(0, Other), 1);
+  EXPECT_EQ(M.IsItemExist(Id(5)), 0);
+  EXPECT_EQ(M.GetItemIndex(9, 3), 0);
+  EXPECT_EQ(M.GetItemIndex(3, L"TEMP"), 0);
+  EXPECT_EQ(M.GetItemIndex(2, L"melt front"), -1);
+
+  // A rename is seen by the next lookup by name.
+  EXPECT_EQ(M.SetItemName(2, Id(6), L"Flow Rate"), 1);
+  EXPECT_EQ(M.GetItemIndex(2, L"flowrate"), 1);
+  EXPECT_EQ(M.GetItemIndex(2, L"Pressure"), -1);
+}
+
+TEST(ItemIndex, RandomChangesMatchPlainScans) {
+  for (unsigned Seed = 1; Seed <= 12; ++Seed) {
+    SCOPED_TRACE("seed " + std::to_string(Seed));
+    RandomDocument R(Seed);
+    Manager M;
+    std::vector<Sig> L;
+    for (int Step = 0; Step < 300; ++Step) {
+      randomChange(R, M, L);
+      // A lookup by name between changes builds the name index, which later
+      // appends then keep up to date.
+      if (Step % 3 == 0)
+        expectLookupsMatch(M, L);
+      if (::testing::Test::HasFailure())
+        return;
+    }
+    expectLookupsMatch(M, L);
+  }
+}
+
+TEST(ItemIndex, OptionListsKeepTheOrderOfLastChange) {
+  // A model of two libraries by the plain rules: a map and a vector of names.
+  struct Model {
+    std::map<std::wstring, int> Library;
+    std::vector<std::wstring> Options;
+    void store(const std::wstring& Name) {
+      if (!Library.emplace(Name, 0).second)
+        drop(Name);
+      Options.push_back(Name);
+    }
+    bool erase(const std::wstring& Name) {
+      if (Library.erase(Name) == 0)
+        return false;
+      drop(Name);
+      return true;
+    }
+    void drop(const std::wstring& Name) {
+      auto Found = std::find(Options.begin(), Options.end(), Name);
+      if (Found != Options.end())
+        Options.erase(Found);
+    }
+  };
+  for (unsigned Seed = 1; Seed <= 4; ++Seed) {
+    SCOPED_TRACE("seed " + std::to_string(Seed));
+    std::mt19937 Rng(Seed);
+    auto number = [&](int Low, int High) {
+      return std::uniform_int_distribution<int>(Low, High)(Rng);
+    };
+    Manager M;
+    Model Clipping, Capture; // capture lists empty names and counts its options
+    for (int Step = 0; Step < 3000; ++Step) {
+      // Long runs of stores, then of deletes, let holes pile up and go.
+      const bool Storing = (Step / 500) % 2 == 0;
+      const std::wstring Name = Step % 97 == 0 ? L"" : L"N" + std::to_wstring(number(0, 150));
+      const int Op = number(0, 99);
+      if (Op < 2) {
+        ZRVClipMap Map;
+        for (int K = number(0, 40); K > 0; --K)
+          Map[L"N" + std::to_wstring(number(0, 150))] = Item::tagCLIPSETTING();
+        Map[L""] = Item::tagCLIPSETTING();
+        M.SetClippingMap(Map);
+        Clipping.Library.clear();
+        Clipping.Options.clear();
+        for (const auto& Entry : Map) {
+          Clipping.Library[Entry.first] = 0;
+          if (!Entry.first.empty())
+            Clipping.Options.push_back(Entry.first);
+        }
+      } else if (Op < 3) {
+        M.RemoveAllItem();
+        Clipping.Options.clear();
+        Capture.Options.clear();
+      } else if (Storing ? Op < 75 : Op < 25) {
+        M.SetClippingSetting(Name.c_str(), Item::tagCLIPSETTING());
+        Clipping.store(Name);
+        M.SetCaptureSetting(Name.c_str(), Item::tagFOCUSCAPTURE());
+        Capture.store(Name);
+      } else {
+        EXPECT_EQ(M.DeleteClippingSetting(Name.c_str()), Clipping.erase(Name) ? 1 : 0);
+        EXPECT_EQ(M.DeleteCaptureSetting(Name.c_str()), Capture.erase(Name) ? 1 : 0);
+      }
+      ASSERT_EQ(M.GetClippingOptionCount(), static_cast<int>(Clipping.Library.size()));
+      ASSERT_EQ(M.GetCaptureOptionCount(), static_cast<int>(Capture.Options.size()));
+      if (Step % 7 != 0)
+        continue;
+      wchar_t Buffer[256];
+      for (int I = -1; I <= M.GetClippingOptionCount(); ++I) {
+        const bool Listed = I >= 0 && I < static_cast<int>(Clipping.Options.size());
+        ASSERT_EQ(M.GetClippingOption(I, Buffer), Listed ? 1 : 0) << I;
+        if (Listed) {
+          ASSERT_EQ(std::wstring(Buffer), Clipping.Options[std::size_t(I)]) << I;
+        }
+      }
+      for (int I = 0; I < M.GetCaptureOptionCount(); ++I) {
+        ASSERT_EQ(M.GetCaptureOption(I, Buffer), 1);
+        ASSERT_EQ(std::wstring(Buffer), Capture.Options[std::size_t(I)]) << I;
+      }
+    }
+  }
+}
