@@ -107,6 +107,10 @@ public:
   CZRVReportItem();
   CZRVReportItem(const CZRVReportItem& Other);
   CZRVReportItem& operator=(const CZRVReportItem& Other);
+  /// Moves every field; \p Other is left as a valid item with unspecified
+  /// names.
+  CZRVReportItem(CZRVReportItem&& Other) noexcept;
+  CZRVReportItem& operator=(CZRVReportItem&& Other) noexcept;
   virtual ~CZRVReportItem();
 
   // ---- Identity and names ----------------------------------------------------

@@ -143,6 +143,8 @@ public:
   // ---- Items ------------------------------------------------------------------------
   /// Appends a copy of \p Item; returns the new number of items.
   int AddItem(const CZRVReportItem& Item);
+  /// Appends \p Item, moved in; returns the new number of items.
+  int AddItem(CZRVReportItem&& Item);
   /// Appends a new default item with id \p ItemID, output \p Output (1, 2, 3
   /// kept, else 0), display mode \p Display (1 to 4 kept, else 0), the values
   /// \p X, \p Y, \p Z given to its SetParameterX/Y/Z and face number \p Faces.
@@ -936,7 +938,7 @@ private:
   // of "the first item with" an id, an id and module, or a name costs a search
   // in a table instead of a walk of the list.
   /// Appends a copy of \p Item.
-  void appendItem(const CZRVReportItem& Item);
+  void appendItem(CZRVReportItem Item);
   /// Erases the item at \p Position; later items move up.
   void eraseItem(std::size_t Position);
   /// Replaces the item at \p Position by a copy of \p Item.

@@ -19,6 +19,8 @@ CZRVReportItem::CZRVReportItem()
 
 CZRVReportItem::CZRVReportItem(const CZRVReportItem& Other) = default;
 CZRVReportItem& CZRVReportItem::operator=(const CZRVReportItem& Other) = default;
+CZRVReportItem::CZRVReportItem(CZRVReportItem&& Other) noexcept = default;
+CZRVReportItem& CZRVReportItem::operator=(CZRVReportItem&& Other) noexcept = default;
 CZRVReportItem::~CZRVReportItem() = default;
 
 // ---- Identity and names --------------------------------------------------------

@@ -47,16 +47,17 @@ CZRVReportItemManager::~CZRVReportItemManager() = default;
 
 // ---- The item list and its indexes --------------------------------------------------
 
-void CZRVReportItemManager::appendItem(const CZRVReportItem& Item) {
+void CZRVReportItemManager::appendItem(CZRVReportItem Item) {
   const int Position = positionOf(Items.size());
-  Items.push_back(Item);
+  Items.push_back(std::move(Item));
+  const CZRVReportItem& Added = Items.back();
   // A key already present names an earlier item, which stays the first.
-  FirstIndexByID.emplace(Item.GetItemID(), Position);
-  FirstIndexByIDModule.emplace(idModuleKey(Item.GetItemID(), Item.GetModuleID()), Position);
+  FirstIndexByID.emplace(Added.GetItemID(), Position);
+  FirstIndexByIDModule.emplace(idModuleKey(Added.GetItemID(), Added.GetModuleID()), Position);
   if (NameIndexBuilt) {
-    FirstIndexByName.emplace(std::make_pair(Item.GetModuleID(), nameKey(Item.GetItemName())),
+    FirstIndexByName.emplace(std::make_pair(Added.GetModuleID(), nameKey(Added.GetItemName())),
                              Position);
-    FirstIndexByName.emplace(std::make_pair(Item.GetModuleID(), nameKey(Item.GetItemSaveName())),
+    FirstIndexByName.emplace(std::make_pair(Added.GetModuleID(), nameKey(Added.GetItemSaveName())),
                              Position);
   }
 }
@@ -265,6 +266,11 @@ int CZRVReportItemManager::AddItem(const CZRVReportItem& Item) {
   return static_cast<int>(Items.size());
 }
 
+int CZRVReportItemManager::AddItem(CZRVReportItem&& Item) {
+  appendItem(std::move(Item));
+  return static_cast<int>(Items.size());
+}
+
 int CZRVReportItemManager::AddItem(ZRV_RESULT_ITEMS ItemID, int Output, int Display, int X, int Y,
                                    int Z, int Faces) {
   CZRVReportItem Item;
@@ -275,7 +281,7 @@ int CZRVReportItemManager::AddItem(ZRV_RESULT_ITEMS ItemID, int Output, int Disp
   Item.SetParameterY(Y);
   Item.SetParameterZ(Z);
   Item.SetFaceNumber(Faces);
-  return AddItem(Item);
+  return AddItem(std::move(Item));
 }
 
 void CZRVReportItemManager::RemoveItem(ZRV_RESULT_ITEMS ItemID) {

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 #include "platform/Diagnostics.h"
 #include "platform/Platform.h"
@@ -85,7 +86,7 @@ CZRVReportTemplateProjectReader::~CZRVReportTemplateProjectReader() = default;
 // ---- Reading lines -------------------------------------------------------------
 
 bool CZRVReportTemplateProjectReader::readLine() {
-  std::string Piece;
+  std::string& Piece = Scratch; // reused, so that a read allocates nothing
   LastReadOk = Reader->readLine(Piece);
   if (!LastReadOk)
     return false; // the buffer keeps the line read before, as fgets leaves it
@@ -97,7 +98,7 @@ bool CZRVReportTemplateProjectReader::readLine() {
            (Line.size() < fmt::MaxReadLineBytes || Line.back() == '\n'))
     note(Kind::LineTooLong, LineNumber, decoded(Piece.substr(0, 40)),
          static_cast<int>(Piece.size()));
-  Line = std::move(Piece);
+  Line.swap(Piece);
   return true;
 }
 
@@ -522,7 +523,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
     Item.SetTagName(Parsed->TagName.c_str());
 
   Item.SetModuleID(static_cast<ZRV_RESULT_MODULES>(fmt::moduleOfSectionLine(CurrentSectionLine)));
-  Document->AddItem(Item);
+  Document->AddItem(std::move(Item));
 }
 
 void CZRVReportTemplateProjectReader::removeICPackageItems(ZRV_RESULT_MODULES Module) {

@@ -91,6 +91,7 @@ private:
   zrv::LoadOptions Options;
   zrv::platform::LineReader* Reader = nullptr;
   std::string Line;        ///< the line buffer, as last read (LF kept)
+  std::string Scratch;     ///< the buffer the next read fills, kept for its room
   bool LastReadOk = false; ///< the last read returned a line
   int LineNumber = 0;      ///< the file line the buffer holds
   int NextLineNumber = 1;  ///< the file line the next read starts on
