@@ -433,7 +433,9 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   }
   auto Key = ItemMap.find(Parsed->Key);
   if (Key == ItemMap.end()) {
-    note(Kind::UnknownItemKey, Source.Number, Parsed->Key);
+    // A version 1000 read takes the label line for the key "Item": not a finding.
+    if (Text != fmt::ItemLabel)
+      note(Kind::UnknownItemKey, Source.Number, Parsed->Key);
     return;
   }
 

@@ -304,8 +304,8 @@ private:
       for (const fmt::KeyRowLayout& Row : fmt::HeaderRows)
         Keys += (Keys.empty() ? "" : ", ") + std::string(Row.Key);
       add(F, Severity::Error, "line-shape",
-          "a [FileHeader] line needs one of the keys " + Keys +
-              " and a value; this line changes nothing");
+          "a [FileHeader] line needs one of the keys " + Keys + " and a value of at most " +
+              std::to_string(fmt::MaxNameChars) + " characters; this line changes nothing");
       return;
     }
     case fmt::SectionKind::Setting:
@@ -318,12 +318,12 @@ private:
           return;
         }
         add(F, Severity::Error, "line-shape",
-            "a [MeltFrontTimeCapture] line needs a setting name and percentages joined by '-' "
+            "a line of [MeltFrontTimeCapture] needs a setting name and percentages joined by '-' "
             "(20-40-60-80-100); this line is ignored");
         return;
       }
       add(F, Severity::Error, "line-shape",
-          "a " + tagText(*Id) + " line needs a setting name and at least " +
+          "a line of " + tagText(*Id) + " needs a setting name and at least " +
               std::to_string(Layout.PartialValueCount) + " numbers" +
               (Layout.FullValueCount > Layout.PartialValueCount
                    ? " (up to " + std::to_string(Layout.FullValueCount) + " are read)"
@@ -515,6 +515,9 @@ std::string AdviseItemKey(const std::wstring& Key, const std::wstring& SectionTa
     if (auto Other = keyIgnoringCase(*Own, Key))
       return "did you mean " + quoted(*Other) + "? (keys are case-sensitive)";
 
+  // Other sections of the same project type: every one that holds the key.
+  std::vector<std::string> Holders;
+  std::string Similar;
   for (ZRV_RESULT_MODULES Other : zrv::AcceptedSections(Context.Entry)) {
     if (Other == Module)
       continue;
@@ -523,10 +526,18 @@ std::string AdviseItemKey(const std::wstring& Key, const std::wstring& SectionTa
       continue;
     std::string OtherTag = tagText(fmt::sectionOfModule(Other));
     if (Map->count(Key))
-      return "the key belongs to " + OtherTag + ": move the line there";
-    if (auto Similar = keyIgnoringCase(*Map, Key))
-      return quoted(*Similar) + " of " + OtherTag + " differs only in letter case";
+      Holders.push_back(OtherTag);
+    else if (auto Found = keyIgnoringCase(*Map, Key); Found && Similar.empty())
+      Similar = quoted(*Found) + " of " + OtherTag + " differs only in letter case";
   }
+  if (!Holders.empty()) {
+    std::string List = Holders.front();
+    for (std::size_t I = 1; I < Holders.size(); ++I)
+      List += (I + 1 == Holders.size() ? " and " : ", ") + Holders[I];
+    return "the key belongs to " + List + ": move the line there";
+  }
+  if (!Similar.empty())
+    return Similar;
 
   // Another project type: every entry point, without and with the thermoset flag.
   for (int Entry = 0; Entry < static_cast<int>(zrv::ReaderEntryPoint::Count); ++Entry) {

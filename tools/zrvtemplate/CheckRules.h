@@ -56,9 +56,11 @@ std::vector<Diagnostic> CheckFindings(const std::vector<ZRVTemplateFinding>& Fin
 
 /// The advice for an item key that the key list of section \p SectionTag does
 /// not hold, first that applies: a key of the same list that differs only in
-/// letter case ("did you mean 'MeltFrontTime'?"); another section of the same
-/// project type whose list holds the key (also in other letter case); a
-/// project type and section whose list holds it; else that no list holds it.
+/// letter case ("did you mean 'MeltFrontTime'?"); the other sections of the
+/// same project type whose lists hold the key, all of them; a key of another
+/// section that differs only in letter case; the first project type (in the
+/// order of the reader's entry points, without and then with the thermoset
+/// flag) and section whose list holds it; else that no list holds it.
 std::string AdviseItemKey(const std::wstring& Key, const std::wstring& SectionTag,
                           const CheckContext& Context);
 
