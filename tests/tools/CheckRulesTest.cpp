@@ -26,7 +26,7 @@ ZRVTemplateFinding finding(K Kind, int Line, std::wstring Section, std::wstring 
 /// The six [ResultEx] rows as a clean load reports them, from line 20 on.
 std::vector<ZRVTemplateFinding> cleanResultEx() {
   std::vector<ZRVTemplateFinding> F = {finding(K::SectionRead, 18, L"[ResultEx]")};
-  const wchar_t* Keys[] = {L"Flow-MeltFrontTime", L"PPTTemplate", L"3DPDF",
+  const wchar_t* Keys[] = {L"Flow-MeltFrontTime", L"PPTTemplate",  L"3DPDF",
                            L"Animation",          L"WarpageScale", L"Image"};
   for (int I = 0; I < 6; ++I)
     F.push_back(finding(K::ExtendedItemAdded, 20 + I, L"[ResultEx]", Keys[I], I));
@@ -150,8 +150,8 @@ TEST(ZrvTemplateCheckRules, NamesLinesAndOrder) {
   std::vector<Diagnostic> D = CheckFindings(F, solidInjection(&Document));
   EXPECT_EQ(codes(D),
             (std::vector<std::string>{"9 melt-label", "11 line-shape", "23 unresolved-name",
-                                      "30 unresolved-name", "31 unresolved-name",
-                                      "32 value-range", "33 field-count"}));
+                                      "30 unresolved-name", "31 unresolved-name", "32 value-range",
+                                      "33 field-count"}));
   EXPECT_EQ(D[2].Message, "animation setting 'Long_Gif' of the 'Animation' row is not defined in "
                           "this file's [AnimationSetting], so nothing is attached; define it "
                           "there or correct the name (names are case-sensitive)");

@@ -41,10 +41,10 @@ TEST(ZrvTemplateProjectType, NamesAndNumbers) {
 TEST(ZrvTemplateProjectType, LoaderOfEveryProjectType) {
   // Solid: the loader of each application type; 1 and 5 have none.
   const ZRV_TEMPLATE_LOADER Solid[] = {
-      ZRV_LOAD_SOLID_INJECTION, ZRV_LOAD_COUNT,       ZRV_LOAD_SOLID_RIM,  ZRV_LOAD_SOLID_ICPACKAGE,
-      ZRV_LOAD_SOLID_ICM,       ZRV_LOAD_COUNT,       ZRV_LOAD_SOLID_GAIM, ZRV_LOAD_SOLID_WAIM,
-      ZRV_LOAD_SOLID_COIM,      ZRV_LOAD_SOLID_MCIM,  ZRV_LOAD_SOLID_CM,   ZRV_LOAD_SOLID_BIIM,
-      ZRV_LOAD_SOLID_PIM,       ZRV_LOAD_SOLID_RTM,   ZRV_LOAD_SOLID_CFM};
+      ZRV_LOAD_SOLID_INJECTION, ZRV_LOAD_COUNT,      ZRV_LOAD_SOLID_RIM,  ZRV_LOAD_SOLID_ICPACKAGE,
+      ZRV_LOAD_SOLID_ICM,       ZRV_LOAD_COUNT,      ZRV_LOAD_SOLID_GAIM, ZRV_LOAD_SOLID_WAIM,
+      ZRV_LOAD_SOLID_COIM,      ZRV_LOAD_SOLID_MCIM, ZRV_LOAD_SOLID_CM,   ZRV_LOAD_SOLID_BIIM,
+      ZRV_LOAD_SOLID_PIM,       ZRV_LOAD_SOLID_RTM,  ZRV_LOAD_SOLID_CFM};
   for (int App = 0; App <= 14; ++App)
     for (int Kind : {0, 2}) {
       auto Choice = ChooseLoader(type(Kind, App));

@@ -63,7 +63,8 @@ std::vector<fs::path> csvFiles(const fs::path& Folder) {
 
 TEST(ZrvTemplateTool, EveryBrokenSampleGivesItsFindings) {
   const std::map<std::string, std::vector<std::string>> Expected = {
-      {"UnknownItemKey.csv", {"72 unknown-key", "73 unknown-key", "74 unknown-key", "75 unknown-key"}},
+      {"UnknownItemKey.csv",
+       {"72 unknown-key", "73 unknown-key", "74 unknown-key", "75 unknown-key"}},
       {"UnresolvedName.csv",
        {"58 unresolved-name", "70 unresolved-name", "70 unresolved-name", "71 unresolved-name",
         "71 unresolved-name", "71 unresolved-name", "71 unresolved-name"}},
@@ -76,7 +77,8 @@ TEST(ZrvTemplateTool, EveryBrokenSampleGivesItsFindings) {
       {"FieldCount.csv", {"72 field-count", "73 field-count"}},
       {"FileVersion1000.csv", {"64 file-version", "69 file-version", "75 file-version"}},
       {"FileVersion999.csv", {"64 file-version", "69 file-version", "75 file-version"}},
-      {"ValueOutOfRange.csv", {"70 value-range", "71 value-range", "71 value-range", "72 value-range"}},
+      {"ValueOutOfRange.csv",
+       {"70 value-range", "71 value-range", "71 value-range", "72 value-range"}},
       {"ResultExRows.csv",
        {"53 resultex-rows", "56 resultex-rows", "57 resultex-rows", "58 resultex-rows",
         "59 resultex-rows"}},
@@ -98,18 +100,22 @@ TEST(ZrvTemplateTool, CheckPrintsFileLineSeverityMessage) {
   EXPECT_EQ(R.Status, 1);
   EXPECT_EQ(R.Err, "");
   std::string Expected =
-      File + ":72: error: item key 'Meltfronttime' is not in the key list of [FlowResult] for "
-             "solid injection, so the item line is dropped; did you mean 'MeltFrontTime'? (keys "
-             "are case-sensitive) [unknown-key]\n" +
-      File + ":73: error: item key 'Flatness' is not in the key list of [FlowResult] for solid "
-             "injection, so the item line is dropped; the key belongs to [WarpResult]: move the "
-             "line there [unknown-key]\n" +
-      File + ":74: error: item key 'XY_MeltFrontNode' is not in the key list of [FlowResult] for "
-             "solid injection, so the item line is dropped; it is a key of [FlowResult] for "
-             "ShellInjection, not for this project type [unknown-key]\n" +
-      File + ":75: error: item key 'FillTime' is not in the key list of [FlowResult] for solid "
-             "injection, so the item line is dropped; no key list of the catalogue holds it "
-             "(\"zrvtemplate catalogue\" lists the keys) [unknown-key]\n" +
+      File +
+      ":72: error: item key 'Meltfronttime' is not in the key list of [FlowResult] for "
+      "solid injection, so the item line is dropped; did you mean 'MeltFrontTime'? (keys "
+      "are case-sensitive) [unknown-key]\n" +
+      File +
+      ":73: error: item key 'Flatness' is not in the key list of [FlowResult] for solid "
+      "injection, so the item line is dropped; the key belongs to [WarpResult]: move the "
+      "line there [unknown-key]\n" +
+      File +
+      ":74: error: item key 'XY_MeltFrontNode' is not in the key list of [FlowResult] for "
+      "solid injection, so the item line is dropped; it is a key of [FlowResult] for "
+      "ShellInjection, not for this project type [unknown-key]\n" +
+      File +
+      ":75: error: item key 'FillTime' is not in the key list of [FlowResult] for solid "
+      "injection, so the item line is dropped; no key list of the catalogue holds it "
+      "(\"zrvtemplate catalogue\" lists the keys) [unknown-key]\n" +
       File + ": 4 errors, 0 warnings; checked as solid injection (LoadSolidInjection)\n";
   EXPECT_EQ(R.Out, Expected);
 
@@ -134,8 +140,8 @@ TEST(ZrvTemplateTool, EveryValidSampleChecksClean) {
 TEST(ZrvTemplateTool, ProjectTypeFromOptionsOrHeader) {
   // Options override the header: a shell file checked as solid injection
   // warns about the header and finds the shell keys unknown.
-  ToolRun R = run({"check", sample("ShellInjection.csv"), "--kind", "solid", "--process", "0",
-               "--json"});
+  ToolRun R =
+      run({"check", sample("ShellInjection.csv"), "--kind", "solid", "--process", "0", "--json"});
   EXPECT_EQ(R.Status, 1);
   auto Report = nlohmann::json::parse(R.Out);
   EXPECT_EQ(Report["loader"], "LoadSolidInjection");
@@ -186,8 +192,8 @@ TEST(ZrvTemplateTool, ErrorsNameTheFileAndSayWhatToDo) {
 }
 
 TEST(ZrvTemplateTool, CatalogueListsWhatTheReaderResolves) {
-  ToolRun R = run({"catalogue", "--kind", "solid", "--process", "cm", "--section", "flowresult",
-               "--json"});
+  ToolRun R =
+      run({"catalogue", "--kind", "solid", "--process", "cm", "--section", "flowresult", "--json"});
   ASSERT_EQ(R.Status, 0) << R.Err;
   auto Report = nlohmann::json::parse(R.Out);
   ASSERT_EQ(Report["sections"].size(), 1u);

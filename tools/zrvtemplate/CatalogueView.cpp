@@ -40,8 +40,10 @@ nlohmann::ordered_json CatalogueJson(const std::vector<CatalogueSection>& Sectio
     nlohmann::ordered_json Keys = nlohmann::ordered_json::array();
     for (const auto& [Key, Id] : Section.Keys)
       Keys.push_back({{"key", Key}, {"id", Id}});
-    List.push_back(
-        {{"tag", Section.Tag}, {"module", Section.Module}, {"list", Section.ListName}, {"keys", Keys}});
+    List.push_back({{"tag", Section.Tag},
+                    {"module", Section.Module},
+                    {"list", Section.ListName},
+                    {"keys", Keys}});
   }
   return List;
 }

@@ -202,8 +202,8 @@ private:
       break;
     case Kind::UnknownItemKey:
       add(F, Severity::Error, "unknown-key",
-          "item key " + quoted(F.Text) + " is not in the key list of " + Utf8(F.Section) +
-              " for " + Context.ProjectDescription + ", so the item line is dropped; " +
+          "item key " + quoted(F.Text) + " is not in the key list of " + Utf8(F.Section) + " for " +
+              Context.ProjectDescription + ", so the item line is dropped; " +
               AdviseItemKey(F.Text, F.Section, Context));
       break;
     case Kind::UnresolvedName:
@@ -220,8 +220,8 @@ private:
       break;
     case Kind::EndMissing:
       add(F, Severity::Warning, "end-missing",
-          "the file ends without the \"[EOF]\" line; end it with \"" +
-              std::string(fmt::EndLine) + "\"");
+          "the file ends without the \"[EOF]\" line; end it with \"" + std::string(fmt::EndLine) +
+              "\"");
       break;
     }
   }
@@ -264,9 +264,10 @@ private:
     if (Known) {
       std::string Message = "section " + tagText(*Known);
       if (!Before.empty())
-        Message += " stands after " + Before + ", out of the order in which the reader takes "
-                                              "sections, so it is passed over with its lines; "
-                                              "move it before " +
+        Message += " stands after " + Before +
+                   ", out of the order in which the reader takes "
+                   "sections, so it is passed over with its lines; "
+                   "move it before " +
                    Before;
       else
         Message += " is passed over with its lines";
@@ -382,8 +383,9 @@ private:
     }
     if (!Library) {
       add(F, Severity::Error, "unresolved-name",
-          "name " + quoted(F.Text) + " " + Where + " is not defined in this file; nothing is "
-                                                   "attached");
+          "name " + quoted(F.Text) + " " + Where +
+              " is not defined in this file; nothing is "
+              "attached");
       return;
     }
     std::string Message = std::string(libraryOf(*Library).What) + " " + quoted(F.Text) + " " +
@@ -411,8 +413,8 @@ private:
       return;
     case 15:
       add(F, Severity::Error, "value-range",
-          "items per page " + Value + " (field 15) of " + quoted(F.Text) +
-              " is outside 1 to 4" + (F.Number == 0 ? " and reads as 1" : " but is kept"));
+          "items per page " + Value + " (field 15) of " + quoted(F.Text) + " is outside 1 to 4" +
+              (F.Number == 0 ? " and reads as 1" : " but is kept"));
       return;
     default:
       add(F, Severity::Error, "value-range",
@@ -441,8 +443,7 @@ private:
     if (F.Number >= static_cast<int>(fmt::ResultExRowCount)) {
       add(F, Severity::Warning, "resultex-rows",
           "row " + quoted(F.Text) + " adds extended item " + std::to_string(F.Number) +
-              ", beyond the six positions that have a meaning (" + rowKeys(0) +
-              "); remove it");
+              ", beyond the six positions that have a meaning (" + rowKeys(0) + "); remove it");
       return;
     }
     const char* Expected = fmt::ResultExRows[static_cast<std::size_t>(F.Number)].Key;
@@ -498,9 +499,7 @@ private:
 
 } // namespace
 
-const char* SeverityName(Severity Level) {
-  return Level == Severity::Error ? "error" : "warning";
-}
+const char* SeverityName(Severity Level) { return Level == Severity::Error ? "error" : "warning"; }
 
 std::vector<Diagnostic> CheckFindings(const std::vector<ZRVTemplateFinding>& Findings,
                                       const CheckContext& Context) {

@@ -46,10 +46,10 @@ std::string processList() {
 
 void addProjectOptions(CLI::App& Command, ProjectArgs& Args, bool FromHeader) {
   Command
-      .add_option("--kind", Args.Kind,
-                  "Project kind: solid or shell (also 0 solid, 1 shell, 2 solid)" +
-                      std::string(FromHeader ? "; default: ProjectType of the file's [FileHeader]"
-                                             : ""))
+      .add_option(
+          "--kind", Args.Kind,
+          "Project kind: solid or shell (also 0 solid, 1 shell, 2 solid)" +
+              std::string(FromHeader ? "; default: ProjectType of the file's [FileHeader]" : ""))
       ->type_name("solid|shell")
       ->check(CLI::Validator(
           [](std::string& Text) {
@@ -64,8 +64,7 @@ void addProjectOptions(CLI::App& Command, ProjectArgs& Args, bool FromHeader) {
       ->check(CLI::Validator(
           [](std::string& Text) {
             return ParseProcess(Text) ? std::string()
-                                      : "'" + Text + "' is no process; use one of " +
-                                            processList();
+                                      : "'" + Text + "' is no process; use one of " + processList();
           },
           "", "process"));
   Command.add_flag("--thermoset", Args.Thermoset,
@@ -228,8 +227,7 @@ void noteLosses(std::ostream& Err, const std::string& File, const LoadedTemplate
   std::size_t Count = CheckFindings(Loaded.Findings, Context).size();
   if (Count > 0)
     Err << ToolName << ": note: the load of '" << File << "' passed over or changed " << Count
-        << (Count == 1 ? " thing" : " things") << "; \"" << ToolName
-        << " check\" lists them\n";
+        << (Count == 1 ? " thing" : " things") << "; \"" << ToolName << " check\" lists them\n";
 }
 
 int runShow(const std::string& File, const ProjectArgs& Args, std::ostream& Out,

@@ -101,10 +101,8 @@ Json settings(const CZRVReportItemManager& Doc) {
   Json& Captures = S["focusCaptures"] = Json::array();
   for (const std::wstring& Name : names(Doc, &M::GetCaptureOptionCount, &M::GetCaptureOption)) {
     auto R = Doc.GetCaptureSetting(Name.c_str());
-    Captures.push_back({{"name", Utf8(Name)},
-                        {"capture", R.Capture},
-                        {"width", R.Width},
-                        {"height", R.Height}});
+    Captures.push_back(
+        {{"name", Utf8(Name)}, {"capture", R.Capture}, {"width", R.Width}, {"height", R.Height}});
   }
   Json& Melts = S["meltFrontCaptures"] = Json::array();
   for (const std::wstring& Name : names(Doc, &M::GetMeltOptionCount, &M::GetMeltOption)) {
@@ -309,11 +307,14 @@ Json DocumentJson(const CZRVReportItemManager& Document) {
 
 void PrintDocument(std::ostream& Out, const CZRVReportItemManager& Document) {
   Json J = DocumentJson(Document);
-  static const std::pair<const char*, const char*> HeaderRows[] = {
-      {"fileVersion", "FileVersion"}, {"fileId", "FileID"},
-      {"name", "Name"},               {"date", "Date"},
-      {"projectType", "ProjectType"}, {"appType", "AppType"},
-      {"createdBy", "CreateBy"},      {"remark", "Remark"}};
+  static const std::pair<const char*, const char*> HeaderRows[] = {{"fileVersion", "FileVersion"},
+                                                                   {"fileId", "FileID"},
+                                                                   {"name", "Name"},
+                                                                   {"date", "Date"},
+                                                                   {"projectType", "ProjectType"},
+                                                                   {"appType", "AppType"},
+                                                                   {"createdBy", "CreateBy"},
+                                                                   {"remark", "Remark"}};
   Out << "[FileHeader]\n";
   for (const auto& [Key, Label] : HeaderRows)
     Out << "  " << Label << ": " << value(J["header"][Key]) << "\n";

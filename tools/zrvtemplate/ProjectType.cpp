@@ -30,36 +30,34 @@ struct SolidRow {
   ZRV_TEMPLATE_LOADER Loader;
   bool TakesThermoset;
   const char* TypeName;
-  const char* Description;
 };
 
 constexpr SolidRow SolidRows[] = {
-    {0, ZRV_LOAD_SOLID_INJECTION, false, "SolidInjection", "injection"},
-    {2, ZRV_LOAD_SOLID_RIM, false, "SolidRIM", "reaction injection"},
-    {3, ZRV_LOAD_SOLID_ICPACKAGE, false, "SolidEncapsulation", "IC package"},
-    {4, ZRV_LOAD_SOLID_ICM, true, "SolidICM", "injection compression"},
-    {6, ZRV_LOAD_SOLID_GAIM, false, "SolidGAIM", "gas-assisted injection"},
-    {7, ZRV_LOAD_SOLID_WAIM, false, "SolidWAIM", "water-assisted injection"},
-    {8, ZRV_LOAD_SOLID_COIM, false, "SolidCOIM", "co-injection"},
-    {9, ZRV_LOAD_SOLID_MCIM, false, "SolidFIM", "micro-cellular injection"},
-    {10, ZRV_LOAD_SOLID_CM, true, "SolidCM", "compression moulding"},
-    {11, ZRV_LOAD_SOLID_BIIM, false, "SolidBIIM", "bi-injection"},
-    {12, ZRV_LOAD_SOLID_PIM, true, "SolidPIM", "powder injection"},
-    {13, ZRV_LOAD_SOLID_RTM, false, "SolidRTM", "resin transfer moulding"},
-    {14, ZRV_LOAD_SOLID_CFM, true, "SolidCFM", "chemical foaming"},
+    {0, ZRV_LOAD_SOLID_INJECTION, false, "SolidInjection"},
+    {2, ZRV_LOAD_SOLID_RIM, false, "SolidRIM"},
+    {3, ZRV_LOAD_SOLID_ICPACKAGE, false, "SolidEncapsulation"},
+    {4, ZRV_LOAD_SOLID_ICM, true, "SolidICM"},
+    {6, ZRV_LOAD_SOLID_GAIM, false, "SolidGAIM"},
+    {7, ZRV_LOAD_SOLID_WAIM, false, "SolidWAIM"},
+    {8, ZRV_LOAD_SOLID_COIM, false, "SolidCOIM"},
+    {9, ZRV_LOAD_SOLID_MCIM, false, "SolidFIM"},
+    {10, ZRV_LOAD_SOLID_CM, true, "SolidCM"},
+    {11, ZRV_LOAD_SOLID_BIIM, false, "SolidBIIM"},
+    {12, ZRV_LOAD_SOLID_PIM, true, "SolidPIM"},
+    {13, ZRV_LOAD_SOLID_RTM, false, "SolidRTM"},
+    {14, ZRV_LOAD_SOLID_CFM, true, "SolidCFM"},
 };
 
 struct ShellRow {
   int AppType;
   ZRV_TEMPLATE_LOADER Loader;
   const char* TypeName;
-  const char* Description;
 };
 
 constexpr ShellRow ShellRows[] = {
-    {0, ZRV_LOAD_SHELL_INJECTION, "ShellInjection", "injection"},
-    {1, ZRV_LOAD_SHELL_GASIN, "ShellGasIn", "gas injection"},
-    {2, ZRV_LOAD_SHELL_RIM, "ShellRIM", "reaction injection"},
+    {0, ZRV_LOAD_SHELL_INJECTION, "ShellInjection"},
+    {1, ZRV_LOAD_SHELL_GASIN, "ShellGasIn"},
+    {2, ZRV_LOAD_SHELL_RIM, "ShellRIM"},
 };
 
 const SolidRow* solidRow(int AppType) {
@@ -82,11 +80,21 @@ bool isSolid(int Kind) { return Kind == 0 || Kind == 2; }
 
 const std::vector<ProcessInfo>& Processes() {
   static const std::vector<ProcessInfo> List = {
-      {0, "injection", "Injection"}, {1, "gasin", "GasIn"}, {2, "rim", "RIM"},
-      {3, "icpackage", "ICPackage"}, {4, "icm", "ICM"},     {5, "faim", "FAIM"},
-      {6, "gaim", "GAIM"},           {7, "waim", "WAIM"},   {8, "coim", "COIM"},
-      {9, "mcim", "MCIM"},           {10, "cm", "CM"},      {11, "biim", "BIIM"},
-      {12, "pim", "PIM"},            {13, "rtm", "RTM"},    {14, "cfm", "CFM"},
+      {0, "injection", "Injection", "injection"},
+      {1, "gasin", "GasIn", "gas injection"},
+      {2, "rim", "RIM", "reaction injection"},
+      {3, "icpackage", "ICPackage", "IC package"},
+      {4, "icm", "ICM", "injection compression"},
+      {5, "faim", "FAIM", "FAIM"},
+      {6, "gaim", "GAIM", "gas-assisted injection"},
+      {7, "waim", "WAIM", "water-assisted injection"},
+      {8, "coim", "COIM", "co-injection"},
+      {9, "mcim", "MCIM", "micro-cellular injection"},
+      {10, "cm", "CM", "compression moulding"},
+      {11, "biim", "BIIM", "bi-injection"},
+      {12, "pim", "PIM", "powder injection"},
+      {13, "rtm", "RTM", "resin transfer moulding"},
+      {14, "cfm", "CFM", "chemical foaming"},
   };
   return List;
 }
@@ -169,16 +177,9 @@ std::string ProjectTypeName(const ProjectType& Type) {
 std::string Describe(const ProjectType& Type) {
   std::string Kind = Type.Kind == 1 ? "shell" : isSolid(Type.Kind) ? "solid" : "unknown kind";
   std::string Process = "process " + std::to_string(Type.AppType);
-  if (Type.Kind == 1) {
-    if (const ShellRow* Row = shellRow(Type.AppType))
-      Process = Row->Description;
-  } else if (const SolidRow* Row = solidRow(Type.AppType)) {
-    Process = Row->Description;
-  } else {
-    for (const ProcessInfo& Info : Processes())
-      if (Info.AppType == Type.AppType)
-        Process = Info.Label;
-  }
+  for (const ProcessInfo& Info : Processes())
+    if (Info.AppType == Type.AppType)
+      Process = Info.Description;
   std::string Flags;
   auto addFlag = [&Flags](bool On, const char* Name) {
     if (On)

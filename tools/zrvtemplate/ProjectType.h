@@ -28,8 +28,9 @@ struct ProjectType {
 /// One process of the application type numbering.
 struct ProcessInfo {
   int AppType;
-  const char* Name;  ///< the command-line name ("icpackage")
-  const char* Label; ///< the name of the file header's AppType label ("ICPackage")
+  const char* Name;        ///< the command-line name ("icpackage")
+  const char* Label;       ///< the name of the file header's AppType label ("ICPackage")
+  const char* Description; ///< in words ("IC package")
 };
 
 /// The fifteen processes in the order of their numbers.
