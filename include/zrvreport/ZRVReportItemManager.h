@@ -119,6 +119,10 @@ public:
   /// The project folder. Logs
   /// "[ReportSetting] Manager GetProjectPath CString start <path>".
   std::wstring GetProjectPath() const;
+  /// Writes the document as a template to its project path through a
+  /// temporary CZRVReportSettingWriter (see SaveTemplate there); the result
+  /// of the save is not passed on.
+  void SaveItemManager();
   /// Stores the root folder of the installation.
   void SetZorvinPath(const wchar_t* Path);
   /// Copies the root folder of the installation into \p Path.
@@ -599,8 +603,318 @@ public:
   void SetAllManyViewData();
 
   // ==== Report engine data ====================================================
+  // While a report is produced the report engine stores its findings here and
+  // reads them back. Per-item data lives in the items (so it travels with
+  // them); the project-wide data below lives only in memory.
+
+  // ---- Per-item data by item id and module id --------------------------------
+  // Each addresses the first item whose item id and module id both match.
+  // When none does, setters change nothing and getters touch no output.
+
+  /// Gives the item its legend: maximum, minimum, their colours, unit and
+  /// digits, in this order.
+  void SetItemLegendData(int ItemID, int ModuleID, double MaxValue, double MinValue,
+                         unsigned long MaxColor, unsigned long MinColor, const wchar_t* Unit,
+                         int Digits);
+  /// Copies the item's six legend values into the outputs (the unit whole
+  /// into \p Unit); every output untouched when no item matches.
+  void GetItemLegendData(int ItemID, int ModuleID, double& MaxValue, double& MinValue,
+                         unsigned long& MaxColor, unsigned long& MinColor, wchar_t* Unit,
+                         int& Digits) const;
+  /// The item's own result image test (which looks for the file on disk and,
+  /// for an animation, moves the stored path to the animation's extension);
+  /// 0 when no item matches.
+  int HasResultImage(int ItemID, int ModuleID);
+  /// 1 when the item's statistics image path names an existing file; 0 when
+  /// it does not or no item matches.
+  int HasStatImage(int ItemID, int ModuleID) const;
+  /// Stores the item's result image path.
+  void SetResultImagePath(int ItemID, int ModuleID, const wchar_t* Path);
+  /// Copies the item's result image path into \p Path.
+  void GetResultImagePath(int ItemID, int ModuleID, wchar_t* Path) const;
+  /// Stores the item's statistics image path.
+  void SetStatImagePath(int ItemID, int ModuleID, const wchar_t* Path);
+  /// Copies the item's statistics image path into \p Path.
+  void GetStatImagePath(int ItemID, int ModuleID, wchar_t* Path) const;
+  /// Stores both image paths of the item at once.
+  void SetItemImagePath(int ItemID, int ModuleID, const wchar_t* ResultPath,
+                        const wchar_t* StatPath);
+  /// Copies both image paths of the item into the two buffers.
+  void GetItemImagePath(int ItemID, int ModuleID, wchar_t* ResultPath, wchar_t* StatPath) const;
+  /// Stores the item's description.
+  void SetDescription(int ItemID, int ModuleID, const wchar_t* Text);
+  /// Copies the item's description into \p Text.
+  void GetDescription(int ItemID, int ModuleID, wchar_t* Text) const;
+  /// Copies the item's display item name into \p Text.
+  void GetDisItemName(int ItemID, int ModuleID, wchar_t* Text) const;
+  /// Stores the item's display item name, display module name and description.
+  void SetItemDisplayData(int ItemID, int ModuleID, const wchar_t* ItemName,
+                          const wchar_t* ModuleName, const wchar_t* Description);
+  /// Copies the display item name, display module name and description into
+  /// the three buffers.
+  void GetItemDisplayData(int ItemID, int ModuleID, wchar_t* ItemName, wchar_t* ModuleName,
+                          wchar_t* Description) const;
+
+  // ---- Per-item data by module id and item id ----------------------------------
+  // The same item as above, the two numbers given the other way round.
+
+  /// Stores the item's output air trap flag; nothing when no item matches.
+  void SetOutputAirTrap(int ModuleID, int ItemID, int Output);
+  /// The item's output air trap flag; 0 when no item matches.
+  int GetOutputAirTrap(int ModuleID, int ItemID) const;
+  /// Stores the item's output weld line flag; nothing when no item matches.
+  void SetOutputWeldLine(int ModuleID, int ItemID, int Output);
+  /// The item's output weld line flag; 0 when no item matches.
+  int GetOutputWeldLine(int ModuleID, int ItemID) const;
+  /// Stores the number of items on one report page; 1, or 0 when no item
+  /// matches.
+  int SetItemCountOf1Page(int ModuleID, int ItemID, int Count);
+  /// The number of items on one report page; -1 when no item matches.
+  int GetItemCountOf1Page(int ModuleID, int ItemID) const;
+  /// Stores the statistics minimum; 1, or 0 when no item matches.
+  int SetStatMinValue(int ModuleID, int ItemID, double Value);
+  /// Stores the statistics maximum; 1, or 0 when no item matches.
+  int SetStatMaxValue(int ModuleID, int ItemID, double Value);
+  /// Stores the statistics average; 1, or 0 when no item matches.
+  int SetStatAvgValue(int ModuleID, int ItemID, double Value);
+  /// The statistics minimum; 1e15 when no item matches.
+  double GetStatMinValue(int ModuleID, int ItemID) const;
+  /// The statistics maximum; -1e15 when no item matches.
+  double GetStatMaxValue(int ModuleID, int ItemID) const;
+  /// The statistics average; -1e15 when no item matches.
+  double GetStatAvgValue(int ModuleID, int ItemID) const;
+  /// Stores the item's tag name; 1, or 0 when no item matches.
+  int SetTagName(int ModuleID, int ItemID, const wchar_t* Tag);
+  /// Copies the item's tag name into \p Tag; 1, or 0 (buffer untouched) when
+  /// no item matches.
+  int GetTagName(int ModuleID, int ItemID, wchar_t* Tag) const;
+  /// 1 when the item's tag name is not empty; 0 otherwise or when no item
+  /// matches.
+  int HasTagName(int ModuleID, int ItemID) const;
+  /// Stores whether the project has this item's result; 1, or 0 when no item
+  /// matches.
+  int SetIsProjectHasThisItem(int ModuleID, int ItemID, int Has);
+  /// Whether the project has this item's result; 0 when no item matches.
+  int GetIsProjectHasThisItem(int ModuleID, int ItemID) const;
+  /// Stores whether the report outputs this item; 1, or 0 when no item
+  /// matches.
+  int SetIsReportOutputThisItem(int ModuleID, int ItemID, int Output);
+  /// Whether the report outputs this item; 0 when no item matches.
+  int GetIsReportOutputThisItem(int ModuleID, int ItemID) const;
+
+  // ---- Per-item data by index ---------------------------------------------------
+  /// Stores the output air trap flag of the item at \p Index; nothing (and no
+  /// message) when the index is outside the item list.
+  void SetOutputAirTrapByIndex(int Index, int Output);
+  /// The output air trap flag of the item at \p Index. Outside the item list:
+  /// logs "[ReportItemManager] cant find AirTrap item, index <Index>" and
+  /// returns 0.
+  int GetOutputAirTrapByIndex(int Index) const;
+  /// Stores the output weld line flag of the item at \p Index. Outside the
+  /// item list: logs "[ReportItemManager] cant find WeldLine item, index
+  /// <Index>" and changes nothing.
+  void SetOutputWeldLineByIndex(int Index, int Output);
+  /// The output weld line flag of the item at \p Index. Outside the item
+  /// list: logs "[ReportItemManager] cant find WeldLine item, index <Index>"
+  /// and returns 0.
+  int GetOutputWeldLineByIndex(int Index) const;
+
+  /// 1 when \p ItemID is a fibre-orientation layer result of the shell lists
+  /// (18-46, 66-94, 115-143, 162-190, 211-239, 259-287, bounds included),
+  /// else 0. Reads no state.
+  static int IsShellFiberLayerItem(int ItemID);
+
+  // ---- Process results -----------------------------------------------------------
+  // Thirteen values, 0.0 at start, stored and returned as given.
+  void SetFillingTime(double Value);
+  /// The filling time.
+  double GetFillingTime() const;
+  void SetMaxMeltFrontTemperature(double Value);
+  /// The maximum melt-front temperature.
+  double GetMaxMeltFrontTemperature() const;
+  void SetAvgMeltFrontTemperature(double Value);
+  /// The average melt-front temperature.
+  double GetAvgMeltFrontTemperature() const;
+  void SetEOFFillingPressure(double Value);
+  /// The pressure at the end of filling.
+  double GetEOFFillingPressure() const;
+  void SetMaxSpruePressure(double Value);
+  /// The maximum sprue pressure.
+  double GetMaxSpruePressure() const;
+  void SetMaxFillingClampingForce(double Value);
+  /// The maximum clamping force while filling.
+  double GetMaxFillingClampingForce() const;
+  void SetMaxPackingClampingForce(double Value);
+  /// The maximum clamping force while packing.
+  double GetMaxPackingClampingForce() const;
+  void SetWarpMinXDisplacement(double Value);
+  /// The minimum warpage displacement in X.
+  double GetWarpMinXDisplacement() const;
+  void SetWarpMaxXDisplacement(double Value);
+  /// The maximum warpage displacement in X.
+  double GetWarpMaxXDisplacement() const;
+  void SetWarpMinYDisplacement(double Value);
+  /// The minimum warpage displacement in Y.
+  double GetWarpMinYDisplacement() const;
+  void SetWarpMaxYDisplacement(double Value);
+  /// The maximum warpage displacement in Y.
+  double GetWarpMaxYDisplacement() const;
+  void SetWarpMinZDisplacement(double Value);
+  /// The minimum warpage displacement in Z.
+  double GetWarpMinZDisplacement() const;
+  void SetWarpMaxZDisplacement(double Value);
+  /// The maximum warpage displacement in Z.
+  double GetWarpMaxZDisplacement() const;
+
+  // ---- Packing pressure profile and gate freeze times --------------------------
+  /// Appends the pair (\p First, \p Second) to the packing pressure profile.
+  void AddPackingPressureProfile(double First, double Second);
+  /// The number of pairs in the packing pressure profile.
+  int GetPackingPressureProfileCount() const;
+  /// Copies the \p Index-th pair; 1, or 0 with both outputs untouched when
+  /// the index is outside the profile.
+  int GetPackingPressureProfile(int Index, double& First, double& Second) const;
+  /// Appends a gate freeze time.
+  void AddGateFreezeTime(double Time);
+  /// The number of gate freeze times.
+  int GetGateFreezeTimeCount() const;
+  /// Copies the \p Index-th gate freeze time; 1, or 0 with \p Time untouched
+  /// when the index is outside the list.
+  int GetGateFreezeTime(int Index, double& Time) const;
+
+  // ---- Summary tables --------------------------------------------------------------
+  /// For table 0, 1 or 2, appends row by row the entries of \p Data's two
+  /// columns to that summary table. When the second column is shorter than
+  /// the first, only the rows both columns have are appended (the rest of the
+  /// first column is dropped). Any other table number: nothing.
+  void SetSummaryData(int Table, const ZRVSummaryData& Data);
+  /// A copy of summary table 0, 1 or 2; two empty columns for any other
+  /// number.
+  ZRVSummaryData GetSummaryData(int Table) const;
+  /// Replaces the mesh, process and material information whole.
+  void SetSummaryTableData(const ZRVSummaryTableData& Data);
+
+  // ---- Project material information (from the summary table data) -------------
+  /// Copies the mesh name into \p Name.
+  void GetMeshName(wchar_t* Name) const;
+  /// Copies the process name into \p Name.
+  void GetProcessName(wchar_t* Name) const;
+  /// Copies the computation parameter name into \p Name.
+  void GetComParamName(wchar_t* Name) const;
+  /// Copies the first part material name into \p Name; 1, or 0 with the
+  /// buffer untouched when there is none.
+  int GetMaterialName(wchar_t* Name) const;
+  /// The number of part-insert material names (the same as
+  /// GetMaterialPartInsertCount).
+  int GetMaterialCount() const;
+  /// The number of part material names.
+  int GetMaterialPartCount() const;
+  /// The number of part-insert material names.
+  int GetMaterialPartInsertCount() const;
+  /// The number of wire material names.
+  int GetMaterialWireCount() const;
+  /// Copies the \p Index-th part material name; 1, or 0 with the buffer
+  /// untouched when the index is outside the list.
+  int GetMaterialPartName(int Index, wchar_t* Name) const;
+  /// Copies the \p Index-th part-insert material name; 1, or 0 with the
+  /// buffer untouched when the index is outside the list.
+  int GetMaterialPartInsertName(int Index, wchar_t* Name) const;
+  /// Copies the \p Index-th wire material name; 1, or 0 with the buffer
+  /// untouched when the index is outside the list.
+  int GetMaterialWireName(int Index, wchar_t* Name) const;
+
+  // ---- Model image paths -------------------------------------------------------
+  // Seven paths, empty at start, stored and returned as given.
+  void SetShadedModelPath(const wchar_t* Path);
+  /// Copies the shaded model image path into \p Path.
+  void GetShadedModelPath(wchar_t* Path) const;
+  void SetMeshQualityPath(const wchar_t* Path);
+  /// Copies the mesh quality image path into \p Path.
+  void GetMeshQualityPath(wchar_t* Path) const;
+  void SetThickPath(const wchar_t* Path);
+  /// Copies the thickness image path into \p Path.
+  void GetThickPath(wchar_t* Path) const;
+  void SetStatThickPath(const wchar_t* Path);
+  /// Copies the thickness statistics image path into \p Path.
+  void GetStatThickPath(wchar_t* Path) const;
+  void SetNodePath(const wchar_t* Path);
+  /// Copies the node image path into \p Path.
+  void GetNodePath(wchar_t* Path) const;
+  void SetWireFrame1Path(const wchar_t* Path);
+  /// Copies the first wire frame image path into \p Path.
+  void GetWireFrame1Path(wchar_t* Path) const;
+  void SetWireFrame2Path(const wchar_t* Path);
+  /// Copies the second wire frame image path into \p Path.
+  void GetWireFrame2Path(wchar_t* Path) const;
+
+  // ---- Image data tables and melt-front capture pictures -----------------------
+  /// For table 1 to 4, appends \p Key and \p Value to that table (a repeated
+  /// key is appended again); any other number: nothing.
+  void SetImgData(int Table, const wchar_t* Key, const wchar_t* Value);
+  /// Empties \p Value, then for table 1, 2 or 3 copies the value beside the
+  /// first key equal to \p Key (exact, case-sensitive). \p Value stays empty
+  /// when the key is absent, for table 4 (read by position only) and for any
+  /// other number.
+  void GetImgData(int Table, const wchar_t* Key, wchar_t* Value) const;
+  /// The number of melt-front capture points of extended item 0; 0 when
+  /// there is no extended item.
+  int GetMeltFrontTimeCaptureCount() const;
+  /// The \p Index-th capture percentage of extended item 0 (also beyond its
+  /// count, within the record's 100 places); -1.0 when there is no extended
+  /// item or \p Index is outside 0 to 99.
+  double GetMeltFrontTimeCapture(int Index) const;
+  /// Copies the key and value at position \p Index of image data table 4;
+  /// both buffers untouched when the index is outside that table.
+  void GetMeltFrontTimeCaptureImage(int Index, wchar_t* Key, wchar_t* Value) const;
+
+  // ---- Animation paths -----------------------------------------------------------
+  // Modules 1 to 7, 13, 17, 19 and 20 have a module animation slot; the same
+  // modules except 20 have an XY animation slot. Other modules (0 and 18
+  // among them) have none.
+
+  /// Stores \p Path in the module's animation slot; nothing without a slot.
+  void SetModuleAnimPath(int ModuleID, const wchar_t* Path);
+  /// Copies the module's animation path (also when empty); 1, or 0 with the
+  /// buffer untouched when the module has no slot.
+  int GetModuleAnimPath(int ModuleID, wchar_t* Path) const;
+  /// Stores \p Path in the module's XY animation slot; nothing without a
+  /// slot.
+  void SetXYAnimPath(int ModuleID, const wchar_t* Path);
+  /// Copies the module's XY animation path (also when empty); 1, or 0 with
+  /// the buffer untouched when the module has no XY slot.
+  int GetXYAnimPath(int ModuleID, wchar_t* Path) const;
+
+  // ---- XY curves and animation data ----------------------------------------------
+  /// Removes the stored curve whose SubKey and Key both equal \p Curve's (the
+  /// curves behind it move up), then appends \p Curve.
+  void SetXYCurveData(const ZRVXYCurveData& Curve);
+  /// Copies the first stored curve whose Key equals \p Key; 1, or 0 with
+  /// \p Curve untouched when none does.
+  int GetXYCurveData(int Key, ZRVXYCurveData& Curve) const;
+  /// Stores the report engine's two animation data values (-1 and 0 at
+  /// start). They are not read back here; they travel with copies of the
+  /// document.
+  void SetAnimationData(int First, int Second);
+
+  // ---- Synchronisation -------------------------------------------------------------
+  /// Copies the settings of \p Other into this document and keeps this
+  /// document's engine data: project type; project, installation and report
+  /// paths; file version, id, name and date; file project and application
+  /// types; created by, remark, company name and web site, logo path, author
+  /// name and e-mail, template name, summary; report type; the items (with
+  /// their per-item engine data), extended items and module ids; the
+  /// clipping, view, object, capture, melt-front and slicing libraries with
+  /// their option lists; the project object setting. Not copied: thermoset
+  /// run, valve pin, cover logo, run fields, image extension, summary table
+  /// data, model image paths, the animation and image libraries and every
+  /// project-wide engine value. A null \p Other changes nothing.
+  void SyncReportEngineData(const CZRVReportItemManager* Other);
 
 private:
+  // The template writer reads the texts and option lists that the getters
+  // hand out only through fixed-size buffers.
+  friend class CZRVReportSettingWriter;
+
   // ---- Document core data ------------------------------------------------------
   /// The item at \p Index, or null when the index is outside the item list.
   CZRVReportItem* itemAt(int Index);
@@ -668,6 +982,33 @@ private:
   CZRVReportItem::tagOBJECTSETTING ProjectObjectSetting;
 
   // ---- Report engine data --------------------------------------------------------
+  /// Number of process result values, module animation slots, summary
+  /// tables, image data tables and model image paths.
+  static constexpr int ProcessResultCount = 13;
+  static constexpr int AnimationSlotCount = 11;
+  static constexpr int SummaryTableCount = 3;
+  static constexpr int ImageDataTableCount = 4;
+  static constexpr int ModelImagePathCount = 7;
+
+  /// Two parallel lists: the key at position i belongs to the value at i.
+  struct ImageDataTable {
+    std::vector<std::wstring> Keys;
+    std::vector<std::wstring> Values;
+  };
+
+  double ProcessResults[ProcessResultCount] = {};
+  std::vector<std::pair<double, double>> PackingPressureProfile;
+  std::vector<double> GateFreezeTimes;
+  ZRVSummaryData SummaryTables[SummaryTableCount];
+  ZRVSummaryTableData SummaryTableData;
+  std::wstring ModelImagePaths[ModelImagePathCount];
+  /// Tables 1 to 4 at positions 0 to 3.
+  ImageDataTable ImageDataTables[ImageDataTableCount];
+  std::wstring ModuleAnimPaths[AnimationSlotCount];
+  std::wstring XYAnimPaths[AnimationSlotCount];
+  std::vector<ZRVXYCurveData> XYCurves;
+  int AnimationDataFirst = -1;
+  int AnimationDataSecond = 0;
 };
 
 #endif // ZRVREPORT_ZRVREPORTITEMMANAGER_H

@@ -4,10 +4,12 @@
 #define ZRVREPORT_ZRVREPORT_H
 
 #include "zrvreport/ZRVCommon.h"
+#include "zrvreport/ZRVEngineData.h"
 #include "zrvreport/ZRVReportItem.h"
 #include "zrvreport/ZRVReportItemEx.h"
 #include "zrvreport/ZRVReportItemManager.h"
 #include "zrvreport/ZRVReportResultItemMap.h"
+#include "zrvreport/ZRVReportSettingWriter.h"
 #include "zrvreport/ZRVResultItemMap_Custom.h"
 #include "zrvreport/ZRVReportTemplateReader.h"
 #include "zrvreport/ZRVResultItems.h"

@@ -63,8 +63,21 @@ bool PathExists(const std::wstring& Path);
 bool RenameNoReplace(const std::wstring& From, const std::wstring& To);
 
 /// Replaces \p To with \p From in one step (\p To may exist); used by the
-/// crash-safe save. False on failure, with both files left as they were.
+/// crash-safe save. False on failure, with both files left as they were. On
+/// POSIX systems an existing target's permission bits carry over to the new
+/// file and the folder is flushed to the disk after the rename; on Windows
+/// the move is written through.
 bool ReplaceFile(const std::wstring& From, const std::wstring& To);
+
+/// Creates \p Path, which must not exist yet, and opens it for writing in
+/// binary mode (the bytes written reach the file unchanged). Null when the
+/// file exists already or cannot be created.
+std::FILE* CreateNewFile(const std::wstring& Path);
+
+/// True when \p Path names no existing file or folder, or names a file that
+/// can be opened for writing. The check opens an existing file for update and
+/// closes it again; its content and times stay as they were.
+bool CanOpenForWriting(const std::wstring& Path);
 
 /// Removes a file. False when it could not be removed.
 bool RemoveFile(const std::wstring& Path);

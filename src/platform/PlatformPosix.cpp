@@ -173,7 +173,46 @@ bool RenameNoReplace(const std::wstring& From, const std::wstring& To) {
 }
 
 bool ReplaceFile(const std::wstring& From, const std::wstring& To) {
-  return std::rename(nativePath(From).c_str(), nativePath(To).c_str()) == 0;
+  std::string Source = nativePath(From), Target = nativePath(To);
+  // The new file takes the place of the old one with the old one's
+  // permission bits, so that a save does not widen or narrow its access.
+  struct stat Status;
+  if (::stat(Target.c_str(), &Status) == 0 && S_ISREG(Status.st_mode))
+    ::chmod(Source.c_str(), Status.st_mode & 07777);
+  if (std::rename(Source.c_str(), Target.c_str()) != 0)
+    return false;
+  // The rename lives in the folder: flush the folder too (best effort).
+  std::string::size_type Slash = Target.rfind('/');
+  std::string Folder = Slash == std::string::npos ? "." : Target.substr(0, Slash + 1);
+  int Descriptor = ::open(Folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (Descriptor >= 0) {
+    ::fsync(Descriptor);
+    ::close(Descriptor);
+  }
+  return true;
+}
+
+std::FILE* CreateNewFile(const std::wstring& Path) {
+  int Descriptor = ::open(nativePath(Path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (Descriptor < 0)
+    return nullptr;
+  std::FILE* Stream = ::fdopen(Descriptor, "wb");
+  if (!Stream) {
+    ::close(Descriptor);
+    ::unlink(nativePath(Path).c_str());
+  }
+  return Stream;
+}
+
+bool CanOpenForWriting(const std::wstring& Path) {
+  std::string Native = nativePath(Path);
+  if (::access(Native.c_str(), F_OK) != 0)
+    return errno == ENOENT;
+  std::FILE* Stream = std::fopen(Native.c_str(), "r+b");
+  if (!Stream)
+    return false;
+  std::fclose(Stream);
+  return true;
 }
 
 bool RemoveFile(const std::wstring& Path) { return ::unlink(nativePath(Path).c_str()) == 0; }

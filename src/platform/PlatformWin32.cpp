@@ -9,6 +9,7 @@
 #endif
 #include <windows.h>
 
+#include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
 #include <wchar.h>
@@ -75,6 +76,40 @@ bool RenameNoReplace(const std::wstring& From, const std::wstring& To) {
 bool ReplaceFile(const std::wstring& From, const std::wstring& To) {
   return ::MoveFileExW(From.c_str(), To.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+std::FILE* CreateNewFile(const std::wstring& Path) {
+  HANDLE File = ::CreateFileW(Path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (File == INVALID_HANDLE_VALUE)
+    return nullptr;
+  int Descriptor = ::_open_osfhandle(reinterpret_cast<intptr_t>(File), _O_WRONLY | _O_BINARY);
+  if (Descriptor < 0) {
+    ::CloseHandle(File);
+    ::DeleteFileW(Path.c_str());
+    return nullptr;
+  }
+  std::FILE* Stream = ::_fdopen(Descriptor, "wb");
+  if (!Stream) {
+    ::_close(Descriptor);
+    ::DeleteFileW(Path.c_str());
+  }
+  return Stream;
+}
+
+bool CanOpenForWriting(const std::wstring& Path) {
+  DWORD Attributes = ::GetFileAttributesW(Path.c_str());
+  if (Attributes == INVALID_FILE_ATTRIBUTES) {
+    DWORD Error = ::GetLastError();
+    return Error == ERROR_FILE_NOT_FOUND || Error == ERROR_PATH_NOT_FOUND;
+  }
+  if (Attributes & FILE_ATTRIBUTE_DIRECTORY)
+    return false;
+  std::FILE* Stream = ::_wfopen(Path.c_str(), L"r+b");
+  if (!Stream)
+    return false;
+  std::fclose(Stream);
+  return true;
 }
 
 bool RemoveFile(const std::wstring& Path) { return ::DeleteFileW(Path.c_str()) != 0; }

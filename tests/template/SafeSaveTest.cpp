@@ -1,0 +1,232 @@
+// SafeSaveTest.cpp - a template save that fails at any step, or that is
+// refused for a line or name a reader could not read back, leaves the old
+// template as it was and no temporary file behind.
+#include "platform/SafeSave.h"
+#include "zrvreport/ZRVReportItemManager.h"
+#include "zrvreport/ZRVReportSettingWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+
+namespace {
+
+using zrv::platform::SafeSaveSteps;
+
+/// Puts the real save steps back when a test ends.
+class StepsGuard {
+public:
+  StepsGuard() = default;
+  ~StepsGuard() { zrv::platform::CurrentSafeSaveSteps() = zrv::platform::DefaultSafeSaveSteps(); }
+  SafeSaveSteps& steps() { return zrv::platform::CurrentSafeSaveSteps(); }
+};
+
+std::set<std::string> folderNames(const std::filesystem::path& Folder) {
+  std::set<std::string> Names;
+  for (const auto& Entry : std::filesystem::directory_iterator(Folder))
+    Names.insert(Entry.path().filename().string());
+  return Names;
+}
+
+/// A document with one setting of each kind and an item, saved to \p Path.
+void fillDocument(CZRVReportItemManager& Doc, const std::wstring& Path) {
+  Doc.SetProjectPath(Path.c_str());
+  Doc.SetFileVersion(1001);
+  Doc.SetViewSetting(L"Iso", CZRVReportItem::tagVIEWSETTING());
+  Doc.AddModuleID(1);
+  CZRVReportItem Item;
+  Item.SetItemID(static_cast<ZRV_RESULT_ITEMS>(1));
+  Item.SetModuleID(static_cast<ZRV_RESULT_MODULES>(1));
+  Item.SetItemSaveName(L"MeltFrontTime");
+  Doc.AddItem(Item);
+}
+
+// Failing stand-ins for the steps. A failing write puts half of the bytes
+// into the file first, as a full disk would; a failing close still releases
+// the stream.
+bool failCheck(const std::wstring&) { return false; }
+std::FILE* failCreate(const std::wstring&) { return nullptr; }
+bool failWrite(std::FILE* Stream, std::string_view Bytes) {
+  std::fwrite(Bytes.data(), 1, Bytes.size() / 2, Stream);
+  return false;
+}
+bool failFlush(std::FILE*) { return false; }
+bool failClose(std::FILE* Stream) {
+  std::fclose(Stream);
+  return false;
+}
+bool failReplace(const std::wstring&, const std::wstring&) { return false; }
+
+} // namespace
+
+TEST(SafeSave, FailureAtEveryStepKeepsTheOldTemplate) {
+  struct Case {
+    const char* Step;
+    void (*Break)(SafeSaveSteps&);
+    const wchar_t* Message;
+  };
+  const Case Cases[] = {
+      {"check", [](SafeSaveSteps& S) { S.CheckTarget = failCheck; }, L"open file fail"},
+      {"create", [](SafeSaveSteps& S) { S.CreateTemporary = failCreate; }, L"open file fail"},
+      {"write", [](SafeSaveSteps& S) { S.Write = failWrite; }, L"write file fail"},
+      {"flush", [](SafeSaveSteps& S) { S.Flush = failFlush; }, L"write file fail"},
+      {"close", [](SafeSaveSteps& S) { S.Close = failClose; }, L"write file fail"},
+      {"replace", [](SafeSaveSteps& S) { S.Replace = failReplace; }, L"open file fail"},
+  };
+  for (const Case& C : Cases) {
+    SCOPED_TRACE(C.Step);
+    zrvtest::TempDir Dir;
+    const std::wstring Target = Dir.file(L"template.csv");
+    zrvtest::writeBytes(Dir.path() / "template.csv", "old template\r\n[EOF],,,,,,,,,,");
+    CZRVReportItemManager Doc;
+    fillDocument(Doc, Target);
+    CZRVReportSettingWriter Writer(&Doc);
+
+    StepsGuard Guard;
+    C.Break(Guard.steps());
+    zrvtest::DiagnosticCapture Log;
+    EXPECT_EQ(Writer.SaveTemplate(Target.c_str()), 0);
+    EXPECT_EQ(zrvtest::readBytes(Dir.path() / "template.csv"), "old template\r\n[EOF],,,,,,,,,,");
+    EXPECT_EQ(folderNames(Dir.path()), std::set<std::string>{"template.csv"});
+    EXPECT_EQ(Log.Messages, (std::vector<std::wstring>{
+                                L"[ReportSetting] start to save template " + Target,
+                                L"[ReportSetting] Manager GetProjectPath CString start " + Target,
+                                L"[ReportSetting] " + std::wstring(C.Message) + L" " + Target}));
+
+    // With the real steps back the same writer saves.
+    Guard.steps() = zrv::platform::DefaultSafeSaveSteps();
+    EXPECT_EQ(Writer.SaveTemplate(Target.c_str()), 1);
+    EXPECT_EQ(zrvtest::readBytes(Dir.path() / "template.csv").substr(0, 14), "[FileHeader]\r\n");
+    EXPECT_EQ(folderNames(Dir.path()), std::set<std::string>{"template.csv"});
+  }
+}
+
+TEST(SafeSave, TemporaryNameLeftByAnEarlierCrashIsPassedBy) {
+  zrvtest::TempDir Dir;
+  const std::wstring Target = Dir.file(L"t.csv");
+  const std::wstring Stale = zrv::platform::SafeSaveTemporaryName(Target, 0);
+  EXPECT_EQ(Stale, Target + L".zrvsave.tmp");
+  EXPECT_EQ(zrv::platform::SafeSaveTemporaryName(Target, 2), Target + L".zrvsave.2.tmp");
+  zrvtest::writeBytes(std::filesystem::path(Stale), "half");
+
+  EXPECT_EQ(zrv::platform::SaveFileSafely(Target, "new"), zrv::platform::SafeSaveResult::Saved);
+  EXPECT_EQ(zrvtest::readBytes(std::filesystem::path(Target)), "new");
+  EXPECT_EQ(zrvtest::readBytes(std::filesystem::path(Stale)), "half");
+  EXPECT_EQ(folderNames(Dir.path()), (std::set<std::string>{"t.csv", "t.csv.zrvsave.tmp"}));
+}
+
+TEST(SafeSave, LineTooLongForTheReaderRefusesTheSave) {
+  zrvtest::TempDir Dir;
+  const std::wstring Target = Dir.file(L"template.csv");
+  zrvtest::writeBytes(Dir.path() / "template.csv", "old");
+  CZRVReportItemManager Doc;
+  fillDocument(Doc, Target);
+  CZRVReportSettingWriter Writer(&Doc);
+  zrvtest::DiagnosticCapture Log;
+
+  // A view line of 510 UTF-8 bytes plus its line end is read in one piece:
+  // 250 two-byte letters and one more letter, then ",90,0,0,1".
+  const std::wstring Fits = std::wstring(250, L'\u00FC') + L"a";
+  Doc.SetViewSetting(Fits.c_str(), CZRVReportItem::tagVIEWSETTING());
+  ASSERT_EQ(Writer.SaveTemplate(Target.c_str()), 1);
+  EXPECT_NE(zrvtest::readBytes(Dir.path() / "template.csv").find(",90,0,0,1\r\n"),
+            std::string::npos);
+
+  // One byte more and the line would arrive in two pieces: nothing is
+  // written, the message names the section and the setting.
+  zrvtest::writeBytes(Dir.path() / "template.csv", "old");
+  Doc.DeleteViewSetting(Fits.c_str());
+  const std::wstring TooLong = Fits + L"b";
+  Doc.SetViewSetting(TooLong.c_str(), CZRVReportItem::tagVIEWSETTING());
+  Log.Messages.clear();
+  EXPECT_EQ(Writer.SaveTemplate(Target.c_str()), 0);
+  EXPECT_EQ(zrvtest::readBytes(Dir.path() / "template.csv"), "old");
+  EXPECT_EQ(folderNames(Dir.path()), std::set<std::string>{"template.csv"});
+  EXPECT_EQ(Log.Messages.back(), L"[ReportSetting] template not saved, line longer than 511 "
+                                 L"bytes in [ViewSetting]: " +
+                                     TooLong);
+  Doc.DeleteViewSetting(TooLong.c_str());
+
+  // An item line whose names are each short enough but together too long.
+  CZRVReportItem Item;
+  Doc.GetItem(0, Item);
+  const std::wstring Long(120, L'n');
+  Item.SetClippingName(Long.c_str());
+  Item.SetObjectName(Long.c_str());
+  Item.SetCaptureName(Long.c_str());
+  Item.SetSlicingName(Long.c_str());
+  Doc.SetItem(0, Item);
+  EXPECT_EQ(Writer.SaveTemplate(Target.c_str()), 0);
+  EXPECT_EQ(Log.Messages.back(), L"[ReportSetting] template not saved, line longer than 511 "
+                                 L"bytes in [FlowResult]: MeltFrontTime");
+  EXPECT_EQ(zrvtest::readBytes(Dir.path() / "template.csv"), "old");
+}
+
+TEST(SafeSave, NameLongerThan255CharactersRefusesTheSave) {
+  zrvtest::TempDir Dir;
+  const std::wstring Target = Dir.file(L"template.csv");
+  zrvtest::writeBytes(Dir.path() / "template.csv", "old");
+  CZRVReportItemManager Doc;
+  fillDocument(Doc, Target);
+  CZRVReportSettingWriter Writer(&Doc);
+  zrvtest::DiagnosticCapture Log;
+  const std::wstring Max(255, L'x');
+  const std::wstring Over(256, L'x');
+  const std::wstring Refused = L"[ReportSetting] template not saved, name longer than 255 "
+                               L"characters in ";
+
+  // 255 characters are a name; 256 are not, wherever the name stands.
+  Doc.SetRemark(Max.c_str());
+  Doc.SetCaptureSetting(Max.c_str(), CZRVReportItem::tagFOCUSCAPTURE());
+  ASSERT_EQ(Writer.SaveTemplate(Target.c_str()), 1);
+
+  zrvtest::writeBytes(Dir.path() / "template.csv", "old");
+  Doc.SetRemark(Over.c_str());
+  EXPECT_EQ(Writer.SaveTemplate(Target.c_str()), 0);
+  EXPECT_EQ(Log.Messages.back(), Refused + L"[FileHeader]: Remark");
+  Doc.SetRemark(nullptr);
+
+  Doc.SetAnimationSetting(Over.c_str(), 0, 5, 5, 4);
+  EXPECT_EQ(Writer.SaveTemplate(Target.c_str()), 0);
+  EXPECT_EQ(Log.Messages.back(), Refused + L"[AnimationSetting]: " + Over);
+  Doc.DeleteAnimationSetting(Over.c_str());
+
+  // The several-view field counts as one name.
+  CZRVReportItem Item;
+  Doc.GetItem(0, Item);
+  for (int I = 0; I < 26; ++I)
+    Item.SetManyViewName((L"View_" + std::to_wstring(1000 + I)).c_str()); // 26 x 10 characters
+  Doc.SetItem(0, Item);
+  EXPECT_EQ(Writer.SaveTemplate(Target.c_str()), 0);
+  EXPECT_EQ(Log.Messages.back(), Refused + L"[FlowResult]: MeltFrontTime");
+
+  Doc.SetItem(0, CZRVReportItem());
+  for (int I = 0; I < 6; ++I)
+    Doc.AddItemEx(CZRVReportItemEx());
+  Doc.SetPPTTemplate(Over.c_str());
+  EXPECT_EQ(Writer.SaveTemplate(Target.c_str()), 0);
+  EXPECT_EQ(Log.Messages.back(), Refused + L"[ResultEx]: PPTTemplate");
+  EXPECT_EQ(zrvtest::readBytes(Dir.path() / "template.csv"), "old");
+  EXPECT_EQ(folderNames(Dir.path()), std::set<std::string>{"template.csv"});
+}
+
+#ifndef _WIN32
+TEST(SafeSave, ReplacedTemplateKeepsItsPermissions) {
+  namespace fs = std::filesystem;
+  zrvtest::TempDir Dir;
+  const fs::path Target = Dir.path() / "private.csv";
+  zrvtest::writeBytes(Target, "old");
+  fs::permissions(Target, fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(zrv::platform::SaveFileSafely(Target.wstring(), "new"),
+            zrv::platform::SafeSaveResult::Saved);
+  EXPECT_EQ(zrvtest::readBytes(Target), "new");
+  EXPECT_EQ(fs::status(Target).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
+}
+#endif

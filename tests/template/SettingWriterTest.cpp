@@ -1,0 +1,441 @@
+// SettingWriterTest.cpp - the template writer's sections as bytes: the
+// project's own view and object setting, names with blanks and '%', several
+// views from the first alike item, [ResultEx] rows, module lists with
+// repeated and unknown modules, empty library names, the save's target and
+// messages, and the module tags.
+#include "zrvreport/ZRVReportItemManager.h"
+#include "zrvreport/ZRVReportSettingWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+
+namespace {
+
+using Writer = CZRVReportSettingWriter;
+using SectionMember = void (Writer::*)(std::FILE*) const;
+
+/// Lines joined, each followed by CR LF.
+std::string crlf(std::initializer_list<std::string> Lines) {
+  std::string Text;
+  for (const std::string& Line : Lines)
+    Text += Line + "\r\n";
+  return Text;
+}
+
+/// The bytes one section writer puts into a stream opened in text mode.
+std::string sectionBytes(const Writer& W, SectionMember Member) {
+  zrvtest::TempDir Dir;
+  const std::filesystem::path Path = Dir.path() / "section.txt";
+  std::FILE* Stream = std::fopen(Path.string().c_str(), "w");
+  EXPECT_NE(Stream, nullptr);
+  if (!Stream)
+    return std::string();
+  (W.*Member)(Stream);
+  std::fclose(Stream);
+  return zrvtest::readBytes(Path);
+}
+
+/// The line under \p Tag in the example template (its label line).
+std::string exampleLabel(const std::string& Tag) {
+  const char* Dir = std::getenv("ZRV_TEST_DATA");
+  EXPECT_NE(Dir, nullptr);
+  std::string Bytes =
+      Dir ? zrvtest::readBytes(std::filesystem::path(Dir) / "example_solid_injection.csv") : "";
+  std::size_t At = Bytes.find(Tag + "\r\n");
+  if (At == std::string::npos)
+    return "?";
+  At += Tag.size() + 2;
+  return Bytes.substr(At, Bytes.find("\r\n", At) - At);
+}
+
+const std::string ItemLabel = exampleLabel("[FlowResult]");
+
+CZRVReportItem makeItem(int ItemID, int ModuleID, const wchar_t* Key) {
+  CZRVReportItem Item;
+  Item.SetItemID(static_cast<ZRV_RESULT_ITEMS>(ItemID));
+  Item.SetModuleID(static_cast<ZRV_RESULT_MODULES>(ModuleID));
+  Item.SetItemSaveName(Key);
+  Item.SetOutput(1);
+  Item.SetFaceNumber(10);
+  Item.SetItemCountOf1Page(1);
+  return Item;
+}
+
+CZRVReportItem::tagVIEWSETTING view(double X, double Y, double Z, double Scale) {
+  CZRVReportItem::tagVIEWSETTING View;
+  View.AngleX = X;
+  View.AngleY = Y;
+  View.AngleZ = Z;
+  View.Scale = Scale;
+  return View;
+}
+
+} // namespace
+
+TEST(SettingWriter, EmptyDocumentSavesEverySectionAndFileVersionZero) {
+  zrvtest::TempDir Dir;
+  CZRVReportItemManager Doc;
+  Doc.SetProjectPath(Dir.file(L"empty.csv").c_str());
+  Writer W(&Doc);
+  ASSERT_EQ(W.SaveTemplate(Dir.file(L"empty.csv").c_str()), 1);
+
+  std::string Expected =
+      crlf({"[FileHeader]", "FileVersion,0", "FileID,", "Name,", "Date,",
+            "ProjectType,-1,\"(0:Solid,1:Shell)\"",
+            "AppType,-1,\"(0:Injection,1:GasIn,2:RIM,3:ICPackage,4:ICM,5:FAIM,6:GAIM,7:WAIM,8:COIM,"
+            "9:MCIM,10:CM,11:BIIM,12:PIM)\"",
+            "CreateBy,", "Remark,", "", ""});
+  for (const char* Tag : {"[ViewSetting]", "[ClippingSetting]", "[SlicingSetting]",
+                          "[ObjectSetting]", "[FocusCapture]", "[MeltFrontTimeCapture]",
+                          "[AnimationSetting]", "[ImageSetting]", "[ResultEx]"})
+    Expected += crlf({Tag, exampleLabel(Tag), "", ""});
+  Expected += "[EOF],,,,,,,,,,";
+  EXPECT_EQ(zrvtest::readBytes(Dir.path() / "empty.csv"), Expected);
+}
+
+TEST(SettingWriter, ProjectViewAndObjectSettingAreLeftOutAndShownAsDash) {
+  CZRVReportItemManager Doc;
+  Doc.SetViewSetting(L"Iso", view(45, 30, 0, 1.2));
+  Doc.SetViewSetting(L"Own View", view(10, 20, 30, 2));
+  CZRVReportItem::tagOBJECTSETTING Parts;
+  Parts.ShowPart = 1;
+  Doc.SetObjectSetting(L"Mine", Parts);
+  Doc.SetObjectSetting(L"Parts", Parts);
+  Doc.AddModuleID(1);
+  CZRVReportItem Own = makeItem(1, 1, L"MeltFrontTime");
+  Own.SetViewName(L"Own View");
+  Own.SetObjectName(L"Mine");
+  Doc.AddItem(Own);
+  CZRVReportItem Other = makeItem(3, 1, L"Pressure");
+  Other.SetViewName(L"Iso");
+  Other.SetObjectName(L"Parts");
+  Doc.AddItem(Other);
+
+  Writer W(&Doc);
+  W.SetPrjCurViewName(L"Own View");
+  W.SetPrjCurSettingName(L"Mine");
+  EXPECT_EQ(sectionBytes(W, &Writer::WriteViewData),
+            crlf({"[ViewSetting]", exampleLabel("[ViewSetting]"), "Iso,45,30,0,1.2", "", ""}));
+  EXPECT_EQ(sectionBytes(W, &Writer::WriteObjectData),
+            crlf({"[ObjectSetting]", exampleLabel("[ObjectSetting]"),
+                  "Parts, 0, 1, 0, 0,0,0,0,0,0,0", "", ""}));
+  EXPECT_EQ(sectionBytes(W, &Writer::WriteResultData),
+            crlf({"[FlowResult]", ItemLabel, "MeltFrontTime,1,0,0,0,0,10,-,-,-,-,-,0,0,1",
+                  "Pressure,1,0,0,0,0,10,-,Iso,Parts,-,-,0,0,1", "", ""}));
+
+  // Without project names both are ordinary settings; the comparison is exact.
+  W.SetPrjCurViewName(L"own view");
+  W.SetPrjCurSettingName(nullptr);
+  EXPECT_EQ(sectionBytes(W, &Writer::WriteViewData),
+            crlf({"[ViewSetting]", exampleLabel("[ViewSetting]"), "Iso,45,30,0,1.2",
+                  "Own_View,10,20,30,2", "", ""}));
+  EXPECT_NE(
+      sectionBytes(W, &Writer::WriteResultData).find("MeltFrontTime,1,0,0,0,0,10,-,Own_View,Mine,"),
+      std::string::npos);
+}
+
+TEST(SettingWriter, BlanksBecomeUnderscoresOnlyWhereTheLayoutSays) {
+  CZRVReportItemManager Doc;
+  Doc.SetViewSetting(L"Front Left", view(45, -30, 0, 0.75));
+  CZRVReportItem::tagCLIPSETTING Clip;
+  Clip.KeepX = 1;
+  Clip.RangeX = 12.5;
+  Doc.SetClippingSetting(L"Cut 50%", Clip);
+  Doc.AddModuleID(1);
+  CZRVReportItem Item = makeItem(3, 1, L"Pressure");
+  Item.SetViewName(L"Front Left");
+  Item.SetClippingName(L"Cut 50%");
+  Item.SetCaptureName(L"Close Up");
+  Doc.AddItem(Item);
+
+  Writer W(&Doc);
+  EXPECT_EQ(
+      sectionBytes(W, &Writer::WriteViewData),
+      crlf({"[ViewSetting]", exampleLabel("[ViewSetting]"), "Front_Left,45,-30,0,0.75", "", ""}));
+  // The label's "%(0-100)" and the name's '%' reach the file as they stand.
+  EXPECT_EQ(sectionBytes(W, &Writer::WriteClippingData),
+            crlf({"[ClippingSetting]",
+                  "Settings,\"Clip the model by (X: 1, Y: 2, Z: 3)\",\"X (0: Off, 1: On)\",\"Y (0: "
+                  "Off, 1: On)\",\"Z (0: Off, 1: On)\",\"X Range %(0-100)\",\"Y Range "
+                  "%(0-100)\",\"Z Range %(0-100)\", \"Inverse(0:Off,1:On)\"",
+                  "Cut_50%, 1, 1, 0, 0,12.5,50,50,0", "", ""}));
+  // Field 9 as a single view takes '_'; fields 8 and 11 are written as stored.
+  EXPECT_EQ(sectionBytes(W, &Writer::WriteResultData),
+            crlf({"[FlowResult]", ItemLabel,
+                  "Pressure,1,0,0,0,0,10,Cut 50%,Front_Left,-,Close Up,-,0,0,1", "", ""}));
+}
+
+TEST(SettingWriter, SeveralViewsAndItemCountComeFromTheFirstAlikeItem) {
+  CZRVReportItemManager Doc;
+  Doc.AddModuleID(1);
+  Doc.AddModuleID(2);
+  CZRVReportItem First = makeItem(3, 1, L"Pressure");
+  First.SetViewName(L"Iso");
+  First.SetManyViewName(L"Top");
+  First.SetManyViewName(L"Side View");
+  First.SetItemCountOf1Page(2);
+  Doc.AddItem(First);
+  CZRVReportItem Twin = makeItem(3, 1, L"Pressure");
+  Twin.SetViewName(L"Back");
+  Twin.SetItemCountOf1Page(4);
+  Doc.AddItem(Twin);
+  // Same item id in another module: its own views and count.
+  CZRVReportItem Packed = makeItem(3, 2, L"Pressure");
+  Packed.SetViewName(L"Back");
+  Packed.SetItemCountOf1Page(3);
+  Doc.AddItem(Packed);
+  Doc.SetOutputAirTrapByIndex(1, 1);
+  Doc.SetOutputWeldLineByIndex(2, 1);
+
+  Writer W(&Doc);
+  W.SetPrjCurViewName(L"Iso");
+  EXPECT_EQ(sectionBytes(W, &Writer::WriteResultData),
+            crlf({"[FlowResult]", ItemLabel, "Pressure,1,0,0,0,0,10,-,Top;Side View;,-,-,-,0,0,2",
+                  "Pressure,1,0,0,0,0,10,-,Top;Side View;,-,-,-,1,0,2", "", "", "[PackResult]",
+                  ItemLabel, "Pressure,1,0,0,0,0,10,-,Back,-,-,-,0,1,3", "", ""}));
+}
+
+TEST(SettingWriter, ResultExRowsFollowTheExtendedItemPositions) {
+  CZRVReportItemManager Doc;
+  for (int I = 0; I < 4; ++I)
+    Doc.AddItemEx(CZRVReportItemEx());
+  Doc.SetItemExOutput(1, 0);
+  Writer W(&Doc);
+  // Empty melt-front and animation names give "Default", an empty
+  // presentation template "-".
+  const std::string Head = crlf({"[ResultEx]", exampleLabel("[ResultEx]")});
+  EXPECT_EQ(sectionBytes(W, &Writer::WriteResultExData),
+            Head + crlf({"Flow-MeltFrontTime, 1, Default ", "PPTTemplate, 0, - ", "3DPDF, 1, -",
+                         "Animation, 1, Default ", "", ""}));
+
+  CZRVReportItemEx Melt;
+  Melt.MeltName = L"Quarters";
+  Melt.Output = 0;
+  CZRVReportItemManager Full;
+  Full.AddItemEx(Melt);
+  for (int I = 1; I < 7; ++I)
+    Full.AddItemEx(CZRVReportItemEx());
+  Full.SetPPTTemplate(L"a4 report.pptx");
+  Full.SetItemAnimation(1, L"Short Gif");
+  Full.SetWarpageScale(2.5);
+  Full.SetItemExOutput(4, 0);
+  Full.SetItemImage(L"Large");
+  // Position 6 has no row of its own.
+  Writer WFull(&Full);
+  EXPECT_EQ(sectionBytes(WFull, &Writer::WriteResultExData),
+            Head + crlf({"Flow-MeltFrontTime, 0, Quarters ", "PPTTemplate, 1, a4 report.pptx ",
+                         "3DPDF, 1, -", "Animation, 1, Short Gif ", "WarpageScale, 0, 2.5 ",
+                         "Image, 1, Large ", "", ""}));
+}
+
+TEST(SettingWriter, ModuleListedTwiceAndModuleWithoutSection) {
+  CZRVReportItemManager Doc;
+  Doc.AddModuleID(1);
+  Doc.AddModuleID(1);
+  Doc.AddModuleID(9);
+  Doc.AddItem(makeItem(1, 1, L"MeltFrontTime"));
+  Doc.AddItem(makeItem(289, 3, L"CoolingTime"));
+  Doc.AddItem(makeItem(500, 9, L"Odd"));
+
+  Writer W(&Doc);
+  std::vector<std::wstring> Tags{L"stale"};
+  W.GetModuleList(Tags);
+  EXPECT_EQ(Tags, (std::vector<std::wstring>{L"[FlowResult]", L"[FlowResult]", L""}));
+  const std::string Flow =
+      crlf({"[FlowResult]", ItemLabel, "MeltFrontTime,1,0,0,0,0,10,-,-,-,-,-,0,0,1",
+            "Odd,1,0,0,0,0,10,-,-,-,-,-,0,0,1", "", ""});
+  // Module 9 has an empty tag line; only items without a section follow it.
+  EXPECT_EQ(sectionBytes(W, &Writer::WriteResultData),
+            Flow + Flow + crlf({"", ItemLabel, "Odd,1,0,0,0,0,10,-,-,-,-,-,0,0,1", "", ""}));
+}
+
+TEST(SettingWriter, EmptyLibraryNamesAreNotWritten) {
+  CZRVReportItemManager Doc;
+  CZRVReportItem::tagCLIPSETTING Clip;
+  // An empty name stays in the map but not in the clipping option list.
+  Doc.SetClippingMap(ZRVClipMap{{L"", Clip}, {L"A", Clip}});
+  ASSERT_EQ(Doc.GetClippingOptionCount(), 2);
+  // The slicing and melt-front option lists do list an empty name.
+  Doc.SetSlicingSetting(L"", CZRVReportItem::tagSLICESETTING());
+  CZRVReportItemEx::stMeltFrontTimeCapture Melt;
+  Melt.Count = 3;
+  Melt.Percentage[0] = 12.4;
+  Melt.Percentage[1] = 50;
+  Melt.Percentage[2] = 99.5;
+  Doc.SetMeltMap(ZRVMeltMap{{L"", Melt}, {L"Thirds", Melt}});
+  ASSERT_EQ(Doc.GetMeltOptionCount(), 2);
+
+  Writer W(&Doc);
+  EXPECT_EQ(sectionBytes(W, &Writer::WriteClippingData),
+            crlf({"[ClippingSetting]", exampleLabel("[ClippingSetting]"),
+                  "A, 1, 0, 0, 0,50,50,50,0", "", ""}));
+  EXPECT_EQ(sectionBytes(W, &Writer::WriteSlicingData),
+            crlf({"[SlicingSetting]", exampleLabel("[SlicingSetting]"), "", ""}));
+  EXPECT_EQ(sectionBytes(W, &Writer::WriteMeltFrontTimeCaptureData),
+            crlf({"[MeltFrontTimeCapture]", exampleLabel("[MeltFrontTimeCapture]"),
+                  "Thirds,12-50-100 ", "", ""}));
+}
+
+TEST(SettingWriter, HeaderInfoAndRemainingSettingSections) {
+  CZRVReportItemManager Doc;
+  Doc.SetFileVersion(1001);
+  Doc.SetFileID(L"T9");
+  Doc.SetFileName(L"Name, with comma");
+  Doc.SetFileDate(L"today");
+  Doc.SetFileProjectType(1);
+  Doc.SetFileAppType(12);
+  Doc.SetCreateBy(L"100% me");
+  Doc.SetCompanyName(L"Firm");
+  Doc.SetComanyWebSite(L"www.example.org");
+  Doc.SetAuthorName(L"A. Author");
+  Doc.SetAuthorEMail(L"a@example.org");
+  Doc.SetReportType(1);
+  Doc.SetTemplateName(L"T");
+  CZRVReportItem::tagFOCUSCAPTURE Capture;
+  Capture.Capture = 1;
+  Capture.Width = 800;
+  Capture.Height = 600;
+  Doc.SetCaptureSetting(L"Close Up", Capture);
+  Doc.SetAnimationSetting(L"Slow", 1, 12.5, 0.5, 7);
+  Doc.SetImageSetting(L"Big", 0, 6);
+
+  Writer W(&Doc);
+  EXPECT_EQ(sectionBytes(W, &Writer::WriteHeaderData),
+            crlf({"[FileHeader]", "FileVersion,1001", "FileID,T9", "Name,Name, with comma",
+                  "Date,today", "ProjectType,1,\"(0:Solid,1:Shell)\"",
+                  "AppType,12,\"(0:Injection,1:GasIn,2:RIM,3:ICPackage,4:ICM,5:FAIM,6:GAIM,7:WAIM,"
+                  "8:COIM,9:MCIM,10:CM,11:BIIM,12:PIM)\"",
+                  "CreateBy,100% me", "Remark,", "", ""}));
+  EXPECT_EQ(sectionBytes(W, &Writer::WriteInfoData),
+            crlf({"[Info]", "CompanyName,Firm", "CompanyWebSite,www.example.org",
+                  "AuthorName,A. Author", "AuthorE-mail,a@example.org",
+                  "ReportType,1,\"(0:HTML, 1:PPT)\"", "TemplateName,T", "", ""}));
+  EXPECT_EQ(sectionBytes(W, &Writer::WriteFocusCaptureData),
+            crlf({"[FocusCapture]", "Settings,\"Capture (0: Off, 1: On)\",Width\t,Height",
+                  "Close_Up, 1, 800, 600 ", "", ""}));
+  EXPECT_EQ(sectionBytes(W, &Writer::WriteAnimationSetting),
+            crlf({"[AnimationSetting]", exampleLabel("[AnimationSetting]"),
+                  "Slow, 1, 12.5, 0.5, 7 ", "", ""}));
+  EXPECT_EQ(sectionBytes(W, &Writer::WriteImageSetting),
+            crlf({"[ImageSetting]", exampleLabel("[ImageSetting]"), "Big, 0, 6 ", "", ""}));
+}
+
+TEST(SettingWriter, ModuleTags) {
+  Writer W(nullptr);
+  const std::vector<std::pair<int, std::wstring>> Tags = {{0, L"[ModelResult]"},
+                                                          {1, L"[FlowResult]"},
+                                                          {2, L"[PackResult]"},
+                                                          {3, L"[CoolResult]"},
+                                                          {4, L"[WarpResult]"},
+                                                          {5, L"[OpticsResult]"},
+                                                          {6, L"[WireSweep]"},
+                                                          {7, L"[PaddleShift]"},
+                                                          {13, L"[StressResult]"},
+                                                          {17, L"[MoldPreheatResult]"},
+                                                          {18, L"[MoldDeformationResult]"},
+                                                          {19, L"[HotRunnerSteadyResult]"},
+                                                          {20, L"[CureResult]"}};
+  for (const auto& [Module, Tag] : Tags)
+    EXPECT_EQ(W.GetModuleNameByID(Module), Tag) << Module;
+  for (int Module : {-1, 8, 9, 12, 14, 16, 21, 1000})
+    EXPECT_EQ(W.GetModuleNameByID(Module), L"") << Module;
+  std::vector<std::wstring> List{L"stale"};
+  W.GetModuleList(List);
+  EXPECT_TRUE(List.empty());
+}
+
+TEST(SettingWriter, SaveWritesTheProjectPathAndNamesTheGivenPathOnly) {
+  zrvtest::TempDir Dir;
+  CZRVReportItemManager Doc;
+  Doc.SetProjectPath(Dir.file(L"project.csv").c_str());
+  Doc.SetFileVersion(1001);
+  Writer W(&Doc);
+  zrvtest::DiagnosticCapture Log;
+  ASSERT_EQ(W.SaveTemplate(Dir.file(L"other.csv").c_str()), 1);
+  EXPECT_TRUE(std::filesystem::exists(Dir.path() / "project.csv"));
+  EXPECT_FALSE(std::filesystem::exists(Dir.path() / "other.csv"));
+  const std::wstring Project = Dir.file(L"project.csv");
+  EXPECT_EQ(Log.Messages, (std::vector<std::wstring>{
+                              L"[ReportSetting] start to save template " + Dir.file(L"other.csv"),
+                              L"[ReportSetting] Manager GetProjectPath CString start " + Project,
+                              L"[ReportSetting] End to save template"}));
+  // Only the save's own files are in the folder: no temporary file is left.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir.path()),
+                          std::filesystem::directory_iterator()),
+            1);
+
+  // The document's own save goes the same way.
+  Doc.SetFileVersion(1002);
+  Log.Messages.clear();
+  Doc.SaveItemManager();
+  EXPECT_NE(zrvtest::readBytes(Dir.path() / "project.csv").find("FileVersion,1002\r\n"),
+            std::string::npos);
+  EXPECT_EQ(Log.Messages, (std::vector<std::wstring>{
+                              L"[ReportSetting] Manager GetProjectPath CString start " + Project,
+                              L"[ReportSetting] start to save template " + Project,
+                              L"[ReportSetting] Manager GetProjectPath CString start " + Project,
+                              L"[ReportSetting] End to save template"}));
+}
+
+TEST(SettingWriter, TargetThatCannotBeWrittenGivesOpenFileFail) {
+  zrvtest::TempDir Dir;
+  CZRVReportItemManager Doc;
+  Writer W(&Doc);
+  zrvtest::DiagnosticCapture Log;
+
+  const std::wstring Missing = Dir.file(L"no folder") + L"/t.csv";
+  Doc.SetProjectPath(Missing.c_str());
+  EXPECT_EQ(W.SaveTemplate(L"x"), 0);
+  EXPECT_EQ(Log.Messages.back(), L"[ReportSetting] open file fail " + Missing);
+
+  // A folder in the target's place is left as it is.
+  std::filesystem::create_directory(Dir.path() / "folder.csv");
+  Doc.SetProjectPath(Dir.file(L"folder.csv").c_str());
+  EXPECT_EQ(W.SaveTemplate(L"x"), 0);
+  EXPECT_EQ(Log.Messages.back(), L"[ReportSetting] open file fail " + Dir.file(L"folder.csv"));
+  EXPECT_TRUE(std::filesystem::is_directory(Dir.path() / "folder.csv"));
+
+  Doc.SetProjectPath(nullptr);
+  EXPECT_EQ(W.SaveTemplate(L"x"), 0);
+  EXPECT_EQ(Log.Messages.back(), L"[ReportSetting] open file fail ");
+
+  Writer Unbound(nullptr);
+  Log.Messages.clear();
+  EXPECT_EQ(Unbound.SaveTemplate(L"x"), 0);
+  EXPECT_EQ(Log.Messages, (std::vector<std::wstring>{L"[ReportSetting] start to save template x",
+                                                     L"[ReportSetting] open file fail "}));
+  // Section writers without a document or a stream write nothing.
+  EXPECT_EQ(sectionBytes(Unbound, &Writer::WriteHeaderData), "");
+  W.WriteResultData(nullptr);
+  W.WriteHeaderData(nullptr);
+}
+
+TEST(SettingWriter, ReadOnlyTemplateIsNotReplaced) {
+  zrvtest::TempDir Dir;
+  const std::filesystem::path Target = Dir.path() / "locked.csv";
+  zrvtest::writeBytes(Target, "old");
+  std::filesystem::permissions(Target, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::group_read |
+                                           std::filesystem::perms::others_read);
+  if (std::FILE* Probe = std::fopen(Target.string().c_str(), "r+b")) {
+    std::fclose(Probe);
+    GTEST_SKIP() << "the file stays writable for this user";
+  }
+  CZRVReportItemManager Doc;
+  Doc.SetProjectPath(Target.wstring().c_str());
+  Writer W(&Doc);
+  zrvtest::DiagnosticCapture Log;
+  EXPECT_EQ(W.SaveTemplate(L"x"), 0);
+  EXPECT_EQ(Log.Messages.back(), L"[ReportSetting] open file fail " + Target.wstring());
+  EXPECT_EQ(zrvtest::readBytes(Target), "old");
+  std::filesystem::permissions(Target, std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add);
+}
