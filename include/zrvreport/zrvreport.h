@@ -9,6 +9,7 @@
 #include "zrvreport/ZRVReportItemEx.h"
 #include "zrvreport/ZRVReportItemManager.h"
 #include "zrvreport/ZRVReportResultItemMap.h"
+#include "zrvreport/ZRVReportSetting.h"
 #include "zrvreport/ZRVReportSettingWriter.h"
 #include "zrvreport/ZRVResultItemMap_Custom.h"
 #include "zrvreport/ZRVReportTemplateReader.h"

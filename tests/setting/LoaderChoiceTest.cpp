@@ -1,0 +1,191 @@
+// LoaderChoiceTest.cpp - which reader entry point the facade loads with, for
+// every project type, application type and flag: the facade's load is
+// compared with a direct load through the entry point the project calls for,
+// on one template whose sections hold the keys of every catalogue list.
+#include "zrvreport/zrvreport.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "TestSupport.h"
+#include "catalogue/Selection.h"
+#include "template/TemplateLayout.h"
+
+namespace {
+
+/// A loader and the two flag arguments it is called with.
+struct Choice {
+  ZRV_TEMPLATE_LOADER Loader;
+  int FlagA = 0;
+  int FlagB = 0;
+  bool operator<(const Choice& O) const {
+    return std::tie(Loader, FlagA, FlagB) < std::tie(O.Loader, O.FlagA, O.FlagB);
+  }
+};
+
+/// The loader a project calls for, written out per project kind and process.
+std::optional<Choice> expectedChoice(int Kind, int App, int Thermoset, int Underfill,
+                                     int Encapsulation) {
+  if (Kind == 1) {
+    switch (App) {
+    case 0:
+      return Choice{ZRV_LOAD_SHELL_INJECTION};
+    case 1:
+      return Choice{ZRV_LOAD_SHELL_GASIN};
+    case 2:
+      return Choice{ZRV_LOAD_SHELL_RIM};
+    default:
+      return std::nullopt;
+    }
+  }
+  if (Kind != 0 && Kind != 2)
+    return std::nullopt;
+  switch (App) {
+  case 0:
+    return Choice{Thermoset ? ZRV_LOAD_SOLID_RIM : ZRV_LOAD_SOLID_INJECTION};
+  case 2:
+    return Choice{ZRV_LOAD_SOLID_RIM};
+  case 3:
+    return Choice{ZRV_LOAD_SOLID_ICPACKAGE, Underfill, Encapsulation};
+  case 4:
+    return Choice{ZRV_LOAD_SOLID_ICM, Thermoset};
+  case 6:
+    return Choice{ZRV_LOAD_SOLID_GAIM};
+  case 7:
+    return Choice{ZRV_LOAD_SOLID_WAIM};
+  case 8:
+    return Choice{ZRV_LOAD_SOLID_COIM};
+  case 9:
+    return Choice{ZRV_LOAD_SOLID_MCIM};
+  case 10:
+    return Choice{ZRV_LOAD_SOLID_CM, Thermoset};
+  case 11:
+    return Choice{ZRV_LOAD_SOLID_BIIM};
+  case 12:
+    return Choice{ZRV_LOAD_SOLID_PIM, Thermoset};
+  case 13:
+    return Choice{ZRV_LOAD_SOLID_RTM};
+  case 14:
+    return Choice{ZRV_LOAD_SOLID_CFM, Thermoset};
+  default:
+    return std::nullopt;
+  }
+}
+
+std::string narrow(const std::wstring& Ascii) { return std::string(Ascii.begin(), Ascii.end()); }
+
+/// A template whose result sections, in file order, each hold every key that
+/// any entry point's list for that section knows, so that two entry points
+/// with different lists or sections load different items.
+std::string allKeysTemplate() {
+  using zrv::ReaderEntryPoint;
+  const int Modules[] = {0, 1, 2, 20, 17, 3, 4, 18, 6, 7, 5, 13, 19};
+  CZRVReportResultItemMap Catalogue;
+  std::string Bytes = "[FileHeader]\r\nFileVersion,1001\r\n\r\n\r\n";
+  for (int Module : Modules) {
+    std::set<std::wstring> Keys;
+    for (int Entry = 0; Entry < static_cast<int>(ReaderEntryPoint::Count); ++Entry) {
+      for (int Thermoset : {0, 1}) {
+        ZRVItemMap Map;
+        auto Lists =
+            zrv::SelectSectionLists(static_cast<ReaderEntryPoint>(Entry), Thermoset, Module);
+        if (zrv::FillSectionMap(Catalogue, Lists, Map))
+          for (const auto& KeyAndId : Map)
+            Keys.insert(KeyAndId.first);
+      }
+    }
+    Bytes += narrow(zrv::format::moduleTag(Module)) + "\r\n" + zrv::format::ItemLabel + "\r\n";
+    for (const std::wstring& Key : Keys)
+      Bytes += narrow(Key) + ",1,0,0,0,0,10,-,-,-,-,-,0,0,1\r\n";
+    Bytes += "\r\n\r\n";
+  }
+  return Bytes + "[EOF],,,,,,,,,,";
+}
+
+/// What a load put into a document: every item's id and module, then the
+/// module list.
+using Signature = std::pair<std::vector<std::pair<int, int>>, std::vector<int>>;
+
+Signature signatureOf(const CZRVReportItemManager& M) {
+  Signature S;
+  for (int I = 0; I < M.GetItemCount(); ++I)
+    S.first.emplace_back(M.GetItemID(I), M.GetItemModuleIDByIndex(I));
+  M.GetModuleIDList(S.second);
+  return S;
+}
+
+TEST(LoaderChoice, EveryProjectLoadsThroughItsEntryPoint) {
+  zrvtest::TempDir Dir;
+  zrvtest::writeBytes(Dir.path() / "all.csv", allKeysTemplate());
+  const std::wstring Path = Dir.file(L"all.csv");
+
+  // Direct loads, one per loader and flags.
+  std::map<Choice, Signature> Direct;
+  CZRVReportTemplateReader Reader;
+  auto directLoad = [&](const Choice& C) -> const Signature& {
+    auto Found = Direct.find(C);
+    if (Found == Direct.end()) {
+      CZRVReportItemManager M;
+      EXPECT_EQ(Reader.Load(C.Loader, Path.c_str(), &M, C.FlagA, C.FlagB), 1);
+      Found = Direct.emplace(C, signatureOf(M)).first;
+    }
+    return Found->second;
+  };
+
+  // One facade for every combination: each load must first empty what the
+  // one before left.
+  CZRVReportSetting Setting;
+  Setting.SetProjectPath(Path.c_str());
+  for (int Kind = -1; Kind <= 3; ++Kind) {
+    for (int App = -1; App <= 15; ++App) {
+      for (int Thermoset : {0, 1}) {
+        for (int Underfill : {0, 1}) {
+          for (int Encapsulation : {0, 1}) {
+            Setting.SetProjectType(Kind, App);
+            Setting.SetIsThermosetRun(Thermoset);
+            Setting.SetIsUnderfill(Underfill);
+            Setting.SetIsEncapsulationCM(Encapsulation);
+            Setting.LoadTemplateFileData();
+            const Signature Got = signatureOf(*Setting.GetReportItemManager());
+            const auto Expected = expectedChoice(Kind, App, Thermoset, Underfill, Encapsulation);
+            SCOPED_TRACE(::testing::Message()
+                         << "kind " << Kind << " app " << App << " thermoset " << Thermoset
+                         << " underfill " << Underfill << " encapsulation " << Encapsulation);
+            if (!Expected) {
+              EXPECT_TRUE(Got.first.empty());
+              EXPECT_TRUE(Got.second.empty());
+            } else {
+              EXPECT_FALSE(Got.first.empty());
+              EXPECT_EQ(Got, directLoad(*Expected));
+            }
+          }
+        }
+      }
+    }
+  }
+
+  // The comparison tells the loaders apart: every loader and flag setting
+  // the facade can choose gives a load of its own (water-assisted injection
+  // is the same load as gas-assisted injection).
+  std::set<Signature> Distinct;
+  std::size_t Choices = 0;
+  for (const auto& [C, S] : Direct) {
+    if (C.Loader == ZRV_LOAD_SOLID_WAIM) {
+      EXPECT_EQ(S, directLoad(Choice{ZRV_LOAD_SOLID_GAIM}));
+      continue;
+    }
+    ++Choices;
+    Distinct.insert(S);
+  }
+  EXPECT_EQ(Choices, 22u);
+  EXPECT_EQ(Distinct.size(), Choices);
+}
+
+} // namespace

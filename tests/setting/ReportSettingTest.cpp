@@ -1,0 +1,354 @@
+// ReportSettingTest.cpp - the report setting facade: start values, loading by
+// project type, project type names, folder and file paths, saving through one
+// writer, replacing the document, copying facades, and a host's round trip.
+#include "zrvreport/zrvreport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cwchar>
+#include <filesystem>
+#include <string>
+
+#include "DocumentCompare.h"
+#include "SettingTestPeer.h"
+#include "TestSupport.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path fixture() {
+  const char* Dir = std::getenv("ZRV_TEST_DATA");
+  return fs::path(Dir ? Dir : "tests/data") / "example_solid_injection.csv";
+}
+
+/// A copy of the example template in a temporary folder.
+struct Project {
+  zrvtest::TempDir Dir;
+  std::wstring Path = Dir.file(L"project.csv");
+  Project() { fs::copy_file(fixture(), Path); }
+};
+
+std::wstring nameOf(const CZRVReportSetting& S, int AppType, int RimMark) {
+  wchar_t Buffer[64] = L"";
+  S.GetProjectTypeName(0, AppType, RimMark, Buffer);
+  return Buffer;
+}
+
+// ---- Tests -----------------------------------------------------------------------------
+
+TEST(ReportSetting, StartValues) {
+  CZRVReportSetting S;
+  EXPECT_EQ(S.GetPrjoectType(), 0);
+  EXPECT_EQ(S.GetAppType(), 0);
+  EXPECT_EQ(S.GetIsUnderfill(), 0);
+  EXPECT_EQ(S.GetIsEncapsulationCM(), 0);
+  EXPECT_EQ(S.GetIsThermosetRun(), 0);
+  wchar_t Buffer[16] = L"junk";
+  S.GetProjectFilePath(0, Buffer);
+  EXPECT_STREQ(Buffer, L"");
+  std::wcscpy(Buffer, L"junk");
+  S.GetProjectTypeDisplayName(0, Buffer);
+  EXPECT_STREQ(Buffer, L"");
+  ASSERT_NE(S.GetReportItemManager(), nullptr);
+  EXPECT_NE(S.GetReportTemplateReader(), nullptr);
+  EXPECT_EQ(S.GetReportItemManager()->GetItemCount(), 0);
+  EXPECT_EQ(ZRVReportSettingTestPeer::writer(S), nullptr);
+  // The document keeps its own start value until the project type is set.
+  EXPECT_EQ(S.GetReportItemManager()->GetProjectType(), -1);
+}
+
+TEST(ReportSetting, FlagsLiveWhereTheyBelong) {
+  CZRVReportSetting S;
+  CZRVReportItemManager* M = S.GetReportItemManager();
+  EXPECT_EQ(S.SetProjectType(2, 10), 1);
+  EXPECT_EQ(M->GetProjectType(), 2);
+  // Thermoset and valve pin are the document's; the facade forwards.
+  S.SetIsThermosetRun(1);
+  S.SetHasValvePin(1);
+  EXPECT_EQ(M->GetProjectIsThermosetRun(), 1);
+  EXPECT_EQ(M->GetHasValvePin(), 1);
+  M->SetProjectIsThermosetRun(0);
+  M->SetHasValvePin(0);
+  EXPECT_EQ(S.GetIsThermosetRun(), 0);
+  EXPECT_EQ(S.GetHasValvePin(), 0);
+  // The IC-package flags are the facade's, kept as given.
+  S.SetIsUnderfill(2);
+  S.SetIsEncapsulationCM(-1);
+  EXPECT_EQ(S.GetIsUnderfill(), 2);
+  EXPECT_EQ(S.GetIsEncapsulationCM(), -1);
+}
+
+TEST(ReportSetting, LoadsAtOnceAndEmptiesFirst) {
+  Project P;
+  CZRVReportSetting S;
+  CZRVReportItemManager* M = S.GetReportItemManager();
+  S.SetProjectType(0, 0);
+  EXPECT_EQ(S.SetProjectPath(P.Path.c_str()), 1);
+  EXPECT_EQ(M->GetItemCount(), 3);
+  EXPECT_EQ(M->GetModuleCount(), 2);
+  EXPECT_EQ(M->GetItemExCount(), 6);
+  EXPECT_EQ(M->GetProjectPath(), P.Path);
+
+  // The project type alone reloads nothing.
+  S.SetProjectType(0, 1);
+  EXPECT_EQ(M->GetItemCount(), 3);
+  // A project without a loader empties the document and says nothing.
+  {
+    zrvtest::DiagnosticCapture Capture;
+    S.LoadTemplateFileData();
+    EXPECT_TRUE(Capture.Messages.empty());
+  }
+  EXPECT_EQ(M->GetItemCount(), 0);
+  EXPECT_EQ(M->GetItemExCount(), 0);
+  EXPECT_EQ(M->GetModuleCount(), 0);
+
+  // Loading twice does not double the items.
+  S.SetProjectType(2, 0);
+  S.LoadTemplateFileData();
+  S.LoadTemplateFileData();
+  EXPECT_EQ(M->GetItemCount(), 3);
+
+  // A file that cannot be opened leaves the document empty; the reader says
+  // so.
+  const std::wstring Missing = P.Dir.file(L"missing.csv");
+  zrvtest::DiagnosticCapture Capture;
+  EXPECT_EQ(S.SetProjectPath(Missing.c_str()), 1);
+  EXPECT_EQ(M->GetItemCount(), 0);
+  ASSERT_EQ(Capture.Messages.size(), 1u);
+  EXPECT_EQ(Capture.Messages[0],
+            L"[ReportTemplateReader] Can't open this template file " + Missing);
+
+  wchar_t Path[512];
+  S.GetProjectFilePath(7, Path);
+  EXPECT_EQ(std::wstring(Path), Missing);
+  S.SetProjectPath(nullptr);
+  S.GetProjectFilePath(0, Path);
+  EXPECT_STREQ(Path, L"");
+}
+
+TEST(ReportSetting, ProjectTypeNames) {
+  CZRVReportSetting S;
+  const wchar_t* Solid[] = {L"SolidInjection", L"",         L"SolidRIM",  L"SolidEncapsulation",
+                            L"SolidICM",       L"",         L"SolidGAIM", L"SolidWAIM",
+                            L"SolidCOIM",      L"SolidFIM", L"SolidCM",   L"SolidBIIM",
+                            L"SolidPIM",       L"SolidRTM", L"SolidCFM"};
+  for (int Kind : {0, 2}) {
+    // The facade's own application type does not matter for a solid project.
+    S.SetProjectType(Kind, 5);
+    for (int App = 0; App < 15; ++App)
+      EXPECT_EQ(nameOf(S, App, 0), Solid[App]) << Kind << " " << App;
+    EXPECT_EQ(nameOf(S, -1, 0), L"");
+    EXPECT_EQ(nameOf(S, 15, 0), L"");
+  }
+  // "(RIM)" follows solid injection for the mark or the thermoset flag.
+  EXPECT_EQ(nameOf(S, 0, 1), L"SolidInjection(RIM)");
+  EXPECT_EQ(nameOf(S, 0, -3), L"SolidInjection(RIM)");
+  EXPECT_EQ(nameOf(S, 2, 1), L"SolidRIM");
+  S.SetIsThermosetRun(1);
+  EXPECT_EQ(nameOf(S, 0, 0), L"SolidInjection(RIM)");
+
+  // A shell project is named by its own application type; the mark and the
+  // thermoset flag do not count.
+  const wchar_t* Shell[] = {L"ShellInjection", L"ShellGasIn", L"ShellRIM"};
+  for (int App = 0; App < 3; ++App) {
+    S.SetProjectType(1, App);
+    for (int Asked : {0, 2, 9})
+      EXPECT_EQ(nameOf(S, Asked, 1), Shell[App]) << App << " " << Asked;
+  }
+  S.SetProjectType(1, 3);
+  EXPECT_EQ(nameOf(S, 0, 0), L"");
+  S.SetProjectType(3, 0);
+  EXPECT_EQ(nameOf(S, 0, 0), L"");
+  S.SetProjectType(-1, 0);
+  EXPECT_EQ(nameOf(S, 0, 0), L"");
+
+  // The name is appended to what the buffer holds.
+  S.SetProjectType(1, 0);
+  wchar_t Buffer[64] = L"";
+  S.GetProjectTypeName(0, 0, 0, Buffer);
+  S.GetProjectTypeName(0, 0, 0, Buffer);
+  EXPECT_STREQ(Buffer, L"ShellInjectionShellInjection");
+  S.GetProjectTypeName(0, 0, 0, nullptr);
+
+  S.SetProjectTypeDisplayName(3, L"Solid / Injection");
+  S.GetProjectTypeDisplayName(9, Buffer);
+  EXPECT_STREQ(Buffer, L"Solid / Injection");
+}
+
+TEST(ReportSetting, ProjectFolderBesideTheExecutable) {
+  CZRVReportSetting S;
+  wchar_t Buffer[4096] = L"junk";
+  S.GetProjectFolderPath(Buffer);
+  const std::wstring Folder = Buffer;
+  const std::wstring Sep(1, fs::path::preferred_separator);
+  const std::wstring Tail = Sep + L"ReportSetting" + Sep;
+  ASSERT_GT(Folder.size(), Tail.size());
+  EXPECT_EQ(Folder.substr(Folder.size() - Tail.size()), Tail);
+  EXPECT_EQ(Folder.find(Sep + Sep), std::wstring::npos);
+  // The folder before it holds this test program.
+  const fs::path Executable =
+      fs::path(Folder.substr(0, Folder.size() - Tail.size())) / "setting_tests";
+  EXPECT_TRUE(fs::exists(Executable) || fs::exists(fs::path(Executable).concat(".exe")))
+      << Executable;
+  S.GetProjectFolderPath(nullptr);
+}
+
+TEST(ReportSetting, SavesThroughOneWriterWithTheCurrentNames) {
+  Project P;
+  CZRVReportSetting S;
+  S.SetProjectType(0, 0);
+  S.SetProjectPath(P.Path.c_str());
+  EXPECT_EQ(S.SaveTemplate(), 1);
+  const CZRVReportSettingWriter* First = ZRVReportSettingTestPeer::writer(S);
+  ASSERT_NE(First, nullptr);
+  EXPECT_NE(zrvtest::readBytes(P.Path).find("\r\nTop_View,"), std::string::npos);
+
+  // The current view is left out of the file from the next save on.
+  S.SetPrjCurViewName(L"Top_View");
+  S.SetPrjCurSettingsName(L"Part_Only");
+  EXPECT_EQ(S.SaveTemplate(), 1);
+  EXPECT_EQ(ZRVReportSettingTestPeer::writer(S), First);
+  const std::string Saved = zrvtest::readBytes(P.Path);
+  EXPECT_EQ(Saved.find("\r\nTop_View,"), std::string::npos);
+  EXPECT_EQ(Saved.find("\r\nPart_Only,"), std::string::npos);
+  EXPECT_NE(Saved.find("\r\nIso_Front,"), std::string::npos);
+
+  // A save that cannot be written still gives 1.
+  const std::wstring Unwritable = (P.Dir.path() / "missing" / "x.csv").wstring();
+  S.SetProjectPath(Unwritable.c_str());
+  EXPECT_EQ(S.SaveTemplate(), 1);
+  EXPECT_FALSE(fs::exists(Unwritable));
+}
+
+TEST(ReportSetting, ReplacedDocumentGoesBackToTheCaller) {
+  Project P;
+  CZRVReportSetting S;
+  S.SetProjectType(0, 0);
+  S.SetProjectPath(P.Path.c_str());
+  S.SaveTemplate();
+  ASSERT_NE(ZRVReportSettingTestPeer::writer(S), nullptr);
+
+  CZRVReportItemManager* Old = S.GetReportItemManager();
+  auto* Fresh = new CZRVReportItemManager();
+  Fresh->SetProjectPath(P.Path.c_str());
+  Fresh->SetFileVersion(1001);
+  Fresh->SetRemark(L"fresh document");
+  S.SetReportItemManager(Fresh);
+  EXPECT_EQ(S.GetReportItemManager(), Fresh);
+  // The writer of the old document is gone; the next save writes the new one.
+  EXPECT_EQ(ZRVReportSettingTestPeer::writer(S), nullptr);
+  S.SaveTemplate();
+  EXPECT_NE(ZRVReportSettingTestPeer::writer(S), nullptr);
+  const std::string Saved = zrvtest::readBytes(P.Path);
+  EXPECT_NE(Saved.find("Remark,fresh document"), std::string::npos);
+  EXPECT_EQ(Saved.find("\r\nMeltFrontTime,"), std::string::npos);
+
+  // Null and the same document change nothing.
+  const CZRVReportSettingWriter* Writer = ZRVReportSettingTestPeer::writer(S);
+  S.SetReportItemManager(nullptr);
+  S.SetReportItemManager(Fresh);
+  EXPECT_EQ(S.GetReportItemManager(), Fresh);
+  EXPECT_EQ(ZRVReportSettingTestPeer::writer(S), Writer);
+
+  // The old document is still whole and the caller's to delete.
+  EXPECT_EQ(Old->GetItemCount(), 3);
+  delete Old;
+}
+
+TEST(ReportSetting, CopiesAreDeepAndIndependent) {
+  Project P;
+  CZRVReportSetting A;
+  A.SetProjectType(1, 2);
+  A.SetIsUnderfill(1);
+  A.SetIsEncapsulationCM(1);
+  A.SetIsThermosetRun(1);
+  A.SetProjectTypeDisplayName(0, L"shown");
+  A.SetProjectType(0, 0);
+  A.SetIsThermosetRun(0);
+  A.SetProjectPath(P.Path.c_str());
+  A.SaveTemplate();
+
+  CZRVReportSetting B;
+  B = A;
+  EXPECT_NE(B.GetReportItemManager(), A.GetReportItemManager());
+  EXPECT_NE(B.GetReportTemplateReader(), A.GetReportTemplateReader());
+  EXPECT_EQ(ZRVReportSettingTestPeer::writer(B), nullptr);
+  EXPECT_TRUE(zrvtest::sameDocument(*B.GetReportItemManager(), *A.GetReportItemManager()));
+  EXPECT_EQ(B.GetPrjoectType(), 0);
+  EXPECT_EQ(B.GetIsUnderfill(), 1);
+  EXPECT_EQ(B.GetIsEncapsulationCM(), 1);
+  wchar_t Buffer[512];
+  B.GetProjectFilePath(0, Buffer);
+  EXPECT_EQ(std::wstring(Buffer), P.Path);
+  B.GetProjectTypeDisplayName(0, Buffer);
+  EXPECT_STREQ(Buffer, L"shown");
+
+  // Changing the copy leaves the original alone.
+  B.GetReportItemManager()->RemoveAllItem();
+  EXPECT_EQ(A.GetReportItemManager()->GetItemCount(), 3);
+
+  CZRVReportSetting C(A);
+  EXPECT_NE(C.GetReportItemManager(), A.GetReportItemManager());
+  EXPECT_EQ(C.GetReportItemManager()->GetItemCount(), 3);
+  C = C;
+  EXPECT_EQ(C.GetReportItemManager()->GetItemCount(), 3);
+  EXPECT_EQ(C.SaveTemplate(), 1);
+  EXPECT_NE(ZRVReportSettingTestPeer::writer(C), ZRVReportSettingTestPeer::writer(A));
+}
+
+TEST(ReportSetting, HostRoundTrip) {
+  Project P;
+  CZRVReportSetting Host;
+  Host.SetZorvinPath(P.Dir.path().wstring().c_str());
+  Host.SetProjectType(0, 0);
+  Host.SetIsThermosetRun(0);
+  Host.SetIsUnderfill(0);
+  Host.SetIsEncapsulationCM(0);
+  Host.SetProjectPath(P.Path.c_str());
+  CZRVReportItemManager* M = Host.GetReportItemManager();
+  ASSERT_EQ(M->GetItemCount(), 3);
+
+  // Items and settings, edited as a host does. New setting names sort after
+  // the file's, so that the option lists read back in the same order.
+  EXPECT_EQ(M->SetItemOutput(0, CZRVReportItem::ZRV_OUTPUT_AVI), 1);
+  EXPECT_EQ(M->SetItemDisplayMode(1, CZRVReportItem::ZRV_DISPLAY_ISOSURFACE), 1);
+  CZRVReportItem::tagVIEWSETTING Wide;
+  Wide.AngleX = 0;
+  Wide.AngleY = 90;
+  Wide.Scale = 2;
+  Wide.Name = L"Wide_View";
+  M->SetViewSetting(L"Wide_View", Wide);
+  EXPECT_EQ(M->SetItemView(0, L"Wide_View"), 1);
+  CZRVReportItem::tagCLIPSETTING Quarter;
+  Quarter.ClipBy = 2;
+  Quarter.KeepY = 1;
+  Quarter.RangeY = 25;
+  Quarter.Name = L"Quarter_Y";
+  M->SetClippingSetting(L"Quarter_Y", Quarter);
+  EXPECT_EQ(M->SetItemClipping(1, L"Quarter_Y"), 1);
+  M->SetMeltSettingByIndex(L"Quarters", 4, 90.0);
+  EXPECT_EQ(M->SetItemMelt(0, L"Quarters"), 1);
+  EXPECT_EQ(M->SetPPTTemplate(L"letter.pptx"), 1);
+  M->SetIsOutput3DPDF(1);
+  EXPECT_EQ(M->SetWarpageScale(8.0), 1);
+  M->SetRemark(L"edited by the host");
+  Host.SetPrjCurViewName(L"");
+
+  EXPECT_EQ(Host.SaveTemplate(), 1);
+  const std::string Saved = zrvtest::readBytes(P.Path);
+  EXPECT_NE(Saved.find("\r\nWide_View,0,90,0,2\r\n"), std::string::npos);
+  EXPECT_NE(Saved.find("\r\nQuarters,25-50-75-100-90 \r\n"), std::string::npos);
+
+  CZRVReportSetting Second;
+  Second.SetProjectType(0, 0);
+  Second.SetProjectPath(P.Path.c_str());
+  EXPECT_TRUE(zrvtest::sameDocument(*M, *Second.GetReportItemManager()));
+
+  // Saved again unchanged, the file is the same to the byte.
+  EXPECT_EQ(Second.SaveTemplate(), 1);
+  EXPECT_EQ(zrvtest::readBytes(P.Path), Saved);
+}
+
+} // namespace
