@@ -3,8 +3,10 @@
 // output of each subcommand as text or JSON.
 #include "Commands.h"
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 
 #include <CLI/CLI.hpp>
@@ -13,10 +15,13 @@
 #include "CatalogueView.h"
 #include "CheckRules.h"
 #include "DocumentView.h"
+#include "InstallReport.h"
 #include "ProjectType.h"
 #include "TemplateLoad.h"
 #include "TextUtil.h"
 #include "template/TemplateLayout.h"
+#include "zrvreport/ZRVReportSetting.h"
+#include "zrvreport/ZRVReportSettingWriter.h"
 
 namespace fs = std::filesystem;
 using Json = nlohmann::ordered_json;
@@ -255,6 +260,129 @@ int runShow(const std::string& File, const ProjectArgs& Args, std::ostream& Out,
   return ExitClean;
 }
 
+// ---- format ------------------------------------------------------------------------------
+
+/// Collects the library's diagnostic messages while it lives.
+class DiagnosticLog {
+public:
+  DiagnosticLog() {
+    Previous = ZRVSetDiagnosticSink([this](const std::wstring& Message) {
+      Messages.push_back(Utf8(Message));
+    });
+  }
+  ~DiagnosticLog() { ZRVSetDiagnosticSink(Previous); }
+  DiagnosticLog(const DiagnosticLog&) = delete;
+  DiagnosticLog& operator=(const DiagnosticLog&) = delete;
+
+  /// The messages that tell why a save failed (those of the writer other
+  /// than its start and end lines), joined by "; ".
+  std::string failures() const {
+    std::string Text;
+    for (const std::string& Message : Messages)
+      if (Message.find("start to save") == std::string::npos &&
+          Message.find("End to save") == std::string::npos &&
+          Message.rfind("[ReportSetting]", 0) == 0)
+        Text += (Text.empty() ? "" : "; ") + Message;
+    return Text;
+  }
+
+private:
+  ZRVDiagnosticSink Previous;
+  std::vector<std::string> Messages;
+};
+
+/// A file name in the system's temporary folder that does not exist yet.
+fs::path temporaryTemplatePath() {
+  auto Stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+  for (int Attempt = 0;; ++Attempt) {
+    fs::path Path = fs::temp_directory_path() /
+                    ("zrvtemplate_" + std::to_string(Stamp) + "_" + std::to_string(Attempt) + ".csv");
+    std::error_code Ignored;
+    if (!fs::exists(Path, Ignored))
+      return Path;
+  }
+}
+
+int runFormat(const std::string& File, const std::string& Output, const ProjectArgs& Args,
+              std::ostream& Out, std::ostream& Err) {
+  if (auto Why = unreadable(File))
+    return cannotRead(Err, File, *Why);
+  std::optional<ResolvedType> Resolved = resolveType(Args, File, Err);
+  if (!Resolved)
+    return ExitError;
+  LoadedTemplate Loaded = LoadTemplate(Wide(File), Resolved->Choice);
+  if (!Loaded.Result)
+    return cannotRead(Err, File, "the reader cannot open it");
+
+  fs::path Target = Output.empty() ? temporaryTemplatePath() : fs::u8path(Output);
+  std::wstring TargetPath = Target.wstring();
+  Loaded.Document->SetProjectPath(TargetPath.c_str());
+  CZRVReportSettingWriter Writer(Loaded.Document.get());
+  DiagnosticLog Log;
+  if (!Writer.SaveTemplate(TargetPath.c_str())) {
+    std::string Why = Log.failures();
+    return fail(Err, "cannot write '" + (Output.empty() ? Target.u8string() : Output) + "'" +
+                         (Why.empty() ? std::string() : ": " + Why) +
+                         (Output.empty() ? "; give a writable file with -o"
+                                         : "; give another file with -o"));
+  }
+  if (Output.empty()) {
+    std::ifstream In(Target, std::ios::binary);
+    Out << std::string(std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>());
+    In.close();
+    std::error_code Ignored;
+    fs::remove(Target, Ignored);
+  }
+  noteLosses(Err, File, Loaded, *Resolved);
+  return ExitClean;
+}
+
+// ---- install ------------------------------------------------------------------------------
+
+int runInstall(const std::string& SourceRoot, const std::string& TargetRoot, bool AsJson,
+               std::ostream& Out, std::ostream& Err) {
+  std::error_code Ignored;
+  fs::path SourceFolder = fs::u8path(SourceRoot) / "ReportSetting";
+  fs::path TargetFolder = fs::u8path(TargetRoot) / "ReportSetting";
+  if (!fs::is_directory(SourceFolder, Ignored))
+    return fail(Err, "'" + SourceRoot +
+                         "' has no ReportSetting folder to bring templates from; give the "
+                         "installation root that holds it");
+  if (!fs::is_directory(fs::u8path(TargetRoot), Ignored))
+    return fail(Err, "target root '" + TargetRoot + "' is not a folder; create it first");
+
+  FileSet Before = ListFiles(TargetFolder.u8string());
+  CZRVReportSetting Facade;
+  int Done = Facade.CopyReportSettingTemplateFile(Wide(SourceRoot).c_str(),
+                                                  Wide(TargetRoot).c_str());
+  if (!Done)
+    return fail(Err, "could not bring the templates of '" + SourceFolder.u8string() +
+                         "' into '" + TargetFolder.u8string() +
+                         "': the target folder cannot be created or a folder cannot be "
+                         "listed; check both paths and their permissions");
+  InstallReport Report = DiffInstall(Before, ListFiles(TargetFolder.u8string()));
+
+  if (AsJson) {
+    Json Moved = Json::array();
+    for (const auto& [Template, Backup] : Report.MovedAside)
+      Moved.push_back({{"file", Template}, {"backup", Backup}});
+    Json Result = {{"source", SourceFolder.u8string()},
+                   {"target", TargetFolder.u8string()},
+                   {"movedAside", Moved},
+                   {"copied", Report.Copied}};
+    Out << Result.dump(2) << "\n";
+    return ExitClean;
+  }
+  Out << "Templates of " << SourceFolder.u8string() << " brought into "
+      << TargetFolder.u8string() << "\n";
+  for (const auto& [Template, Backup] : Report.MovedAside)
+    Out << "moved aside: " << Template << " -> " << Backup << "\n";
+  for (const std::string& Copied : Report.Copied)
+    Out << "copied: " << Copied << "\n";
+  Out << Report.MovedAside.size() << " moved aside, " << Report.Copied.size() << " copied\n";
+  return ExitClean;
+}
+
 // ---- catalogue ---------------------------------------------------------------------------
 
 int runCatalogue(std::string Section, const ProjectArgs& Args, std::ostream& Out,
@@ -340,6 +468,39 @@ int RunTool(const std::vector<std::string>& Args, std::ostream& Out, std::ostrea
                         "Only this result section, with or without brackets (FlowResult)");
   Catalogue->footer("Exit status: 0 listed, 2 the arguments are wrong.");
 
+  std::string FormatFile;
+  std::string FormatOutput;
+  ProjectArgs FormatArgs;
+  CLI::App* Format = App.add_subcommand(
+      "format", "Load FILE and save it back through the template writer: the normalised "
+                "template, with the layout, labels and order the library writes");
+  Format->add_option("FILE", FormatFile, "The report template file")->required();
+  Format->add_option("-o,--output", FormatOutput,
+                     "Write the template to OUT (it may be FILE itself); default: print it");
+  addProjectOptions(*Format, FormatArgs, true);
+  Format->footer("What the load passes over (see check) is not in the output.\n"
+                 "Exit status: 0 written, 2 a file cannot be read or written or the arguments "
+                 "are wrong.");
+
+  std::string SourceRoot;
+  std::string TargetRoot;
+  bool InstallJson = false;
+  CLI::App* Install = App.add_subcommand(
+      "install", "Bring the templates of SOURCE_ROOT/ReportSetting into "
+                 "TARGET_ROOT/ReportSetting as the report setting facade does, and list what "
+                 "was moved aside and what was copied");
+  Install->add_option("SOURCE_ROOT", SourceRoot, "The installation root that holds ReportSetting")
+      ->required();
+  Install->add_option("TARGET_ROOT", TargetRoot,
+                      "The root to bring the templates into (its ReportSetting folder is "
+                      "created when missing)")
+      ->required();
+  Install->add_flag("--json", InstallJson, "Print the result as JSON");
+  Install->footer("A target template older than the source's template of the same name, or "
+                  "one the source lacks, is renamed to <file>_Ver<version>.bak<nn>; then every "
+                  "file the target lacks is copied, and existing files are kept.\n"
+                  "Exit status: 0 done, 2 a folder is missing or cannot be listed or created.");
+
   std::vector<std::string> Reversed(Args.rbegin(), Args.rend());
   try {
     App.parse(Reversed);
@@ -351,6 +512,10 @@ int RunTool(const std::vector<std::string>& Args, std::ostream& Out, std::ostrea
     return runCheck(File, CheckArgs, Out, Err);
   if (*Show)
     return runShow(ShowFile, ShowArgs, Out, Err);
+  if (*Format)
+    return runFormat(FormatFile, FormatOutput, FormatArgs, Out, Err);
+  if (*Install)
+    return runInstall(SourceRoot, TargetRoot, InstallJson, Out, Err);
   if (*Catalogue)
     return runCatalogue(Section, CatalogueArgs, Out, Err);
   return ExitError;
