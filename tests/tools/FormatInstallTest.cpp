@@ -79,8 +79,8 @@ TEST(ZrvTemplateFacade, EverySampleLoadsAsTheFacadeLoadsIt) {
 TEST(ZrvTemplateFacade, ToolChoosesTheFacadesLoaderForEveryProjectType) {
   // Different loaders load different documents from these files, so a
   // loader chosen differently from the facade's shows as a difference.
-  for (const char* Name : {"SolidEncapsulation.csv", "SolidICM.csv", "SolidCM.csv",
-                           "ShellGasIn.csv"}) {
+  for (const char* Name :
+       {"SolidEncapsulation.csv", "SolidICM.csv", "SolidCM.csv", "ShellGasIn.csv"}) {
     fs::path File = Samples / Name;
     for (int Kind = 0; Kind <= 3; ++Kind)
       for (int App = 0; App <= 15; ++App)
@@ -142,7 +142,7 @@ TEST(ZrvTemplateFormat, PrintsWithoutOutputAndNamesAFileItCannotWrite) {
   fs::path Broken = Samples / "broken" / "DuplicateSetting.csv";
   ASSERT_EQ(run({"format", Broken.string()}, Out, Err), 0);
   EXPECT_EQ(std::count(Out.begin(), Out.end(), '\n'),
-            std::count(Out.begin(), Out.end(), '\r')); // CR LF throughout
+            std::count(Out.begin(), Out.end(), '\r'));           // CR LF throughout
   EXPECT_EQ(Out.find("Iso_Front,30,45,0,1"), std::string::npos); // the duplicate is gone
   EXPECT_EQ(Err, "zrvtemplate: note: the load of '" + Broken.string() +
                      "' passed over or changed 1 thing; \"zrvtemplate check\" lists them\n");
@@ -150,16 +150,16 @@ TEST(ZrvTemplateFormat, PrintsWithoutOutputAndNamesAFileItCannotWrite) {
   zrvtest::TempDir Dir;
   std::string Target = (Dir.path() / "no" / "such" / "folder.csv").string();
   EXPECT_EQ(run({"format", Sample.string(), "-o", Target}, Out, Err), 2);
-  EXPECT_EQ(Err.rfind("zrvtemplate: error: cannot write '" + Target + "': [ReportSetting] ", 0),
-            0u)
+  EXPECT_EQ(Err.rfind("zrvtemplate: error: cannot write '" + Target + "': [ReportSetting] ", 0), 0u)
       << Err;
   EXPECT_NE(Err.find("; give another file with -o\n"), std::string::npos) << Err;
 }
 
 TEST(ZrvTemplateInstall, BackupNamesAreToldFromCopies) {
   FileSet Before = {"A.csv", "B.csv", "A.csv_Ver2.bak01", "C.csv"};
-  FileSet After = {"A.csv",        "B.csv",       "A.csv_Ver2.bak01", "A.csv_Ver3.bak02",
-                   "C.csv_Ver-1.bak01", "D.csv", "pics/logo.png", "E.csv_Ver1.bak01"};
+  FileSet After = {
+      "A.csv", "B.csv",         "A.csv_Ver2.bak01", "A.csv_Ver3.bak02", "C.csv_Ver-1.bak01",
+      "D.csv", "pics/logo.png", "E.csv_Ver1.bak01"};
   InstallReport Report = DiffInstall(Before, After);
   EXPECT_EQ(Report.MovedAside, (std::vector<std::pair<std::string, std::string>>{
                                    {"A.csv", "A.csv_Ver3.bak02"}, {"C.csv", "C.csv_Ver-1.bak01"}}));

@@ -266,9 +266,8 @@ int runShow(const std::string& File, const ProjectArgs& Args, std::ostream& Out,
 class DiagnosticLog {
 public:
   DiagnosticLog() {
-    Previous = ZRVSetDiagnosticSink([this](const std::wstring& Message) {
-      Messages.push_back(Utf8(Message));
-    });
+    Previous = ZRVSetDiagnosticSink(
+        [this](const std::wstring& Message) { Messages.push_back(Utf8(Message)); });
   }
   ~DiagnosticLog() { ZRVSetDiagnosticSink(Previous); }
   DiagnosticLog(const DiagnosticLog&) = delete;
@@ -295,8 +294,8 @@ private:
 fs::path temporaryTemplatePath() {
   auto Stamp = std::chrono::steady_clock::now().time_since_epoch().count();
   for (int Attempt = 0;; ++Attempt) {
-    fs::path Path = fs::temp_directory_path() /
-                    ("zrvtemplate_" + std::to_string(Stamp) + "_" + std::to_string(Attempt) + ".csv");
+    fs::path Path = fs::temp_directory_path() / ("zrvtemplate_" + std::to_string(Stamp) + "_" +
+                                                 std::to_string(Attempt) + ".csv");
     std::error_code Ignored;
     if (!fs::exists(Path, Ignored))
       return Path;
@@ -353,11 +352,11 @@ int runInstall(const std::string& SourceRoot, const std::string& TargetRoot, boo
 
   FileSet Before = ListFiles(TargetFolder.u8string());
   CZRVReportSetting Facade;
-  int Done = Facade.CopyReportSettingTemplateFile(Wide(SourceRoot).c_str(),
-                                                  Wide(TargetRoot).c_str());
+  int Done =
+      Facade.CopyReportSettingTemplateFile(Wide(SourceRoot).c_str(), Wide(TargetRoot).c_str());
   if (!Done)
-    return fail(Err, "could not bring the templates of '" + SourceFolder.u8string() +
-                         "' into '" + TargetFolder.u8string() +
+    return fail(Err, "could not bring the templates of '" + SourceFolder.u8string() + "' into '" +
+                         TargetFolder.u8string() +
                          "': the target folder cannot be created or a folder cannot be "
                          "listed; check both paths and their permissions");
   InstallReport Report = DiffInstall(Before, ListFiles(TargetFolder.u8string()));
@@ -373,8 +372,8 @@ int runInstall(const std::string& SourceRoot, const std::string& TargetRoot, boo
     Out << Result.dump(2) << "\n";
     return ExitClean;
   }
-  Out << "Templates of " << SourceFolder.u8string() << " brought into "
-      << TargetFolder.u8string() << "\n";
+  Out << "Templates of " << SourceFolder.u8string() << " brought into " << TargetFolder.u8string()
+      << "\n";
   for (const auto& [Template, Backup] : Report.MovedAside)
     Out << "moved aside: " << Template << " -> " << Backup << "\n";
   for (const std::string& Copied : Report.Copied)
@@ -491,9 +490,10 @@ int RunTool(const std::vector<std::string>& Args, std::ostream& Out, std::ostrea
                  "was moved aside and what was copied");
   Install->add_option("SOURCE_ROOT", SourceRoot, "The installation root that holds ReportSetting")
       ->required();
-  Install->add_option("TARGET_ROOT", TargetRoot,
-                      "The root to bring the templates into (its ReportSetting folder is "
-                      "created when missing)")
+  Install
+      ->add_option("TARGET_ROOT", TargetRoot,
+                   "The root to bring the templates into (its ReportSetting folder is "
+                   "created when missing)")
       ->required();
   Install->add_flag("--json", InstallJson, "Print the result as JSON");
   Install->footer("A target template older than the source's template of the same name, or "
