@@ -178,6 +178,7 @@ public:
   int CopyTemplateDataFile(const wchar_t* SourceRoot, const wchar_t* TargetRoot);
 
 private:
+  /// Lets the tests see the writer and call the private members below.
   friend class ZRVReportSettingTestPeer;
 
   /// Moves outdated templates of \p TargetFolder aside (see

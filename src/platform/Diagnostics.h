@@ -15,10 +15,14 @@ class DiagnosticArg {
 public:
   DiagnosticArg(const std::wstring& Text) : Value(Text) {}
   DiagnosticArg(const wchar_t* Text) : Value(Text ? Text : L"") {}
+  // The integer types of std::to_wstring; std::size_t is one of them on every
+  // platform (unsigned long on Linux, unsigned long long on 64-bit Windows).
   DiagnosticArg(int Number) : Value(std::to_wstring(Number)) {}
+  DiagnosticArg(long Number) : Value(std::to_wstring(Number)) {}
   DiagnosticArg(long long Number) : Value(std::to_wstring(Number)) {}
+  DiagnosticArg(unsigned Number) : Value(std::to_wstring(Number)) {}
+  DiagnosticArg(unsigned long Number) : Value(std::to_wstring(Number)) {}
   DiagnosticArg(unsigned long long Number) : Value(std::to_wstring(Number)) {}
-  DiagnosticArg(std::size_t Number) : Value(std::to_wstring(Number)) {}
 
   const std::wstring& text() const { return Value; }
 

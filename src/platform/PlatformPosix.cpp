@@ -2,6 +2,7 @@
 #ifndef _WIN32
 
 #include "platform/Platform.h"
+#include "platform/Utf8.h"
 
 #include <cerrno>
 #include <climits>
@@ -18,8 +19,9 @@
 namespace zrv::platform {
 
 // ---- Text conversion ---------------------------------------------------------
-// wchar_t holds UTF-32 here; the conversions are written out, so that invalid
-// input gives U+FFFD exactly where Windows' converters give it.
+// wchar_t holds UTF-32 here. The encoder is written out; the decoder is the
+// one shared with Windows (Utf8.h), so that ill-formed input gives U+FFFD at
+// the same places on both.
 
 std::string ToUtf8(std::wstring_view Text) {
   std::string Out;
@@ -48,68 +50,8 @@ std::string ToUtf8(std::wstring_view Text) {
 }
 
 std::wstring FromUtf8(std::string_view Bytes) {
-  std::wstring Out;
-  Out.reserve(Bytes.size());
-  const auto* P = reinterpret_cast<const unsigned char*>(Bytes.data());
-  const unsigned char* End = P + Bytes.size();
-  while (P < End) {
-    unsigned char B = *P;
-    if (B < 0x80) {
-      Out += static_cast<wchar_t>(B);
-      ++P;
-      continue;
-    }
-    // Length and first-continuation-byte bounds of a well-formed sequence
-    // (the table of well-formed UTF-8 byte sequences).
-    int Length = 0;
-    unsigned long C = 0;
-    unsigned char Lo = 0x80, Hi = 0xBF;
-    if (B >= 0xC2 && B <= 0xDF) {
-      Length = 2;
-      C = B & 0x1Fu;
-    } else if (B >= 0xE0 && B <= 0xEF) {
-      Length = 3;
-      C = B & 0x0Fu;
-      if (B == 0xE0)
-        Lo = 0xA0;
-      else if (B == 0xED)
-        Hi = 0x9F;
-    } else if (B >= 0xF0 && B <= 0xF4) {
-      Length = 4;
-      C = B & 0x07u;
-      if (B == 0xF0)
-        Lo = 0x90;
-      else if (B == 0xF4)
-        Hi = 0x8F;
-    } else {
-      Out += L'\xFFFD';
-      ++P;
-      continue;
-    }
-    // A maximal subpart of a broken sequence becomes one U+FFFD.
-    const unsigned char* Q = P + 1;
-    int Seen = 1;
-    bool Valid = true;
-    while (Seen < Length) {
-      if (Q >= End) {
-        Valid = false;
-        break;
-      }
-      unsigned char Next = *Q;
-      unsigned char Low = Seen == 1 ? Lo : 0x80;
-      unsigned char High = Seen == 1 ? Hi : 0xBF;
-      if (Next < Low || Next > High) {
-        Valid = false;
-        break;
-      }
-      C = (C << 6) | (Next & 0x3Fu);
-      ++Q;
-      ++Seen;
-    }
-    Out += Valid ? static_cast<wchar_t>(C) : L'\xFFFD';
-    P = Q;
-  }
-  return Out;
+  std::u32string Code = DecodeUtf8(Bytes);
+  return std::wstring(Code.begin(), Code.end());
 }
 
 int CompareNoCase(std::wstring_view Left, std::wstring_view Right) {

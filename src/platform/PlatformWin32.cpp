@@ -1,4 +1,6 @@
-// PlatformWin32.cpp - the platform layer on Windows.
+// PlatformWin32.cpp - the platform layer on Windows: the C runtime's wide file
+// functions and the Win32 calls for folders, copies, the module path, text
+// conversion and the debugger output channel.
 #ifdef _WIN32
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -8,35 +10,100 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+// windows.h maps these names to their A or W functions; here they name the
+// platform layer's own functions.
+#undef CopyFile
+#undef CreateDirectory
+#undef ReplaceFile
 
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <wchar.h>
 
 #include "platform/Platform.h"
+#include "platform/Utf8.h"
 
 namespace zrv::platform {
 
+// ---- Text conversion ---------------------------------------------------------
+// wchar_t holds UTF-16 here. Well-formed text goes through the system's
+// converters. How they replace ill-formed input differs between Windows
+// versions (and Wine), so ill-formed input is repaired first: the converters
+// are asked to reject it (WC_ERR_INVALID_CHARS, MB_ERR_INVALID_CHARS), and on
+// rejection lone surrogates become U+FFFD before encoding, and bytes are
+// decoded by the shared decoder (Utf8.h) that the Linux build uses as well.
+// Texts are converted whole; they are paths, names and template lines, far
+// below the converters' limit of INT_MAX units.
+
+namespace {
+
+void appendUtf16(std::wstring& Out, char32_t Code) {
+  if (Code < 0x10000) {
+    Out += static_cast<wchar_t>(Code);
+  } else {
+    char32_t V = Code - 0x10000;
+    Out += static_cast<wchar_t>(0xD800 + (V >> 10));
+    Out += static_cast<wchar_t>(0xDC00 + (V & 0x3FF));
+  }
+}
+
+bool isHighSurrogate(wchar_t C) { return C >= 0xD800 && C <= 0xDBFF; }
+bool isLowSurrogate(wchar_t C) { return C >= 0xDC00 && C <= 0xDFFF; }
+
+/// \p Text with every unpaired surrogate replaced by U+FFFD.
+std::wstring pairSurrogates(std::wstring_view Text) {
+  std::wstring Out(Text);
+  for (std::size_t I = 0; I < Out.size(); ++I) {
+    if (isHighSurrogate(Out[I]) && I + 1 < Out.size() && isLowSurrogate(Out[I + 1]))
+      ++I;
+    else if (isHighSurrogate(Out[I]) || isLowSurrogate(Out[I]))
+      Out[I] = L'\xFFFD';
+  }
+  return Out;
+}
+
+/// WideCharToMultiByte into a string; false when the text is rejected.
+bool wideToUtf8(std::wstring_view Text, DWORD Flags, std::string& Out) {
+  const int Length = static_cast<int>(Text.size());
+  int Size =
+      ::WideCharToMultiByte(CP_UTF8, Flags, Text.data(), Length, nullptr, 0, nullptr, nullptr);
+  if (Size <= 0)
+    return false;
+  Out.assign(static_cast<std::size_t>(Size), '\0');
+  return ::WideCharToMultiByte(CP_UTF8, Flags, Text.data(), Length, Out.data(), Size, nullptr,
+                               nullptr) == Size;
+}
+
+} // namespace
+
 std::string ToUtf8(std::wstring_view Text) {
-  if (Text.empty())
-    return std::string();
-  int Size = ::WideCharToMultiByte(CP_UTF8, 0, Text.data(), static_cast<int>(Text.size()),
-                                   nullptr, 0, nullptr, nullptr);
-  std::string Out(static_cast<std::size_t>(Size), '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, Text.data(), static_cast<int>(Text.size()), Out.data(), Size,
-                        nullptr, nullptr);
+  std::string Out;
+  if (Text.empty() || wideToUtf8(Text, WC_ERR_INVALID_CHARS, Out))
+    return Out;
+  std::wstring Repaired = pairSurrogates(Text);
+  if (!wideToUtf8(Repaired, WC_ERR_INVALID_CHARS, Out))
+    Out.clear();
   return Out;
 }
 
 std::wstring FromUtf8(std::string_view Bytes) {
+  std::wstring Out;
   if (Bytes.empty())
-    return std::wstring();
-  int Size = ::MultiByteToWideChar(CP_UTF8, 0, Bytes.data(), static_cast<int>(Bytes.size()),
-                                   nullptr, 0);
-  std::wstring Out(static_cast<std::size_t>(Size), L'\0');
-  ::MultiByteToWideChar(CP_UTF8, 0, Bytes.data(), static_cast<int>(Bytes.size()), Out.data(),
-                        Size);
+    return Out;
+  const int Length = static_cast<int>(Bytes.size());
+  int Size = ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, Bytes.data(), Length, nullptr, 0);
+  if (Size > 0) {
+    Out.assign(static_cast<std::size_t>(Size), L'\0');
+    if (::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, Bytes.data(), Length, Out.data(),
+                              Size) == Size)
+      return Out;
+  }
+  // Ill-formed: the shared decoder places U+FFFD as on every platform.
+  Out.clear();
+  for (char32_t Code : DecodeUtf8(Bytes))
+    appendUtf16(Out, Code);
   return Out;
 }
 
@@ -51,6 +118,9 @@ std::wstring ToLower(std::wstring Text) {
   return Text;
 }
 
+// ---- Files -------------------------------------------------------------------
+
+// The runtime's text mode turns "\n" into CR LF on writing.
 const char* const TextModeLineEnd = "\n";
 
 std::FILE* OpenFile(const std::wstring& Path, const char* Mode) {
@@ -58,7 +128,9 @@ std::FILE* OpenFile(const std::wstring& Path, const char* Mode) {
   return ::_wfopen(Path.c_str(), WideMode.c_str());
 }
 
-std::FILE* OpenTextFileForWriting(const std::wstring& Path) { return ::_wfopen(Path.c_str(), L"w"); }
+std::FILE* OpenTextFileForWriting(const std::wstring& Path) {
+  return ::_wfopen(Path.c_str(), L"w");
+}
 
 bool FileStatusOk(const std::wstring& Path) {
   struct _stat64i32 Status;
@@ -66,10 +138,12 @@ bool FileStatusOk(const std::wstring& Path) {
 }
 
 bool PathExists(const std::wstring& Path) {
+  // The attribute query that PathFileExistsW makes, without the shell library.
   return ::GetFileAttributesW(Path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool RenameNoReplace(const std::wstring& From, const std::wstring& To) {
+  // _wrename never replaces an existing target on Windows.
   return ::_wrename(From.c_str(), To.c_str()) == 0;
 }
 
@@ -128,9 +202,13 @@ bool CreateDirectory(const std::wstring& Path) {
   return ::CreateDirectoryW(Path.c_str(), nullptr) != 0;
 }
 
+// ---- Directory listing ---------------------------------------------------------
+
 bool ListDirectory(const std::wstring& Directory, std::wstring_view Pattern,
                    std::vector<DirectoryEntry>& Entries) {
   Entries.clear();
+  // Every entry is listed and matched here, so that "*.csv" means the same as
+  // on Linux (FindFirstFileW would also match 8.3 short names).
   std::wstring Query = Directory;
   if (!Query.empty() && Query.back() != L'\\' && Query.back() != L'/')
     Query += L'\\';
@@ -152,11 +230,22 @@ bool ListDirectory(const std::wstring& Directory, std::wstring_view Pattern,
   return true;
 }
 
+// ---- Process -------------------------------------------------------------------
+
 std::wstring ExecutablePath() {
-  std::wstring Buffer(32768, L'\0');
-  DWORD Length = ::GetModuleFileNameW(nullptr, Buffer.data(), static_cast<DWORD>(Buffer.size()));
-  Buffer.resize(Length);
-  return Buffer;
+  // The module path of the process's executable (not of this DLL); the buffer
+  // grows until the path fits, up to the longest path Windows has.
+  for (DWORD Capacity = MAX_PATH; Capacity <= 32768; Capacity *= 2) {
+    std::wstring Buffer(Capacity, L'\0');
+    DWORD Length = ::GetModuleFileNameW(nullptr, Buffer.data(), Capacity);
+    if (Length == 0)
+      return std::wstring();
+    if (Length < Capacity) {
+      Buffer.resize(Length);
+      return Buffer;
+    }
+  }
+  return std::wstring();
 }
 
 void DebugOutput(const std::wstring& Message) { ::OutputDebugStringW(Message.c_str()); }

@@ -12,6 +12,9 @@ TEST(Diagnostics, FormatsTextAndNumbersInOrder) {
             L"key at -3 of file");
   EXPECT_EQ(zrv::FormatDiagnostic(L"100%% done %s"), L"100% done %s");
   EXPECT_EQ(zrv::FormatDiagnostic(L"%s", {static_cast<const wchar_t*>(nullptr)}), L"");
+  // Sizes and the other integer types of either platform format as numbers.
+  std::vector<int> Three(3);
+  EXPECT_EQ(zrv::FormatDiagnostic(L"%d %d %d %d", {Three.size(), 4u, -5L, 6ULL}), L"3 4 -5 6");
 }
 
 TEST(Diagnostics, SinkReceivesMessagesAndIsReplaceable) {

@@ -24,6 +24,12 @@ TEST(PlatformText, Utf8RoundTripAndReplacementOfBadBytes) {
   EXPECT_EQ(FromUtf8("\xC0\xAF"), L"\uFFFD\uFFFD");      // overlong form
   EXPECT_EQ(FromUtf8("\xED\xA0\x80"), L"\uFFFD\uFFFD\uFFFD"); // encoded surrogate
   EXPECT_EQ(FromUtf8(std::string("a\0b", 3)), std::wstring(L"a\0b", 3));
+  EXPECT_EQ(FromUtf8("\xF4\x90\x80\x80"), L"\uFFFD\uFFFD\uFFFD\uFFFD"); // above U+10FFFF
+  EXPECT_EQ(FromUtf8("\xF0\x9F\x98" "\xE2\x82\xAC"), L"\uFFFD\u20AC"); // cut, then valid
+
+  // A surrogate without its partner is written as U+FFFD.
+  EXPECT_EQ(ToUtf8(std::wstring{static_cast<wchar_t>(0xD800), L'x'}), "\xEF\xBF\xBDx");
+  EXPECT_EQ(ToUtf8(std::wstring{L'x', static_cast<wchar_t>(0xDC00)}), "x\xEF\xBF\xBD");
 }
 
 TEST(PlatformText, CaseInsensitiveComparisonAndLowerCase) {
@@ -135,20 +141,36 @@ TEST(PlatformDirectory, ListingByPatternWithDotEntriesAndBits) {
   EXPECT_TRUE(Missing.empty());
 }
 
-#ifndef _WIN32
-TEST(PlatformDirectory, SymbolicLinksAreReparsePoints) {
+TEST(PlatformFiles, NonAsciiNamesWorkThroughEveryCall) {
+  // The wide paths are built by hand: std::filesystem converts wide names
+  // through the C locale on Linux, which knows no characters beyond ASCII.
   zrvtest::TempDir Dir;
-  fs::create_directory(Dir.path() / "real");
-  fs::create_directory_symlink(Dir.path() / "real", Dir.path() / "link");
-  std::vector<DirectoryEntry> All;
-  ASSERT_TRUE(ListDirectory(Dir.path().wstring(), L"*", All));
-  auto Link = std::find_if(All.begin(), All.end(),
-                           [](const DirectoryEntry& E) { return E.Name == L"link"; });
-  ASSERT_NE(Link, All.end());
-  EXPECT_TRUE(Link->IsReparsePoint);
-  EXPECT_TRUE(Link->IsDirectory);
+  const std::wstring Root = Dir.path().wstring() + PathSeparator;
+  const std::wstring Name = L"Fl\u00e4che_\u6d41\u52a8.csv";
+  std::FILE* Out = OpenTextFileForWriting(Root + Name);
+  ASSERT_NE(Out, nullptr);
+  std::fputs("x", Out);
+  std::fclose(Out);
+  EXPECT_TRUE(FileStatusOk(Root + Name));
+  EXPECT_TRUE(PathExists(Root + Name));
+  EXPECT_TRUE(CopyFile(Root + Name, Root + L"\u00c4.csv", true));
+  EXPECT_TRUE(RenameNoReplace(Root + L"\u00c4.csv", Root + L"\u00e4\u00e4.csv"));
+  EXPECT_FALSE(PathExists(Root + L"\u00c4.csv"));
+
+  std::vector<DirectoryEntry> Found;
+  ASSERT_TRUE(ListDirectory(Dir.path().wstring(), L"*.CSV", Found));
+  std::vector<std::wstring> Names;
+  for (const auto& E : Found)
+    Names.push_back(E.Name);
+  std::sort(Names.begin(), Names.end());
+  EXPECT_EQ(Names, (std::vector<std::wstring>{Name, L"\u00e4\u00e4.csv"}));
+
+  std::FILE* In = OpenFile(Root + L"\u00e4\u00e4.csv", "rb");
+  ASSERT_NE(In, nullptr);
+  EXPECT_EQ(std::fgetc(In), 'x');
+  std::fclose(In);
+  EXPECT_TRUE(RemoveFile(Root + Name));
 }
-#endif
 
 TEST(PlatformProcess, ExecutablePathNamesThisProgram) {
   std::wstring Path = ExecutablePath();

@@ -1,0 +1,128 @@
+#!/usr/bin/env bash
+# Cross-builds the Windows x86-64 DLL with mingw-w64 (preset "windows": Debug,
+# warnings as errors), checks what the DLL exports, and runs the whole test
+# suite and the host example under Wine. Installs the cross compiler, Wine and
+# the GoogleTest sources with apt-get when they are missing. Fails when a step
+# or a test fails.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs=$(nproc 2>/dev/null || echo 2)
+wine64=/usr/lib/wine/wine64
+wine_run=cmake/toolchains/wine-run.sh
+triple=x86_64-w64-mingw32
+
+# ---- Tools --------------------------------------------------------------------
+# Debian packages: the cross compiler (posix threads), Wine for 64-bit programs
+# (its loader is /usr/lib/wine/wine64, outside PATH) and the GoogleTest sources
+# (/usr/src/googletest). Installed once; later runs find them.
+packages=(g++-mingw-w64-x86-64-posix wine64 googletest)
+missing=()
+for package in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [ "$status" = "install ok installed" ] || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "== installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  # Waits for a package manager that runs elsewhere on the machine; updates the
+  # package lists once when a package is not found.
+  apt=(apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends)
+  if ! "${apt[@]}" "${missing[@]}" >/tmp/zrvreport-apt.log 2>&1; then
+    apt-get -o DPkg::Lock::Timeout=600 update >>/tmp/zrvreport-apt.log 2>&1
+    "${apt[@]}" "${missing[@]}" >>/tmp/zrvreport-apt.log 2>&1 || {
+      cat /tmp/zrvreport-apt.log >&2
+      exit 1
+    }
+  fi
+fi
+
+# ---- Build --------------------------------------------------------------------
+echo "== building preset windows"
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$jobs"
+build=build/windows
+dll=$build/bin/zrvreport.dll
+
+# ---- Exports ------------------------------------------------------------------
+# The DLL exports the classes and functions that the public headers mark with
+# ZRVREPORT_EXPORT, with their members, vtables and type information, and
+# nothing else: no symbol of the library's internal namespace zrv, no helper,
+# no standard library code.
+echo "== checking the exports of $dll"
+mapfile -t classes < <(grep -rhoE '(class|struct) ZRVREPORT_EXPORT [A-Za-z_][A-Za-z0-9_]*' include/zrvreport |
+  awk '{print $3}' | sort -u)
+mapfile -t functions < <(grep -rhE '^ZRVREPORT_EXPORT [^(]*\(' include/zrvreport |
+  sed -E 's/^([^(]*[^A-Za-z0-9_(])?([A-Za-z_][A-Za-z0-9_]*)\(.*/\2/' | sort -u)
+mapfile -t exports < <("$triple-objdump" -p "$dll" |
+  awk '/^\[Ordinal\/Name Pointer\] Table/ {table = 1; next}
+       table && /^[[:space:]]*\[ *[0-9]+\]/ {print $NF; next}
+       table {exit}' | "$triple-c++filt")
+if [ ${#exports[@]} -eq 0 ]; then
+  echo "no exports found in $dll" >&2
+  exit 1
+fi
+declare -A count=()
+stray=()
+for symbol in "${exports[@]}"; do
+  owner=${symbol#vtable for }
+  owner=${owner#typeinfo name for }
+  owner=${owner#typeinfo for }
+  matched=
+  for name in "${classes[@]}"; do
+    if [[ "$owner" == "$name" || "$owner" == "$name::"* ]]; then matched=$name; break; fi
+  done
+  if [ -z "$matched" ]; then
+    for name in "${functions[@]}"; do
+      if [[ "$owner" == "$name("* ]]; then matched=$name; break; fi
+    done
+  fi
+  if [ -n "$matched" ]; then
+    count[$matched]=$((${count[$matched]:-0} + 1))
+  else
+    stray+=("$symbol")
+  fi
+done
+for name in "${classes[@]}" "${functions[@]}"; do
+  if [ -n "${count[$name]:-}" ]; then
+    echo "   $name: ${count[$name]} symbols"
+  else
+    echo "   $name: marked for export, nothing defined yet"
+  fi
+done
+if [ ${#stray[@]} -gt 0 ]; then
+  echo "the DLL exports symbols that no public header marks for export:" >&2
+  printf '   %s\n' "${stray[@]}" >&2
+  exit 1
+fi
+echo "   ${#exports[@]} exports, all of marked classes and functions"
+
+# ---- Programs under Wine --------------------------------------------------------
+# The first call creates the Wine prefix (some seconds, once per machine).
+"$wine_run" "$wine64" cmd /c exit >/dev/null 2>&1 || true
+
+echo "== running the host example under Wine"
+"$wine_run" "$wine64" "$build/bin/zrvreport_example.exe"
+
+# The same tests run on both platforms, apart from the suites PlatformWin32
+# (Windows only) and PlatformPosix (Linux only) and the Linux install test.
+# Compared when the Linux build (preset dev) is there, as in CI.
+if [ -f build/dev/CTestTestfile.cmake ]; then
+  echo "== comparing the test lists of the Windows and the Linux build"
+  list_tests() { ctest --preset "$1" -N | sed -nE 's/^ *Test +#[0-9]+: (.*)$/\1/p' | sort; }
+  windows_tests=$(list_tests windows)
+  linux_tests=$(list_tests dev)
+  windows_only='^PlatformWin32\.'
+  linux_only='^(PlatformPosix\.|install_consumer$)'
+  if ! diff <(grep -vE "$windows_only" <<<"$windows_tests") \
+            <(grep -vE "$linux_only" <<<"$linux_tests") >/tmp/zrvreport-tests.diff; then
+    echo "Windows (<) and Linux (>) run different tests outside the platform suites:" >&2
+    cat /tmp/zrvreport-tests.diff >&2
+    exit 1
+  fi
+  echo "   $(grep -cvE "$windows_only" <<<"$windows_tests") tests on both;" \
+    "Windows only: $(grep -E "$windows_only" <<<"$windows_tests" | tr '\n' ' ')"
+  echo "   Linux only: $(grep -E "$linux_only" <<<"$linux_tests" | tr '\n' ' ')"
+fi
+
+echo "== running the tests under Wine"
+ctest --preset windows -j "$jobs"
