@@ -10,15 +10,17 @@ cd "$(dirname "$0")/.."
 packages=(g++ cmake libgtest-dev libcli11-dev nlohmann-json3-dev)
 missing=()
 for package in "${packages[@]}"; do
-  if ! dpkg -s "$package" >/dev/null 2>&1; then
+  if ! dpkg -s "$package" 2>/dev/null | grep -q '^Status: install ok installed'; then
     missing+=("$package")
   fi
 done
 if ((${#missing[@]} > 0)); then
   echo "Installing ${missing[*]}"
   if [[ $(id -u) -eq 0 ]]; then sudo=(); else sudo=(sudo); fi
-  "${sudo[@]}" apt-get update
-  "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+  export DEBIAN_FRONTEND=noninteractive
+  # The package lists are updated once, and only because something is missing.
+  "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 update
+  "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends "${missing[@]}"
 fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
