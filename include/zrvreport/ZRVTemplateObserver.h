@@ -15,10 +15,14 @@ enum class ZRVTemplateFindingKind : int {
   /// A tag line ('[' on the line) that the reader's chain of sections did
   /// not take, so the lines up to the next tag line are passed over: a
   /// section out of order, a section this project type does not read, or a
-  /// data line holding '['. Text is the line.
+  /// data line holding '['. Text is the line; Section is the section that
+  /// the line ended (the one read before it), empty when it follows lines
+  /// that belong to no section.
   SectionPassedOver,
   /// A data line that does not have the shape its section expects and is
-  /// ignored. Number is the number of comma-separated fields of the line.
+  /// ignored; also the first line after [MeltFrontTimeCapture] when it is
+  /// not the label line (that line is always dropped unread). Number is the
+  /// number of comma-separated fields of the line.
   LineIgnored,
   /// A setting name given on a second line of its section; the first line
   /// wins and this one is ignored. Text is the name.
@@ -42,7 +46,10 @@ enum class ZRVTemplateFindingKind : int {
   /// document's list, Text its key.
   ExtendedItemAdded,
   /// The file ended without an "[EOF]" line. Line is the last line read.
-  EndMissing
+  EndMissing,
+  /// A tag line that the reader's chain took: the section is read (for
+  /// [Info], its lines are skipped). Section is its tag, Text the line.
+  SectionRead
 };
 
 /// One finding of a load.

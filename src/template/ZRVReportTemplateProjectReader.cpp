@@ -185,6 +185,7 @@ void CZRVReportTemplateProjectReader::dispatch() {
       return false;
     TagTaken = true;
     SectionTag = fmt::widen(fmt::tagOf(Id));
+    note(Kind::SectionRead, LineNumber, decoded(Line));
     return true;
   };
   // After a parser returns, the buffer holds a new tag line (or the last line
@@ -241,8 +242,10 @@ void CZRVReportTemplateProjectReader::dispatch() {
     }
   }
   if (!TagTaken && fmt::isTagLine(Line) && !fmt::isEndLine(Line)) {
-    SectionTag.clear();
+    // The finding names the section this line ended; the lines after it up
+    // to the next tag line belong to no section.
     note(Kind::SectionPassedOver, LineNumber, decoded(Line));
+    SectionTag.clear();
   }
 }
 
@@ -330,6 +333,11 @@ void CZRVReportTemplateProjectReader::parseMeltSettings() {
   // The first line after the tag is the label line: it is dropped unread.
   if (!readLine() || fmt::isTagLine(Line))
     return;
+  if (Options.Observer) {
+    std::string_view Dropped = withoutLineEnd(Line);
+    if (Dropped != fmt::layoutOf(fmt::Section::MeltFrontTimeCapture).Label)
+      note(Kind::LineIgnored, LineNumber, decoded(Dropped), fieldCount(Dropped));
+  }
   parseSettings(fmt::Section::MeltFrontTimeCapture, MeltTable, fmt::parseMeltLine);
 }
 
@@ -426,7 +434,9 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   }
   auto Key = ItemMap.find(Parsed->Key);
   if (Key == ItemMap.end()) {
-    note(Kind::UnknownItemKey, Source.Number, Parsed->Key);
+    // A version 1000 read takes the label line for the key "Item": not a finding.
+    if (Text != fmt::ItemLabel)
+      note(Kind::UnknownItemKey, Source.Number, Parsed->Key);
     return;
   }
 

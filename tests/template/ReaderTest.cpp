@@ -62,8 +62,11 @@ CZRVReportItem itemAt(const CZRVReportItemManager& M, int Index) {
 }
 
 struct Recorder : ZRVTemplateObserver {
-  std::vector<ZRVTemplateFinding> Findings;
-  void OnFinding(const ZRVTemplateFinding& F) override { Findings.push_back(F); }
+  std::vector<ZRVTemplateFinding> Findings; ///< everything but the sections read
+  std::vector<ZRVTemplateFinding> SectionsRead;
+  void OnFinding(const ZRVTemplateFinding& F) override {
+    (F.Kind == ZRVTemplateFindingKind::SectionRead ? SectionsRead : Findings).push_back(F);
+  }
   int count(ZRVTemplateFindingKind K) const {
     int N = 0;
     for (const auto& F : Findings)
@@ -197,6 +200,14 @@ TEST(TemplateReader, SectionsOutOfOrderArePassedOverWithTheirLines) {
   EXPECT_EQ(itemAt(M, 1).GetItemID(), 1186);
   EXPECT_EQ(Findings.count(ZRVTemplateFindingKind::SectionPassedOver), 2);
   EXPECT_EQ(Findings.Findings.front().Line, 8);
+  // Each passed-over tag names the section it ended.
+  EXPECT_EQ(Findings.Findings.front().Section, L"[ObjectSetting]");
+  EXPECT_EQ(Findings.Findings.back().Section, L"[CoolResult]");
+  // The sections read, with their tag lines: the chain runs again from
+  // [FocusCapture] on line 11.
+  ASSERT_EQ(Findings.SectionsRead.size(), 5u);
+  EXPECT_EQ(Findings.SectionsRead[2].Section, L"[FocusCapture]");
+  EXPECT_EQ(Findings.SectionsRead[2].Line, 11);
 }
 
 TEST(TemplateReader, BracketInDataLineEndsItsSection) {

@@ -1,0 +1,208 @@
+// FormatInstallTest.cpp - the tool against the facade and the writer: it loads
+// every sample as the facade does, format writes what loads back to the same
+// document, and install reports what the facade moved aside and copied.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "Commands.h"
+#include "DocumentView.h"
+#include "InstallReport.h"
+#include "TemplateLoad.h"
+#include "TestSupport.h"
+#include "TextUtil.h"
+#include "zrvreport/ZRVReportSetting.h"
+
+namespace fs = std::filesystem;
+using namespace zrvtool;
+
+namespace {
+
+const fs::path Samples = ZRV_SAMPLE_TEMPLATES;
+
+std::vector<fs::path> csvFiles(const fs::path& Folder) {
+  std::vector<fs::path> Files;
+  for (const auto& Entry : fs::directory_iterator(Folder))
+    if (Entry.is_regular_file() && Entry.path().extension() == ".csv")
+      Files.push_back(Entry.path());
+  std::sort(Files.begin(), Files.end());
+  return Files;
+}
+
+int run(const std::vector<std::string>& Args, std::string& Out, std::string& Err) {
+  std::ostringstream O;
+  std::ostringstream E;
+  int Status = RunTool(Args, O, E);
+  Out = O.str();
+  Err = E.str();
+  return Status;
+}
+
+/// The document a facade set up for \p Type loads from \p File, as JSON.
+nlohmann::ordered_json facadeLoad(const fs::path& File, const ProjectType& Type) {
+  CZRVReportSetting Facade;
+  Facade.SetProjectType(Type.Kind, Type.AppType);
+  Facade.SetIsThermosetRun(Type.Thermoset);
+  Facade.SetIsUnderfill(Type.Underfill);
+  Facade.SetIsEncapsulationCM(Type.EncapsulationCM);
+  Facade.SetProjectPath(File.wstring().c_str());
+  return DocumentJson(*Facade.GetReportItemManager());
+}
+
+/// The document the tool loads from \p File for \p Type; an empty document
+/// when the tool finds no loader (the facade then loads nothing).
+nlohmann::ordered_json toolLoad(const fs::path& File, const ProjectType& Type) {
+  std::optional<LoaderChoice> Choice = ChooseLoader(Type);
+  if (!Choice)
+    return DocumentJson(CZRVReportItemManager());
+  return DocumentJson(*LoadTemplate(File.wstring(), *Choice).Document);
+}
+
+} // namespace
+
+TEST(ZrvTemplateFacade, EverySampleLoadsAsTheFacadeLoadsIt) {
+  for (const fs::path& File : csvFiles(Samples)) {
+    std::optional<ProjectType> Type = ReadHeaderProjectType(File.wstring());
+    ASSERT_TRUE(Type) << File;
+    nlohmann::ordered_json Facade = facadeLoad(File, *Type);
+    EXPECT_EQ(toolLoad(File, *Type), Facade) << File;
+    // Every section of the sample holds items, and all six extended items load.
+    EXPECT_EQ(Facade["extendedItems"].size(), 6u) << File;
+    for (const auto& Section : Facade["sections"])
+      EXPECT_GE(Section["items"].size(), 3u) << File << Section["tag"];
+    for (const auto& Library : Facade["settings"])
+      EXPECT_GE(Library.size(), 2u) << File;
+  }
+}
+
+TEST(ZrvTemplateFacade, ToolChoosesTheFacadesLoaderForEveryProjectType) {
+  // Different loaders load different documents from these files, so a
+  // loader chosen differently from the facade's shows as a difference.
+  for (const char* Name :
+       {"SolidEncapsulation.csv", "SolidICM.csv", "SolidCM.csv", "ShellGasIn.csv"}) {
+    fs::path File = Samples / Name;
+    for (int Kind = 0; Kind <= 3; ++Kind)
+      for (int App = 0; App <= 15; ++App)
+        for (int Flags = 0; Flags < 8; ++Flags) {
+          if (App != 3 && Flags > 1)
+            continue; // the IC package flags matter to the IC package loader only
+          ProjectType Type;
+          Type.Kind = Kind;
+          Type.AppType = App;
+          Type.Thermoset = Flags & 1;
+          Type.Underfill = (Flags & 2) != 0;
+          Type.EncapsulationCM = (Flags & 4) != 0;
+          EXPECT_EQ(toolLoad(File, Type), facadeLoad(File, Type))
+              << Name << " kind " << Kind << " app " << App << " flags " << Flags;
+        }
+  }
+}
+
+TEST(ZrvTemplateFormat, OutputLoadsToTheSameDocument) {
+  zrvtest::TempDir Dir;
+  std::vector<fs::path> Files = csvFiles(Samples);
+  for (const fs::path& File : csvFiles(Samples / "broken"))
+    Files.push_back(File);
+  for (const fs::path& File : Files) {
+    std::string Out;
+    std::string Err;
+    fs::path Written = Dir.path() / File.filename();
+    ASSERT_EQ(run({"format", File.string(), "-o", Written.string()}, Out, Err), 0) << Err;
+    EXPECT_EQ(Out, "");
+    std::optional<ProjectType> Type = ReadHeaderProjectType(File.wstring());
+    ASSERT_TRUE(Type) << File;
+    // The writer writes fields 4 to 6 from the item's slicing setting, so an
+    // item whose slicing name did not resolve (or was not read, FileVersion
+    // 1000) comes back with its X, Y, Z at 0; everything else is kept.
+    auto withoutLooseSliceFlags = [](nlohmann::ordered_json Document) {
+      for (auto& Section : Document["sections"])
+        for (auto& Item : Section["items"])
+          if (Item["slicing"] == "")
+            Item["x"] = Item["y"] = Item["z"] = 0;
+      return Document;
+    };
+    EXPECT_EQ(toolLoad(Written, *Type), withoutLooseSliceFlags(toolLoad(File, *Type))) << File;
+    // The valid samples are in the writer's own form already.
+    if (File.parent_path() == Samples) {
+      EXPECT_EQ(toolLoad(Written, *Type), toolLoad(File, *Type)) << File;
+      EXPECT_EQ(zrvtest::readBytes(Written), zrvtest::readBytes(File)) << File;
+      EXPECT_EQ(Err, "");
+    }
+  }
+}
+
+TEST(ZrvTemplateFormat, PrintsWithoutOutputAndNamesAFileItCannotWrite) {
+  std::string Out;
+  std::string Err;
+  fs::path Sample = Samples / "ShellRIM.csv";
+  ASSERT_EQ(run({"format", Sample.string()}, Out, Err), 0);
+  EXPECT_EQ(Out, zrvtest::readBytes(Sample));
+  // A broken sample formats to what loaded, with a note that points at check.
+  fs::path Broken = Samples / "broken" / "DuplicateSetting.csv";
+  ASSERT_EQ(run({"format", Broken.string()}, Out, Err), 0);
+  EXPECT_EQ(std::count(Out.begin(), Out.end(), '\n'),
+            std::count(Out.begin(), Out.end(), '\r'));           // CR LF throughout
+  EXPECT_EQ(Out.find("Iso_Front,30,45,0,1"), std::string::npos); // the duplicate is gone
+  EXPECT_EQ(Err, "zrvtemplate: note: the load of '" + Broken.string() +
+                     "' passed over or changed 1 thing; \"zrvtemplate check\" lists them\n");
+
+  zrvtest::TempDir Dir;
+  std::string Target = (Dir.path() / "no" / "such" / "folder.csv").string();
+  EXPECT_EQ(run({"format", Sample.string(), "-o", Target}, Out, Err), 2);
+  EXPECT_EQ(Err.rfind("zrvtemplate: error: cannot write '" + Target + "': [ReportSetting] ", 0), 0u)
+      << Err;
+  EXPECT_NE(Err.find("; give another file with -o\n"), std::string::npos) << Err;
+}
+
+TEST(ZrvTemplateInstall, BackupNamesAreToldFromCopies) {
+  FileSet Before = {"A.csv", "B.csv", "A.csv_Ver2.bak01", "C.csv"};
+  FileSet After = {
+      "A.csv", "B.csv",         "A.csv_Ver2.bak01", "A.csv_Ver3.bak02", "C.csv_Ver-1.bak01",
+      "D.csv", "pics/logo.png", "E.csv_Ver1.bak01"};
+  InstallReport Report = DiffInstall(Before, After);
+  EXPECT_EQ(Report.MovedAside, (std::vector<std::pair<std::string, std::string>>{
+                                   {"A.csv", "A.csv_Ver3.bak02"}, {"C.csv", "C.csv_Ver-1.bak01"}}));
+  // A backup-shaped name without its template before is a copied file.
+  EXPECT_EQ(Report.Copied,
+            (std::vector<std::string>{"A.csv", "D.csv", "E.csv_Ver1.bak01", "pics/logo.png"}));
+}
+
+TEST(ZrvTemplateInstall, ListsWhatTheFacadeMovedAsideAndCopied) {
+  zrvtest::TempDir Dir;
+  fs::path Source = Dir.path() / "install";
+  fs::path Target = Dir.path() / "project";
+  fs::create_directories(Source / "ReportSetting" / "pictures");
+  fs::create_directories(Target / "ReportSetting");
+  std::string Icm = zrvtest::readBytes(Samples / "SolidICM.csv");
+  zrvtest::writeBytes(Source / "ReportSetting" / "SolidICM.csv", Icm);
+  zrvtest::writeBytes(Source / "ReportSetting" / "pictures" / "cover.png", "png");
+  std::string Older = Icm;
+  Older.replace(Older.find("FileVersion,1001"), 16, "FileVersion,1000");
+  zrvtest::writeBytes(Target / "ReportSetting" / "SolidICM.csv", Older);
+  zrvtest::writeBytes(Target / "ReportSetting" / "Mine.csv", Icm); // the source lacks it
+
+  std::string Out;
+  std::string Err;
+  ASSERT_EQ(run({"install", Source.string(), Target.string()}, Out, Err), 0) << Err;
+  std::string From = (Source / "ReportSetting").string();
+  std::string Into = (Target / "ReportSetting").string();
+  EXPECT_EQ(Out, "Templates of " + From + " brought into " + Into +
+                     "\nmoved aside: Mine.csv -> Mine.csv_Ver1001.bak01\n"
+                     "moved aside: SolidICM.csv -> SolidICM.csv_Ver1000.bak01\n"
+                     "copied: SolidICM.csv\ncopied: pictures/cover.png\n"
+                     "2 moved aside, 2 copied\n");
+  EXPECT_EQ(zrvtest::readBytes(Target / "ReportSetting" / "SolidICM.csv"), Icm);
+  EXPECT_EQ(zrvtest::readBytes(Target / "ReportSetting" / "SolidICM.csv_Ver1000.bak01"), Older);
+
+  // A second run finds everything up to date.
+  ASSERT_EQ(run({"install", Source.string(), Target.string(), "--json"}, Out, Err), 0);
+  auto Report = nlohmann::json::parse(Out);
+  EXPECT_TRUE(Report["movedAside"].empty());
+  EXPECT_TRUE(Report["copied"].empty());
+
+  EXPECT_EQ(run({"install", (Dir.path() / "nowhere").string(), Target.string()}, Out, Err), 2);
+  EXPECT_EQ(Err, "zrvtemplate: error: '" + (Dir.path() / "nowhere").string() +
+                     "' has no ReportSetting folder to bring templates from; give the "
+                     "installation root that holds it\n");
+}

@@ -1,0 +1,245 @@
+// ToolRunTest.cpp - the whole command line on the sample templates: every
+// valid sample checks clean, every broken one gives its findings at their
+// lines, and the errors name the file and say what to do.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+#include <nlohmann/json.hpp>
+
+#include "Commands.h"
+#include "TestSupport.h"
+
+namespace fs = std::filesystem;
+using zrvtool::RunTool;
+
+namespace {
+
+const fs::path Samples = ZRV_SAMPLE_TEMPLATES;
+
+struct ToolRun {
+  int Status = -1;
+  std::string Out;
+  std::string Err;
+};
+
+ToolRun run(const std::vector<std::string>& Args) {
+  std::ostringstream Out;
+  std::ostringstream Err;
+  ToolRun Result;
+  Result.Status = RunTool(Args, Out, Err);
+  Result.Out = Out.str();
+  Result.Err = Err.str();
+  return Result;
+}
+
+std::string sample(const std::string& Name) { return (Samples / Name).string(); }
+std::string broken(const std::string& Name) { return (Samples / "broken" / Name).string(); }
+
+/// "LINE code" of every finding that check --json reports.
+std::vector<std::string> findings(const std::string& File) {
+  ToolRun R = run({"check", File, "--json"});
+  EXPECT_EQ(R.Status, 1) << File << R.Err;
+  std::vector<std::string> Result;
+  nlohmann::json Report = nlohmann::json::parse(R.Out);
+  for (const auto& F : Report["findings"])
+    Result.push_back(std::to_string(F["line"].get<int>()) + " " + F["code"].get<std::string>());
+  return Result;
+}
+
+std::vector<fs::path> csvFiles(const fs::path& Folder) {
+  std::vector<fs::path> Files;
+  for (const auto& Entry : fs::directory_iterator(Folder))
+    if (Entry.is_regular_file() && Entry.path().extension() == ".csv")
+      Files.push_back(Entry.path());
+  std::sort(Files.begin(), Files.end());
+  return Files;
+}
+
+} // namespace
+
+TEST(ZrvTemplateTool, EveryBrokenSampleGivesItsFindings) {
+  const std::map<std::string, std::vector<std::string>> Expected = {
+      {"UnknownItemKey.csv",
+       {"72 unknown-key", "73 unknown-key", "74 unknown-key", "75 unknown-key"}},
+      {"UnresolvedName.csv",
+       {"58 unresolved-name", "70 unresolved-name", "70 unresolved-name", "71 unresolved-name",
+        "71 unresolved-name", "71 unresolved-name", "71 unresolved-name"}},
+      {"SectionOrder.csv", {"28 section-order", "73 section-order"}},
+      {"SectionNotRead.csv", {"74 section-not-read", "79 unknown-section"}},
+      {"LineShape.csv", {"6 line-shape", "17 line-shape", "23 line-shape", "34 line-shape"}},
+      {"LongLine.csv", {"9 long-line", "9 line-shape", "9 line-shape"}},
+      {"BracketInDataLine.csv", {"15 bracket-in-line", "72 unresolved-name", "77 unresolved-name"}},
+      {"DuplicateSetting.csv", {"16 duplicate-setting"}},
+      {"FieldCount.csv", {"72 field-count", "73 field-count"}},
+      {"FileVersion1000.csv", {"64 file-version", "69 file-version", "75 file-version"}},
+      {"FileVersion999.csv", {"64 file-version", "69 file-version", "75 file-version"}},
+      {"ValueOutOfRange.csv",
+       {"70 value-range", "71 value-range", "71 value-range", "72 value-range"}},
+      {"ResultExRows.csv",
+       {"53 resultex-rows", "56 resultex-rows", "57 resultex-rows", "58 resultex-rows",
+        "59 resultex-rows"}},
+      {"MissingEnd.csv", {"76 end-missing"}},
+      {"MeltLabelMissing.csv", {"39 melt-label", "55 unresolved-name"}},
+  };
+  std::vector<fs::path> Files = csvFiles(Samples / "broken");
+  EXPECT_EQ(Files.size(), Expected.size());
+  for (const fs::path& File : Files) {
+    auto Entry = Expected.find(File.filename().string());
+    ASSERT_NE(Entry, Expected.end()) << File << " has no expected findings";
+    EXPECT_EQ(findings(File.string()), Entry->second) << File;
+  }
+}
+
+TEST(ZrvTemplateTool, CheckPrintsFileLineSeverityMessage) {
+  std::string File = broken("UnknownItemKey.csv");
+  ToolRun R = run({"check", File});
+  EXPECT_EQ(R.Status, 1);
+  EXPECT_EQ(R.Err, "");
+  std::string Expected =
+      File +
+      ":72: error: item key 'Meltfronttime' is not in the key list of [FlowResult] for "
+      "solid injection, so the item line is dropped; did you mean 'MeltFrontTime'? (keys "
+      "are case-sensitive) [unknown-key]\n" +
+      File +
+      ":73: error: item key 'Flatness' is not in the key list of [FlowResult] for solid "
+      "injection, so the item line is dropped; the key belongs to [WarpResult]: move the "
+      "line there [unknown-key]\n" +
+      File +
+      ":74: error: item key 'XY_MeltFrontNode' is not in the key list of [FlowResult] for "
+      "solid injection, so the item line is dropped; it is a key of [FlowResult] for "
+      "ShellInjection, not for this project type [unknown-key]\n" +
+      File +
+      ":75: error: item key 'FillTime' is not in the key list of [FlowResult] for solid "
+      "injection, so the item line is dropped; no key list of the catalogue holds it "
+      "(\"zrvtemplate catalogue\" lists the keys) [unknown-key]\n" +
+      File + ": 4 errors, 0 warnings; checked as solid injection (LoadSolidInjection)\n";
+  EXPECT_EQ(R.Out, Expected);
+
+  R = run({"check", broken("MissingEnd.csv")});
+  EXPECT_EQ(R.Out, broken("MissingEnd.csv") +
+                       ":76: warning: the file ends without the \"[EOF]\" line; end it with "
+                       "\"[EOF],,,,,,,,,,\" [end-missing]\n" +
+                       broken("MissingEnd.csv") +
+                       ": 0 errors, 1 warning; checked as solid injection (LoadSolidInjection)\n");
+}
+
+TEST(ZrvTemplateTool, EveryValidSampleChecksClean) {
+  std::vector<fs::path> Files = csvFiles(Samples);
+  EXPECT_EQ(Files.size(), 16u); // three shell and thirteen solid project types
+  for (const fs::path& File : Files) {
+    ToolRun R = run({"check", File.string()});
+    EXPECT_EQ(R.Status, 0) << R.Out << R.Err;
+    EXPECT_NE(R.Out.find(": clean; checked as"), std::string::npos) << R.Out;
+  }
+}
+
+TEST(ZrvTemplateTool, ProjectTypeFromOptionsOrHeader) {
+  // Options override the header: a shell file checked as solid injection
+  // warns about the header and finds the shell keys unknown.
+  ToolRun R =
+      run({"check", sample("ShellInjection.csv"), "--kind", "solid", "--process", "0", "--json"});
+  EXPECT_EQ(R.Status, 1);
+  auto Report = nlohmann::json::parse(R.Out);
+  EXPECT_EQ(Report["loader"], "LoadSolidInjection");
+  EXPECT_EQ(Report["findings"][0]["code"], "project-type");
+  EXPECT_EQ(Report["findings"][0]["line"], 1);
+  // A file without [FileHeader] needs both options.
+  zrvtest::TempDir Dir;
+  zrvtest::writeBytes(Dir.path() / "bare.csv", "[ViewSetting]\r\n[EOF],,,,,,,,,,");
+  std::string Bare = (Dir.path() / "bare.csv").string();
+  R = run({"check", Bare});
+  EXPECT_EQ(R.Status, 2);
+  EXPECT_EQ(R.Err, "zrvtemplate: error: '" + Bare +
+                       "' has no [FileHeader] to take the project type from; give --kind and "
+                       "--process\n");
+  R = run({"check", Bare, "--kind", "shell", "--process", "gasin"});
+  EXPECT_EQ(R.Status, 1); // no [ResultEx]
+  EXPECT_NE(R.Out.find("checked as shell gas injection (LoadShellGasIn)"), std::string::npos);
+}
+
+TEST(ZrvTemplateTool, ErrorsNameTheFileAndSayWhatToDo) {
+  ToolRun R = run({"check", sample("Missing.csv")});
+  EXPECT_EQ(R.Status, 2);
+  EXPECT_EQ(R.Out, "");
+  EXPECT_EQ(R.Err, "zrvtemplate: error: cannot read '" + sample("Missing.csv") +
+                       "': no such file; give the path of a report template file (.csv)\n");
+  R = run({"show", Samples.string()});
+  EXPECT_EQ(R.Status, 2);
+  EXPECT_NE(R.Err.find("it is a folder, not a file"), std::string::npos);
+  R = run({"check", sample("SolidInjection.csv"), "--kind", "solid", "--process", "gasin"});
+  EXPECT_EQ(R.Status, 2);
+  EXPECT_EQ(R.Err, "zrvtemplate: error: no template loader reads a solid gas injection project; "
+                   "give another --kind or --process (solid: every process but gasin and faim; "
+                   "shell: injection, gasin, rim)\n");
+  R = run({"check", sample("SolidInjection.csv"), "--process", "blow"});
+  EXPECT_EQ(R.Status, 2);
+  EXPECT_NE(R.Err.find("'blow' is no process; use one of injection 0,"), std::string::npos);
+  R = run({});
+  EXPECT_EQ(R.Status, 2);
+  R = run({"--help"});
+  EXPECT_EQ(R.Status, 0);
+  for (const char* Command : {"check", "show", "catalogue"})
+    EXPECT_NE(R.Out.find(Command), std::string::npos) << Command;
+  R = run({"check", "--help"});
+  EXPECT_EQ(R.Status, 0);
+  for (const char* Option : {"--kind", "--process", "--thermoset", "--underfill",
+                             "--encapsulation-cm", "--json", "Exit status"})
+    EXPECT_NE(R.Out.find(Option), std::string::npos) << Option;
+}
+
+TEST(ZrvTemplateTool, CatalogueListsWhatTheReaderResolves) {
+  ToolRun R =
+      run({"catalogue", "--kind", "solid", "--process", "cm", "--section", "flowresult", "--json"});
+  ASSERT_EQ(R.Status, 0) << R.Err;
+  auto Report = nlohmann::json::parse(R.Out);
+  ASSERT_EQ(Report["sections"].size(), 1u);
+  const auto& Flow = Report["sections"][0];
+  EXPECT_EQ(Flow["tag"], "[FlowResult]");
+  EXPECT_EQ(Flow["list"], "SolidICMFlow+SolidCMFlowExtra");
+  EXPECT_EQ(Flow["keys"].size(), 94u); // 92 and the two compression-moulding keys
+  int Fiber = 0;
+  for (const auto& Key : Flow["keys"])
+    Fiber += Key["key"] == "FiberConcetrationVolumePercentage" && Key["id"] == 462;
+  EXPECT_EQ(Fiber, 1);
+
+  R = run({"catalogue", "--kind", "shell", "--process", "rim"});
+  EXPECT_EQ(R.Status, 0);
+  EXPECT_EQ(R.Out.rfind("Result sections of shell reaction injection (LoadShellRIM)\n\n"
+                        "[ModelResult] module 0, list Model, 6 keys\n  ShadedModel 1593\n",
+                        0),
+            0u);
+  R = run({"catalogue", "--kind", "solid", "--process", "injection", "--section", "WireSweep"});
+  EXPECT_EQ(R.Status, 2);
+  EXPECT_NE(R.Err.find("section [WireSweep] is not read for solid injection; give one of "
+                       "[ModelResult], [FlowResult]"),
+            std::string::npos);
+  EXPECT_EQ(run({"catalogue", "--kind", "solid"}).Status, 2);
+}
+
+TEST(ZrvTemplateTool, ShowPrintsTheLoadedDocument) {
+  ToolRun R = run({"show", broken("UnresolvedName.csv")});
+  EXPECT_EQ(R.Status, 0);
+  EXPECT_NE(R.Out.find("Loaded as: solid injection (LoadSolidInjection)\n\n[FileHeader]\n"
+                       "  FileVersion: 1001\n"),
+            std::string::npos);
+  // The second flow item keeps the view that resolved and loses the rest.
+  EXPECT_NE(R.Out.find("  Pressure (id 422): output PNG, display slicing, X Y Z 0 0 1, faces 10, "
+                       "clipping Half_X, views Iso_Front, air trap 0, weld line 0, items per "
+                       "page 1\n"),
+            std::string::npos)
+      << R.Out;
+  EXPECT_EQ(R.Err, "zrvtemplate: note: the load of '" + broken("UnresolvedName.csv") +
+                       "' passed over or changed 7 things; \"zrvtemplate check\" lists them\n");
+  R = run({"show", broken("UnresolvedName.csv"), "--json"});
+  auto Report = nlohmann::json::parse(R.Out);
+  const auto& Document = Report["document"];
+  EXPECT_EQ(Document["modules"], nlohmann::json::parse("[0, 1, 3]"));
+  EXPECT_EQ(Document["extendedItems"][3]["key"], "Animation");
+  EXPECT_EQ(Document["extendedItems"][3]["setting"], ""); // Long_Gif did not resolve
+  EXPECT_EQ(Document["settings"]["meltFrontCaptures"][0]["percentages"],
+            nlohmann::json::parse("[25.0, 50.0, 75.0, 100.0]"));
+}

@@ -1,0 +1,64 @@
+// CatalogueView.cpp - fills each section's item map as the reader does and
+// lists it.
+#include "CatalogueView.h"
+
+#include <algorithm>
+
+#include "TextUtil.h"
+#include "catalogue/KeyLists.h"
+#include "template/TemplateLayout.h"
+#include "zrvreport/ZRVReportResultItemMap.h"
+
+namespace zrvtool {
+
+std::vector<CatalogueSection> CatalogueOf(zrv::ReaderEntryPoint Entry, int Thermoset) {
+  std::vector<CatalogueSection> Result;
+  CZRVReportResultItemMap Catalogue;
+  for (ZRV_RESULT_MODULES Module : zrv::AcceptedSections(Entry)) {
+    zrv::SectionLists Lists = zrv::SelectSectionLists(Entry, Thermoset, Module);
+    ZRVItemMap Map;
+    if (!zrv::FillSectionMap(Catalogue, Lists, Map))
+      continue;
+    CatalogueSection Section;
+    Section.Tag = std::string(zrv::format::tagOf(zrv::format::sectionOfModule(Module)));
+    Section.Module = Module;
+    Section.ListName = Utf8(zrv::EntriesOfKeyList(Lists.List).Name);
+    if (Lists.Extra != zrv::KeyList::None)
+      Section.ListName += "+" + Utf8(zrv::EntriesOfKeyList(Lists.Extra).Name);
+    for (const auto& [Key, Id] : Map)
+      Section.Keys.emplace_back(Utf8(Key), static_cast<int>(Id));
+    std::stable_sort(Section.Keys.begin(), Section.Keys.end(),
+                     [](const auto& A, const auto& B) { return A.second < B.second; });
+    Result.push_back(std::move(Section));
+  }
+  return Result;
+}
+
+nlohmann::ordered_json CatalogueJson(const std::vector<CatalogueSection>& Sections) {
+  nlohmann::ordered_json List = nlohmann::ordered_json::array();
+  for (const CatalogueSection& Section : Sections) {
+    nlohmann::ordered_json Keys = nlohmann::ordered_json::array();
+    for (const auto& [Key, Id] : Section.Keys)
+      Keys.push_back({{"key", Key}, {"id", Id}});
+    List.push_back({{"tag", Section.Tag},
+                    {"module", Section.Module},
+                    {"list", Section.ListName},
+                    {"keys", Keys}});
+  }
+  return List;
+}
+
+void PrintCatalogue(std::ostream& Out, const std::vector<CatalogueSection>& Sections) {
+  bool First = true;
+  for (const CatalogueSection& Section : Sections) {
+    if (!First)
+      Out << "\n";
+    First = false;
+    Out << Section.Tag << " module " << Section.Module << ", list " << Section.ListName << ", "
+        << Section.Keys.size() << " keys\n";
+    for (const auto& [Key, Id] : Section.Keys)
+      Out << "  " << Key << " " << Id << "\n";
+  }
+}
+
+} // namespace zrvtool

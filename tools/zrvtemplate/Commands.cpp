@@ -1,0 +1,524 @@
+// Commands.cpp - the subcommands of zrvtemplate on top of the library: the
+// argument parsing (CLI11), the project type a file is loaded as, and the
+// output of each subcommand as text or JSON.
+#include "Commands.h"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
+#include "CatalogueView.h"
+#include "CheckRules.h"
+#include "DocumentView.h"
+#include "InstallReport.h"
+#include "ProjectType.h"
+#include "TemplateLoad.h"
+#include "TextUtil.h"
+#include "template/TemplateLayout.h"
+#include "zrvreport/ZRVReportSetting.h"
+#include "zrvreport/ZRVReportSettingWriter.h"
+
+namespace fs = std::filesystem;
+using Json = nlohmann::ordered_json;
+
+namespace zrvtool {
+namespace {
+
+const char* const ToolName = "zrvtemplate";
+
+/// The project options shared by check, show, format and catalogue.
+struct ProjectArgs {
+  std::string Kind;
+  std::string Process;
+  bool Thermoset = false;
+  bool Underfill = false;
+  bool EncapsulationCM = false;
+  bool Json = false;
+};
+
+std::string processList() {
+  std::string List;
+  for (const ProcessInfo& Process : Processes())
+    List += (List.empty() ? "" : ", ") + std::string(Process.Name) + " " +
+            std::to_string(Process.AppType);
+  return List;
+}
+
+void addProjectOptions(CLI::App& Command, ProjectArgs& Args, bool FromHeader) {
+  Command
+      .add_option(
+          "--kind", Args.Kind,
+          "Project kind: solid or shell (also 0 solid, 1 shell, 2 solid)" +
+              std::string(FromHeader ? "; default: ProjectType of the file's [FileHeader]" : ""))
+      ->type_name("solid|shell")
+      ->check(CLI::Validator(
+          [](std::string& Text) {
+            return ParseKind(Text) ? std::string() : "'" + Text + "' is not solid or shell";
+          },
+          "", "kind"));
+  Command
+      .add_option("--process", Args.Process,
+                  "Moulding process by name or number: " + processList() +
+                      (FromHeader ? "; default: AppType of the file's [FileHeader]" : ""))
+      ->type_name("NAME|0-14")
+      ->check(CLI::Validator(
+          [](std::string& Text) {
+            return ParseProcess(Text) ? std::string()
+                                      : "'" + Text + "' is no process; use one of " + processList();
+          },
+          "", "process"));
+  Command.add_flag("--thermoset", Args.Thermoset,
+                   "Thermoset run: solid injection loads as reaction injection, and ICM, CM, PIM "
+                   "and CFM use their thermoset key lists");
+  Command.add_flag("--underfill", Args.Underfill,
+                   "IC package underfill run: the load drops the GateContribution, "
+                   "XY_SpruePressure and XY_ClampingForce items");
+  Command.add_flag("--encapsulation-cm", Args.EncapsulationCM,
+                   "IC package encapsulation by compression moulding: the load drops the "
+                   "XY_SpruePressure, XY_FlowRate and XY_FlowRateGate items");
+  Command.add_flag("--json", Args.Json, "Print the result as JSON");
+}
+
+int fail(std::ostream& Err, const std::string& Message) {
+  Err << ToolName << ": error: " << Message << "\n";
+  return ExitError;
+}
+
+/// Why \p File cannot be read as a template, or nothing when it can.
+std::optional<std::string> unreadable(const std::string& File) {
+  std::error_code Ignored;
+  fs::path Path = fs::u8path(File);
+  if (!fs::exists(Path, Ignored))
+    return "no such file";
+  if (fs::is_directory(Path, Ignored))
+    return "it is a folder, not a file";
+  std::ifstream In(Path, std::ios::binary);
+  if (!In)
+    return "it cannot be opened for reading (check its permissions)";
+  return std::nullopt;
+}
+
+int cannotRead(std::ostream& Err, const std::string& File, const std::string& Why) {
+  return fail(Err, "cannot read '" + File + "': " + Why +
+                       "; give the path of a report template file (.csv)");
+}
+
+/// The project type a command works with: the options given, the rest from
+/// the file's [FileHeader] when \p File is not empty. Prints the error and
+/// gives nothing when it cannot be decided or the facade loads nothing for it.
+struct ResolvedType {
+  ProjectType Type;
+  LoaderChoice Choice;
+  bool Explicit = false; ///< kind and process were both given
+};
+
+std::optional<ResolvedType> resolveType(const ProjectArgs& Args, const std::string& File,
+                                        std::ostream& Err) {
+  ResolvedType Resolved;
+  Resolved.Explicit = !Args.Kind.empty() && !Args.Process.empty();
+  if (!Resolved.Explicit) {
+    if (File.empty()) {
+      fail(Err, "give the project type with --kind and --process");
+      return std::nullopt;
+    }
+    std::optional<ProjectType> InFile = ReadHeaderProjectType(Wide(File));
+    if (!InFile) {
+      fail(Err, "'" + File +
+                    "' has no [FileHeader] to take the project type from; give --kind and "
+                    "--process");
+      return std::nullopt;
+    }
+    Resolved.Type = *InFile;
+  }
+  if (!Args.Kind.empty())
+    Resolved.Type.Kind = *ParseKind(Args.Kind);
+  if (!Args.Process.empty())
+    Resolved.Type.AppType = *ParseProcess(Args.Process);
+  Resolved.Type.Thermoset = Args.Thermoset;
+  Resolved.Type.Underfill = Args.Underfill;
+  Resolved.Type.EncapsulationCM = Args.EncapsulationCM;
+  std::optional<LoaderChoice> Choice = ChooseLoader(Resolved.Type);
+  if (!Choice) {
+    std::string From = Resolved.Explicit ? "" : " (taken from the file's [FileHeader])";
+    fail(Err, "no template loader reads a " + Describe(Resolved.Type) + " project" + From +
+                  "; give another --kind or --process (solid: every process but gasin and "
+                  "faim; shell: injection, gasin, rim)");
+    return std::nullopt;
+  }
+  Resolved.Choice = *Choice;
+  return Resolved;
+}
+
+std::string checkedAs(const ResolvedType& Resolved) {
+  return Describe(Resolved.Type) + " (" + LoaderName(Resolved.Choice.Loader) + ")";
+}
+
+// ---- check -----------------------------------------------------------------------------
+
+int runCheck(const std::string& File, const ProjectArgs& Args, std::ostream& Out,
+             std::ostream& Err) {
+  if (auto Why = unreadable(File))
+    return cannotRead(Err, File, *Why);
+  std::optional<ResolvedType> Resolved = resolveType(Args, File, Err);
+  if (!Resolved)
+    return ExitError;
+  LoadedTemplate Loaded = LoadTemplate(Wide(File), Resolved->Choice);
+  if (!Loaded.Result)
+    return cannotRead(Err, File, "the reader cannot open it");
+
+  CheckContext Context;
+  Context.Entry = EntryOf(Resolved->Choice.Loader);
+  Context.Thermoset = Resolved->Choice.Thermoset;
+  Context.ProjectDescription = Describe(Resolved->Type);
+  Context.Document = Loaded.Document.get();
+  std::vector<Diagnostic> Found = CheckFindings(Loaded.Findings, Context);
+  if (Resolved->Explicit && Loaded.HeaderLine > 0) {
+    std::vector<Diagnostic> Header =
+        CheckHeaderProjectType(*Loaded.Document, Resolved->Type, Loaded.HeaderLine);
+    Found.insert(Found.begin(), Header.begin(), Header.end());
+  }
+  int Errors = 0;
+  for (const Diagnostic& D : Found)
+    Errors += D.Level == Severity::Error;
+  int Warnings = static_cast<int>(Found.size()) - Errors;
+
+  if (Args.Json) {
+    Json Findings = Json::array();
+    for (const Diagnostic& D : Found)
+      Findings.push_back({{"line", D.Line},
+                          {"severity", SeverityName(D.Level)},
+                          {"code", D.Code},
+                          {"section", D.Section},
+                          {"message", D.Message}});
+    Json Report = {{"file", File},
+                   {"projectType", ProjectTypeName(Resolved->Type)},
+                   {"checkedAs", Describe(Resolved->Type)},
+                   {"loader", LoaderName(Resolved->Choice.Loader)},
+                   {"clean", Found.empty()},
+                   {"errors", Errors},
+                   {"warnings", Warnings},
+                   {"findings", Findings}};
+    Out << Report.dump(2) << "\n";
+  } else {
+    for (const Diagnostic& D : Found)
+      Out << File << ":" << D.Line << ": " << SeverityName(D.Level) << ": " << D.Message << " ["
+          << D.Code << "]\n";
+    Out << File << ": ";
+    if (Found.empty())
+      Out << "clean";
+    else
+      Out << Errors << (Errors == 1 ? " error, " : " errors, ") << Warnings
+          << (Warnings == 1 ? " warning" : " warnings");
+    Out << "; checked as " << checkedAs(*Resolved) << "\n";
+  }
+  return Found.empty() ? ExitClean : ExitFindings;
+}
+
+// ---- show ------------------------------------------------------------------------------
+
+/// A note on the error stream when a load passed something over, since show
+/// and format then present less than the file holds.
+void noteLosses(std::ostream& Err, const std::string& File, const LoadedTemplate& Loaded,
+                const ResolvedType& Resolved) {
+  CheckContext Context;
+  Context.Entry = EntryOf(Resolved.Choice.Loader);
+  Context.Thermoset = Resolved.Choice.Thermoset;
+  Context.ProjectDescription = Describe(Resolved.Type);
+  std::size_t Count = CheckFindings(Loaded.Findings, Context).size();
+  if (Count > 0)
+    Err << ToolName << ": note: the load of '" << File << "' passed over or changed " << Count
+        << (Count == 1 ? " thing" : " things") << "; \"" << ToolName << " check\" lists them\n";
+}
+
+int runShow(const std::string& File, const ProjectArgs& Args, std::ostream& Out,
+            std::ostream& Err) {
+  if (auto Why = unreadable(File))
+    return cannotRead(Err, File, *Why);
+  std::optional<ResolvedType> Resolved = resolveType(Args, File, Err);
+  if (!Resolved)
+    return ExitError;
+  LoadedTemplate Loaded = LoadTemplate(Wide(File), Resolved->Choice);
+  if (!Loaded.Result)
+    return cannotRead(Err, File, "the reader cannot open it");
+  if (Args.Json) {
+    Json Report = {{"file", File},
+                   {"projectType", ProjectTypeName(Resolved->Type)},
+                   {"loadedAs", Describe(Resolved->Type)},
+                   {"loader", LoaderName(Resolved->Choice.Loader)},
+                   {"document", DocumentJson(*Loaded.Document)}};
+    Out << Report.dump(2) << "\n";
+  } else {
+    Out << "File: " << File << "\nLoaded as: " << checkedAs(*Resolved) << "\n\n";
+    PrintDocument(Out, *Loaded.Document);
+  }
+  noteLosses(Err, File, Loaded, *Resolved);
+  return ExitClean;
+}
+
+// ---- format ------------------------------------------------------------------------------
+
+/// Collects the library's diagnostic messages while it lives.
+class DiagnosticLog {
+public:
+  DiagnosticLog() {
+    Previous = ZRVSetDiagnosticSink(
+        [this](const std::wstring& Message) { Messages.push_back(Utf8(Message)); });
+  }
+  ~DiagnosticLog() { ZRVSetDiagnosticSink(Previous); }
+  DiagnosticLog(const DiagnosticLog&) = delete;
+  DiagnosticLog& operator=(const DiagnosticLog&) = delete;
+
+  /// The messages that tell why a save failed (those of the writer other
+  /// than its start and end lines), joined by "; ".
+  std::string failures() const {
+    std::string Text;
+    for (const std::string& Message : Messages)
+      if (Message.find("start to save") == std::string::npos &&
+          Message.find("End to save") == std::string::npos &&
+          Message.rfind("[ReportSetting]", 0) == 0)
+        Text += (Text.empty() ? "" : "; ") + Message;
+    return Text;
+  }
+
+private:
+  ZRVDiagnosticSink Previous;
+  std::vector<std::string> Messages;
+};
+
+/// A file name in the system's temporary folder that does not exist yet.
+fs::path temporaryTemplatePath() {
+  auto Stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+  for (int Attempt = 0;; ++Attempt) {
+    fs::path Path = fs::temp_directory_path() / ("zrvtemplate_" + std::to_string(Stamp) + "_" +
+                                                 std::to_string(Attempt) + ".csv");
+    std::error_code Ignored;
+    if (!fs::exists(Path, Ignored))
+      return Path;
+  }
+}
+
+int runFormat(const std::string& File, const std::string& Output, const ProjectArgs& Args,
+              std::ostream& Out, std::ostream& Err) {
+  if (auto Why = unreadable(File))
+    return cannotRead(Err, File, *Why);
+  std::optional<ResolvedType> Resolved = resolveType(Args, File, Err);
+  if (!Resolved)
+    return ExitError;
+  LoadedTemplate Loaded = LoadTemplate(Wide(File), Resolved->Choice);
+  if (!Loaded.Result)
+    return cannotRead(Err, File, "the reader cannot open it");
+
+  fs::path Target = Output.empty() ? temporaryTemplatePath() : fs::u8path(Output);
+  std::wstring TargetPath = Target.wstring();
+  Loaded.Document->SetProjectPath(TargetPath.c_str());
+  CZRVReportSettingWriter Writer(Loaded.Document.get());
+  DiagnosticLog Log;
+  if (!Writer.SaveTemplate(TargetPath.c_str())) {
+    std::string Why = Log.failures();
+    return fail(Err, "cannot write '" + (Output.empty() ? Target.u8string() : Output) + "'" +
+                         (Why.empty() ? std::string() : ": " + Why) +
+                         (Output.empty() ? "; give a writable file with -o"
+                                         : "; give another file with -o"));
+  }
+  if (Output.empty()) {
+    std::ifstream In(Target, std::ios::binary);
+    Out << std::string(std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>());
+    In.close();
+    std::error_code Ignored;
+    fs::remove(Target, Ignored);
+  }
+  noteLosses(Err, File, Loaded, *Resolved);
+  return ExitClean;
+}
+
+// ---- install ------------------------------------------------------------------------------
+
+int runInstall(const std::string& SourceRoot, const std::string& TargetRoot, bool AsJson,
+               std::ostream& Out, std::ostream& Err) {
+  std::error_code Ignored;
+  fs::path SourceFolder = fs::u8path(SourceRoot) / "ReportSetting";
+  fs::path TargetFolder = fs::u8path(TargetRoot) / "ReportSetting";
+  if (!fs::is_directory(SourceFolder, Ignored))
+    return fail(Err, "'" + SourceRoot +
+                         "' has no ReportSetting folder to bring templates from; give the "
+                         "installation root that holds it");
+  if (!fs::is_directory(fs::u8path(TargetRoot), Ignored))
+    return fail(Err, "target root '" + TargetRoot + "' is not a folder; create it first");
+
+  FileSet Before = ListFiles(TargetFolder.u8string());
+  CZRVReportSetting Facade;
+  int Done =
+      Facade.CopyReportSettingTemplateFile(Wide(SourceRoot).c_str(), Wide(TargetRoot).c_str());
+  if (!Done)
+    return fail(Err, "could not bring the templates of '" + SourceFolder.u8string() + "' into '" +
+                         TargetFolder.u8string() +
+                         "': the target folder cannot be created or a folder cannot be "
+                         "listed; check both paths and their permissions");
+  InstallReport Report = DiffInstall(Before, ListFiles(TargetFolder.u8string()));
+
+  if (AsJson) {
+    Json Moved = Json::array();
+    for (const auto& [Template, Backup] : Report.MovedAside)
+      Moved.push_back({{"file", Template}, {"backup", Backup}});
+    Json Result = {{"source", SourceFolder.u8string()},
+                   {"target", TargetFolder.u8string()},
+                   {"movedAside", Moved},
+                   {"copied", Report.Copied}};
+    Out << Result.dump(2) << "\n";
+    return ExitClean;
+  }
+  Out << "Templates of " << SourceFolder.u8string() << " brought into " << TargetFolder.u8string()
+      << "\n";
+  for (const auto& [Template, Backup] : Report.MovedAside)
+    Out << "moved aside: " << Template << " -> " << Backup << "\n";
+  for (const std::string& Copied : Report.Copied)
+    Out << "copied: " << Copied << "\n";
+  Out << Report.MovedAside.size() << " moved aside, " << Report.Copied.size() << " copied\n";
+  return ExitClean;
+}
+
+// ---- catalogue ---------------------------------------------------------------------------
+
+int runCatalogue(std::string Section, const ProjectArgs& Args, std::ostream& Out,
+                 std::ostream& Err) {
+  if (Args.Kind.empty() || Args.Process.empty())
+    return fail(Err, "catalogue needs the project type: give --kind and --process");
+  std::optional<ResolvedType> Resolved = resolveType(Args, std::string(), Err);
+  if (!Resolved)
+    return ExitError;
+  std::vector<CatalogueSection> Sections =
+      CatalogueOf(EntryOf(Resolved->Choice.Loader), Resolved->Choice.Thermoset);
+  if (!Section.empty()) {
+    if (Section.front() != '[')
+      Section = "[" + Section + "]";
+    std::vector<CatalogueSection> Chosen;
+    for (const CatalogueSection& Candidate : Sections)
+      if (CompareNoCase(Wide(Candidate.Tag), Wide(Section)) == 0)
+        Chosen.push_back(Candidate);
+    if (Chosen.empty()) {
+      std::string Read;
+      for (const CatalogueSection& Candidate : Sections)
+        Read += (Read.empty() ? "" : ", ") + Candidate.Tag;
+      return fail(Err, "section " + Section + " is not read for " + Describe(Resolved->Type) +
+                           "; give one of " + Read);
+    }
+    Sections = Chosen;
+  }
+  if (Args.Json) {
+    Json Report = {{"projectType", ProjectTypeName(Resolved->Type)},
+                   {"loader", LoaderName(Resolved->Choice.Loader)},
+                   {"sections", CatalogueJson(Sections)}};
+    Out << Report.dump(2) << "\n";
+  } else {
+    Out << "Result sections of " << checkedAs(*Resolved) << "\n\n";
+    PrintCatalogue(Out, Sections);
+  }
+  return ExitClean;
+}
+
+} // namespace
+
+int RunTool(const std::vector<std::string>& Args, std::ostream& Out, std::ostream& Err) {
+  CLI::App App("Checks, shows, normalises and installs report template files (the sectioned "
+               "CSV files that hold a project's report settings).",
+               ToolName);
+  App.require_subcommand(1);
+  App.footer("Exit status: 0 done (check: nothing found), 1 check found problems, 2 wrong "
+             "arguments or a file that cannot be read or written.\n"
+             "Run \"zrvtemplate SUBCOMMAND --help\" for the options of a subcommand.\n"
+             "Example: zrvtemplate check SolidICM.csv --kind solid --process icm");
+
+  std::string File;
+  ProjectArgs CheckArgs;
+  CLI::App* Check = App.add_subcommand(
+      "check", "Load FILE as the report setting facade would and report everything the load "
+               "passes over or changes");
+  Check->add_option("FILE", File, "The report template file")->required();
+  addProjectOptions(*Check, CheckArgs, true);
+  Check->footer(
+      "Each finding is printed as FILE:LINE: severity: message [code]; the codes are "
+      "unknown-key, unresolved-name, section-order, section-not-read, unknown-section, "
+      "bracket-in-line, line-shape, field-count, long-line, duplicate-setting, melt-label, "
+      "file-version, value-range, resultex-rows, end-missing, project-type.\n"
+      "Exit status: 0 clean, 1 problems found, 2 the file cannot be read or the arguments are "
+      "wrong.");
+
+  std::string ShowFile;
+  ProjectArgs ShowArgs;
+  CLI::App* Show = App.add_subcommand(
+      "show", "Print the document that FILE loads into: header, setting libraries, extended "
+              "items and the items of each result section");
+  Show->add_option("FILE", ShowFile, "The report template file")->required();
+  addProjectOptions(*Show, ShowArgs, true);
+  Show->footer("Exit status: 0 shown, 2 the file cannot be read or the arguments are wrong.");
+
+  std::string Section;
+  ProjectArgs CatalogueArgs;
+  CLI::App* Catalogue = App.add_subcommand(
+      "catalogue", "List the item keys and result item ids that each result section of a "
+                   "project type accepts");
+  addProjectOptions(*Catalogue, CatalogueArgs, false);
+  Catalogue->add_option("--section", Section,
+                        "Only this result section, with or without brackets (FlowResult)");
+  Catalogue->footer("Exit status: 0 listed, 2 the arguments are wrong.");
+
+  std::string FormatFile;
+  std::string FormatOutput;
+  ProjectArgs FormatArgs;
+  CLI::App* Format = App.add_subcommand(
+      "format", "Load FILE and save it back through the template writer: the normalised "
+                "template, with the layout, labels and order the library writes");
+  Format->add_option("FILE", FormatFile, "The report template file")->required();
+  Format->add_option("-o,--output", FormatOutput,
+                     "Write the template to OUT (it may be FILE itself); default: print it");
+  addProjectOptions(*Format, FormatArgs, true);
+  Format->footer("What the load passes over (see check) is not in the output.\n"
+                 "Exit status: 0 written, 2 a file cannot be read or written or the arguments "
+                 "are wrong.");
+
+  std::string SourceRoot;
+  std::string TargetRoot;
+  bool InstallJson = false;
+  CLI::App* Install = App.add_subcommand(
+      "install", "Bring the templates of SOURCE_ROOT/ReportSetting into "
+                 "TARGET_ROOT/ReportSetting as the report setting facade does, and list what "
+                 "was moved aside and what was copied");
+  Install->add_option("SOURCE_ROOT", SourceRoot, "The installation root that holds ReportSetting")
+      ->required();
+  Install
+      ->add_option("TARGET_ROOT", TargetRoot,
+                   "The root to bring the templates into (its ReportSetting folder is "
+                   "created when missing)")
+      ->required();
+  Install->add_flag("--json", InstallJson, "Print the result as JSON");
+  Install->footer("A target template older than the source's template of the same name, or "
+                  "one the source lacks, is renamed to <file>_Ver<version>.bak<nn>; then every "
+                  "file the target lacks is copied, and existing files are kept.\n"
+                  "Exit status: 0 done, 2 a folder is missing or cannot be listed or created.");
+
+  std::vector<std::string> Reversed(Args.rbegin(), Args.rend());
+  try {
+    App.parse(Reversed);
+  } catch (const CLI::ParseError& Error) {
+    return App.exit(Error, Out, Err) == 0 ? ExitClean : ExitError;
+  }
+
+  if (*Check)
+    return runCheck(File, CheckArgs, Out, Err);
+  if (*Show)
+    return runShow(ShowFile, ShowArgs, Out, Err);
+  if (*Format)
+    return runFormat(FormatFile, FormatOutput, FormatArgs, Out, Err);
+  if (*Install)
+    return runInstall(SourceRoot, TargetRoot, InstallJson, Out, Err);
+  if (*Catalogue)
+    return runCatalogue(Section, CatalogueArgs, Out, Err);
+  return ExitError;
+}
+
+} // namespace zrvtool
