@@ -12,24 +12,8 @@ cd "$(dirname "$0")/.."
 # Debian packages the benchmarks need: Google Benchmark and libcsv (the CSV
 # reader baseline). Installed only when missing; the package lists are
 # updated only when an install cannot find a package without it.
-packages=(libbenchmark-dev libcsv-dev)
-missing=()
-for package in "${packages[@]}"; do
-  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-  if [[ $status != "install ok installed" ]]; then
-    missing+=("$package")
-  fi
-done
-if ((${#missing[@]} > 0)); then
-  echo "Installing ${missing[*]}"
-  if [[ $(id -u) -eq 0 ]]; then sudo=(); else sudo=(sudo); fi
-  export DEBIAN_FRONTEND=noninteractive
-  apt=("${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600)
-  if ! "${apt[@]}" install -y --no-install-recommends "${missing[@]}"; then
-    "${apt[@]}" update
-    "${apt[@]}" install -y --no-install-recommends "${missing[@]}"
-  fi
-fi
+source scripts/ensure-packages.sh
+ensure_packages libbenchmark-dev libcsv-dev
 
 jobs=$(nproc 2>/dev/null || echo 2)
 if ((jobs > 2)); then jobs=2; fi

@@ -7,21 +7,8 @@ cd "$(dirname "$0")/.."
 
 # Debian packages the build needs: the compiler and CMake, GoogleTest for the
 # test suite, CLI11 and nlohmann/json for the tool.
-packages=(g++ cmake libgtest-dev libcli11-dev nlohmann-json3-dev)
-missing=()
-for package in "${packages[@]}"; do
-  if ! dpkg -s "$package" 2>/dev/null | grep -q '^Status: install ok installed'; then
-    missing+=("$package")
-  fi
-done
-if ((${#missing[@]} > 0)); then
-  echo "Installing ${missing[*]}"
-  if [[ $(id -u) -eq 0 ]]; then sudo=(); else sudo=(sudo); fi
-  export DEBIAN_FRONTEND=noninteractive
-  # The package lists are updated once, and only because something is missing.
-  "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 update
-  "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends "${missing[@]}"
-fi
+source scripts/ensure-packages.sh
+ensure_packages g++ cmake libgtest-dev libcli11-dev nlohmann-json3-dev
 
 jobs=$(nproc 2>/dev/null || echo 2)
 if ((jobs > 2)); then jobs=2; fi

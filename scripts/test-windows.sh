@@ -15,26 +15,8 @@ triple=x86_64-w64-mingw32
 # Debian packages: the cross compiler (posix threads), Wine for 64-bit programs
 # (its loader is /usr/lib/wine/wine64, outside PATH) and the GoogleTest sources
 # (/usr/src/googletest). Installed once; later runs find them.
-packages=(g++-mingw-w64-x86-64-posix wine64 googletest)
-missing=()
-for package in "${packages[@]}"; do
-  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-  [ "$status" = "install ok installed" ] || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "== installing ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  # Waits for a package manager that runs elsewhere on the machine; updates the
-  # package lists once when a package is not found.
-  apt=(apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends)
-  if ! "${apt[@]}" "${missing[@]}" >/tmp/zrvreport-apt.log 2>&1; then
-    apt-get -o DPkg::Lock::Timeout=600 update >>/tmp/zrvreport-apt.log 2>&1
-    "${apt[@]}" "${missing[@]}" >>/tmp/zrvreport-apt.log 2>&1 || {
-      cat /tmp/zrvreport-apt.log >&2
-      exit 1
-    }
-  fi
-fi
+source scripts/ensure-packages.sh
+ensure_packages g++-mingw-w64-x86-64-posix wine64 googletest
 
 # ---- Build --------------------------------------------------------------------
 echo "== building preset windows"
