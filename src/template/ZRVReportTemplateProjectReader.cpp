@@ -91,12 +91,18 @@ bool CZRVReportTemplateProjectReader::readLine() {
     return false; // the buffer keeps the line read before, as fgets leaves it
   LineNumber = NextLineNumber;
   bool Ends = !Piece.empty() && Piece.back() == '\n';
+  bool Partial = !Ends && Piece.size() >= fmt::MaxReadLineBytes;
   if (Ends)
     ++NextLineNumber;
-  else if (Piece.size() >= fmt::MaxReadLineBytes && !Reader->atEnd() &&
-           (Line.size() < fmt::MaxReadLineBytes || Line.back() == '\n'))
+  else if (Partial && !Reader->atEnd() && !InLongLine)
     note(Kind::LineTooLong, LineNumber, decoded(Piece.substr(0, 40)),
          static_cast<int>(Piece.size()));
+  InLongLine = Partial;
+  // A line's text ends at its first NUL byte, as in a reader of zero-terminated
+  // lines: every name and value reaches the document and its callers as a
+  // zero-terminated string, so nothing after a NUL could be stored or found.
+  if (std::size_t Nul = Piece.find('\0'); Nul != std::string::npos)
+    Piece.replace(Nul, std::string::npos, Ends ? "\n" : "");
   Line = std::move(Piece);
   return true;
 }

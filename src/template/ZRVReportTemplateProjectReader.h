@@ -94,6 +94,7 @@ private:
   bool LastReadOk = false; ///< the last read returned a line
   int LineNumber = 0;      ///< the file line the buffer holds
   int NextLineNumber = 1;  ///< the file line the next read starts on
+  bool InLongLine = false; ///< the last piece read ended inside a long line
   bool TagTaken = false;   ///< the tag line in the buffer was taken by a parser
   std::wstring SectionTag; ///< the section being read, for findings
   std::vector<CollectedLine> Collected;

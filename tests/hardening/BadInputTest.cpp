@@ -68,6 +68,43 @@ TEST(BadInput, SingleLineOfTenMegabytes) {
   EXPECT_EQ(HeaderDoc.GetFileVersion(), 77);
 }
 
+TEST(BadInput, NulBytesEndTheTextOfTheirLine) {
+  using namespace std::string_literals;
+  std::string Bytes = "[FileHeader]\r\nFileVersion,1001\r\nRemark,ab\0cd\r\n"s +
+                      "Name,\0hidden\r\n"s + // no value before the NUL: unchanged
+                      "[ViewSetting]\r\n"
+                      "Top,90,0,0,1\0,junk\r\n"s +  // loads: the junk is cut off
+                      "Secret\0View,1,2,3,4\r\n"s + // only the name is left: ignored
+                      "\0[ObjectSetting]\r\n"s +    // no '[' before the NUL: not a tag
+                      "Side,0,90,0,1\r\n"
+                      "[FlowResult]\r\n" +
+                      ItemLabel + "\r\n" + flowItem("Pressure", "Side") + "\0,extra,fields\r\n"s +
+                      "\0[EOF],,,,,,,,,,\r\n"s + // not the end line
+                      flowItem("MeltFrontTime", "Top") + "\r\n";
+  TemplateFile File(Bytes);
+  CZRVReportTemplateReader Reader;
+  CZRVReportItemManager Doc;
+  Doc.SetFileName(L"before");
+  Recorder Findings;
+  ASSERT_EQ(Reader.Load(ZRV_LOAD_SOLID_INJECTION, File.path().c_str(), &Doc, 0, 0, &Findings), 1);
+  EXPECT_EQ(text(Doc, &CZRVReportItemManager::GetRemark), L"ab");
+  EXPECT_EQ(text(Doc, &CZRVReportItemManager::GetFileName), L"before");
+  EXPECT_EQ(views(Doc), (std::vector<std::wstring>{L"Side", L"Top"}));
+  EXPECT_EQ(Doc.GetViewSetting(L"Top").AngleX, 90);
+  EXPECT_EQ(Doc.GetObjectOptionCount(), 0);
+  ASSERT_EQ(Doc.GetItemCount(), 2);
+  EXPECT_EQ(itemAt(Doc, 0).GetViewName(), L"Side");
+  EXPECT_EQ(itemAt(Doc, 1).GetViewName(), L"Top");
+  ASSERT_EQ(Findings.of(Kind::EndMissing).size(), 1u);
+  // The ignored lines are reported as the reader saw them.
+  auto Ignored = Findings.of(Kind::LineIgnored);
+  ASSERT_EQ(Ignored.size(), 2u);
+  EXPECT_EQ(Ignored[0].Line, 4);
+  EXPECT_EQ(Ignored[0].Text, L"Name,");
+  EXPECT_EQ(Ignored[1].Line, 7);
+  EXPECT_EQ(Ignored[1].Text, L"Secret");
+}
+
 TEST(BadInput, InvalidAndTruncatedUtf8BecomesReplacementCharacters) {
   std::string Bytes =
       header(1001) + joinLines({"Remark,caf\xC3",    // truncated at the value's end
