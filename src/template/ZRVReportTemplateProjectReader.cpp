@@ -3,6 +3,7 @@
 // of the file's settings to the document.
 #include "template/ZRVReportTemplateProjectReader.h"
 
+#include <climits>
 #include <cstdio>
 #include <memory>
 
@@ -118,7 +119,22 @@ void CZRVReportTemplateProjectReader::note(Kind FindingKind, int Number, std::ws
   Finding.Text = std::move(Text);
   Finding.Number = Value;
   Finding.Field = Field;
+  // While a section is collected its lines are only read; what reading finds
+  // (a line too long) waits until the parse of the collected lines reaches
+  // that line, so that the observer hears of every line in file order.
+  if (Collecting) {
+    Deferred.push_back(std::move(Finding));
+    return;
+  }
+  flushDeferred(Number);
   Options.Observer->OnFinding(Finding);
+}
+
+void CZRVReportTemplateProjectReader::flushDeferred(int UpToLine) {
+  std::size_t Sent = 0;
+  while (Sent < Deferred.size() && Deferred[Sent].Line <= UpToLine)
+    Options.Observer->OnFinding(Deferred[Sent++]);
+  Deferred.erase(Deferred.begin(), Deferred.begin() + static_cast<std::ptrdiff_t>(Sent));
 }
 
 void CZRVReportTemplateProjectReader::noteIgnoredLine(fmt::Section Id) {
@@ -343,8 +359,10 @@ void CZRVReportTemplateProjectReader::parseMeltSettings() {
 void CZRVReportTemplateProjectReader::collectSection() {
   CurrentSectionLine = Line.substr(0, fmt::MaxTagLineBytes);
   Collected.clear();
+  Collecting = true;
   while (readLine() && !fmt::isTagLine(Line))
     Collected.push_back({Line, LineNumber});
+  Collecting = false;
 }
 
 void CZRVReportTemplateProjectReader::parseResultEx() {
@@ -402,6 +420,8 @@ void CZRVReportTemplateProjectReader::parseResultEx() {
     Document->AddItemEx(Entry);
     note(Kind::ExtendedItemAdded, Row.Number, Parsed->KeyText, Position);
   }
+  if (Options.Observer)
+    flushDeferred(INT_MAX);
 }
 
 // ---- Result sections -----------------------------------------------------------------------
@@ -415,6 +435,8 @@ void CZRVReportTemplateProjectReader::parseResultSection(ZRV_RESULT_MODULES Modu
     note(Kind::ItemLinesNotRead, Collected.front().Number, std::wstring(), FileVersion);
   for (const CollectedLine& ItemLine : Collected)
     parseItemLine(ItemLine, FileVersion);
+  if (Options.Observer)
+    flushDeferred(INT_MAX);
   Document->AddModuleID(fmt::moduleOfSectionLine(CurrentSectionLine));
   if (Options.Entry == zrv::ReaderEntryPoint::SolidICPackage)
     removeICPackageItems(Module);

@@ -72,6 +72,8 @@ private:
   void handOverTables();
   void note(ZRVTemplateFindingKind Kind, int LineNumber, std::wstring Text, int Number = 0,
             int Field = 0);
+  /// Tells the observer the deferred findings of lines up to \p UpToLine.
+  void flushDeferred(int UpToLine);
   void noteIgnoredLine(zrv::format::Section Id);
 
   // The file's named settings, one entry per name (the first line wins).
@@ -98,6 +100,9 @@ private:
   bool TagTaken = false;   ///< the tag line in the buffer was taken by a parser
   std::wstring SectionTag; ///< the section being read, for findings
   std::vector<CollectedLine> Collected;
+  bool Collecting = false; ///< a section's lines are being collected
+  /// Findings made while collecting, told when the parse reaches their line.
+  std::vector<ZRVTemplateFinding> Deferred;
   CZRVReportResultItemMap* Catalogue = nullptr;
   ZRVItemMap ItemMap;
 };

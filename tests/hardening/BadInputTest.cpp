@@ -407,3 +407,37 @@ TEST(BadInput, AnUnreadableFileIsNotLoaded) {
   std::filesystem::permissions(File.folder().path() / "t.csv", std::filesystem::perms::owner_all);
 #endif
 }
+
+TEST(BadInput, FindingsOfALongLineInAResultSectionComeInFileOrder) {
+  // A result section is collected before its lines are parsed; a line too
+  // long to read at once inside it is still reported in its place, and once
+  // also when a NUL byte cuts its first piece short (the NUL ends the text of
+  // that piece only: each later piece is a line of its own).
+  using namespace std::string_literals;
+  std::string Long = flowItem("Pressure", "-") + ",";
+  Long += std::string(1500 - Long.size(), 'x');
+  std::string LongWithNul = "Ghost\0"s + std::string(1500, 'y');
+  TemplateFile File(
+      header(1001) +
+      joinLines({"[FlowResult]", ItemLabel, "Unknown,1,0,0,0,0,10,-,-,-,-,-,0,0,1", Long,
+                 LongWithNul, "Density,9,0,0,0,0,10,-,-,-,-,-,0,0,1", "[EOF],,,,,,,,,,"}));
+  CZRVReportTemplateReader Reader;
+  CZRVReportItemManager Doc;
+  Recorder Findings;
+  ASSERT_EQ(Reader.Load(ZRV_LOAD_SOLID_INJECTION, File.path().c_str(), &Doc, 0, 0, &Findings), 1);
+  std::vector<std::pair<Kind, int>> Seen;
+  for (const ZRVTemplateFinding& F : Findings.Findings)
+    Seen.emplace_back(F.Kind, F.Line);
+  EXPECT_EQ(Seen, (std::vector<std::pair<Kind, int>>{{Kind::UnknownItemKey, 7},
+                                                     {Kind::LineTooLong, 8},
+                                                     {Kind::LineIgnored, 8},
+                                                     {Kind::LineIgnored, 8},
+                                                     {Kind::LineIgnored, 8},
+                                                     {Kind::LineTooLong, 9},
+                                                     {Kind::LineIgnored, 9},
+                                                     {Kind::LineIgnored, 9},
+                                                     {Kind::LineIgnored, 9},
+                                                     {Kind::ValueOutOfRange, 10}}));
+  ASSERT_EQ(Doc.GetItemCount(), 1);
+  EXPECT_EQ(itemAt(Doc, 0).GetItemSaveName(), L"Density");
+}

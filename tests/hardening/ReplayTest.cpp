@@ -28,7 +28,7 @@ std::vector<std::filesystem::path> regressionInputs() {
 
 TEST(FuzzRegressions, EveryInputPassesEveryFuzzTarget) {
   std::vector<std::filesystem::path> Inputs = regressionInputs();
-  ASSERT_FALSE(Inputs.empty());
+  ASSERT_GE(Inputs.size(), 2u);
   for (const std::filesystem::path& Input : Inputs) {
     std::string Bytes = zrvtest::readBytes(Input);
     const auto* Data = reinterpret_cast<const std::uint8_t*>(Bytes.data());
