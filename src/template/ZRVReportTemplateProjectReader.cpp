@@ -131,10 +131,10 @@ void CZRVReportTemplateProjectReader::note(Kind FindingKind, int Number, std::ws
 }
 
 void CZRVReportTemplateProjectReader::flushDeferred(int UpToLine) {
-  std::size_t Sent = 0;
-  while (Sent < Deferred.size() && Deferred[Sent].Line <= UpToLine)
-    Options.Observer->OnFinding(Deferred[Sent++]);
-  Deferred.erase(Deferred.begin(), Deferred.begin() + static_cast<std::ptrdiff_t>(Sent));
+  while (!Deferred.empty() && Deferred.front().Line <= UpToLine) {
+    Options.Observer->OnFinding(Deferred.front());
+    Deferred.pop_front();
+  }
 }
 
 void CZRVReportTemplateProjectReader::noteIgnoredLine(fmt::Section Id) {

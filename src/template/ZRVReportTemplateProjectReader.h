@@ -4,6 +4,7 @@
 #ifndef ZRVREPORT_TEMPLATE_PROJECTREADER_H
 #define ZRVREPORT_TEMPLATE_PROJECTREADER_H
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -102,7 +103,7 @@ private:
   std::vector<CollectedLine> Collected;
   bool Collecting = false; ///< a section's lines are being collected
   /// Findings made while collecting, told when the parse reaches their line.
-  std::vector<ZRVTemplateFinding> Deferred;
+  std::deque<ZRVTemplateFinding> Deferred;
   CZRVReportResultItemMap* Catalogue = nullptr;
   ZRVItemMap ItemMap;
 };
