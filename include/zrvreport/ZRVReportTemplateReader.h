@@ -43,7 +43,9 @@ enum ZRV_TEMPLATE_LOADER : int {
 /// section of that kind. The solid entry points then fill every item's
 /// several-view records from the new view library.
 ///
-/// Names read from the file are decoded as UTF-8, invalid bytes as U+FFFD. An
+/// A NUL byte ends the text of its line: the rest of that line is ignored
+/// (no name or value can hold NUL). Names read from the file are decoded as
+/// UTF-8, invalid bytes as U+FFFD. An
 /// item line that lacks fields 12 to 15 takes the start-of-section values for
 /// them (empty slicing name, AirTrap 0, WeldLine 0, item count of one page 1),
 /// never those of an earlier line; a numeric field that is not a number reads

@@ -42,7 +42,8 @@ std::wstring ToLower(std::wstring Text);
 // ---- Files -------------------------------------------------------------------
 
 /// Opens a file by wide path with a C runtime mode ("rb", "wb", "w", ...).
-/// Returns null when the file cannot be opened.
+/// Returns null when the file cannot be opened, and for a folder (in every
+/// mode, as on Windows).
 std::FILE* OpenFile(const std::wstring& Path, const char* Mode);
 
 /// Opens a file for writing in text mode, creating or truncating it. Lines

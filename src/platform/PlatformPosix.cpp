@@ -87,7 +87,17 @@ std::string nativePath(const std::wstring& Path) { return ToUtf8(Path); }
 const char* const TextModeLineEnd = "\r\n";
 
 std::FILE* OpenFile(const std::wstring& Path, const char* Mode) {
-  return std::fopen(nativePath(Path).c_str(), Mode);
+  std::FILE* File = std::fopen(nativePath(Path).c_str(), Mode);
+  // Here a folder opens for reading (and every read then fails); the Windows
+  // runtime refuses to open one. A folder is not a file: refuse it too, so that
+  // a template path naming a folder fails to open instead of loading as empty.
+  struct stat Status;
+  if (File && ::fstat(::fileno(File), &Status) == 0 && S_ISDIR(Status.st_mode)) {
+    std::fclose(File);
+    errno = EISDIR;
+    return nullptr;
+  }
+  return File;
 }
 
 std::FILE* OpenTextFileForWriting(const std::wstring& Path) { return OpenFile(Path, "w"); }

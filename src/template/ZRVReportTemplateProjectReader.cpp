@@ -3,6 +3,7 @@
 // of the file's settings to the document.
 #include "template/ZRVReportTemplateProjectReader.h"
 
+#include <climits>
 #include <cstdio>
 #include <memory>
 #include <utility>
@@ -92,12 +93,18 @@ bool CZRVReportTemplateProjectReader::readLine() {
     return false; // the buffer keeps the line read before, as fgets leaves it
   LineNumber = NextLineNumber;
   bool Ends = !Piece.empty() && Piece.back() == '\n';
+  bool Partial = !Ends && Piece.size() >= fmt::MaxReadLineBytes;
   if (Ends)
     ++NextLineNumber;
-  else if (Piece.size() >= fmt::MaxReadLineBytes && !Reader->atEnd() &&
-           (Line.size() < fmt::MaxReadLineBytes || Line.back() == '\n'))
+  else if (Partial && !Reader->atEnd() && !InLongLine)
     note(Kind::LineTooLong, LineNumber, decoded(Piece.substr(0, 40)),
          static_cast<int>(Piece.size()));
+  InLongLine = Partial;
+  // A line's text ends at its first NUL byte, as in a reader of zero-terminated
+  // lines: every name and value reaches the document and its callers as a
+  // zero-terminated string, so nothing after a NUL could be stored or found.
+  if (std::size_t Nul = Piece.find('\0'); Nul != std::string::npos)
+    Piece.replace(Nul, std::string::npos, Ends ? "\n" : "");
   Line.swap(Piece);
   return true;
 }
@@ -113,7 +120,22 @@ void CZRVReportTemplateProjectReader::note(Kind FindingKind, int Number, std::ws
   Finding.Text = std::move(Text);
   Finding.Number = Value;
   Finding.Field = Field;
+  // While a section is collected its lines are only read; what reading finds
+  // (a line too long) waits until the parse of the collected lines reaches
+  // that line, so that the observer hears of every line in file order.
+  if (Collecting) {
+    Deferred.push_back(std::move(Finding));
+    return;
+  }
+  flushDeferred(Number);
   Options.Observer->OnFinding(Finding);
+}
+
+void CZRVReportTemplateProjectReader::flushDeferred(int UpToLine) {
+  while (!Deferred.empty() && Deferred.front().Line <= UpToLine) {
+    Options.Observer->OnFinding(Deferred.front());
+    Deferred.pop_front();
+  }
 }
 
 void CZRVReportTemplateProjectReader::noteIgnoredLine(fmt::Section Id) {
@@ -346,8 +368,10 @@ void CZRVReportTemplateProjectReader::parseMeltSettings() {
 void CZRVReportTemplateProjectReader::collectSection() {
   CurrentSectionLine = Line.substr(0, fmt::MaxTagLineBytes);
   Collected.clear();
+  Collecting = true;
   while (readLine() && !fmt::isTagLine(Line))
     Collected.push_back({Line, LineNumber});
+  Collecting = false;
 }
 
 void CZRVReportTemplateProjectReader::parseResultEx() {
@@ -405,6 +429,8 @@ void CZRVReportTemplateProjectReader::parseResultEx() {
     Document->AddItemEx(Entry);
     note(Kind::ExtendedItemAdded, Row.Number, Parsed->KeyText, Position);
   }
+  if (Options.Observer)
+    flushDeferred(INT_MAX);
 }
 
 // ---- Result sections -----------------------------------------------------------------------
@@ -418,6 +444,8 @@ void CZRVReportTemplateProjectReader::parseResultSection(ZRV_RESULT_MODULES Modu
     note(Kind::ItemLinesNotRead, Collected.front().Number, std::wstring(), FileVersion);
   for (const CollectedLine& ItemLine : Collected)
     parseItemLine(ItemLine, FileVersion);
+  if (Options.Observer)
+    flushDeferred(INT_MAX);
   Document->AddModuleID(fmt::moduleOfSectionLine(CurrentSectionLine));
   if (Options.Entry == zrv::ReaderEntryPoint::SolidICPackage)
     removeICPackageItems(Module);

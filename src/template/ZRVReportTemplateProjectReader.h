@@ -4,6 +4,7 @@
 #ifndef ZRVREPORT_TEMPLATE_PROJECTREADER_H
 #define ZRVREPORT_TEMPLATE_PROJECTREADER_H
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,8 @@ private:
   void handOverTables();
   void note(ZRVTemplateFindingKind Kind, int LineNumber, std::wstring Text, int Number = 0,
             int Field = 0);
+  /// Tells the observer the deferred findings of lines up to \p UpToLine.
+  void flushDeferred(int UpToLine);
   void noteIgnoredLine(zrv::format::Section Id);
 
   // The file's named settings, one entry per name (the first line wins).
@@ -95,9 +98,13 @@ private:
   bool LastReadOk = false; ///< the last read returned a line
   int LineNumber = 0;      ///< the file line the buffer holds
   int NextLineNumber = 1;  ///< the file line the next read starts on
+  bool InLongLine = false; ///< the last piece read ended inside a long line
   bool TagTaken = false;   ///< the tag line in the buffer was taken by a parser
   std::wstring SectionTag; ///< the section being read, for findings
   std::vector<CollectedLine> Collected;
+  bool Collecting = false; ///< a section's lines are being collected
+  /// Findings made while collecting, told when the parse reaches their line.
+  std::deque<ZRVTemplateFinding> Deferred;
   CZRVReportResultItemMap* Catalogue = nullptr;
   ZRVItemMap ItemMap;
 };

@@ -1,0 +1,443 @@
+// BadInputTest.cpp - templates that come broken, truncated or hostile: what a
+// load makes of each, asserted exactly. Whatever a file holds, a load neither
+// crashes nor reads or writes out of bounds (the asan preset and valgrind run
+// this suite as well).
+#include "HardeningSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+#include "template/Format.h"
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+using namespace hardening;
+using Kind = ZRVTemplateFindingKind;
+
+namespace {
+
+const std::string ViewSection = "[ViewSetting]";
+const std::string ViewLabel = "Settings,X (0-360),Y (0-360),Z (0-360),Scale (0.0-10.0)";
+
+/// A flow item line naming view \p View and nothing else.
+std::string flowItem(const std::string& Key, const std::string& View) {
+  return Key + ",1,0,0,0,0,10,-," + View + ",-,-,-,0,0,1";
+}
+
+} // namespace
+
+TEST(BadInput, SingleLineOfTenMegabytes) {
+  // A 10 MB line inside [ViewSetting]: it arrives in pieces of 511 bytes, each
+  // taken as a line of its own; none parses, and the lines after it load.
+  const std::size_t Size = 10u << 20;
+  std::string Bytes = header(1001) + joinLines({ViewSection, ViewLabel}) + std::string(Size, 'A') +
+                      Crlf +
+                      joinLines({"Top,90,0,0,1", "[FlowResult]", ItemLabel,
+                                 flowItem("Pressure", "Top"), "[EOF],,,,,,,,,,"});
+  TemplateFile File(Bytes);
+  CZRVReportTemplateReader Reader;
+  CZRVReportItemManager Doc;
+  Recorder Findings;
+  ASSERT_EQ(Reader.Load(ZRV_LOAD_SOLID_INJECTION, File.path().c_str(), &Doc, 0, 0, &Findings), 1);
+  EXPECT_EQ(views(Doc), std::vector<std::wstring>{L"Top"});
+  ASSERT_EQ(Doc.GetItemCount(), 1);
+  EXPECT_EQ(itemAt(Doc, 0).GetViewName(), L"Top");
+
+  // One finding for the long line (line 7), then the pieces: 20,521 of them,
+  // each ignored as a line of one field.
+  auto TooLong = Findings.of(Kind::LineTooLong);
+  ASSERT_EQ(TooLong.size(), 1u);
+  EXPECT_EQ(TooLong[0].Line, 7);
+  EXPECT_EQ(TooLong[0].Number, 511);
+  auto Ignored = Findings.of(Kind::LineIgnored);
+  EXPECT_EQ(Ignored.size(), (Size + 510) / 511);
+  EXPECT_EQ(Ignored.back().Line, 7);
+  EXPECT_TRUE(Findings.of(Kind::EndMissing).empty());
+
+  // The header-only load finds [FileHeader] before the long line, and also
+  // after it.
+  CZRVReportItemManager HeaderDoc;
+  EXPECT_EQ(Reader.LoadTemplateFileHeader(File.path().c_str(), &HeaderDoc), 1);
+  EXPECT_EQ(HeaderDoc.GetFileVersion(), 1001);
+  TemplateFile Late(std::string(Size, 'B') + Crlf + header(77));
+  EXPECT_EQ(Reader.LoadTemplateFileHeader(Late.path().c_str(), &HeaderDoc), 1);
+  EXPECT_EQ(HeaderDoc.GetFileVersion(), 77);
+}
+
+TEST(BadInput, NulBytesEndTheTextOfTheirLine) {
+  using namespace std::string_literals;
+  std::string Bytes = "[FileHeader]\r\nFileVersion,1001\r\nRemark,ab\0cd\r\n"s +
+                      "Name,\0hidden\r\n"s + // no value before the NUL: unchanged
+                      "[ViewSetting]\r\n"
+                      "Top,90,0,0,1\0,junk\r\n"s +  // loads: the junk is cut off
+                      "Secret\0View,1,2,3,4\r\n"s + // only the name is left: ignored
+                      "\0[ObjectSetting]\r\n"s +    // no '[' before the NUL: not a tag
+                      "Side,0,90,0,1\r\n"
+                      "[FlowResult]\r\n" +
+                      ItemLabel + "\r\n" + flowItem("Pressure", "Side") + "\0,extra,fields\r\n"s +
+                      "\0[EOF],,,,,,,,,,\r\n"s + // not the end line
+                      flowItem("MeltFrontTime", "Top") + "\r\n";
+  TemplateFile File(Bytes);
+  CZRVReportTemplateReader Reader;
+  CZRVReportItemManager Doc;
+  Doc.SetFileName(L"before");
+  Recorder Findings;
+  ASSERT_EQ(Reader.Load(ZRV_LOAD_SOLID_INJECTION, File.path().c_str(), &Doc, 0, 0, &Findings), 1);
+  EXPECT_EQ(text(Doc, &CZRVReportItemManager::GetRemark), L"ab");
+  EXPECT_EQ(text(Doc, &CZRVReportItemManager::GetFileName), L"before");
+  EXPECT_EQ(views(Doc), (std::vector<std::wstring>{L"Side", L"Top"}));
+  EXPECT_EQ(Doc.GetViewSetting(L"Top").AngleX, 90);
+  EXPECT_EQ(Doc.GetObjectOptionCount(), 0);
+  ASSERT_EQ(Doc.GetItemCount(), 2);
+  EXPECT_EQ(itemAt(Doc, 0).GetViewName(), L"Side");
+  EXPECT_EQ(itemAt(Doc, 1).GetViewName(), L"Top");
+  ASSERT_EQ(Findings.of(Kind::EndMissing).size(), 1u);
+  // The ignored lines are reported as the reader saw them.
+  auto Ignored = Findings.of(Kind::LineIgnored);
+  ASSERT_EQ(Ignored.size(), 2u);
+  EXPECT_EQ(Ignored[0].Line, 4);
+  EXPECT_EQ(Ignored[0].Text, L"Name,");
+  EXPECT_EQ(Ignored[1].Line, 7);
+  EXPECT_EQ(Ignored[1].Text, L"Secret");
+}
+
+TEST(BadInput, InvalidAndTruncatedUtf8BecomesReplacementCharacters) {
+  std::string Bytes =
+      header(1001) + joinLines({"Remark,caf\xC3",    // truncated at the value's end
+                                "CreateBy,\xE2\x82", // truncated three-byte sequence
+                                ViewSection, ViewLabel,
+                                "Bad\xFFName,1,2,3,4",         // invalid byte
+                                "Bad\xFEName,5,6,7,8",         // decodes like the line before
+                                "Over\xC0\xAFlong,1,1,1,1",    // overlong '/'
+                                "Sur\xED\xA0\x80gate,2,2,2,2", // encoded surrogate
+                                "Caf\xC3\xA9,3,3,3,3",         // valid: U+00E9
+                                "[FlowResult]", ItemLabel, flowItem("Pressure", "Bad\xFDName"),
+                                "[EOF],,,,,,,,,,"});
+  TemplateFile File(Bytes);
+  CZRVReportTemplateReader Reader;
+  CZRVReportItemManager Doc;
+  Recorder Findings;
+  ASSERT_EQ(Reader.Load(ZRV_LOAD_SOLID_INJECTION, File.path().c_str(), &Doc, 0, 0, &Findings), 1);
+  EXPECT_EQ(text(Doc, &CZRVReportItemManager::GetRemark), L"caf\uFFFD");
+  EXPECT_EQ(text(Doc, &CZRVReportItemManager::GetCreateBy), L"\uFFFD");
+  EXPECT_EQ(views(Doc),
+            (std::vector<std::wstring>{L"Bad\uFFFDName", L"Caf\u00E9", L"Over\uFFFD\uFFFDlong",
+                                       L"Sur\uFFFD\uFFFD\uFFFDgate"}));
+  // The first of the two names that decode alike wins.
+  EXPECT_EQ(Doc.GetViewSetting(L"Bad\uFFFDName").AngleX, 1);
+  auto Duplicate = Findings.of(Kind::DuplicateSetting);
+  ASSERT_EQ(Duplicate.size(), 1u);
+  EXPECT_EQ(Duplicate[0].Text, L"Bad\uFFFDName");
+  // An item line naming a third invalid spelling resolves to it as well.
+  ASSERT_EQ(Doc.GetItemCount(), 1);
+  EXPECT_EQ(itemAt(Doc, 0).GetViewName(), L"Bad\uFFFDName");
+}
+
+TEST(BadInput, ByteOrderMarkBeforeFileHeaderIsHarmless) {
+  // The reader does not skip a byte-order mark: it needs not, because a tag
+  // is found anywhere on its line and the mark stands before the first tag.
+  // The file loads exactly as without the mark.
+  std::string Plain = zrvtest::readBytes(dataFile("example_solid_injection.csv"));
+  ASSERT_FALSE(Plain.empty());
+  TemplateFile WithoutMark(Plain);
+  TemplateFile WithMark("\xEF\xBB\xBF" + Plain);
+  CZRVReportTemplateReader Reader;
+  CZRVReportItemManager A, B;
+  ASSERT_EQ(Reader.LoadSolidInjection(WithoutMark.path().c_str(), &A), 1);
+  ASSERT_EQ(Reader.LoadSolidInjection(WithMark.path().c_str(), &B), 1);
+  EXPECT_EQ(B.GetFileVersion(), 1001);
+  EXPECT_EQ(text(B, &CZRVReportItemManager::GetFileID), L"T0001");
+  EXPECT_EQ(B.GetViewOptionCount(), A.GetViewOptionCount());
+  EXPECT_EQ(B.GetItemExCount(), 6);
+  EXPECT_EQ(B.GetItemCount(), A.GetItemCount());
+  EXPECT_EQ(B.GetItemCount(), 3);
+  CZRVReportItemManager HeaderOnly;
+  EXPECT_EQ(Reader.LoadTemplateFileHeader(WithMark.path().c_str(), &HeaderOnly), 1);
+  EXPECT_EQ(HeaderOnly.GetFileVersion(), 1001);
+
+  // A mark before a data line is part of that line: here it makes a name
+  // that the items do not use.
+  TemplateFile MarkedName(header(1001) +
+                          joinLines({ViewSection, "\xEF\xBB\xBFTop,90,0,0,1", "[FlowResult]",
+                                     flowItem("Pressure", "Top"), "[EOF],,,,,,,,,,"}));
+  CZRVReportItemManager C;
+  ASSERT_EQ(Reader.LoadSolidInjection(MarkedName.path().c_str(), &C), 1);
+  EXPECT_EQ(views(C), std::vector<std::wstring>{L"\uFEFFTop"});
+  ASSERT_EQ(C.GetItemCount(), 1);
+  EXPECT_EQ(itemAt(C, 0).GetViewName(), L"");
+}
+
+TEST(BadInput, CarriageReturnAloneDoesNotEndALine) {
+  // Old-style line ends: the whole file is one line. Its first tag starts the
+  // header parser, which finds no further line; nothing else is read.
+  std::string Bytes = "[FileHeader]\rFileVersion,1001\rRemark,r\r[ViewSetting]\rTop,90,0,0,1\r"
+                      "[EOF],,,,,,,,,,";
+  TemplateFile File(Bytes);
+  CZRVReportTemplateReader Reader;
+  CZRVReportItemManager Doc;
+  Recorder Findings;
+  ASSERT_EQ(Reader.Load(ZRV_LOAD_SOLID_INJECTION, File.path().c_str(), &Doc, 0, 0, &Findings), 1);
+  EXPECT_EQ(Doc.GetFileVersion(), 0);
+  EXPECT_EQ(text(Doc, &CZRVReportItemManager::GetRemark), L"");
+  EXPECT_EQ(Doc.GetViewOptionCount(), 0);
+  EXPECT_TRUE(Findings.Findings.empty()); // the one line holds "[EOF]"
+  CZRVReportItemManager HeaderOnly;
+  EXPECT_EQ(Reader.LoadTemplateFileHeader(File.path().c_str(), &HeaderOnly), 1);
+  EXPECT_EQ(HeaderOnly.GetFileVersion(), 0);
+
+  // CR CR LF: the first CR stays in the line as a blank-like byte.
+  TemplateFile Doubled(
+      "[FileHeader]\r\r\nFileVersion,1001\r\r\n[ViewSetting]\r\r\nTop,90,0,0,1\r\r\n");
+  CZRVReportItemManager D;
+  ASSERT_EQ(Reader.LoadSolidInjection(Doubled.path().c_str(), &D), 1);
+  EXPECT_EQ(D.GetFileVersion(), 1001);
+  EXPECT_EQ(views(D), std::vector<std::wstring>{L"Top"});
+}
+
+TEST(BadInput, TenThousandMeltFrontPercentagesKeepOneHundred) {
+  // What reaches the line parser is at most 511 bytes: the reader's pieces.
+  std::string Many = "Many,";
+  for (int I = 1; I <= 10000; ++I)
+    Many += (I > 1 ? "-" : "") + std::to_string(I);
+  TemplateFile File(
+      header(1001) +
+      joinLines({"[MeltFrontTimeCapture]", "Settings,\"Capture Percentage\"", Many, "After,10-20",
+                 "[ResultEx]", "Flow-MeltFrontTime, 1, Many", "[EOF],,,,,,,,,,"}));
+  CZRVReportTemplateReader Reader;
+  CZRVReportItemManager Doc;
+  ASSERT_EQ(Reader.LoadSolidInjection(File.path().c_str(), &Doc), 1);
+  // The first piece holds 154 percentages (the last cut short); 100 are kept. The other pieces
+  // are single words (no blank) and are ignored.
+  EXPECT_EQ(options(Doc, &CZRVReportItemManager::GetMeltOptionCount,
+                    &CZRVReportItemManager::GetMeltOption),
+            (std::vector<std::wstring>{L"After", L"Many"}));
+  auto Melt = Doc.GetMeltSetting(L"Many");
+  ASSERT_EQ(Melt.Count, 100);
+  for (int I = 0; I < 100; ++I)
+    ASSERT_EQ(Melt.Percentage[I], I + 1) << I;
+  EXPECT_EQ(Doc.GetMeltSetting(L"After").Count, 2);
+  CZRVReportItemEx Entry;
+  ASSERT_EQ(Doc.GetItemEx(0, Entry), 1);
+  EXPECT_EQ(Entry.MeltCapture.Count, 100);
+  EXPECT_EQ(Entry.MeltCapture.Percentage[99], 100);
+
+  // The line parser itself, given the whole line at once, keeps the first
+  // 100 of the 10,000 and writes nothing past the record (the sanitizer
+  // builds check the bounds of Percentage).
+  auto Parsed = zrv::format::parseMeltLine(Many);
+  ASSERT_TRUE(Parsed);
+  EXPECT_EQ(Parsed->Name, L"Many");
+  ASSERT_EQ(Parsed->Value.Count, 100);
+  EXPECT_EQ(Parsed->Value.Percentage[0], 1);
+  EXPECT_EQ(Parsed->Value.Percentage[99], 100);
+  // One piece of single-digit percentages: 253 parts in 511 bytes.
+  std::string Digits = "D,";
+  while (Digits.size() + 2 <= 510)
+    Digits += "7-";
+  Digits += "7";
+  auto Short = zrv::format::parseMeltLine(Digits);
+  ASSERT_TRUE(Short);
+  EXPECT_EQ(Short->Value.Count, 100);
+  EXPECT_EQ(Short->Value.Percentage[99], 7);
+}
+
+TEST(BadInput, NumbersBeyondIntAreClampedRealsBeyondDoubleAreNotNumbers) {
+  TemplateFile File(
+      joinLines({"[FileHeader]",
+                 "FileVersion,99999999999",
+                 "ProjectType,-99999999999",
+                 "AppType,2147483648",
+                 "[ViewSetting]",
+                 "Big,1e308,0,0,1",
+                 "Huge,1e309,0,0,1",
+                 "Tiny,1e-400,0,0,1",
+                 "[ClippingSetting]",
+                 "Clip, 99999999999, -99999999999, 0, 0,50,50,50,0",
+                 "[MeltFrontTimeCapture]",
+                 "Settings",
+                 "Melt,1e999-5",
+                 "[ResultEx]",
+                 "Flow-MeltFrontTime, 99999999999, Melt",
+                 "PPTTemplate, 1, -",
+                 "3DPDF, 0, -",
+                 "Animation, 0, Default",
+                 "WarpageScale, 1, 1e999",
+                 "[FlowResult]",
+                 ItemLabel,
+                 "Pressure,99999999999,-99999999999,4294967297,-2147483649,2147483647,"
+                 "99999999999999999999,-,-,-,-,-,99999999999,-99999999999,99999999999",
+                 "[EOF],,,,,,,,,,"}));
+  CZRVReportTemplateReader Reader;
+  CZRVReportItemManager Doc;
+  ASSERT_EQ(Reader.LoadSolidInjection(File.path().c_str(), &Doc), 1);
+  EXPECT_EQ(Doc.GetFileVersion(), 2147483647);
+  EXPECT_EQ(Doc.GetFileProjectType(), -2147483647 - 1);
+  EXPECT_EQ(Doc.GetFileAppType(), 2147483647);
+  // 1e309 and 1e-400 lie outside double: not numbers, so their lines give
+  // no values and are ignored.
+  EXPECT_EQ(views(Doc), std::vector<std::wstring>{L"Big"});
+  EXPECT_EQ(Doc.GetViewSetting(L"Big").AngleX, 1e308);
+  auto Clip = Doc.GetClippingSetting(L"Clip");
+  EXPECT_EQ(Clip.ClipBy, 2147483647);
+  EXPECT_EQ(Clip.KeepX, -2147483647 - 1);
+  auto Melt = Doc.GetMeltSetting(L"Melt");
+  ASSERT_EQ(Melt.Count, 2);
+  EXPECT_EQ(Melt.Percentage[0], 0.0);
+  EXPECT_EQ(Melt.Percentage[1], 5.0);
+  ASSERT_EQ(Doc.GetItemExCount(), 5);
+  CZRVReportItemEx Entry;
+  Doc.GetItemEx(0, Entry);
+  EXPECT_EQ(Entry.Output, 0); // only 1 sets the output
+  Doc.GetItemEx(4, Entry);
+  EXPECT_EQ(Entry.WarpageScale, 0.0);
+  ASSERT_EQ(Doc.GetItemCount(), 1);
+  CZRVReportItem Item = itemAt(Doc, 0);
+  EXPECT_EQ(Item.GetOutput(), 0);
+  EXPECT_EQ(Item.GetDisplayMode(), 0);
+  EXPECT_EQ(Item.GetParameterValueX(), 2147483647);
+  EXPECT_EQ(Item.GetParameterValueY(), -2147483647 - 1);
+  EXPECT_EQ(Item.GetParameterValueZ(), 2147483647);
+  EXPECT_EQ(Item.GetFaceNumber(), 2147483647);
+  EXPECT_EQ(Item.GetOutputAirTrap(), 2147483647);
+  EXPECT_EQ(Item.GetOutputWeldLine(), -2147483647 - 1);
+  EXPECT_EQ(Item.GetItemCountOf1Page(), 2147483647);
+}
+
+TEST(BadInput, NamesOf255CharactersLoadLongerOnesDoNot) {
+  const std::string N255(255, 'n'), N256(256, 'm'), N1000(1000, 'k');
+  const std::string N700 = std::string(511, 'a') + std::string(189, 't');
+  TemplateFile File(
+      header(1001) +
+      joinLines({"Remark," + std::string(255, 'r'), "CreateBy," + std::string(256, 'c'),
+                 ViewSection, N255 + ",1,0,0,1", N256 + ",2,0,0,1", N1000 + ",3,0,0,1",
+                 N700 + ",4,0,0,1", "[FlowResult]", ItemLabel, flowItem("Pressure", N255),
+                 flowItem("MeltFrontTime", N256), "[EOF],,,,,,,,,,"}));
+  CZRVReportTemplateReader Reader;
+  CZRVReportItemManager Doc;
+  ASSERT_EQ(Reader.LoadSolidInjection(File.path().c_str(), &Doc), 1);
+  EXPECT_EQ(text(Doc, &CZRVReportItemManager::GetRemark), std::wstring(255, L'r'));
+  EXPECT_EQ(text(Doc, &CZRVReportItemManager::GetCreateBy), L""); // 256: the line is ignored
+  // 255 loads; 256 does not; the 1,000-character line arrives in two pieces:
+  // 511 characters without values, then 489 characters with values, still
+  // too long a name. A 700-character name leaves a 189-character tail that
+  // the reader takes as a line of its own: the tail loads as a name.
+  EXPECT_EQ(views(Doc),
+            (std::vector<std::wstring>{std::wstring(255, L'n'), std::wstring(189, L't')}));
+  EXPECT_EQ(Doc.GetViewSetting(std::wstring(189, L't').c_str()).AngleX, 4);
+  // The item naming the 255-character view has it; the item line with a
+  // 256-character name field is ignored as a whole.
+  ASSERT_EQ(Doc.GetItemCount(), 1);
+  EXPECT_EQ(itemAt(Doc, 0).GetViewName(), std::wstring(255, L'n'));
+}
+
+TEST(BadInput, BracketInANameEndsItsSection) {
+  TemplateFile File(
+      joinLines({"[FileHeader]", "FileVersion,1001", "Remark,a[b", "CreateBy,lost", ViewSection,
+                 ViewLabel, "Top,90,0,0,1", "Odd[1],1,2,3,4", "Side,0,90,0,1", "[FlowResult]",
+                 ItemLabel, flowItem("Pressure", "Top"), flowItem("MeltFrontTime", "Odd[1]"),
+                 flowItem("Density", "Top"), "[EOF],,,,,,,,,,"}));
+  CZRVReportTemplateReader Reader;
+  CZRVReportItemManager Doc;
+  Recorder Findings;
+  ASSERT_EQ(Reader.Load(ZRV_LOAD_SOLID_INJECTION, File.path().c_str(), &Doc, 0, 0, &Findings), 1);
+  // "Remark,a[b" ends [FileHeader]: the remark and the line after it are
+  // lost, and the main loop passes over lines up to the next tag.
+  EXPECT_EQ(Doc.GetFileVersion(), 1001);
+  EXPECT_EQ(text(Doc, &CZRVReportItemManager::GetRemark), L"");
+  EXPECT_EQ(text(Doc, &CZRVReportItemManager::GetCreateBy), L"");
+  // "Odd[1]" ends [ViewSetting]; "Side" after it is passed over.
+  EXPECT_EQ(views(Doc), std::vector<std::wstring>{L"Top"});
+  // The item line holding '[' ends [FlowResult]: the module and the item
+  // before it stay, the item after it is passed over.
+  EXPECT_EQ(Doc.GetModuleCount(), 1);
+  ASSERT_EQ(Doc.GetItemCount(), 1);
+  EXPECT_EQ(itemAt(Doc, 0).GetItemSaveName(), L"Pressure");
+  auto PassedOver = Findings.of(Kind::SectionPassedOver);
+  ASSERT_EQ(PassedOver.size(), 3u);
+  EXPECT_EQ(PassedOver[0].Line, 3);
+  EXPECT_EQ(PassedOver[1].Line, 8);
+  EXPECT_EQ(PassedOver[1].Text, L"Odd[1],1,2,3,4");
+  EXPECT_EQ(PassedOver[2].Line, 13);
+}
+
+TEST(BadInput, AFolderIsNotATemplate) {
+  // Opening a folder for reading works on some systems; the load must fail
+  // as for a file that cannot be opened, and leave the document alone.
+  zrvtest::TempDir Dir;
+  std::filesystem::create_directory(Dir.path() / "folder.csv");
+  std::wstring Path = Dir.file(L"folder.csv");
+  CZRVReportTemplateReader Reader;
+  CZRVReportItemManager Doc;
+  CZRVReportItem::tagVIEWSETTING Kept;
+  Doc.SetViewSetting(L"Kept", Kept);
+  Doc.SetFileVersion(5);
+  zrvtest::DiagnosticCapture Capture;
+  EXPECT_EQ(Reader.LoadSolidInjection(Path.c_str(), &Doc), 0);
+  EXPECT_EQ(Reader.LoadTemplateFileHeader(Path.c_str(), &Doc), 0);
+  EXPECT_EQ(Capture.Messages, std::vector<std::wstring>{
+                                  L"[ReportTemplateReader] Can't open this template file " + Path});
+  EXPECT_EQ(views(Doc), std::vector<std::wstring>{L"Kept"});
+  EXPECT_EQ(Doc.GetFileVersion(), 5);
+}
+
+TEST(BadInput, AnUnreadableFileIsNotLoaded) {
+#ifdef _WIN32
+  GTEST_SKIP() << "no read permission to take away here";
+#else
+  if (::geteuid() == 0)
+    GTEST_SKIP() << "root reads files without read permission";
+  TemplateFile File(header(1001) + joinLines({ViewSection, "Top,90,0,0,1"}));
+  std::filesystem::permissions(File.folder().path() / "t.csv", std::filesystem::perms::none);
+  CZRVReportTemplateReader Reader;
+  CZRVReportItemManager Doc;
+  CZRVReportItem::tagVIEWSETTING Kept;
+  Doc.SetViewSetting(L"Kept", Kept);
+  zrvtest::DiagnosticCapture Capture;
+  EXPECT_EQ(Reader.LoadShellInjection(File.path().c_str(), &Doc), 0);
+  EXPECT_EQ(Reader.LoadTemplateFileHeader(File.path().c_str(), &Doc), 0);
+  EXPECT_EQ(Capture.Messages,
+            std::vector<std::wstring>{L"[ReportTemplateReader] Can't open this template file " +
+                                      File.path()});
+  EXPECT_EQ(views(Doc), std::vector<std::wstring>{L"Kept"});
+  EXPECT_EQ(Doc.GetFileVersion(), 0);
+  std::filesystem::permissions(File.folder().path() / "t.csv", std::filesystem::perms::owner_all);
+#endif
+}
+
+TEST(BadInput, FindingsOfALongLineInAResultSectionComeInFileOrder) {
+  // A result section is collected before its lines are parsed; a line too
+  // long to read at once inside it is still reported in its place, and once
+  // also when a NUL byte cuts its first piece short (the NUL ends the text of
+  // that piece only: each later piece is a line of its own).
+  using namespace std::string_literals;
+  std::string Long = flowItem("Pressure", "-") + ",";
+  Long += std::string(1500 - Long.size(), 'x');
+  std::string LongWithNul = "Ghost\0"s + std::string(1500, 'y');
+  TemplateFile File(
+      header(1001) +
+      joinLines({"[FlowResult]", ItemLabel, "Unknown,1,0,0,0,0,10,-,-,-,-,-,0,0,1", Long,
+                 LongWithNul, "Density,9,0,0,0,0,10,-,-,-,-,-,0,0,1", "[EOF],,,,,,,,,,"}));
+  CZRVReportTemplateReader Reader;
+  CZRVReportItemManager Doc;
+  Recorder Findings;
+  ASSERT_EQ(Reader.Load(ZRV_LOAD_SOLID_INJECTION, File.path().c_str(), &Doc, 0, 0, &Findings), 1);
+  std::vector<std::pair<Kind, int>> Seen;
+  for (const ZRVTemplateFinding& F : Findings.Findings)
+    Seen.emplace_back(F.Kind, F.Line);
+  EXPECT_EQ(Seen, (std::vector<std::pair<Kind, int>>{{Kind::UnknownItemKey, 7},
+                                                     {Kind::LineTooLong, 8},
+                                                     {Kind::LineIgnored, 8},
+                                                     {Kind::LineIgnored, 8},
+                                                     {Kind::LineIgnored, 8},
+                                                     {Kind::LineTooLong, 9},
+                                                     {Kind::LineIgnored, 9},
+                                                     {Kind::LineIgnored, 9},
+                                                     {Kind::LineIgnored, 9},
+                                                     {Kind::ValueOutOfRange, 10}}));
+  ASSERT_EQ(Doc.GetItemCount(), 1);
+  EXPECT_EQ(itemAt(Doc, 0).GetItemSaveName(), L"Density");
+}

@@ -1,0 +1,107 @@
+// HardeningSupport.h - helpers of the bad-input suite: template files built
+// from lines, a recording observer and short access to document texts.
+#ifndef ZRVREPORT_TESTS_HARDENINGSUPPORT_H
+#define ZRVREPORT_TESTS_HARDENINGSUPPORT_H
+
+#include "zrvreport/zrvreport.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+
+namespace hardening {
+
+inline const std::string Crlf = "\r\n";
+
+inline std::string joinLines(std::initializer_list<std::string> Lines) {
+  std::string Bytes;
+  for (const std::string& Line : Lines)
+    Bytes += Line + Crlf;
+  return Bytes;
+}
+
+/// A [FileHeader] section giving only the file version.
+inline std::string header(int Version) {
+  return joinLines({"[FileHeader]", "FileVersion," + std::to_string(Version), "", ""});
+}
+
+/// The item label line of a result section.
+inline const std::string ItemLabel =
+    "Item,\"Output (0: Off, 1: Image-PNG, 2: Animation-GIF, 3: Animation-AVI)\","
+    "\"DisplayMode (0: Surface result, 1: Slicing, 2:Isosurface, 3:Clipping)\",X,Y,Z,No. "
+    "Faces,ClippingSetting,ViewSetting,ObjectSetting,CaptureSetting,SlicingSetting,\"AirTrap(0:"
+    "Off, 1:Show)\",\"WeldLine(0:Off, 1:Show)\",\"Item counts of one page (1-4)\"";
+
+/// A file of the test fixtures (tests/data).
+inline std::filesystem::path dataFile(const std::string& Name) {
+  const char* Dir = std::getenv("ZRV_TEST_DATA");
+  return std::filesystem::path(Dir ? Dir : "tests/data") / Name;
+}
+
+/// A template file with the given bytes in its own temporary folder.
+class TemplateFile {
+public:
+  explicit TemplateFile(const std::string& Bytes) {
+    zrvtest::writeBytes(Dir.path() / "t.csv", Bytes);
+  }
+  std::wstring path() const { return Dir.file(L"t.csv"); }
+  const zrvtest::TempDir& folder() const { return Dir; }
+
+private:
+  zrvtest::TempDir Dir;
+};
+
+/// Records the findings of a load.
+struct Recorder : ZRVTemplateObserver {
+  std::vector<ZRVTemplateFinding> Findings;
+  void OnFinding(const ZRVTemplateFinding& Finding) override { Findings.push_back(Finding); }
+  std::vector<ZRVTemplateFinding> of(ZRVTemplateFindingKind Kind) const {
+    std::vector<ZRVTemplateFinding> Found;
+    for (const ZRVTemplateFinding& F : Findings)
+      if (F.Kind == Kind)
+        Found.push_back(F);
+    return Found;
+  }
+};
+
+using TextGetter = void (CZRVReportItemManager::*)(wchar_t*) const;
+
+/// A text field of the document.
+inline std::wstring text(const CZRVReportItemManager& Doc, TextGetter Get) {
+  std::wstring Buffer(4096, L'\0');
+  (Doc.*Get)(Buffer.data());
+  return Buffer.c_str();
+}
+
+/// The names of a library in option-list order.
+inline std::vector<std::wstring> options(const CZRVReportItemManager& Doc,
+                                         int (CZRVReportItemManager::*Count)() const,
+                                         int (CZRVReportItemManager::*Option)(int, wchar_t*)
+                                             const) {
+  std::vector<std::wstring> Names;
+  for (int I = 0; I < (Doc.*Count)(); ++I) {
+    std::wstring Buffer(4096, L'\0');
+    (Doc.*Option)(I, Buffer.data());
+    Names.push_back(Buffer.c_str());
+  }
+  return Names;
+}
+
+inline std::vector<std::wstring> views(const CZRVReportItemManager& Doc) {
+  return options(Doc, &CZRVReportItemManager::GetViewOptionCount,
+                 &CZRVReportItemManager::GetViewOption);
+}
+
+inline CZRVReportItem itemAt(const CZRVReportItemManager& Doc, int Index) {
+  CZRVReportItem Item;
+  Doc.GetItem(Index, Item);
+  return Item;
+}
+
+} // namespace hardening
+
+#endif // ZRVREPORT_TESTS_HARDENINGSUPPORT_H

@@ -1,0 +1,38 @@
+// ReplayTest.cpp - every input the fuzzers found a fault with (kept under
+// tests/data/regressions) runs through every fuzz target again, with all of
+// its checks; a violated check aborts the test.
+#include "HardeningSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+
+extern "C" int zrvFuzzReaderInput(const std::uint8_t* Data, std::size_t Size);
+extern "C" int zrvFuzzObserverInput(const std::uint8_t* Data, std::size_t Size);
+
+namespace {
+
+using FuzzTarget = int (*)(const std::uint8_t*, std::size_t);
+
+std::vector<std::filesystem::path> regressionInputs() {
+  std::vector<std::filesystem::path> Inputs;
+  for (const auto& Entry : std::filesystem::directory_iterator(hardening::dataFile("regressions")))
+    if (Entry.is_regular_file())
+      Inputs.push_back(Entry.path());
+  std::sort(Inputs.begin(), Inputs.end());
+  return Inputs;
+}
+
+} // namespace
+
+TEST(FuzzRegressions, EveryInputPassesEveryFuzzTarget) {
+  std::vector<std::filesystem::path> Inputs = regressionInputs();
+  ASSERT_GE(Inputs.size(), 2u);
+  for (const std::filesystem::path& Input : Inputs) {
+    std::string Bytes = zrvtest::readBytes(Input);
+    const auto* Data = reinterpret_cast<const std::uint8_t*>(Bytes.data());
+    for (FuzzTarget Target : {zrvFuzzReaderInput, zrvFuzzObserverInput})
+      EXPECT_EQ(Target(Data, Bytes.size()), 0) << Input.filename();
+  }
+}
