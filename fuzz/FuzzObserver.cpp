@@ -128,6 +128,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
       ZRVFUZZ_CHECK(I + 1 == Record.Findings.size());
       ZRVFUZZ_CHECK(!HasPlainEnd || hasLongLine(In.File, In.FileSize));
       break;
+    case Kind::SectionRead:
+      ZRVFUZZ_CHECK(!F.Section.empty());
+      break;
     case Kind::SectionPassedOver:
     case Kind::ItemLinesNotRead:
       break;
