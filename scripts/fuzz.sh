@@ -23,13 +23,9 @@ all_fuzzers=(fuzz_reader fuzz_observer)
 [[ -f fuzz/FuzzRoundTrip.cpp ]] && all_fuzzers+=(fuzz_roundtrip)
 if [[ $# -gt 0 ]]; then fuzzers=("$@"); else fuzzers=("${all_fuzzers[@]}"); fi
 
-# The libFuzzer runtime of clang 14.
-if ! dpkg -s libclang-rt-14-dev >/dev/null 2>&1; then
-  echo "fuzz.sh: installing libclang-rt-14-dev (libFuzzer runtime)"
-  sudo_cmd=()
-  [[ $(id -u) -ne 0 ]] && sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get install -y libclang-rt-14-dev
-fi
+# clang and the libFuzzer runtime of clang 14.
+source scripts/ensure-packages.sh
+ensure_packages clang libclang-rt-14-dev
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j 2 --target "${fuzzers[@]}"

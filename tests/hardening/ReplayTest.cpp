@@ -10,6 +10,7 @@
 
 extern "C" int zrvFuzzReaderInput(const std::uint8_t* Data, std::size_t Size);
 extern "C" int zrvFuzzObserverInput(const std::uint8_t* Data, std::size_t Size);
+extern "C" int zrvFuzzRoundTripInput(const std::uint8_t* Data, std::size_t Size);
 
 namespace {
 
@@ -32,7 +33,7 @@ TEST(FuzzRegressions, EveryInputPassesEveryFuzzTarget) {
   for (const std::filesystem::path& Input : Inputs) {
     std::string Bytes = zrvtest::readBytes(Input);
     const auto* Data = reinterpret_cast<const std::uint8_t*>(Bytes.data());
-    for (FuzzTarget Target : {zrvFuzzReaderInput, zrvFuzzObserverInput})
+    for (FuzzTarget Target : {zrvFuzzReaderInput, zrvFuzzObserverInput, zrvFuzzRoundTripInput})
       EXPECT_EQ(Target(Data, Bytes.size()), 0) << Input.filename();
   }
 }

@@ -1,0 +1,77 @@
+// FuzzRoundTrip.cpp - whatever a template load makes of arbitrary file
+// contents, the template writer saves it and the reader loads it back, and
+// repeated loads and saves settle on a fixed point:
+// - The first save writes what the format can hold (a name field that did not
+//   resolve is dropped, X, Y, Z are the slice flags, values keep six
+//   significant digits).
+// - A module listed twice, or out of the file order of the result sections, is
+//   written where the list puts it, and the reader passes over a section that
+//   comes after a later one; each load and save can therefore drop some of
+//   the module list's repeats. The module list never grows, and once a save
+//   writes the bytes of the save before it, the two documents that made them
+//   are the same, field by field. That point is reached within as many rounds
+//   as the module list had entries, plus one.
+// A save that is refused (a line or a name beyond what the reader can read
+// back) must leave no file behind; such inputs are not taken further.
+#include "FuzzSupport.h"
+
+#include "zrvreport/ZRVReportSettingWriter.h"
+
+namespace {
+
+/// Saves \p Doc to \p Path through a writer; the document's own project path
+/// names the file written.
+int save(CZRVReportItemManager& Doc, const std::wstring& Path) {
+  Doc.SetProjectPath(Path.c_str());
+  CZRVReportSettingWriter Writer(&Doc);
+  return Writer.SaveTemplate(Path.c_str());
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
+  zrvfuzz::Selection In = zrvfuzz::select(Data, Size);
+  if (In.Loader == static_cast<int>(ZRV_LOAD_COUNT))
+    return 0; // the header-only load builds no document to save
+  zrvfuzz::ScratchFolder& Scratch = zrvfuzz::ScratchFolder::get();
+  const std::wstring Input = Scratch.write("input.csv", In.File, In.FileSize);
+  const std::wstring First = Scratch.path("first.csv");
+  const std::wstring Second = Scratch.path("second.csv");
+  static bool Quiet = (ZRVSetDiagnosticSink([](const std::wstring&) {}), true);
+  (void)Quiet;
+
+  const auto Loader = static_cast<ZRV_TEMPLATE_LOADER>(In.Loader);
+  CZRVReportTemplateReader Reader;
+  CZRVReportItemManager Loaded;
+  ZRVFUZZ_CHECK(Reader.Load(Loader, Input.c_str(), &Loaded, In.FlagA, In.FlagB) == 1);
+  std::remove(std::string(First.begin(), First.end()).c_str());
+  if (save(Loaded, First) == 0) {
+    ZRVFUZZ_CHECK(Scratch.read("first.csv").empty());
+    return 0;
+  }
+
+  // Load and save again until a save repeats the bytes of the one before.
+  const int Rounds = Loaded.GetModuleCount() + 1;
+  std::string Previous = Scratch.read("first.csv");
+  CZRVReportItemManager Before(Loaded);
+  for (int Round = 0;; ++Round) {
+    ZRVFUZZ_CHECK(Round <= Rounds);
+    CZRVReportItemManager Again;
+    ZRVFUZZ_CHECK(Reader.Load(Loader, First.c_str(), &Again, In.FlagA, In.FlagB) == 1);
+    ZRVFUZZ_CHECK(Again.GetModuleCount() <= Before.GetModuleCount());
+    ZRVFUZZ_CHECK(save(Again, Second) == 1);
+    std::string Bytes = Scratch.read("second.csv");
+    if (Bytes == Previous) {
+      if (Round > 0) {
+        zrvfuzz::Dump Exact(zrvfuzz::Reals::Exact);
+        Again.SetProjectPath(First.c_str());
+        ZRVFUZZ_CHECK(Exact.of(Again) == Exact.of(Before));
+      }
+      return 0;
+    }
+    Scratch.write("first.csv", reinterpret_cast<const std::uint8_t*>(Bytes.data()), Bytes.size());
+    Previous = std::move(Bytes);
+    Before = Again;
+    Before.SetProjectPath(First.c_str());
+  }
+}
