@@ -441,3 +441,32 @@ TEST(BadInput, FindingsOfALongLineInAResultSectionComeInFileOrder) {
   ASSERT_EQ(Doc.GetItemCount(), 1);
   EXPECT_EQ(itemAt(Doc, 0).GetItemSaveName(), L"Density");
 }
+
+TEST(BadInput, TemplateTreeWithALinkLoopAndALinkOutside) {
+  // ReportSetting/sub/loop points back at ReportSetting, ReportSetting/away at
+  // a folder outside the tree: the copy must end, and neither link is
+  // descended into.
+  zrvtest::TempDir Dir;
+  const std::filesystem::path Source = Dir.path() / "install" / "ReportSetting";
+  const std::filesystem::path Outside = Dir.path() / "elsewhere";
+  std::filesystem::create_directories(Source / "sub");
+  std::filesystem::create_directories(Outside);
+  zrvtest::writeBytes(Source / "sub" / "picture.png", "png");
+  zrvtest::writeBytes(Outside / "private.txt", "private");
+  std::error_code Error;
+  std::filesystem::create_directory_symlink(Source, Source / "sub" / "loop", Error);
+  if (!Error)
+    std::filesystem::create_directory_symlink(Outside, Source / "away", Error);
+  if (Error)
+    GTEST_SKIP() << "symbolic links cannot be made here";
+
+  CZRVReportSetting Setting;
+  const std::wstring From = (Dir.path() / "install").wstring();
+  const std::wstring To = (Dir.path() / "project").wstring();
+  std::filesystem::create_directories(Dir.path() / "project");
+  EXPECT_EQ(Setting.CopyReportSettingTemplateFile(From.c_str(), To.c_str()), 1);
+  const std::filesystem::path Target = Dir.path() / "project" / "ReportSetting";
+  EXPECT_EQ(zrvtest::readBytes(Target / "sub" / "picture.png"), "png");
+  EXPECT_FALSE(std::filesystem::is_directory(Target / "sub" / "loop"));
+  EXPECT_FALSE(std::filesystem::exists(Target / "away" / "private.txt"));
+}
