@@ -27,7 +27,7 @@ std::vector<std::filesystem::path> regressionInputs() {
 
 } // namespace
 
-TEST(FuzzRegressions, EveryInputPassesEveryFuzzTarget) {
+TEST(FuzzRegressionsPosix, EveryInputPassesEveryFuzzTarget) {
   std::vector<std::filesystem::path> Inputs = regressionInputs();
   ASSERT_GE(Inputs.size(), 2u);
   for (const std::filesystem::path& Input : Inputs) {
