@@ -12,6 +12,7 @@
 #include <map>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using Item = CZRVReportItem;
@@ -28,11 +29,10 @@ struct Sig {
   int ModuleID = -1;
   std::wstring Name, Save, Clipping, Slicing, Object, Capture, View;
   std::vector<std::wstring> Views;
-  bool operator==(const Sig& O) const {
-    return ItemID == O.ItemID && ModuleID == O.ModuleID && Name == O.Name && Save == O.Save &&
-           Clipping == O.Clipping && Slicing == O.Slicing && Object == O.Object &&
-           Capture == O.Capture && View == O.View && Views == O.Views;
+  auto key() const {
+    return std::tie(ItemID, ModuleID, Name, Save, Clipping, Slicing, Object, Capture, View, Views);
   }
+  bool operator==(const Sig& O) const { return key() == O.key(); }
 };
 
 Sig sigOf(const Item& I) {
@@ -293,55 +293,6 @@ void randomChange(RandomDocument& R, Manager& M, std::vector<Sig>& L) {
 }
 
 } // namespace
-
-TEST(ItemIndex, DuplicateIdsInTwoModules) {
-  Manager M;
-  auto add = [&](int ItemID, int ModuleID, const wchar_t* Clip, const wchar_t* Name) {
-    Item I;
-    I.SetItemID(Id(ItemID));
-    I.SetModuleID(Module(ModuleID));
-    I.SetClippingName(Clip);
-    I.SetItemName(Name);
-    M.AddItem(I);
-  };
-  add(5, 1, L"A", L"Melt Front");
-  add(5, 2, L"B", L"Melt Front");
-  add(6, 2, L"C", L"Pressure");
-  // Item 1 is judged by item 0, the first item with id 5.
-  EXPECT_EQ(M.CheckClippingUsed(L"B"), 0);
-  EXPECT_EQ(M.GetItemIndex(5, 2), 1);
-  EXPECT_EQ(M.GetItemModuleID(5), 1);
-  EXPECT_EQ(M.GetItemIndex(2, L"meltfront"), 1);
-  M.ChangeClippingToDefault(L"A");
-  wchar_t Name[256];
-  M.GetClippingNameByIndex(1, Name);
-  EXPECT_STREQ(Name, L"Default");
-
-  // Removing the first item with id 5 makes the other one the first.
-  M.SetItemClipping(1, L"B");
-  M.RemoveItem(Id(5));
-  EXPECT_EQ(M.CheckClippingUsed(L"B"), 1);
-  EXPECT_EQ(M.GetItemIndex(5, 2), 0);
-  EXPECT_EQ(M.GetItemIndex(5, 1), -1);
-  EXPECT_EQ(M.GetItemModuleID(5), 2);
-  EXPECT_EQ(M.GetItemIndex(2, L"Pressure"), 1);
-
-  // A replacement with other keys moves the index entries.
-  Item Other;
-  Other.SetItemID(Id(9));
-  Other.SetModuleID(Module(3));
-  Other.SetItemSaveName(L"Temp");
-  EXPECT_EQ(M.SetItem(0, Other), 1);
-  EXPECT_EQ(M.IsItemExist(Id(5)), 0);
-  EXPECT_EQ(M.GetItemIndex(9, 3), 0);
-  EXPECT_EQ(M.GetItemIndex(3, L"TEMP"), 0);
-  EXPECT_EQ(M.GetItemIndex(2, L"melt front"), -1);
-
-  // A rename is seen by the next lookup by name.
-  EXPECT_EQ(M.SetItemName(2, Id(6), L"Flow Rate"), 1);
-  EXPECT_EQ(M.GetItemIndex(2, L"flowrate"), 1);
-  EXPECT_EQ(M.GetItemIndex(2, L"Pressure"), -1);
-}
 
 TEST(ItemIndex, RandomChangesMatchPlainScans) {
   for (unsigned Seed = 1; Seed <= 12; ++Seed) {
