@@ -314,9 +314,10 @@ TEST(EngineData, SyncTakesTheSettingsAndKeepsTheEngineData) {
   // Kept: the run fields, the image extension and every project-wide value.
   EXPECT_EQ(Mine.GetProjectIsThermosetRun() + Mine.GetRunNo() + Mine.GetIsOutputCoverLogo(), 4);
   EXPECT_EQ(Mine.GetFillingTime(), 1.25);
-  EXPECT_EQ((Names{text(Mine, &Manager::GetImageExt), got(Mine, &Manager::GetModuleAnimPath, 1).second,
-                   text(Mine, &Manager::GetShadedModelPath), text(Mine, &Manager::GetMeshName)}),
-            (Names{L"BMP", L"mine.gif", L"mine.png", L"mine"}));
+  EXPECT_EQ(
+      (Names{text(Mine, &Manager::GetImageExt), got(Mine, &Manager::GetModuleAnimPath, 1).second,
+             text(Mine, &Manager::GetShadedModelPath), text(Mine, &Manager::GetMeshName)}),
+      (Names{L"BMP", L"mine.gif", L"mine.png", L"mine"}));
 }
 
 TEST(EngineData, CopiesCarryTheEngineData) {

@@ -214,11 +214,11 @@ TEST(SettingLibraries, ViewOperations) {
 
 TEST(SettingLibraries, ProjectObjectSettingTakesFlagsInPartFirstOrder) {
   using Object = Item::tagOBJECTSETTING;
-  const int Object::*Flags[] = {
-      &Object::ShowPart,         &Object::ShowPartInsert,      &Object::ShowRunner,
-      &Object::ShowCoolChannel,  &Object::ShowMoldbase,        &Object::ShowMoldInsert,
-      &Object::ShowMeltEntrance, &Object::ShowCoolantEntrance, &Object::ShowHeatingRod,
-      &Object::ShowHotRunnerMetal};
+  const int Object::*Flags[] = {&Object::ShowPart,         &Object::ShowPartInsert,
+                                &Object::ShowRunner,       &Object::ShowCoolChannel,
+                                &Object::ShowMoldbase,     &Object::ShowMoldInsert,
+                                &Object::ShowMeltEntrance, &Object::ShowCoolantEntrance,
+                                &Object::ShowHeatingRod,   &Object::ShowHotRunnerMetal};
   Manager M;
   const Object Start = M.GetProjectObjectSetting();
   for (const int Object::*Flag : Flags)
@@ -249,8 +249,8 @@ TEST(SettingLibraries, RemoveAllItemEmptiesOptionListsButKeepsRecords) {
   M.SetObjectSettingByProjectObject(L"p", 1, 1, 1, 1, 1, 1, 1, 1, 1, 1);
   Manager Copy(M);
   M.RemoveAllItem();
-  for (auto Get : {&Manager::GetClippingOption, &Manager::GetSlicingOption,
-                   &Manager::GetViewOption, &Manager::GetObjectOption, &Manager::GetCaptureOption})
+  for (auto Get : {&Manager::GetClippingOption, &Manager::GetSlicingOption, &Manager::GetViewOption,
+                   &Manager::GetObjectOption, &Manager::GetCaptureOption})
     EXPECT_TRUE(options(M, Get).empty());
   // Counts of entries still see the kept records; counts of options do not.
   EXPECT_EQ(M.GetClippingOptionCount(), 1);
