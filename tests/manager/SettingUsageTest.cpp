@@ -1,6 +1,7 @@
-// SettingUsageTest.cpp - usage checks and fallback switches judged through the
-// first item with the same id, the melt-front binding, and the resolution of
-// item views against the view library.
+// SettingUsageTest.cpp - usage checks of an empty document, fallback switches
+// judged through the first item with the same id, the melt-front binding, and
+// the resolution of item views against the view library. The usage checks on
+// filled documents are compared with plain scans in ItemIndexTest.cpp.
 #include "zrvreport/ZRVReportItemManager.h"
 
 #include <gtest/gtest.h>
@@ -57,28 +58,6 @@ TEST(SettingUsage, EmptyDocument) {
   M.ChangeViewToDefault(L"", L"x");
   M.ChangeMeltToDefault(L"");
   EXPECT_EQ(M.GetItemCount() + M.GetItemExCount() + M.GetClippingOptionCount(), 0);
-}
-
-TEST(SettingUsage, ChecksJudgeEachItemByTheFirstItemWithItsId) {
-  Manager M;
-  M.AddItem(itemNamed(1, ZRV_MODULE_FLOW, L"A"));
-  M.AddItem(itemNamed(1, ZRV_MODULE_PACK, L"B")); // judged by the first: "A"
-  M.AddItem(itemNamed(2, ZRV_MODULE_FLOW, L"C"));
-  for (Check C : ItemChecks)
-    EXPECT_EQ((std::vector<int>{(M.*C)(L"A"), (M.*C)(L"B"), (M.*C)(L"C"), (M.*C)(L"c")}),
-              (std::vector<int>{1, 0, 1, 0}));
-}
-
-TEST(SettingUsage, ViewCheckAlsoWalksEachItemsOwnViewNamesIgnoringCase) {
-  Manager M;
-  M.AddItem(itemNamed(1, ZRV_MODULE_FLOW, L"Front"));
-  Item Second = itemNamed(1, ZRV_MODULE_PACK, L"Back");
-  Second.SetManyViewName(L"Iso_View");
-  M.AddItem(Second);
-  EXPECT_EQ(M.CheckViewUsed(L"iso_view") + M.CheckViewUsed(L"ISO_VIEW"), 2);
-  EXPECT_EQ(M.CheckViewUsed(L"front"), 0);
-  EXPECT_EQ(M.CheckViewUsed(L"Front"), 1);
-  EXPECT_EQ(M.CheckViewUsed(L"Back"), 0);
 }
 
 TEST(SettingUsage, SwitchesToDefaultGoThroughTheItemAssignment) {
