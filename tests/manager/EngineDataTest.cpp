@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "DocumentCompare.h"
 #include "ManagerTestUtil.h"
 #include "TestSupport.h"
 
@@ -320,8 +321,16 @@ TEST(EngineData, SyncTakesTheSettingsAndKeepsTheEngineData) {
       (Names{L"BMP", L"mine.gif", L"mine.png", L"mine"}));
 }
 
-TEST(EngineData, CopiesCarryTheEngineData) {
+TEST(EngineData, CopiesCarryEveryFieldAndAreIndependent) {
   Manager Source = withItems();
+  Source.SetProjectType(1);
+  Source.SetHasValvePin(1);
+  Source.SetRunNo(2);
+  Source.SetZorvinPath(L"/root");
+  Source.SetCreateBy(L"me");
+  Source.AddItemEx(ItemEx());
+  Source.AddModuleID(ZRV_MODULE_FLOW);
+  Source.SetViewSetting(L"Top", {});
   Source.SetStatAvgValue(2, 5, 3.5);
   Source.SetWarpMaxZDisplacement(0.75);
   Source.SetSummaryData(2, {{L"r"}, {L"v"}});
@@ -330,9 +339,18 @@ TEST(EngineData, CopiesCarryTheEngineData) {
   Source.SetNodePath(L"node.png");
   Source.SetXYCurveData({1, 2, {}, {}, {}});
 
+  const Manager Copy(Source);
   Manager Assigned;
   Assigned = Source;
-  for (const Manager& M : {Manager(Source), Assigned}) {
+  EXPECT_TRUE(zrvtest::sameDocument(Copy, Source));
+  EXPECT_TRUE(zrvtest::sameDocument(Assigned, Source));
+  Source.SetItemName(1, Id(5), L"changed");
+  Source.SetProjectType(0);
+  for (const Manager& M : {Copy, Assigned}) {
+    EXPECT_EQ(itemAt(M, 0).GetItemName(), L"");
+    EXPECT_EQ(M.GetProjectType(), 1);
+    EXPECT_EQ(M.GetHasValvePin() + M.GetRunNo(), 3);
+    EXPECT_EQ(text(M, &Manager::GetZorvinPath), L"/root");
     EXPECT_EQ(M.GetStatAvgValue(2, 5) + M.GetWarpMaxZDisplacement(), 4.25);
     EXPECT_EQ(M.GetSummaryData(2).SecondColumn, Names{L"v"});
     EXPECT_EQ(M.GetMaterialPartCount(), 1);

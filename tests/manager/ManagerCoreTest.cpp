@@ -245,29 +245,3 @@ TEST(ManagerCore, ProjectPathGettersLog) {
                    L"[ReportSetting] Manager GetProjectPath end C:\\work\\demo",
                    L"[ReportSetting] Manager GetProjectPath CString start C:\\work\\demo"}));
 }
-
-TEST(ManagerCore, CopiesAreWholeAndIndependent) {
-  Manager M;
-  M.SetProjectType(1);
-  M.SetHasValvePin(1);
-  M.SetZorvinPath(L"/root");
-  M.SetCreateBy(L"me");
-  M.SetRunNo(2);
-  M.AddItem(makeItem(3, ZRV_MODULE_FLOW, L"a"));
-  M.AddItemEx(ItemEx());
-  M.AddModuleID(ZRV_MODULE_FLOW);
-
-  Manager Copy(M);
-  Manager Assigned;
-  Assigned = M;
-  M.SetItemName(ZRV_MODULE_FLOW, Id(3), L"changed");
-  M.SetProjectType(0);
-  for (const Manager* C : {&Copy, &Assigned}) {
-    EXPECT_EQ(std::make_tuple(C->GetProjectType(), C->GetHasValvePin(), C->GetRunNo(),
-                              C->GetItemCount(), C->GetItemExCount(), C->GetModuleID(0)),
-              std::make_tuple(1, 1, 2, 1, 1, 1));
-    EXPECT_EQ((Names{text(*C, &Manager::GetZorvinPath), text(*C, &Manager::GetCreateBy),
-                     got(*C, &Manager::GetItemName, 0).second}),
-              (Names{L"/root", L"me", L"a"}));
-  }
-}
