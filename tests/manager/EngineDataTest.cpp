@@ -8,23 +8,14 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cwchar>
-#include <string>
-#include <utility>
-#include <vector>
 
+#include "DocumentCompare.h"
+#include "ManagerTestUtil.h"
 #include "TestSupport.h"
 
+using namespace mtest;
+
 namespace {
-
-using Manager = CZRVReportItemManager;
-
-CZRVReportItem makeItem(int ItemID, int ModuleID) {
-  CZRVReportItem Result;
-  Result.SetItemID(static_cast<ZRV_RESULT_ITEMS>(ItemID));
-  Result.SetModuleID(static_cast<ZRV_RESULT_MODULES>(ModuleID));
-  return Result;
-}
 
 // Items (5, module 1), (1, module 5), (5, module 2), (5, module 1) again: the
 // swapped pair tells the argument orders apart, the repeat the first match.
@@ -37,27 +28,6 @@ Manager withItems() {
   return M;
 }
 
-CZRVReportItem itemAt(const Manager& M, int Index) {
-  CZRVReportItem Result;
-  EXPECT_EQ(M.GetItem(Index, Result), 1);
-  return Result;
-}
-
-// A text getter's answer in a buffer that starts as "untouched".
-std::wstring text(const Manager& M, void (Manager::*Get)(wchar_t*) const) {
-  wchar_t Buf[256] = L"untouched";
-  (M.*Get)(Buf);
-  return Buf;
-}
-
-// An animation path getter's answer and result.
-using AnimGetter = int (Manager::*)(int, wchar_t*) const;
-std::pair<int, std::wstring> anim(const Manager& M, AnimGetter Get, int Module) {
-  wchar_t Buf[256] = L"untouched";
-  const int Result = (M.*Get)(Module, Buf);
-  return {Result, Buf};
-}
-
 } // namespace
 
 TEST(EngineData, ItemIdFirstAndModuleFirstReachTheSameFirstItem) {
@@ -68,7 +38,7 @@ TEST(EngineData, ItemIdFirstAndModuleFirstReachTheSameFirstItem) {
   M.SetOutputAirTrap(1, 5, 1);
   M.SetDescription(5, 1, L"first");
 
-  const CZRVReportItem First = itemAt(M, 0);
+  const Item First = itemAt(M, 0);
   EXPECT_EQ(First.GetStatMaxValue() + First.GetItemCountOf1Page() + First.GetOutputAirTrap(), 47.0);
   EXPECT_EQ(First.GetDescription(), L"first");
   // The swapped pair (item 1, module 5) and the repeat stay as they were.
@@ -80,10 +50,8 @@ TEST(EngineData, ItemIdFirstAndModuleFirstReachTheSameFirstItem) {
   wchar_t Unit[256] = L"";
   int Digits = 0;
   M.GetItemLegendData(5, 1, Max, Min, MaxColor, MinColor, Unit, Digits);
-  EXPECT_EQ(std::make_pair(Max, Min), std::make_pair(9.5, -2.0));
-  EXPECT_EQ(std::make_pair(MaxColor, MinColor), std::make_pair(0xFF0000UL, 0x0000FFUL));
-  EXPECT_STREQ(Unit, L"MPa");
-  EXPECT_EQ(Digits, 3);
+  EXPECT_EQ(std::make_tuple(Max, Min, MaxColor, MinColor, std::wstring(Unit), Digits),
+            std::make_tuple(9.5, -2.0, 0xFF0000UL, 0x0000FFUL, std::wstring(L"MPa"), 3));
 }
 
 TEST(EngineData, NoMatchingItemGivesTheFixedAnswersAndTouchesNothing) {
@@ -100,8 +68,7 @@ TEST(EngineData, NoMatchingItemGivesTheFixedAnswersAndTouchesNothing) {
                 M.SetTagName(3, 5, L"t") + M.SetIsProjectHasThisItem(3, 5, 1) +
                 M.SetIsReportOutputThisItem(3, 5, 1),
             0);
-  EXPECT_EQ(M.HasResultImage(5, 3), 0);
-  EXPECT_EQ(M.HasStatImage(5, 3), 0);
+  EXPECT_EQ(M.HasResultImage(5, 3) + M.HasStatImage(5, 3), 0);
 
   wchar_t A[256] = L"a", B[256] = L"b", C[256] = L"c";
   double Max = 7, Min = 7;
@@ -113,9 +80,7 @@ TEST(EngineData, NoMatchingItemGivesTheFixedAnswersAndTouchesNothing) {
   M.GetItemDisplayData(5, 3, A, B, C);
   M.GetDisItemName(5, 3, A);
   EXPECT_EQ(M.GetTagName(3, 5, B), 0);
-  EXPECT_STREQ(A, L"a");
-  EXPECT_STREQ(B, L"b");
-  EXPECT_STREQ(C, L"c");
+  EXPECT_EQ((Names{A, B, C}), (Names{L"a", L"b", L"c"}));
 
   // A found item: a tag is stored, a null tag as the empty text.
   EXPECT_EQ(M.SetTagName(2, 5, L"gate") + M.HasTagName(2, 5), 2);
@@ -128,17 +93,14 @@ TEST(EngineData, IndexAccessLogsExactlyTheListedMessages) {
   M.SetOutputAirTrapByIndex(4, 1);
   M.SetOutputAirTrapByIndex(1, 1);
   M.SetOutputWeldLineByIndex(2, 1);
-  EXPECT_EQ(M.GetOutputAirTrapByIndex(1), 1);
-  EXPECT_EQ(M.GetOutputWeldLineByIndex(2), 1);
+  EXPECT_EQ(M.GetOutputAirTrapByIndex(1) + M.GetOutputWeldLineByIndex(2), 2);
   EXPECT_TRUE(Capture.Messages.empty());
 
-  EXPECT_EQ(M.GetOutputWeldLineByIndex(-1), 0);
-  EXPECT_EQ(M.GetOutputAirTrapByIndex(4), 0);
+  EXPECT_EQ(M.GetOutputWeldLineByIndex(-1) + M.GetOutputAirTrapByIndex(4), 0);
   M.SetOutputWeldLineByIndex(7, 1);
-  EXPECT_EQ(Capture.Messages,
-            (std::vector<std::wstring>{L"[ReportItemManager] cant find WeldLine item, index -1",
-                                       L"[ReportItemManager] cant find AirTrap item, index 4",
-                                       L"[ReportItemManager] cant find WeldLine item, index 7"}));
+  EXPECT_EQ(Capture.Messages, (Names{L"[ReportItemManager] cant find WeldLine item, index -1",
+                                     L"[ReportItemManager] cant find AirTrap item, index 4",
+                                     L"[ReportItemManager] cant find WeldLine item, index 7"}));
   EXPECT_EQ(itemAt(M, 0).GetOutputAirTrap() + itemAt(M, 3).GetOutputWeldLine(), 0);
 }
 
@@ -152,7 +114,7 @@ TEST(EngineData, ImageQueriesLookAtTheStoredItemOnDisk) {
   EXPECT_EQ(M.HasStatImage(5, 2), 1);
 
   // A GIF item: the stored item's path moves to the animation's extension.
-  CZRVReportItem Gif = itemAt(M, 2);
+  Item Gif = itemAt(M, 2);
   Gif.SetOutput(2);
   ASSERT_EQ(M.SetItem(2, Gif), 1);
   EXPECT_EQ(M.HasResultImage(5, 2), 0);
@@ -160,8 +122,7 @@ TEST(EngineData, ImageQueriesLookAtTheStoredItemOnDisk) {
   EXPECT_EQ(M.HasResultImage(5, 2), 1);
   wchar_t Result[256] = L"", StatOut[256] = L"";
   M.GetItemImagePath(5, 2, Result, StatOut);
-  EXPECT_EQ(std::wstring(Result), Dir.file(L"flow.gif"));
-  EXPECT_EQ(std::wstring(StatOut), Stat);
+  EXPECT_EQ((Names{Result, StatOut}), (Names{Dir.file(L"flow.gif"), Stat}));
 }
 
 TEST(EngineData, ShellFiberLayerRangesIncludeTheirBounds) {
@@ -194,36 +155,32 @@ TEST(EngineData, SummaryTablesAppendWholeRowsOnly) {
   M.SetSummaryData(1, {{L"Time"}, {L"2 s", L"extra"}});
   M.SetSummaryData(3, {{L"x"}, {L"y"}});
   M.SetSummaryData(-1, {{L"x"}, {L"y"}});
-  const ZRVSummaryData One = M.GetSummaryData(1);
-  EXPECT_EQ(One.FirstColumn, (std::vector<std::wstring>{L"Mesh", L"Nodes", L"Time"}));
-  EXPECT_EQ(One.SecondColumn, (std::vector<std::wstring>{L"Tetra", L"1200", L"2 s"}));
-  EXPECT_TRUE(M.GetSummaryData(0).FirstColumn.empty());
-  EXPECT_TRUE(M.GetSummaryData(2).FirstColumn.empty());
-  EXPECT_TRUE(M.GetSummaryData(3).FirstColumn.empty() && M.GetSummaryData(3).SecondColumn.empty());
+  EXPECT_EQ(M.GetSummaryData(1).FirstColumn, (Names{L"Mesh", L"Nodes", L"Time"}));
+  EXPECT_EQ(M.GetSummaryData(1).SecondColumn, (Names{L"Tetra", L"1200", L"2 s"}));
+  for (int Table : {0, 2, 3})
+    EXPECT_TRUE(M.GetSummaryData(Table).FirstColumn.empty() &&
+                M.GetSummaryData(Table).SecondColumn.empty())
+        << Table;
 }
 
 TEST(EngineData, MaterialInformationComesFromTheSummaryTableData) {
   Manager M;
-  wchar_t Buf[256] = L"untouched";
-  EXPECT_EQ(M.GetMaterialName(Buf), 0);
-  EXPECT_STREQ(Buf, L"untouched");
+  EXPECT_EQ(got(M, &Manager::GetMaterialName), Answer(0, L"untouched"));
 
   M.SetSummaryTableData({L"mesh", L"other", L"proc", L"param", {L"PP", L"PA6"}, {L"Steel"}, {}});
   // GetMaterialCount counts the part-insert materials.
-  EXPECT_EQ(std::vector<int>({M.GetMaterialPartCount(), M.GetMaterialPartInsertCount(),
-                              M.GetMaterialCount(), M.GetMaterialWireCount()}),
-            std::vector<int>({2, 1, 1, 0}));
-  EXPECT_EQ(M.GetMaterialName(Buf), 1);
-  EXPECT_STREQ(Buf, L"PP");
-  EXPECT_EQ(M.GetMaterialPartName(1, Buf), 1);
-  EXPECT_STREQ(Buf, L"PA6");
-  EXPECT_EQ(M.GetMaterialPartName(2, Buf) + M.GetMaterialPartInsertName(-1, Buf) +
-                M.GetMaterialWireName(0, Buf),
-            0);
-  EXPECT_STREQ(Buf, L"PA6");
-  EXPECT_EQ(text(M, &Manager::GetMeshName), L"mesh");
-  EXPECT_EQ(text(M, &Manager::GetProcessName), L"proc");
-  EXPECT_EQ(text(M, &Manager::GetComParamName), L"param");
+  EXPECT_EQ(std::make_tuple(M.GetMaterialPartCount(), M.GetMaterialPartInsertCount(),
+                            M.GetMaterialCount(), M.GetMaterialWireCount()),
+            std::make_tuple(2, 1, 1, 0));
+  EXPECT_EQ(got(M, &Manager::GetMaterialName), Answer(1, L"PP"));
+  EXPECT_EQ(got(M, &Manager::GetMaterialPartName, 1), Answer(1, L"PA6"));
+  EXPECT_EQ(got(M, &Manager::GetMaterialPartInsertName, 0), Answer(1, L"Steel"));
+  EXPECT_EQ(got(M, &Manager::GetMaterialPartName, 2), Answer(0, L"untouched"));
+  EXPECT_EQ(got(M, &Manager::GetMaterialPartInsertName, -1), Answer(0, L"untouched"));
+  EXPECT_EQ(got(M, &Manager::GetMaterialWireName, 0), Answer(0, L"untouched"));
+  EXPECT_EQ((Names{text(M, &Manager::GetMeshName), text(M, &Manager::GetProcessName),
+                   text(M, &Manager::GetComParamName)}),
+            (Names{L"mesh", L"proc", L"param"}));
 }
 
 TEST(EngineData, ImageDataFirstKeyWinsAndTableFourIsReadByPosition) {
@@ -235,37 +192,29 @@ TEST(EngineData, ImageDataFirstKeyWinsAndTableFourIsReadByPosition) {
   M.SetImgData(4, L"m", L"five");
   M.SetImgData(0, L"z", L"zero");
   M.SetImgData(5, L"z", L"five");
-  wchar_t Value[256] = L"stale";
-  M.GetImgData(1, L"k", Value);
-  EXPECT_STREQ(Value, L"first");
-  M.GetImgData(3, L"k", Value);
-  EXPECT_STREQ(Value, L"three");
-  for (int Table : {1, 2, 4, 0, 5}) {
-    wcscpy(Value, L"stale");
-    M.GetImgData(Table, Table == 1 ? L"K" : L"k", Value);
-    EXPECT_STREQ(Value, L"") << Table;
-  }
+  EXPECT_EQ(text(M, &Manager::GetImgData, 1, L"k"), L"first");
+  EXPECT_EQ(text(M, &Manager::GetImgData, 3, L"k"), L"three");
+  for (int Table : {1, 2, 4, 0, 5})
+    EXPECT_EQ(text(M, &Manager::GetImgData, Table, Table == 1 ? L"K" : L"k"), L"") << Table;
   wchar_t Key[256] = L"", Pic[256] = L"";
   M.GetMeltFrontTimeCaptureImage(1, Key, Pic);
-  EXPECT_STREQ(Key, L"m");
-  EXPECT_STREQ(Pic, L"five");
+  EXPECT_EQ((Names{Key, Pic}), (Names{L"m", L"five"}));
   M.GetMeltFrontTimeCaptureImage(2, Key, Pic);
   M.GetMeltFrontTimeCaptureImage(-1, Key, Pic);
-  EXPECT_STREQ(Key, L"m");
-  EXPECT_STREQ(Pic, L"five");
+  EXPECT_EQ((Names{Key, Pic}), (Names{L"m", L"five"}));
 }
 
 TEST(EngineData, MeltFrontCapturesComeFromExtendedItemZero) {
   Manager M;
   EXPECT_EQ(M.GetMeltFrontTimeCaptureCount(), 0);
   EXPECT_EQ(M.GetMeltFrontTimeCapture(0), -1.0);
-  CZRVReportItemEx Melt;
+  ItemEx Melt;
   Melt.MeltCapture.Count = 2;
   Melt.MeltCapture.Percentage[0] = 25.0;
   Melt.MeltCapture.Percentage[1] = 50.0;
   Melt.MeltCapture.Percentage[99] = 99.0;
   M.AddItemEx(Melt);
-  M.AddItemEx(CZRVReportItemEx());
+  M.AddItemEx(ItemEx());
   EXPECT_EQ(M.GetMeltFrontTimeCaptureCount(), 2);
   EXPECT_EQ(M.GetMeltFrontTimeCapture(1), 50.0);
   // Beyond the count the record is read as it is; outside it -1.0.
@@ -282,21 +231,20 @@ TEST(EngineData, AnimationPathSlotsFollowTheSlotTable) {
     M.SetModuleAnimPath(Module, (L"m" + std::to_wstring(Module)).c_str());
     M.SetXYAnimPath(Module, (L"xy" + std::to_wstring(Module)).c_str());
   }
+  const Answer Refused(0, L"untouched");
   for (int Module = -2; Module <= 25; ++Module) {
     const bool Slot =
         std::find(ModuleSlots.begin(), ModuleSlots.end(), Module) != ModuleSlots.end();
     const bool XYSlot = Slot && Module != 20;
-    EXPECT_EQ(anim(M, &Manager::GetModuleAnimPath, Module),
-              Slot ? std::make_pair(1, L"m" + std::to_wstring(Module))
-                   : std::make_pair(0, std::wstring(L"untouched")))
+    EXPECT_EQ(got(M, &Manager::GetModuleAnimPath, Module),
+              Slot ? Answer(1, L"m" + std::to_wstring(Module)) : Refused)
         << Module;
-    EXPECT_EQ(anim(M, &Manager::GetXYAnimPath, Module),
-              XYSlot ? std::make_pair(1, L"xy" + std::to_wstring(Module))
-                     : std::make_pair(0, std::wstring(L"untouched")))
+    EXPECT_EQ(got(M, &Manager::GetXYAnimPath, Module),
+              XYSlot ? Answer(1, L"xy" + std::to_wstring(Module)) : Refused)
         << Module;
   }
   // An empty slot is copied too.
-  EXPECT_EQ(anim(Manager(), &Manager::GetModuleAnimPath, 20), std::make_pair(1, std::wstring()));
+  EXPECT_EQ(got(Manager(), &Manager::GetModuleAnimPath, 20), Answer(1, L""));
 }
 
 TEST(EngineData, XYCurveWithTheSameKeysIsReplacedAtTheEnd) {
@@ -310,14 +258,14 @@ TEST(EngineData, XYCurveWithTheSameKeysIsReplacedAtTheEnd) {
   // Key 10 is now first found in the curve with SubKey 2; the replaced curve
   // went to the end.
   EXPECT_EQ(M.GetXYCurveData(10, Curve), 1);
-  EXPECT_EQ(Curve.FirstTexts, std::vector<std::wstring>{L"other"});
+  EXPECT_EQ(Curve.FirstTexts, Names{L"other"});
   EXPECT_EQ(M.GetXYCurveData(20, Curve), 1);
   EXPECT_EQ(Curve.Values, std::vector<std::int32_t>{7});
   M.SetXYCurveData({2, 10, {L"other2"}, {}, {}});
   EXPECT_EQ(M.GetXYCurveData(10, Curve), 1);
-  EXPECT_EQ(Curve.FirstTexts, std::vector<std::wstring>{L"new"});
+  EXPECT_EQ(Curve.FirstTexts, Names{L"new"});
   EXPECT_EQ(M.GetXYCurveData(30, Curve), 0);
-  EXPECT_EQ(Curve.FirstTexts, std::vector<std::wstring>{L"new"});
+  EXPECT_EQ(Curve.FirstTexts, Names{L"new"});
 }
 
 TEST(EngineData, SyncTakesTheSettingsAndKeepsTheEngineData) {
@@ -339,7 +287,7 @@ TEST(EngineData, SyncTakesTheSettingsAndKeepsTheEngineData) {
   Theirs.SetFileVersion(7);
   Theirs.SetAuthorEMail(L"mail");
   Theirs.SetReportType(1);
-  Theirs.AddItemEx(CZRVReportItemEx());
+  Theirs.AddItemEx(ItemEx());
   Theirs.AddModuleID(4);
   Theirs.SetClippingSetting(L"C", {});
   Theirs.SetViewSetting(L"V", {});
@@ -357,27 +305,32 @@ TEST(EngineData, SyncTakesTheSettingsAndKeepsTheEngineData) {
   EXPECT_EQ(text(Mine, &Manager::GetZorvinPath), L"root");
   EXPECT_EQ(text(Mine, &Manager::GetAuthorEMail), L"mail");
   EXPECT_EQ(Mine.GetItemCount() + Mine.GetItemExCount() + Mine.GetModuleID(0), 9);
-  wchar_t Buf[256] = L"";
-  Mine.GetResultImagePath(5, 1, Buf);
-  EXPECT_STREQ(Buf, L"r.png");
+  EXPECT_EQ(text(Mine, &Manager::GetResultImagePath, 5, 1), L"r.png");
   EXPECT_EQ(itemAt(Mine, 0).GetLegendUnit(), L"K");
-  EXPECT_EQ(Mine.GetClippingOption(0, Buf), 1);
-  EXPECT_STREQ(Buf, L"C");
+  EXPECT_EQ(options(Mine, &Manager::GetClippingOption), Names{L"C"});
   EXPECT_EQ(Mine.GetClippingOptionCount() + Mine.GetViewOptionCount() +
                 Mine.GetSlicingOptionCount() + Mine.GetObjectOptionCount(),
             4);
   EXPECT_EQ(Mine.GetProjectObjectSetting().ShowHotRunnerMetal, 1);
   // Kept: the run fields, the image extension and every project-wide value.
   EXPECT_EQ(Mine.GetProjectIsThermosetRun() + Mine.GetRunNo() + Mine.GetIsOutputCoverLogo(), 4);
-  EXPECT_EQ(text(Mine, &Manager::GetImageExt), L"BMP");
   EXPECT_EQ(Mine.GetFillingTime(), 1.25);
-  EXPECT_EQ(anim(Mine, &Manager::GetModuleAnimPath, 1).second, L"mine.gif");
-  EXPECT_EQ(text(Mine, &Manager::GetShadedModelPath), L"mine.png");
-  EXPECT_EQ(text(Mine, &Manager::GetMeshName), L"mine");
+  EXPECT_EQ(
+      (Names{text(Mine, &Manager::GetImageExt), got(Mine, &Manager::GetModuleAnimPath, 1).second,
+             text(Mine, &Manager::GetShadedModelPath), text(Mine, &Manager::GetMeshName)}),
+      (Names{L"BMP", L"mine.gif", L"mine.png", L"mine"}));
 }
 
-TEST(EngineData, CopiesCarryTheEngineData) {
+TEST(EngineData, CopiesCarryEveryFieldAndAreIndependent) {
   Manager Source = withItems();
+  Source.SetProjectType(1);
+  Source.SetHasValvePin(1);
+  Source.SetRunNo(2);
+  Source.SetZorvinPath(L"/root");
+  Source.SetCreateBy(L"me");
+  Source.AddItemEx(ItemEx());
+  Source.AddModuleID(ZRV_MODULE_FLOW);
+  Source.SetViewSetting(L"Top", {});
   Source.SetStatAvgValue(2, 5, 3.5);
   Source.SetWarpMaxZDisplacement(0.75);
   Source.SetSummaryData(2, {{L"r"}, {L"v"}});
@@ -386,13 +339,22 @@ TEST(EngineData, CopiesCarryTheEngineData) {
   Source.SetNodePath(L"node.png");
   Source.SetXYCurveData({1, 2, {}, {}, {}});
 
+  const Manager Copy(Source);
   Manager Assigned;
   Assigned = Source;
-  for (const Manager& M : {Manager(Source), Assigned}) {
+  EXPECT_TRUE(zrvtest::sameDocument(Copy, Source));
+  EXPECT_TRUE(zrvtest::sameDocument(Assigned, Source));
+  Source.SetItemName(1, Id(5), L"changed");
+  Source.SetProjectType(0);
+  for (const Manager& M : {Copy, Assigned}) {
+    EXPECT_EQ(itemAt(M, 0).GetItemName(), L"");
+    EXPECT_EQ(M.GetProjectType(), 1);
+    EXPECT_EQ(M.GetHasValvePin() + M.GetRunNo(), 3);
+    EXPECT_EQ(text(M, &Manager::GetZorvinPath), L"/root");
     EXPECT_EQ(M.GetStatAvgValue(2, 5) + M.GetWarpMaxZDisplacement(), 4.25);
-    EXPECT_EQ(M.GetSummaryData(2).SecondColumn, std::vector<std::wstring>{L"v"});
+    EXPECT_EQ(M.GetSummaryData(2).SecondColumn, Names{L"v"});
     EXPECT_EQ(M.GetMaterialPartCount(), 1);
-    EXPECT_EQ(anim(M, &Manager::GetXYAnimPath, 19).second, L"xy.gif");
+    EXPECT_EQ(got(M, &Manager::GetXYAnimPath, 19), Answer(1, L"xy.gif"));
     EXPECT_EQ(text(M, &Manager::GetNodePath), L"node.png");
     ZRVXYCurveData Curve;
     EXPECT_EQ(M.GetXYCurveData(2, Curve), 1);

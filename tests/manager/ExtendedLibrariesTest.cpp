@@ -5,39 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cwchar>
-#include <string>
-#include <vector>
-
+#include "ManagerTestUtil.h"
 #include "TestSupport.h"
 
-using ItemEx = CZRVReportItemEx;
-using Manager = CZRVReportItemManager;
+using namespace mtest;
 
 namespace {
-
-using OptionGetter = int (Manager::*)(int, wchar_t*) const;
-
-std::vector<std::wstring> options(const Manager& M, OptionGetter Get) {
-  std::vector<std::wstring> Names;
-  wchar_t Buf[256];
-  for (int I = 0; (M.*Get)(I, Buf) == 1; ++I)
-    Names.emplace_back(Buf);
-  return Names;
-}
-
-Manager withExtendedItems(int Count) {
-  Manager M;
-  for (int I = 0; I < Count; ++I)
-    M.AddItemEx(ItemEx());
-  return M;
-}
-
-ItemEx extendedItem(const Manager& M, int Position) {
-  ItemEx Entry;
-  EXPECT_EQ(M.GetItemEx(Position, Entry), 1);
-  return Entry;
-}
 
 const std::wstring AnimationMessage = L"[ReportSetting] Can't not find Animation setting";
 const std::wstring ImageMessage = L"[ReportSetting] Can't not find Image setting";
@@ -50,40 +23,33 @@ TEST(ExtendedLibraries, HandOverKeepsEmptyNamesAndCountsOptions) {
   M.SetMeltMap(ZRVMeltMap{{L"b", {}}, {L"A", {}}, {L"", {}}, {L"D", {}}});
   M.SetAnimationMap(ZRVAnimationMap{{L"b", {}}, {L"", {}}});
   M.SetImageMap(ZRVImageMap{{L"D", {}}, {L"A", {}}});
-  EXPECT_EQ(options(M, &Manager::GetMeltOption),
-            (std::vector<std::wstring>{L"", L"A", L"D", L"b"}));
-  EXPECT_EQ(options(M, &Manager::GetAnimationOption), (std::vector<std::wstring>{L"", L"b"}));
-  EXPECT_EQ(options(M, &Manager::GetImageOption), (std::vector<std::wstring>{L"A", L"D"}));
+  EXPECT_EQ(options(M, &Manager::GetMeltOption), (Names{L"", L"A", L"D", L"b"}));
+  EXPECT_EQ(options(M, &Manager::GetAnimationOption), (Names{L"", L"b"}));
+  EXPECT_EQ(options(M, &Manager::GetImageOption), (Names{L"A", L"D"}));
   M.SetImageSetting(L"A", 1, 2); // replacing moves the name to the end
-  EXPECT_EQ(options(M, &Manager::GetImageOption), (std::vector<std::wstring>{L"D", L"A"}));
+  EXPECT_EQ(options(M, &Manager::GetImageOption), (Names{L"D", L"A"}));
   EXPECT_EQ(M.DeleteMeltSetting(L"D"), 1);
   EXPECT_EQ(M.DeleteMeltSetting(L"D"), 0);
   EXPECT_EQ(M.GetMeltOptionCount(), 3);
   M.RemoveAllItem(); // the melt-front list goes, animation and image lists stay
   EXPECT_EQ(M.GetMeltOptionCount(), 0);
-  EXPECT_EQ(M.GetAnimationOptionCount(), 2);
-  EXPECT_EQ(M.GetImageOptionCount(), 2);
-  wchar_t Buf[256] = L"untouched";
-  EXPECT_EQ(M.GetMeltOption(0, Buf), 0);
-  EXPECT_EQ(M.GetImageOption(2, Buf), 0);
-  EXPECT_STREQ(Buf, L"untouched");
+  EXPECT_EQ(M.GetAnimationOptionCount() + M.GetImageOptionCount(), 4);
+  EXPECT_EQ(got(M, &Manager::GetMeltOption, 0), Answer(0, L"untouched"));
+  EXPECT_EQ(got(M, &Manager::GetImageOption, 2), Answer(0, L"untouched"));
 }
 
 TEST(ExtendedLibraries, RecordsByValuesAndUnknownNames) {
   Manager M;
   EXPECT_EQ(M.GetMeltSetting(L"none").Count, 0);
-  const ItemEx::stAnimationSetting DefaultAnimation = M.GetAnimationSetting(L"none");
-  EXPECT_EQ(DefaultAnimation.Time, 5.0);
-  EXPECT_EQ(DefaultAnimation.Resolution, 4);
+  EXPECT_EQ(M.GetAnimationSetting(L"none").Time, 5.0);
+  EXPECT_EQ(M.GetAnimationSetting(L"none").Resolution, 4);
   EXPECT_EQ(M.GetImageSetting(nullptr).Resolution, 4);
 
   M.SetAnimationSetting(L"anim", 1, 8.0, 12.0, 2);
   const ItemEx::stAnimationSetting Anim = M.GetAnimationSetting(L"anim");
   EXPECT_EQ(Anim.Name, L"anim");
-  EXPECT_EQ(Anim.Output, 1);
-  EXPECT_EQ(Anim.Time, 8.0);
-  EXPECT_EQ(Anim.FPS, 12.0);
-  EXPECT_EQ(Anim.Resolution, 2);
+  EXPECT_EQ(std::make_tuple(Anim.Output, Anim.Time, Anim.FPS, Anim.Resolution),
+            std::make_tuple(1, 8.0, 12.0, 2));
   M.SetImageSetting(L"img", 1, 3);
   EXPECT_EQ(M.GetImageSetting(L"img").Name, L"img");
   EXPECT_EQ(M.GetImageSetting(L"img").Resolution, 3);
@@ -94,55 +60,49 @@ TEST(ExtendedLibraries, RecordsByValuesAndUnknownNames) {
 }
 
 TEST(ExtendedLibraries, MeltSettingByIndex) {
+  auto percentages = [](const ItemEx::stMeltFrontTimeCapture& R) {
+    return std::vector<double>(R.Percentage, R.Percentage + 4);
+  };
   Manager M;
   M.SetMeltSettingByIndex(L"m", 3, 25.0);
-  ItemEx::stMeltFrontTimeCapture R = M.GetMeltSetting(L"m");
-  EXPECT_EQ(R.Count, 1);
-  EXPECT_EQ(R.Percentage[0], 25.0);
-  EXPECT_EQ(R.Percentage[3], 0.0);
+  EXPECT_EQ(M.GetMeltSetting(L"m").Count, 1);
+  EXPECT_EQ(percentages(M.GetMeltSetting(L"m")), (std::vector<double>{25.0, 0.0, 0.0, 0.0}));
   M.SetMeltSettingByIndex(L"m", 1, 10.0);
   M.SetMeltSettingByIndex(L"m", 3, 75.0);
-  R = M.GetMeltSetting(L"m");
-  EXPECT_EQ(R.Count, 4);
-  EXPECT_EQ(R.Percentage[0], 25.0);
-  EXPECT_EQ(R.Percentage[1], 10.0);
-  EXPECT_EQ(R.Percentage[2], 0.0);
-  EXPECT_EQ(R.Percentage[3], 75.0);
+  EXPECT_EQ(M.GetMeltSetting(L"m").Count, 4);
+  EXPECT_EQ(percentages(M.GetMeltSetting(L"m")), (std::vector<double>{25.0, 10.0, 0.0, 75.0}));
   M.SetMeltSettingByIndex(L"m", 0, 5.0); // Count is above 0: it stays
   EXPECT_EQ(M.GetMeltSetting(L"m").Count, 4);
 
   M.SetMeltSettingByIndex(L"n", -4, 50.0); // a new name takes any index
   EXPECT_EQ(M.GetMeltSetting(L"n").Count, 1);
-  EXPECT_EQ(options(M, &Manager::GetMeltOption), (std::vector<std::wstring>{L"m", L"n"}));
+  EXPECT_EQ(options(M, &Manager::GetMeltOption), (Names{L"m", L"n"}));
   // Outside 0 to 99 a known name changes nothing, not even its option place.
   M.SetMeltSettingByIndex(L"m", 100, 1.0);
   M.SetMeltSettingByIndex(L"m", -1, 1.0);
   EXPECT_EQ(M.GetMeltSetting(L"m").Count, 4);
-  EXPECT_EQ(options(M, &Manager::GetMeltOption), (std::vector<std::wstring>{L"m", L"n"}));
+  EXPECT_EQ(options(M, &Manager::GetMeltOption), (Names{L"m", L"n"}));
   M.SetMeltSettingByIndex(L"m", 99, 1.0);
   EXPECT_EQ(M.GetMeltSetting(L"m").Count, 100);
-  EXPECT_EQ(options(M, &Manager::GetMeltOption), (std::vector<std::wstring>{L"n", L"m"}));
+  EXPECT_EQ(options(M, &Manager::GetMeltOption), (Names{L"n", L"m"}));
 }
 
 TEST(ExtendedLibraries, BindingToExtendedItems) {
   Manager None;
-  wchar_t Buf[256] = L"untouched";
   EXPECT_EQ(None.SetItemMelt(0, L"m"), 0);
-  EXPECT_EQ(None.GetMeltName(Buf), 0);
+  EXPECT_EQ(got(None, &Manager::GetMeltName), Answer(0, L"untouched"));
   EXPECT_EQ(None.IsOutputMelt(), 1);
-  EXPECT_EQ(None.IsOutputAnimation(), 0);
-  EXPECT_EQ(None.HasMeltFrontCaptureSetting(0), 0);
+  EXPECT_EQ(None.IsOutputAnimation() + None.HasMeltFrontCaptureSetting(0), 0);
 
   Manager Three = withExtendedItems(3);
   {
     zrvtest::DiagnosticCapture Capture;
     EXPECT_EQ(Three.SetItemAnimation(1, L"a"), 0);
-    EXPECT_EQ(Three.GetAnimationName(Buf), 0);
+    EXPECT_EQ(got(Three, &Manager::GetAnimationName), Answer(0, L"untouched"));
     EXPECT_EQ(Three.IsOutputAnimation(), 0);
     EXPECT_EQ(Three.SetItemImage(L"i"), 0);
-    EXPECT_EQ(Capture.Messages, (std::vector<std::wstring>{AnimationMessage, ImageMessage}));
+    EXPECT_EQ(Capture.Messages, (Names{AnimationMessage, ImageMessage}));
   }
-  EXPECT_STREQ(Buf, L"untouched");
 
   Manager M = withExtendedItems(6);
   M.SetMeltSettingByIndex(L"full", 0, 30.0);
@@ -151,13 +111,12 @@ TEST(ExtendedLibraries, BindingToExtendedItems) {
   EXPECT_EQ(M.HasMeltFrontCaptureSetting(0), 1);
   EXPECT_EQ(M.HasMeltFrontCaptureSetting(4), 0);
   EXPECT_EQ(M.SetItemMelt(0, L"empty"), 1);
-  ItemEx Melt = extendedItem(M, 0);
+  const ItemEx Melt = itemExAt(M, 0);
   EXPECT_EQ(Melt.MeltName, L"empty");
   EXPECT_EQ(Melt.MeltCapture.Count, 0);
   EXPECT_EQ(Melt.MeltCapture.Percentage[0], 0.0);
   EXPECT_EQ(Melt.HasMeltCapture, 1); // not cleared by an empty record
-  EXPECT_EQ(M.GetMeltName(Buf), 1);
-  EXPECT_STREQ(Buf, L"empty");
+  EXPECT_EQ(got(M, &Manager::GetMeltName), Answer(1, L"empty"));
   EXPECT_EQ(M.SetItemExOutput(0, 0), 1);
   EXPECT_EQ(M.IsOutputMelt(), 0);
 
@@ -166,12 +125,10 @@ TEST(ExtendedLibraries, BindingToExtendedItems) {
   EXPECT_EQ(M.IsOutputAnimation(), 1);
   EXPECT_EQ(M.SetItemAnimation(2, L"anim"), 1);
   EXPECT_EQ(M.IsOutputAnimation(), 0);
-  EXPECT_EQ(extendedItem(M, 3).AnimationSetting.Time, 5.0); // record not copied
-  EXPECT_EQ(M.GetAnimationName(Buf), 1);
-  EXPECT_STREQ(Buf, L"anim");
+  EXPECT_EQ(itemExAt(M, 3).AnimationSetting.Time, 5.0); // record not copied
+  EXPECT_EQ(got(M, &Manager::GetAnimationName), Answer(1, L"anim"));
   EXPECT_EQ(M.SetItemImage(L"img"), 1);
-  EXPECT_EQ(M.GetImageName(Buf), 1);
-  EXPECT_STREQ(Buf, L"img");
+  EXPECT_EQ(got(M, &Manager::GetImageName), Answer(1, L"img"));
 }
 
 TEST(ExtendedLibraries, DeletesSwitchBoundNamesToDefault) {
@@ -185,43 +142,37 @@ TEST(ExtendedLibraries, DeletesSwitchBoundNamesToDefault) {
   M.SetItemMelt(0, L"melt");
 
   EXPECT_EQ(M.DeleteAnimationSetting(L"missing"), 0);
-  EXPECT_EQ(extendedItem(M, 3).AnimationName, L"anim");
   EXPECT_EQ(M.DeleteAnimationSetting(L"spare"), 1);
-  EXPECT_EQ(extendedItem(M, 3).AnimationName, L"anim");
+  EXPECT_EQ(itemExAt(M, 3).AnimationName, L"anim");
   EXPECT_EQ(M.DeleteAnimationSetting(L"anim"), 1);
-  EXPECT_EQ(extendedItem(M, 3).AnimationName, L"Default");
-  EXPECT_EQ(extendedItem(M, 3).Output, 1);
+  EXPECT_EQ(itemExAt(M, 3).AnimationName, L"Default");
+  EXPECT_EQ(itemExAt(M, 3).Output, 1);
   EXPECT_EQ(M.DeleteImageSetting(L"img"), 1);
-  EXPECT_EQ(extendedItem(M, 5).ImageName, L"Default");
+  EXPECT_EQ(itemExAt(M, 5).ImageName, L"Default");
   EXPECT_EQ(M.DeleteMeltSetting(L"melt"), 1);
-  EXPECT_EQ(extendedItem(M, 0).MeltName, L"melt");
+  EXPECT_EQ(itemExAt(M, 0).MeltName, L"melt");
 
   Manager Short = withExtendedItems(1); // no item 3 or 5 to reset
   Short.SetAnimationSetting(L"anim", 0, 1.0, 1.0, 1);
   Short.SetImageSetting(L"img", 0, 1);
-  EXPECT_EQ(Short.DeleteAnimationSetting(L"anim"), 1);
-  EXPECT_EQ(Short.DeleteImageSetting(L"img"), 1);
+  EXPECT_EQ(Short.DeleteAnimationSetting(L"anim") + Short.DeleteImageSetting(L"img"), 2);
 }
 
 TEST(ExtendedLibraries, ReportWideOptionsNeedTheirPositions) {
   Manager Two = withExtendedItems(2);
-  wchar_t Buf[256] = L"untouched";
   {
     zrvtest::DiagnosticCapture Capture;
     EXPECT_EQ(Two.SetPPTTemplate(L"/t/a.pptx"), 1);
-    EXPECT_EQ(Two.GetPPTTemplate(Buf), 1);
-    EXPECT_STREQ(Buf, L"/t/a.pptx");
+    EXPECT_EQ(got(Two, &Manager::GetPPTTemplate), Answer(1, L"/t/a.pptx"));
     EXPECT_EQ(Two.IsOutput3DPDF(), 0);
     Two.SetIsOutput3DPDF(1);
     EXPECT_EQ(Two.SetWarpageScale(3.0), 0);
     EXPECT_EQ(Two.GetWarpageScale(), 0.0);
-    EXPECT_EQ(Capture.Messages, (std::vector<std::wstring>{PdfMessage, PdfMessage}));
+    EXPECT_EQ(Capture.Messages, (Names{PdfMessage, PdfMessage}));
   }
   Manager One = withExtendedItems(1);
-  wcsncpy(Buf, L"untouched", 256);
   EXPECT_EQ(One.SetPPTTemplate(L"x"), 0);
-  EXPECT_EQ(One.GetPPTTemplate(Buf), 0);
-  EXPECT_STREQ(Buf, L"untouched");
+  EXPECT_EQ(got(One, &Manager::GetPPTTemplate), Answer(0, L"untouched"));
 
   Manager Five = withExtendedItems(5);
   zrvtest::DiagnosticCapture Capture;
@@ -229,8 +180,7 @@ TEST(ExtendedLibraries, ReportWideOptionsNeedTheirPositions) {
   EXPECT_EQ(Five.GetWarpageScale(), 2.5);
   EXPECT_EQ(Five.IsOutput3DPDF(), 1); // a new extended item is output
   Five.SetIsOutput3DPDF(2);
-  EXPECT_EQ(Five.IsOutput3DPDF(), 0);
-  EXPECT_EQ(Five.IsItemExOutput(2), 0);
+  EXPECT_EQ(Five.IsOutput3DPDF() + Five.IsItemExOutput(2), 0);
   Five.SetIsOutput3DPDF(1);
   EXPECT_EQ(Five.IsOutput3DPDF(), 1);
   EXPECT_TRUE(Capture.Messages.empty());

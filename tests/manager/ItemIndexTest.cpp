@@ -8,18 +8,21 @@
 
 #include <gtest/gtest.h>
 
+#include "ManagerTestUtil.h"
+
 #include <algorithm>
-#include <map>
 #include <random>
+#include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
-using Item = CZRVReportItem;
-using Manager = CZRVReportItemManager;
+using mtest::Id;
+using mtest::Item;
+using mtest::Manager;
 
 namespace {
 
-constexpr auto Id(int Value) { return static_cast<ZRV_RESULT_ITEMS>(Value); }
 constexpr auto Module(int Value) { return static_cast<ZRV_RESULT_MODULES>(Value); }
 
 // What the test model keeps of one item.
@@ -28,11 +31,10 @@ struct Sig {
   int ModuleID = -1;
   std::wstring Name, Save, Clipping, Slicing, Object, Capture, View;
   std::vector<std::wstring> Views;
-  bool operator==(const Sig& O) const {
-    return ItemID == O.ItemID && ModuleID == O.ModuleID && Name == O.Name && Save == O.Save &&
-           Clipping == O.Clipping && Slicing == O.Slicing && Object == O.Object &&
-           Capture == O.Capture && View == O.View && Views == O.Views;
+  auto key() const {
+    return std::tie(ItemID, ModuleID, Name, Save, Clipping, Slicing, Object, Capture, View, Views);
   }
+  bool operator==(const Sig& O) const { return key() == O.key(); }
 };
 
 Sig sigOf(const Item& I) {
@@ -43,26 +45,19 @@ Sig sigOf(const Item& I) {
 
 std::vector<Sig> listOf(const Manager& M) {
   std::vector<Sig> List;
-  for (int I = 0; I < M.GetItemCount(); ++I) {
-    Item Copy;
-    M.GetItem(I, Copy);
-    List.push_back(sigOf(Copy));
-  }
+  for (int I = 0; I < M.GetItemCount(); ++I)
+    List.push_back(sigOf(mtest::itemAt(M, I)));
   return List;
 }
 
 // ---- Plain scans over the model: the rules as written, one walk per lookup ----------
 
-int refFirstWithID(const std::vector<Sig>& L, int ItemID) {
-  for (std::size_t I = 0; I < L.size(); ++I)
-    if (L[I].ItemID == ItemID)
-      return static_cast<int>(I);
-  return -1;
-}
+constexpr int AnyModule = -99;
 
-int refFirstWith(const std::vector<Sig>& L, int ItemID, int ModuleID) {
+// The first item with the id (and the module, unless any module will do).
+int refFirstWith(const std::vector<Sig>& L, int ItemID, int ModuleID = AnyModule) {
   for (std::size_t I = 0; I < L.size(); ++I)
-    if (L[I].ItemID == ItemID && L[I].ModuleID == ModuleID)
+    if (L[I].ItemID == ItemID && (ModuleID == AnyModule || L[I].ModuleID == ModuleID))
       return static_cast<int>(I);
   return -1;
 }
@@ -87,7 +82,7 @@ using NameField = std::wstring Sig::*;
 std::vector<int> refUsers(const std::vector<Sig>& L, NameField Field, const std::wstring& Name) {
   std::vector<int> Users;
   for (std::size_t I = 0; I < L.size(); ++I)
-    if (L[static_cast<std::size_t>(refFirstWithID(L, L[I].ItemID))].*Field == Name)
+    if (L[static_cast<std::size_t>(refFirstWith(L, L[I].ItemID))].*Field == Name)
       Users.push_back(static_cast<int>(I));
   return Users;
 }
@@ -110,9 +105,9 @@ const std::vector<std::wstring> SaveNames = {L"MeltFront", L"Pressure", L"Temp",
                                              L"Melt Front Time"};
 const std::vector<std::wstring> SettingNames = {L"A", L"B", L"C", L"Default", L""};
 const std::vector<std::wstring> ViewNames = {L"Top", L"side", L"TOP"};
-const std::vector<std::wstring> NameQueries = {L"meltfront", L"Melt front", L"MELTFRONT ",
-                                               L"pressure",  L"temp",       L"melt front time",
-                                               L"",          L"x"};
+const std::vector<std::wstring> NameQueries = {L"meltfront",       L"Melt front", L"MELTFRONT ",
+                                               L"melt_front",      L"pressure",   L"temp",
+                                               L"melt front time", L"",           L"x"};
 constexpr int MaxID = 6;
 const std::vector<int> Modules = {-1, 1, 2, 3};
 
@@ -148,7 +143,7 @@ public:
 void expectLookupsMatch(const Manager& M, const std::vector<Sig>& L) {
   ASSERT_EQ(listOf(M), L);
   for (int ItemID = 0; ItemID <= MaxID + 1; ++ItemID) {
-    const int First = refFirstWithID(L, ItemID);
+    const int First = refFirstWith(L, ItemID);
     EXPECT_EQ(M.IsItemExist(Id(ItemID)), First >= 0 ? 1 : 0) << ItemID;
     EXPECT_EQ(M.GetItemModuleID(ItemID), First >= 0 ? L[std::size_t(First)].ModuleID : -1);
     wchar_t Buffer[256] = L"untouched";
@@ -203,7 +198,7 @@ void randomChange(RandomDocument& R, Manager& M, std::vector<Sig>& L) {
   }
   case 5: { // erase the first item with an id
     M.RemoveItem(Id(ItemID));
-    const int First = refFirstWithID(L, ItemID);
+    const int First = refFirstWith(L, ItemID);
     if (First >= 0)
       L.erase(L.begin() + First);
     break;
@@ -217,7 +212,7 @@ void randomChange(RandomDocument& R, Manager& M, std::vector<Sig>& L) {
   }
   case 7: { // replace the first item with an id
     Item I = R.item();
-    const int First = refFirstWithID(L, ItemID);
+    const int First = refFirstWith(L, ItemID);
     EXPECT_EQ(M.SetItem(Id(ItemID), I), First >= 0 ? 1 : 0);
     if (First >= 0)
       L[std::size_t(First)] = sigOf(I);
@@ -294,55 +289,6 @@ void randomChange(RandomDocument& R, Manager& M, std::vector<Sig>& L) {
 
 } // namespace
 
-TEST(ItemIndex, DuplicateIdsInTwoModules) {
-  Manager M;
-  auto add = [&](int ItemID, int ModuleID, const wchar_t* Clip, const wchar_t* Name) {
-    Item I;
-    I.SetItemID(Id(ItemID));
-    I.SetModuleID(Module(ModuleID));
-    I.SetClippingName(Clip);
-    I.SetItemName(Name);
-    M.AddItem(I);
-  };
-  add(5, 1, L"A", L"Melt Front");
-  add(5, 2, L"B", L"Melt Front");
-  add(6, 2, L"C", L"Pressure");
-  // Item 1 is judged by item 0, the first item with id 5.
-  EXPECT_EQ(M.CheckClippingUsed(L"B"), 0);
-  EXPECT_EQ(M.GetItemIndex(5, 2), 1);
-  EXPECT_EQ(M.GetItemModuleID(5), 1);
-  EXPECT_EQ(M.GetItemIndex(2, L"meltfront"), 1);
-  M.ChangeClippingToDefault(L"A");
-  wchar_t Name[256];
-  M.GetClippingNameByIndex(1, Name);
-  EXPECT_STREQ(Name, L"Default");
-
-  // Removing the first item with id 5 makes the other one the first.
-  M.SetItemClipping(1, L"B");
-  M.RemoveItem(Id(5));
-  EXPECT_EQ(M.CheckClippingUsed(L"B"), 1);
-  EXPECT_EQ(M.GetItemIndex(5, 2), 0);
-  EXPECT_EQ(M.GetItemIndex(5, 1), -1);
-  EXPECT_EQ(M.GetItemModuleID(5), 2);
-  EXPECT_EQ(M.GetItemIndex(2, L"Pressure"), 1);
-
-  // A replacement with other keys moves the index entries.
-  Item Other;
-  Other.SetItemID(Id(9));
-  Other.SetModuleID(Module(3));
-  Other.SetItemSaveName(L"Temp");
-  EXPECT_EQ(M.SetItem(0, Other), 1);
-  EXPECT_EQ(M.IsItemExist(Id(5)), 0);
-  EXPECT_EQ(M.GetItemIndex(9, 3), 0);
-  EXPECT_EQ(M.GetItemIndex(3, L"TEMP"), 0);
-  EXPECT_EQ(M.GetItemIndex(2, L"melt front"), -1);
-
-  // A rename is seen by the next lookup by name.
-  EXPECT_EQ(M.SetItemName(2, Id(6), L"Flow Rate"), 1);
-  EXPECT_EQ(M.GetItemIndex(2, L"flowrate"), 1);
-  EXPECT_EQ(M.GetItemIndex(2, L"Pressure"), -1);
-}
-
 TEST(ItemIndex, RandomChangesMatchPlainScans) {
   for (unsigned Seed = 1; Seed <= 12; ++Seed) {
     SCOPED_TRACE("seed " + std::to_string(Seed));
@@ -363,26 +309,13 @@ TEST(ItemIndex, RandomChangesMatchPlainScans) {
 }
 
 TEST(ItemIndex, OptionListsKeepTheOrderOfLastChange) {
-  // A model of two libraries by the plain rules: a map and a vector of names.
-  struct Model {
-    std::map<std::wstring, int> Library;
-    std::vector<std::wstring> Options;
-    void store(const std::wstring& Name) {
-      if (!Library.emplace(Name, 0).second)
-        drop(Name);
+  // The plain rules: a stored name moves to the end of the option list, a
+  // deleted one leaves it. The clipping count counts the library's entries,
+  // the capture count (capture lists empty names) the listed names.
+  auto store = [](std::vector<std::wstring>& Options, const std::wstring& Name, bool Keep) {
+    Options.erase(std::remove(Options.begin(), Options.end(), Name), Options.end());
+    if (Keep)
       Options.push_back(Name);
-    }
-    bool erase(const std::wstring& Name) {
-      if (Library.erase(Name) == 0)
-        return false;
-      drop(Name);
-      return true;
-    }
-    void drop(const std::wstring& Name) {
-      auto Found = std::find(Options.begin(), Options.end(), Name);
-      if (Found != Options.end())
-        Options.erase(Found);
-    }
   };
   for (unsigned Seed = 1; Seed <= 4; ++Seed) {
     SCOPED_TRACE("seed " + std::to_string(Seed));
@@ -391,53 +324,51 @@ TEST(ItemIndex, OptionListsKeepTheOrderOfLastChange) {
       return std::uniform_int_distribution<int>(Low, High)(Rng);
     };
     Manager M;
-    Model Clipping, Capture; // capture lists empty names and counts its options
+    std::set<std::wstring> ClippingLibrary, CaptureLibrary;
+    std::vector<std::wstring> ClippingOptions, CaptureOptions;
     for (int Step = 0; Step < 3000; ++Step) {
       // Long runs of stores, then of deletes, let holes pile up and go.
       const bool Storing = (Step / 500) % 2 == 0;
       const std::wstring Name = Step % 97 == 0 ? L"" : L"N" + std::to_wstring(number(0, 150));
       const int Op = number(0, 99);
-      if (Op < 2) {
-        ZRVClipMap Map;
+      if (Op < 2) { // a hand-over lists the non-empty names in key order
+        ZRVClipMap Map{{L"", Item::tagCLIPSETTING()}};
         for (int K = number(0, 40); K > 0; --K)
           Map[L"N" + std::to_wstring(number(0, 150))] = Item::tagCLIPSETTING();
-        Map[L""] = Item::tagCLIPSETTING();
         M.SetClippingMap(Map);
-        Clipping.Library.clear();
-        Clipping.Options.clear();
+        ClippingLibrary.clear();
+        ClippingOptions.clear();
         for (const auto& Entry : Map) {
-          Clipping.Library[Entry.first] = 0;
+          ClippingLibrary.insert(Entry.first);
           if (!Entry.first.empty())
-            Clipping.Options.push_back(Entry.first);
+            ClippingOptions.push_back(Entry.first);
         }
       } else if (Op < 3) {
         M.RemoveAllItem();
-        Clipping.Options.clear();
-        Capture.Options.clear();
+        ClippingOptions.clear();
+        CaptureOptions.clear();
       } else if (Storing ? Op < 75 : Op < 25) {
         M.SetClippingSetting(Name.c_str(), Item::tagCLIPSETTING());
-        Clipping.store(Name);
         M.SetCaptureSetting(Name.c_str(), Item::tagFOCUSCAPTURE());
-        Capture.store(Name);
+        ClippingLibrary.insert(Name);
+        CaptureLibrary.insert(Name);
+        store(ClippingOptions, Name, true);
+        store(CaptureOptions, Name, true);
       } else {
-        EXPECT_EQ(M.DeleteClippingSetting(Name.c_str()), Clipping.erase(Name) ? 1 : 0);
-        EXPECT_EQ(M.DeleteCaptureSetting(Name.c_str()), Capture.erase(Name) ? 1 : 0);
+        EXPECT_EQ(M.DeleteClippingSetting(Name.c_str()), ClippingLibrary.erase(Name) ? 1 : 0);
+        EXPECT_EQ(M.DeleteCaptureSetting(Name.c_str()), CaptureLibrary.erase(Name) ? 1 : 0);
+        store(ClippingOptions, Name, false);
+        store(CaptureOptions, Name, false);
       }
-      ASSERT_EQ(M.GetClippingOptionCount(), static_cast<int>(Clipping.Library.size()));
-      ASSERT_EQ(M.GetCaptureOptionCount(), static_cast<int>(Capture.Options.size()));
-      if (Step % 7 != 0)
-        continue;
-      wchar_t Buffer[256];
-      for (int I = -1; I <= M.GetClippingOptionCount(); ++I) {
-        const bool Listed = I >= 0 && I < static_cast<int>(Clipping.Options.size());
-        ASSERT_EQ(M.GetClippingOption(I, Buffer), Listed ? 1 : 0) << I;
-        if (Listed) {
-          ASSERT_EQ(std::wstring(Buffer), Clipping.Options[std::size_t(I)]) << I;
-        }
-      }
-      for (int I = 0; I < M.GetCaptureOptionCount(); ++I) {
-        ASSERT_EQ(M.GetCaptureOption(I, Buffer), 1);
-        ASSERT_EQ(std::wstring(Buffer), Capture.Options[std::size_t(I)]) << I;
+      ASSERT_EQ(M.GetClippingOptionCount(), static_cast<int>(ClippingLibrary.size()));
+      ASSERT_EQ(M.GetCaptureOptionCount(), static_cast<int>(CaptureOptions.size()));
+      if (Step % 7 == 0) {
+        ASSERT_EQ(mtest::options(M, &Manager::GetClippingOption), ClippingOptions);
+        ASSERT_EQ(mtest::options(M, &Manager::GetCaptureOption), CaptureOptions);
+        // The count can exceed the list (unlisted entries): those indexes are refused.
+        for (int I = static_cast<int>(ClippingOptions.size()); I <= M.GetClippingOptionCount(); ++I)
+          ASSERT_EQ(mtest::got(M, &Manager::GetClippingOption, I).first, 0) << I;
+        ASSERT_EQ(mtest::got(M, &Manager::GetClippingOption, -1).first, 0);
       }
     }
   }

@@ -6,28 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cwchar>
-#include <string>
-#include <vector>
+#include "ManagerTestUtil.h"
 
-using Item = CZRVReportItem;
-using Manager = CZRVReportItemManager;
+using namespace mtest;
 
 namespace {
-
-constexpr auto Id(int Value) { return static_cast<ZRV_RESULT_ITEMS>(Value); }
-
-using OptionGetter = int (Manager::*)(int, wchar_t*) const;
-using CountGetter = int (Manager::*)() const;
-
-// Every name the option getter lists, up to the first index it refuses.
-std::vector<std::wstring> options(const Manager& M, OptionGetter Get) {
-  std::vector<std::wstring> Names;
-  wchar_t Buf[256];
-  for (int I = 0; (M.*Get)(I, Buf) == 1; ++I)
-    Names.emplace_back(Buf);
-  return Names;
-}
 
 Item::tagCLIPSETTING clip(double RangeX) {
   Item::tagCLIPSETTING Clip;
@@ -36,9 +19,7 @@ Item::tagCLIPSETTING clip(double RangeX) {
 }
 
 Item itemWithClipping(int ItemID, ZRV_RESULT_MODULES Module, const wchar_t* Clipping) {
-  Item Result;
-  Result.SetItemID(Id(ItemID));
-  Result.SetModuleID(Module);
+  Item Result = makeItem(ItemID, Module);
   Result.SetClippingName(Clipping);
   Result.SetObjectName(Clipping);
   Result.SetClippingSetting(clip(11.0));
@@ -47,33 +28,22 @@ Item itemWithClipping(int ItemID, ZRV_RESULT_MODULES Module, const wchar_t* Clip
 
 } // namespace
 
-TEST(SettingLibraries, OptionListFollowsLastChange) {
+// The order of the option lists under stores and deletes is compared with a
+// plain model in ItemIndexTest.cpp.
+TEST(SettingLibraries, StoringReplacesTheRecordAndOtherNamesGiveTheDefault) {
   Manager M;
   M.SetClippingSetting(L"B", clip(1.0));
-  M.SetClippingSetting(L"D", clip(2.0));
   M.SetClippingSetting(L"B", clip(3.0));
-  EXPECT_EQ(options(M, &Manager::GetClippingOption), (std::vector<std::wstring>{L"D", L"B"}));
-  EXPECT_EQ(M.GetClippingOptionCount(), 2);
   EXPECT_EQ(M.GetClippingSetting(L"B").RangeX, 3.0);
-  wchar_t Buf[256] = L"untouched";
-  EXPECT_EQ(M.GetClippingOption(2, Buf), 0);
-  EXPECT_EQ(M.GetClippingOption(-1, Buf), 0);
-  EXPECT_STREQ(Buf, L"untouched");
+  EXPECT_EQ(options(M, &Manager::GetClippingOption), Names{L"B"});
   // Unknown and lower-case names are not the same setting.
   EXPECT_EQ(M.GetClippingSetting(L"b").RangeX, 50.0);
   EXPECT_EQ(M.GetClippingSetting(nullptr).RangeX, 50.0);
-
-  M.SetCaptureSetting(L"x", {});
-  M.SetCaptureSetting(L"y", {});
-  M.SetCaptureSetting(L"z", {});
-  M.SetCaptureSetting(L"x", {});
-  EXPECT_EQ(M.DeleteCaptureSetting(L"y"), 1);
-  EXPECT_EQ(options(M, &Manager::GetCaptureOption), (std::vector<std::wstring>{L"z", L"x"}));
 }
 
 TEST(SettingLibraries, HandOverRulesPerKind) {
-  const std::vector<std::wstring> Sorted{L"A", L"D", L"b"};
-  const std::vector<std::wstring> SortedWithEmpty{L"", L"A", L"D", L"b"};
+  const Names Sorted{L"A", L"D", L"b"};
+  const Names SortedWithEmpty{L"", L"A", L"D", L"b"};
   Manager M;
   M.SetClippingSetting(L"old", {});
   M.SetClippingMap(ZRVClipMap{{L"b", {}}, {L"A", {}}, {L"D", {}}, {L"", {}}});
@@ -82,26 +52,17 @@ TEST(SettingLibraries, HandOverRulesPerKind) {
   M.SetObjectMap(ZRVObjectMap{{L"b", {}}, {L"A", {}}, {L"D", {}}, {L"", {}}});
   M.SetCaptureMap(ZRVCaptureMap{{L"b", {}}, {L"A", {}}, {L"D", {}}, {L"", {}}});
 
-  struct Case {
-    OptionGetter Option;
-    CountGetter Count;
-    std::vector<std::wstring> Listed;
-    int ExpectedCount;
-  };
-  const Case Cases[] = {
-      {&Manager::GetClippingOption, &Manager::GetClippingOptionCount, Sorted, 4},
-      {&Manager::GetSlicingOption, &Manager::GetSlicingOptionCount, SortedWithEmpty, 4},
-      {&Manager::GetViewOption, &Manager::GetViewOptionCount, Sorted, 4},
-      {&Manager::GetObjectOption, &Manager::GetObjectOptionCount, Sorted, 3},
-      {&Manager::GetCaptureOption, &Manager::GetCaptureOptionCount, SortedWithEmpty, 4},
-  };
-  for (const Case& C : Cases) {
-    EXPECT_EQ(options(M, C.Option), C.Listed);
-    EXPECT_EQ((M.*C.Count)(), C.ExpectedCount);
-  }
-  wchar_t Buf[256] = L"untouched";
-  EXPECT_EQ(M.GetClippingOption(3, Buf), 0); // count minus one, past the option list
-  EXPECT_STREQ(Buf, L"untouched");
+  EXPECT_EQ(options(M, &Manager::GetClippingOption), Sorted);
+  EXPECT_EQ(options(M, &Manager::GetSlicingOption), SortedWithEmpty);
+  EXPECT_EQ(options(M, &Manager::GetViewOption), Sorted);
+  EXPECT_EQ(options(M, &Manager::GetObjectOption), Sorted);
+  EXPECT_EQ(options(M, &Manager::GetCaptureOption), SortedWithEmpty);
+  EXPECT_EQ((std::vector<int>{M.GetClippingOptionCount(), M.GetSlicingOptionCount(),
+                              M.GetViewOptionCount(), M.GetObjectOptionCount(),
+                              M.GetCaptureOptionCount()}),
+            (std::vector<int>{4, 4, 4, 3, 4}));
+  // Count minus one, past the option list.
+  EXPECT_EQ(got(M, &Manager::GetClippingOption, 3), Answer(0, L"untouched"));
   EXPECT_EQ(M.GetClippingSetting(L"old").RangeX, 50.0);
   EXPECT_EQ(M.DeleteClippingSetting(L"old"), 0);
 }
@@ -114,19 +75,15 @@ TEST(SettingLibraries, AssigningToItems) {
   M.SetClippingSetting(L"known", Known);
   EXPECT_EQ(M.HasClippingSetting(0), 0);
   EXPECT_EQ(M.SetItemClipping(0, L"unknown"), 1);
-  Item Got;
-  M.GetItem(0, Got);
-  EXPECT_EQ(Got.GetClippingName(), L"unknown");
-  EXPECT_EQ(Got.GetClippingRangeX(), 50.0);
+  EXPECT_EQ(itemAt(M, 0).GetClippingName(), L"unknown");
+  EXPECT_EQ(itemAt(M, 0).GetClippingRangeX(), 50.0);
   EXPECT_EQ(M.HasClippingSetting(0), 1);
   EXPECT_EQ(M.SetItemClipping(0, L"known"), 1);
-  M.GetItem(0, Got);
-  EXPECT_EQ(Got.GetClippingRangeX(), 20.0);
+  EXPECT_EQ(itemAt(M, 0).GetClippingRangeX(), 20.0);
   // A changed record reaches the item only when assigned again.
   M.SetClippingSetting(L"known", clip(30.0));
-  EXPECT_EQ(M.GetItem(0, Got) && Got.GetClippingRangeX() == 20.0, true);
-  EXPECT_EQ(M.SetItemClipping(1, L"known"), 0);
-  EXPECT_EQ(M.HasClippingSetting(1), 0);
+  EXPECT_EQ(itemAt(M, 0).GetClippingRangeX(), 20.0);
+  EXPECT_EQ(M.SetItemClipping(1, L"known") + M.HasClippingSetting(1), 0);
 
   Item::tagSLICESETTING Slice;
   Slice.SliceY = 1;
@@ -147,17 +104,11 @@ TEST(SettingLibraries, AssigningToItems) {
   EXPECT_EQ(M.HasCaptureSetting(0), 1);
   EXPECT_EQ(M.SetItemCapture(-1, L"box"), 0);
 
-  wchar_t Buf[256];
-  EXPECT_EQ(M.GetCaptureName(Id(0), Buf), 1);
-  EXPECT_STREQ(Buf, L"box");
-  EXPECT_EQ(M.GetSlicingName(Id(0), Buf), 1);
-  EXPECT_STREQ(Buf, L"s");
-  EXPECT_EQ(M.GetClippingNameByIndex(0, Buf), 1);
-  EXPECT_STREQ(Buf, L"known");
-  wcsncpy(Buf, L"untouched", 256);
-  EXPECT_EQ(M.GetClippingName(Id(5), Buf), 0);
-  EXPECT_EQ(M.GetObjectNameByIndex(1, Buf), 0);
-  EXPECT_STREQ(Buf, L"untouched");
+  EXPECT_EQ(got(M, &Manager::GetCaptureName, Id(0)), Answer(1, L"box"));
+  EXPECT_EQ(got(M, &Manager::GetSlicingName, Id(0)), Answer(1, L"s"));
+  EXPECT_EQ(got(M, &Manager::GetClippingNameByIndex, 0), Answer(1, L"known"));
+  EXPECT_EQ(got(M, &Manager::GetClippingName, Id(5)).first, 0);
+  EXPECT_EQ(got(M, &Manager::GetObjectNameByIndex, 1), Answer(0, L"untouched"));
 }
 
 TEST(SettingLibraries, ClippingAndObjectDeletesResetUsersJudgedByFirstItemWithId) {
@@ -180,8 +131,7 @@ TEST(SettingLibraries, ClippingAndObjectDeletesResetUsersJudgedByFirstItemWithId
     }
     const wchar_t* Expected[] = {L"", L"", L"", L"other", L"X", L"C"};
     for (int I = 0; I < 6; ++I) {
-      Item Got;
-      M.GetItem(I, Got);
+      const Item Got = itemAt(M, I);
       EXPECT_EQ(Object ? Got.GetObjectName() : Got.GetClippingName(), Expected[I]) << I;
       if (!Object)
         EXPECT_EQ(Got.GetClippingRangeX(), Expected[I][0] ? 11.0 : 50.0) << I;
@@ -202,46 +152,35 @@ TEST(SettingLibraries, OtherDeletesLeaveItemsAlone) {
   M.SetItemView(0, L"v");
   M.SetItemSlicing(0, L"v");
   M.SetItemCapture(0, L"v");
-  EXPECT_EQ(M.DeleteViewSetting(L"v"), 1);
-  EXPECT_EQ(M.DeleteSlicingSetting(L"v"), 1);
-  EXPECT_EQ(M.DeleteCaptureSetting(L"v"), 1);
+  EXPECT_EQ(M.DeleteViewSetting(L"v") + M.DeleteSlicingSetting(L"v") + M.DeleteCaptureSetting(L"v"),
+            3);
   EXPECT_EQ(M.DeleteViewSetting(L"v") + M.DeleteSlicingSetting(L"v") + M.DeleteCaptureSetting(L"v"),
             0);
   EXPECT_EQ(M.GetViewOptionCount() + M.GetSlicingOptionCount() + M.GetCaptureOptionCount(), 0);
-  Item Got;
-  M.GetItem(0, Got);
-  EXPECT_EQ(Got.GetViewName(), L"v");
+  const Item Got = itemAt(M, 0);
+  EXPECT_EQ((Names{Got.GetViewName(), Got.GetSlicingName(), Got.GetCaptureName()}),
+            (Names{L"v", L"v", L"v"}));
   EXPECT_EQ(Got.GetViewY(), 45.0);
-  EXPECT_EQ(Got.GetSlicingName(), L"v");
-  EXPECT_EQ(Got.GetCaptureName(), L"v");
 }
 
 TEST(SettingLibraries, ViewOperations) {
   Manager M;
   M.SetViewSettingByProjectAngle(L"Iso View", 1.5f, 2.0f, 3.0f, 0.5f);
-  EXPECT_EQ(options(M, &Manager::GetViewOption), std::vector<std::wstring>{L"Iso_View"});
+  EXPECT_EQ(options(M, &Manager::GetViewOption), Names{L"Iso_View"});
   const Item::tagVIEWSETTING Iso = M.GetViewSetting(L"Iso_View");
-  EXPECT_EQ(Iso.AngleX, 1.5);
-  EXPECT_EQ(Iso.Scale, 0.5);
+  EXPECT_EQ(std::make_pair(Iso.AngleX, Iso.Scale), std::make_pair(1.5, 0.5));
   EXPECT_EQ(Iso.Name, L"Iso_View");
   EXPECT_EQ(M.GetViewSetting(L"Iso View").AngleX, 90.0);
 
-  Item First;
-  First.SetItemID(Id(5));
-  First.SetModuleID(ZRV_MODULE_FLOW);
-  Item Second = First;
-  Second.SetModuleID(ZRV_MODULE_PACK);
+  M.AddItem(makeItem(5, ZRV_MODULE_FLOW));
+  Item Second = makeItem(5, ZRV_MODULE_PACK);
   Second.SetManyViewName(L"only");
-  M.AddItem(First);
   M.AddItem(Second);
   EXPECT_EQ(M.HasViewSetting(0), 0);
   EXPECT_EQ(M.SetItemView(0, L"Iso_View"), 1);
   EXPECT_EQ(M.HasViewSetting(0), 1);
-  wchar_t Buf[256];
-  EXPECT_EQ(M.GetOneViewNameByIndex(0, Buf), 1);
-  EXPECT_STREQ(Buf, L"Iso_View");
-  EXPECT_EQ(M.GetViewName(Id(5), Buf), 1);
-  EXPECT_STREQ(Buf, L"Iso_View");
+  EXPECT_EQ(got(M, &Manager::GetOneViewNameByIndex, 0), Answer(1, L"Iso_View"));
+  EXPECT_EQ(got(M, &Manager::GetViewName, Id(5)), Answer(1, L"Iso_View"));
 
   EXPECT_EQ(M.SetItemManyView(Id(5), L"Front"), 1);
   EXPECT_EQ(M.SetItemManyView(Id(5), L"Top"), 1);
@@ -249,11 +188,9 @@ TEST(SettingLibraries, ViewOperations) {
   EXPECT_EQ(M.GetViewCount(Id(5), ZRV_MODULE_FLOW), 2);
   EXPECT_EQ(M.GetViewCount(Id(5), ZRV_MODULE_PACK), 1);
   EXPECT_EQ(M.GetViewCount(Id(5), ZRV_MODULE_COOL), 0);
-  EXPECT_EQ(M.GetViewNameByIndex(Id(5), 1, Buf), 1);
-  EXPECT_STREQ(Buf, L"Top");
-  EXPECT_EQ(M.GetViewNameByIndex(Id(5), 7, Buf), 1);
-  EXPECT_STREQ(Buf, L"");
-  EXPECT_EQ(M.GetViewNameByIndex(Id(6), 0, Buf), 0);
+  EXPECT_EQ(got(M, &Manager::GetViewNameByIndex, Id(5), 1), Answer(1, L"Top"));
+  EXPECT_EQ(got(M, &Manager::GetViewNameByIndex, Id(5), 7), Answer(1, L""));
+  EXPECT_EQ(got(M, &Manager::GetViewNameByIndex, Id(6), 0).first, 0);
 
   // The view records are filled by the project's view resolution; with none
   // stored, the getters answer 1 and leave their outputs alone.
@@ -270,38 +207,34 @@ TEST(SettingLibraries, ViewOperations) {
   EXPECT_EQ(M.DeleteItemView(Id(5), L"Front"), 1);
   EXPECT_EQ(M.DeleteItemView(Id(6), L"Front"), 0);
   EXPECT_EQ(M.GetViewCount(Id(5), ZRV_MODULE_FLOW), 1);
-  EXPECT_EQ(M.GetViewNameByIndex(Id(5), 0, Buf), 1);
-  EXPECT_STREQ(Buf, L"Top");
+  EXPECT_EQ(got(M, &Manager::GetViewNameByIndex, Id(5), 0), Answer(1, L"Top"));
 }
 
 TEST(SettingLibraries, ProjectObjectSettingTakesFlagsInPartFirstOrder) {
+  using Object = Item::tagOBJECTSETTING;
+  const int Object::*Flags[] = {&Object::ShowPart,         &Object::ShowPartInsert,
+                                &Object::ShowRunner,       &Object::ShowCoolChannel,
+                                &Object::ShowMoldbase,     &Object::ShowMoldInsert,
+                                &Object::ShowMeltEntrance, &Object::ShowCoolantEntrance,
+                                &Object::ShowHeatingRod,   &Object::ShowHotRunnerMetal};
   Manager M;
-  Item::tagOBJECTSETTING Start = M.GetProjectObjectSetting();
-  EXPECT_EQ(Start.ShowPart + Start.ShowRunner + Start.ShowHotRunnerMetal, 0);
+  const Object Start = M.GetProjectObjectSetting();
+  for (const int Object::*Flag : Flags)
+    EXPECT_EQ(Start.*Flag, 0);
   EXPECT_EQ(Start.Name, L"");
   M.SetObjectSettingByProjectObject(L"Project", 1, 2, 3, 4, 5, 6, 7, 8, 9, 10);
-  const Item::tagOBJECTSETTING P = M.GetProjectObjectSetting();
-  EXPECT_EQ(P.Name, L"Project");
-  EXPECT_EQ(P.ShowPart, 1);
-  EXPECT_EQ(P.ShowPartInsert, 2);
-  EXPECT_EQ(P.ShowRunner, 3);
-  EXPECT_EQ(P.ShowCoolChannel, 4);
-  EXPECT_EQ(P.ShowMoldbase, 5);
-  EXPECT_EQ(P.ShowMoldInsert, 6);
-  EXPECT_EQ(P.ShowMeltEntrance, 7);
-  EXPECT_EQ(P.ShowCoolantEntrance, 8);
-  EXPECT_EQ(P.ShowHeatingRod, 9);
-  EXPECT_EQ(P.ShowHotRunnerMetal, 10);
-  EXPECT_EQ(M.GetObjectSetting(L"Project").ShowRunner, 3);
-  EXPECT_EQ(options(M, &Manager::GetObjectOption), std::vector<std::wstring>{L"Project"});
+  for (const Object& P : {M.GetProjectObjectSetting(), M.GetObjectSetting(L"Project")}) {
+    EXPECT_EQ(P.Name, L"Project");
+    for (int I = 0; I < 10; ++I)
+      EXPECT_EQ(P.*Flags[I], I + 1) << I;
+  }
+  EXPECT_EQ(options(M, &Manager::GetObjectOption), Names{L"Project"});
 
   M.AddItem(Item());
   EXPECT_EQ(M.SetItemObject(0, L"Project"), 1);
   EXPECT_EQ(M.HasObjectSetting(0), 1);
-  Item Got;
-  M.GetItem(0, Got);
-  EXPECT_EQ(Got.IsShowPartInsert(), 0); // flag 2 is not "on"
-  EXPECT_EQ(Got.GetObjectRecord().ShowHeatingRod, 9);
+  EXPECT_EQ(itemAt(M, 0).IsShowPartInsert(), 0); // flag 2 is not "on"
+  EXPECT_EQ(itemAt(M, 0).GetObjectRecord().ShowHeatingRod, 9);
 }
 
 TEST(SettingLibraries, RemoveAllItemEmptiesOptionListsButKeepsRecords) {
@@ -314,9 +247,8 @@ TEST(SettingLibraries, RemoveAllItemEmptiesOptionListsButKeepsRecords) {
   M.SetObjectSettingByProjectObject(L"p", 1, 1, 1, 1, 1, 1, 1, 1, 1, 1);
   Manager Copy(M);
   M.RemoveAllItem();
-  for (OptionGetter Get :
-       {&Manager::GetClippingOption, &Manager::GetSlicingOption, &Manager::GetViewOption,
-        &Manager::GetObjectOption, &Manager::GetCaptureOption})
+  for (auto Get : {&Manager::GetClippingOption, &Manager::GetSlicingOption, &Manager::GetViewOption,
+                   &Manager::GetObjectOption, &Manager::GetCaptureOption})
     EXPECT_TRUE(options(M, Get).empty());
   // Counts of entries still see the kept records; counts of options do not.
   EXPECT_EQ(M.GetClippingOptionCount(), 1);
@@ -324,6 +256,6 @@ TEST(SettingLibraries, RemoveAllItemEmptiesOptionListsButKeepsRecords) {
   EXPECT_EQ(M.GetClippingSetting(L"c").RangeX, 5.0);
   EXPECT_EQ(M.GetProjectObjectSetting().Name, L"p");
   // The copy made before keeps its lists.
-  EXPECT_EQ(options(Copy, &Manager::GetObjectOption), (std::vector<std::wstring>{L"o", L"p"}));
+  EXPECT_EQ(options(Copy, &Manager::GetObjectOption), (Names{L"o", L"p"}));
   EXPECT_EQ(Copy.GetProjectObjectSetting().ShowPart, 1);
 }

@@ -30,53 +30,30 @@ struct Choice {
   }
 };
 
-/// The loader a project calls for, written out per project kind and process.
+/// The loader a project calls for: a shell project by its application type 0
+/// to 2, a solid one (kind 0 or 2) by 0 to 14; ZRV_LOAD_COUNT where none does.
+const ZRV_TEMPLATE_LOADER ShellLoaders[] = {ZRV_LOAD_SHELL_INJECTION, ZRV_LOAD_SHELL_GASIN,
+                                            ZRV_LOAD_SHELL_RIM};
+const ZRV_TEMPLATE_LOADER SolidLoaders[] = {
+    ZRV_LOAD_SOLID_INJECTION, ZRV_LOAD_COUNT,      ZRV_LOAD_SOLID_RIM,  ZRV_LOAD_SOLID_ICPACKAGE,
+    ZRV_LOAD_SOLID_ICM,       ZRV_LOAD_COUNT,      ZRV_LOAD_SOLID_GAIM, ZRV_LOAD_SOLID_WAIM,
+    ZRV_LOAD_SOLID_COIM,      ZRV_LOAD_SOLID_MCIM, ZRV_LOAD_SOLID_CM,   ZRV_LOAD_SOLID_BIIM,
+    ZRV_LOAD_SOLID_PIM,       ZRV_LOAD_SOLID_RTM,  ZRV_LOAD_SOLID_CFM};
+
 std::optional<Choice> expectedChoice(int Kind, int App, int Thermoset, int Underfill,
                                      int Encapsulation) {
-  if (Kind == 1) {
-    switch (App) {
-    case 0:
-      return Choice{ZRV_LOAD_SHELL_INJECTION};
-    case 1:
-      return Choice{ZRV_LOAD_SHELL_GASIN};
-    case 2:
-      return Choice{ZRV_LOAD_SHELL_RIM};
-    default:
-      return std::nullopt;
-    }
-  }
-  if (Kind != 0 && Kind != 2)
+  if (Kind == 1 && App >= 0 && App <= 2)
+    return Choice{ShellLoaders[App]};
+  if ((Kind != 0 && Kind != 2) || App < 0 || App > 14 || SolidLoaders[App] == ZRV_LOAD_COUNT)
     return std::nullopt;
-  switch (App) {
-  case 0:
-    return Choice{Thermoset ? ZRV_LOAD_SOLID_RIM : ZRV_LOAD_SOLID_INJECTION};
-  case 2:
-    return Choice{ZRV_LOAD_SOLID_RIM};
-  case 3:
-    return Choice{ZRV_LOAD_SOLID_ICPACKAGE, Underfill, Encapsulation};
-  case 4:
-    return Choice{ZRV_LOAD_SOLID_ICM, Thermoset};
-  case 6:
-    return Choice{ZRV_LOAD_SOLID_GAIM};
-  case 7:
-    return Choice{ZRV_LOAD_SOLID_WAIM};
-  case 8:
-    return Choice{ZRV_LOAD_SOLID_COIM};
-  case 9:
-    return Choice{ZRV_LOAD_SOLID_MCIM};
-  case 10:
-    return Choice{ZRV_LOAD_SOLID_CM, Thermoset};
-  case 11:
-    return Choice{ZRV_LOAD_SOLID_BIIM};
-  case 12:
-    return Choice{ZRV_LOAD_SOLID_PIM, Thermoset};
-  case 13:
-    return Choice{ZRV_LOAD_SOLID_RTM};
-  case 14:
-    return Choice{ZRV_LOAD_SOLID_CFM, Thermoset};
-  default:
-    return std::nullopt;
-  }
+  Choice C{SolidLoaders[App]};
+  if (App == 0 && Thermoset)
+    C.Loader = ZRV_LOAD_SOLID_RIM; // thermoset injection is read as reaction injection
+  if (App == 3)
+    C = Choice{C.Loader, Underfill, Encapsulation};
+  if (App == 4 || App == 10 || App == 12 || App == 14)
+    C.FlagA = Thermoset; // the loaders that take the thermoset flag
+  return C;
 }
 
 std::string narrow(const std::wstring& Ascii) { return std::string(Ascii.begin(), Ascii.end()); }

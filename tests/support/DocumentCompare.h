@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -22,6 +23,18 @@
 #include "zrvreport/ZRVReportItemManager.h"
 
 namespace zrvtest {
+
+namespace detail {
+
+/// Wide text shown in a message: printable ASCII kept, anything else '?'.
+inline std::string narrow(const std::wstring& Value) {
+  std::string Narrow;
+  for (wchar_t C : Value)
+    Narrow += (C >= 0x20 && C < 0x7F) ? static_cast<char>(C) : '?';
+  return Narrow;
+}
+
+} // namespace detail
 
 /// Collects the differences between two documents.
 class DocumentDiff {
@@ -45,22 +58,11 @@ private:
     Out << Value;
     return Out.str();
   }
-  static std::string show(const std::wstring& Value) {
-    std::string Narrow;
-    for (wchar_t C : Value)
-      Narrow += (C >= 0x20 && C < 0x7F) ? static_cast<char>(C) : '?';
-    return '"' + Narrow + '"';
-  }
-  static std::string show(const std::vector<std::wstring>& Values) {
+  static std::string show(const std::wstring& Value) { return '"' + detail::narrow(Value) + '"'; }
+  template <typename T> static std::string show(const std::vector<T>& Values) {
     std::string Joined = "{";
-    for (const std::wstring& Value : Values)
+    for (const T& Value : Values)
       Joined += show(Value) + ",";
-    return Joined + "}";
-  }
-  static std::string show(const std::vector<int>& Values) {
-    std::string Joined = "{";
-    for (int Value : Values)
-      Joined += std::to_string(Value) + ",";
     return Joined + "}";
   }
 
@@ -69,12 +71,14 @@ private:
 
 namespace detail {
 
-/// Wide text shown in a message: printable ASCII kept, anything else '?'.
-inline std::string narrow(const std::wstring& Value) {
-  std::string Narrow;
-  for (wchar_t C : Value)
-    Narrow += (C >= 0x20 && C < 0x7F) ? static_cast<char>(C) : '?';
-  return Narrow;
+/// Compares the fields named in \p Fields, given as pairs of a field name and
+/// a member (a record's data member or an item's getter).
+template <typename R> void fields(DocumentDiff&, const std::string&, const R&, const R&) {}
+template <typename R, typename Member, typename... More>
+void fields(DocumentDiff& D, const std::string& P, const R& A, const R& B, const char* Name,
+            Member Field, More... Fields) {
+  D.field(P, Name, std::invoke(Field, A), std::invoke(Field, B));
+  fields(D, P, A, B, Fields...);
 }
 
 /// A text the document hands out through a caller's buffer.
@@ -84,162 +88,117 @@ template <typename Getter> std::wstring bufferText(Getter Get) {
   return std::wstring(Buffer.data());
 }
 
-inline void compareRecord(DocumentDiff& D, const std::string& P,
-                          const CZRVReportItem::tagCLIPSETTING& A,
-                          const CZRVReportItem::tagCLIPSETTING& B) {
-  D.field(P, "ClipBy", A.ClipBy, B.ClipBy);
-  D.field(P, "KeepX", A.KeepX, B.KeepX);
-  D.field(P, "KeepY", A.KeepY, B.KeepY);
-  D.field(P, "KeepZ", A.KeepZ, B.KeepZ);
-  D.field(P, "RangeX", A.RangeX, B.RangeX);
-  D.field(P, "RangeY", A.RangeY, B.RangeY);
-  D.field(P, "RangeZ", A.RangeZ, B.RangeZ);
-  D.field(P, "Inverse", A.Inverse, B.Inverse);
-  D.field(P, "RecordName", A.Name, B.Name);
+using Item = CZRVReportItem;
+using ItemEx = CZRVReportItemEx;
+
+inline void compareRecord(DocumentDiff& D, const std::string& P, const Item::tagCLIPSETTING& A,
+                          const Item::tagCLIPSETTING& B) {
+  using R = Item::tagCLIPSETTING;
+  fields(D, P, A, B, "ClipBy", &R::ClipBy, "KeepX", &R::KeepX, "KeepY", &R::KeepY, "KeepZ",
+         &R::KeepZ, "RangeX", &R::RangeX, "RangeY", &R::RangeY, "RangeZ", &R::RangeZ, "Inverse",
+         &R::Inverse, "RecordName", &R::Name);
+}
+
+inline void compareRecord(DocumentDiff& D, const std::string& P, const Item::tagSLICESETTING& A,
+                          const Item::tagSLICESETTING& B) {
+  using R = Item::tagSLICESETTING;
+  fields(D, P, A, B, "SliceX", &R::SliceX, "SliceY", &R::SliceY, "SliceZ", &R::SliceZ, "RangeX",
+         &R::RangeX, "RangeY", &R::RangeY, "RangeZ", &R::RangeZ, "RecordName", &R::Name);
+}
+
+inline void compareRecord(DocumentDiff& D, const std::string& P, const Item::tagVIEWSETTING& A,
+                          const Item::tagVIEWSETTING& B) {
+  using R = Item::tagVIEWSETTING;
+  fields(D, P, A, B, "AngleX", &R::AngleX, "AngleY", &R::AngleY, "AngleZ", &R::AngleZ, "Scale",
+         &R::Scale, "RecordName", &R::Name);
+}
+
+inline void compareRecord(DocumentDiff& D, const std::string& P, const Item::tagOBJECTSETTING& A,
+                          const Item::tagOBJECTSETTING& B) {
+  using R = Item::tagOBJECTSETTING;
+  fields(D, P, A, B, "ShowRunner", &R::ShowRunner, "ShowPart", &R::ShowPart, "ShowPartInsert",
+         &R::ShowPartInsert, "ShowCoolChannel", &R::ShowCoolChannel, "ShowMoldbase",
+         &R::ShowMoldbase, "ShowMoldInsert", &R::ShowMoldInsert, "ShowMeltEntrance",
+         &R::ShowMeltEntrance, "ShowCoolantEntrance", &R::ShowCoolantEntrance, "ShowHeatingRod",
+         &R::ShowHeatingRod, "ShowHotRunnerMetal", &R::ShowHotRunnerMetal, "RecordName", &R::Name);
+}
+
+inline void compareRecord(DocumentDiff& D, const std::string& P, const Item::tagFOCUSCAPTURE& A,
+                          const Item::tagFOCUSCAPTURE& B) {
+  using R = Item::tagFOCUSCAPTURE;
+  fields(D, P, A, B, "Capture", &R::Capture, "Width", &R::Width, "Height", &R::Height, "FocusOn",
+         &R::FocusOn, "RecordName", &R::Name);
 }
 
 inline void compareRecord(DocumentDiff& D, const std::string& P,
-                          const CZRVReportItem::tagSLICESETTING& A,
-                          const CZRVReportItem::tagSLICESETTING& B) {
-  D.field(P, "SliceX", A.SliceX, B.SliceX);
-  D.field(P, "SliceY", A.SliceY, B.SliceY);
-  D.field(P, "SliceZ", A.SliceZ, B.SliceZ);
-  D.field(P, "RangeX", A.RangeX, B.RangeX);
-  D.field(P, "RangeY", A.RangeY, B.RangeY);
-  D.field(P, "RangeZ", A.RangeZ, B.RangeZ);
-  D.field(P, "RecordName", A.Name, B.Name);
-}
-
-inline void compareRecord(DocumentDiff& D, const std::string& P,
-                          const CZRVReportItem::tagVIEWSETTING& A,
-                          const CZRVReportItem::tagVIEWSETTING& B) {
-  D.field(P, "AngleX", A.AngleX, B.AngleX);
-  D.field(P, "AngleY", A.AngleY, B.AngleY);
-  D.field(P, "AngleZ", A.AngleZ, B.AngleZ);
-  D.field(P, "Scale", A.Scale, B.Scale);
-  D.field(P, "RecordName", A.Name, B.Name);
-}
-
-inline void compareRecord(DocumentDiff& D, const std::string& P,
-                          const CZRVReportItem::tagOBJECTSETTING& A,
-                          const CZRVReportItem::tagOBJECTSETTING& B) {
-  D.field(P, "ShowRunner", A.ShowRunner, B.ShowRunner);
-  D.field(P, "ShowPart", A.ShowPart, B.ShowPart);
-  D.field(P, "ShowPartInsert", A.ShowPartInsert, B.ShowPartInsert);
-  D.field(P, "ShowCoolChannel", A.ShowCoolChannel, B.ShowCoolChannel);
-  D.field(P, "ShowMoldbase", A.ShowMoldbase, B.ShowMoldbase);
-  D.field(P, "ShowMoldInsert", A.ShowMoldInsert, B.ShowMoldInsert);
-  D.field(P, "ShowMeltEntrance", A.ShowMeltEntrance, B.ShowMeltEntrance);
-  D.field(P, "ShowCoolantEntrance", A.ShowCoolantEntrance, B.ShowCoolantEntrance);
-  D.field(P, "ShowHeatingRod", A.ShowHeatingRod, B.ShowHeatingRod);
-  D.field(P, "ShowHotRunnerMetal", A.ShowHotRunnerMetal, B.ShowHotRunnerMetal);
-  D.field(P, "RecordName", A.Name, B.Name);
-}
-
-inline void compareRecord(DocumentDiff& D, const std::string& P,
-                          const CZRVReportItem::tagFOCUSCAPTURE& A,
-                          const CZRVReportItem::tagFOCUSCAPTURE& B) {
-  D.field(P, "Capture", A.Capture, B.Capture);
-  D.field(P, "Width", A.Width, B.Width);
-  D.field(P, "Height", A.Height, B.Height);
-  D.field(P, "FocusOn", A.FocusOn, B.FocusOn);
-  D.field(P, "RecordName", A.Name, B.Name);
-}
-
-inline void compareRecord(DocumentDiff& D, const std::string& P,
-                          const CZRVReportItemEx::stMeltFrontTimeCapture& A,
-                          const CZRVReportItemEx::stMeltFrontTimeCapture& B) {
+                          const ItemEx::stMeltFrontTimeCapture& A,
+                          const ItemEx::stMeltFrontTimeCapture& B) {
   D.field(P, "Count", A.Count, B.Count);
-  for (int I = 0; I < CZRVReportItemEx::stMeltFrontTimeCapture::MaxCount; ++I)
+  for (int I = 0; I < ItemEx::stMeltFrontTimeCapture::MaxCount; ++I)
     D.field(P, "Percentage[" + std::to_string(I) + "]", A.Percentage[I], B.Percentage[I]);
 }
 
 inline void compareRecord(DocumentDiff& D, const std::string& P,
-                          const CZRVReportItemEx::stAnimationSetting& A,
-                          const CZRVReportItemEx::stAnimationSetting& B) {
-  D.field(P, "Output", A.Output, B.Output);
-  D.field(P, "Time", A.Time, B.Time);
-  D.field(P, "FPS", A.FPS, B.FPS);
-  D.field(P, "Resolution", A.Resolution, B.Resolution);
-  D.field(P, "RecordName", A.Name, B.Name);
+                          const ItemEx::stAnimationSetting& A,
+                          const ItemEx::stAnimationSetting& B) {
+  using R = ItemEx::stAnimationSetting;
+  fields(D, P, A, B, "Output", &R::Output, "Time", &R::Time, "FPS", &R::FPS, "Resolution",
+         &R::Resolution, "RecordName", &R::Name);
 }
 
-inline void compareRecord(DocumentDiff& D, const std::string& P,
-                          const CZRVReportItemEx::stImageSetting& A,
-                          const CZRVReportItemEx::stImageSetting& B) {
-  D.field(P, "Output", A.Output, B.Output);
-  D.field(P, "Resolution", A.Resolution, B.Resolution);
-  D.field(P, "RecordName", A.Name, B.Name);
+inline void compareRecord(DocumentDiff& D, const std::string& P, const ItemEx::stImageSetting& A,
+                          const ItemEx::stImageSetting& B) {
+  using R = ItemEx::stImageSetting;
+  fields(D, P, A, B, "Output", &R::Output, "Resolution", &R::Resolution, "RecordName", &R::Name);
 }
 
-inline void compareItem(DocumentDiff& D, const std::string& P, const CZRVReportItem& A,
-                        const CZRVReportItem& B) {
+inline void compareItem(DocumentDiff& D, const std::string& P, const Item& A, const Item& B) {
   D.field(P, "ItemID", static_cast<int>(A.GetItemID()), static_cast<int>(B.GetItemID()));
   D.field(P, "ModuleID", static_cast<int>(A.GetModuleID()), static_cast<int>(B.GetModuleID()));
-  D.field(P, "ItemName", A.GetItemName(), B.GetItemName());
-  D.field(P, "SaveName", A.GetItemSaveName(), B.GetItemSaveName());
-  D.field(P, "DisItemName", A.GetDisItemName(), B.GetDisItemName());
-  D.field(P, "DisModuleName", A.GetDisModuleName(), B.GetDisModuleName());
-  D.field(P, "Output", A.GetOutput(), B.GetOutput());
-  D.field(P, "DisplayMode", A.GetDisplayMode(), B.GetDisplayMode());
-  D.field(P, "ParameterValueX", A.GetParameterValueX(), B.GetParameterValueX());
-  D.field(P, "ParameterValueY", A.GetParameterValueY(), B.GetParameterValueY());
-  D.field(P, "ParameterValueZ", A.GetParameterValueZ(), B.GetParameterValueZ());
-  D.field(P, "FaceNumber", A.GetFaceNumber(), B.GetFaceNumber());
-  D.field(P, "ItemCountOf1Page", A.GetItemCountOf1Page(), B.GetItemCountOf1Page());
-  D.field(P, "OutputAirTrap", A.GetOutputAirTrap(), B.GetOutputAirTrap());
-  D.field(P, "OutputWeldLine", A.GetOutputWeldLine(), B.GetOutputWeldLine());
-  D.field(P, "ProjectHasThisItem", A.GetIsProjectHasThisItem(), B.GetIsProjectHasThisItem());
-  D.field(P, "ReportOutputThisItem", A.GetIsReportOutputThisItem(), B.GetIsReportOutputThisItem());
+  fields(D, P, A, B, "ItemName", &Item::GetItemName, "SaveName", &Item::GetItemSaveName,
+         "DisItemName", &Item::GetDisItemName, "DisModuleName", &Item::GetDisModuleName, "Output",
+         &Item::GetOutput, "DisplayMode", &Item::GetDisplayMode, "ParameterValueX",
+         &Item::GetParameterValueX, "ParameterValueY", &Item::GetParameterValueY, "ParameterValueZ",
+         &Item::GetParameterValueZ, "FaceNumber", &Item::GetFaceNumber, "ItemCountOf1Page",
+         &Item::GetItemCountOf1Page, "OutputAirTrap", &Item::GetOutputAirTrap, "OutputWeldLine",
+         &Item::GetOutputWeldLine, "ProjectHasThisItem", &Item::GetIsProjectHasThisItem,
+         "ReportOutputThisItem", &Item::GetIsReportOutputThisItem);
 
-  D.field(P, "ClippingName", A.GetClippingName(), B.GetClippingName());
-  D.field(P, "HasClipping", A.HasClippingSetting(), B.HasClippingSetting());
+  fields(D, P, A, B, "ClippingName", &Item::GetClippingName, "HasClipping",
+         &Item::HasClippingSetting);
   compareRecord(D, P + " clipping", A.GetClipRecord(), B.GetClipRecord());
-  D.field(P, "SlicingName", A.GetSlicingName(), B.GetSlicingName());
-  D.field(P, "HasSlicing", A.HasSlicingSetting(), B.HasSlicingSetting());
+  fields(D, P, A, B, "SlicingName", &Item::GetSlicingName, "HasSlicing", &Item::HasSlicingSetting);
   compareRecord(D, P + " slicing", A.GetSliceRecord(), B.GetSliceRecord());
-  D.field(P, "ViewName", A.GetViewName(), B.GetViewName());
-  D.field(P, "HasView", A.HasViewSetting(), B.HasViewSetting());
+  fields(D, P, A, B, "ViewName", &Item::GetViewName, "HasView", &Item::HasViewSetting);
   compareRecord(D, P + " view", A.GetViewRecord(), B.GetViewRecord());
   D.field(P, "ViewNames", A.GetViewNameList(), B.GetViewNameList());
   D.field(P, "ViewRecordCount", A.GetViewRecordList().size(), B.GetViewRecordList().size());
   for (std::size_t I = 0; I < A.GetViewRecordList().size() && I < B.GetViewRecordList().size(); ++I)
     compareRecord(D, P + " view record " + std::to_string(I), A.GetViewRecordList()[I],
                   B.GetViewRecordList()[I]);
-  D.field(P, "ObjectName", A.GetObjectName(), B.GetObjectName());
-  D.field(P, "HasObject", A.HasObjectSetting(), B.HasObjectSetting());
+  fields(D, P, A, B, "ObjectName", &Item::GetObjectName, "HasObject", &Item::HasObjectSetting);
   compareRecord(D, P + " object", A.GetObjectRecord(), B.GetObjectRecord());
   D.field(P, "CaptureName", A.GetCaptureName(), B.GetCaptureName());
   compareRecord(D, P + " capture", A.GetCaptureRecord(), B.GetCaptureRecord());
-  D.field(P, "CaptureFilePath", A.GetCaptureFilePath(), B.GetCaptureFilePath());
 
-  D.field(P, "ResultImagePath", A.GetResultImagePath(), B.GetResultImagePath());
-  D.field(P, "StatImagePath", A.GetStatisticImagePath(), B.GetStatisticImagePath());
-  D.field(P, "Description", A.GetDescription(), B.GetDescription());
-  D.field(P, "TagName", A.GetTagName(), B.GetTagName());
-  D.field(P, "LegendMaxValue", A.GetLegendMaxValue(), B.GetLegendMaxValue());
-  D.field(P, "LegendMinValue", A.GetLegendMinValue(), B.GetLegendMinValue());
-  D.field(P, "LegendMaxColor", A.GetLegendMaxColor(), B.GetLegendMaxColor());
-  D.field(P, "LegendMinColor", A.GetLegendMinColor(), B.GetLegendMinColor());
-  D.field(P, "LegendUnit", A.GetLegendUnit(), B.GetLegendUnit());
-  D.field(P, "LegendDigits", A.GetLegendDight(), B.GetLegendDight());
-  D.field(P, "StatMinValue", A.GetStatMinValue(), B.GetStatMinValue());
-  D.field(P, "StatMaxValue", A.GetStatMaxValue(), B.GetStatMaxValue());
-  D.field(P, "StatAvgValue", A.GetStatAvgValue(), B.GetStatAvgValue());
+  fields(D, P, A, B, "CaptureFilePath", &Item::GetCaptureFilePath, "ResultImagePath",
+         &Item::GetResultImagePath, "StatImagePath", &Item::GetStatisticImagePath, "Description",
+         &Item::GetDescription, "TagName", &Item::GetTagName, "LegendMaxValue",
+         &Item::GetLegendMaxValue, "LegendMinValue", &Item::GetLegendMinValue, "LegendMaxColor",
+         &Item::GetLegendMaxColor, "LegendMinColor", &Item::GetLegendMinColor, "LegendUnit",
+         &Item::GetLegendUnit, "LegendDigits", &Item::GetLegendDight, "StatMinValue",
+         &Item::GetStatMinValue, "StatMaxValue", &Item::GetStatMaxValue, "StatAvgValue",
+         &Item::GetStatAvgValue);
 }
 
-inline void compareItemEx(DocumentDiff& D, const std::string& P, const CZRVReportItemEx& A,
-                          const CZRVReportItemEx& B) {
+inline void compareItemEx(DocumentDiff& D, const std::string& P, const ItemEx& A, const ItemEx& B) {
   D.field(P, "Output", A.Output, B.Output);
   compareRecord(D, P + " melt capture", A.MeltCapture, B.MeltCapture);
   compareRecord(D, P + " animation", A.AnimationSetting, B.AnimationSetting);
   compareRecord(D, P + " image", A.ImageSetting, B.ImageSetting);
-  D.field(P, "HasMeltCapture", A.HasMeltCapture, B.HasMeltCapture);
-  D.field(P, "MeltName", A.MeltName, B.MeltName);
-  D.field(P, "PPTTemplatePath", A.PPTTemplatePath, B.PPTTemplatePath);
-  D.field(P, "AnimationName", A.AnimationName, B.AnimationName);
-  D.field(P, "WarpageScale", A.WarpageScale, B.WarpageScale);
-  D.field(P, "ImageName", A.ImageName, B.ImageName);
+  fields(D, P, A, B, "HasMeltCapture", &ItemEx::HasMeltCapture, "MeltName", &ItemEx::MeltName,
+         "PPTTemplatePath", &ItemEx::PPTTemplatePath, "AnimationName", &ItemEx::AnimationName,
+         "WarpageScale", &ItemEx::WarpageScale, "ImageName", &ItemEx::ImageName);
 }
 
 /// One library: its count, its option list in order, the record of every
@@ -278,25 +237,23 @@ inline std::vector<std::string> documentDifferences(const CZRVReportItemManager&
   DocumentDiff D(std::move(IgnoredFields));
   const std::string H = "document";
 
-  D.field(H, "ProjectType", A.GetProjectType(), B.GetProjectType());
-  D.field(H, "FileVersion", A.GetFileVersion(), B.GetFileVersion());
-  D.field(H, "FileProjectType", A.GetFileProjectType(), B.GetFileProjectType());
-  D.field(H, "FileAppType", A.GetFileAppType(), B.GetFileAppType());
-  D.field(H, "ReportType", A.GetReportType(), B.GetReportType());
-  auto text = [&](const char* Field, void (Doc::*Get)(wchar_t*) const) {
-    D.field(H, Field, bufferText([&](wchar_t* Out) { (A.*Get)(Out); }),
-            bufferText([&](wchar_t* Out) { (B.*Get)(Out); }));
-  };
-  text("FileID", &Doc::GetFileID);
-  text("FileName", &Doc::GetFileName);
-  text("FileDate", &Doc::GetFileDate);
-  text("CreateBy", &Doc::GetCreateBy);
-  text("Remark", &Doc::GetRemark);
-  text("CompanyName", &Doc::GetCompanyName);
-  text("CompanyWebSite", &Doc::GetComanyWebSite);
-  text("AuthorName", &Doc::GetAuthorName);
-  text("AuthorEMail", &Doc::GetAuthorEMail);
-  text("TemplateName", &Doc::GetTemplateName);
+  detail::fields(D, H, A, B, "ProjectType", &Doc::GetProjectType, "FileVersion",
+                 &Doc::GetFileVersion, "FileProjectType", &Doc::GetFileProjectType, "FileAppType",
+                 &Doc::GetFileAppType, "ReportType", &Doc::GetReportType);
+  const std::pair<const char*, void (Doc::*)(wchar_t*) const> Texts[] = {
+      {"FileID", &Doc::GetFileID},
+      {"FileName", &Doc::GetFileName},
+      {"FileDate", &Doc::GetFileDate},
+      {"CreateBy", &Doc::GetCreateBy},
+      {"Remark", &Doc::GetRemark},
+      {"CompanyName", &Doc::GetCompanyName},
+      {"CompanyWebSite", &Doc::GetComanyWebSite},
+      {"AuthorName", &Doc::GetAuthorName},
+      {"AuthorEMail", &Doc::GetAuthorEMail},
+      {"TemplateName", &Doc::GetTemplateName}};
+  for (const auto& Text : Texts)
+    D.field(H, Text.first, bufferText([&](wchar_t* Out) { (A.*Text.second)(Out); }),
+            bufferText([&](wchar_t* Out) { (B.*Text.second)(Out); }));
 
   std::vector<int> ModulesA, ModulesB;
   A.GetModuleIDList(ModulesA);

@@ -3,38 +3,16 @@
 // lines, and the errors name the file and say what to do.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
 #include <map>
-#include <sstream>
 
 #include <nlohmann/json.hpp>
 
-#include "Commands.h"
 #include "TestSupport.h"
+#include "ToolTestUtil.h"
 
-namespace fs = std::filesystem;
-using zrvtool::RunTool;
+using namespace tooltest;
 
 namespace {
-
-const fs::path Samples = ZRV_SAMPLE_TEMPLATES;
-
-struct ToolRun {
-  int Status = -1;
-  std::string Out;
-  std::string Err;
-};
-
-ToolRun run(const std::vector<std::string>& Args) {
-  std::ostringstream Out;
-  std::ostringstream Err;
-  ToolRun Result;
-  Result.Status = RunTool(Args, Out, Err);
-  Result.Out = Out.str();
-  Result.Err = Err.str();
-  return Result;
-}
 
 std::string sample(const std::string& Name) { return (Samples / Name).string(); }
 std::string broken(const std::string& Name) { return (Samples / "broken" / Name).string(); }
@@ -48,15 +26,6 @@ std::vector<std::string> findings(const std::string& File) {
   for (const auto& F : Report["findings"])
     Result.push_back(std::to_string(F["line"].get<int>()) + " " + F["code"].get<std::string>());
   return Result;
-}
-
-std::vector<fs::path> csvFiles(const fs::path& Folder) {
-  std::vector<fs::path> Files;
-  for (const auto& Entry : fs::directory_iterator(Folder))
-    if (Entry.is_regular_file() && Entry.path().extension() == ".csv")
-      Files.push_back(Entry.path());
-  std::sort(Files.begin(), Files.end());
-  return Files;
 }
 
 } // namespace
