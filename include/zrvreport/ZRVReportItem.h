@@ -20,6 +20,9 @@
 /// that fill a caller's buffer copy the whole text with its terminator; the
 /// caller provides room (256 characters hold every name).
 class ZRVREPORT_EXPORT CZRVReportItem {
+  // A template load moves the names it decoded into the item it builds.
+  friend class CZRVReportTemplateProjectReader;
+
 public:
   /// How an item goes into the report.
   enum ZRV_REPORT_OUTPUT : std::int32_t {

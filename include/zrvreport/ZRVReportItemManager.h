@@ -920,6 +920,8 @@ private:
   // The template writer reads the texts and option lists that the getters
   // hand out only through fixed-size buffers.
   friend class CZRVReportSettingWriter;
+  // A load hands the libraries it read over by moving them in.
+  friend class CZRVReportTemplateProjectReader;
 
   // ---- Document core data ------------------------------------------------------
   /// The item at \p Index, or null when the index is outside the item list.
@@ -999,8 +1001,10 @@ private:
     /// Binary indexed tree of Alive, 1-based, over as many slots as it has
     /// room for (a power of two, at least Slots.size()).
     std::vector<int> Tree;
-    /// Name -> its slot.
+    /// Name -> its slot. Built by the first erase and kept from then on: a
+    /// list that is only filled and read (a loaded library) never needs it.
     std::unordered_map<std::wstring, std::size_t> SlotOf;
+    bool Indexed = false;
     std::size_t Count = 0;
   };
 

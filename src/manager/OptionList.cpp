@@ -53,11 +53,19 @@ void CZRVReportItemManager::OptionList::push_back(const std::wstring& Name) {
   Slots.push_back(Name);
   Alive.push_back(1);
   addToTree(Slot, 1);
-  SlotOf[Name] = Slot;
+  if (Indexed)
+    SlotOf.emplace(Name, Slot);
   ++Count;
 }
 
 bool CZRVReportItemManager::OptionList::erase(const std::wstring& Name) {
+  if (!Indexed) {
+    SlotOf.reserve(Count);
+    for (std::size_t I = 0; I < Slots.size(); ++I)
+      if (Alive[I] != 0)
+        SlotOf.emplace(Slots[I], I);
+    Indexed = true;
+  }
   const auto Found = SlotOf.find(Name);
   if (Found == SlotOf.end())
     return false;
@@ -94,6 +102,7 @@ void CZRVReportItemManager::OptionList::clear() {
   Alive.clear();
   Tree.clear();
   SlotOf.clear();
+  Indexed = false;
   Count = 0;
 }
 

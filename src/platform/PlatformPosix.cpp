@@ -49,6 +49,10 @@ std::string ToUtf8(std::wstring_view Text) {
 }
 
 std::wstring FromUtf8(std::string_view Bytes) {
+  // Names and keys are ASCII nearly always: widened byte for byte, with one
+  // allocation and no decoding.
+  if (IsAscii(Bytes))
+    return std::wstring(Bytes.begin(), Bytes.end());
   std::u32string Code = DecodeUtf8(Bytes);
   return std::wstring(Code.begin(), Code.end());
 }

@@ -89,9 +89,9 @@ std::string ToUtf8(std::wstring_view Text) {
 }
 
 std::wstring FromUtf8(std::string_view Bytes) {
+  if (IsAscii(Bytes))
+    return std::wstring(Bytes.begin(), Bytes.end());
   std::wstring Out;
-  if (Bytes.empty())
-    return Out;
   const int Length = static_cast<int>(Bytes.size());
   int Size = ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, Bytes.data(), Length, nullptr, 0);
   if (Size > 0) {

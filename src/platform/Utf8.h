@@ -14,6 +14,15 @@ namespace zrv::platform {
 /// Unicode standard recommends; nothing is dropped. NUL bytes are kept.
 std::u32string DecodeUtf8(std::string_view Bytes);
 
+/// True when every byte of \p Bytes is below 0x80 (its UTF-8 decoding is the
+/// bytes themselves).
+inline bool IsAscii(std::string_view Bytes) {
+  for (char B : Bytes)
+    if (static_cast<unsigned char>(B) >= 0x80)
+      return false;
+  return true;
+}
+
 } // namespace zrv::platform
 
 #endif // ZRVREPORT_PLATFORM_UTF8_H

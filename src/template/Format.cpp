@@ -116,19 +116,15 @@ bool fitsWriteLimit(std::string_view Utf8Line) {
 
 // ---- Reading values from a line --------------------------------------------------------
 
-bool isSpaceByte(char C) {
-  return C == ' ' || C == '\t' || C == '\n' || C == '\r' || C == '\v' || C == '\f';
-}
-
 void LineScanner::skipSpace() {
-  while (Pos < Text.size() && isSpaceByte(Text[Pos]))
+  while (Pos < Text.size() && isSpace(Text[Pos]))
     ++Pos;
 }
 
 bool LineScanner::readWord(std::string_view& Word) {
   skipSpace();
   std::size_t Start = Pos;
-  while (Pos < Text.size() && !isSpaceByte(Text[Pos]))
+  while (Pos < Text.size() && !isSpace(Text[Pos]))
     ++Pos;
   Word = Text.substr(Start, Pos - Start);
   return Pos > Start;

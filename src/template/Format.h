@@ -188,14 +188,20 @@ std::wstring formatViewList(const std::vector<std::wstring>& Names);
 
 /// True for the characters that separate words when a line is read: blank,
 /// tab, LF, CR, vertical tab and form feed.
-bool isSpaceByte(char C);
+inline bool isSpaceByte(char C) {
+  return C == ' ' || C == '\t' || C == '\n' || C == '\r' || C == '\v' || C == '\f';
+}
 
 /// Reads a line from left to right as formatted input does in the "C" locale:
 /// each read skips leading space bytes first. A failed read leaves the
 /// position where the value should have started.
 class LineScanner {
 public:
-  explicit LineScanner(std::string_view Line) : Text(Line) {}
+  /// A scanner of \p Line; with \p CommasAreBlanks each ',' counts as a
+  /// space byte, as if the line had been read with its commas replaced by
+  /// blanks (commasToBlanks), without making that copy.
+  explicit LineScanner(std::string_view Line, bool CommasAreBlanks = false)
+      : Text(Line), CommaIsSpace(CommasAreBlanks) {}
 
   /// A word: the run of non-space bytes. False when only space is left.
   bool readWord(std::string_view& Word);
@@ -214,8 +220,10 @@ public:
 
 private:
   void skipSpace();
+  bool isSpace(char C) const { return isSpaceByte(C) || (CommaIsSpace && C == ','); }
   std::string_view Text;
   std::size_t Pos = 0;
+  bool CommaIsSpace = false;
 };
 
 /// The integer at the start of \p Text (after space), 0 when there is none.

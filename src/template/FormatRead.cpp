@@ -30,7 +30,8 @@ public:
   /// values than the section accepts or its name is too long.
   bool scan(std::string_view Line, Section Id);
 
-  const std::wstring& name() const { return Name; }
+  /// The name read; taken out by the setting built from it.
+  std::wstring& name() { return Name; }
   /// Value \p Index as an integer when the line's accepted values include it,
   /// else \p Default.
   int integer(std::size_t Index, int Default) const {
@@ -53,8 +54,7 @@ private:
 
 bool ScannedSetting::scan(std::string_view Line, Section Id) {
   const SectionLayout& Row = layoutOf(Id);
-  std::string Text = commasToBlanks(Line);
-  LineScanner Scanner(Text);
+  LineScanner Scanner(Line, true);
   std::string_view NameBytes;
   if (!Scanner.readWord(NameBytes))
     return false;
@@ -85,10 +85,10 @@ bool ScannedSetting::scan(std::string_view Line, Section Id) {
   return fitsNameLimit(Name);
 }
 
-template <typename Record> NamedSetting<Record> named(const std::wstring& Name) {
+template <typename Record> NamedSetting<Record> named(std::wstring& Name) {
   NamedSetting<Record> Setting;
-  Setting.Name = Name;
   Setting.Value.Name = Name;
+  Setting.Name = std::move(Name);
   return Setting;
 }
 
@@ -237,30 +237,34 @@ std::optional<NamedSetting<ImageRecord>> parseImageLine(std::string_view Line) {
 }
 
 std::optional<NamedSetting<MeltRecord>> parseMeltLine(std::string_view Line) {
-  std::string Text = commasToBlanks(Line);
-  while (!Text.empty() && isSpaceByte(Text.back()))
-    Text.pop_back();
-  LineScanner Scanner(Text);
+  // Commas count as blanks throughout (the line is read as if each were one).
+  auto isBlank = [](char C) { return isSpaceByte(C) || C == FieldSeparator; };
+  std::string_view Text = Line;
+  while (!Text.empty() && isBlank(Text.back()))
+    Text.remove_suffix(1);
+  LineScanner Scanner(Text, true);
   std::string_view First;
   std::string_view Second;
   if (!Scanner.readWord(First) || !Scanner.readWord(Second))
     return std::nullopt;
   std::size_t Cut = 0;
-  while (!isSpaceByte(Text[Cut]))
+  while (!isBlank(Text[Cut]))
     ++Cut;
   if (Cut == 0)
     return std::nullopt;
 
   NamedSetting<MeltRecord> Setting;
-  Setting.Name = decode(std::string_view(Text).substr(0, Cut));
+  Setting.Name = decode(Text.substr(0, Cut));
   if (!fitsNameLimit(Setting.Name))
     return std::nullopt;
-  std::string_view Rest = std::string_view(Text).substr(Cut + 1);
+  std::string_view Rest = Text.substr(Cut + 1);
   MeltRecord& R = Setting.Value;
   int Count = 0;
   for (std::size_t Start = 0; Count < MaxPercentages; ++Count) {
     std::size_t End = Rest.find(PercentageSeparator, Start);
-    R.Percentage[Count] = leadingReal(Rest.substr(Start, End - Start));
+    double Value = 0.0;
+    R.Percentage[Count] =
+        LineScanner(Rest.substr(Start, End - Start), true).readReal(Value) ? Value : 0.0;
     if (End == std::string_view::npos) {
       ++Count;
       break;
@@ -274,8 +278,7 @@ std::optional<NamedSetting<MeltRecord>> parseMeltLine(std::string_view Line) {
 // ---- [ResultEx] ---------------------------------------------------------------------
 
 std::optional<ParsedResultExRow> parseResultExRow(std::string_view Line) {
-  std::string Text = commasToBlanks(Line);
-  LineScanner Scanner(Text);
+  LineScanner Scanner(Line, true);
   std::string_view Key;
   int Output = 0;
   std::string_view Third;
@@ -302,23 +305,29 @@ bool isReadFieldCount(std::size_t Count) {
   return Count == 11 || Count == 12 || Count == 14 || Count == 15 || Count == 16;
 }
 
+/// The most fields an item line is read with.
+constexpr std::size_t MaxItemFields = 16;
+
 std::optional<ParsedItemLine> parseFullItemLine(std::string_view Line) {
-  std::vector<std::string_view> Fields;
-  for (std::size_t Start = 0;;) {
+  std::array<std::string_view, MaxItemFields> Field;
+  std::size_t FieldCount = 0;
+  for (std::size_t Start = 0;; ++FieldCount) {
     std::size_t End = Line.find(FieldSeparator, Start);
-    Fields.push_back(Line.substr(Start, End - Start));
+    if (FieldCount < MaxItemFields)
+      Field[FieldCount] = Line.substr(Start, End - Start);
     if (End == std::string_view::npos)
       break;
     Start = End + 1;
   }
-  if (!isReadFieldCount(Fields.size()))
+  ++FieldCount;
+  if (!isReadFieldCount(FieldCount))
     return std::nullopt;
 
-  auto Name = [&](std::size_t I) { return decode(firstWord(Fields[I])); };
-  auto Number = [&](std::size_t I) { return leadingInt(Fields[I]); };
+  auto Name = [&](std::size_t I) { return decode(firstWord(Field[I])); };
+  auto Number = [&](std::size_t I) { return leadingInt(Field[I]); };
 
   ParsedItemLine Item;
-  Item.FieldCount = static_cast<int>(Fields.size());
+  Item.FieldCount = static_cast<int>(FieldCount);
   Item.Key = Name(0);
   Item.Output = mapOutput(Number(1));
   Item.DisplayMode = mapDisplayMode(Number(2));
@@ -330,17 +339,17 @@ std::optional<ParsedItemLine> parseFullItemLine(std::string_view Line) {
   Item.ViewField = Name(8);
   Item.ObjectName = Name(9);
   Item.CaptureName = Name(10);
-  if (Fields.size() >= 12)
+  if (FieldCount >= 12)
     Item.SlicingName = Name(11);
-  if (Fields.size() >= 14) {
+  if (FieldCount >= 14) {
     Item.AirTrap = Number(12);
     Item.WeldLine = Number(13);
   }
-  if (Fields.size() >= 15) {
+  if (FieldCount >= 15) {
     int Count = Number(14);
     Item.ItemCountOf1Page = Count == 0 ? 1 : Count;
   }
-  if (Fields.size() >= 16)
+  if (FieldCount >= 16)
     Item.TagName = Name(15);
 
   for (const std::wstring* Text : {&Item.Key, &Item.ClippingName, &Item.ViewField, &Item.ObjectName,
@@ -351,8 +360,7 @@ std::optional<ParsedItemLine> parseFullItemLine(std::string_view Line) {
 }
 
 std::optional<ParsedItemLine> parseShortItemLine(std::string_view Line) {
-  std::string Text = commasToBlanks(Line);
-  LineScanner Scanner(Text);
+  LineScanner Scanner(Line, true);
   std::string_view Key;
   if (!Scanner.readWord(Key))
     return std::nullopt;

@@ -3,6 +3,7 @@
 // of the file's settings to the document.
 #include "template/ZRVReportTemplateProjectReader.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <memory>
@@ -186,14 +187,25 @@ int CZRVReportTemplateProjectReader::Load(const std::wstring& Path, CZRVReportIt
 }
 
 void CZRVReportTemplateProjectReader::handOverTables() {
-  Document->SetClippingMap(ClippingTable);
-  Document->SetViewMap(ViewTable);
-  Document->SetObjectMap(ObjectTable);
-  Document->SetCaptureMap(CaptureTable);
-  Document->SetMeltMap(MeltTable);
-  Document->SetSlicingMap(SlicingTable);
-  Document->SetAnimationMap(AnimationTable);
-  Document->SetImageMap(ImageTable);
+  // Each table is moved into the document's library and then handed over in
+  // place, which lists its names as a hand-over of a copy would.
+  CZRVReportItemManager& D = *Document;
+  D.ClippingMap = std::move(ClippingTable);
+  D.SetClippingMap(D.ClippingMap);
+  D.ViewMap = std::move(ViewTable);
+  D.SetViewMap(D.ViewMap);
+  D.ObjectMap = std::move(ObjectTable);
+  D.SetObjectMap(D.ObjectMap);
+  D.CaptureMap = std::move(CaptureTable);
+  D.SetCaptureMap(D.CaptureMap);
+  D.MeltMap = std::move(MeltTable);
+  D.SetMeltMap(D.MeltMap);
+  D.SlicingMap = std::move(SlicingTable);
+  D.SetSlicingMap(D.SlicingMap);
+  D.AnimationMap = std::move(AnimationTable);
+  D.SetAnimationMap(D.AnimationMap);
+  D.ImageMap = std::move(ImageTable);
+  D.SetImageMap(D.ImageMap);
 }
 
 // The chain of tag tests, in a fixed order, on the same line buffer. A parser
@@ -207,7 +219,8 @@ void CZRVReportTemplateProjectReader::dispatch() {
       return false;
     TagTaken = true;
     SectionTag = fmt::widen(fmt::tagOf(Id));
-    note(Kind::SectionRead, LineNumber, decoded(Line));
+    if (Options.Observer)
+      note(Kind::SectionRead, LineNumber, decoded(Line));
     return true;
   };
   // After a parser returns, the buffer holds a new tag line (or the last line
@@ -346,7 +359,12 @@ void CZRVReportTemplateProjectReader::parseSettings(fmt::Section Id, Table& Sett
       noteIgnoredLine(Id);
       continue;
     }
-    if (!Settings.emplace(Setting->Name, Setting->Value).second)
+    // A saved template lists each library in key order, so the end is the
+    // right place to try first. The first line of a name wins; a later one
+    // leaves the name unmoved for its finding.
+    const std::size_t Before = Settings.size();
+    Settings.try_emplace(Settings.end(), std::move(Setting->Name), std::move(Setting->Value));
+    if (Settings.size() == Before)
       note(Kind::DuplicateSetting, LineNumber, Setting->Name);
   }
 }
@@ -368,17 +386,20 @@ void CZRVReportTemplateProjectReader::parseMeltSettings() {
 void CZRVReportTemplateProjectReader::collectSection() {
   CurrentSectionLine = Line.substr(0, fmt::MaxTagLineBytes);
   Collected.clear();
+  CollectedBytes.clear();
   Collecting = true;
-  while (readLine() && !fmt::isTagLine(Line))
-    Collected.push_back({Line, LineNumber});
+  while (readLine() && !fmt::isTagLine(Line)) {
+    Collected.push_back({CollectedBytes.size(), Line.size(), LineNumber});
+    CollectedBytes += Line;
+  }
   Collecting = false;
 }
 
 void CZRVReportTemplateProjectReader::parseResultEx() {
   for (const CollectedLine& Row : Collected) {
-    std::optional<fmt::ParsedResultExRow> Parsed = fmt::parseResultExRow(Row.Text);
+    std::optional<fmt::ParsedResultExRow> Parsed = fmt::parseResultExRow(textOf(Row));
     if (!Parsed) {
-      std::string_view Text = withoutLineEnd(Row.Text);
+      std::string_view Text = withoutLineEnd(textOf(Row));
       if (Options.Observer && !isBlank(Text) && Text != fmt::ResultExLabel)
         note(Kind::LineIgnored, Row.Number, decoded(Text), fieldCount(Text));
       continue;
@@ -442,6 +463,13 @@ void CZRVReportTemplateProjectReader::parseResultSection(ZRV_RESULT_MODULES Modu
   int FileVersion = Document->GetFileVersion();
   if (fmt::itemLineFormOf(FileVersion) != fmt::ItemLineForm::Full && !Collected.empty())
     note(Kind::ItemLinesNotRead, Collected.front().Number, std::wstring(), FileVersion);
+  SectionModule =
+      static_cast<ZRV_RESULT_MODULES>(fmt::moduleOfSectionLine(CurrentSectionLine));
+  // Room for the section's items, grown by at least half so that sections
+  // added one after another do not move the items each time.
+  std::vector<CZRVReportItem>& Items = Document->Items;
+  if (Items.capacity() < Items.size() + Collected.size())
+    Items.reserve(std::max(Items.size() + Collected.size(), Items.capacity() * 3 / 2));
   for (const CollectedLine& ItemLine : Collected)
     parseItemLine(ItemLine, FileVersion);
   if (Options.Observer)
@@ -452,7 +480,7 @@ void CZRVReportTemplateProjectReader::parseResultSection(ZRV_RESULT_MODULES Modu
 }
 
 void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source, int FileVersion) {
-  std::string_view Text = withoutLineEnd(Source.Text);
+  std::string_view Text = withoutLineEnd(textOf(Source));
   std::optional<fmt::ParsedItemLine> Parsed = fmt::parseItemLine(Text, FileVersion);
   if (!Parsed) {
     if (Options.Observer && fmt::itemLineFormOf(FileVersion) != fmt::ItemLineForm::None &&
@@ -483,9 +511,11 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
       checkRange(15, 1, 4);
   }
 
+  // The item takes the names decoded from the line over (its fields are
+  // set directly, as its setters would set them from a copy).
   CZRVReportItem Item;
   Item.SetItemID(Key->second);
-  Item.SetItemSaveName(Parsed->Key.c_str());
+  Item.SaveName = std::move(Parsed->Key);
   Item.SetOutput(Parsed->Output);
   Item.SetDisplayMode(Parsed->DisplayMode);
   Item.SetParameterX(Parsed->ParameterX);
@@ -505,14 +535,14 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   if (!Parsed->ClippingName.empty()) {
     if (auto Found = ClippingTable.find(Parsed->ClippingName); Found != ClippingTable.end()) {
       Item.SetClippingSetting(Found->second);
-      Item.SetClippingName(Parsed->ClippingName.c_str());
+      Item.ClippingName = std::move(Parsed->ClippingName);
     } else {
       unresolved(Parsed->ClippingName, 8);
     }
   }
 
   // Field 9: a single view, or several views each followed by ';'.
-  const std::wstring& ViewField = Parsed->ViewField;
+  std::wstring& ViewField = Parsed->ViewField;
   if (!ViewField.empty() && !fmt::isNoSetting(ViewField)) {
     bool ManyFound = false;
     if (fmt::isViewList(ViewField)) {
@@ -529,7 +559,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
       if (auto Found = ViewTable.find(ViewField); Found != ViewTable.end()) {
         const CZRVReportItem::tagVIEWSETTING& View = Found->second;
         Item.SetViewSetting(View.AngleX, View.AngleY, View.AngleZ, View.Scale);
-        Item.SetViewName(ViewField.c_str());
+        Item.ViewName = std::move(ViewField);
       } else if (!fmt::isViewList(ViewField)) {
         unresolved(ViewField, 9);
       }
@@ -539,28 +569,28 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   // Fields 10 to 12: object, focus capture, slicing.
   if (auto Found = ObjectTable.find(Parsed->ObjectName); Found != ObjectTable.end()) {
     Item.SetObjectSetting(Found->second);
-    Item.SetObjectName(Parsed->ObjectName.c_str());
+    Item.ObjectName = std::move(Parsed->ObjectName);
   } else {
     unresolved(Parsed->ObjectName, 10);
   }
   if (auto Found = CaptureTable.find(Parsed->CaptureName); Found != CaptureTable.end()) {
     Item.SetCaptureSetting(Found->second);
-    Item.SetCaptureName(Parsed->CaptureName.c_str());
+    Item.CaptureName = std::move(Parsed->CaptureName);
   } else {
     unresolved(Parsed->CaptureName, 11);
   }
   if (auto Found = SlicingTable.find(Parsed->SlicingName); Found != SlicingTable.end()) {
     Item.SetSlicingSetting(Found->second);
-    Item.SetSlicingName(Parsed->SlicingName.c_str());
+    Item.SlicingName = std::move(Parsed->SlicingName);
   } else {
     unresolved(Parsed->SlicingName, 12);
   }
 
   // Field 16: the tag name.
   if (Parsed->FieldCount == 16)
-    Item.SetTagName(Parsed->TagName.c_str());
+    Item.TagName = std::move(Parsed->TagName);
 
-  Item.SetModuleID(static_cast<ZRV_RESULT_MODULES>(fmt::moduleOfSectionLine(CurrentSectionLine)));
+  Item.SetModuleID(SectionModule);
   Document->AddItem(std::move(Item));
 }
 

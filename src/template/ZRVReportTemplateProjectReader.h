@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "catalogue/Selection.h"
@@ -54,10 +55,15 @@ public:
 
 private:
   /// A line of a collected section with its line number.
+  /// A line of a collected section: its bytes in CollectedBytes.
   struct CollectedLine {
-    std::string Text;
+    std::size_t Offset;
+    std::size_t Size;
     int Number;
   };
+  std::string_view textOf(const CollectedLine& Row) const {
+    return std::string_view(CollectedBytes).substr(Row.Offset, Row.Size);
+  }
 
   bool readLine();
   void dispatch();
@@ -88,6 +94,7 @@ private:
   ZRVImageMap ImageTable;
   /// The tag line of the result section being read (at most 255 bytes).
   std::string CurrentSectionLine;
+  ZRV_RESULT_MODULES SectionModule = ZRV_MODULE_FLOW; ///< module of the section's items
 
   // State of the load in progress.
   CZRVReportItemManager* Document = nullptr;
@@ -102,6 +109,7 @@ private:
   bool TagTaken = false;   ///< the tag line in the buffer was taken by a parser
   std::wstring SectionTag; ///< the section being read, for findings
   std::vector<CollectedLine> Collected;
+  std::string CollectedBytes; ///< the collected lines one after another
   bool Collecting = false; ///< a section's lines are being collected
   /// Findings made while collecting, told when the parse reaches their line.
   std::deque<ZRVTemplateFinding> Deferred;
