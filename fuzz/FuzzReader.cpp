@@ -12,6 +12,8 @@
 // - a melt-front record holds at most 100 percentages.
 #include "FuzzSupport.h"
 
+#include <set>
+
 namespace {
 
 constexpr std::size_t NameLimit = 255;
@@ -30,16 +32,18 @@ void checkOptionNames(const CZRVReportItemManager& Doc, CountFn Count, OptionFn 
   }
 }
 
-bool resolves(const CZRVReportItemManager& Doc, int (CZRVReportItemManager::*Count)() const,
-              int (CZRVReportItemManager::*Option)(int, wchar_t*) const, const std::wstring& Name) {
+/// The names a library's option list holds.
+std::set<std::wstring> optionNames(const CZRVReportItemManager& Doc,
+                                   int (CZRVReportItemManager::*Count)() const,
+                                   int (CZRVReportItemManager::*Option)(int, wchar_t*) const) {
+  std::set<std::wstring> Names;
   for (int I = 0; I < (Doc.*Count)(); ++I) {
     static wchar_t Buffer[4096];
     Buffer[0] = 0;
     (Doc.*Option)(I, Buffer);
-    if (Name == Buffer)
-      return true;
+    Names.insert(Buffer);
   }
-  return false;
+  return Names;
 }
 
 void checkDocument(const CZRVReportItemManager& Doc, int FirstNewItem,
@@ -72,6 +76,11 @@ void checkDocument(const CZRVReportItemManager& Doc, int FirstNewItem,
 
   std::vector<int> Modules;
   Doc.GetModuleIDList(Modules);
+  const auto Clippings = optionNames(Doc, &M::GetClippingOptionCount, &M::GetClippingOption);
+  const auto Views = optionNames(Doc, &M::GetViewOptionCount, &M::GetViewOption);
+  const auto Objects = optionNames(Doc, &M::GetObjectOptionCount, &M::GetObjectOption);
+  const auto Captures = optionNames(Doc, &M::GetCaptureOptionCount, &M::GetCaptureOption);
+  const auto Slicings = optionNames(Doc, &M::GetSlicingOptionCount, &M::GetSlicingOption);
   for (int I = FirstNewItem; I < Doc.GetItemCount(); ++I) {
     CZRVReportItem Item;
     ZRVFUZZ_CHECK(Doc.GetItem(I, Item) == 1);
@@ -85,19 +94,18 @@ void checkDocument(const CZRVReportItemManager& Doc, int FirstNewItem,
     ZRVFUZZ_CHECK(Item.GetItemCountOf1Page() != 0);
     ZRVFUZZ_CHECK(!Item.GetItemSaveName().empty() && Item.GetItemSaveName().size() <= NameLimit);
     ZRVFUZZ_CHECK(Item.GetTagName().size() <= NameLimit);
-    auto check = [&](const std::wstring& Name, int (M::*Count)() const,
-                     int (M::*Option)(int, wchar_t*) const) {
+    auto check = [&](const std::wstring& Name, const std::set<std::wstring>& Names) {
       ZRVFUZZ_CHECK(Name.size() <= NameLimit);
       if (!Name.empty())
-        ZRVFUZZ_CHECK(resolves(Doc, Count, Option, Name));
+        ZRVFUZZ_CHECK(Names.count(Name) == 1);
     };
-    check(Item.GetClippingName(), &M::GetClippingOptionCount, &M::GetClippingOption);
-    check(Item.GetViewName(), &M::GetViewOptionCount, &M::GetViewOption);
-    check(Item.GetObjectName(), &M::GetObjectOptionCount, &M::GetObjectOption);
-    check(Item.GetCaptureName(), &M::GetCaptureOptionCount, &M::GetCaptureOption);
-    check(Item.GetSlicingName(), &M::GetSlicingOptionCount, &M::GetSlicingOption);
+    check(Item.GetClippingName(), Clippings);
+    check(Item.GetViewName(), Views);
+    check(Item.GetObjectName(), Objects);
+    check(Item.GetCaptureName(), Captures);
+    check(Item.GetSlicingName(), Slicings);
     for (int V = 0; V < Item.GetViewCount(); ++V)
-      check(Item.GetViewNameByIndex(V), &M::GetViewOptionCount, &M::GetViewOption);
+      check(Item.GetViewNameByIndex(V), Views);
   }
 }
 

@@ -940,7 +940,7 @@ private:
   // of "the first item with" an id, an id and module, or a name costs a search
   // in a table instead of a walk of the list.
   /// Appends a copy of \p Item.
-  void appendItem(CZRVReportItem Item);
+  void appendItem(CZRVReportItem&& Item);
   /// Erases the item at \p Position; later items move up.
   void eraseItem(std::size_t Position);
   /// Replaces the item at \p Position by a copy of \p Item.

@@ -47,7 +47,7 @@ CZRVReportItemManager::~CZRVReportItemManager() = default;
 
 // ---- The item list and its indexes --------------------------------------------------
 
-void CZRVReportItemManager::appendItem(CZRVReportItem Item) {
+void CZRVReportItemManager::appendItem(CZRVReportItem&& Item) {
   const int Position = positionOf(Items.size());
   Items.push_back(std::move(Item));
   const CZRVReportItem& Added = Items.back();
@@ -262,7 +262,7 @@ void CZRVReportItemManager::GetImageExt(wchar_t* Extension) const {
 // ---- Items ----------------------------------------------------------------------------
 
 int CZRVReportItemManager::AddItem(const CZRVReportItem& Item) {
-  appendItem(Item);
+  appendItem(CZRVReportItem(Item));
   return static_cast<int>(Items.size());
 }
 

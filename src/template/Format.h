@@ -354,9 +354,19 @@ struct ParsedItemLine {
 /// longer than MaxNameChars.
 std::optional<ParsedItemLine> parseItemLine(std::string_view Line, int FileVersion);
 
-/// The names of a several-view field split at every ';', empty parts left out
-/// ("Top;Side;" gives Top and Side).
-std::vector<std::wstring> splitViewList(std::wstring_view Field);
+/// Calls \p Visit with each name of a several-view field, split at every ';',
+/// empty parts left out ("Top;Side;" gives Top, then Side).
+template <typename Visitor> void forEachViewName(std::wstring_view Field, Visitor Visit) {
+  for (std::size_t Start = 0;;) {
+    std::size_t End = Field.find(ViewListSeparator, Start);
+    std::wstring_view Part = Field.substr(Start, End - Start);
+    if (!Part.empty())
+      Visit(Part);
+    if (End == std::wstring_view::npos)
+      break;
+    Start = End + 1;
+  }
+}
 
 /// True when a view field lists several views (holds ';').
 inline bool isViewList(std::wstring_view Field) {

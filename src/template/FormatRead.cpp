@@ -400,18 +400,4 @@ std::optional<ParsedItemLine> parseItemLine(std::string_view Line, int FileVersi
   return Item;
 }
 
-std::vector<std::wstring> splitViewList(std::wstring_view Field) {
-  std::vector<std::wstring> Names;
-  for (std::size_t Start = 0;;) {
-    std::size_t End = Field.find(ViewListSeparator, Start);
-    std::wstring_view Part = Field.substr(Start, End - Start);
-    if (!Part.empty())
-      Names.emplace_back(Part);
-    if (End == std::wstring_view::npos)
-      break;
-    Start = End + 1;
-  }
-  return Names;
-}
-
 } // namespace zrv::format

@@ -527,7 +527,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   Item.SetItemCountOf1Page(Parsed->ItemCountOf1Page == 0 ? 1 : Parsed->ItemCountOf1Page);
 
   auto unresolved = [&](const std::wstring& Name, int Field) {
-    if (!Name.empty() && !fmt::isNoSetting(Name))
+    if (Options.Observer && !Name.empty() && !fmt::isNoSetting(Name))
       note(Kind::UnresolvedName, Source.Number, Name, 0, Field);
   };
 
@@ -546,14 +546,15 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   if (!ViewField.empty() && !fmt::isNoSetting(ViewField)) {
     bool ManyFound = false;
     if (fmt::isViewList(ViewField)) {
-      for (const std::wstring& Name : fmt::splitViewList(ViewField)) {
-        if (ViewTable.count(Name)) {
-          Item.SetManyViewName(Name.c_str());
+      fmt::forEachViewName(ViewField, [&](std::wstring_view Part) {
+        ViewName.assign(Part); // reused: its room outlives the item
+        if (ViewTable.count(ViewName)) {
+          Item.SetManyViewName(ViewName.c_str());
           ManyFound = true;
         } else {
-          unresolved(Name, 9);
+          unresolved(ViewName, 9);
         }
-      }
+      });
     }
     if (!ManyFound) {
       if (auto Found = ViewTable.find(ViewField); Found != ViewTable.end()) {

@@ -275,10 +275,14 @@ TEST(ReadLines, ItemLineFieldValues) {
   EXPECT_FALSE(parseItemLine("Pressure,1,1,0,0,1,10", 999));
   EXPECT_FALSE(parseItemLine("Pressure,1,1,0,0,1,10,-,-,-,-,-,0,0,1", 0));
 
-  EXPECT_EQ(splitViewList(L"Iso_Front;Top_View;"),
-            (std::vector<std::wstring>{L"Iso_Front", L"Top_View"}));
-  EXPECT_EQ(splitViewList(L"A;;B"), (std::vector<std::wstring>{L"A", L"B"}));
-  EXPECT_TRUE(splitViewList(L";").empty());
+  auto split = [](std::wstring_view Field) {
+    std::vector<std::wstring> Names;
+    forEachViewName(Field, [&](std::wstring_view Name) { Names.emplace_back(Name); });
+    return Names;
+  };
+  EXPECT_EQ(split(L"Iso_Front;Top_View;"), (std::vector<std::wstring>{L"Iso_Front", L"Top_View"}));
+  EXPECT_EQ(split(L"A;;B"), (std::vector<std::wstring>{L"A", L"B"}));
+  EXPECT_TRUE(split(L";").empty());
   EXPECT_TRUE(isViewList(L"A;"));
   EXPECT_FALSE(isViewList(L"A"));
   EXPECT_TRUE(isNoSetting(L"-"));
