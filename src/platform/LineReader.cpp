@@ -1,7 +1,23 @@
 // LineReader.cpp - the 511-byte line reading of report templates.
 #include "platform/LineReader.h"
 
+#include <cstring>
+
 namespace zrv::platform {
+
+// The first LF or CR in [From, Limit), or Limit: two memchr scans (a line of
+// a template ends in CR LF, so the CR scan stops at the line's end too).
+std::size_t LineReader::stopOf(std::size_t From, std::size_t Limit) const {
+  const char* First = Buffer + From;
+  std::size_t Length = Limit - From;
+  const void* Lf = std::memchr(First, '\n', Length);
+  if (Lf)
+    Length = static_cast<std::size_t>(static_cast<const char*>(Lf) - First);
+  const void* Cr = std::memchr(First, '\r', Length);
+  if (Cr)
+    Length = static_cast<std::size_t>(static_cast<const char*>(Cr) - First);
+  return From + Length;
+}
 
 bool LineReader::fill() {
   if (Begin < End)
@@ -35,10 +51,8 @@ bool LineReader::readLine(std::string& Piece) {
     // Fast path: copy plain bytes straight from the buffer.
     if (Begin < End) {
       std::size_t Room = MaxPieceBytes - Piece.size();
-      std::size_t Stop = Begin;
       std::size_t Limit = End - Begin < Room ? End : Begin + Room;
-      while (Stop < Limit && Buffer[Stop] != '\n' && Buffer[Stop] != '\r')
-        ++Stop;
+      std::size_t Stop = stopOf(Begin, Limit);
       Piece.append(Buffer + Begin, Stop - Begin);
       Begin = Stop;
       if (Piece.size() >= MaxPieceBytes)

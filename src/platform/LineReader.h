@@ -31,6 +31,7 @@ public:
   bool atEnd() const { return EndSeen; }
 
 private:
+  std::size_t stopOf(std::size_t From, std::size_t Limit) const;
   int nextByte();
   int peekByte();
   bool fill();
