@@ -111,9 +111,7 @@ bool FileStatusOk(const std::wstring& Path) {
   return ::stat(nativePath(Path).c_str(), &Status) == 0;
 }
 
-bool PathExists(const std::wstring& Path) {
-  return ::access(nativePath(Path).c_str(), F_OK) == 0;
-}
+bool PathExists(const std::wstring& Path) { return ::access(nativePath(Path).c_str(), F_OK) == 0; }
 
 bool RenameNoReplace(const std::wstring& From, const std::wstring& To) {
   std::string Source = nativePath(From), Target = nativePath(To);

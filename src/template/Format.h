@@ -264,6 +264,39 @@ template <typename Record> struct NamedSetting {
   Record Value;
 };
 
+/// One value of a setting line after the name: an integer or a real member
+/// of the record.
+template <typename Record> struct RecordField {
+  constexpr RecordField(std::int32_t Record::*Member) : Int(Member) {}
+  constexpr RecordField(double Record::*Member) : Real(Member) {}
+  std::int32_t Record::*Int = nullptr;
+  double Record::*Real = nullptr;
+};
+
+/// The values of each kind of setting line, in the order the section's
+/// pattern lists them after the name (its %d and %lg directives).
+inline constexpr RecordField<ViewRecord> ViewFields[] = {&ViewRecord::AngleX, &ViewRecord::AngleY,
+                                                         &ViewRecord::AngleZ, &ViewRecord::Scale};
+inline constexpr RecordField<ClipRecord> ClippingFields[] = {
+    &ClipRecord::ClipBy, &ClipRecord::KeepX,  &ClipRecord::KeepY,  &ClipRecord::KeepZ,
+    &ClipRecord::RangeX, &ClipRecord::RangeY, &ClipRecord::RangeZ, &ClipRecord::Inverse};
+inline constexpr RecordField<SliceRecord> SlicingFields[] = {
+    &SliceRecord::SliceX, &SliceRecord::SliceY, &SliceRecord::SliceZ,
+    &SliceRecord::RangeX, &SliceRecord::RangeY, &SliceRecord::RangeZ};
+inline constexpr RecordField<ObjectRecord> ObjectFields[] = {
+    &ObjectRecord::ShowRunner,       &ObjectRecord::ShowPart,
+    &ObjectRecord::ShowPartInsert,   &ObjectRecord::ShowCoolChannel,
+    &ObjectRecord::ShowMoldbase,     &ObjectRecord::ShowMoldInsert,
+    &ObjectRecord::ShowMeltEntrance, &ObjectRecord::ShowCoolantEntrance,
+    &ObjectRecord::ShowHeatingRod,   &ObjectRecord::ShowHotRunnerMetal};
+inline constexpr RecordField<CaptureRecord> CaptureFields[] = {
+    &CaptureRecord::Capture, &CaptureRecord::Width, &CaptureRecord::Height};
+inline constexpr RecordField<AnimationRecord> AnimationFields[] = {
+    &AnimationRecord::Output, &AnimationRecord::Time, &AnimationRecord::FPS,
+    &AnimationRecord::Resolution};
+inline constexpr RecordField<ImageRecord> ImageFields[] = {&ImageRecord::Output,
+                                                           &ImageRecord::Resolution};
+
 /// Reads a setting line of the section's kind: commas become blanks; then a
 /// name (one word) and the values of the section's pattern in order (integers
 /// for %d, reals for %lg), reading stopping at the first value that is not a

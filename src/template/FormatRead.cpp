@@ -140,100 +140,49 @@ std::optional<ParsedHeaderValue> parseHeaderLine(std::string_view Line) {
 
 // ---- Setting lines ---------------------------------------------------------------------
 
+namespace {
+
+/// A setting line read by the section's pattern into a record whose values
+/// are \p Fields; values the line does not give keep the record's defaults.
+template <typename Record, std::size_t N>
+std::optional<NamedSetting<Record>> parseSetting(std::string_view Line, Section Id,
+                                                 const RecordField<Record> (&Fields)[N]) {
+  ScannedSetting S;
+  if (!S.scan(Line, Id))
+    return std::nullopt;
+  auto Setting = named<Record>(S.name());
+  Record& R = Setting.Value;
+  for (std::size_t I = 0; I < N; ++I) {
+    if (Fields[I].Int)
+      R.*Fields[I].Int = S.integer(I, R.*Fields[I].Int);
+    else
+      R.*Fields[I].Real = S.real(I, R.*Fields[I].Real);
+  }
+  return Setting;
+}
+
+} // namespace
+
 std::optional<NamedSetting<ViewRecord>> parseViewLine(std::string_view Line) {
-  ScannedSetting S;
-  if (!S.scan(Line, Section::ViewSetting))
-    return std::nullopt;
-  auto Setting = named<ViewRecord>(S.name());
-  ViewRecord& R = Setting.Value;
-  R.AngleX = S.real(0, R.AngleX);
-  R.AngleY = S.real(1, R.AngleY);
-  R.AngleZ = S.real(2, R.AngleZ);
-  R.Scale = S.real(3, R.Scale);
-  return Setting;
+  return parseSetting(Line, Section::ViewSetting, ViewFields);
 }
-
 std::optional<NamedSetting<ClipRecord>> parseClippingLine(std::string_view Line) {
-  ScannedSetting S;
-  if (!S.scan(Line, Section::ClippingSetting))
-    return std::nullopt;
-  auto Setting = named<ClipRecord>(S.name());
-  ClipRecord& R = Setting.Value;
-  R.ClipBy = S.integer(0, R.ClipBy);
-  R.KeepX = S.integer(1, R.KeepX);
-  R.KeepY = S.integer(2, R.KeepY);
-  R.KeepZ = S.integer(3, R.KeepZ);
-  R.RangeX = S.real(4, R.RangeX);
-  R.RangeY = S.real(5, R.RangeY);
-  R.RangeZ = S.real(6, R.RangeZ);
-  R.Inverse = S.integer(7, R.Inverse);
-  return Setting;
+  return parseSetting(Line, Section::ClippingSetting, ClippingFields);
 }
-
 std::optional<NamedSetting<SliceRecord>> parseSlicingLine(std::string_view Line) {
-  ScannedSetting S;
-  if (!S.scan(Line, Section::SlicingSetting))
-    return std::nullopt;
-  auto Setting = named<SliceRecord>(S.name());
-  SliceRecord& R = Setting.Value;
-  R.SliceX = S.integer(0, R.SliceX);
-  R.SliceY = S.integer(1, R.SliceY);
-  R.SliceZ = S.integer(2, R.SliceZ);
-  R.RangeX = S.real(3, R.RangeX);
-  R.RangeY = S.real(4, R.RangeY);
-  R.RangeZ = S.real(5, R.RangeZ);
-  return Setting;
+  return parseSetting(Line, Section::SlicingSetting, SlicingFields);
 }
-
 std::optional<NamedSetting<ObjectRecord>> parseObjectLine(std::string_view Line) {
-  ScannedSetting S;
-  if (!S.scan(Line, Section::ObjectSetting))
-    return std::nullopt;
-  auto Setting = named<ObjectRecord>(S.name());
-  ObjectRecord& R = Setting.Value;
-  std::int32_t* Flags[] = {
-      &R.ShowRunner,     &R.ShowPart,          &R.ShowPartInsert,   &R.ShowCoolChannel,
-      &R.ShowMoldbase,   &R.ShowMoldInsert,    &R.ShowMeltEntrance, &R.ShowCoolantEntrance,
-      &R.ShowHeatingRod, &R.ShowHotRunnerMetal};
-  for (std::size_t I = 0; I < std::size(Flags); ++I)
-    *Flags[I] = S.integer(I, *Flags[I]);
-  return Setting;
+  return parseSetting(Line, Section::ObjectSetting, ObjectFields);
 }
-
 std::optional<NamedSetting<CaptureRecord>> parseFocusCaptureLine(std::string_view Line) {
-  ScannedSetting S;
-  if (!S.scan(Line, Section::FocusCapture))
-    return std::nullopt;
-  auto Setting = named<CaptureRecord>(S.name());
-  CaptureRecord& R = Setting.Value;
-  R.Capture = S.integer(0, R.Capture);
-  R.Width = S.integer(1, R.Width);
-  R.Height = S.integer(2, R.Height);
-  return Setting;
+  return parseSetting(Line, Section::FocusCapture, CaptureFields);
 }
-
 std::optional<NamedSetting<AnimationRecord>> parseAnimationLine(std::string_view Line) {
-  ScannedSetting S;
-  if (!S.scan(Line, Section::AnimationSetting))
-    return std::nullopt;
-  auto Setting = named<AnimationRecord>(S.name());
-  AnimationRecord& R = Setting.Value;
-  R.Output = S.integer(0, R.Output);
-  R.Time = S.real(1, R.Time);
-  R.FPS = S.real(2, R.FPS);
-  R.Resolution = S.integer(3, R.Resolution);
-  return Setting;
+  return parseSetting(Line, Section::AnimationSetting, AnimationFields);
 }
-
 std::optional<NamedSetting<ImageRecord>> parseImageLine(std::string_view Line) {
-  ScannedSetting S;
-  if (!S.scan(Line, Section::ImageSetting))
-    return std::nullopt;
-  auto Setting = named<ImageRecord>(S.name());
-  ImageRecord& R = Setting.Value;
-  R.Output = S.integer(0, R.Output);
-  R.Resolution = S.integer(1, R.Resolution);
-  return Setting;
+  return parseSetting(Line, Section::ImageSetting, ImageFields);
 }
 
 std::optional<NamedSetting<MeltRecord>> parseMeltLine(std::string_view Line) {

@@ -463,8 +463,7 @@ void CZRVReportTemplateProjectReader::parseResultSection(ZRV_RESULT_MODULES Modu
   int FileVersion = Document->GetFileVersion();
   if (fmt::itemLineFormOf(FileVersion) != fmt::ItemLineForm::Full && !Collected.empty())
     note(Kind::ItemLinesNotRead, Collected.front().Number, std::wstring(), FileVersion);
-  SectionModule =
-      static_cast<ZRV_RESULT_MODULES>(fmt::moduleOfSectionLine(CurrentSectionLine));
+  SectionModule = static_cast<ZRV_RESULT_MODULES>(fmt::moduleOfSectionLine(CurrentSectionLine));
   // Room for the section's items, grown by at least half so that sections
   // added one after another do not move the items each time.
   std::vector<CZRVReportItem>& Items = Document->Items;

@@ -111,7 +111,7 @@ private:
   std::vector<CollectedLine> Collected;
   std::string CollectedBytes; ///< the collected lines one after another
   std::wstring ViewName;      ///< one name of a several-view field
-  bool Collecting = false; ///< a section's lines are being collected
+  bool Collecting = false;    ///< a section's lines are being collected
   /// Findings made while collecting, told when the parse reaches their line.
   std::deque<ZRVTemplateFinding> Deferred;
   CZRVReportResultItemMap* Catalogue = nullptr;
