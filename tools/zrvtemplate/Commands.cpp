@@ -158,28 +158,58 @@ std::string checkedAs(const ResolvedType& Resolved) {
   return Describe(Resolved.Type) + " (" + LoaderName(Resolved.Choice.Loader) + ")";
 }
 
+/// A template loaded for a command, as the project type the command resolved.
+struct CommandLoad {
+  ResolvedType Resolved;
+  LoadedTemplate Loaded;
+};
+
+/// Loads \p File for a command. On failure the error is already reported and
+/// \p Exit holds the command's exit code.
+std::optional<CommandLoad> loadForCommand(const std::string& File, const ProjectArgs& Args,
+                                          std::ostream& Err, int& Exit) {
+  Exit = ExitError;
+  if (auto Why = unreadable(File)) {
+    Exit = cannotRead(Err, File, *Why);
+    return std::nullopt;
+  }
+  std::optional<ResolvedType> Resolved = resolveType(Args, File, Err);
+  if (!Resolved)
+    return std::nullopt;
+  LoadedTemplate Loaded = LoadTemplate(Wide(File), Resolved->Choice);
+  if (!Loaded.Result) {
+    Exit = cannotRead(Err, File, "the reader cannot open it");
+    return std::nullopt;
+  }
+  return CommandLoad{std::move(*Resolved), std::move(Loaded)};
+}
+
+/// What the check rules need to know of the load.
+CheckContext contextOf(const ResolvedType& Resolved) {
+  CheckContext Context;
+  Context.Entry = EntryOf(Resolved.Choice.Loader);
+  Context.Thermoset = Resolved.Choice.Thermoset;
+  Context.ProjectDescription = Describe(Resolved.Type);
+  return Context;
+}
+
 // ---- check -----------------------------------------------------------------------------
 
 int runCheck(const std::string& File, const ProjectArgs& Args, std::ostream& Out,
              std::ostream& Err) {
-  if (auto Why = unreadable(File))
-    return cannotRead(Err, File, *Why);
-  std::optional<ResolvedType> Resolved = resolveType(Args, File, Err);
-  if (!Resolved)
-    return ExitError;
-  LoadedTemplate Loaded = LoadTemplate(Wide(File), Resolved->Choice);
-  if (!Loaded.Result)
-    return cannotRead(Err, File, "the reader cannot open it");
+  int Exit = ExitError;
+  std::optional<CommandLoad> Load = loadForCommand(File, Args, Err, Exit);
+  if (!Load)
+    return Exit;
+  const ResolvedType& Resolved = Load->Resolved;
+  LoadedTemplate& Loaded = Load->Loaded;
 
-  CheckContext Context;
-  Context.Entry = EntryOf(Resolved->Choice.Loader);
-  Context.Thermoset = Resolved->Choice.Thermoset;
-  Context.ProjectDescription = Describe(Resolved->Type);
+  CheckContext Context = contextOf(Resolved);
   Context.Document = Loaded.Document.get();
   std::vector<Diagnostic> Found = CheckFindings(Loaded.Findings, Context);
-  if (Resolved->Explicit && Loaded.HeaderLine > 0) {
+  if (Resolved.Explicit && Loaded.HeaderLine > 0) {
     std::vector<Diagnostic> Header =
-        CheckHeaderProjectType(*Loaded.Document, Resolved->Type, Loaded.HeaderLine);
+        CheckHeaderProjectType(*Loaded.Document, Resolved.Type, Loaded.HeaderLine);
     Found.insert(Found.begin(), Header.begin(), Header.end());
   }
   int Errors = 0;
@@ -196,9 +226,9 @@ int runCheck(const std::string& File, const ProjectArgs& Args, std::ostream& Out
                           {"section", D.Section},
                           {"message", D.Message}});
     Json Report = {{"file", File},
-                   {"projectType", ProjectTypeName(Resolved->Type)},
-                   {"checkedAs", Describe(Resolved->Type)},
-                   {"loader", LoaderName(Resolved->Choice.Loader)},
+                   {"projectType", ProjectTypeName(Resolved.Type)},
+                   {"checkedAs", Describe(Resolved.Type)},
+                   {"loader", LoaderName(Resolved.Choice.Loader)},
                    {"clean", Found.empty()},
                    {"errors", Errors},
                    {"warnings", Warnings},
@@ -214,7 +244,7 @@ int runCheck(const std::string& File, const ProjectArgs& Args, std::ostream& Out
     else
       Out << Errors << (Errors == 1 ? " error, " : " errors, ") << Warnings
           << (Warnings == 1 ? " warning" : " warnings");
-    Out << "; checked as " << checkedAs(*Resolved) << "\n";
+    Out << "; checked as " << checkedAs(Resolved) << "\n";
   }
   return Found.empty() ? ExitClean : ExitFindings;
 }
@@ -225,11 +255,7 @@ int runCheck(const std::string& File, const ProjectArgs& Args, std::ostream& Out
 /// and format then present less than the file holds.
 void noteLosses(std::ostream& Err, const std::string& File, const LoadedTemplate& Loaded,
                 const ResolvedType& Resolved) {
-  CheckContext Context;
-  Context.Entry = EntryOf(Resolved.Choice.Loader);
-  Context.Thermoset = Resolved.Choice.Thermoset;
-  Context.ProjectDescription = Describe(Resolved.Type);
-  std::size_t Count = CheckFindings(Loaded.Findings, Context).size();
+  std::size_t Count = CheckFindings(Loaded.Findings, contextOf(Resolved)).size();
   if (Count > 0)
     Err << ToolName << ": note: the load of '" << File << "' passed over or changed " << Count
         << (Count == 1 ? " thing" : " things") << "; \"" << ToolName << " check\" lists them\n";
@@ -237,26 +263,24 @@ void noteLosses(std::ostream& Err, const std::string& File, const LoadedTemplate
 
 int runShow(const std::string& File, const ProjectArgs& Args, std::ostream& Out,
             std::ostream& Err) {
-  if (auto Why = unreadable(File))
-    return cannotRead(Err, File, *Why);
-  std::optional<ResolvedType> Resolved = resolveType(Args, File, Err);
-  if (!Resolved)
-    return ExitError;
-  LoadedTemplate Loaded = LoadTemplate(Wide(File), Resolved->Choice);
-  if (!Loaded.Result)
-    return cannotRead(Err, File, "the reader cannot open it");
+  int Exit = ExitError;
+  std::optional<CommandLoad> Load = loadForCommand(File, Args, Err, Exit);
+  if (!Load)
+    return Exit;
+  const ResolvedType& Resolved = Load->Resolved;
+  LoadedTemplate& Loaded = Load->Loaded;
   if (Args.Json) {
     Json Report = {{"file", File},
-                   {"projectType", ProjectTypeName(Resolved->Type)},
-                   {"loadedAs", Describe(Resolved->Type)},
-                   {"loader", LoaderName(Resolved->Choice.Loader)},
+                   {"projectType", ProjectTypeName(Resolved.Type)},
+                   {"loadedAs", Describe(Resolved.Type)},
+                   {"loader", LoaderName(Resolved.Choice.Loader)},
                    {"document", DocumentJson(*Loaded.Document)}};
     Out << Report.dump(2) << "\n";
   } else {
-    Out << "File: " << File << "\nLoaded as: " << checkedAs(*Resolved) << "\n\n";
+    Out << "File: " << File << "\nLoaded as: " << checkedAs(Resolved) << "\n\n";
     PrintDocument(Out, *Loaded.Document);
   }
-  noteLosses(Err, File, Loaded, *Resolved);
+  noteLosses(Err, File, Loaded, Resolved);
   return ExitClean;
 }
 
@@ -304,14 +328,12 @@ fs::path temporaryTemplatePath() {
 
 int runFormat(const std::string& File, const std::string& Output, const ProjectArgs& Args,
               std::ostream& Out, std::ostream& Err) {
-  if (auto Why = unreadable(File))
-    return cannotRead(Err, File, *Why);
-  std::optional<ResolvedType> Resolved = resolveType(Args, File, Err);
-  if (!Resolved)
-    return ExitError;
-  LoadedTemplate Loaded = LoadTemplate(Wide(File), Resolved->Choice);
-  if (!Loaded.Result)
-    return cannotRead(Err, File, "the reader cannot open it");
+  int Exit = ExitError;
+  std::optional<CommandLoad> Load = loadForCommand(File, Args, Err, Exit);
+  if (!Load)
+    return Exit;
+  const ResolvedType& Resolved = Load->Resolved;
+  LoadedTemplate& Loaded = Load->Loaded;
 
   fs::path Target = Output.empty() ? temporaryTemplatePath() : fs::u8path(Output);
   std::wstring TargetPath = Target.wstring();
@@ -332,7 +354,7 @@ int runFormat(const std::string& File, const std::string& Output, const ProjectA
     std::error_code Ignored;
     fs::remove(Target, Ignored);
   }
-  noteLosses(Err, File, Loaded, *Resolved);
+  noteLosses(Err, File, Loaded, Resolved);
   return ExitClean;
 }
 
