@@ -7,127 +7,11 @@
 #include <memory>
 
 #include "platform/Platform.h"
+#include "setting/ProjectTable.h"
 #include "util/Text.h"
 #include "zrvreport/ZRVReportItemManager.h"
 #include "zrvreport/ZRVReportSettingWriter.h"
 #include "zrvreport/ZRVReportTemplateReader.h"
-
-namespace {
-
-// ---- Loader table -------------------------------------------------------------------
-// One row per (kind, application type): the reader's loader and where its two
-// flag arguments come from. A row without a loader loads nothing.
-
-enum class Flag { None, Thermoset, Underfill, EncapsulationCM };
-
-struct LoaderRule {
-  bool HasLoader;
-  ZRV_TEMPLATE_LOADER Loader;
-  /// Replaces Loader when the document's thermoset flag is set.
-  ZRV_TEMPLATE_LOADER ThermosetLoader;
-  Flag FlagA;
-  Flag FlagB;
-};
-
-constexpr LoaderRule none() {
-  return {false, ZRV_LOAD_COUNT, ZRV_LOAD_COUNT, Flag::None, Flag::None};
-}
-constexpr LoaderRule plain(ZRV_TEMPLATE_LOADER L, Flag A = Flag::None, Flag B = Flag::None) {
-  return {true, L, L, A, B};
-}
-constexpr LoaderRule byThermoset(ZRV_TEMPLATE_LOADER Plain, ZRV_TEMPLATE_LOADER Thermoset) {
-  return {true, Plain, Thermoset, Flag::None, Flag::None};
-}
-
-constexpr int AppTypeCount = 15;
-
-constexpr LoaderRule SolidLoaders[AppTypeCount] = {
-    /* 0 Injection */ byThermoset(ZRV_LOAD_SOLID_INJECTION, ZRV_LOAD_SOLID_RIM),
-    /* 1 GasIn     */ none(),
-    /* 2 RIM       */ plain(ZRV_LOAD_SOLID_RIM),
-    /* 3 ICPackage */ plain(ZRV_LOAD_SOLID_ICPACKAGE, Flag::Underfill, Flag::EncapsulationCM),
-    /* 4 ICM       */ plain(ZRV_LOAD_SOLID_ICM, Flag::Thermoset),
-    /* 5 FAIM      */ none(),
-    /* 6 GAIM      */ plain(ZRV_LOAD_SOLID_GAIM),
-    /* 7 WAIM      */ plain(ZRV_LOAD_SOLID_WAIM),
-    /* 8 COIM      */ plain(ZRV_LOAD_SOLID_COIM),
-    /* 9 MCIM      */ plain(ZRV_LOAD_SOLID_MCIM),
-    /* 10 CM       */ plain(ZRV_LOAD_SOLID_CM, Flag::Thermoset),
-    /* 11 BIIM     */ plain(ZRV_LOAD_SOLID_BIIM),
-    /* 12 PIM      */ plain(ZRV_LOAD_SOLID_PIM, Flag::Thermoset),
-    /* 13 RTM      */ plain(ZRV_LOAD_SOLID_RTM),
-    /* 14 CFM      */ plain(ZRV_LOAD_SOLID_CFM, Flag::Thermoset),
-};
-
-constexpr LoaderRule ShellLoaders[AppTypeCount] = {
-    /* 0 Injection */ plain(ZRV_LOAD_SHELL_INJECTION),
-    /* 1 GasIn     */ plain(ZRV_LOAD_SHELL_GASIN),
-    /* 2 RIM       */ plain(ZRV_LOAD_SHELL_RIM),
-    none(),
-    none(),
-    none(),
-    none(),
-    none(),
-    none(),
-    none(),
-    none(),
-    none(),
-    none(),
-    none(),
-    none(),
-};
-
-// ---- Project type names ---------------------------------------------------------------
-
-struct TypeName {
-  const wchar_t* Name;
-  /// Whether "(RIM)" follows when the run is thermoset or the caller asks.
-  bool RimMark;
-};
-
-constexpr const wchar_t* RimMarkText = L"(RIM)";
-
-constexpr TypeName SolidNames[AppTypeCount] = {
-    {L"SolidInjection", true},      {nullptr, false},      {L"SolidRIM", false},
-    {L"SolidEncapsulation", false}, {L"SolidICM", false},  {nullptr, false},
-    {L"SolidGAIM", false},          {L"SolidWAIM", false}, {L"SolidCOIM", false},
-    {L"SolidFIM", false},           {L"SolidCM", false},   {L"SolidBIIM", false},
-    {L"SolidPIM", false},           {L"SolidRTM", false},  {L"SolidCFM", false},
-};
-
-constexpr TypeName ShellNames[AppTypeCount] = {
-    {L"ShellInjection", false},
-    {L"ShellGasIn", false},
-    {L"ShellRIM", false},
-};
-
-enum class Kind { Solid, Shell, Other };
-
-Kind kindOf(int ProjectType) {
-  if (ProjectType == 0 || ProjectType == 2)
-    return Kind::Solid;
-  return ProjectType == 1 ? Kind::Shell : Kind::Other;
-}
-
-bool validAppType(int AppType) { return AppType >= 0 && AppType < AppTypeCount; }
-
-/// The rule of a project; null for a kind or application type without one.
-const LoaderRule* loaderRuleOf(int ProjectType, int AppType) {
-  if (!validAppType(AppType))
-    return nullptr;
-  const auto Index = static_cast<std::size_t>(AppType);
-  switch (kindOf(ProjectType)) {
-  case Kind::Solid:
-    return &SolidLoaders[Index];
-  case Kind::Shell:
-    return &ShellLoaders[Index];
-  case Kind::Other:
-    break;
-  }
-  return nullptr;
-}
-
-} // namespace
 
 // ---- Construction and ownership ----------------------------------------------------------
 
@@ -214,26 +98,12 @@ void CZRVReportSetting::SetZorvinPath(const wchar_t* Path) { Manager->SetZorvinP
 
 void CZRVReportSetting::LoadTemplateFileData() {
   Manager->RemoveAllItem();
-  const LoaderRule* Rule = loaderRuleOf(ProjectType, AppType);
-  if (!Rule || !Rule->HasLoader)
+  zrv::LoaderCall Call{};
+  if (!zrv::loaderCallOf(ProjectType, AppType,
+                         {Manager->GetProjectIsThermosetRun(), Underfill, EncapsulationCM}, Call))
     return;
-  const int Thermoset = Manager->GetProjectIsThermosetRun();
-  auto flagValue = [&](Flag Which) {
-    switch (Which) {
-    case Flag::Thermoset:
-      return Thermoset;
-    case Flag::Underfill:
-      return Underfill;
-    case Flag::EncapsulationCM:
-      return EncapsulationCM;
-    case Flag::None:
-      break;
-    }
-    return 0;
-  };
-  const ZRV_TEMPLATE_LOADER Loader = Thermoset != 0 ? Rule->ThermosetLoader : Rule->Loader;
   const std::wstring Path = ProjectPath;
-  Reader->Load(Loader, Path.c_str(), Manager, flagValue(Rule->FlagA), flagValue(Rule->FlagB));
+  Reader->Load(Call.Loader, Path.c_str(), Manager, Call.FlagA, Call.FlagB);
 }
 
 void CZRVReportSetting::SetReportItemManager(CZRVReportItemManager* NewManager) {
@@ -301,19 +171,16 @@ void CZRVReportSetting::GetProjectFilePath(int, wchar_t* Path) const {
 void CZRVReportSetting::GetProjectTypeName(int, int NameAppType, int RimMark, wchar_t* Name) const {
   if (!Name)
     return;
-  const Kind ProjectKind = kindOf(ProjectType);
   // A shell project is named by its own application type, a solid one by the
   // caller's.
-  const int Chosen = ProjectKind == Kind::Shell ? AppType : NameAppType;
-  if (ProjectKind == Kind::Other || !validAppType(Chosen))
+  bool TakesRimMark = false;
+  const wchar_t* TypeName =
+      zrv::projectTypeNameOf(ProjectType, ProjectType == 1 ? AppType : NameAppType, TakesRimMark);
+  if (!TypeName)
     return;
-  const TypeName& Entry =
-      (ProjectKind == Kind::Shell ? ShellNames : SolidNames)[static_cast<std::size_t>(Chosen)];
-  if (!Entry.Name)
-    return;
-  std::wstring Appended = Entry.Name;
-  if (Entry.RimMark && (Manager->GetProjectIsThermosetRun() != 0 || RimMark != 0))
-    Appended += RimMarkText;
+  std::wstring Appended = TypeName;
+  if (TakesRimMark && (Manager->GetProjectIsThermosetRun() != 0 || RimMark != 0))
+    Appended += zrv::RimMarkText;
   zrv::copyToBuffer(Appended, Name + std::wcslen(Name));
 }
 

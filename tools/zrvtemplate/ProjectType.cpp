@@ -1,9 +1,11 @@
-// ProjectType.cpp - process names, the facade's choice of loader and the
-// project type names.
+// ProjectType.cpp - process names, and the facade's choice of loader and
+// project type names for the tool's project types.
 #include "ProjectType.h"
 
 #include <cctype>
 #include <charconv>
+
+#include "setting/ProjectTable.h"
 
 namespace zrvtool {
 namespace {
@@ -22,59 +24,6 @@ std::optional<int> parseNumber(std::string_view Text) {
     return std::nullopt;
   return Value;
 }
-
-/// One row of the facade's loader table: the solid loader of an application
-/// type and whether it takes the thermoset flag. AppType 1 and 5 have none.
-struct SolidRow {
-  int AppType;
-  ZRV_TEMPLATE_LOADER Loader;
-  bool TakesThermoset;
-  const char* TypeName;
-};
-
-constexpr SolidRow SolidRows[] = {
-    {0, ZRV_LOAD_SOLID_INJECTION, false, "SolidInjection"},
-    {2, ZRV_LOAD_SOLID_RIM, false, "SolidRIM"},
-    {3, ZRV_LOAD_SOLID_ICPACKAGE, false, "SolidEncapsulation"},
-    {4, ZRV_LOAD_SOLID_ICM, true, "SolidICM"},
-    {6, ZRV_LOAD_SOLID_GAIM, false, "SolidGAIM"},
-    {7, ZRV_LOAD_SOLID_WAIM, false, "SolidWAIM"},
-    {8, ZRV_LOAD_SOLID_COIM, false, "SolidCOIM"},
-    {9, ZRV_LOAD_SOLID_MCIM, false, "SolidFIM"},
-    {10, ZRV_LOAD_SOLID_CM, true, "SolidCM"},
-    {11, ZRV_LOAD_SOLID_BIIM, false, "SolidBIIM"},
-    {12, ZRV_LOAD_SOLID_PIM, true, "SolidPIM"},
-    {13, ZRV_LOAD_SOLID_RTM, false, "SolidRTM"},
-    {14, ZRV_LOAD_SOLID_CFM, true, "SolidCFM"},
-};
-
-struct ShellRow {
-  int AppType;
-  ZRV_TEMPLATE_LOADER Loader;
-  const char* TypeName;
-};
-
-constexpr ShellRow ShellRows[] = {
-    {0, ZRV_LOAD_SHELL_INJECTION, "ShellInjection"},
-    {1, ZRV_LOAD_SHELL_GASIN, "ShellGasIn"},
-    {2, ZRV_LOAD_SHELL_RIM, "ShellRIM"},
-};
-
-const SolidRow* solidRow(int AppType) {
-  for (const SolidRow& Row : SolidRows)
-    if (Row.AppType == AppType)
-      return &Row;
-  return nullptr;
-}
-
-const ShellRow* shellRow(int AppType) {
-  for (const ShellRow& Row : ShellRows)
-    if (Row.AppType == AppType)
-      return &Row;
-  return nullptr;
-}
-
-bool isSolid(int Kind) { return Kind == 0 || Kind == 2; }
 
 } // namespace
 
@@ -122,30 +71,16 @@ std::optional<int> ParseProcess(std::string_view Text) {
 }
 
 std::optional<LoaderChoice> ChooseLoader(const ProjectType& Type) {
+  zrv::LoaderCall Call{};
+  if (!zrv::loaderCallOf(
+          Type.Kind, Type.AppType,
+          {Type.Thermoset ? 1 : 0, Type.Underfill ? 1 : 0, Type.EncapsulationCM ? 1 : 0}, Call))
+    return std::nullopt;
   LoaderChoice Choice;
-  if (Type.Kind == 1) {
-    const ShellRow* Row = shellRow(Type.AppType);
-    if (!Row)
-      return std::nullopt;
-    Choice.Loader = Row->Loader;
-    return Choice;
-  }
-  if (!isSolid(Type.Kind))
-    return std::nullopt;
-  const SolidRow* Row = solidRow(Type.AppType);
-  if (!Row)
-    return std::nullopt;
-  Choice.Loader = Row->Loader;
-  if (Type.AppType == 0 && Type.Thermoset)
-    Choice.Loader = ZRV_LOAD_SOLID_RIM; // thermoset injection is read as reaction injection
-  if (Row->TakesThermoset) {
-    Choice.FlagA = Type.Thermoset ? 1 : 0;
-    Choice.Thermoset = Choice.FlagA;
-  }
-  if (Choice.Loader == ZRV_LOAD_SOLID_ICPACKAGE) {
-    Choice.FlagA = Type.Underfill ? 1 : 0;
-    Choice.FlagB = Type.EncapsulationCM ? 1 : 0;
-  }
+  Choice.Loader = Call.Loader;
+  Choice.FlagA = Call.FlagA;
+  Choice.FlagB = Call.FlagB;
+  Choice.Thermoset = Call.Thermoset;
   return Choice;
 }
 
@@ -159,23 +94,20 @@ std::string LoaderName(ZRV_TEMPLATE_LOADER Loader) {
 }
 
 std::string ProjectTypeName(const ProjectType& Type) {
-  if (Type.Kind == 1) {
-    const ShellRow* Row = shellRow(Type.AppType);
-    return Row ? Row->TypeName : "";
-  }
-  if (!isSolid(Type.Kind))
+  bool RimMark = false;
+  const wchar_t* Name = zrv::projectTypeNameOf(Type.Kind, Type.AppType, RimMark);
+  if (!Name)
     return "";
-  const SolidRow* Row = solidRow(Type.AppType);
-  if (!Row)
-    return "";
-  std::string Name = Row->TypeName;
-  if (Type.AppType == 0 && Type.Thermoset)
-    Name += "(RIM)";
-  return Name;
+  std::wstring Text = Name;
+  if (RimMark && Type.Thermoset)
+    Text += zrv::RimMarkText;
+  return std::string(Text.begin(), Text.end()); // the names are ASCII
 }
 
 std::string Describe(const ProjectType& Type) {
-  std::string Kind = Type.Kind == 1 ? "shell" : isSolid(Type.Kind) ? "solid" : "unknown kind";
+  std::string Kind = Type.Kind == 1                ? "shell"
+                     : zrv::isSolidKind(Type.Kind) ? "solid"
+                                                   : "unknown kind";
   std::string Process = "process " + std::to_string(Type.AppType);
   for (const ProcessInfo& Info : Processes())
     if (Info.AppType == Type.AppType)
