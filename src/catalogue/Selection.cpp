@@ -4,6 +4,9 @@
 #include "catalogue/Selection.h"
 
 #include <iterator>
+#include <map>
+#include <memory>
+#include <mutex>
 
 namespace zrv {
 namespace {
@@ -228,6 +231,35 @@ int FillSectionMap(CZRVReportResultItemMap& Catalogue, const SectionLists& Lists
   (Catalogue.*Member)(Map, 1);
   FillItemMap(Lists.Extra, Map, 0);
   return 1;
+}
+
+SectionKeys::SectionKeys(const SectionLists& Lists) {
+  // The list first, then the extra list insert-if-absent, as FillSectionMap.
+  for (KeyList List : {Lists.List, Lists.Extra}) {
+    const KeyListEntries Entries = EntriesOfKeyList(List);
+    for (std::size_t I = 0; I < Entries.Size; ++I)
+      Ids.emplace(Entries.Entries[I].Key, static_cast<ZRV_RESULT_ITEMS>(Entries.Entries[I].Id));
+  }
+}
+
+bool SectionKeys::find(std::wstring_view Key, ZRV_RESULT_ITEMS& Id) const {
+  auto Found = Ids.find(Key);
+  if (Found == Ids.end())
+    return false;
+  Id = Found->second;
+  return true;
+}
+
+const SectionKeys* SectionKeysOf(const SectionLists& Lists) {
+  if (!FillMemberOf(Lists.List))
+    return nullptr;
+  static std::mutex Guard;
+  static std::map<std::pair<KeyList, KeyList>, std::unique_ptr<const SectionKeys>> Built;
+  std::lock_guard<std::mutex> Lock(Guard);
+  std::unique_ptr<const SectionKeys>& Keys = Built[{Lists.List, Lists.Extra}];
+  if (!Keys)
+    Keys = std::make_unique<const SectionKeys>(Lists);
+  return Keys.get();
 }
 
 } // namespace zrv

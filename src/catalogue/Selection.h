@@ -3,6 +3,8 @@
 #ifndef ZRVREPORT_CATALOGUE_SELECTION_H
 #define ZRVREPORT_CATALOGUE_SELECTION_H
 
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "catalogue/KeyLists.h"
@@ -84,6 +86,31 @@ KeyListMember FillMemberOf(KeyList List);
 /// of \p Lists.Extra that are missing. Returns 1; returns 0 and leaves the map
 /// untouched when \p Lists.List has no fill member (a section not accepted).
 int FillSectionMap(CZRVReportResultItemMap& Catalogue, const SectionLists& Lists, ZRVItemMap& Map);
+
+/// The keys of a result section ready for lookups: the same keys and ids that
+/// FillSectionMap puts in a map (an entry of List wins over an entry of Extra
+/// with the same key), held in a hash table over the catalogue's own key texts.
+class SectionKeys {
+public:
+  explicit SectionKeys(const SectionLists& Lists);
+
+  /// Sets \p Id to the id of \p Key and returns true; false, with \p Id
+  /// untouched, when the section's lists do not hold the key. Keys compare
+  /// exactly, as in the map.
+  bool find(std::wstring_view Key, ZRV_RESULT_ITEMS& Id) const;
+
+  std::size_t size() const { return Ids.size(); }
+
+private:
+  std::unordered_map<std::wstring_view, ZRV_RESULT_ITEMS> Ids;
+};
+
+/// The keys of the section that \p Lists resolve, built on first use and kept
+/// for the life of the program, so that a load does not build a map for every
+/// section tag it meets (safe to call from several threads). Null when
+/// \p Lists.List has no fill member, where FillSectionMap leaves its map
+/// untouched.
+const SectionKeys* SectionKeysOf(const SectionLists& Lists);
 
 } // namespace zrv
 

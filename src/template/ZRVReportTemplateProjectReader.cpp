@@ -13,7 +13,6 @@
 #include "platform/Platform.h"
 #include "template/Format.h"
 #include "zrvreport/ZRVReportItemManager.h"
-#include "zrvreport/ZRVReportResultItemMap.h"
 
 namespace fmt = zrv::format;
 using Kind = ZRVTemplateFindingKind;
@@ -158,11 +157,10 @@ int CZRVReportTemplateProjectReader::Load(const std::wstring& Path, CZRVReportIt
     return 0;
   }
   zrv::platform::LineReader FileReader(File.get());
-  CZRVReportResultItemMap ResultItemMap;
   Document = &Target;
   Options = LoadOptions;
   Reader = &FileReader;
-  Catalogue = &ResultItemMap;
+  SectionKeys = nullptr;
 
   while (readLine()) {
     if (fmt::isTagLine(Line))
@@ -181,7 +179,6 @@ int CZRVReportTemplateProjectReader::Load(const std::wstring& Path, CZRVReportIt
     Document->SetAllManyViewData();
 
   Reader = nullptr;
-  Catalogue = nullptr;
   Document = nullptr;
   return 1;
 }
@@ -457,9 +454,12 @@ void CZRVReportTemplateProjectReader::parseResultEx() {
 // ---- Result sections -----------------------------------------------------------------------
 
 void CZRVReportTemplateProjectReader::parseResultSection(ZRV_RESULT_MODULES Module) {
-  // The section's key list fills the item map once per section tag.
-  zrv::FillSectionMap(*Catalogue, zrv::SelectSectionLists(Options.Entry, Options.Thermoset, Module),
-                      ItemMap);
+  // The section's key lists resolve its keys. (Every section the dispatch
+  // takes has lists; were one without, the keys before it would stay, as in a
+  // map filled per tag.)
+  if (const zrv::SectionKeys* Keys =
+          zrv::SectionKeysOf(zrv::SelectSectionLists(Options.Entry, Options.Thermoset, Module)))
+    SectionKeys = Keys;
   int FileVersion = Document->GetFileVersion();
   if (fmt::itemLineFormOf(FileVersion) != fmt::ItemLineForm::Full && !Collected.empty())
     note(Kind::ItemLinesNotRead, Collected.front().Number, std::wstring(), FileVersion);
@@ -487,8 +487,8 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
       note(Kind::LineIgnored, Source.Number, decoded(Text), fieldCount(Text));
     return;
   }
-  auto Key = ItemMap.find(Parsed->Key);
-  if (Key == ItemMap.end()) {
+  ZRV_RESULT_ITEMS Id{};
+  if (!SectionKeys || !SectionKeys->find(Parsed->Key, Id)) {
     // A version 1000 read takes the label line for the key "Item": not a finding.
     if (Text != fmt::ItemLabel)
       note(Kind::UnknownItemKey, Source.Number, Parsed->Key);
@@ -513,7 +513,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   // The item takes the names decoded from the line over (its fields are
   // set directly, as its setters would set them from a copy).
   CZRVReportItem Item;
-  Item.SetItemID(Key->second);
+  Item.SetItemID(Id);
   Item.SaveName = std::move(Parsed->Key);
   Item.SetOutput(Parsed->Output);
   Item.SetDisplayMode(Parsed->DisplayMode);

@@ -114,8 +114,8 @@ private:
   bool Collecting = false;    ///< a section's lines are being collected
   /// Findings made while collecting, told when the parse reaches their line.
   std::deque<ZRVTemplateFinding> Deferred;
-  CZRVReportResultItemMap* Catalogue = nullptr;
-  ZRVItemMap ItemMap;
+  /// The keys of the last result section whose tag had a key list.
+  const zrv::SectionKeys* SectionKeys = nullptr;
 };
 
 #endif // ZRVREPORT_TEMPLATE_PROJECTREADER_H

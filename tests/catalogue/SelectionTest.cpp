@@ -167,6 +167,37 @@ TEST(SelectionTest, FillSectionMapForSolidCM) {
   EXPECT_EQ(Map, Expected);
 }
 
+TEST(SelectionTest, SectionKeysHoldWhatFillSectionMapFills) {
+  CZRVReportResultItemMap Catalogue;
+  for (int Entry = 0; Entry < static_cast<int>(E::Count); ++Entry)
+    for (int Thermoset : {0, 1})
+      for (int Module = -1; Module <= 21; ++Module) {
+        SCOPED_TRACE(std::to_string(Entry) + "/" + std::to_string(Thermoset) + "/" +
+                     std::to_string(Module));
+        const zrv::SectionLists Lists =
+            zrv::SelectSectionLists(static_cast<E>(Entry), Thermoset, Module);
+        ZRVItemMap Map;
+        const zrv::SectionKeys* Keys = zrv::SectionKeysOf(Lists);
+        ASSERT_EQ(Keys != nullptr, zrv::FillSectionMap(Catalogue, Lists, Map) == 1);
+        if (!Keys)
+          continue;
+        EXPECT_EQ(Keys, zrv::SectionKeysOf(Lists)); // built once
+        ASSERT_EQ(Keys->size(), Map.size());
+        for (const auto& [Key, Id] : Map) {
+          ZRV_RESULT_ITEMS Found{};
+          ASSERT_TRUE(Keys->find(Key, Found)) << std::string(Key.begin(), Key.end());
+          EXPECT_EQ(Found, Id);
+          std::wstring Lower = Key;
+          std::transform(Lower.begin(), Lower.end(), Lower.begin(),
+                         [](wchar_t C) { return C >= L'A' && C <= L'Z' ? C - L'A' + L'a' : C; });
+          if (!Map.count(Lower)) {
+            EXPECT_FALSE(Keys->find(Lower, Found));
+          }
+          EXPECT_FALSE(Keys->find(Key + L" ", Found));
+        }
+      }
+}
+
 TEST(SelectionTest, FillMembersMatchTheirLists) {
   CZRVReportResultItemMap Catalogue;
   for (int Index = 0; Index < static_cast<int>(zrv::KeyList::SolidCMFlowExtra); ++Index) {
