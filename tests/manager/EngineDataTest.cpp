@@ -1,7 +1,7 @@
 // EngineDataTest.cpp - the report engine's data in the settings document: the
 // three ways of addressing an item and their not-found answers, the index
 // messages, the slot tables, image data and curve rules, and what
-// SyncReportEngineData and copying take over.
+// SyncReportEngineData takes over.
 #include "zrvreport/ZRVReportItemManager.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "DocumentCompare.h"
 #include "ManagerTestUtil.h"
 #include "TestSupport.h"
 
@@ -319,44 +318,4 @@ TEST(EngineData, SyncTakesTheSettingsAndKeepsTheEngineData) {
       (Names{text(Mine, &Manager::GetImageExt), got(Mine, &Manager::GetModuleAnimPath, 1).second,
              text(Mine, &Manager::GetShadedModelPath), text(Mine, &Manager::GetMeshName)}),
       (Names{L"BMP", L"mine.gif", L"mine.png", L"mine"}));
-}
-
-TEST(EngineData, CopiesCarryEveryFieldAndAreIndependent) {
-  Manager Source = withItems();
-  Source.SetProjectType(1);
-  Source.SetHasValvePin(1);
-  Source.SetRunNo(2);
-  Source.SetZorvinPath(L"/root");
-  Source.SetCreateBy(L"me");
-  Source.AddItemEx(ItemEx());
-  Source.AddModuleID(ZRV_MODULE_FLOW);
-  Source.SetViewSetting(L"Top", {});
-  Source.SetStatAvgValue(2, 5, 3.5);
-  Source.SetWarpMaxZDisplacement(0.75);
-  Source.SetSummaryData(2, {{L"r"}, {L"v"}});
-  Source.SetSummaryTableData({L"mesh", L"", L"", L"", {L"PP"}, {}, {}});
-  Source.SetXYAnimPath(19, L"xy.gif");
-  Source.SetNodePath(L"node.png");
-  Source.SetXYCurveData({1, 2, {}, {}, {}});
-
-  const Manager Copy(Source);
-  Manager Assigned;
-  Assigned = Source;
-  EXPECT_TRUE(zrvtest::sameDocument(Copy, Source));
-  EXPECT_TRUE(zrvtest::sameDocument(Assigned, Source));
-  Source.SetItemName(1, Id(5), L"changed");
-  Source.SetProjectType(0);
-  for (const Manager& M : {Copy, Assigned}) {
-    EXPECT_EQ(itemAt(M, 0).GetItemName(), L"");
-    EXPECT_EQ(M.GetProjectType(), 1);
-    EXPECT_EQ(M.GetHasValvePin() + M.GetRunNo(), 3);
-    EXPECT_EQ(text(M, &Manager::GetZorvinPath), L"/root");
-    EXPECT_EQ(M.GetStatAvgValue(2, 5) + M.GetWarpMaxZDisplacement(), 4.25);
-    EXPECT_EQ(M.GetSummaryData(2).SecondColumn, Names{L"v"});
-    EXPECT_EQ(M.GetMaterialPartCount(), 1);
-    EXPECT_EQ(got(M, &Manager::GetXYAnimPath, 19), Answer(1, L"xy.gif"));
-    EXPECT_EQ(text(M, &Manager::GetNodePath), L"node.png");
-    ZRVXYCurveData Curve;
-    EXPECT_EQ(M.GetXYCurveData(2, Curve), 1);
-  }
 }

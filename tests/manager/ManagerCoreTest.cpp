@@ -30,24 +30,6 @@ const std::pair<TextSetter, TextGetter> InfoFields[] = {
 
 } // namespace
 
-TEST(ManagerCore, StartValues) {
-  Manager M;
-  EXPECT_EQ(std::make_tuple(M.GetProjectType(), M.GetFileProjectType(), M.GetFileAppType(),
-                            M.GetReportType(), M.GetIsOutputCoverLogo()),
-            std::make_tuple(-1, -1, -1, -1, 1));
-  EXPECT_EQ(M.GetFileVersion() + M.GetRunNo() + M.GetIsOutputRun() + M.GetHasValvePin() +
-                M.GetProjectIsThermosetRun(),
-            0);
-  EXPECT_EQ(text(M, &Manager::GetImageExt), L"PNG");
-  EXPECT_EQ(text(M, &Manager::GetFileID), L"");
-  EXPECT_EQ(M.GetItemCount() + M.GetItemExCount() + M.GetModuleCount() + M.HasItems() +
-                M.HasItemExs(),
-            0);
-  M.SetRemark(L"r");
-  M.SetRemark(nullptr);
-  EXPECT_EQ(text(M, &Manager::GetRemark), L"");
-}
-
 TEST(ManagerCore, AddItemMapsOutputAndDisplayAndCountsUp) {
   Manager M;
   EXPECT_EQ(M.AddItem(Id(5), 7, 9, 1, 1, 1, 3), 1);

@@ -30,17 +30,6 @@ Item itemWithClipping(int ItemID, ZRV_RESULT_MODULES Module, const wchar_t* Clip
 
 // The order of the option lists under stores and deletes is compared with a
 // plain model in ItemIndexTest.cpp.
-TEST(SettingLibraries, StoringReplacesTheRecordAndOtherNamesGiveTheDefault) {
-  Manager M;
-  M.SetClippingSetting(L"B", clip(1.0));
-  M.SetClippingSetting(L"B", clip(3.0));
-  EXPECT_EQ(M.GetClippingSetting(L"B").RangeX, 3.0);
-  EXPECT_EQ(options(M, &Manager::GetClippingOption), Names{L"B"});
-  // Unknown and lower-case names are not the same setting.
-  EXPECT_EQ(M.GetClippingSetting(L"b").RangeX, 50.0);
-  EXPECT_EQ(M.GetClippingSetting(nullptr).RangeX, 50.0);
-}
-
 TEST(SettingLibraries, HandOverRulesPerKind) {
   const Names Sorted{L"A", L"D", L"b"};
   const Names SortedWithEmpty{L"", L"A", L"D", L"b"};

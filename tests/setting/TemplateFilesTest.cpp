@@ -264,28 +264,6 @@ TEST(CopyFolderFiles, KeepExistingFlagAndListingFailures) {
   EXPECT_EQ(ZRVReportSettingTestPeer::rename(Setting, S, Missing), 0);
 }
 
-TEST(CopyFolderFiles, LinksToFoldersAreNotDescendedInto) {
-  zrvtest::TempDir Dir;
-  const fs::path Source = Dir.path() / "s", Target = Dir.path() / "t",
-                 Outside = Dir.path() / "outside";
-  fs::create_directories(Source);
-  fs::create_directories(Target);
-  fs::create_directories(Outside / "nested");
-  zrvtest::writeBytes(Outside / "secret.txt", "outside");
-  zrvtest::writeBytes(Source / "plain.txt", "plain");
-  std::error_code Error;
-  fs::create_directory_symlink(Outside, Source / "linked", Error);
-  if (Error)
-    GTEST_SKIP() << "symbolic links cannot be made here";
-
-  CZRVReportSetting Setting;
-  const std::wstring S = Source.wstring() + Sep, T = Target.wstring() + Sep;
-  EXPECT_EQ(ZRVReportSettingTestPeer::copyTree(Setting, S.c_str(), T.c_str(), 0), 1);
-  EXPECT_EQ(zrvtest::readBytes(Target / "plain.txt"), "plain");
-  EXPECT_FALSE(fs::exists(Target / "linked" / "secret.txt"));
-  EXPECT_FALSE(fs::is_directory(Target / "linked"));
-}
-
 TEST(CopyTemplateDataFile, CopiesPicturesOfTheFourKindsOnly) {
   zrvtest::TempDir Dir;
   const fs::path Pictures = Dir.path() / "install" / "Template";

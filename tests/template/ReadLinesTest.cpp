@@ -1,7 +1,6 @@
 // ReadLinesTest.cpp - every line as the reader takes it apart: [FileHeader],
 // the eight setting kinds and their value counts, melt-front percentages,
-// [ResultEx] rows, item lines of every field count and version, and written
-// lines read back.
+// [ResultEx] rows, and item lines of every field count and version.
 #include "template/Format.h"
 
 #include <gtest/gtest.h>
@@ -99,32 +98,6 @@ TEST(ReadLines, ValueCountsOfViewClippingSlicingObject) {
   EXPECT_EQ(Object9->Value.ShowHotRunnerMetal, 0);
   EXPECT_TRUE(parseObjectLine("O, 1, 1, 1, 1,1,1,1,1"));
   EXPECT_FALSE(parseObjectLine("O, 1, 1, 1, 1,1,1,1"));
-}
-
-TEST(ReadLines, ValueCountsOfFocusAnimationImage) {
-  auto Focus = parseFocusCaptureLine("Close_Up, 1, 800, 600 \n");
-  ASSERT_TRUE(Focus);
-  EXPECT_EQ(Focus->Value.Capture, 1);
-  EXPECT_EQ(Focus->Value.Width, 800);
-  EXPECT_EQ(Focus->Value.Height, 600);
-  EXPECT_EQ(Focus->Value.FocusOn, 0);
-  EXPECT_FALSE(parseFocusCaptureLine("F, 1, 800"));
-  EXPECT_FALSE(parseFocusCaptureLine(layoutOf(Section::FocusCapture).Label));
-
-  auto Anim = parseAnimationLine("Short_Gif, 1, 2.5, 10, 7 ");
-  ASSERT_TRUE(Anim);
-  EXPECT_EQ(Anim->Value.Name, L"Short_Gif");
-  EXPECT_EQ(Anim->Value.Output, 1);
-  EXPECT_EQ(Anim->Value.Time, 2.5);
-  EXPECT_EQ(Anim->Value.FPS, 10.0);
-  EXPECT_EQ(Anim->Value.Resolution, 7);
-  EXPECT_FALSE(parseAnimationLine("A, 1, 2.5, 10"));
-
-  auto Image = parseImageLine("Large_Png, 0, 6 ");
-  ASSERT_TRUE(Image);
-  EXPECT_EQ(Image->Value.Resolution, 6);
-  EXPECT_FALSE(parseImageLine("I, 0"));
-  EXPECT_FALSE(parseImageLine(layoutOf(Section::ImageSetting).Label));
 }
 
 TEST(ReadLines, MeltFrontLines) {
@@ -287,51 +260,4 @@ TEST(ReadLines, ItemLineFieldValues) {
   EXPECT_FALSE(isViewList(L"A"));
   EXPECT_TRUE(isNoSetting(L"-"));
   EXPECT_FALSE(isNoSetting(L"--"));
-}
-
-TEST(ReadLines, WrittenLinesReadBack) {
-  ClipRecord Clip;
-  Clip.ClipBy = 2;
-  Clip.RangeX = 0.000123456789;
-  Clip.Inverse = 1;
-  auto ClipBack = parseClippingLine(encodeLine(formatClippingLine(L"Top View", Clip)));
-  ASSERT_TRUE(ClipBack);
-  EXPECT_EQ(ClipBack->Name, L"Top_View");
-  EXPECT_EQ(ClipBack->Value.ClipBy, 2);
-  EXPECT_EQ(ClipBack->Value.RangeX, 0.000123457);
-  EXPECT_EQ(ClipBack->Value.Inverse, 1);
-
-  ObjectRecord Object;
-  Object.ShowHeatingRod = 1;
-  Object.ShowHotRunnerMetal = 1;
-  auto ObjectBack = parseObjectLine(encodeLine(formatObjectLine(L"O", Object)));
-  ASSERT_TRUE(ObjectBack);
-  EXPECT_EQ(ObjectBack->Value.ShowHeatingRod, 1);
-  EXPECT_EQ(ObjectBack->Value.ShowHotRunnerMetal, 1);
-
-  MeltRecord Melt;
-  Melt.Count = 3;
-  Melt.Percentage[0] = 0;
-  Melt.Percentage[1] = 33.4;
-  Melt.Percentage[2] = 100;
-  auto MeltBack = parseMeltLine(encodeLine(formatMeltLine(L"Melt \u00e9", Melt)));
-  ASSERT_TRUE(MeltBack);
-  EXPECT_EQ(MeltBack->Name, L"Melt_\u00e9");
-  EXPECT_EQ(MeltBack->Value.Count, 3);
-  EXPECT_EQ(MeltBack->Value.Percentage[1], 33.0);
-
-  ItemLineRecord Item;
-  Item.Key = L"Pressure";
-  Item.ManyViewNames = {L"Top", L"Side"};
-  auto ItemBack = parseItemLine(encodeLine(formatItemLine(Item, L"", L"")), 1001);
-  ASSERT_TRUE(ItemBack);
-  EXPECT_EQ(ItemBack->ViewField, L"Top;Side;");
-  EXPECT_EQ(ItemBack->ClippingName, L"-");
-
-  for (std::size_t Position = 0; Position < ResultExRowCount; ++Position) {
-    auto Row = parseResultExRow(encodeLine(*formatResultExRow(Position, 1, L"", 1.5)));
-    ASSERT_TRUE(Row) << Position;
-    EXPECT_EQ(Row->Key, static_cast<ResultExKey>(Position));
-    EXPECT_EQ(Row->Output, 1);
-  }
 }

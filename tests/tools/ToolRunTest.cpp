@@ -87,13 +87,6 @@ TEST(ZrvTemplateTool, CheckPrintsFileLineSeverityMessage) {
       "(\"zrvtemplate catalogue\" lists the keys) [unknown-key]\n" +
       File + ": 4 errors, 0 warnings; checked as solid injection (LoadSolidInjection)\n";
   EXPECT_EQ(R.Out, Expected);
-
-  R = run({"check", broken("MissingEnd.csv")});
-  EXPECT_EQ(R.Out, broken("MissingEnd.csv") +
-                       ":76: warning: the file ends without the \"[EOF]\" line; end it with "
-                       "\"[EOF],,,,,,,,,,\" [end-missing]\n" +
-                       broken("MissingEnd.csv") +
-                       ": 0 errors, 1 warning; checked as solid injection (LoadSolidInjection)\n");
 }
 
 TEST(ZrvTemplateTool, EveryValidSampleChecksClean) {
