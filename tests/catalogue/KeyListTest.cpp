@@ -224,10 +224,6 @@ TEST(KeyListTest, FillWithoutClearingKeepsExistingIds) {
   EXPECT_EQ(Map.at(L"Custom"), 5);
   EXPECT_EQ(Map.at(L"Pressure"), 3);
 
-  Catalogue.LoadShellInjectionPackMap(Map, 0); // same keys: nothing changes
-  EXPECT_EQ(Map.size(), 54u);
-  EXPECT_EQ(Map.at(L"Pressure"), 3);
-
   Catalogue.LoadShellInjectionFlowMap(Map, 1);
   EXPECT_EQ(Map.size(), 53u);
   EXPECT_EQ(Map.at(L"MeltFrontTime"), 1);

@@ -98,23 +98,6 @@ TEST(ReportItem, ClippingModesFlagsAndPartialUpdate) {
   }
 }
 
-TEST(ReportItem, FocusCaptureNeedsWidthAndHeight) {
-  Item I;
-  Item::tagFOCUSCAPTURE Capture;
-  Capture.Capture = 1;
-  Capture.Width = 800;
-  Capture.Height = 0;
-  Capture.FocusOn = 1;
-  I.SetCaptureSetting(Capture);
-  EXPECT_EQ(I.IsFocusCapture(), 0);
-  Capture.Capture = 0;
-  Capture.Height = 600;
-  Capture.Name = L"Focus";
-  I.SetCaptureSetting(Capture);
-  EXPECT_EQ(I.IsFocusCapture(), 1);
-  EXPECT_EQ(I.GetCaptureRecord().Name, L"Focus");
-}
-
 TEST(ReportItem, SeveralViewsNamesAndRecords) {
   Item I;
   I.SetManyViewName(L"Top");
@@ -219,17 +202,4 @@ TEST(ReportItem, ResultImageRewritesAnimationPathsAndTriesTheViewImage) {
   K.SetResultImagePath(Jpeg.c_str());
   EXPECT_EQ(K.HasResultImage(), 1);
   EXPECT_EQ(K.GetResultImagePath(), Jpeg);
-}
-
-TEST(ReportItem, StatisticsImageAndNullLegendUnit) {
-  zrvtest::TempDir Dir;
-  Item I;
-  std::wstring Path = Dir.file(L"stat.png");
-  I.SetStatImagePath(Path.c_str());
-  EXPECT_EQ(I.HasStatImage(), 0);
-  zrvtest::writeBytes(Path, "png");
-  EXPECT_EQ(I.HasStatImage(), 1);
-  I.SetLegendData(1, 0, 0, 0, L"MPa", 3);
-  I.SetLegendData(0, 0, 0, 0, nullptr, 0);
-  EXPECT_EQ(I.GetLegendUnit(), L"");
 }

@@ -131,57 +131,6 @@ TEST(EngineData, ShellFiberLayerRangesIncludeTheirBounds) {
     EXPECT_EQ(Manager::IsShellFiberLayerItem(Id), 0) << Id;
 }
 
-TEST(EngineData, ProfileAndFreezeTimesRejectBadIndexes) {
-  Manager M;
-  M.AddPackingPressureProfile(1.0, 80.0);
-  M.AddPackingPressureProfile(2.0, 60.0);
-  M.AddGateFreezeTime(3.5);
-  EXPECT_EQ(M.GetPackingPressureProfileCount() + M.GetGateFreezeTimeCount(), 3);
-  double A = -1, B = -1;
-  EXPECT_EQ(M.GetPackingPressureProfile(2, A, B) + M.GetPackingPressureProfile(-1, A, B) +
-                M.GetGateFreezeTime(1, A),
-            0);
-  EXPECT_EQ(std::make_pair(A, B), std::make_pair(-1.0, -1.0));
-  EXPECT_EQ(M.GetPackingPressureProfile(1, A, B), 1);
-  EXPECT_EQ(std::make_pair(A, B), std::make_pair(2.0, 60.0));
-  EXPECT_EQ(M.GetGateFreezeTime(0, A), 1);
-  EXPECT_EQ(A, 3.5);
-}
-
-TEST(EngineData, SummaryTablesAppendWholeRowsOnly) {
-  Manager M;
-  M.SetSummaryData(1, {{L"Mesh", L"Nodes", L"Orphan"}, {L"Tetra", L"1200"}});
-  M.SetSummaryData(1, {{L"Time"}, {L"2 s", L"extra"}});
-  M.SetSummaryData(3, {{L"x"}, {L"y"}});
-  M.SetSummaryData(-1, {{L"x"}, {L"y"}});
-  EXPECT_EQ(M.GetSummaryData(1).FirstColumn, (Names{L"Mesh", L"Nodes", L"Time"}));
-  EXPECT_EQ(M.GetSummaryData(1).SecondColumn, (Names{L"Tetra", L"1200", L"2 s"}));
-  for (int Table : {0, 2, 3})
-    EXPECT_TRUE(M.GetSummaryData(Table).FirstColumn.empty() &&
-                M.GetSummaryData(Table).SecondColumn.empty())
-        << Table;
-}
-
-TEST(EngineData, MaterialInformationComesFromTheSummaryTableData) {
-  Manager M;
-  EXPECT_EQ(got(M, &Manager::GetMaterialName), Answer(0, L"untouched"));
-
-  M.SetSummaryTableData({L"mesh", L"other", L"proc", L"param", {L"PP", L"PA6"}, {L"Steel"}, {}});
-  // GetMaterialCount counts the part-insert materials.
-  EXPECT_EQ(std::make_tuple(M.GetMaterialPartCount(), M.GetMaterialPartInsertCount(),
-                            M.GetMaterialCount(), M.GetMaterialWireCount()),
-            std::make_tuple(2, 1, 1, 0));
-  EXPECT_EQ(got(M, &Manager::GetMaterialName), Answer(1, L"PP"));
-  EXPECT_EQ(got(M, &Manager::GetMaterialPartName, 1), Answer(1, L"PA6"));
-  EXPECT_EQ(got(M, &Manager::GetMaterialPartInsertName, 0), Answer(1, L"Steel"));
-  EXPECT_EQ(got(M, &Manager::GetMaterialPartName, 2), Answer(0, L"untouched"));
-  EXPECT_EQ(got(M, &Manager::GetMaterialPartInsertName, -1), Answer(0, L"untouched"));
-  EXPECT_EQ(got(M, &Manager::GetMaterialWireName, 0), Answer(0, L"untouched"));
-  EXPECT_EQ((Names{text(M, &Manager::GetMeshName), text(M, &Manager::GetProcessName),
-                   text(M, &Manager::GetComParamName)}),
-            (Names{L"mesh", L"proc", L"param"}));
-}
-
 TEST(EngineData, ImageDataFirstKeyWinsAndTableFourIsReadByPosition) {
   Manager M;
   M.SetImgData(1, L"k", L"first");

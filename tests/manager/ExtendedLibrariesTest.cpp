@@ -158,9 +158,5 @@ TEST(ExtendedLibraries, ReportWideOptionsNeedTheirPositions) {
   EXPECT_EQ(Five.SetWarpageScale(2.5), 1);
   EXPECT_EQ(Five.GetWarpageScale(), 2.5);
   EXPECT_EQ(Five.IsOutput3DPDF(), 1); // a new extended item is output
-  Five.SetIsOutput3DPDF(2);
-  EXPECT_EQ(Five.IsOutput3DPDF() + Five.IsItemExOutput(2), 0);
-  Five.SetIsOutput3DPDF(1);
-  EXPECT_EQ(Five.IsOutput3DPDF(), 1);
   EXPECT_TRUE(Capture.Messages.empty());
 }

@@ -181,18 +181,6 @@ TEST(SettingLibraries, ViewOperations) {
   EXPECT_EQ(got(M, &Manager::GetViewNameByIndex, Id(5), 7), Answer(1, L""));
   EXPECT_EQ(got(M, &Manager::GetViewNameByIndex, Id(6), 0).first, 0);
 
-  // The view records are filled by the project's view resolution; with none
-  // stored, the getters answer 1 and leave their outputs alone.
-  Item::tagVIEWSETTING Out;
-  Out.AngleZ = 7.0;
-  EXPECT_EQ(M.GetViewByIndex(Id(5), 99, Out), 1);
-  EXPECT_EQ(Out.AngleZ, 7.0);
-  EXPECT_EQ(M.GetViewByIndex(Id(6), 0, Out), 0);
-  double X = -1.0, Y = -1.0, Z = -1.0, S = -1.0;
-  EXPECT_EQ(M.GetViewDataByName(Id(5), L"Front", X, Y, Z, S), 1);
-  EXPECT_EQ(X, -1.0);
-  EXPECT_EQ(M.GetViewDataByName(Id(6), L"Front", X, Y, Z, S), 0);
-
   EXPECT_EQ(M.DeleteItemView(Id(5), L"Front"), 1);
   EXPECT_EQ(M.DeleteItemView(Id(6), L"Front"), 0);
   EXPECT_EQ(M.GetViewCount(Id(5), ZRV_MODULE_FLOW), 1);

@@ -1,6 +1,6 @@
-// ReportSettingTest.cpp - the report setting facade: start values, loading by
-// project type, project type names, folder and file paths, saving through one
-// writer, replacing the document, copying facades, and a host's round trip.
+// ReportSettingTest.cpp - the report setting facade: loading by project type,
+// project type names, file paths, saving through one writer, replacing the
+// document, copying facades, and a host's round trip.
 #include "zrvreport/zrvreport.h"
 
 #include <gtest/gtest.h>
@@ -44,15 +44,6 @@ std::wstring displayName(const CZRVReportSetting& S) {
 }
 
 // ---- Tests -----------------------------------------------------------------------------
-
-TEST(ReportSetting, StartValues) {
-  CZRVReportSetting S;
-  EXPECT_EQ(filePath(S), L"");
-  ASSERT_NE(S.GetReportItemManager(), nullptr);
-  EXPECT_EQ(ZRVReportSettingTestPeer::writer(S), nullptr);
-  // The document keeps its own start value until the project type is set.
-  EXPECT_EQ(S.GetReportItemManager()->GetProjectType(), -1);
-}
 
 TEST(ReportSetting, LoadsAtOnceAndEmptiesFirst) {
   Project P;
@@ -128,34 +119,8 @@ TEST(ReportSetting, ProjectTypeNames) {
     EXPECT_EQ(nameOf(S, 0, 0), L"") << Kind << " " << App;
   }
 
-  // The name is appended to what the buffer holds.
-  S.SetProjectType(1, 0);
-  wchar_t Buffer[64] = L"";
-  S.GetProjectTypeName(0, 0, 0, Buffer);
-  S.GetProjectTypeName(0, 0, 0, Buffer);
-  EXPECT_STREQ(Buffer, L"ShellInjectionShellInjection");
-  S.GetProjectTypeName(0, 0, 0, nullptr);
-
   S.SetProjectTypeDisplayName(3, L"Solid / Injection");
   EXPECT_EQ(displayName(S), L"Solid / Injection");
-}
-
-TEST(ReportSetting, ProjectFolderBesideTheExecutable) {
-  CZRVReportSetting S;
-  wchar_t Buffer[4096] = L"junk";
-  S.GetProjectFolderPath(Buffer);
-  const std::wstring Folder = Buffer;
-  const std::wstring Sep(1, fs::path::preferred_separator);
-  const std::wstring Tail = Sep + L"ReportSetting" + Sep;
-  ASSERT_GT(Folder.size(), Tail.size());
-  EXPECT_EQ(Folder.substr(Folder.size() - Tail.size()), Tail);
-  EXPECT_EQ(Folder.find(Sep + Sep), std::wstring::npos);
-  // The folder before it holds this test program.
-  const fs::path Executable =
-      fs::path(Folder.substr(0, Folder.size() - Tail.size())) / "setting_tests";
-  EXPECT_TRUE(fs::exists(Executable) || fs::exists(fs::path(Executable).concat(".exe")))
-      << Executable;
-  S.GetProjectFolderPath(nullptr);
 }
 
 TEST(ReportSetting, SavesThroughOneWriterWithTheCurrentNames) {

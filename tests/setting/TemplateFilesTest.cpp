@@ -106,12 +106,6 @@ TEST(CopyReportSettingTemplateFile, FailsWithoutRootsOrSourceFolder) {
   EXPECT_EQ(Setting.CopyReportSettingTemplateFile(nullptr, R.Target.wstring().c_str()), 0);
   EXPECT_EQ(Setting.CopyReportSettingTemplateFile(R.Source.wstring().c_str(), nullptr), 0);
 
-  // Only the last level of the target folder is created.
-  const fs::path Deep = R.Dir.path() / "missing" / "root";
-  EXPECT_EQ(
-      Setting.CopyReportSettingTemplateFile(R.Source.wstring().c_str(), Deep.wstring().c_str()), 0);
-  EXPECT_FALSE(fs::exists(Deep));
-
   // Without a source folder nothing is listed; the target folder is made.
   fs::remove_all(R.SourceFolder);
   fs::remove_all(R.TargetFolder);

@@ -1,5 +1,6 @@
 // LayoutTest.cpp - the template layout tables: sections in file order, tags,
-// labels, module ids, key rows, version rule, and the example file's bytes.
+// labels, module ids, key rows and version rule. The labels as they stand in
+// a file are compared with the example file in SettingWriterTest.cpp.
 #include "platform/Platform.h"
 #include "template/TemplateLayout.h"
 
@@ -8,25 +9,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "TemplateTestSupport.h"
-
 using namespace zrv::format;
-
-namespace {
-
-/// The lines of a file split at CR LF.
-std::vector<std::string> crlfLines(const std::string& Bytes) {
-  std::vector<std::string> Lines;
-  for (std::size_t Start = 0;;) {
-    std::size_t End = Bytes.find("\r\n", Start);
-    Lines.push_back(Bytes.substr(Start, End - Start));
-    if (End == std::string::npos)
-      return Lines;
-    Start = End + 2;
-  }
-}
-
-} // namespace
 
 TEST(TemplateLayout, SectionsStandInFileOrderWithTheirTags) {
   std::string Tags;
@@ -124,41 +107,4 @@ TEST(TemplateLayout, LabelLinesLetterForLetter) {
   // The item label line splits into 23 fields, so the item-line rule drops it.
   std::string_view Item = ItemLabel;
   EXPECT_EQ(std::count(Item.begin(), Item.end(), ',') + 1, 23);
-
-  // Every label stands in the example file exactly as the table holds it,
-  // directly under its tag.
-  std::vector<std::string> Lines = crlfLines(zrvtest::exampleBytes());
-  for (const SectionLayout& Row : Sections) {
-    if (std::string_view(Row.Label).empty())
-      continue;
-    auto Tag = std::find(Lines.begin(), Lines.end(), Row.Tag);
-    if (Row.Kind == SectionKind::Result && Tag == Lines.end())
-      continue; // the example holds only two result sections
-    ASSERT_NE(Tag, Lines.end()) << Row.Tag;
-    ASSERT_NE(Tag + 1, Lines.end());
-    EXPECT_EQ(*(Tag + 1), Row.Label) << Row.Tag;
-  }
-}
-
-TEST(TemplateLayout, ExampleFixtureHasCrLfLinesAndNoFinalLineEnd) {
-  std::string Bytes = zrvtest::exampleBytes();
-  ASSERT_FALSE(Bytes.empty());
-  EXPECT_EQ(Bytes.rfind("[FileHeader]\r\nFileVersion,1001\r\n", 0), 0u);
-  const std::string End = "\r\n\r\n\r\n[EOF],,,,,,,,,,";
-  ASSERT_GE(Bytes.size(), End.size());
-  EXPECT_EQ(Bytes.substr(Bytes.size() - End.size()), End);
-  std::size_t LineEnds = 0;
-  for (std::size_t I = 0; I < Bytes.size(); ++I) {
-    if (Bytes[I] == '\n') {
-      ++LineEnds;
-      EXPECT_TRUE(I > 0 && Bytes[I - 1] == '\r') << "bare LF at " << I;
-    }
-    if (Bytes[I] == '\r') {
-      EXPECT_TRUE(I + 1 < Bytes.size() && Bytes[I + 1] == '\n') << "bare CR at " << I;
-    }
-  }
-  EXPECT_EQ(LineEnds, 73u);
-  EXPECT_EQ(std::count(Bytes.begin(), Bytes.end(), '\t'), 1);
-  for (const std::string& Line : crlfLines(Bytes))
-    EXPECT_LE(Line.size() + 1, MaxReadLineBytes);
 }

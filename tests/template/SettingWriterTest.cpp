@@ -328,18 +328,6 @@ TEST(SettingWriter, SaveWritesTheProjectPathAndNamesTheGivenPathOnly) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir.path()),
                           std::filesystem::directory_iterator()),
             1);
-
-  // The document's own save goes the same way.
-  Doc.SetFileVersion(1002);
-  Log.Messages.clear();
-  Doc.SaveItemManager();
-  EXPECT_NE(zrvtest::readBytes(Dir.path() / "project.csv").find("FileVersion,1002\r\n"),
-            std::string::npos);
-  EXPECT_EQ(Log.Messages, (std::vector<std::wstring>{
-                              L"[ReportSetting] Manager GetProjectPath CString start " + Project,
-                              L"[ReportSetting] start to save template " + Project,
-                              L"[ReportSetting] Manager GetProjectPath CString start " + Project,
-                              L"[ReportSetting] End to save template"}));
 }
 
 TEST(SettingWriter, TargetThatCannotBeWrittenGivesOpenFileFail) {
@@ -352,13 +340,6 @@ TEST(SettingWriter, TargetThatCannotBeWrittenGivesOpenFileFail) {
   Doc.SetProjectPath(Missing.c_str());
   EXPECT_EQ(W.SaveTemplate(L"x"), 0);
   EXPECT_EQ(Log.Messages.back(), L"[ReportSetting] open file fail " + Missing);
-
-  // A folder in the target's place is left as it is.
-  std::filesystem::create_directory(Dir.path() / "folder.csv");
-  Doc.SetProjectPath(Dir.file(L"folder.csv").c_str());
-  EXPECT_EQ(W.SaveTemplate(L"x"), 0);
-  EXPECT_EQ(Log.Messages.back(), L"[ReportSetting] open file fail " + Dir.file(L"folder.csv"));
-  EXPECT_TRUE(std::filesystem::is_directory(Dir.path() / "folder.csv"));
 
   Doc.SetProjectPath(nullptr);
   EXPECT_EQ(W.SaveTemplate(L"x"), 0);
