@@ -2,20 +2,17 @@
 // load makes of each, asserted exactly. Whatever a file holds, a load neither
 // crashes nor reads or writes out of bounds (the asan preset and valgrind run
 // this suite as well).
-#include "HardeningSupport.h"
+#include "TemplateTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <filesystem>
-
-#include "template/Format.h"
 
 #ifndef _WIN32
 #include <unistd.h>
 #endif
 
-using namespace hardening;
+using namespace zrvtest;
 using Kind = ZRVTemplateFindingKind;
 
 namespace {
@@ -141,7 +138,7 @@ TEST(BadInput, ByteOrderMarkBeforeFileHeaderIsHarmless) {
   // The reader does not skip a byte-order mark: it needs not, because a tag
   // is found anywhere on its line and the mark stands before the first tag.
   // The file loads exactly as without the mark.
-  std::string Plain = zrvtest::readBytes(dataFile("example_solid_injection.csv"));
+  std::string Plain = exampleBytes();
   ASSERT_FALSE(Plain.empty());
   TemplateFile WithoutMark(Plain);
   TemplateFile WithMark("\xEF\xBB\xBF" + Plain);
@@ -224,25 +221,6 @@ TEST(BadInput, TenThousandMeltFrontPercentagesKeepOneHundred) {
   ASSERT_EQ(Doc.GetItemEx(0, Entry), 1);
   EXPECT_EQ(Entry.MeltCapture.Count, 100);
   EXPECT_EQ(Entry.MeltCapture.Percentage[99], 100);
-
-  // The line parser itself, given the whole line at once, keeps the first
-  // 100 of the 10,000 and writes nothing past the record (the sanitizer
-  // builds check the bounds of Percentage).
-  auto Parsed = zrv::format::parseMeltLine(Many);
-  ASSERT_TRUE(Parsed);
-  EXPECT_EQ(Parsed->Name, L"Many");
-  ASSERT_EQ(Parsed->Value.Count, 100);
-  EXPECT_EQ(Parsed->Value.Percentage[0], 1);
-  EXPECT_EQ(Parsed->Value.Percentage[99], 100);
-  // One piece of single-digit percentages: 253 parts in 511 bytes.
-  std::string Digits = "D,";
-  while (Digits.size() + 2 <= 510)
-    Digits += "7-";
-  Digits += "7";
-  auto Short = zrv::format::parseMeltLine(Digits);
-  ASSERT_TRUE(Short);
-  EXPECT_EQ(Short->Value.Count, 100);
-  EXPECT_EQ(Short->Value.Percentage[99], 7);
 }
 
 TEST(BadInput, NumbersBeyondIntAreClampedRealsBeyondDoubleAreNotNumbers) {
@@ -367,7 +345,7 @@ TEST(BadInput, BracketInANameEndsItsSection) {
 TEST(BadInput, AFolderIsNotATemplate) {
   // Opening a folder for reading works on some systems; the load must fail
   // as for a file that cannot be opened, and leave the document alone.
-  zrvtest::TempDir Dir;
+  TempDir Dir;
   std::filesystem::create_directory(Dir.path() / "folder.csv");
   std::wstring Path = Dir.file(L"folder.csv");
   CZRVReportTemplateReader Reader;
@@ -375,7 +353,7 @@ TEST(BadInput, AFolderIsNotATemplate) {
   CZRVReportItem::tagVIEWSETTING Kept;
   Doc.SetViewSetting(L"Kept", Kept);
   Doc.SetFileVersion(5);
-  zrvtest::DiagnosticCapture Capture;
+  DiagnosticCapture Capture;
   EXPECT_EQ(Reader.LoadSolidInjection(Path.c_str(), &Doc), 0);
   EXPECT_EQ(Reader.LoadTemplateFileHeader(Path.c_str(), &Doc), 0);
   EXPECT_EQ(Capture.Messages, std::vector<std::wstring>{
@@ -396,7 +374,7 @@ TEST(BadInput, AnUnreadableFileIsNotLoaded) {
   CZRVReportItemManager Doc;
   CZRVReportItem::tagVIEWSETTING Kept;
   Doc.SetViewSetting(L"Kept", Kept);
-  zrvtest::DiagnosticCapture Capture;
+  DiagnosticCapture Capture;
   EXPECT_EQ(Reader.LoadShellInjection(File.path().c_str(), &Doc), 0);
   EXPECT_EQ(Reader.LoadTemplateFileHeader(File.path().c_str(), &Doc), 0);
   EXPECT_EQ(Capture.Messages,
@@ -446,13 +424,13 @@ TEST(BadInput, TemplateTreeWithALinkLoopAndALinkOutside) {
   // ReportSetting/sub/loop points back at ReportSetting, ReportSetting/away at
   // a folder outside the tree: the copy must end, and neither link is
   // descended into.
-  zrvtest::TempDir Dir;
+  TempDir Dir;
   const std::filesystem::path Source = Dir.path() / "install" / "ReportSetting";
   const std::filesystem::path Outside = Dir.path() / "elsewhere";
   std::filesystem::create_directories(Source / "sub");
   std::filesystem::create_directories(Outside);
-  zrvtest::writeBytes(Source / "sub" / "picture.png", "png");
-  zrvtest::writeBytes(Outside / "private.txt", "private");
+  writeBytes(Source / "sub" / "picture.png", "png");
+  writeBytes(Outside / "private.txt", "private");
   std::error_code Error;
   std::filesystem::create_directory_symlink(Source, Source / "sub" / "loop", Error);
   if (!Error)
@@ -466,7 +444,7 @@ TEST(BadInput, TemplateTreeWithALinkLoopAndALinkOutside) {
   std::filesystem::create_directories(Dir.path() / "project");
   EXPECT_EQ(Setting.CopyReportSettingTemplateFile(From.c_str(), To.c_str()), 1);
   const std::filesystem::path Target = Dir.path() / "project" / "ReportSetting";
-  EXPECT_EQ(zrvtest::readBytes(Target / "sub" / "picture.png"), "png");
+  EXPECT_EQ(readBytes(Target / "sub" / "picture.png"), "png");
   EXPECT_FALSE(std::filesystem::is_directory(Target / "sub" / "loop"));
   EXPECT_FALSE(std::filesystem::exists(Target / "away" / "private.txt"));
 }

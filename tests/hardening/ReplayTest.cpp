@@ -1,7 +1,7 @@
 // ReplayTest.cpp - every input the fuzzers found a fault with (kept under
 // tests/data/regressions) runs through every fuzz target again, with all of
 // its checks; a violated check aborts the test.
-#include "HardeningSupport.h"
+#include "TemplateTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ using FuzzTarget = int (*)(const std::uint8_t*, std::size_t);
 
 std::vector<std::filesystem::path> regressionInputs() {
   std::vector<std::filesystem::path> Inputs;
-  for (const auto& Entry : std::filesystem::directory_iterator(hardening::dataFile("regressions")))
+  for (const auto& Entry : std::filesystem::directory_iterator(zrvtest::dataFile("regressions")))
     if (Entry.is_regular_file())
       Inputs.push_back(Entry.path());
   std::sort(Inputs.begin(), Inputs.end());

@@ -1,7 +1,6 @@
 // ReportItemTest.cpp - the report item and the extended item: defaults, mapped
-// inputs, derived modes, several views, result image lookup and copies.
+// inputs, derived modes, several views and result image lookup.
 #include "zrvreport/ZRVReportItem.h"
-#include "zrvreport/ZRVReportItemEx.h"
 
 #include <gtest/gtest.h>
 
@@ -21,48 +20,11 @@ std::wstring lowerAscii(std::wstring Text) {
 }
 } // namespace
 
-TEST(ReportRecords, DefaultsOfEverySettingRecord) {
-  const Item::tagVIEWSETTING View;
-  EXPECT_EQ(std::make_tuple(View.AngleX, View.AngleY, View.AngleZ, View.Scale),
-            std::make_tuple(90.0, 0.0, 0.0, 1.0));
-  const Item::tagCLIPSETTING Clip;
-  EXPECT_EQ(std::make_tuple(Clip.ClipBy, Clip.KeepX + Clip.KeepY + Clip.KeepZ + Clip.Inverse),
-            std::make_tuple(1, 0));
-  EXPECT_EQ(std::make_tuple(Clip.RangeX, Clip.RangeY, Clip.RangeZ),
-            std::make_tuple(50.0, 50.0, 50.0));
-  const Item::tagSLICESETTING Slice;
-  EXPECT_EQ(Slice.SliceX + Slice.SliceY + Slice.SliceZ, 0);
-  EXPECT_EQ(Slice.RangeZ, 50.0);
-  const Item::tagFOCUSCAPTURE Capture;
-  EXPECT_EQ(Capture.Capture + Capture.Width + Capture.Height + Capture.FocusOn, 0);
-
-  const CZRVReportItemEx Entry;
-  EXPECT_EQ(std::make_tuple(Entry.Output, Entry.MeltCapture.Count, Entry.HasMeltCapture,
-                            Entry.WarpageScale),
-            std::make_tuple(1, 0, 0, 0.0));
-  const CZRVReportItemEx::stAnimationSetting& Anim = Entry.AnimationSetting;
-  EXPECT_EQ(std::make_tuple(Anim.Output, Anim.Time, Anim.FPS, Anim.Resolution),
-            std::make_tuple(0, 5.0, 5.0, 4));
-  EXPECT_EQ(std::make_pair(Entry.ImageSetting.Output, Entry.ImageSetting.Resolution),
-            std::make_pair(0, 4));
-  EXPECT_TRUE(Entry.MeltName.empty() && Entry.AnimationName.empty() && Entry.ImageName.empty());
-}
-
-TEST(ReportItem, NewItemDefaults) {
+TEST(ReportItem, OutputAndDisplayModeAreMapped) {
   Item I;
-  EXPECT_EQ(std::make_tuple(I.GetOutput(), I.IsOutput(), I.GetDisplayMode(), I.GetFaceNumber(),
-                            I.GetItemCountOf1Page(), I.GetModuleID(), I.GetItemID()),
-            std::make_tuple(1, 1, 0, 10, 1, ZRV_MODULE_NONE, static_cast<ZRV_RESULT_ITEMS>(0)));
   // The parameter field starts at 1, but the getter reports the slice flag.
   EXPECT_EQ(I.GetParameterValueX(), 1);
   EXPECT_EQ(I.GetParameterX(), 0);
-  EXPECT_EQ(I.HasClippingSetting() + I.HasSlicingSetting() + I.HasObjectSetting() +
-                I.HasViewSetting() + I.HasTagName(),
-            0);
-}
-
-TEST(ReportItem, OutputAndDisplayModeAreMapped) {
-  Item I;
   for (int V : {0, 1, 2, 3, 4, -1}) {
     I.SetOutput(V);
     EXPECT_EQ(I.GetOutput(), V >= 0 && V <= 3 ? V : 0) << V;
@@ -134,23 +96,6 @@ TEST(ReportItem, ClippingModesFlagsAndPartialUpdate) {
     I.SetClippingSetting(Clip);
     EXPECT_EQ(I.GetClipMode(), By == 2 ? 2 : 1) << By;
   }
-}
-
-TEST(ReportItem, FocusCaptureNeedsWidthAndHeight) {
-  Item I;
-  Item::tagFOCUSCAPTURE Capture;
-  Capture.Capture = 1;
-  Capture.Width = 800;
-  Capture.Height = 0;
-  Capture.FocusOn = 1;
-  I.SetCaptureSetting(Capture);
-  EXPECT_EQ(I.IsFocusCapture(), 0);
-  Capture.Capture = 0;
-  Capture.Height = 600;
-  Capture.Name = L"Focus";
-  I.SetCaptureSetting(Capture);
-  EXPECT_EQ(I.IsFocusCapture(), 1);
-  EXPECT_EQ(I.GetCaptureRecord().Name, L"Focus");
 }
 
 TEST(ReportItem, SeveralViewsNamesAndRecords) {
@@ -257,45 +202,4 @@ TEST(ReportItem, ResultImageRewritesAnimationPathsAndTriesTheViewImage) {
   K.SetResultImagePath(Jpeg.c_str());
   EXPECT_EQ(K.HasResultImage(), 1);
   EXPECT_EQ(K.GetResultImagePath(), Jpeg);
-}
-
-TEST(ReportItem, StatisticsImageAndNullLegendUnit) {
-  zrvtest::TempDir Dir;
-  Item I;
-  std::wstring Path = Dir.file(L"stat.png");
-  I.SetStatImagePath(Path.c_str());
-  EXPECT_EQ(I.HasStatImage(), 0);
-  zrvtest::writeBytes(Path, "png");
-  EXPECT_EQ(I.HasStatImage(), 1);
-  I.SetLegendData(1, 0, 0, 0, L"MPa", 3);
-  I.SetLegendData(0, 0, 0, 0, nullptr, 0);
-  EXPECT_EQ(I.GetLegendUnit(), L"");
-}
-
-TEST(ReportItem, CopiesCarryEveryFieldAndAreIndependent) {
-  Item A;
-  A.SetItemID(static_cast<ZRV_RESULT_ITEMS>(417));
-  A.SetItemName(L"MeltFrontTime");
-  A.SetModuleID(ZRV_MODULE_FLOW);
-  A.SetManyViewName(L"Top");
-  Item::tagVIEWSETTING V;
-  V.Name = L"Top";
-  A.SetManyView(V);
-  A.SetTagName(L"tag");
-  A.SetStatAvgValue(3.5);
-  A.SetOutputWeldLine(1);
-
-  Item B(A);
-  Item C;
-  C = A;
-  for (const Item* Copy : {&B, &C}) {
-    EXPECT_EQ(std::make_tuple(static_cast<int>(Copy->GetItemID()), Copy->GetItemName(),
-                              Copy->GetModuleID(), Copy->GetViewCount(),
-                              Copy->GetViewRecordList().size(), Copy->GetTagName(),
-                              Copy->GetStatAvgValue(), Copy->GetOutputWeldLine()),
-              std::make_tuple(417, std::wstring(L"MeltFrontTime"), ZRV_MODULE_FLOW, 1,
-                              std::size_t{1}, std::wstring(L"tag"), 3.5, 1));
-  }
-  B.DeleteItemView(L"Top");
-  EXPECT_EQ(A.GetViewCount(), 1);
 }

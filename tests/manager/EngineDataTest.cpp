@@ -1,7 +1,7 @@
 // EngineDataTest.cpp - the report engine's data in the settings document: the
 // three ways of addressing an item and their not-found answers, the index
 // messages, the slot tables, image data and curve rules, and what
-// SyncReportEngineData and copying take over.
+// SyncReportEngineData takes over.
 #include "zrvreport/ZRVReportItemManager.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "DocumentCompare.h"
 #include "ManagerTestUtil.h"
 #include "TestSupport.h"
 
@@ -130,57 +129,6 @@ TEST(EngineData, ShellFiberLayerRangesIncludeTheirBounds) {
     EXPECT_EQ(Manager::IsShellFiberLayerItem(Id), 1) << Id;
   for (int Id : {-1, 17, 47, 65, 95, 114, 144, 161, 191, 210, 240, 258, 288})
     EXPECT_EQ(Manager::IsShellFiberLayerItem(Id), 0) << Id;
-}
-
-TEST(EngineData, ProfileAndFreezeTimesRejectBadIndexes) {
-  Manager M;
-  M.AddPackingPressureProfile(1.0, 80.0);
-  M.AddPackingPressureProfile(2.0, 60.0);
-  M.AddGateFreezeTime(3.5);
-  EXPECT_EQ(M.GetPackingPressureProfileCount() + M.GetGateFreezeTimeCount(), 3);
-  double A = -1, B = -1;
-  EXPECT_EQ(M.GetPackingPressureProfile(2, A, B) + M.GetPackingPressureProfile(-1, A, B) +
-                M.GetGateFreezeTime(1, A),
-            0);
-  EXPECT_EQ(std::make_pair(A, B), std::make_pair(-1.0, -1.0));
-  EXPECT_EQ(M.GetPackingPressureProfile(1, A, B), 1);
-  EXPECT_EQ(std::make_pair(A, B), std::make_pair(2.0, 60.0));
-  EXPECT_EQ(M.GetGateFreezeTime(0, A), 1);
-  EXPECT_EQ(A, 3.5);
-}
-
-TEST(EngineData, SummaryTablesAppendWholeRowsOnly) {
-  Manager M;
-  M.SetSummaryData(1, {{L"Mesh", L"Nodes", L"Orphan"}, {L"Tetra", L"1200"}});
-  M.SetSummaryData(1, {{L"Time"}, {L"2 s", L"extra"}});
-  M.SetSummaryData(3, {{L"x"}, {L"y"}});
-  M.SetSummaryData(-1, {{L"x"}, {L"y"}});
-  EXPECT_EQ(M.GetSummaryData(1).FirstColumn, (Names{L"Mesh", L"Nodes", L"Time"}));
-  EXPECT_EQ(M.GetSummaryData(1).SecondColumn, (Names{L"Tetra", L"1200", L"2 s"}));
-  for (int Table : {0, 2, 3})
-    EXPECT_TRUE(M.GetSummaryData(Table).FirstColumn.empty() &&
-                M.GetSummaryData(Table).SecondColumn.empty())
-        << Table;
-}
-
-TEST(EngineData, MaterialInformationComesFromTheSummaryTableData) {
-  Manager M;
-  EXPECT_EQ(got(M, &Manager::GetMaterialName), Answer(0, L"untouched"));
-
-  M.SetSummaryTableData({L"mesh", L"other", L"proc", L"param", {L"PP", L"PA6"}, {L"Steel"}, {}});
-  // GetMaterialCount counts the part-insert materials.
-  EXPECT_EQ(std::make_tuple(M.GetMaterialPartCount(), M.GetMaterialPartInsertCount(),
-                            M.GetMaterialCount(), M.GetMaterialWireCount()),
-            std::make_tuple(2, 1, 1, 0));
-  EXPECT_EQ(got(M, &Manager::GetMaterialName), Answer(1, L"PP"));
-  EXPECT_EQ(got(M, &Manager::GetMaterialPartName, 1), Answer(1, L"PA6"));
-  EXPECT_EQ(got(M, &Manager::GetMaterialPartInsertName, 0), Answer(1, L"Steel"));
-  EXPECT_EQ(got(M, &Manager::GetMaterialPartName, 2), Answer(0, L"untouched"));
-  EXPECT_EQ(got(M, &Manager::GetMaterialPartInsertName, -1), Answer(0, L"untouched"));
-  EXPECT_EQ(got(M, &Manager::GetMaterialWireName, 0), Answer(0, L"untouched"));
-  EXPECT_EQ((Names{text(M, &Manager::GetMeshName), text(M, &Manager::GetProcessName),
-                   text(M, &Manager::GetComParamName)}),
-            (Names{L"mesh", L"proc", L"param"}));
 }
 
 TEST(EngineData, ImageDataFirstKeyWinsAndTableFourIsReadByPosition) {
@@ -319,44 +267,4 @@ TEST(EngineData, SyncTakesTheSettingsAndKeepsTheEngineData) {
       (Names{text(Mine, &Manager::GetImageExt), got(Mine, &Manager::GetModuleAnimPath, 1).second,
              text(Mine, &Manager::GetShadedModelPath), text(Mine, &Manager::GetMeshName)}),
       (Names{L"BMP", L"mine.gif", L"mine.png", L"mine"}));
-}
-
-TEST(EngineData, CopiesCarryEveryFieldAndAreIndependent) {
-  Manager Source = withItems();
-  Source.SetProjectType(1);
-  Source.SetHasValvePin(1);
-  Source.SetRunNo(2);
-  Source.SetZorvinPath(L"/root");
-  Source.SetCreateBy(L"me");
-  Source.AddItemEx(ItemEx());
-  Source.AddModuleID(ZRV_MODULE_FLOW);
-  Source.SetViewSetting(L"Top", {});
-  Source.SetStatAvgValue(2, 5, 3.5);
-  Source.SetWarpMaxZDisplacement(0.75);
-  Source.SetSummaryData(2, {{L"r"}, {L"v"}});
-  Source.SetSummaryTableData({L"mesh", L"", L"", L"", {L"PP"}, {}, {}});
-  Source.SetXYAnimPath(19, L"xy.gif");
-  Source.SetNodePath(L"node.png");
-  Source.SetXYCurveData({1, 2, {}, {}, {}});
-
-  const Manager Copy(Source);
-  Manager Assigned;
-  Assigned = Source;
-  EXPECT_TRUE(zrvtest::sameDocument(Copy, Source));
-  EXPECT_TRUE(zrvtest::sameDocument(Assigned, Source));
-  Source.SetItemName(1, Id(5), L"changed");
-  Source.SetProjectType(0);
-  for (const Manager& M : {Copy, Assigned}) {
-    EXPECT_EQ(itemAt(M, 0).GetItemName(), L"");
-    EXPECT_EQ(M.GetProjectType(), 1);
-    EXPECT_EQ(M.GetHasValvePin() + M.GetRunNo(), 3);
-    EXPECT_EQ(text(M, &Manager::GetZorvinPath), L"/root");
-    EXPECT_EQ(M.GetStatAvgValue(2, 5) + M.GetWarpMaxZDisplacement(), 4.25);
-    EXPECT_EQ(M.GetSummaryData(2).SecondColumn, Names{L"v"});
-    EXPECT_EQ(M.GetMaterialPartCount(), 1);
-    EXPECT_EQ(got(M, &Manager::GetXYAnimPath, 19), Answer(1, L"xy.gif"));
-    EXPECT_EQ(text(M, &Manager::GetNodePath), L"node.png");
-    ZRVXYCurveData Curve;
-    EXPECT_EQ(M.GetXYCurveData(2, Curve), 1);
-  }
 }

@@ -38,27 +38,6 @@ TEST(ExtendedLibraries, HandOverKeepsEmptyNamesAndCountsOptions) {
   EXPECT_EQ(got(M, &Manager::GetImageOption, 2), Answer(0, L"untouched"));
 }
 
-TEST(ExtendedLibraries, RecordsByValuesAndUnknownNames) {
-  Manager M;
-  EXPECT_EQ(M.GetMeltSetting(L"none").Count, 0);
-  EXPECT_EQ(M.GetAnimationSetting(L"none").Time, 5.0);
-  EXPECT_EQ(M.GetAnimationSetting(L"none").Resolution, 4);
-  EXPECT_EQ(M.GetImageSetting(nullptr).Resolution, 4);
-
-  M.SetAnimationSetting(L"anim", 1, 8.0, 12.0, 2);
-  const ItemEx::stAnimationSetting Anim = M.GetAnimationSetting(L"anim");
-  EXPECT_EQ(Anim.Name, L"anim");
-  EXPECT_EQ(std::make_tuple(Anim.Output, Anim.Time, Anim.FPS, Anim.Resolution),
-            std::make_tuple(1, 8.0, 12.0, 2));
-  M.SetImageSetting(L"img", 1, 3);
-  EXPECT_EQ(M.GetImageSetting(L"img").Name, L"img");
-  EXPECT_EQ(M.GetImageSetting(L"img").Resolution, 3);
-  ItemEx::stImageSetting Named;
-  Named.Name = L"other";
-  M.SetImageSetting(L"img", Named); // the record form keeps the record's own name
-  EXPECT_EQ(M.GetImageSetting(L"img").Name, L"other");
-}
-
 TEST(ExtendedLibraries, MeltSettingByIndex) {
   auto percentages = [](const ItemEx::stMeltFrontTimeCapture& R) {
     return std::vector<double>(R.Percentage, R.Percentage + 4);
@@ -179,9 +158,5 @@ TEST(ExtendedLibraries, ReportWideOptionsNeedTheirPositions) {
   EXPECT_EQ(Five.SetWarpageScale(2.5), 1);
   EXPECT_EQ(Five.GetWarpageScale(), 2.5);
   EXPECT_EQ(Five.IsOutput3DPDF(), 1); // a new extended item is output
-  Five.SetIsOutput3DPDF(2);
-  EXPECT_EQ(Five.IsOutput3DPDF() + Five.IsItemExOutput(2), 0);
-  Five.SetIsOutput3DPDF(1);
-  EXPECT_EQ(Five.IsOutput3DPDF(), 1);
   EXPECT_TRUE(Capture.Messages.empty());
 }

@@ -1,6 +1,6 @@
 // ManagerCoreTest.cpp - the settings document's fields, items, extended items
-// and modules: start values, first-match-by-id rules, the item line getter,
-// RemoveAllItem's reach and the project path log lines. Lookups by name are
+// and modules: first-match-by-id rules, the item line getter and
+// RemoveAllItem's reach. Lookups by name are
 // compared with plain scans in ItemIndexTest.cpp.
 #include "zrvreport/ZRVReportItemManager.h"
 
@@ -29,39 +29,6 @@ const std::pair<TextSetter, TextGetter> InfoFields[] = {
     {&Manager::SetSummary, &Manager::GetSummary}};
 
 } // namespace
-
-TEST(ManagerCore, StartValues) {
-  Manager M;
-  EXPECT_EQ(std::make_tuple(M.GetProjectType(), M.GetFileProjectType(), M.GetFileAppType(),
-                            M.GetReportType(), M.GetIsOutputCoverLogo()),
-            std::make_tuple(-1, -1, -1, -1, 1));
-  EXPECT_EQ(M.GetFileVersion() + M.GetRunNo() + M.GetIsOutputRun() + M.GetHasValvePin() +
-                M.GetProjectIsThermosetRun(),
-            0);
-  EXPECT_EQ(text(M, &Manager::GetImageExt), L"PNG");
-  EXPECT_EQ(text(M, &Manager::GetFileID), L"");
-  EXPECT_EQ(M.GetItemCount() + M.GetItemExCount() + M.GetModuleCount() + M.HasItems() +
-                M.HasItemExs(),
-            0);
-  M.SetRemark(L"r");
-  M.SetRemark(nullptr);
-  EXPECT_EQ(text(M, &Manager::GetRemark), L"");
-}
-
-TEST(ManagerCore, AddItemMapsOutputAndDisplayAndCountsUp) {
-  Manager M;
-  EXPECT_EQ(M.AddItem(Id(5), 7, 9, 1, 1, 1, 3), 1);
-  EXPECT_EQ(M.AddItem(Id(6), 3, 4, 1, 0, 0, 10), 2);
-  EXPECT_EQ(M.GetItemOutput(0) + M.GetItemDisplayMode(0), 0);
-  EXPECT_EQ(M.GetItemOutput(1), 3);
-  EXPECT_EQ(M.GetItemDisplayMode(1), 4);
-  EXPECT_EQ(M.GetItemFaceNumber(1), 10);
-  // The parameter getters report the slice flags, not the values given.
-  EXPECT_EQ(M.GetItemParameterX(1), 0);
-  EXPECT_EQ(itemAt(M, 1).GetParameterValueX(), 1);
-  EXPECT_EQ(itemAt(M, 1).GetModuleID(), ZRV_MODULE_NONE);
-  EXPECT_EQ(M.HasItems(), 1);
-}
 
 TEST(ManagerCore, OperationsByIdActOnTheFirstItemOnly) {
   Manager M;
@@ -232,16 +199,4 @@ TEST(ManagerCore, RemoveAllItemResetsOnlyTheLoadedContent) {
             std::make_tuple(3, 1, 0, 4, 1));
   zrvtest::DiagnosticCapture Quiet;
   EXPECT_EQ(M.GetProjectPath(), L"/p");
-}
-
-TEST(ManagerCore, ProjectPathGettersLog) {
-  Manager M;
-  M.SetProjectPath(L"C:\\work\\demo");
-  zrvtest::DiagnosticCapture Capture;
-  EXPECT_EQ(text(M, &Manager::GetProjectPath), L"C:\\work\\demo");
-  EXPECT_EQ(M.GetProjectPath(), L"C:\\work\\demo");
-  EXPECT_EQ(Capture.Messages,
-            (Names{L"[ReportSetting] Manager GetProjectPath start",
-                   L"[ReportSetting] Manager GetProjectPath end C:\\work\\demo",
-                   L"[ReportSetting] Manager GetProjectPath CString start C:\\work\\demo"}));
 }

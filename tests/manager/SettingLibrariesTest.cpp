@@ -30,17 +30,6 @@ Item itemWithClipping(int ItemID, ZRV_RESULT_MODULES Module, const wchar_t* Clip
 
 // The order of the option lists under stores and deletes is compared with a
 // plain model in ItemIndexTest.cpp.
-TEST(SettingLibraries, StoringReplacesTheRecordAndOtherNamesGiveTheDefault) {
-  Manager M;
-  M.SetClippingSetting(L"B", clip(1.0));
-  M.SetClippingSetting(L"B", clip(3.0));
-  EXPECT_EQ(M.GetClippingSetting(L"B").RangeX, 3.0);
-  EXPECT_EQ(options(M, &Manager::GetClippingOption), Names{L"B"});
-  // Unknown and lower-case names are not the same setting.
-  EXPECT_EQ(M.GetClippingSetting(L"b").RangeX, 50.0);
-  EXPECT_EQ(M.GetClippingSetting(nullptr).RangeX, 50.0);
-}
-
 TEST(SettingLibraries, HandOverRulesPerKind) {
   const Names Sorted{L"A", L"D", L"b"};
   const Names SortedWithEmpty{L"", L"A", L"D", L"b"};
@@ -191,18 +180,6 @@ TEST(SettingLibraries, ViewOperations) {
   EXPECT_EQ(got(M, &Manager::GetViewNameByIndex, Id(5), 1), Answer(1, L"Top"));
   EXPECT_EQ(got(M, &Manager::GetViewNameByIndex, Id(5), 7), Answer(1, L""));
   EXPECT_EQ(got(M, &Manager::GetViewNameByIndex, Id(6), 0).first, 0);
-
-  // The view records are filled by the project's view resolution; with none
-  // stored, the getters answer 1 and leave their outputs alone.
-  Item::tagVIEWSETTING Out;
-  Out.AngleZ = 7.0;
-  EXPECT_EQ(M.GetViewByIndex(Id(5), 99, Out), 1);
-  EXPECT_EQ(Out.AngleZ, 7.0);
-  EXPECT_EQ(M.GetViewByIndex(Id(6), 0, Out), 0);
-  double X = -1.0, Y = -1.0, Z = -1.0, S = -1.0;
-  EXPECT_EQ(M.GetViewDataByName(Id(5), L"Front", X, Y, Z, S), 1);
-  EXPECT_EQ(X, -1.0);
-  EXPECT_EQ(M.GetViewDataByName(Id(6), L"Front", X, Y, Z, S), 0);
 
   EXPECT_EQ(M.DeleteItemView(Id(5), L"Front"), 1);
   EXPECT_EQ(M.DeleteItemView(Id(6), L"Front"), 0);

@@ -1,4 +1,4 @@
-// SettingUsageTest.cpp - usage checks of an empty document, fallback switches
+// SettingUsageTest.cpp - fallback switches
 // judged through the first item with the same id, the melt-front binding, and
 // the resolution of item views against the view library. The usage checks on
 // filled documents are compared with plain scans in ItemIndexTest.cpp.
@@ -46,19 +46,6 @@ const Check ItemChecks[] = {&Manager::CheckClippingUsed, &Manager::CheckSlicingU
                             &Manager::CheckViewUsed};
 
 } // namespace
-
-TEST(SettingUsage, EmptyDocument) {
-  Manager M;
-  for (Check C : ItemChecks)
-    EXPECT_EQ((M.*C)(L"") + (M.*C)(L"Default"), 0);
-  EXPECT_EQ(M.CheckMeltUsed(L""), 1);
-  EXPECT_EQ(M.CheckMeltUsed(nullptr), 1);
-  EXPECT_EQ(M.CheckMeltUsed(L"m"), 0);
-  M.ChangeClippingToDefault(L"");
-  M.ChangeViewToDefault(L"", L"x");
-  M.ChangeMeltToDefault(L"");
-  EXPECT_EQ(M.GetItemCount() + M.GetItemExCount() + M.GetClippingOptionCount(), 0);
-}
 
 TEST(SettingUsage, SwitchesToDefaultGoThroughTheItemAssignment) {
   Manager M;

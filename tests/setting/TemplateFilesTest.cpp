@@ -106,12 +106,6 @@ TEST(CopyReportSettingTemplateFile, FailsWithoutRootsOrSourceFolder) {
   EXPECT_EQ(Setting.CopyReportSettingTemplateFile(nullptr, R.Target.wstring().c_str()), 0);
   EXPECT_EQ(Setting.CopyReportSettingTemplateFile(R.Source.wstring().c_str(), nullptr), 0);
 
-  // Only the last level of the target folder is created.
-  const fs::path Deep = R.Dir.path() / "missing" / "root";
-  EXPECT_EQ(
-      Setting.CopyReportSettingTemplateFile(R.Source.wstring().c_str(), Deep.wstring().c_str()), 0);
-  EXPECT_FALSE(fs::exists(Deep));
-
   // Without a source folder nothing is listed; the target folder is made.
   fs::remove_all(R.SourceFolder);
   fs::remove_all(R.TargetFolder);
@@ -262,28 +256,6 @@ TEST(CopyFolderFiles, KeepExistingFlagAndListingFailures) {
       ZRVReportSettingTestPeer::copyByExtension(Setting, Missing.c_str(), F.c_str(), L"txt", 0), 0);
   EXPECT_EQ(ZRVReportSettingTestPeer::rename(Setting, Missing, T), 0);
   EXPECT_EQ(ZRVReportSettingTestPeer::rename(Setting, S, Missing), 0);
-}
-
-TEST(CopyFolderFiles, LinksToFoldersAreNotDescendedInto) {
-  zrvtest::TempDir Dir;
-  const fs::path Source = Dir.path() / "s", Target = Dir.path() / "t",
-                 Outside = Dir.path() / "outside";
-  fs::create_directories(Source);
-  fs::create_directories(Target);
-  fs::create_directories(Outside / "nested");
-  zrvtest::writeBytes(Outside / "secret.txt", "outside");
-  zrvtest::writeBytes(Source / "plain.txt", "plain");
-  std::error_code Error;
-  fs::create_directory_symlink(Outside, Source / "linked", Error);
-  if (Error)
-    GTEST_SKIP() << "symbolic links cannot be made here";
-
-  CZRVReportSetting Setting;
-  const std::wstring S = Source.wstring() + Sep, T = Target.wstring() + Sep;
-  EXPECT_EQ(ZRVReportSettingTestPeer::copyTree(Setting, S.c_str(), T.c_str(), 0), 1);
-  EXPECT_EQ(zrvtest::readBytes(Target / "plain.txt"), "plain");
-  EXPECT_FALSE(fs::exists(Target / "linked" / "secret.txt"));
-  EXPECT_FALSE(fs::is_directory(Target / "linked"));
 }
 
 TEST(CopyTemplateDataFile, CopiesPicturesOfTheFourKindsOnly) {

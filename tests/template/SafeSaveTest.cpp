@@ -192,11 +192,6 @@ TEST(SafeSave, NameLongerThan255CharactersRefusesTheSave) {
   EXPECT_EQ(Log.Messages.back(), Refused + L"[FileHeader]: Remark");
   Doc.SetRemark(nullptr);
 
-  Doc.SetAnimationSetting(Over.c_str(), 0, 5, 5, 4);
-  EXPECT_EQ(Writer.SaveTemplate(Target.c_str()), 0);
-  EXPECT_EQ(Log.Messages.back(), Refused + L"[AnimationSetting]: " + Over);
-  Doc.DeleteAnimationSetting(Over.c_str());
-
   // The several-view field counts as one name.
   CZRVReportItem Item;
   Doc.GetItem(0, Item);

@@ -160,20 +160,3 @@ TEST(ZrvTemplateCheckRules, NamesLinesAndOrder) {
   EXPECT_EQ(D[5].Message,
             "items per page 0 (field 15) of 'Pressure' is outside 1 to 4 and reads as 1");
 }
-
-TEST(ZrvTemplateCheckRules, HeaderProjectType) {
-  CZRVReportItemManager Document;
-  Document.SetFileProjectType(1);
-  Document.SetFileAppType(2);
-  ProjectType Checked;
-  Checked.Kind = 1;
-  Checked.AppType = 2;
-  EXPECT_TRUE(CheckHeaderProjectType(Document, Checked, 1).empty());
-  Checked.Kind = 2; // a solid model
-  std::vector<Diagnostic> D = CheckHeaderProjectType(Document, Checked, 1);
-  ASSERT_EQ(D.size(), 1u);
-  EXPECT_EQ(D[0].Message, "the [FileHeader] names a shell reaction injection template "
-                          "(ProjectType 1, AppType 2), but it is checked as solid reaction "
-                          "injection");
-  EXPECT_EQ(D[0].Level, Severity::Warning);
-}

@@ -1,7 +1,9 @@
-// HardeningSupport.h - helpers of the bad-input suite: template files built
-// from lines, a recording observer and short access to document texts.
-#ifndef ZRVREPORT_TESTS_HARDENINGSUPPORT_H
-#define ZRVREPORT_TESTS_HARDENINGSUPPORT_H
+// TemplateTestSupport.h - helpers of the tests that read and write template
+// files: files of the test data folder, template files built from lines in
+// their own temporary folders, a recording observer and short access to the
+// document's texts, option lists and items.
+#ifndef ZRVREPORT_TESTS_TEMPLATETESTSUPPORT_H
+#define ZRVREPORT_TESTS_TEMPLATETESTSUPPORT_H
 
 #include "zrvreport/zrvreport.h"
 
@@ -13,10 +15,11 @@
 
 #include "TestSupport.h"
 
-namespace hardening {
+namespace zrvtest {
 
 inline const std::string Crlf = "\r\n";
 
+/// The lines, each followed by CR LF.
 inline std::string joinLines(std::initializer_list<std::string> Lines) {
   std::string Bytes;
   for (const std::string& Line : Lines)
@@ -36,23 +39,24 @@ inline const std::string ItemLabel =
     "Faces,ClippingSetting,ViewSetting,ObjectSetting,CaptureSetting,SlicingSetting,\"AirTrap(0:"
     "Off, 1:Show)\",\"WeldLine(0:Off, 1:Show)\",\"Item counts of one page (1-4)\"";
 
-/// A file of the test fixtures (tests/data).
+/// A file of the test data folder (tests/data).
 inline std::filesystem::path dataFile(const std::string& Name) {
   const char* Dir = std::getenv("ZRV_TEST_DATA");
   return std::filesystem::path(Dir ? Dir : "tests/data") / Name;
 }
 
+/// The bytes of the example template of the test data folder.
+inline std::string exampleBytes() { return readBytes(dataFile("example_solid_injection.csv")); }
+
 /// A template file with the given bytes in its own temporary folder.
 class TemplateFile {
 public:
-  explicit TemplateFile(const std::string& Bytes) {
-    zrvtest::writeBytes(Dir.path() / "t.csv", Bytes);
-  }
+  explicit TemplateFile(const std::string& Bytes) { writeBytes(Dir.path() / "t.csv", Bytes); }
   std::wstring path() const { return Dir.file(L"t.csv"); }
-  const zrvtest::TempDir& folder() const { return Dir; }
+  const TempDir& folder() const { return Dir; }
 
 private:
-  zrvtest::TempDir Dir;
+  TempDir Dir;
 };
 
 /// Records the findings of a load; the sections read are kept apart, as they
@@ -107,6 +111,14 @@ inline CZRVReportItem itemAt(const CZRVReportItemManager& Doc, int Index) {
   return Item;
 }
 
-} // namespace hardening
+/// The item ids of the document in list order.
+inline std::vector<int> itemIds(const CZRVReportItemManager& Doc) {
+  std::vector<int> Ids;
+  for (int I = 0; I < Doc.GetItemCount(); ++I)
+    Ids.push_back(Doc.GetItemID(I));
+  return Ids;
+}
 
-#endif // ZRVREPORT_TESTS_HARDENINGSUPPORT_H
+} // namespace zrvtest
+
+#endif // ZRVREPORT_TESTS_TEMPLATETESTSUPPORT_H
