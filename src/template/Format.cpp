@@ -1,11 +1,9 @@
-// Format.cpp - numbers as a template file writes and reads them, the pattern
-// routine that formats every written line, and the scanner the line rules of
-// the reader use.
+// Format.cpp - numbers and text as a template file writes them, and the
+// scanner the line rules of the reader use.
 #include "template/Format.h"
 
 #include "platform/Platform.h"
 
-#include <cassert>
 #include <charconv>
 #include <climits>
 #include <system_error>
@@ -14,96 +12,88 @@ namespace zrv::format {
 
 // ---- Numbers as written ------------------------------------------------------------
 
-std::string formatLg(double Value) {
+void appendLg(std::string& Out, double Value) {
   char Buffer[64];
   std::to_chars_result Result =
       std::to_chars(Buffer, Buffer + sizeof(Buffer), Value, std::chars_format::general, 6);
-  return std::string(Buffer, Result.ptr);
+  Out.append(Buffer, Result.ptr);
 }
 
-std::string formatFixed0(double Value) {
+void appendFixed0(std::string& Out, double Value) {
   // The largest double has 309 digits before the point.
   char Buffer[400];
   std::to_chars_result Result =
       std::to_chars(Buffer, Buffer + sizeof(Buffer), Value, std::chars_format::fixed, 0);
-  return std::string(Buffer, Result.ptr);
+  Out.append(Buffer, Result.ptr);
+}
+
+void appendInt(std::string& Out, int Value) {
+  char Buffer[16];
+  std::to_chars_result Result = std::to_chars(Buffer, Buffer + sizeof(Buffer), Value);
+  Out.append(Buffer, Result.ptr);
+}
+
+std::string formatLg(double Value) {
+  std::string Text;
+  appendLg(Text, Value);
+  return Text;
+}
+
+std::string formatFixed0(double Value) {
+  std::string Text;
+  appendFixed0(Text, Value);
+  return Text;
 }
 
 std::string formatInt(int Value) {
-  char Buffer[16];
-  std::to_chars_result Result = std::to_chars(Buffer, Buffer + sizeof(Buffer), Value);
-  return std::string(Buffer, Result.ptr);
+  std::string Text;
+  appendInt(Text, Value);
+  return Text;
 }
 
-// ---- Formatting a line -------------------------------------------------------------
+// ---- Text as written -------------------------------------------------------------
 
-namespace {
-
-void appendAscii(std::wstring& Line, std::string_view Ascii) {
-  for (char C : Ascii)
-    Line += static_cast<wchar_t>(static_cast<unsigned char>(C));
-}
-
-} // namespace
-
-std::wstring formatLine(std::string_view Pattern, std::initializer_list<LineValue> Values) {
-  std::wstring Line;
-  const LineValue* Next = Values.begin();
-  std::size_t Pos = 0;
-  while (Pos < Pattern.size()) {
-    char C = Pattern[Pos];
-    if (C != '%') {
-      Line += static_cast<wchar_t>(static_cast<unsigned char>(C));
-      ++Pos;
-      continue;
+void appendUtf8(std::string& Out, std::wstring_view Text) {
+  const std::size_t Size = Text.size();
+  std::size_t I = 0;
+  // Names are ASCII nearly always: their characters are the bytes.
+  while (I < Size && static_cast<unsigned long>(Text[I]) < 0x80)
+    ++I;
+  const std::size_t Start = Out.size();
+  Out.resize(Start + I);
+  char* Ascii = Out.data() + Start;
+  for (std::size_t J = 0; J < I; ++J)
+    Ascii[J] = static_cast<char>(Text[J]);
+  for (; I < Size; ++I) {
+    auto C = static_cast<unsigned long>(Text[I]);
+    if constexpr (sizeof(wchar_t) == 2) {
+      // UTF-16: a high surrogate and the low one after it are one code point.
+      if (C >= 0xD800 && C <= 0xDBFF && I + 1 < Size) {
+        auto Low = static_cast<unsigned long>(Text[I + 1]);
+        if (Low >= 0xDC00 && Low <= 0xDFFF) {
+          C = 0x10000 + ((C - 0xD800) << 10) + (Low - 0xDC00);
+          ++I;
+        }
+      }
     }
-    std::string_view Directive = Pattern.substr(Pos);
-    std::size_t Length = 0;
-    LineValue::Kind Wanted = LineValue::Kind::Text;
-    bool Fixed0 = false;
-    if (Directive.substr(0, 2) == "%s") {
-      Length = 2;
-    } else if (Directive.substr(0, 2) == "%d") {
-      Length = 2;
-      Wanted = LineValue::Kind::Int;
-    } else if (Directive.substr(0, 3) == "%lg") {
-      Length = 3;
-      Wanted = LineValue::Kind::Real;
-    } else if (Directive.substr(0, 4) == "%.0f") {
-      Length = 4;
-      Wanted = LineValue::Kind::Real;
-      Fixed0 = true;
+    if ((C >= 0xD800 && C <= 0xDFFF) || C > 0x10FFFF)
+      C = 0xFFFD;
+    if (C < 0x80) {
+      Out += static_cast<char>(C);
+    } else if (C < 0x800) {
+      Out += static_cast<char>(0xC0 | (C >> 6));
+      Out += static_cast<char>(0x80 | (C & 0x3F));
+    } else if (C < 0x10000) {
+      Out += static_cast<char>(0xE0 | (C >> 12));
+      Out += static_cast<char>(0x80 | ((C >> 6) & 0x3F));
+      Out += static_cast<char>(0x80 | (C & 0x3F));
     } else {
-      Line += L'%';
-      ++Pos;
-      continue;
-    }
-    Pos += Length;
-    if (Next == Values.end()) {
-      assert(!"line pattern has more directives than values");
-      continue;
-    }
-    const LineValue& Value = *Next++;
-    bool KindFits = Value.kind() == Wanted ||
-                    (Wanted == LineValue::Kind::Real && Value.kind() == LineValue::Kind::Int);
-    if (!KindFits) {
-      assert(!"line value of the wrong kind for its directive");
-      continue;
-    }
-    switch (Wanted) {
-    case LineValue::Kind::Text:
-      Line.append(Value.textValue());
-      break;
-    case LineValue::Kind::Int:
-      appendAscii(Line, formatInt(Value.intValue()));
-      break;
-    case LineValue::Kind::Real:
-      appendAscii(Line, Fixed0 ? formatFixed0(Value.realValue()) : formatLg(Value.realValue()));
-      break;
+      Out += static_cast<char>(0xF0 | (C >> 18));
+      Out += static_cast<char>(0x80 | ((C >> 12) & 0x3F));
+      Out += static_cast<char>(0x80 | ((C >> 6) & 0x3F));
+      Out += static_cast<char>(0x80 | (C & 0x3F));
     }
   }
-  assert(Next == Values.end() && "line pattern has fewer directives than values");
-  return Line;
 }
 
 std::string encodeLine(std::wstring_view Line) { return platform::ToUtf8(Line); }

@@ -2,8 +2,11 @@
 // writes them, every data line as the writer formats it, and every line as the
 // reader takes it apart.
 //
-// Writing works on wide text: each function returns one line without its line
-// end, ready to be converted to UTF-8 (encodeLine) and written as data. Reading
+// Writing formats each line once, from the same pattern and values, either as
+// wide text (the format... functions: one line without its line end, which
+// encodeLine turns into the bytes the file stores) or straight into the UTF-8
+// bytes of the file (the append... functions, which add those same bytes to
+// a buffer without building the wide line first). Reading
 // works on the bytes of one line as read from the file (UTF-8, its LF line end
 // kept or not); names and texts come back decoded from UTF-8, invalid bytes as
 // U+FFFD. Numbers are written and read the same way in every locale.
@@ -50,28 +53,65 @@ std::string formatFixed0(double Value);
 /// An integer as "%d" writes it.
 std::string formatInt(int Value);
 
+/// formatLg, formatFixed0 and formatInt appended to \p Out.
+void appendLg(std::string& Out, double Value);
+void appendFixed0(std::string& Out, double Value);
+void appendInt(std::string& Out, int Value);
+
+/// Appends the UTF-8 bytes of \p Text to \p Out, as encodeLine gives them (a
+/// lone surrogate, or a value beyond U+10FFFF, becomes U+FFFD).
+void appendUtf8(std::string& Out, std::wstring_view Text);
+
 // ---- Formatting a line -------------------------------------------------------------
 
 /// One value formatted into a line pattern.
 class LineValue {
 public:
   enum class Kind { Int, Real, Text };
+  /// How a text value is written.
+  enum class TextForm {
+    AsStored,     ///< as it stands
+    BlanksAsMark, ///< every blank as NameBlankReplacement (writtenName)
+    ViewList      ///< several names, each followed by ViewListSeparator
+  };
   LineValue(int Number) : Type(Kind::Int), IntValue(Number) {}
   LineValue(double Number) : Type(Kind::Real), RealValue(Number) {}
   LineValue(std::wstring_view Value) : Type(Kind::Text), TextValue(Value) {}
   LineValue(const std::wstring& Value) : Type(Kind::Text), TextValue(Value) {}
   LineValue(const wchar_t* Value) : Type(Kind::Text), TextValue(Value ? Value : L"") {}
 
+  /// A setting name written with every blank as '_' (as writtenName gives it).
+  static LineValue writtenName(std::wstring_view Name) {
+    LineValue Value(Name);
+    Value.Form = TextForm::BlanksAsMark;
+    return Value;
+  }
+  /// The \p Count names from \p First as formatViewList joins them.
+  static LineValue viewList(const std::wstring* First, std::size_t Count) {
+    LineValue Value(std::wstring_view{});
+    Value.Form = TextForm::ViewList;
+    Value.Names = First;
+    Value.NameCount = Count;
+    return Value;
+  }
+
   Kind kind() const { return Type; }
+  TextForm textForm() const { return Form; }
   int intValue() const { return IntValue; }
   double realValue() const { return Type == Kind::Int ? IntValue : RealValue; }
   std::wstring_view textValue() const { return TextValue; }
+  /// The names of a ViewList value.
+  const std::wstring* names() const { return Names; }
+  std::size_t nameCount() const { return NameCount; }
 
 private:
   Kind Type;
+  TextForm Form = TextForm::AsStored;
   int IntValue = 0;
   double RealValue = 0.0;
   std::wstring_view TextValue;
+  const std::wstring* Names = nullptr;
+  std::size_t NameCount = 0;
 };
 
 /// Formats a line from a pattern of the layout tables: each directive ("%s"
@@ -81,6 +121,10 @@ private:
 /// value is missing or of another kind (an integer for a real directive is
 /// accepted) is a fault of the caller; it writes nothing.
 std::wstring formatLine(std::string_view Pattern, std::initializer_list<LineValue> Values);
+
+/// The UTF-8 bytes of formatLine(\p Pattern, \p Values) appended to \p Out.
+void appendLine(std::string& Out, std::string_view Pattern,
+                std::initializer_list<LineValue> Values);
 
 /// The line as the file stores it: the UTF-8 bytes of \p Line (a lone
 /// surrogate becomes U+FFFD), without a line end.
@@ -96,6 +140,42 @@ bool fitsWriteLimit(std::string_view Utf8Line);
 
 /// True when a name or text value has at most MaxNameChars wide characters.
 inline bool fitsNameLimit(std::wstring_view Name) { return Name.size() <= MaxNameChars; }
+
+// ---- Setting records -------------------------------------------------------------
+
+/// One value of a setting line after the name: an integer or a real member
+/// of the record.
+template <typename Record> struct RecordField {
+  constexpr RecordField(std::int32_t Record::*Member) : Int(Member) {}
+  constexpr RecordField(double Record::*Member) : Real(Member) {}
+  std::int32_t Record::*Int = nullptr;
+  double Record::*Real = nullptr;
+};
+
+/// The values of each kind of setting line, in the order the section's
+/// pattern lists them after the name (its %d and %lg directives); the writer
+/// writes and the reader reads a setting line by these tables.
+inline constexpr RecordField<ViewRecord> ViewFields[] = {&ViewRecord::AngleX, &ViewRecord::AngleY,
+                                                         &ViewRecord::AngleZ, &ViewRecord::Scale};
+inline constexpr RecordField<ClipRecord> ClippingFields[] = {
+    &ClipRecord::ClipBy, &ClipRecord::KeepX,  &ClipRecord::KeepY,  &ClipRecord::KeepZ,
+    &ClipRecord::RangeX, &ClipRecord::RangeY, &ClipRecord::RangeZ, &ClipRecord::Inverse};
+inline constexpr RecordField<SliceRecord> SlicingFields[] = {
+    &SliceRecord::SliceX, &SliceRecord::SliceY, &SliceRecord::SliceZ,
+    &SliceRecord::RangeX, &SliceRecord::RangeY, &SliceRecord::RangeZ};
+inline constexpr RecordField<ObjectRecord> ObjectFields[] = {
+    &ObjectRecord::ShowRunner,       &ObjectRecord::ShowPart,
+    &ObjectRecord::ShowPartInsert,   &ObjectRecord::ShowCoolChannel,
+    &ObjectRecord::ShowMoldbase,     &ObjectRecord::ShowMoldInsert,
+    &ObjectRecord::ShowMeltEntrance, &ObjectRecord::ShowCoolantEntrance,
+    &ObjectRecord::ShowHeatingRod,   &ObjectRecord::ShowHotRunnerMetal};
+inline constexpr RecordField<CaptureRecord> CaptureFields[] = {
+    &CaptureRecord::Capture, &CaptureRecord::Width, &CaptureRecord::Height};
+inline constexpr RecordField<AnimationRecord> AnimationFields[] = {
+    &AnimationRecord::Output, &AnimationRecord::Time, &AnimationRecord::FPS,
+    &AnimationRecord::Resolution};
+inline constexpr RecordField<ImageRecord> ImageFields[] = {&ImageRecord::Output,
+                                                           &ImageRecord::Resolution};
 
 // ---- Lines as written ---------------------------------------------------------------
 
@@ -150,26 +230,42 @@ std::wstring formatPercentages(const MeltRecord& Record);
 std::optional<std::wstring> formatResultExRow(std::size_t Position, int Output,
                                               std::wstring_view Setting, double WarpageScale);
 
-/// What the writer knows of one report item for its item line.
-struct ItemLineRecord {
-  std::wstring Key; ///< field 1, the item's save name
+/// What the writer knows of one report item for its item line, with the
+/// names held as \p Text and the several views as \p Names (a list with
+/// data(), size() and empty()).
+template <typename Text, typename Names> struct ItemLineFields {
+  Text Key; ///< field 1, the item's save name
   int Output = 0;
   int DisplayMode = 0;
   int ParameterX = 0;
   int ParameterY = 0;
   int ParameterZ = 0;
   int FaceNumber = 0;
-  std::wstring ClippingName;
-  std::wstring ViewName; ///< the single view
-  std::wstring ObjectName;
-  std::wstring CaptureName;
-  std::wstring SlicingName;
+  Text ClippingName;
+  Text ViewName; ///< the single view
+  Text ObjectName;
+  Text CaptureName;
+  Text SlicingName;
   /// The several views; when not empty field 9 lists them instead of ViewName.
-  std::vector<std::wstring> ManyViewNames;
+  Names ManyViewNames;
   int AirTrap = 0;
   int WeldLine = 0;
   int ItemCountOf1Page = 1;
 };
+
+/// Names kept elsewhere (an item's list of several views), seen in place.
+struct NameSpan {
+  const std::wstring* First = nullptr;
+  std::size_t Count = 0;
+  const std::wstring* data() const { return First; }
+  std::size_t size() const { return Count; }
+  bool empty() const { return Count == 0; }
+};
+
+/// An item line's values with names of its own.
+using ItemLineRecord = ItemLineFields<std::wstring, std::vector<std::wstring>>;
+/// An item line's values with names that stay where they are (the writer's).
+using ItemLineView = ItemLineFields<std::wstring_view, NameSpan>;
 
 /// The item line of \p Item (fields 1 to 15, no blanks between fields).
 /// Field 8, 11, 12: the name, or "-" when empty. Field 10: "-" when empty or
@@ -183,6 +279,31 @@ std::wstring formatItemLine(const ItemLineRecord& Item, std::wstring_view Projec
 /// The several-view field: each name followed by ';' ("Top;Side;"); empty
 /// for no names.
 std::wstring formatViewList(const std::vector<std::wstring>& Names);
+
+/// The length in wide characters of the several-view field of \p Count names
+/// from \p First (each name and its ';').
+std::size_t viewListLength(const std::wstring* First, std::size_t Count);
+
+// ---- Lines appended as written ---------------------------------------------------------
+// The lines of the format... functions, their UTF-8 bytes appended to Out
+// (no line end): the same bytes as encodeLine of the wide line.
+
+void appendHeaderLine(std::string& Out, HeaderField Field, int Number, std::wstring_view Text);
+void appendInfoLine(std::string& Out, InfoField Field, int Number, std::wstring_view Text);
+/// The setting line of the record's kind.
+void appendSettingLine(std::string& Out, std::wstring_view Name, const ViewRecord& Record);
+void appendSettingLine(std::string& Out, std::wstring_view Name, const ClipRecord& Record);
+void appendSettingLine(std::string& Out, std::wstring_view Name, const SliceRecord& Record);
+void appendSettingLine(std::string& Out, std::wstring_view Name, const ObjectRecord& Record);
+void appendSettingLine(std::string& Out, std::wstring_view Name, const CaptureRecord& Record);
+void appendSettingLine(std::string& Out, std::wstring_view Name, const MeltRecord& Record);
+void appendSettingLine(std::string& Out, std::wstring_view Name, const AnimationRecord& Record);
+void appendSettingLine(std::string& Out, std::wstring_view Name, const ImageRecord& Record);
+/// False, and nothing appended, for a position without a row.
+bool appendResultExRow(std::string& Out, std::size_t Position, int Output,
+                       std::wstring_view Setting, double WarpageScale);
+void appendItemLine(std::string& Out, const ItemLineView& Item, std::wstring_view ProjectViewName,
+                    std::wstring_view ProjectSettingName);
 
 // ---- Reading values from a line --------------------------------------------------------
 
@@ -263,39 +384,6 @@ template <typename Record> struct NamedSetting {
   std::wstring Name;
   Record Value;
 };
-
-/// One value of a setting line after the name: an integer or a real member
-/// of the record.
-template <typename Record> struct RecordField {
-  constexpr RecordField(std::int32_t Record::*Member) : Int(Member) {}
-  constexpr RecordField(double Record::*Member) : Real(Member) {}
-  std::int32_t Record::*Int = nullptr;
-  double Record::*Real = nullptr;
-};
-
-/// The values of each kind of setting line, in the order the section's
-/// pattern lists them after the name (its %d and %lg directives).
-inline constexpr RecordField<ViewRecord> ViewFields[] = {&ViewRecord::AngleX, &ViewRecord::AngleY,
-                                                         &ViewRecord::AngleZ, &ViewRecord::Scale};
-inline constexpr RecordField<ClipRecord> ClippingFields[] = {
-    &ClipRecord::ClipBy, &ClipRecord::KeepX,  &ClipRecord::KeepY,  &ClipRecord::KeepZ,
-    &ClipRecord::RangeX, &ClipRecord::RangeY, &ClipRecord::RangeZ, &ClipRecord::Inverse};
-inline constexpr RecordField<SliceRecord> SlicingFields[] = {
-    &SliceRecord::SliceX, &SliceRecord::SliceY, &SliceRecord::SliceZ,
-    &SliceRecord::RangeX, &SliceRecord::RangeY, &SliceRecord::RangeZ};
-inline constexpr RecordField<ObjectRecord> ObjectFields[] = {
-    &ObjectRecord::ShowRunner,       &ObjectRecord::ShowPart,
-    &ObjectRecord::ShowPartInsert,   &ObjectRecord::ShowCoolChannel,
-    &ObjectRecord::ShowMoldbase,     &ObjectRecord::ShowMoldInsert,
-    &ObjectRecord::ShowMeltEntrance, &ObjectRecord::ShowCoolantEntrance,
-    &ObjectRecord::ShowHeatingRod,   &ObjectRecord::ShowHotRunnerMetal};
-inline constexpr RecordField<CaptureRecord> CaptureFields[] = {
-    &CaptureRecord::Capture, &CaptureRecord::Width, &CaptureRecord::Height};
-inline constexpr RecordField<AnimationRecord> AnimationFields[] = {
-    &AnimationRecord::Output, &AnimationRecord::Time, &AnimationRecord::FPS,
-    &AnimationRecord::Resolution};
-inline constexpr RecordField<ImageRecord> ImageFields[] = {&ImageRecord::Output,
-                                                           &ImageRecord::Resolution};
 
 /// Reads a setting line of the section's kind: commas become blanks; then a
 /// name (one word) and the values of the section's pattern in order (integers
