@@ -6,31 +6,64 @@
 
 #include <charconv>
 #include <climits>
+#include <cmath>
 #include <system_error>
 
 namespace zrv::format {
 
 // ---- Numbers as written ------------------------------------------------------------
 
-void appendLg(std::string& Out, double Value) {
-  char Buffer[64];
-  std::to_chars_result Result =
-      std::to_chars(Buffer, Buffer + sizeof(Buffer), Value, std::chars_format::general, 6);
-  Out.append(Buffer, Result.ptr);
+namespace {
+
+/// True when \p Value is a whole number within +-\p Limit (below the int
+/// range) that has no sign of its own to show (negative zero has one): such
+/// a real is written as the integer is.
+bool isPlainWholeNumber(double Value, double Limit) {
+  return Value > -Limit && Value < Limit && Value == static_cast<double>(static_cast<int>(Value)) &&
+         !(Value == 0.0 && std::signbit(Value));
 }
 
-void appendFixed0(std::string& Out, double Value) {
-  // The largest double has 309 digits before the point.
-  char Buffer[400];
-  std::to_chars_result Result =
-      std::to_chars(Buffer, Buffer + sizeof(Buffer), Value, std::chars_format::fixed, 0);
-  Out.append(Buffer, Result.ptr);
+char* endOf(std::to_chars_result Result) { return Result.ec == std::errc() ? Result.ptr : nullptr; }
+
+/// Appends what \p Write writes into a buffer of \p Room bytes.
+template <std::size_t Room, typename Writer> void appendWritten(std::string& Out, Writer Write) {
+  char Buffer[Room];
+  Out.append(Buffer, static_cast<std::size_t>(Write(Buffer, Buffer + Room) - Buffer));
+}
+
+} // namespace
+
+char* writeInt(char* First, char* Last, int Value) {
+  return endOf(std::to_chars(First, Last, Value));
+}
+
+char* writeLg(char* First, char* Last, double Value) {
+  // Whole numbers below a million have at most six digits: "%lg" writes them
+  // as "%d" would.
+  if (isPlainWholeNumber(Value, 1e6))
+    return writeInt(First, Last, static_cast<int>(Value));
+  return endOf(std::to_chars(First, Last, Value, std::chars_format::general, 6));
+}
+
+char* writeFixed0(char* First, char* Last, double Value) {
+  // A whole number needs no rounding.
+  if (isPlainWholeNumber(Value, 2147483647.0))
+    return writeInt(First, Last, static_cast<int>(Value));
+  return endOf(std::to_chars(First, Last, Value, std::chars_format::fixed, 0));
 }
 
 void appendInt(std::string& Out, int Value) {
-  char Buffer[16];
-  std::to_chars_result Result = std::to_chars(Buffer, Buffer + sizeof(Buffer), Value);
-  Out.append(Buffer, Result.ptr);
+  appendWritten<IntRoom>(Out,
+                         [&](char* First, char* Last) { return writeInt(First, Last, Value); });
+}
+
+void appendLg(std::string& Out, double Value) {
+  appendWritten<LgRoom>(Out, [&](char* First, char* Last) { return writeLg(First, Last, Value); });
+}
+
+void appendFixed0(std::string& Out, double Value) {
+  appendWritten<Fixed0Room>(
+      Out, [&](char* First, char* Last) { return writeFixed0(First, Last, Value); });
 }
 
 std::string formatLg(double Value) {
@@ -53,19 +86,31 @@ std::string formatInt(int Value) {
 
 // ---- Text as written -------------------------------------------------------------
 
-void appendUtf8(std::string& Out, std::wstring_view Text) {
+char* writeUtf8(char* At, std::wstring_view Text) {
   const std::size_t Size = Text.size();
-  std::size_t I = 0;
-  // Names are ASCII nearly always: their characters are the bytes.
-  while (I < Size && static_cast<unsigned long>(Text[I]) < 0x80)
-    ++I;
-  const std::size_t Start = Out.size();
-  Out.resize(Start + I);
-  char* Ascii = Out.data() + Start;
-  for (std::size_t J = 0; J < I; ++J)
-    Ascii[J] = static_cast<char>(Text[J]);
-  for (; I < Size; ++I) {
+  for (std::size_t I = 0; I < Size; ++I) {
+    // Names are ASCII nearly always: four characters at a time while they are.
+    while (I + 4 <= Size) {
+      const auto A = static_cast<unsigned long>(Text[I]);
+      const auto B = static_cast<unsigned long>(Text[I + 1]);
+      const auto C = static_cast<unsigned long>(Text[I + 2]);
+      const auto D = static_cast<unsigned long>(Text[I + 3]);
+      if ((A | B | C | D) >= 0x80)
+        break;
+      At[0] = static_cast<char>(A);
+      At[1] = static_cast<char>(B);
+      At[2] = static_cast<char>(C);
+      At[3] = static_cast<char>(D);
+      At += 4;
+      I += 4;
+    }
+    if (I == Size)
+      break;
     auto C = static_cast<unsigned long>(Text[I]);
+    if (C < 0x80) {
+      *At++ = static_cast<char>(C);
+      continue;
+    }
     if constexpr (sizeof(wchar_t) == 2) {
       // UTF-16: a high surrogate and the low one after it are one code point.
       if (C >= 0xD800 && C <= 0xDBFF && I + 1 < Size) {
@@ -78,22 +123,28 @@ void appendUtf8(std::string& Out, std::wstring_view Text) {
     }
     if ((C >= 0xD800 && C <= 0xDFFF) || C > 0x10FFFF)
       C = 0xFFFD;
-    if (C < 0x80) {
-      Out += static_cast<char>(C);
-    } else if (C < 0x800) {
-      Out += static_cast<char>(0xC0 | (C >> 6));
-      Out += static_cast<char>(0x80 | (C & 0x3F));
+    if (C < 0x800) {
+      *At++ = static_cast<char>(0xC0 | (C >> 6));
+      *At++ = static_cast<char>(0x80 | (C & 0x3F));
     } else if (C < 0x10000) {
-      Out += static_cast<char>(0xE0 | (C >> 12));
-      Out += static_cast<char>(0x80 | ((C >> 6) & 0x3F));
-      Out += static_cast<char>(0x80 | (C & 0x3F));
+      *At++ = static_cast<char>(0xE0 | (C >> 12));
+      *At++ = static_cast<char>(0x80 | ((C >> 6) & 0x3F));
+      *At++ = static_cast<char>(0x80 | (C & 0x3F));
     } else {
-      Out += static_cast<char>(0xF0 | (C >> 18));
-      Out += static_cast<char>(0x80 | ((C >> 12) & 0x3F));
-      Out += static_cast<char>(0x80 | ((C >> 6) & 0x3F));
-      Out += static_cast<char>(0x80 | (C & 0x3F));
+      *At++ = static_cast<char>(0xF0 | (C >> 18));
+      *At++ = static_cast<char>(0x80 | ((C >> 12) & 0x3F));
+      *At++ = static_cast<char>(0x80 | ((C >> 6) & 0x3F));
+      *At++ = static_cast<char>(0x80 | (C & 0x3F));
     }
   }
+  return At;
+}
+
+void appendUtf8(std::string& Out, std::wstring_view Text) {
+  const std::size_t Start = Out.size();
+  Out.resize(Start + Utf8Room * Text.size());
+  char* End = writeUtf8(Out.data() + Start, Text);
+  Out.resize(static_cast<std::size_t>(End - Out.data()));
 }
 
 std::string encodeLine(std::wstring_view Line) { return platform::ToUtf8(Line); }

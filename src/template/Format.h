@@ -58,8 +58,29 @@ void appendLg(std::string& Out, double Value);
 void appendFixed0(std::string& Out, double Value);
 void appendInt(std::string& Out, int Value);
 
-/// Appends the UTF-8 bytes of \p Text to \p Out, as encodeLine gives them (a
-/// lone surrogate, or a value beyond U+10FFFF, becomes U+FFFD).
+/// The room that writeInt always has enough of ("-2147483648").
+inline constexpr std::size_t IntRoom = 11;
+/// The room that writeLg always has enough of ("-1.23457e+308").
+inline constexpr std::size_t LgRoom = 32;
+/// The room that writeFixed0 always has enough of (309 digits and a sign).
+inline constexpr std::size_t Fixed0Room = 320;
+
+/// formatInt, formatLg and formatFixed0 written to the room from \p First to
+/// \p Last; the end of what was written, or null (and the room's content
+/// undefined) when the room is too small.
+char* writeInt(char* First, char* Last, int Value);
+char* writeLg(char* First, char* Last, double Value);
+char* writeFixed0(char* First, char* Last, double Value);
+
+/// The most bytes one wide character of a text becomes in UTF-8.
+inline constexpr std::size_t Utf8Room = 4;
+
+/// Writes the UTF-8 bytes of \p Text at \p At, which has room for
+/// Utf8Room bytes per character, as encodeLine gives them (a lone
+/// surrogate, or a value beyond U+10FFFF, becomes U+FFFD); returns the end.
+char* writeUtf8(char* At, std::wstring_view Text);
+
+/// Appends the UTF-8 bytes of \p Text to \p Out (writeUtf8).
 void appendUtf8(std::string& Out, std::wstring_view Text);
 
 // ---- Formatting a line -------------------------------------------------------------
@@ -72,46 +93,68 @@ public:
   enum class TextForm {
     AsStored,     ///< as it stands
     BlanksAsMark, ///< every blank as NameBlankReplacement (writtenName)
-    ViewList      ///< several names, each followed by ViewListSeparator
+    ViewList,     ///< several names, each followed by ViewListSeparator
+    WholeNumbers  ///< several reals, each as "%.0f", joined by a separator
   };
-  LineValue(int Number) : Type(Kind::Int), IntValue(Number) {}
-  LineValue(double Number) : Type(Kind::Real), RealValue(Number) {}
-  LineValue(std::wstring_view Value) : Type(Kind::Text), TextValue(Value) {}
-  LineValue(const std::wstring& Value) : Type(Kind::Text), TextValue(Value) {}
-  LineValue(const wchar_t* Value) : Type(Kind::Text), TextValue(Value ? Value : L"") {}
+  LineValue(int Number) : Type(Kind::Int) { Value.Int = Number; }
+  LineValue(double Number) : Type(Kind::Real) { Value.Real = Number; }
+  LineValue(std::wstring_view Text) : Type(Kind::Text), Size(Text.size()) {
+    Value.Chars = Text.data();
+  }
+  LineValue(const std::wstring& Text) : LineValue(std::wstring_view(Text)) {}
+  LineValue(const wchar_t* Text) : LineValue(std::wstring_view(Text ? Text : L"")) {}
 
   /// A setting name written with every blank as '_' (as writtenName gives it).
   static LineValue writtenName(std::wstring_view Name) {
-    LineValue Value(Name);
-    Value.Form = TextForm::BlanksAsMark;
-    return Value;
+    LineValue Result(Name);
+    Result.Form = TextForm::BlanksAsMark;
+    return Result;
   }
   /// The \p Count names from \p First as formatViewList joins them.
   static LineValue viewList(const std::wstring* First, std::size_t Count) {
-    LineValue Value(std::wstring_view{});
-    Value.Form = TextForm::ViewList;
-    Value.Names = First;
-    Value.NameCount = Count;
-    return Value;
+    LineValue Result(std::wstring_view{});
+    Result.Form = TextForm::ViewList;
+    Result.Value.Names = First;
+    Result.Size = Count;
+    return Result;
+  }
+  /// The \p Count reals from \p First, each "%.0f", joined by \p Separator
+  /// (formatPercentages).
+  static LineValue wholeNumbers(const double* First, std::size_t Count, char Separator) {
+    LineValue Result(std::wstring_view{});
+    Result.Form = TextForm::WholeNumbers;
+    Result.Value.Reals = First;
+    Result.Size = Count;
+    Result.ListSeparator = Separator;
+    return Result;
   }
 
   Kind kind() const { return Type; }
   TextForm textForm() const { return Form; }
-  int intValue() const { return IntValue; }
-  double realValue() const { return Type == Kind::Int ? IntValue : RealValue; }
-  std::wstring_view textValue() const { return TextValue; }
-  /// The names of a ViewList value.
-  const std::wstring* names() const { return Names; }
-  std::size_t nameCount() const { return NameCount; }
+  int intValue() const { return Value.Int; }
+  double realValue() const { return Type == Kind::Int ? Value.Int : Value.Real; }
+  /// The text of an AsStored or BlanksAsMark value.
+  std::wstring_view textValue() const { return std::wstring_view(Value.Chars, Size); }
+  /// The names of a ViewList value, the reals of a WholeNumbers value.
+  const std::wstring* names() const { return Value.Names; }
+  const double* reals() const { return Value.Reals; }
+  std::size_t count() const { return Size; }
+  char separator() const { return ListSeparator; }
 
 private:
+  // Kept small: a line's values are built for every line written.
+  union Payload {
+    int Int;
+    double Real;
+    const wchar_t* Chars;
+    const std::wstring* Names;
+    const double* Reals;
+  };
   Kind Type;
   TextForm Form = TextForm::AsStored;
-  int IntValue = 0;
-  double RealValue = 0.0;
-  std::wstring_view TextValue;
-  const std::wstring* Names = nullptr;
-  std::size_t NameCount = 0;
+  char ListSeparator = '\0';
+  Payload Value{};
+  std::size_t Size = 0;
 };
 
 /// Formats a line from a pattern of the layout tables: each directive ("%s"

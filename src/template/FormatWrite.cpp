@@ -37,26 +37,58 @@ private:
   std::wstring& Line;
 };
 
-/// A line appended to a buffer as UTF-8 bytes.
+/// A line appended to a buffer as UTF-8 bytes. Each piece is written in
+/// place into room made at the end of the buffer beforehand, which the sink
+/// gives back when it is done.
 class Utf8Sink {
 public:
-  explicit Utf8Sink(std::string& Buffer) : Bytes(Buffer) {}
-  void ascii(std::string_view Text) { Bytes.append(Text); }
-  void text(std::wstring_view Text) { appendUtf8(Bytes, Text); }
+  explicit Utf8Sink(std::string& Buffer) : Bytes(Buffer), Length(Buffer.size()) {}
+  ~Utf8Sink() { Bytes.resize(Length); }
+  Utf8Sink(const Utf8Sink&) = delete;
+  Utf8Sink& operator=(const Utf8Sink&) = delete;
+
+  void ascii(std::string_view Text) {
+    std::copy(Text.begin(), Text.end(), room(Text.size()));
+    Length += Text.size();
+  }
+  void text(std::wstring_view Text) { written(writeUtf8(room(Utf8Room * Text.size()), Text)); }
   void name(std::wstring_view Name) {
     // A blank is the byte 0x20 in UTF-8 and no other character's bytes hold
     // it, so the blanks are replaced in the bytes.
-    const std::size_t Start = Bytes.size();
-    appendUtf8(Bytes, Name);
-    std::replace(Bytes.begin() + static_cast<std::ptrdiff_t>(Start), Bytes.end(), ' ',
-                 static_cast<char>(NameBlankReplacement));
+    char* First = room(Utf8Room * Name.size());
+    char* Last = writeUtf8(First, Name);
+    std::replace(First, Last, ' ', static_cast<char>(NameBlankReplacement));
+    written(Last);
   }
-  void integer(int Value) { appendInt(Bytes, Value); }
-  void lg(double Value) { appendLg(Bytes, Value); }
-  void fixed0(double Value) { appendFixed0(Bytes, Value); }
+  void integer(int Value) { number(IntRoom, Value, writeInt); }
+  void lg(double Value) { number(LgRoom, Value, writeLg); }
+  void fixed0(double Value) {
+    // Most reals are short: the full room only when they do not fit.
+    number(LgRoom, Value, writeFixed0) || number(Fixed0Room, Value, writeFixed0);
+  }
 
 private:
+  /// At least \p Size bytes of room after the line so far.
+  char* room(std::size_t Size) {
+    if (Bytes.size() - Length < Size)
+      Bytes.resize(Length + Size + ExtraRoom);
+    return Bytes.data() + Length;
+  }
+  void written(const char* End) { Length = static_cast<std::size_t>(End - Bytes.data()); }
+  template <typename Number, typename Writer>
+  bool number(std::size_t Size, Number Value, Writer Write) {
+    char* First = room(Size);
+    char* End = Write(First, First + Size, Value);
+    if (End)
+      written(End);
+    return End != nullptr;
+  }
+
+  /// Room made beyond what a piece needs, so that the next pieces of the
+  /// line find it.
+  static constexpr std::size_t ExtraRoom = 256;
   std::string& Bytes;
+  std::size_t Length;
 };
 
 // ---- The pattern routine ------------------------------------------------------------
@@ -71,9 +103,18 @@ template <typename Sink> void putText(Sink& Out, const LineValue& Value) {
     break;
   case LineValue::TextForm::ViewList: {
     const char Separator = static_cast<char>(ViewListSeparator);
-    for (std::size_t I = 0; I < Value.nameCount(); ++I) {
+    for (std::size_t I = 0; I < Value.count(); ++I) {
       Out.text(Value.names()[I]);
       Out.ascii(std::string_view(&Separator, 1));
+    }
+    break;
+  }
+  case LineValue::TextForm::WholeNumbers: {
+    const char Separator = Value.separator();
+    for (std::size_t I = 0; I < Value.count(); ++I) {
+      if (I > 0)
+        Out.ascii(std::string_view(&Separator, 1));
+      Out.fixed0(Value.reals()[I]);
     }
     break;
   }
@@ -87,25 +128,29 @@ void putLine(Sink& Out, std::string_view Pattern, std::size_t Count, ValueAt&& V
   std::size_t Next = 0;
   std::size_t Pos = 0;
   while (Pos < Pattern.size()) {
-    const std::size_t Percent = Pattern.find('%', Pos);
-    if (Percent == std::string_view::npos) {
-      Out.ascii(Pattern.substr(Pos));
+    // The literal text up to the next directive (runs are a few characters).
+    std::size_t Percent = Pos;
+    while (Percent < Pattern.size() && Pattern[Percent] != '%')
+      ++Percent;
+    if (Percent > Pos)
+      Out.ascii(Pattern.substr(Pos, Percent - Pos));
+    if (Percent == Pattern.size())
       break;
-    }
-    Out.ascii(Pattern.substr(Pos, Percent - Pos));
-    const std::string_view Directive = Pattern.substr(Percent);
+    // The directive: its letters after the '%'.
+    const char* Letters = Pattern.data() + Percent + 1;
+    const std::size_t Left = Pattern.size() - Percent - 1;
     std::size_t Length = 0;
     LineValue::Kind Wanted = LineValue::Kind::Text;
     bool Fixed0 = false;
-    if (Directive.substr(0, 2) == "%s") {
+    if (Left >= 1 && Letters[0] == 's') {
       Length = 2;
-    } else if (Directive.substr(0, 2) == "%d") {
+    } else if (Left >= 1 && Letters[0] == 'd') {
       Length = 2;
       Wanted = LineValue::Kind::Int;
-    } else if (Directive.substr(0, 3) == "%lg") {
+    } else if (Left >= 2 && Letters[0] == 'l' && Letters[1] == 'g') {
       Length = 3;
       Wanted = LineValue::Kind::Real;
-    } else if (Directive.substr(0, 4) == "%.0f") {
+    } else if (Left >= 3 && Letters[0] == '.' && Letters[1] == '0' && Letters[2] == 'f') {
       Length = 4;
       Wanted = LineValue::Kind::Real;
       Fixed0 = true;
@@ -119,7 +164,7 @@ void putLine(Sink& Out, std::string_view Pattern, std::size_t Count, ValueAt&& V
       assert(!"line pattern has more directives than values");
       continue;
     }
-    const LineValue V = Value(Next++);
+    const auto& V = Value(Next++);
     const bool KindFits =
         V.kind() == Wanted || (Wanted == LineValue::Kind::Real && V.kind() == LineValue::Kind::Int);
     if (!KindFits) {
@@ -146,7 +191,8 @@ void putLine(Sink& Out, std::string_view Pattern, std::size_t Count, ValueAt&& V
 
 template <typename Sink>
 void putLine(Sink& Out, std::string_view Pattern, std::initializer_list<LineValue> Values) {
-  putLine(Out, Pattern, Values.size(), [&](std::size_t I) { return Values.begin()[I]; });
+  putLine(Out, Pattern, Values.size(),
+          [&](std::size_t I) -> const LineValue& { return Values.begin()[I]; });
 }
 
 /// Runs \p Put on a wide line and returns it.
@@ -219,9 +265,16 @@ void putSetting(Sink& Out, std::wstring_view Name, const Record& R) {
   });
 }
 
+/// The used percentages of a melt-front record (formatPercentages).
+LineValue percentages(const MeltRecord& R) {
+  const int Count = std::clamp(R.Count, 0, MaxPercentages);
+  return LineValue::wholeNumbers(R.Percentage, static_cast<std::size_t>(Count),
+                                 PercentageSeparator);
+}
+
 template <typename Sink> void putSetting(Sink& Out, std::wstring_view Name, const MeltRecord& R) {
   putLine(Out, layoutOf(Section::MeltFrontTimeCapture).DataPattern,
-          {LineValue::writtenName(Name), formatPercentages(R)});
+          {LineValue::writtenName(Name), percentages(R)});
 }
 
 // ---- [ResultEx] ------------------------------------------------------------------------
@@ -344,14 +397,7 @@ std::wstring formatImageLine(std::wstring_view Name, const ImageRecord& R) {
 }
 
 std::wstring formatPercentages(const MeltRecord& R) {
-  const int Count = std::clamp(R.Count, 0, MaxPercentages);
-  return wideLine([&](WideSink& Out) {
-    for (int I = 0; I < Count; ++I) {
-      if (I > 0)
-        Out.ascii(std::string_view(&PercentageSeparator, 1));
-      Out.fixed0(R.Percentage[I]);
-    }
-  });
+  return wideLine([&](WideSink& Out) { putText(Out, percentages(R)); });
 }
 
 std::optional<std::wstring> formatResultExRow(std::size_t Position, int Output,

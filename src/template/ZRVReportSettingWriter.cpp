@@ -11,6 +11,9 @@
 #include "template/Format.h"
 #include "util/Text.h"
 
+#include <algorithm>
+#include <functional>
+#include <iterator>
 #include <optional>
 #include <string_view>
 
@@ -102,6 +105,56 @@ private:
   std::optional<RefusalNote> Refusal;
 };
 
+/// Libraries of at least this many settings are searched through a hashed
+/// index while their section is written; smaller ones through their own
+/// ordered lookup, which costs less than building the index.
+constexpr std::size_t HashedLibrarySize = 32;
+
+/// Finds the records of a setting library by name, once per line of its
+/// section.
+template <typename Library> class RecordFinder {
+public:
+  using Record = typename Library::mapped_type;
+
+  explicit RecordFinder(const Library& Map) : Entries(Map) {
+    if (Map.size() < HashedLibrarySize)
+      return;
+    // Open addressing over a power-of-two table at most half full.
+    std::size_t Size = 1;
+    while (Size < Map.size() * 2)
+      Size *= 2;
+    Slots.assign(Size, nullptr);
+    Mask = Size - 1;
+    for (const auto& Entry : Map) {
+      std::size_t Slot = hashOf(Entry.first) & Mask;
+      while (Slots[Slot])
+        Slot = (Slot + 1) & Mask;
+      Slots[Slot] = &Entry;
+    }
+  }
+
+  /// The record stored under \p Name; null when the library lacks it.
+  const Record* find(const std::wstring& Name) const {
+    if (Slots.empty()) {
+      const auto Found = Entries.find(Name);
+      return Found != Entries.end() ? &Found->second : nullptr;
+    }
+    for (std::size_t Slot = hashOf(Name) & Mask; Slots[Slot]; Slot = (Slot + 1) & Mask)
+      if (Slots[Slot]->first == Name)
+        return &Slots[Slot]->second;
+    return nullptr;
+  }
+
+private:
+  static std::size_t hashOf(const std::wstring& Name) {
+    return std::hash<std::wstring_view>()(Name);
+  }
+
+  const Library& Entries;
+  std::vector<const typename Library::value_type*> Slots;
+  std::size_t Mask = 0;
+};
+
 } // namespace
 
 namespace zrv::writer {
@@ -143,6 +196,17 @@ struct Source {
   }
   void resultEx(TemplateText& T) const;
   void results(const std::vector<std::wstring>& Tags, TemplateText& T) const;
+
+  /// About the size of a whole template of the document, so that its bytes
+  /// are built in one buffer without moving them as it grows.
+  std::size_t sizeEstimate() const {
+    const CZRVReportItemManager& Doc = *Document;
+    const std::size_t Settings = Doc.ViewOptions.size() + Doc.ClippingOptions.size() +
+                                 Doc.SlicingOptions.size() + Doc.ObjectOptions.size() +
+                                 Doc.CaptureOptions.size() + Doc.MeltOptions.size() +
+                                 Doc.AnimationOptions.size() + Doc.ImageOptions.size();
+    return 8192 + 64 * Settings + 128 * Doc.Items.size();
+  }
 
 private:
   template <typename List, typename Library>
@@ -219,12 +283,13 @@ void Source::settings(TemplateText& T, Section Id, const List& Options, const Li
   const std::wstring Tag = formatTagLine(Id);
   T.asciiLine(tagOf(Id), Tag, Tag);
   T.asciiLine(layoutOf(Id).Label, Tag, Tag);
+  const RecordFinder<Library> Records(Map);
   for (std::size_t I = 0; I < Options.size(); ++I) {
     const std::wstring& Name = Options[I];
     if (Name.empty() || Name == Skip)
       continue;
-    const auto Found = Map.find(Name);
-    const Record& R = Found != Map.end() ? Found->second : Missing;
+    const Record* Found = Records.find(Name);
+    const Record& R = Found ? *Found : Missing;
     T.name(Name, Tag, Name);
     T.line([&](std::string& Out) { appendSettingLine(Out, Name, R); }, Tag, Name);
   }
@@ -312,26 +377,38 @@ ItemLineView Source::itemLine(std::size_t Index) const {
 void Source::results(const std::vector<std::wstring>& Tags, TemplateText& T) const {
   const std::vector<CZRVReportItem>& Items = Document->Items;
 
-  // The section of each item's module; Section::Count for a module without
-  // one, whose empty tag every tag line holds.
-  std::vector<Section> ItemSections(Items.size());
-  for (std::size_t I = 0; I < Items.size(); ++I)
-    ItemSections[I] = sectionOfModule(Items[I].ModuleID);
+  // The items of each section in document order, found once; at
+  // SectionCount the items of modules without a section, whose empty tag
+  // every tag line holds.
+  std::vector<std::size_t> Members[SectionCount + 1];
+  int LastModule = 0;
+  Section LastSection = sectionOfModule(LastModule);
+  for (std::size_t I = 0; I < Items.size(); ++I) {
+    if (Items[I].ModuleID != LastModule) {
+      LastModule = Items[I].ModuleID;
+      LastSection = sectionOfModule(LastModule);
+    }
+    Members[static_cast<std::size_t>(LastSection)].push_back(I);
+  }
 
+  std::vector<std::size_t> Written;
+  std::vector<std::size_t> Merged;
   for (const std::wstring& Tag : Tags) {
-    // Which sections' tags (and the empty tag) the tag line holds: an item
-    // is written under it when its module's tag is among them.
-    bool Holds[SectionCount + 1] = {};
-    for (const SectionLayout& Row : Sections)
-      Holds[static_cast<std::size_t>(Row.Id)] =
-          Row.Kind == SectionKind::Result && Tag.find(widen(Row.Tag)) != std::wstring::npos;
-    Holds[SectionCount] = true;
+    // The items whose module's tag the tag line holds, in document order.
+    Written = Members[SectionCount];
+    for (const SectionLayout& Row : Sections) {
+      const std::vector<std::size_t>& Of = Members[static_cast<std::size_t>(Row.Id)];
+      if (Row.Kind != SectionKind::Result || Of.empty() ||
+          Tag.find(widen(Row.Tag)) == std::wstring::npos)
+        continue;
+      Merged.clear();
+      std::merge(Written.begin(), Written.end(), Of.begin(), Of.end(), std::back_inserter(Merged));
+      Written.swap(Merged);
+    }
 
     T.line([&](std::string& Out) { zrv::format::appendUtf8(Out, Tag); }, Tag, Tag);
     T.asciiLine(ItemLabel, Tag, Tag);
-    for (std::size_t I = 0; I < Items.size(); ++I) {
-      if (!Holds[static_cast<std::size_t>(ItemSections[I])])
-        continue;
+    for (std::size_t I : Written) {
       const ItemLineView Line = itemLine(I);
       // The names as the line carries them: the view and object names that
       // are the project's own are written "-".
@@ -424,6 +501,7 @@ int CZRVReportSettingWriter::SaveTemplate(const wchar_t* Path) {
   }
 
   TemplateText T(FileLineEnd);
+  T.reserve(S.sizeEstimate());
   for (auto Build : SettingsPart)
     (S.*Build)(T);
   std::vector<std::wstring> Tags;
