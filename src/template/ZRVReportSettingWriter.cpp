@@ -111,47 +111,62 @@ private:
 constexpr std::size_t HashedLibrarySize = 32;
 
 /// Finds the records of a setting library by name, once per line of its
-/// section.
+/// section, the names coming in the order of the option list. Names that
+/// come in the library's own order (a template whose names sort as they are
+/// listed) are found by walking the library along; any other name through
+/// the library's ordered lookup or, in a large library, through a hashed
+/// index built on the first such name.
 template <typename Library> class RecordFinder {
 public:
   using Record = typename Library::mapped_type;
+  using Entry = typename Library::const_iterator;
 
-  explicit RecordFinder(const Library& Map) : Entries(Map) {
-    if (Map.size() < HashedLibrarySize)
-      return;
-    // Open addressing over a power-of-two table at most half full.
-    std::size_t Size = 1;
-    while (Size < Map.size() * 2)
-      Size *= 2;
-    Slots.assign(Size, nullptr);
-    Mask = Size - 1;
-    for (const auto& Entry : Map) {
-      std::size_t Slot = hashOf(Entry.first) & Mask;
-      while (Slots[Slot])
-        Slot = (Slot + 1) & Mask;
-      Slots[Slot] = &Entry;
-    }
-  }
+  explicit RecordFinder(const Library& Map) : Entries(Map), Next(Map.begin()) {}
 
   /// The record stored under \p Name; null when the library lacks it.
-  const Record* find(const std::wstring& Name) const {
-    if (Slots.empty()) {
-      const auto Found = Entries.find(Name);
-      return Found != Entries.end() ? &Found->second : nullptr;
-    }
-    for (std::size_t Slot = hashOf(Name) & Mask; Slots[Slot]; Slot = (Slot + 1) & Mask)
-      if (Slots[Slot]->first == Name)
-        return &Slots[Slot]->second;
-    return nullptr;
+  const Record* find(const std::wstring& Name) {
+    Entry Found = Next != Entries.end() && Next->first == Name ? Next : lookUp(Name);
+    if (Found == Entries.end())
+      return nullptr;
+    Next = std::next(Found);
+    return &Found->second;
   }
 
 private:
+  Entry lookUp(const std::wstring& Name) {
+    if (Entries.size() < HashedLibrarySize)
+      return Entries.find(Name);
+    if (Slots.empty())
+      index();
+    for (std::size_t Slot = hashOf(Name) & Mask; Slots[Slot] != Entries.end();
+         Slot = (Slot + 1) & Mask)
+      if (Slots[Slot]->first == Name)
+        return Slots[Slot];
+    return Entries.end();
+  }
+
+  /// Open addressing over a power-of-two table at most half full.
+  void index() {
+    std::size_t Size = 1;
+    while (Size < Entries.size() * 2)
+      Size *= 2;
+    Slots.assign(Size, Entries.end());
+    Mask = Size - 1;
+    for (Entry At = Entries.begin(); At != Entries.end(); ++At) {
+      std::size_t Slot = hashOf(At->first) & Mask;
+      while (Slots[Slot] != Entries.end())
+        Slot = (Slot + 1) & Mask;
+      Slots[Slot] = At;
+    }
+  }
+
   static std::size_t hashOf(const std::wstring& Name) {
     return std::hash<std::wstring_view>()(Name);
   }
 
   const Library& Entries;
-  std::vector<const typename Library::value_type*> Slots;
+  Entry Next;
+  std::vector<Entry> Slots;
   std::size_t Mask = 0;
 };
 
@@ -283,7 +298,7 @@ void Source::settings(TemplateText& T, Section Id, const List& Options, const Li
   const std::wstring Tag = formatTagLine(Id);
   T.asciiLine(tagOf(Id), Tag, Tag);
   T.asciiLine(layoutOf(Id).Label, Tag, Tag);
-  const RecordFinder<Library> Records(Map);
+  RecordFinder<Library> Records(Map);
   for (std::size_t I = 0; I < Options.size(); ++I) {
     const std::wstring& Name = Options[I];
     if (Name.empty() || Name == Skip)
