@@ -140,11 +140,16 @@ char* writeUtf8(char* At, std::wstring_view Text) {
   return At;
 }
 
-void appendUtf8(std::string& Out, std::wstring_view Text) {
-  const std::size_t Start = Out.size();
-  Out.resize(Start + Utf8Room * Text.size());
-  char* End = writeUtf8(Out.data() + Start, Text);
-  Out.resize(static_cast<std::size_t>(End - Out.data()));
+void ByteBuffer::grow(std::size_t Count) {
+  const std::size_t Wanted = std::max({Size + Count, Capacity * 2, std::size_t(256)});
+  std::unique_ptr<char[]> Larger(new char[Wanted]);
+  std::copy(Data.get(), Data.get() + Size, Larger.get());
+  Data = std::move(Larger);
+  Capacity = Wanted;
+}
+
+void appendUtf8(ByteBuffer& Out, std::wstring_view Text) {
+  Out.commit(writeUtf8(Out.room(Utf8Room * Text.size()), Text));
 }
 
 std::string encodeLine(std::wstring_view Line) { return platform::ToUtf8(Line); }

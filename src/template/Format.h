@@ -13,8 +13,10 @@
 #ifndef ZRVREPORT_TEMPLATE_FORMAT_H
 #define ZRVREPORT_TEMPLATE_FORMAT_H
 
+#include <algorithm>
 #include <cstddef>
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -80,8 +82,44 @@ inline constexpr std::size_t Utf8Room = 4;
 /// surrogate, or a value beyond U+10FFFF, becomes U+FFFD); returns the end.
 char* writeUtf8(char* At, std::wstring_view Text);
 
+/// The bytes of a file (or of some of its sections) as they are built: the
+/// content, and room after it that the writers write into in place before
+/// they make it part of the content. Growing it leaves the new room as it
+/// is (a std::string would fill it first).
+class ByteBuffer {
+public:
+  /// The content.
+  std::string_view view() const { return std::string_view(Data.get(), Size); }
+  std::size_t size() const { return Size; }
+  /// Makes room for content of \p Total bytes in all.
+  void reserve(std::size_t Total) {
+    if (Total > Capacity)
+      grow(Total - Size);
+  }
+  /// At least \p Count bytes of room after the content.
+  char* room(std::size_t Count) {
+    if (Capacity - Size < Count)
+      grow(Count);
+    return Data.get() + Size;
+  }
+  /// Makes the room up to \p End part of the content.
+  void commit(const char* End) { Size = static_cast<std::size_t>(End - Data.get()); }
+  void append(std::string_view Bytes) {
+    char* At = room(Bytes.size());
+    std::copy(Bytes.begin(), Bytes.end(), At);
+    Size += Bytes.size();
+  }
+
+private:
+  void grow(std::size_t Count);
+
+  std::unique_ptr<char[]> Data;
+  std::size_t Size = 0;
+  std::size_t Capacity = 0;
+};
+
 /// Appends the UTF-8 bytes of \p Text to \p Out (writeUtf8).
-void appendUtf8(std::string& Out, std::wstring_view Text);
+void appendUtf8(ByteBuffer& Out, std::wstring_view Text);
 
 // ---- Formatting a line -------------------------------------------------------------
 
@@ -166,8 +204,7 @@ private:
 std::wstring formatLine(std::string_view Pattern, std::initializer_list<LineValue> Values);
 
 /// The UTF-8 bytes of formatLine(\p Pattern, \p Values) appended to \p Out.
-void appendLine(std::string& Out, std::string_view Pattern,
-                std::initializer_list<LineValue> Values);
+void appendLine(ByteBuffer& Out, std::string_view Pattern, std::initializer_list<LineValue> Values);
 
 /// The line as the file stores it: the UTF-8 bytes of \p Line (a lone
 /// surrogate becomes U+FFFD), without a line end.
@@ -331,21 +368,21 @@ std::size_t viewListLength(const std::wstring* First, std::size_t Count);
 // The lines of the format... functions, their UTF-8 bytes appended to Out
 // (no line end): the same bytes as encodeLine of the wide line.
 
-void appendHeaderLine(std::string& Out, HeaderField Field, int Number, std::wstring_view Text);
-void appendInfoLine(std::string& Out, InfoField Field, int Number, std::wstring_view Text);
+void appendHeaderLine(ByteBuffer& Out, HeaderField Field, int Number, std::wstring_view Text);
+void appendInfoLine(ByteBuffer& Out, InfoField Field, int Number, std::wstring_view Text);
 /// The setting line of the record's kind.
-void appendSettingLine(std::string& Out, std::wstring_view Name, const ViewRecord& Record);
-void appendSettingLine(std::string& Out, std::wstring_view Name, const ClipRecord& Record);
-void appendSettingLine(std::string& Out, std::wstring_view Name, const SliceRecord& Record);
-void appendSettingLine(std::string& Out, std::wstring_view Name, const ObjectRecord& Record);
-void appendSettingLine(std::string& Out, std::wstring_view Name, const CaptureRecord& Record);
-void appendSettingLine(std::string& Out, std::wstring_view Name, const MeltRecord& Record);
-void appendSettingLine(std::string& Out, std::wstring_view Name, const AnimationRecord& Record);
-void appendSettingLine(std::string& Out, std::wstring_view Name, const ImageRecord& Record);
+void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const ViewRecord& Record);
+void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const ClipRecord& Record);
+void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const SliceRecord& Record);
+void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const ObjectRecord& Record);
+void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const CaptureRecord& Record);
+void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const MeltRecord& Record);
+void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const AnimationRecord& Record);
+void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const ImageRecord& Record);
 /// False, and nothing appended, for a position without a row.
-bool appendResultExRow(std::string& Out, std::size_t Position, int Output,
-                       std::wstring_view Setting, double WarpageScale);
-void appendItemLine(std::string& Out, const ItemLineView& Item, std::wstring_view ProjectViewName,
+bool appendResultExRow(ByteBuffer& Out, std::size_t Position, int Output, std::wstring_view Setting,
+                       double WarpageScale);
+void appendItemLine(ByteBuffer& Out, const ItemLineView& Item, std::wstring_view ProjectViewName,
                     std::wstring_view ProjectSettingName);
 
 // ---- Reading values from a line --------------------------------------------------------

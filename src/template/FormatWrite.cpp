@@ -37,28 +37,23 @@ private:
   std::wstring& Line;
 };
 
-/// A line appended to a buffer as UTF-8 bytes. Each piece is written in
-/// place into room made at the end of the buffer beforehand, which the sink
-/// gives back when it is done.
+/// A line appended to a buffer as UTF-8 bytes, each piece written in place
+/// into the buffer's room.
 class Utf8Sink {
 public:
-  explicit Utf8Sink(std::string& Buffer) : Bytes(Buffer), Length(Buffer.size()) {}
-  ~Utf8Sink() { Bytes.resize(Length); }
-  Utf8Sink(const Utf8Sink&) = delete;
-  Utf8Sink& operator=(const Utf8Sink&) = delete;
+  explicit Utf8Sink(ByteBuffer& Buffer) : Bytes(Buffer) {}
 
-  void ascii(std::string_view Text) {
-    std::copy(Text.begin(), Text.end(), room(Text.size()));
-    Length += Text.size();
+  void ascii(std::string_view Text) { Bytes.append(Text); }
+  void text(std::wstring_view Text) {
+    Bytes.commit(writeUtf8(Bytes.room(Utf8Room * Text.size()), Text));
   }
-  void text(std::wstring_view Text) { written(writeUtf8(room(Utf8Room * Text.size()), Text)); }
   void name(std::wstring_view Name) {
     // A blank is the byte 0x20 in UTF-8 and no other character's bytes hold
     // it, so the blanks are replaced in the bytes.
-    char* First = room(Utf8Room * Name.size());
+    char* First = Bytes.room(Utf8Room * Name.size());
     char* Last = writeUtf8(First, Name);
     std::replace(First, Last, ' ', static_cast<char>(NameBlankReplacement));
-    written(Last);
+    Bytes.commit(Last);
   }
   void integer(int Value) { number(IntRoom, Value, writeInt); }
   void lg(double Value) { number(LgRoom, Value, writeLg); }
@@ -68,27 +63,16 @@ public:
   }
 
 private:
-  /// At least \p Size bytes of room after the line so far.
-  char* room(std::size_t Size) {
-    if (Bytes.size() - Length < Size)
-      Bytes.resize(Length + Size + ExtraRoom);
-    return Bytes.data() + Length;
-  }
-  void written(const char* End) { Length = static_cast<std::size_t>(End - Bytes.data()); }
   template <typename Number, typename Writer>
   bool number(std::size_t Size, Number Value, Writer Write) {
-    char* First = room(Size);
+    char* First = Bytes.room(Size);
     char* End = Write(First, First + Size, Value);
     if (End)
-      written(End);
+      Bytes.commit(End);
     return End != nullptr;
   }
 
-  /// Room made beyond what a piece needs, so that the next pieces of the
-  /// line find it.
-  static constexpr std::size_t ExtraRoom = 256;
-  std::string& Bytes;
-  std::size_t Length;
+  ByteBuffer& Bytes;
 };
 
 // ---- The pattern routine ------------------------------------------------------------
@@ -429,62 +413,62 @@ std::wstring formatItemLine(const ItemLineRecord& Item, std::wstring_view Projec
 
 // ---- UTF-8 lines ------------------------------------------------------------------------
 
-void appendLine(std::string& Out, std::string_view Pattern,
+void appendLine(ByteBuffer& Out, std::string_view Pattern,
                 std::initializer_list<LineValue> Values) {
   Utf8Sink Sink(Out);
   putLine(Sink, Pattern, Values);
 }
 
-void appendHeaderLine(std::string& Out, HeaderField Field, int Number, std::wstring_view Text) {
+void appendHeaderLine(ByteBuffer& Out, HeaderField Field, int Number, std::wstring_view Text) {
   Utf8Sink Sink(Out);
   putKeyLine(Sink, HeaderRows[static_cast<std::size_t>(Field)], Number, Text);
 }
 
-void appendInfoLine(std::string& Out, InfoField Field, int Number, std::wstring_view Text) {
+void appendInfoLine(ByteBuffer& Out, InfoField Field, int Number, std::wstring_view Text) {
   Utf8Sink Sink(Out);
   putKeyLine(Sink, InfoRows[static_cast<std::size_t>(Field)], Number, Text);
 }
 
 namespace {
 template <typename Record>
-void appendSetting(std::string& Out, std::wstring_view Name, const Record& R) {
+void appendSetting(ByteBuffer& Out, std::wstring_view Name, const Record& R) {
   Utf8Sink Sink(Out);
   putSetting(Sink, Name, R);
 }
 } // namespace
 
-void appendSettingLine(std::string& Out, std::wstring_view Name, const ViewRecord& R) {
+void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const ViewRecord& R) {
   appendSetting(Out, Name, R);
 }
-void appendSettingLine(std::string& Out, std::wstring_view Name, const ClipRecord& R) {
+void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const ClipRecord& R) {
   appendSetting(Out, Name, R);
 }
-void appendSettingLine(std::string& Out, std::wstring_view Name, const SliceRecord& R) {
+void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const SliceRecord& R) {
   appendSetting(Out, Name, R);
 }
-void appendSettingLine(std::string& Out, std::wstring_view Name, const ObjectRecord& R) {
+void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const ObjectRecord& R) {
   appendSetting(Out, Name, R);
 }
-void appendSettingLine(std::string& Out, std::wstring_view Name, const CaptureRecord& R) {
+void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const CaptureRecord& R) {
   appendSetting(Out, Name, R);
 }
-void appendSettingLine(std::string& Out, std::wstring_view Name, const MeltRecord& R) {
+void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const MeltRecord& R) {
   appendSetting(Out, Name, R);
 }
-void appendSettingLine(std::string& Out, std::wstring_view Name, const AnimationRecord& R) {
+void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const AnimationRecord& R) {
   appendSetting(Out, Name, R);
 }
-void appendSettingLine(std::string& Out, std::wstring_view Name, const ImageRecord& R) {
+void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const ImageRecord& R) {
   appendSetting(Out, Name, R);
 }
 
-bool appendResultExRow(std::string& Out, std::size_t Position, int Output,
-                       std::wstring_view Setting, double WarpageScale) {
+bool appendResultExRow(ByteBuffer& Out, std::size_t Position, int Output, std::wstring_view Setting,
+                       double WarpageScale) {
   Utf8Sink Sink(Out);
   return putResultExRow(Sink, Position, Output, Setting, WarpageScale);
 }
 
-void appendItemLine(std::string& Out, const ItemLineView& Item, std::wstring_view ProjectViewName,
+void appendItemLine(ByteBuffer& Out, const ItemLineView& Item, std::wstring_view ProjectViewName,
                     std::wstring_view ProjectSettingName) {
   Utf8Sink Sink(Out);
   putItemLine(Sink, Item, ProjectViewName, ProjectSettingName);

@@ -48,14 +48,14 @@ public:
   void line(Append&& Put, std::wstring_view Section, std::wstring_view Subject) {
     const std::size_t Start = Bytes.size();
     Put(Bytes);
-    if (!fitsReadLimit(std::string_view(Bytes).substr(Start)))
+    if (!fitsReadLimit(Bytes.view().substr(Start)))
       refuse(LineTooLongMessage, Section, Subject);
-    Bytes += LineEnd;
+    Bytes.append(LineEnd);
   }
 
   /// Appends fixed ASCII text (a tag or a label) as a line.
   void asciiLine(std::string_view Ascii, std::wstring_view Section, std::wstring_view Subject) {
-    line([&](std::string& Out) { Out += Ascii; }, Section, Subject);
+    line([&](ByteBuffer& Out) { Out.append(Ascii); }, Section, Subject);
   }
 
   /// Notes a name or text value of \p Length wide characters that the line
@@ -71,16 +71,16 @@ public:
   /// The blank lines after a section.
   void sectionEnd() {
     for (int I = 0; I < BlankLinesAfterSection; ++I)
-      Bytes += LineEnd;
+      Bytes.append(LineEnd);
   }
 
   /// Appends fixed ASCII text as it stands (the end line).
-  void fixed(std::string_view Ascii) { Bytes += Ascii; }
+  void fixed(std::string_view Ascii) { Bytes.append(Ascii); }
 
   /// Makes room for about \p Size bytes in all.
   void reserve(std::size_t Size) { Bytes.reserve(Size); }
 
-  const std::string& bytes() const { return Bytes; }
+  std::string_view bytes() const { return Bytes.view(); }
   bool refused() const { return Refusal.has_value(); }
   /// Sends the message of the first refusal.
   void reportRefusal() const {
@@ -101,7 +101,7 @@ private:
   }
 
   std::string_view LineEnd;
-  std::string Bytes;
+  ByteBuffer Bytes;
   std::optional<RefusalNote> Refusal;
 };
 
@@ -252,7 +252,7 @@ void Source::header(TemplateText& T) const {
     if (HeaderRows[I].Kind == ValueKind::Text)
       T.name(Text, Tag, Key);
     T.line(
-        [&](std::string& Out) {
+        [&](ByteBuffer& Out) {
           appendHeaderLine(Out, static_cast<HeaderField>(I), Numbers[I], Text);
         },
         Tag, Key);
@@ -278,7 +278,7 @@ void Source::info(TemplateText& T) const {
     if (InfoRows[I].Kind == ValueKind::Text)
       T.name(Text, Tag, Key);
     T.line(
-        [&](std::string& Out) { appendInfoLine(Out, static_cast<InfoField>(I), Numbers[I], Text); },
+        [&](ByteBuffer& Out) { appendInfoLine(Out, static_cast<InfoField>(I), Numbers[I], Text); },
         Tag, Key);
   }
   T.sectionEnd();
@@ -306,7 +306,7 @@ void Source::settings(TemplateText& T, Section Id, const List& Options, const Li
     const Record* Found = Records.find(Name);
     const Record& R = Found ? *Found : Missing;
     T.name(Name, Tag, Name);
-    T.line([&](std::string& Out) { appendSettingLine(Out, Name, R); }, Tag, Name);
+    T.line([&](ByteBuffer& Out) { appendSettingLine(Out, Name, R); }, Tag, Name);
   }
   T.sectionEnd();
 }
@@ -351,7 +351,7 @@ void Source::resultEx(TemplateText& T) const {
     }
     const std::wstring Key = widen(ResultExRows[Row].Key);
     T.name(Setting, Tag, Key);
-    T.line([&](std::string& Out) { appendResultExRow(Out, Row, Output, Setting, Ex.WarpageScale); },
+    T.line([&](ByteBuffer& Out) { appendResultExRow(Out, Row, Output, Setting, Ex.WarpageScale); },
            Tag, Key);
   }
   T.sectionEnd();
@@ -421,7 +421,7 @@ void Source::results(const std::vector<std::wstring>& Tags, TemplateText& T) con
       Written.swap(Merged);
     }
 
-    T.line([&](std::string& Out) { zrv::format::appendUtf8(Out, Tag); }, Tag, Tag);
+    T.line([&](ByteBuffer& Out) { appendUtf8(Out, Tag); }, Tag, Tag);
     T.asciiLine(ItemLabel, Tag, Tag);
     for (std::size_t I : Written) {
       const ItemLineView Line = itemLine(I);
@@ -437,9 +437,8 @@ void Source::results(const std::vector<std::wstring>& Tags, TemplateText& T) con
         T.name(viewListLength(Line.ManyViewNames.data(), Line.ManyViewNames.size()), Tag, Line.Key);
       else if (Line.ViewName != PrjCurViewName)
         T.name(Line.ViewName, Tag, Line.Key);
-      T.line(
-          [&](std::string& Out) { appendItemLine(Out, Line, PrjCurViewName, PrjCurSettingName); },
-          Tag, Line.Key);
+      T.line([&](ByteBuffer& Out) { appendItemLine(Out, Line, PrjCurViewName, PrjCurSettingName); },
+             Tag, Line.Key);
     }
     T.sectionEnd();
   }
@@ -465,7 +464,7 @@ constexpr void (Source::*SettingsPart[])(TemplateText&) const = {&Source::header
                                                                  &Source::resultEx};
 
 /// Writes the bytes of some sections to a caller's stream as they stand.
-void writeToStream(std::FILE* Stream, const std::string& Bytes) {
+void writeToStream(std::FILE* Stream, std::string_view Bytes) {
   if (Stream && !Bytes.empty())
     std::fwrite(Bytes.data(), 1, Bytes.size(), Stream);
 }
@@ -474,7 +473,7 @@ void writeToStream(std::FILE* Stream, const std::string& Bytes) {
 std::string streamText(const Source& S, void (Source::*Build)(TemplateText&) const) {
   TemplateText T(zrv::platform::TextModeLineEnd);
   (S.*Build)(T);
-  return T.bytes();
+  return std::string(T.bytes());
 }
 
 } // namespace
