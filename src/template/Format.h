@@ -370,15 +370,9 @@ std::size_t viewListLength(const std::wstring* First, std::size_t Count);
 
 void appendHeaderLine(ByteBuffer& Out, HeaderField Field, int Number, std::wstring_view Text);
 void appendInfoLine(ByteBuffer& Out, InfoField Field, int Number, std::wstring_view Text);
-/// The setting line of the record's kind.
-void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const ViewRecord& Record);
-void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const ClipRecord& Record);
-void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const SliceRecord& Record);
-void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const ObjectRecord& Record);
-void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const CaptureRecord& Record);
-void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const MeltRecord& Record);
-void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const AnimationRecord& Record);
-void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const ImageRecord& Record);
+/// The setting line of the record's kind (any of the eight setting records).
+template <typename Record>
+void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const Record& R);
 /// False, and nothing appended, for a position without a row.
 bool appendResultExRow(ByteBuffer& Out, std::size_t Position, int Output, std::wstring_view Setting,
                        double WarpageScale);

@@ -204,47 +204,35 @@ void putKeyLine(Sink& Out, const KeyRowLayout& Row, int Number, std::wstring_vie
 
 // ---- Setting lines ------------------------------------------------------------------
 
-/// The section and the values of each kind of setting line.
-template <typename Record> struct SettingKind;
-template <> struct SettingKind<ViewRecord> {
-  static constexpr Section Id = Section::ViewSetting;
-  static constexpr const auto& Fields = ViewFields;
+/// The section of each kind of setting line and the values it holds.
+template <typename Record, std::size_t N> struct SettingKind {
+  Section Id;
+  const RecordField<Record> (&Fields)[N];
 };
-template <> struct SettingKind<ClipRecord> {
-  static constexpr Section Id = Section::ClippingSetting;
-  static constexpr const auto& Fields = ClippingFields;
-};
-template <> struct SettingKind<SliceRecord> {
-  static constexpr Section Id = Section::SlicingSetting;
-  static constexpr const auto& Fields = SlicingFields;
-};
-template <> struct SettingKind<ObjectRecord> {
-  static constexpr Section Id = Section::ObjectSetting;
-  static constexpr const auto& Fields = ObjectFields;
-};
-template <> struct SettingKind<CaptureRecord> {
-  static constexpr Section Id = Section::FocusCapture;
-  static constexpr const auto& Fields = CaptureFields;
-};
-template <> struct SettingKind<AnimationRecord> {
-  static constexpr Section Id = Section::AnimationSetting;
-  static constexpr const auto& Fields = AnimationFields;
-};
-template <> struct SettingKind<ImageRecord> {
-  static constexpr Section Id = Section::ImageSetting;
-  static constexpr const auto& Fields = ImageFields;
-};
+template <typename Record, std::size_t N>
+constexpr SettingKind<Record, N> kind(Section Id, const RecordField<Record> (&Fields)[N]) {
+  return {Id, Fields};
+}
+constexpr auto kindOf(const ViewRecord&) { return kind(Section::ViewSetting, ViewFields); }
+constexpr auto kindOf(const ClipRecord&) { return kind(Section::ClippingSetting, ClippingFields); }
+constexpr auto kindOf(const SliceRecord&) { return kind(Section::SlicingSetting, SlicingFields); }
+constexpr auto kindOf(const ObjectRecord&) { return kind(Section::ObjectSetting, ObjectFields); }
+constexpr auto kindOf(const CaptureRecord&) { return kind(Section::FocusCapture, CaptureFields); }
+constexpr auto kindOf(const AnimationRecord&) {
+  return kind(Section::AnimationSetting, AnimationFields);
+}
+constexpr auto kindOf(const ImageRecord&) { return kind(Section::ImageSetting, ImageFields); }
 
 /// A setting line: the name with blanks as '_', then the record's values in
 /// the order of its kind's table.
 template <typename Sink, typename Record>
 void putSetting(Sink& Out, std::wstring_view Name, const Record& R) {
-  using Kind = SettingKind<Record>;
-  const std::size_t Count = std::size(Kind::Fields);
-  putLine(Out, layoutOf(Kind::Id).DataPattern, Count + 1, [&](std::size_t I) {
+  const auto Kind = kindOf(R);
+  const std::size_t Count = std::size(Kind.Fields);
+  putLine(Out, layoutOf(Kind.Id).DataPattern, Count + 1, [&](std::size_t I) {
     if (I == 0)
       return LineValue::writtenName(Name);
-    const RecordField<Record>& Field = Kind::Fields[I - 1];
+    const RecordField<Record>& Field = Kind.Fields[I - 1];
     return Field.Int ? LineValue(static_cast<int>(R.*Field.Int)) : LineValue(R.*Field.Real);
   });
 }
@@ -429,38 +417,20 @@ void appendInfoLine(ByteBuffer& Out, InfoField Field, int Number, std::wstring_v
   putKeyLine(Sink, InfoRows[static_cast<std::size_t>(Field)], Number, Text);
 }
 
-namespace {
 template <typename Record>
-void appendSetting(ByteBuffer& Out, std::wstring_view Name, const Record& R) {
+void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const Record& R) {
   Utf8Sink Sink(Out);
   putSetting(Sink, Name, R);
 }
-} // namespace
 
-void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const ViewRecord& R) {
-  appendSetting(Out, Name, R);
-}
-void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const ClipRecord& R) {
-  appendSetting(Out, Name, R);
-}
-void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const SliceRecord& R) {
-  appendSetting(Out, Name, R);
-}
-void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const ObjectRecord& R) {
-  appendSetting(Out, Name, R);
-}
-void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const CaptureRecord& R) {
-  appendSetting(Out, Name, R);
-}
-void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const MeltRecord& R) {
-  appendSetting(Out, Name, R);
-}
-void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const AnimationRecord& R) {
-  appendSetting(Out, Name, R);
-}
-void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const ImageRecord& R) {
-  appendSetting(Out, Name, R);
-}
+template void appendSettingLine(ByteBuffer&, std::wstring_view, const ViewRecord&);
+template void appendSettingLine(ByteBuffer&, std::wstring_view, const ClipRecord&);
+template void appendSettingLine(ByteBuffer&, std::wstring_view, const SliceRecord&);
+template void appendSettingLine(ByteBuffer&, std::wstring_view, const ObjectRecord&);
+template void appendSettingLine(ByteBuffer&, std::wstring_view, const CaptureRecord&);
+template void appendSettingLine(ByteBuffer&, std::wstring_view, const MeltRecord&);
+template void appendSettingLine(ByteBuffer&, std::wstring_view, const AnimationRecord&);
+template void appendSettingLine(ByteBuffer&, std::wstring_view, const ImageRecord&);
 
 bool appendResultExRow(ByteBuffer& Out, std::size_t Position, int Output, std::wstring_view Setting,
                        double WarpageScale) {

@@ -12,6 +12,7 @@
 #include "util/Text.h"
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <iterator>
 #include <optional>
@@ -232,10 +233,32 @@ private:
 
 // ---- [FileHeader] and [Info] ---------------------------------------------------------------
 
+namespace {
+
+/// A [FileHeader] or [Info] section: the tag, then the line of each row
+/// (\p Append formats it) with the row's number or text, whose text must fit
+/// a reader.
+template <typename Field, std::size_t N>
+void keySection(TemplateText& T, Section Id, const std::array<KeyRowLayout, N>& Rows,
+                const int (&Numbers)[N], const std::wstring* const (&Texts)[N],
+                void (*Append)(ByteBuffer&, Field, int, std::wstring_view)) {
+  const std::wstring Tag = formatTagLine(Id);
+  T.asciiLine(tagOf(Id), Tag, Tag);
+  for (std::size_t I = 0; I < N; ++I) {
+    const std::wstring Key = widen(Rows[I].Key);
+    const std::wstring_view Text = Texts[I] ? std::wstring_view(*Texts[I]) : std::wstring_view();
+    if (Rows[I].Kind == ValueKind::Text)
+      T.name(Text, Tag, Key);
+    T.line([&](ByteBuffer& Out) { Append(Out, static_cast<Field>(I), Numbers[I], Text); }, Tag,
+           Key);
+  }
+  T.sectionEnd();
+}
+
+} // namespace
+
 void Source::header(TemplateText& T) const {
   const CZRVReportItemManager& Doc = *Document;
-  const std::wstring Tag = formatTagLine(Section::FileHeader);
-  T.asciiLine(tagOf(Section::FileHeader), Tag, Tag);
   int Numbers[HeaderFieldCount] = {};
   Numbers[static_cast<std::size_t>(HeaderField::FileVersion)] = Doc.GetFileVersion();
   Numbers[static_cast<std::size_t>(HeaderField::ProjectType)] = Doc.GetFileProjectType();
@@ -246,24 +269,11 @@ void Source::header(TemplateText& T) const {
   Texts[static_cast<std::size_t>(HeaderField::Date)] = &Doc.FileDate;
   Texts[static_cast<std::size_t>(HeaderField::CreateBy)] = &Doc.CreateBy;
   Texts[static_cast<std::size_t>(HeaderField::Remark)] = &Doc.Remark;
-  for (std::size_t I = 0; I < HeaderFieldCount; ++I) {
-    const std::wstring Key = widen(HeaderRows[I].Key);
-    const std::wstring_view Text = Texts[I] ? std::wstring_view(*Texts[I]) : std::wstring_view();
-    if (HeaderRows[I].Kind == ValueKind::Text)
-      T.name(Text, Tag, Key);
-    T.line(
-        [&](ByteBuffer& Out) {
-          appendHeaderLine(Out, static_cast<HeaderField>(I), Numbers[I], Text);
-        },
-        Tag, Key);
-  }
-  T.sectionEnd();
+  keySection(T, Section::FileHeader, HeaderRows, Numbers, Texts, appendHeaderLine);
 }
 
 void Source::info(TemplateText& T) const {
   const CZRVReportItemManager& Doc = *Document;
-  const std::wstring Tag = formatTagLine(Section::Info);
-  T.asciiLine(tagOf(Section::Info), Tag, Tag);
   int Numbers[InfoFieldCount] = {};
   Numbers[static_cast<std::size_t>(InfoField::ReportType)] = Doc.GetReportType();
   const std::wstring* Texts[InfoFieldCount] = {};
@@ -272,16 +282,7 @@ void Source::info(TemplateText& T) const {
   Texts[static_cast<std::size_t>(InfoField::AuthorName)] = &Doc.AuthorName;
   Texts[static_cast<std::size_t>(InfoField::AuthorEMail)] = &Doc.AuthorEMail;
   Texts[static_cast<std::size_t>(InfoField::TemplateName)] = &Doc.TemplateName;
-  for (std::size_t I = 0; I < InfoFieldCount; ++I) {
-    const std::wstring Key = widen(InfoRows[I].Key);
-    const std::wstring_view Text = Texts[I] ? std::wstring_view(*Texts[I]) : std::wstring_view();
-    if (InfoRows[I].Kind == ValueKind::Text)
-      T.name(Text, Tag, Key);
-    T.line(
-        [&](ByteBuffer& Out) { appendInfoLine(Out, static_cast<InfoField>(I), Numbers[I], Text); },
-        Tag, Key);
-  }
-  T.sectionEnd();
+  keySection(T, Section::Info, InfoRows, Numbers, Texts, appendInfoLine);
 }
 
 // ---- Setting sections ------------------------------------------------------------------------
