@@ -203,9 +203,6 @@ private:
 /// accepted) is a fault of the caller; it writes nothing.
 std::wstring formatLine(std::string_view Pattern, std::initializer_list<LineValue> Values);
 
-/// The UTF-8 bytes of formatLine(\p Pattern, \p Values) appended to \p Out.
-void appendLine(ByteBuffer& Out, std::string_view Pattern, std::initializer_list<LineValue> Values);
-
 /// The line as the file stores it: the UTF-8 bytes of \p Line (a lone
 /// surrogate becomes U+FFFD), without a line end.
 std::string encodeLine(std::wstring_view Line);

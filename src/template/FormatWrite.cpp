@@ -401,12 +401,6 @@ std::wstring formatItemLine(const ItemLineRecord& Item, std::wstring_view Projec
 
 // ---- UTF-8 lines ------------------------------------------------------------------------
 
-void appendLine(ByteBuffer& Out, std::string_view Pattern,
-                std::initializer_list<LineValue> Values) {
-  Utf8Sink Sink(Out);
-  putLine(Sink, Pattern, Values);
-}
-
 void appendHeaderLine(ByteBuffer& Out, HeaderField Field, int Number, std::wstring_view Text) {
   Utf8Sink Sink(Out);
   putKeyLine(Sink, HeaderRows[static_cast<std::size_t>(Field)], Number, Text);
