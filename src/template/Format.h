@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <initializer_list>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
@@ -253,6 +254,27 @@ inline constexpr RecordField<AnimationRecord> AnimationFields[] = {
     &AnimationRecord::Resolution};
 inline constexpr RecordField<ImageRecord> ImageFields[] = {&ImageRecord::Output,
                                                            &ImageRecord::Resolution};
+
+/// The section of each kind of setting line and the values it holds, found
+/// by the record's type (kindOf); the writer and the reader take both from
+/// here.
+template <typename Record, std::size_t N> struct SettingKind {
+  Section Id;
+  const RecordField<Record> (&Fields)[N];
+};
+template <typename Record, std::size_t N>
+constexpr SettingKind<Record, N> kind(Section Id, const RecordField<Record> (&Fields)[N]) {
+  return {Id, Fields};
+}
+constexpr auto kindOf(const ViewRecord&) { return kind(Section::ViewSetting, ViewFields); }
+constexpr auto kindOf(const ClipRecord&) { return kind(Section::ClippingSetting, ClippingFields); }
+constexpr auto kindOf(const SliceRecord&) { return kind(Section::SlicingSetting, SlicingFields); }
+constexpr auto kindOf(const ObjectRecord&) { return kind(Section::ObjectSetting, ObjectFields); }
+constexpr auto kindOf(const CaptureRecord&) { return kind(Section::FocusCapture, CaptureFields); }
+constexpr auto kindOf(const AnimationRecord&) {
+  return kind(Section::AnimationSetting, AnimationFields);
+}
+constexpr auto kindOf(const ImageRecord&) { return kind(Section::ImageSetting, ImageFields); }
 
 // ---- Lines as written ---------------------------------------------------------------
 

@@ -204,25 +204,6 @@ void putKeyLine(Sink& Out, const KeyRowLayout& Row, int Number, std::wstring_vie
 
 // ---- Setting lines ------------------------------------------------------------------
 
-/// The section of each kind of setting line and the values it holds.
-template <typename Record, std::size_t N> struct SettingKind {
-  Section Id;
-  const RecordField<Record> (&Fields)[N];
-};
-template <typename Record, std::size_t N>
-constexpr SettingKind<Record, N> kind(Section Id, const RecordField<Record> (&Fields)[N]) {
-  return {Id, Fields};
-}
-constexpr auto kindOf(const ViewRecord&) { return kind(Section::ViewSetting, ViewFields); }
-constexpr auto kindOf(const ClipRecord&) { return kind(Section::ClippingSetting, ClippingFields); }
-constexpr auto kindOf(const SliceRecord&) { return kind(Section::SlicingSetting, SlicingFields); }
-constexpr auto kindOf(const ObjectRecord&) { return kind(Section::ObjectSetting, ObjectFields); }
-constexpr auto kindOf(const CaptureRecord&) { return kind(Section::FocusCapture, CaptureFields); }
-constexpr auto kindOf(const AnimationRecord&) {
-  return kind(Section::AnimationSetting, AnimationFields);
-}
-constexpr auto kindOf(const ImageRecord&) { return kind(Section::ImageSetting, ImageFields); }
-
 /// A setting line: the name with blanks as '_', then the record's values in
 /// the order of its kind's table.
 template <typename Sink, typename Record>
