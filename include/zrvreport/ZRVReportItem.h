@@ -11,6 +11,11 @@
 #include "zrvreport/ZRVCommon.h"
 #include "zrvreport/ZRVResultItems.h"
 
+// The template writer's section builders (a friend).
+namespace zrv::writer {
+struct Source;
+} // namespace zrv::writer
+
 /// One simulation result item (for example the melt-front time of the flow
 /// module) with its report settings: output kind, display mode, the named
 /// clipping, slicing, view, object and focus-capture settings attached to it,
@@ -22,6 +27,8 @@
 class ZRVREPORT_EXPORT CZRVReportItem {
   // A template load moves the names it decoded into the item it builds.
   friend class CZRVReportTemplateProjectReader;
+  // A template save reads the names of an item in place.
+  friend struct zrv::writer::Source;
 
 public:
   /// How an item goes into the report.

@@ -18,6 +18,11 @@
 #include "zrvreport/ZRVReportItemEx.h"
 #include "zrvreport/ZRVResultItems.h"
 
+// The template writer's section builders (a friend).
+namespace zrv::writer {
+struct Source;
+} // namespace zrv::writer
+
 /// The report settings document of one project.
 ///
 /// Items are held by value: every getter hands out a copy, every setter copies
@@ -917,9 +922,10 @@ public:
   void SyncReportEngineData(const CZRVReportItemManager* Other);
 
 private:
-  // The template writer reads the texts and option lists that the getters
-  // hand out only through fixed-size buffers.
-  friend class CZRVReportSettingWriter;
+  // The template writer reads the texts, libraries, option lists and items
+  // in place instead of through getters that copy them or hand them out only
+  // through fixed-size buffers.
+  friend struct zrv::writer::Source;
   // A load hands the libraries it read over by moving them in.
   friend class CZRVReportTemplateProjectReader;
 

@@ -24,8 +24,8 @@ struct Source;
 /// object setting are left out of their sections, and items that use them
 /// show "-" in their view or object field. Names compare exactly.
 ///
-/// Every line is formatted as wide text and stored as its UTF-8 bytes,
-/// unchanged: a '%' in a label or a name reaches the file as '%'.
+/// Every line is stored as the UTF-8 bytes of its text, unchanged: a '%' in
+/// a label or a name reaches the file as '%'.
 ///
 /// Setting names are written with every blank as '_' in the setting sections
 /// and as the single view of an item line; the other name fields of item

@@ -1,109 +1,155 @@
-// Format.cpp - numbers as a template file writes and reads them, the pattern
-// routine that formats every written line, and the scanner the line rules of
-// the reader use.
+// Format.cpp - numbers and text as a template file writes them, and the
+// scanner the line rules of the reader use.
 #include "template/Format.h"
 
 #include "platform/Platform.h"
 
-#include <cassert>
 #include <charconv>
 #include <climits>
+#include <cmath>
 #include <system_error>
 
 namespace zrv::format {
 
 // ---- Numbers as written ------------------------------------------------------------
 
-std::string formatLg(double Value) {
-  char Buffer[64];
-  std::to_chars_result Result =
-      std::to_chars(Buffer, Buffer + sizeof(Buffer), Value, std::chars_format::general, 6);
-  return std::string(Buffer, Result.ptr);
-}
-
-std::string formatFixed0(double Value) {
-  // The largest double has 309 digits before the point.
-  char Buffer[400];
-  std::to_chars_result Result =
-      std::to_chars(Buffer, Buffer + sizeof(Buffer), Value, std::chars_format::fixed, 0);
-  return std::string(Buffer, Result.ptr);
-}
-
-std::string formatInt(int Value) {
-  char Buffer[16];
-  std::to_chars_result Result = std::to_chars(Buffer, Buffer + sizeof(Buffer), Value);
-  return std::string(Buffer, Result.ptr);
-}
-
-// ---- Formatting a line -------------------------------------------------------------
-
 namespace {
 
-void appendAscii(std::wstring& Line, std::string_view Ascii) {
-  for (char C : Ascii)
-    Line += static_cast<wchar_t>(static_cast<unsigned char>(C));
+/// True when \p Value is a whole number within +-\p Limit (below the int
+/// range) that has no sign of its own to show (negative zero has one): such
+/// a real is written as the integer is.
+bool isPlainWholeNumber(double Value, double Limit) {
+  return Value > -Limit && Value < Limit && Value == static_cast<double>(static_cast<int>(Value)) &&
+         !(Value == 0.0 && std::signbit(Value));
+}
+
+char* endOf(std::to_chars_result Result) { return Result.ec == std::errc() ? Result.ptr : nullptr; }
+
+/// Appends what \p Write writes into a buffer of \p Room bytes.
+template <std::size_t Room, typename Writer> void appendWritten(std::string& Out, Writer Write) {
+  char Buffer[Room];
+  Out.append(Buffer, static_cast<std::size_t>(Write(Buffer, Buffer + Room) - Buffer));
 }
 
 } // namespace
 
-std::wstring formatLine(std::string_view Pattern, std::initializer_list<LineValue> Values) {
-  std::wstring Line;
-  const LineValue* Next = Values.begin();
-  std::size_t Pos = 0;
-  while (Pos < Pattern.size()) {
-    char C = Pattern[Pos];
-    if (C != '%') {
-      Line += static_cast<wchar_t>(static_cast<unsigned char>(C));
-      ++Pos;
+char* writeInt(char* First, char* Last, int Value) {
+  return endOf(std::to_chars(First, Last, Value));
+}
+
+char* writeLg(char* First, char* Last, double Value) {
+  // Whole numbers below a million have at most six digits: "%lg" writes them
+  // as "%d" would.
+  if (isPlainWholeNumber(Value, 1e6))
+    return writeInt(First, Last, static_cast<int>(Value));
+  return endOf(std::to_chars(First, Last, Value, std::chars_format::general, 6));
+}
+
+char* writeFixed0(char* First, char* Last, double Value) {
+  // A whole number needs no rounding.
+  if (isPlainWholeNumber(Value, 2147483647.0))
+    return writeInt(First, Last, static_cast<int>(Value));
+  return endOf(std::to_chars(First, Last, Value, std::chars_format::fixed, 0));
+}
+
+void appendInt(std::string& Out, int Value) {
+  appendWritten<IntRoom>(Out,
+                         [&](char* First, char* Last) { return writeInt(First, Last, Value); });
+}
+
+void appendLg(std::string& Out, double Value) {
+  appendWritten<LgRoom>(Out, [&](char* First, char* Last) { return writeLg(First, Last, Value); });
+}
+
+void appendFixed0(std::string& Out, double Value) {
+  appendWritten<Fixed0Room>(
+      Out, [&](char* First, char* Last) { return writeFixed0(First, Last, Value); });
+}
+
+std::string formatLg(double Value) {
+  std::string Text;
+  appendLg(Text, Value);
+  return Text;
+}
+
+std::string formatFixed0(double Value) {
+  std::string Text;
+  appendFixed0(Text, Value);
+  return Text;
+}
+
+std::string formatInt(int Value) {
+  std::string Text;
+  appendInt(Text, Value);
+  return Text;
+}
+
+// ---- Text as written -------------------------------------------------------------
+
+char* writeUtf8(char* At, std::wstring_view Text) {
+  const std::size_t Size = Text.size();
+  for (std::size_t I = 0; I < Size; ++I) {
+    // Names are ASCII nearly always: four characters at a time while they are.
+    while (I + 4 <= Size) {
+      const auto A = static_cast<unsigned long>(Text[I]);
+      const auto B = static_cast<unsigned long>(Text[I + 1]);
+      const auto C = static_cast<unsigned long>(Text[I + 2]);
+      const auto D = static_cast<unsigned long>(Text[I + 3]);
+      if ((A | B | C | D) >= 0x80)
+        break;
+      At[0] = static_cast<char>(A);
+      At[1] = static_cast<char>(B);
+      At[2] = static_cast<char>(C);
+      At[3] = static_cast<char>(D);
+      At += 4;
+      I += 4;
+    }
+    if (I == Size)
+      break;
+    auto C = static_cast<unsigned long>(Text[I]);
+    if (C < 0x80) {
+      *At++ = static_cast<char>(C);
       continue;
     }
-    std::string_view Directive = Pattern.substr(Pos);
-    std::size_t Length = 0;
-    LineValue::Kind Wanted = LineValue::Kind::Text;
-    bool Fixed0 = false;
-    if (Directive.substr(0, 2) == "%s") {
-      Length = 2;
-    } else if (Directive.substr(0, 2) == "%d") {
-      Length = 2;
-      Wanted = LineValue::Kind::Int;
-    } else if (Directive.substr(0, 3) == "%lg") {
-      Length = 3;
-      Wanted = LineValue::Kind::Real;
-    } else if (Directive.substr(0, 4) == "%.0f") {
-      Length = 4;
-      Wanted = LineValue::Kind::Real;
-      Fixed0 = true;
+    if constexpr (sizeof(wchar_t) == 2) {
+      // UTF-16: a high surrogate and the low one after it are one code point.
+      if (C >= 0xD800 && C <= 0xDBFF && I + 1 < Size) {
+        auto Low = static_cast<unsigned long>(Text[I + 1]);
+        if (Low >= 0xDC00 && Low <= 0xDFFF) {
+          C = 0x10000 + ((C - 0xD800) << 10) + (Low - 0xDC00);
+          ++I;
+        }
+      }
+    }
+    if ((C >= 0xD800 && C <= 0xDFFF) || C > 0x10FFFF)
+      C = 0xFFFD;
+    if (C < 0x800) {
+      *At++ = static_cast<char>(0xC0 | (C >> 6));
+      *At++ = static_cast<char>(0x80 | (C & 0x3F));
+    } else if (C < 0x10000) {
+      *At++ = static_cast<char>(0xE0 | (C >> 12));
+      *At++ = static_cast<char>(0x80 | ((C >> 6) & 0x3F));
+      *At++ = static_cast<char>(0x80 | (C & 0x3F));
     } else {
-      Line += L'%';
-      ++Pos;
-      continue;
-    }
-    Pos += Length;
-    if (Next == Values.end()) {
-      assert(!"line pattern has more directives than values");
-      continue;
-    }
-    const LineValue& Value = *Next++;
-    bool KindFits = Value.kind() == Wanted ||
-                    (Wanted == LineValue::Kind::Real && Value.kind() == LineValue::Kind::Int);
-    if (!KindFits) {
-      assert(!"line value of the wrong kind for its directive");
-      continue;
-    }
-    switch (Wanted) {
-    case LineValue::Kind::Text:
-      Line.append(Value.textValue());
-      break;
-    case LineValue::Kind::Int:
-      appendAscii(Line, formatInt(Value.intValue()));
-      break;
-    case LineValue::Kind::Real:
-      appendAscii(Line, Fixed0 ? formatFixed0(Value.realValue()) : formatLg(Value.realValue()));
-      break;
+      *At++ = static_cast<char>(0xF0 | (C >> 18));
+      *At++ = static_cast<char>(0x80 | ((C >> 12) & 0x3F));
+      *At++ = static_cast<char>(0x80 | ((C >> 6) & 0x3F));
+      *At++ = static_cast<char>(0x80 | (C & 0x3F));
     }
   }
-  assert(Next == Values.end() && "line pattern has fewer directives than values");
-  return Line;
+  return At;
+}
+
+void ByteBuffer::grow(std::size_t Count) {
+  const std::size_t Wanted = std::max({Size + Count, Capacity * 2, std::size_t(256)});
+  std::unique_ptr<char[]> Larger(new char[Wanted]);
+  std::copy(Data.get(), Data.get() + Size, Larger.get());
+  Data = std::move(Larger);
+  Capacity = Wanted;
+}
+
+void appendUtf8(ByteBuffer& Out, std::wstring_view Text) {
+  Out.commit(writeUtf8(Out.room(Utf8Room * Text.size()), Text));
 }
 
 std::string encodeLine(std::wstring_view Line) { return platform::ToUtf8(Line); }

@@ -2,16 +2,22 @@
 // writes them, every data line as the writer formats it, and every line as the
 // reader takes it apart.
 //
-// Writing works on wide text: each function returns one line without its line
-// end, ready to be converted to UTF-8 (encodeLine) and written as data. Reading
+// Writing formats each line once, from the same pattern and values, either as
+// wide text (the format... functions: one line without its line end, which
+// encodeLine turns into the bytes the file stores) or straight into the UTF-8
+// bytes of the file (the append... functions, which add those same bytes to
+// a buffer without building the wide line first). Reading
 // works on the bytes of one line as read from the file (UTF-8, its LF line end
 // kept or not); names and texts come back decoded from UTF-8, invalid bytes as
 // U+FFFD. Numbers are written and read the same way in every locale.
 #ifndef ZRVREPORT_TEMPLATE_FORMAT_H
 #define ZRVREPORT_TEMPLATE_FORMAT_H
 
+#include <algorithm>
 #include <cstddef>
 #include <initializer_list>
+#include <iterator>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,28 +56,144 @@ std::string formatFixed0(double Value);
 /// An integer as "%d" writes it.
 std::string formatInt(int Value);
 
+/// formatLg, formatFixed0 and formatInt appended to \p Out.
+void appendLg(std::string& Out, double Value);
+void appendFixed0(std::string& Out, double Value);
+void appendInt(std::string& Out, int Value);
+
+/// The room that writeInt always has enough of ("-2147483648").
+inline constexpr std::size_t IntRoom = 11;
+/// The room that writeLg always has enough of ("-1.23457e+308").
+inline constexpr std::size_t LgRoom = 32;
+/// The room that writeFixed0 always has enough of (309 digits and a sign).
+inline constexpr std::size_t Fixed0Room = 320;
+
+/// formatInt, formatLg and formatFixed0 written to the room from \p First to
+/// \p Last; the end of what was written, or null (and the room's content
+/// undefined) when the room is too small.
+char* writeInt(char* First, char* Last, int Value);
+char* writeLg(char* First, char* Last, double Value);
+char* writeFixed0(char* First, char* Last, double Value);
+
+/// The most bytes one wide character of a text becomes in UTF-8.
+inline constexpr std::size_t Utf8Room = 4;
+
+/// Writes the UTF-8 bytes of \p Text at \p At, which has room for
+/// Utf8Room bytes per character, as encodeLine gives them (a lone
+/// surrogate, or a value beyond U+10FFFF, becomes U+FFFD); returns the end.
+char* writeUtf8(char* At, std::wstring_view Text);
+
+/// The bytes of a file (or of some of its sections) as they are built: the
+/// content, and room after it that the writers write into in place before
+/// they make it part of the content. Growing it leaves the new room as it
+/// is (a std::string would fill it first).
+class ByteBuffer {
+public:
+  /// The content.
+  std::string_view view() const { return std::string_view(Data.get(), Size); }
+  std::size_t size() const { return Size; }
+  /// Makes room for content of \p Total bytes in all.
+  void reserve(std::size_t Total) {
+    if (Total > Capacity)
+      grow(Total - Size);
+  }
+  /// At least \p Count bytes of room after the content.
+  char* room(std::size_t Count) {
+    if (Capacity - Size < Count)
+      grow(Count);
+    return Data.get() + Size;
+  }
+  /// Makes the room up to \p End part of the content.
+  void commit(const char* End) { Size = static_cast<std::size_t>(End - Data.get()); }
+  void append(std::string_view Bytes) {
+    char* At = room(Bytes.size());
+    std::copy(Bytes.begin(), Bytes.end(), At);
+    Size += Bytes.size();
+  }
+
+private:
+  void grow(std::size_t Count);
+
+  std::unique_ptr<char[]> Data;
+  std::size_t Size = 0;
+  std::size_t Capacity = 0;
+};
+
+/// Appends the UTF-8 bytes of \p Text to \p Out (writeUtf8).
+void appendUtf8(ByteBuffer& Out, std::wstring_view Text);
+
 // ---- Formatting a line -------------------------------------------------------------
 
 /// One value formatted into a line pattern.
 class LineValue {
 public:
   enum class Kind { Int, Real, Text };
-  LineValue(int Number) : Type(Kind::Int), IntValue(Number) {}
-  LineValue(double Number) : Type(Kind::Real), RealValue(Number) {}
-  LineValue(std::wstring_view Value) : Type(Kind::Text), TextValue(Value) {}
-  LineValue(const std::wstring& Value) : Type(Kind::Text), TextValue(Value) {}
-  LineValue(const wchar_t* Value) : Type(Kind::Text), TextValue(Value ? Value : L"") {}
+  /// How a text value is written.
+  enum class TextForm {
+    AsStored,     ///< as it stands
+    BlanksAsMark, ///< every blank as NameBlankReplacement (writtenName)
+    ViewList,     ///< several names, each followed by ViewListSeparator
+    WholeNumbers  ///< several reals, each as "%.0f", joined by a separator
+  };
+  LineValue(int Number) : Type(Kind::Int) { Value.Int = Number; }
+  LineValue(double Number) : Type(Kind::Real) { Value.Real = Number; }
+  LineValue(std::wstring_view Text) : Type(Kind::Text), Size(Text.size()) {
+    Value.Chars = Text.data();
+  }
+  LineValue(const std::wstring& Text) : LineValue(std::wstring_view(Text)) {}
+  LineValue(const wchar_t* Text) : LineValue(std::wstring_view(Text ? Text : L"")) {}
+
+  /// A setting name written with every blank as '_' (as writtenName gives it).
+  static LineValue writtenName(std::wstring_view Name) {
+    LineValue Result(Name);
+    Result.Form = TextForm::BlanksAsMark;
+    return Result;
+  }
+  /// The \p Count names from \p First as formatViewList joins them.
+  static LineValue viewList(const std::wstring* First, std::size_t Count) {
+    LineValue Result(std::wstring_view{});
+    Result.Form = TextForm::ViewList;
+    Result.Value.Names = First;
+    Result.Size = Count;
+    return Result;
+  }
+  /// The \p Count reals from \p First, each "%.0f", joined by \p Separator
+  /// (formatPercentages).
+  static LineValue wholeNumbers(const double* First, std::size_t Count, char Separator) {
+    LineValue Result(std::wstring_view{});
+    Result.Form = TextForm::WholeNumbers;
+    Result.Value.Reals = First;
+    Result.Size = Count;
+    Result.ListSeparator = Separator;
+    return Result;
+  }
 
   Kind kind() const { return Type; }
-  int intValue() const { return IntValue; }
-  double realValue() const { return Type == Kind::Int ? IntValue : RealValue; }
-  std::wstring_view textValue() const { return TextValue; }
+  TextForm textForm() const { return Form; }
+  int intValue() const { return Value.Int; }
+  double realValue() const { return Type == Kind::Int ? Value.Int : Value.Real; }
+  /// The text of an AsStored or BlanksAsMark value.
+  std::wstring_view textValue() const { return std::wstring_view(Value.Chars, Size); }
+  /// The names of a ViewList value, the reals of a WholeNumbers value.
+  const std::wstring* names() const { return Value.Names; }
+  const double* reals() const { return Value.Reals; }
+  std::size_t count() const { return Size; }
+  char separator() const { return ListSeparator; }
 
 private:
+  // Kept small: a line's values are built for every line written.
+  union Payload {
+    int Int;
+    double Real;
+    const wchar_t* Chars;
+    const std::wstring* Names;
+    const double* Reals;
+  };
   Kind Type;
-  int IntValue = 0;
-  double RealValue = 0.0;
-  std::wstring_view TextValue;
+  TextForm Form = TextForm::AsStored;
+  char ListSeparator = '\0';
+  Payload Value{};
+  std::size_t Size = 0;
 };
 
 /// Formats a line from a pattern of the layout tables: each directive ("%s"
@@ -96,6 +218,63 @@ bool fitsWriteLimit(std::string_view Utf8Line);
 
 /// True when a name or text value has at most MaxNameChars wide characters.
 inline bool fitsNameLimit(std::wstring_view Name) { return Name.size() <= MaxNameChars; }
+
+// ---- Setting records -------------------------------------------------------------
+
+/// One value of a setting line after the name: an integer or a real member
+/// of the record.
+template <typename Record> struct RecordField {
+  constexpr RecordField(std::int32_t Record::*Member) : Int(Member) {}
+  constexpr RecordField(double Record::*Member) : Real(Member) {}
+  std::int32_t Record::*Int = nullptr;
+  double Record::*Real = nullptr;
+};
+
+/// The values of each kind of setting line, in the order the section's
+/// pattern lists them after the name (its %d and %lg directives); the writer
+/// writes and the reader reads a setting line by these tables.
+inline constexpr RecordField<ViewRecord> ViewFields[] = {&ViewRecord::AngleX, &ViewRecord::AngleY,
+                                                         &ViewRecord::AngleZ, &ViewRecord::Scale};
+inline constexpr RecordField<ClipRecord> ClippingFields[] = {
+    &ClipRecord::ClipBy, &ClipRecord::KeepX,  &ClipRecord::KeepY,  &ClipRecord::KeepZ,
+    &ClipRecord::RangeX, &ClipRecord::RangeY, &ClipRecord::RangeZ, &ClipRecord::Inverse};
+inline constexpr RecordField<SliceRecord> SlicingFields[] = {
+    &SliceRecord::SliceX, &SliceRecord::SliceY, &SliceRecord::SliceZ,
+    &SliceRecord::RangeX, &SliceRecord::RangeY, &SliceRecord::RangeZ};
+inline constexpr RecordField<ObjectRecord> ObjectFields[] = {
+    &ObjectRecord::ShowRunner,       &ObjectRecord::ShowPart,
+    &ObjectRecord::ShowPartInsert,   &ObjectRecord::ShowCoolChannel,
+    &ObjectRecord::ShowMoldbase,     &ObjectRecord::ShowMoldInsert,
+    &ObjectRecord::ShowMeltEntrance, &ObjectRecord::ShowCoolantEntrance,
+    &ObjectRecord::ShowHeatingRod,   &ObjectRecord::ShowHotRunnerMetal};
+inline constexpr RecordField<CaptureRecord> CaptureFields[] = {
+    &CaptureRecord::Capture, &CaptureRecord::Width, &CaptureRecord::Height};
+inline constexpr RecordField<AnimationRecord> AnimationFields[] = {
+    &AnimationRecord::Output, &AnimationRecord::Time, &AnimationRecord::FPS,
+    &AnimationRecord::Resolution};
+inline constexpr RecordField<ImageRecord> ImageFields[] = {&ImageRecord::Output,
+                                                           &ImageRecord::Resolution};
+
+/// The section of each kind of setting line and the values it holds, found
+/// by the record's type (kindOf); the writer and the reader take both from
+/// here.
+template <typename Record, std::size_t N> struct SettingKind {
+  Section Id;
+  const RecordField<Record> (&Fields)[N];
+};
+template <typename Record, std::size_t N>
+constexpr SettingKind<Record, N> kind(Section Id, const RecordField<Record> (&Fields)[N]) {
+  return {Id, Fields};
+}
+constexpr auto kindOf(const ViewRecord&) { return kind(Section::ViewSetting, ViewFields); }
+constexpr auto kindOf(const ClipRecord&) { return kind(Section::ClippingSetting, ClippingFields); }
+constexpr auto kindOf(const SliceRecord&) { return kind(Section::SlicingSetting, SlicingFields); }
+constexpr auto kindOf(const ObjectRecord&) { return kind(Section::ObjectSetting, ObjectFields); }
+constexpr auto kindOf(const CaptureRecord&) { return kind(Section::FocusCapture, CaptureFields); }
+constexpr auto kindOf(const AnimationRecord&) {
+  return kind(Section::AnimationSetting, AnimationFields);
+}
+constexpr auto kindOf(const ImageRecord&) { return kind(Section::ImageSetting, ImageFields); }
 
 // ---- Lines as written ---------------------------------------------------------------
 
@@ -150,26 +329,42 @@ std::wstring formatPercentages(const MeltRecord& Record);
 std::optional<std::wstring> formatResultExRow(std::size_t Position, int Output,
                                               std::wstring_view Setting, double WarpageScale);
 
-/// What the writer knows of one report item for its item line.
-struct ItemLineRecord {
-  std::wstring Key; ///< field 1, the item's save name
+/// What the writer knows of one report item for its item line, with the
+/// names held as \p Text and the several views as \p Names (a list with
+/// data(), size() and empty()).
+template <typename Text, typename Names> struct ItemLineFields {
+  Text Key; ///< field 1, the item's save name
   int Output = 0;
   int DisplayMode = 0;
   int ParameterX = 0;
   int ParameterY = 0;
   int ParameterZ = 0;
   int FaceNumber = 0;
-  std::wstring ClippingName;
-  std::wstring ViewName; ///< the single view
-  std::wstring ObjectName;
-  std::wstring CaptureName;
-  std::wstring SlicingName;
+  Text ClippingName;
+  Text ViewName; ///< the single view
+  Text ObjectName;
+  Text CaptureName;
+  Text SlicingName;
   /// The several views; when not empty field 9 lists them instead of ViewName.
-  std::vector<std::wstring> ManyViewNames;
+  Names ManyViewNames;
   int AirTrap = 0;
   int WeldLine = 0;
   int ItemCountOf1Page = 1;
 };
+
+/// Names kept elsewhere (an item's list of several views), seen in place.
+struct NameSpan {
+  const std::wstring* First = nullptr;
+  std::size_t Count = 0;
+  const std::wstring* data() const { return First; }
+  std::size_t size() const { return Count; }
+  bool empty() const { return Count == 0; }
+};
+
+/// An item line's values with names of its own.
+using ItemLineRecord = ItemLineFields<std::wstring, std::vector<std::wstring>>;
+/// An item line's values with names that stay where they are (the writer's).
+using ItemLineView = ItemLineFields<std::wstring_view, NameSpan>;
 
 /// The item line of \p Item (fields 1 to 15, no blanks between fields).
 /// Field 8, 11, 12: the name, or "-" when empty. Field 10: "-" when empty or
@@ -183,6 +378,25 @@ std::wstring formatItemLine(const ItemLineRecord& Item, std::wstring_view Projec
 /// The several-view field: each name followed by ';' ("Top;Side;"); empty
 /// for no names.
 std::wstring formatViewList(const std::vector<std::wstring>& Names);
+
+/// The length in wide characters of the several-view field of \p Count names
+/// from \p First (each name and its ';').
+std::size_t viewListLength(const std::wstring* First, std::size_t Count);
+
+// ---- Lines appended as written ---------------------------------------------------------
+// The lines of the format... functions, their UTF-8 bytes appended to Out
+// (no line end): the same bytes as encodeLine of the wide line.
+
+void appendHeaderLine(ByteBuffer& Out, HeaderField Field, int Number, std::wstring_view Text);
+void appendInfoLine(ByteBuffer& Out, InfoField Field, int Number, std::wstring_view Text);
+/// The setting line of the record's kind (any of the eight setting records).
+template <typename Record>
+void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const Record& R);
+/// False, and nothing appended, for a position without a row.
+bool appendResultExRow(ByteBuffer& Out, std::size_t Position, int Output, std::wstring_view Setting,
+                       double WarpageScale);
+void appendItemLine(ByteBuffer& Out, const ItemLineView& Item, std::wstring_view ProjectViewName,
+                    std::wstring_view ProjectSettingName);
 
 // ---- Reading values from a line --------------------------------------------------------
 
@@ -263,39 +477,6 @@ template <typename Record> struct NamedSetting {
   std::wstring Name;
   Record Value;
 };
-
-/// One value of a setting line after the name: an integer or a real member
-/// of the record.
-template <typename Record> struct RecordField {
-  constexpr RecordField(std::int32_t Record::*Member) : Int(Member) {}
-  constexpr RecordField(double Record::*Member) : Real(Member) {}
-  std::int32_t Record::*Int = nullptr;
-  double Record::*Real = nullptr;
-};
-
-/// The values of each kind of setting line, in the order the section's
-/// pattern lists them after the name (its %d and %lg directives).
-inline constexpr RecordField<ViewRecord> ViewFields[] = {&ViewRecord::AngleX, &ViewRecord::AngleY,
-                                                         &ViewRecord::AngleZ, &ViewRecord::Scale};
-inline constexpr RecordField<ClipRecord> ClippingFields[] = {
-    &ClipRecord::ClipBy, &ClipRecord::KeepX,  &ClipRecord::KeepY,  &ClipRecord::KeepZ,
-    &ClipRecord::RangeX, &ClipRecord::RangeY, &ClipRecord::RangeZ, &ClipRecord::Inverse};
-inline constexpr RecordField<SliceRecord> SlicingFields[] = {
-    &SliceRecord::SliceX, &SliceRecord::SliceY, &SliceRecord::SliceZ,
-    &SliceRecord::RangeX, &SliceRecord::RangeY, &SliceRecord::RangeZ};
-inline constexpr RecordField<ObjectRecord> ObjectFields[] = {
-    &ObjectRecord::ShowRunner,       &ObjectRecord::ShowPart,
-    &ObjectRecord::ShowPartInsert,   &ObjectRecord::ShowCoolChannel,
-    &ObjectRecord::ShowMoldbase,     &ObjectRecord::ShowMoldInsert,
-    &ObjectRecord::ShowMeltEntrance, &ObjectRecord::ShowCoolantEntrance,
-    &ObjectRecord::ShowHeatingRod,   &ObjectRecord::ShowHotRunnerMetal};
-inline constexpr RecordField<CaptureRecord> CaptureFields[] = {
-    &CaptureRecord::Capture, &CaptureRecord::Width, &CaptureRecord::Height};
-inline constexpr RecordField<AnimationRecord> AnimationFields[] = {
-    &AnimationRecord::Output, &AnimationRecord::Time, &AnimationRecord::FPS,
-    &AnimationRecord::Resolution};
-inline constexpr RecordField<ImageRecord> ImageFields[] = {&ImageRecord::Output,
-                                                           &ImageRecord::Resolution};
 
 /// Reads a setting line of the section's kind: commas become blanks; then a
 /// name (one word) and the values of the section's pattern in order (integers

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace zrv::format {
 
@@ -144,19 +145,19 @@ namespace {
 
 /// A setting line read by the section's pattern into a record whose values
 /// are \p Fields; values the line does not give keep the record's defaults.
-template <typename Record, std::size_t N>
-std::optional<NamedSetting<Record>> parseSetting(std::string_view Line, Section Id,
-                                                 const RecordField<Record> (&Fields)[N]) {
+template <typename Record> std::optional<NamedSetting<Record>> parseSetting(std::string_view Line) {
+  const auto Kind = kindOf(Record());
   ScannedSetting S;
-  if (!S.scan(Line, Id))
+  if (!S.scan(Line, Kind.Id))
     return std::nullopt;
   auto Setting = named<Record>(S.name());
   Record& R = Setting.Value;
-  for (std::size_t I = 0; I < N; ++I) {
-    if (Fields[I].Int)
-      R.*Fields[I].Int = S.integer(I, R.*Fields[I].Int);
+  for (std::size_t I = 0; I < std::size(Kind.Fields); ++I) {
+    const RecordField<Record>& Field = Kind.Fields[I];
+    if (Field.Int)
+      R.*Field.Int = S.integer(I, R.*Field.Int);
     else
-      R.*Fields[I].Real = S.real(I, R.*Fields[I].Real);
+      R.*Field.Real = S.real(I, R.*Field.Real);
   }
   return Setting;
 }
@@ -164,25 +165,25 @@ std::optional<NamedSetting<Record>> parseSetting(std::string_view Line, Section 
 } // namespace
 
 std::optional<NamedSetting<ViewRecord>> parseViewLine(std::string_view Line) {
-  return parseSetting(Line, Section::ViewSetting, ViewFields);
+  return parseSetting<ViewRecord>(Line);
 }
 std::optional<NamedSetting<ClipRecord>> parseClippingLine(std::string_view Line) {
-  return parseSetting(Line, Section::ClippingSetting, ClippingFields);
+  return parseSetting<ClipRecord>(Line);
 }
 std::optional<NamedSetting<SliceRecord>> parseSlicingLine(std::string_view Line) {
-  return parseSetting(Line, Section::SlicingSetting, SlicingFields);
+  return parseSetting<SliceRecord>(Line);
 }
 std::optional<NamedSetting<ObjectRecord>> parseObjectLine(std::string_view Line) {
-  return parseSetting(Line, Section::ObjectSetting, ObjectFields);
+  return parseSetting<ObjectRecord>(Line);
 }
 std::optional<NamedSetting<CaptureRecord>> parseFocusCaptureLine(std::string_view Line) {
-  return parseSetting(Line, Section::FocusCapture, CaptureFields);
+  return parseSetting<CaptureRecord>(Line);
 }
 std::optional<NamedSetting<AnimationRecord>> parseAnimationLine(std::string_view Line) {
-  return parseSetting(Line, Section::AnimationSetting, AnimationFields);
+  return parseSetting<AnimationRecord>(Line);
 }
 std::optional<NamedSetting<ImageRecord>> parseImageLine(std::string_view Line) {
-  return parseSetting(Line, Section::ImageSetting, ImageFields);
+  return parseSetting<ImageRecord>(Line);
 }
 
 std::optional<NamedSetting<MeltRecord>> parseMeltLine(std::string_view Line) {

@@ -11,40 +11,16 @@
 #include "template/Format.h"
 #include "util/Text.h"
 
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <iterator>
 #include <optional>
 #include <string_view>
 
 using namespace zrv::format;
 
-namespace zrv::writer {
-
-/// What the section builders read.
-struct Source {
-  const CZRVReportItemManager* Document = nullptr;
-  std::wstring PrjCurViewName;
-  std::wstring PrjCurSettingName;
-  /// [FileHeader] and [Info] texts, indexed by HeaderField and InfoField
-  /// (number rows keep an empty text).
-  std::wstring HeaderTexts[HeaderFieldCount];
-  std::wstring InfoTexts[InfoFieldCount];
-  /// The option lists of the eight libraries.
-  std::vector<std::wstring> ViewOptions;
-  std::vector<std::wstring> ClippingOptions;
-  std::vector<std::wstring> SlicingOptions;
-  std::vector<std::wstring> ObjectOptions;
-  std::vector<std::wstring> CaptureOptions;
-  std::vector<std::wstring> MeltOptions;
-  std::vector<std::wstring> AnimationOptions;
-  std::vector<std::wstring> ImageOptions;
-  /// The document's items, read in place.
-  const std::vector<CZRVReportItem>* Items = nullptr;
-};
-
-} // namespace zrv::writer
-
 namespace {
-
-using zrv::writer::Source;
 
 constexpr const wchar_t* StartMessage = L"[ReportSetting] start to save template %s";
 constexpr const wchar_t* OpenFailMessage = L"[ReportSetting] open file fail %s";
@@ -66,33 +42,46 @@ class TemplateText {
 public:
   explicit TemplateText(std::string_view End) : LineEnd(End) {}
 
-  /// Appends \p Line as UTF-8 and a line end. \p Section and \p Subject name
-  /// the line in the message of a refusal.
-  void line(std::wstring_view Line, std::wstring_view Section, std::wstring_view Subject) {
-    std::string Encoded = encodeLine(Line);
-    if (!fitsReadLimit(Encoded))
+  /// Appends a line that \p Put appends to the bytes as UTF-8, and a line
+  /// end. \p Section and \p Subject name the line in the message of a
+  /// refusal.
+  template <typename Append>
+  void line(Append&& Put, std::wstring_view Section, std::wstring_view Subject) {
+    const std::size_t Start = Bytes.size();
+    Put(Bytes);
+    if (!fitsReadLimit(Bytes.view().substr(Start)))
       refuse(LineTooLongMessage, Section, Subject);
-    Bytes += Encoded;
-    Bytes += LineEnd;
+    Bytes.append(LineEnd);
   }
 
-  /// Notes \p Name, a name or text value that the line of \p Subject
-  /// carries, when it is longer than a reader takes.
-  void name(std::wstring_view Name, std::wstring_view Section, std::wstring_view Subject) {
-    if (!fitsNameLimit(Name))
+  /// Appends fixed ASCII text (a tag or a label) as a line.
+  void asciiLine(std::string_view Ascii, std::wstring_view Section, std::wstring_view Subject) {
+    line([&](ByteBuffer& Out) { Out.append(Ascii); }, Section, Subject);
+  }
+
+  /// Notes a name or text value of \p Length wide characters that the line
+  /// of \p Subject carries, when it is longer than a reader takes.
+  void name(std::size_t Length, std::wstring_view Section, std::wstring_view Subject) {
+    if (Length > MaxNameChars)
       refuse(NameTooLongMessage, Section, Subject);
+  }
+  void name(std::wstring_view Name, std::wstring_view Section, std::wstring_view Subject) {
+    name(Name.size(), Section, Subject);
   }
 
   /// The blank lines after a section.
   void sectionEnd() {
     for (int I = 0; I < BlankLinesAfterSection; ++I)
-      Bytes += LineEnd;
+      Bytes.append(LineEnd);
   }
 
   /// Appends fixed ASCII text as it stands (the end line).
-  void fixed(std::string_view Ascii) { Bytes += Ascii; }
+  void fixed(std::string_view Ascii) { Bytes.append(Ascii); }
 
-  const std::string& bytes() const { return Bytes; }
+  /// Makes room for about \p Size bytes in all.
+  void reserve(std::size_t Size) { Bytes.reserve(Size); }
+
+  std::string_view bytes() const { return Bytes.view(); }
   bool refused() const { return Refusal.has_value(); }
   /// Sends the message of the first refusal.
   void reportRefusal() const {
@@ -112,139 +101,235 @@ private:
       Refusal = RefusalNote{Pattern, std::wstring(Section), std::wstring(Subject)};
   }
 
-  std::string LineEnd;
-  std::string Bytes;
+  std::string_view LineEnd;
+  ByteBuffer Bytes;
   std::optional<RefusalNote> Refusal;
+};
+
+/// Libraries of at least this many settings are searched through a hashed
+/// index while their section is written; smaller ones through their own
+/// ordered lookup, which costs less than building the index.
+constexpr std::size_t HashedLibrarySize = 32;
+
+/// Finds the records of a setting library by name, once per line of its
+/// section, the names coming in the order of the option list. Names that
+/// come in the library's own order (a template whose names sort as they are
+/// listed) are found by walking the library along; any other name through
+/// the library's ordered lookup or, in a large library, through a hashed
+/// index built on the first such name.
+template <typename Library> class RecordFinder {
+public:
+  using Record = typename Library::mapped_type;
+  using Entry = typename Library::const_iterator;
+
+  explicit RecordFinder(const Library& Map) : Entries(Map), Next(Map.begin()) {}
+
+  /// The record stored under \p Name; null when the library lacks it.
+  const Record* find(const std::wstring& Name) {
+    Entry Found = Next != Entries.end() && Next->first == Name ? Next : lookUp(Name);
+    if (Found == Entries.end())
+      return nullptr;
+    Next = std::next(Found);
+    return &Found->second;
+  }
+
+private:
+  Entry lookUp(const std::wstring& Name) {
+    if (Entries.size() < HashedLibrarySize)
+      return Entries.find(Name);
+    if (Slots.empty())
+      index();
+    for (std::size_t Slot = hashOf(Name) & Mask; Slots[Slot] != Entries.end();
+         Slot = (Slot + 1) & Mask)
+      if (Slots[Slot]->first == Name)
+        return Slots[Slot];
+    return Entries.end();
+  }
+
+  /// Open addressing over a power-of-two table at most half full.
+  void index() {
+    std::size_t Size = 1;
+    while (Size < Entries.size() * 2)
+      Size *= 2;
+    Slots.assign(Size, Entries.end());
+    Mask = Size - 1;
+    for (Entry At = Entries.begin(); At != Entries.end(); ++At) {
+      std::size_t Slot = hashOf(At->first) & Mask;
+      while (Slots[Slot] != Entries.end())
+        Slot = (Slot + 1) & Mask;
+      Slots[Slot] = At;
+    }
+  }
+
+  static std::size_t hashOf(const std::wstring& Name) {
+    return std::hash<std::wstring_view>()(Name);
+  }
+
+  const Library& Entries;
+  Entry Next;
+  std::vector<Entry> Slots;
+  std::size_t Mask = 0;
+};
+
+} // namespace
+
+namespace zrv::writer {
+
+/// The section builders. They read the document, its libraries and its items
+/// in place (the document and its items let them), and append each section's
+/// lines to a TemplateText.
+struct Source {
+  const CZRVReportItemManager* Document = nullptr;
+  std::wstring PrjCurViewName;
+  std::wstring PrjCurSettingName;
+
+  void header(TemplateText& T) const;
+  void info(TemplateText& T) const;
+  void view(TemplateText& T) const {
+    settings(T, Section::ViewSetting, Document->ViewOptions, Document->ViewMap, PrjCurViewName);
+  }
+  void clipping(TemplateText& T) const {
+    settings(T, Section::ClippingSetting, Document->ClippingOptions, Document->ClippingMap, {});
+  }
+  void slicing(TemplateText& T) const {
+    settings(T, Section::SlicingSetting, Document->SlicingOptions, Document->SlicingMap, {});
+  }
+  void object(TemplateText& T) const {
+    settings(T, Section::ObjectSetting, Document->ObjectOptions, Document->ObjectMap,
+             PrjCurSettingName);
+  }
+  void focusCapture(TemplateText& T) const {
+    settings(T, Section::FocusCapture, Document->CaptureOptions, Document->CaptureMap, {});
+  }
+  void meltFrontTimeCapture(TemplateText& T) const {
+    settings(T, Section::MeltFrontTimeCapture, Document->MeltOptions, Document->MeltMap, {});
+  }
+  void animation(TemplateText& T) const {
+    settings(T, Section::AnimationSetting, Document->AnimationOptions, Document->AnimationMap, {});
+  }
+  void image(TemplateText& T) const {
+    settings(T, Section::ImageSetting, Document->ImageOptions, Document->ImageMap, {});
+  }
+  void resultEx(TemplateText& T) const;
+  void results(const std::vector<std::wstring>& Tags, TemplateText& T) const;
+
+  /// About the size of a whole template of the document, so that its bytes
+  /// are built in one buffer without moving them as it grows.
+  std::size_t sizeEstimate() const {
+    const CZRVReportItemManager& Doc = *Document;
+    const std::size_t Settings = Doc.ViewOptions.size() + Doc.ClippingOptions.size() +
+                                 Doc.SlicingOptions.size() + Doc.ObjectOptions.size() +
+                                 Doc.CaptureOptions.size() + Doc.MeltOptions.size() +
+                                 Doc.AnimationOptions.size() + Doc.ImageOptions.size();
+    return 8192 + 64 * Settings + 128 * Doc.Items.size();
+  }
+
+private:
+  template <typename List, typename Library>
+  void settings(TemplateText& T, Section Id, const List& Options, const Library& Map,
+                std::wstring_view Skip) const;
+  ItemLineView itemLine(std::size_t Index) const;
 };
 
 // ---- [FileHeader] and [Info] ---------------------------------------------------------------
 
-void buildHeader(const Source& S, TemplateText& T) {
-  const CZRVReportItemManager& Doc = *S.Document;
-  const std::wstring Tag = formatTagLine(Section::FileHeader);
-  T.line(Tag, Tag, Tag);
-  int Numbers[HeaderFieldCount] = {};
-  Numbers[static_cast<std::size_t>(HeaderField::FileVersion)] = Doc.GetFileVersion();
-  Numbers[static_cast<std::size_t>(HeaderField::ProjectType)] = Doc.GetFileProjectType();
-  Numbers[static_cast<std::size_t>(HeaderField::AppType)] = Doc.GetFileAppType();
-  for (std::size_t I = 0; I < HeaderFieldCount; ++I) {
-    const std::wstring Key = widen(HeaderRows[I].Key);
-    if (HeaderRows[I].Kind == ValueKind::Text)
-      T.name(S.HeaderTexts[I], Tag, Key);
-    T.line(formatHeaderLine(static_cast<HeaderField>(I), Numbers[I], S.HeaderTexts[I]), Tag, Key);
+namespace {
+
+/// A [FileHeader] or [Info] section: the tag, then the line of each row
+/// (\p Append formats it) with the row's number or text, whose text must fit
+/// a reader.
+template <typename Field, std::size_t N>
+void keySection(TemplateText& T, Section Id, const std::array<KeyRowLayout, N>& Rows,
+                const int (&Numbers)[N], const std::wstring* const (&Texts)[N],
+                void (*Append)(ByteBuffer&, Field, int, std::wstring_view)) {
+  const std::wstring Tag = formatTagLine(Id);
+  T.asciiLine(tagOf(Id), Tag, Tag);
+  for (std::size_t I = 0; I < N; ++I) {
+    const std::wstring Key = widen(Rows[I].Key);
+    const std::wstring_view Text = Texts[I] ? std::wstring_view(*Texts[I]) : std::wstring_view();
+    if (Rows[I].Kind == ValueKind::Text)
+      T.name(Text, Tag, Key);
+    T.line([&](ByteBuffer& Out) { Append(Out, static_cast<Field>(I), Numbers[I], Text); }, Tag,
+           Key);
   }
   T.sectionEnd();
 }
 
-void buildInfo(const Source& S, TemplateText& T) {
-  const std::wstring Tag = formatTagLine(Section::Info);
-  T.line(Tag, Tag, Tag);
+} // namespace
+
+void Source::header(TemplateText& T) const {
+  const CZRVReportItemManager& Doc = *Document;
+  int Numbers[HeaderFieldCount] = {};
+  Numbers[static_cast<std::size_t>(HeaderField::FileVersion)] = Doc.GetFileVersion();
+  Numbers[static_cast<std::size_t>(HeaderField::ProjectType)] = Doc.GetFileProjectType();
+  Numbers[static_cast<std::size_t>(HeaderField::AppType)] = Doc.GetFileAppType();
+  const std::wstring* Texts[HeaderFieldCount] = {};
+  Texts[static_cast<std::size_t>(HeaderField::FileID)] = &Doc.FileID;
+  Texts[static_cast<std::size_t>(HeaderField::Name)] = &Doc.FileName;
+  Texts[static_cast<std::size_t>(HeaderField::Date)] = &Doc.FileDate;
+  Texts[static_cast<std::size_t>(HeaderField::CreateBy)] = &Doc.CreateBy;
+  Texts[static_cast<std::size_t>(HeaderField::Remark)] = &Doc.Remark;
+  keySection(T, Section::FileHeader, HeaderRows, Numbers, Texts, appendHeaderLine);
+}
+
+void Source::info(TemplateText& T) const {
+  const CZRVReportItemManager& Doc = *Document;
   int Numbers[InfoFieldCount] = {};
-  Numbers[static_cast<std::size_t>(InfoField::ReportType)] = S.Document->GetReportType();
-  for (std::size_t I = 0; I < InfoFieldCount; ++I) {
-    const std::wstring Key = widen(InfoRows[I].Key);
-    if (InfoRows[I].Kind == ValueKind::Text)
-      T.name(S.InfoTexts[I], Tag, Key);
-    T.line(formatInfoLine(static_cast<InfoField>(I), Numbers[I], S.InfoTexts[I]), Tag, Key);
-  }
-  T.sectionEnd();
+  Numbers[static_cast<std::size_t>(InfoField::ReportType)] = Doc.GetReportType();
+  const std::wstring* Texts[InfoFieldCount] = {};
+  Texts[static_cast<std::size_t>(InfoField::CompanyName)] = &Doc.CompanyName;
+  Texts[static_cast<std::size_t>(InfoField::CompanyWebSite)] = &Doc.CompanyWebSite;
+  Texts[static_cast<std::size_t>(InfoField::AuthorName)] = &Doc.AuthorName;
+  Texts[static_cast<std::size_t>(InfoField::AuthorEMail)] = &Doc.AuthorEMail;
+  Texts[static_cast<std::size_t>(InfoField::TemplateName)] = &Doc.TemplateName;
+  keySection(T, Section::Info, InfoRows, Numbers, Texts, appendInfoLine);
 }
 
 // ---- Setting sections ------------------------------------------------------------------------
 
 /// A setting section: tag, label, one line per name of \p Options in order
 /// (an empty name, and a name equal to \p Skip, left out), two blank lines.
-/// \p Line formats the line of a name from the record stored under it.
-template <typename LineOf>
-void buildSettings(TemplateText& T, Section Id, const std::vector<std::wstring>& Options,
-                   const std::wstring& Skip, LineOf Line) {
+/// Each line holds the record stored under its name in \p Map (a name the
+/// library lacks gets the record's defaults).
+template <typename List, typename Library>
+void Source::settings(TemplateText& T, Section Id, const List& Options, const Library& Map,
+                      std::wstring_view Skip) const {
+  using Record = typename Library::mapped_type;
+  static const Record Missing{};
   const std::wstring Tag = formatTagLine(Id);
-  T.line(Tag, Tag, Tag);
-  T.line(formatLabelLine(Id), Tag, Tag);
-  for (const std::wstring& Name : Options) {
+  T.asciiLine(tagOf(Id), Tag, Tag);
+  T.asciiLine(layoutOf(Id).Label, Tag, Tag);
+  RecordFinder<Library> Records(Map);
+  for (std::size_t I = 0; I < Options.size(); ++I) {
+    const std::wstring& Name = Options[I];
     if (Name.empty() || Name == Skip)
       continue;
+    const Record* Found = Records.find(Name);
+    const Record& R = Found ? *Found : Missing;
     T.name(Name, Tag, Name);
-    T.line(Line(Name), Tag, Name);
+    T.line([&](ByteBuffer& Out) { appendSettingLine(Out, Name, R); }, Tag, Name);
   }
   T.sectionEnd();
 }
 
-void buildView(const Source& S, TemplateText& T) {
-  buildSettings(T, Section::ViewSetting, S.ViewOptions, S.PrjCurViewName,
-                [&](const std::wstring& Name) {
-                  return formatViewLine(Name, S.Document->GetViewSetting(Name.c_str()));
-                });
-}
-
-void buildClipping(const Source& S, TemplateText& T) {
-  buildSettings(T, Section::ClippingSetting, S.ClippingOptions, std::wstring(),
-                [&](const std::wstring& Name) {
-                  return formatClippingLine(Name, S.Document->GetClippingSetting(Name.c_str()));
-                });
-}
-
-void buildSlicing(const Source& S, TemplateText& T) {
-  buildSettings(T, Section::SlicingSetting, S.SlicingOptions, std::wstring(),
-                [&](const std::wstring& Name) {
-                  return formatSlicingLine(Name, S.Document->GetSlicingSetting(Name.c_str()));
-                });
-}
-
-void buildObject(const Source& S, TemplateText& T) {
-  buildSettings(T, Section::ObjectSetting, S.ObjectOptions, S.PrjCurSettingName,
-                [&](const std::wstring& Name) {
-                  return formatObjectLine(Name, S.Document->GetObjectSetting(Name.c_str()));
-                });
-}
-
-void buildFocusCapture(const Source& S, TemplateText& T) {
-  buildSettings(T, Section::FocusCapture, S.CaptureOptions, std::wstring(),
-                [&](const std::wstring& Name) {
-                  return formatFocusCaptureLine(Name, S.Document->GetCaptureSetting(Name.c_str()));
-                });
-}
-
-void buildMeltFrontTimeCapture(const Source& S, TemplateText& T) {
-  buildSettings(T, Section::MeltFrontTimeCapture, S.MeltOptions, std::wstring(),
-                [&](const std::wstring& Name) {
-                  return formatMeltLine(Name, S.Document->GetMeltSetting(Name.c_str()));
-                });
-}
-
-void buildAnimation(const Source& S, TemplateText& T) {
-  buildSettings(T, Section::AnimationSetting, S.AnimationOptions, std::wstring(),
-                [&](const std::wstring& Name) {
-                  return formatAnimationLine(Name, S.Document->GetAnimationSetting(Name.c_str()));
-                });
-}
-
-void buildImage(const Source& S, TemplateText& T) {
-  buildSettings(T, Section::ImageSetting, S.ImageOptions, std::wstring(),
-                [&](const std::wstring& Name) {
-                  return formatImageLine(Name, S.Document->GetImageSetting(Name.c_str()));
-                });
-}
-
 // ---- [ResultEx] ------------------------------------------------------------------------------
 
-void buildResultEx(const Source& S, TemplateText& T) {
-  const CZRVReportItemManager& Doc = *S.Document;
+void Source::resultEx(TemplateText& T) const {
+  const CZRVReportItemManager& Doc = *Document;
   const std::wstring Tag = formatTagLine(Section::ResultEx);
-  T.line(Tag, Tag, Tag);
-  T.line(formatLabelLine(Section::ResultEx), Tag, Tag);
+  T.asciiLine(tagOf(Section::ResultEx), Tag, Tag);
+  T.asciiLine(layoutOf(Section::ResultEx).Label, Tag, Tag);
   const int Count = Doc.GetItemExCount();
   for (int Position = 0; Position < Count; ++Position) {
     const auto Row = static_cast<std::size_t>(Position);
     if (Row >= ResultExRowCount)
       break; // no row from position 6 on
-    CZRVReportItemEx Ex;
-    Doc.GetItemEx(Position, Ex);
+    const CZRVReportItemEx& Ex = Doc.ItemExs[Row];
     // The texts the document's getters give for the row (GetMeltName,
     // GetPPTTemplate, GetAnimationName, GetImageName), read from the entry
     // itself so that no fixed-size buffer limits them.
     int Output = Ex.Output;
-    std::wstring Setting;
+    std::wstring_view Setting;
     switch (static_cast<ResultExKey>(Position)) {
     case ResultExKey::MeltFrontTime:
       Setting = Ex.MeltName;
@@ -267,102 +352,129 @@ void buildResultEx(const Source& S, TemplateText& T) {
     }
     const std::wstring Key = widen(ResultExRows[Row].Key);
     T.name(Setting, Tag, Key);
-    if (std::optional<std::wstring> Line = formatResultExRow(Row, Output, Setting, Ex.WarpageScale))
-      T.line(*Line, Tag, Key);
+    T.line([&](ByteBuffer& Out) { appendResultExRow(Out, Row, Output, Setting, Ex.WarpageScale); },
+           Tag, Key);
   }
   T.sectionEnd();
 }
 
 // ---- Result sections -----------------------------------------------------------------------
 
-/// The first item of the document \p Doc, whose items are \p Items, with the
-/// item id and module id of \p Item (the document's index answers it).
-const CZRVReportItem& firstAlike(const CZRVReportItemManager& Doc,
-                                 const std::vector<CZRVReportItem>& Items,
-                                 const CZRVReportItem& Item) {
-  const int First = Doc.GetItemIndex(Item.GetItemID(), Item.GetModuleID());
-  return First >= 0 ? Items[static_cast<std::size_t>(First)] : Item;
+/// The item line of the item at \p Index, its names read in place. The view
+/// list and the item count of one page come from the first item with the
+/// same item id and module id (the document's index answers it).
+ItemLineView Source::itemLine(std::size_t Index) const {
+  const CZRVReportItemManager& Doc = *Document;
+  const CZRVReportItem& Item = Doc.Items[Index];
+  const int FirstIndex = Doc.GetItemIndex(Item.ItemID, Item.ModuleID);
+  const CZRVReportItem& First =
+      FirstIndex >= 0 ? Doc.Items[static_cast<std::size_t>(FirstIndex)] : Item;
+  ItemLineView Line;
+  Line.Key = Item.SaveName;
+  Line.Output = Item.Output;
+  Line.DisplayMode = Item.DisplayMode;
+  // The parameters as GetParameterX, Y, Z give them: the slicing values.
+  Line.ParameterX = Item.SliceSetting.SliceX;
+  Line.ParameterY = Item.SliceSetting.SliceY;
+  Line.ParameterZ = Item.SliceSetting.SliceZ;
+  Line.FaceNumber = Item.FaceNumber;
+  Line.ClippingName = Item.ClippingName;
+  Line.ViewName = Item.ViewName;
+  Line.ObjectName = Item.ObjectName;
+  Line.CaptureName = Item.CaptureName;
+  Line.SlicingName = Item.SlicingName;
+  Line.ManyViewNames = NameSpan{First.ViewNames.data(), First.ViewNames.size()};
+  Line.AirTrap = Item.OutputAirTrap;
+  Line.WeldLine = Item.OutputWeldLine;
+  Line.ItemCountOf1Page = First.ItemCountOf1Page;
+  return Line;
 }
 
-void buildResults(const Source& S, const std::vector<std::wstring>& Tags, TemplateText& T) {
-  const CZRVReportItemManager& Doc = *S.Document;
-  const std::vector<CZRVReportItem>& Items = *S.Items;
+void Source::results(const std::vector<std::wstring>& Tags, TemplateText& T) const {
+  const std::vector<CZRVReportItem>& Items = Document->Items;
 
-  const std::wstring Label = widen(ItemLabel);
+  // The items of each section in document order, found once; at
+  // SectionCount the items of modules without a section, whose empty tag
+  // every tag line holds.
+  std::vector<std::size_t> Members[SectionCount + 1];
+  int LastModule = 0;
+  Section LastSection = sectionOfModule(LastModule);
+  for (std::size_t I = 0; I < Items.size(); ++I) {
+    if (Items[I].ModuleID != LastModule) {
+      LastModule = Items[I].ModuleID;
+      LastSection = sectionOfModule(LastModule);
+    }
+    Members[static_cast<std::size_t>(LastSection)].push_back(I);
+  }
+
+  std::vector<std::size_t> Written;
+  std::vector<std::size_t> Merged;
   for (const std::wstring& Tag : Tags) {
-    T.line(Tag, Tag, Tag);
-    T.line(Label, Tag, Tag);
-    for (std::size_t I = 0; I < Items.size(); ++I) {
-      const CZRVReportItem& Item = Items[I];
-      // An item whose module has no section has the empty tag, which every
-      // tag line holds.
-      if (Tag.find(moduleTag(Item.GetModuleID())) == std::wstring::npos)
+    // The items whose module's tag the tag line holds, in document order.
+    Written = Members[SectionCount];
+    for (const SectionLayout& Row : Sections) {
+      const std::vector<std::size_t>& Of = Members[static_cast<std::size_t>(Row.Id)];
+      if (Row.Kind != SectionKind::Result || Of.empty() ||
+          Tag.find(widen(Row.Tag)) == std::wstring::npos)
         continue;
-      const CZRVReportItem& First = firstAlike(Doc, Items, Item);
-      ItemLineRecord Record;
-      Record.Key = Item.GetItemSaveName();
-      Record.Output = Item.GetOutput();
-      Record.DisplayMode = Item.GetDisplayMode();
-      Record.ParameterX = Item.GetParameterX();
-      Record.ParameterY = Item.GetParameterY();
-      Record.ParameterZ = Item.GetParameterZ();
-      Record.FaceNumber = Item.GetFaceNumber();
-      Record.ClippingName = Item.GetClippingName();
-      Record.ViewName = Item.GetViewName();
-      Record.ObjectName = Item.GetObjectName();
-      Record.CaptureName = Item.GetCaptureName();
-      Record.SlicingName = Item.GetSlicingName();
-      for (int K = 0; K < First.GetViewCount(); ++K)
-        Record.ManyViewNames.push_back(First.GetViewNameByIndex(K));
-      Record.AirTrap = Doc.GetOutputAirTrapByIndex(static_cast<int>(I));
-      Record.WeldLine = Doc.GetOutputWeldLineByIndex(static_cast<int>(I));
-      Record.ItemCountOf1Page = First.GetItemCountOf1Page();
+      Merged.clear();
+      std::merge(Written.begin(), Written.end(), Of.begin(), Of.end(), std::back_inserter(Merged));
+      Written.swap(Merged);
+    }
 
+    T.line([&](ByteBuffer& Out) { appendUtf8(Out, Tag); }, Tag, Tag);
+    T.asciiLine(ItemLabel, Tag, Tag);
+    for (std::size_t I : Written) {
+      const ItemLineView Line = itemLine(I);
       // The names as the line carries them: the view and object names that
       // are the project's own are written "-".
-      T.name(Record.Key, Tag, Record.Key);
-      T.name(Record.ClippingName, Tag, Record.Key);
-      T.name(Record.CaptureName, Tag, Record.Key);
-      T.name(Record.SlicingName, Tag, Record.Key);
-      if (Record.ObjectName != S.PrjCurSettingName)
-        T.name(Record.ObjectName, Tag, Record.Key);
-      if (!Record.ManyViewNames.empty())
-        T.name(formatViewList(Record.ManyViewNames), Tag, Record.Key);
-      else if (Record.ViewName != S.PrjCurViewName)
-        T.name(Record.ViewName, Tag, Record.Key);
-
-      T.line(formatItemLine(Record, S.PrjCurViewName, S.PrjCurSettingName), Tag, Record.Key);
+      T.name(Line.Key, Tag, Line.Key);
+      T.name(Line.ClippingName, Tag, Line.Key);
+      T.name(Line.CaptureName, Tag, Line.Key);
+      T.name(Line.SlicingName, Tag, Line.Key);
+      if (Line.ObjectName != PrjCurSettingName)
+        T.name(Line.ObjectName, Tag, Line.Key);
+      if (!Line.ManyViewNames.empty())
+        T.name(viewListLength(Line.ManyViewNames.data(), Line.ManyViewNames.size()), Tag, Line.Key);
+      else if (Line.ViewName != PrjCurViewName)
+        T.name(Line.ViewName, Tag, Line.Key);
+      T.line([&](ByteBuffer& Out) { appendItemLine(Out, Line, PrjCurViewName, PrjCurSettingName); },
+             Tag, Line.Key);
     }
     T.sectionEnd();
   }
 }
 
-// ---- Writing -------------------------------------------------------------------------------
+} // namespace zrv::writer
+
+namespace {
+
+using zrv::writer::Source;
 
 /// The sections SaveTemplate writes before the result sections, in file
 /// order.
-constexpr void (*SettingsPart[])(const Source&, TemplateText&) = {buildHeader,
-                                                                  buildView,
-                                                                  buildClipping,
-                                                                  buildSlicing,
-                                                                  buildObject,
-                                                                  buildFocusCapture,
-                                                                  buildMeltFrontTimeCapture,
-                                                                  buildAnimation,
-                                                                  buildImage,
-                                                                  buildResultEx};
+constexpr void (Source::*SettingsPart[])(TemplateText&) const = {&Source::header,
+                                                                 &Source::view,
+                                                                 &Source::clipping,
+                                                                 &Source::slicing,
+                                                                 &Source::object,
+                                                                 &Source::focusCapture,
+                                                                 &Source::meltFrontTimeCapture,
+                                                                 &Source::animation,
+                                                                 &Source::image,
+                                                                 &Source::resultEx};
 
 /// Writes the bytes of some sections to a caller's stream as they stand.
-void writeToStream(std::FILE* Stream, const std::string& Bytes) {
+void writeToStream(std::FILE* Stream, std::string_view Bytes) {
   if (Stream && !Bytes.empty())
     std::fwrite(Bytes.data(), 1, Bytes.size(), Stream);
 }
 
 /// The bytes of one section with the line end of a text-mode stream.
-std::string streamText(const Source& S, void (*Build)(const Source&, TemplateText&)) {
+std::string streamText(const Source& S, void (Source::*Build)(TemplateText&) const) {
   TemplateText T(zrv::platform::TextModeLineEnd);
-  Build(S, T);
-  return T.bytes();
+  (S.*Build)(T);
+  return std::string(T.bytes());
 }
 
 } // namespace
@@ -384,35 +496,9 @@ void CZRVReportSettingWriter::SetPrjCurSettingName(const wchar_t* Name) {
 bool CZRVReportSettingWriter::readSource(Source& Out) const {
   if (!Document)
     return false;
-  const CZRVReportItemManager& Doc = *Document;
   Out.Document = Document;
   Out.PrjCurViewName = PrjCurViewName;
   Out.PrjCurSettingName = PrjCurSettingName;
-  auto header = [&](HeaderField Field) -> std::wstring& {
-    return Out.HeaderTexts[static_cast<std::size_t>(Field)];
-  };
-  header(HeaderField::FileID) = Doc.FileID;
-  header(HeaderField::Name) = Doc.FileName;
-  header(HeaderField::Date) = Doc.FileDate;
-  header(HeaderField::CreateBy) = Doc.CreateBy;
-  header(HeaderField::Remark) = Doc.Remark;
-  auto info = [&](InfoField Field) -> std::wstring& {
-    return Out.InfoTexts[static_cast<std::size_t>(Field)];
-  };
-  info(InfoField::CompanyName) = Doc.CompanyName;
-  info(InfoField::CompanyWebSite) = Doc.CompanyWebSite;
-  info(InfoField::AuthorName) = Doc.AuthorName;
-  info(InfoField::AuthorEMail) = Doc.AuthorEMail;
-  info(InfoField::TemplateName) = Doc.TemplateName;
-  Out.ViewOptions = Doc.ViewOptions;
-  Out.ClippingOptions = Doc.ClippingOptions;
-  Out.SlicingOptions = Doc.SlicingOptions;
-  Out.ObjectOptions = Doc.ObjectOptions;
-  Out.CaptureOptions = Doc.CaptureOptions;
-  Out.MeltOptions = Doc.MeltOptions;
-  Out.AnimationOptions = Doc.AnimationOptions;
-  Out.ImageOptions = Doc.ImageOptions;
-  Out.Items = &Doc.Items;
   return true;
 }
 
@@ -430,11 +516,12 @@ int CZRVReportSettingWriter::SaveTemplate(const wchar_t* Path) {
   }
 
   TemplateText T(FileLineEnd);
+  T.reserve(S.sizeEstimate());
   for (auto Build : SettingsPart)
-    Build(S, T);
+    (S.*Build)(T);
   std::vector<std::wstring> Tags;
   GetModuleList(Tags);
-  buildResults(S, Tags, T);
+  S.results(Tags, T);
   T.fixed(EndLine);
   if (T.refused()) {
     T.reportRefusal();
@@ -462,67 +549,67 @@ int CZRVReportSettingWriter::SaveTemplate(const wchar_t* Path) {
 void CZRVReportSettingWriter::WriteHeaderData(std::FILE* Stream) const {
   Source S;
   if (readSource(S))
-    writeToStream(Stream, streamText(S, buildHeader));
+    writeToStream(Stream, streamText(S, &Source::header));
 }
 
 void CZRVReportSettingWriter::WriteInfoData(std::FILE* Stream) const {
   Source S;
   if (readSource(S))
-    writeToStream(Stream, streamText(S, buildInfo));
+    writeToStream(Stream, streamText(S, &Source::info));
 }
 
 void CZRVReportSettingWriter::WriteViewData(std::FILE* Stream) const {
   Source S;
   if (readSource(S))
-    writeToStream(Stream, streamText(S, buildView));
+    writeToStream(Stream, streamText(S, &Source::view));
 }
 
 void CZRVReportSettingWriter::WriteClippingData(std::FILE* Stream) const {
   Source S;
   if (readSource(S))
-    writeToStream(Stream, streamText(S, buildClipping));
+    writeToStream(Stream, streamText(S, &Source::clipping));
 }
 
 void CZRVReportSettingWriter::WriteSlicingData(std::FILE* Stream) const {
   Source S;
   if (readSource(S))
-    writeToStream(Stream, streamText(S, buildSlicing));
+    writeToStream(Stream, streamText(S, &Source::slicing));
 }
 
 void CZRVReportSettingWriter::WriteObjectData(std::FILE* Stream) const {
   Source S;
   if (readSource(S))
-    writeToStream(Stream, streamText(S, buildObject));
+    writeToStream(Stream, streamText(S, &Source::object));
 }
 
 void CZRVReportSettingWriter::WriteFocusCaptureData(std::FILE* Stream) const {
   Source S;
   if (readSource(S))
-    writeToStream(Stream, streamText(S, buildFocusCapture));
+    writeToStream(Stream, streamText(S, &Source::focusCapture));
 }
 
 void CZRVReportSettingWriter::WriteMeltFrontTimeCaptureData(std::FILE* Stream) const {
   Source S;
   if (readSource(S))
-    writeToStream(Stream, streamText(S, buildMeltFrontTimeCapture));
+    writeToStream(Stream, streamText(S, &Source::meltFrontTimeCapture));
 }
 
 void CZRVReportSettingWriter::WriteAnimationSetting(std::FILE* Stream) const {
   Source S;
   if (readSource(S))
-    writeToStream(Stream, streamText(S, buildAnimation));
+    writeToStream(Stream, streamText(S, &Source::animation));
 }
 
 void CZRVReportSettingWriter::WriteImageSetting(std::FILE* Stream) const {
   Source S;
   if (readSource(S))
-    writeToStream(Stream, streamText(S, buildImage));
+    writeToStream(Stream, streamText(S, &Source::image));
 }
 
 void CZRVReportSettingWriter::WriteResultExData(std::FILE* Stream) const {
   Source S;
   if (readSource(S))
-    writeToStream(Stream, streamText(S, buildResultEx));
+    writeToStream(Stream, streamText(S, &Source::resultEx));
 }
 
 void CZRVReportSettingWriter::WriteResultData(std::FILE* Stream) const {
@@ -532,7 +619,7 @@ void CZRVReportSettingWriter::WriteResultData(std::FILE* Stream) const {
   std::vector<std::wstring> Tags;
   GetModuleList(Tags);
   TemplateText T(zrv::platform::TextModeLineEnd);
-  buildResults(S, Tags, T);
+  S.results(Tags, T);
   writeToStream(Stream, T.bytes());
 }
 
