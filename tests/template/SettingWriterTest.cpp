@@ -179,13 +179,13 @@ TEST(SettingWriter, LargeLibraryInAnyOrderAndNamesBeyondAscii) {
   Writer W(&Doc);
   W.SetPrjCurViewName(name(22).c_str());
 
-  std::string Expected = crlf({"[ViewSetting]", exampleLabel("[ViewSetting]")});
+  std::string Expected = joinLines({"[ViewSetting]", exampleLabel("[ViewSetting]")});
   for (int I = 0; I < 40; ++I) {
     const int N = (I * 17) % 40;
     if (N != 5 && N != 0 && N != 39 && N != 22)
-      Expected += crlf({"V_" + std::to_string(10 + N) + "," + std::to_string(N) + ",0,0,1"});
+      Expected += joinLines({"V_" + std::to_string(10 + N) + "," + std::to_string(N) + ",0,0,1"});
   }
-  Expected += crlf({"V_15,5,1,0,1", "V_10,0,1,0,1", "V_49,39,1,0,1", "", ""});
+  Expected += joinLines({"V_15,5,1,0,1", "V_10,0,1,0,1", "V_49,39,1,0,1", "", ""});
   EXPECT_EQ(sectionBytes(W, &Writer::WriteViewData), Expected);
 
   // Names beyond ASCII in UTF-8, a character beyond U+FFFF as one 4-byte
@@ -202,14 +202,14 @@ TEST(SettingWriter, LargeLibraryInAnyOrderAndNamesBeyondAscii) {
   Wide.AddItem(Item);
   Writer WideWriter(&Wide);
   EXPECT_EQ(sectionBytes(WideWriter, &Writer::WriteSlicingData),
-            crlf({"[SlicingSetting]", exampleLabel("[SlicingSetting]"),
-                  "Coupe_\xc3\xa9t\xc3\xa9, 0, 0, 0, 50, 50, 50",
-                  "S_\xf0\x9f\x98\x80, 0, 0, 0, 50, 50, 50",
-                  "Lone_\xef\xbf\xbd, 0, 0, 0, 50, 50, 50", "", ""}));
-  EXPECT_EQ(
-      sectionBytes(WideWriter, &Writer::WriteResultData),
-      crlf({"[FlowResult]", ItemLabel,
-            "Pression \xc3\xa9,1,0,0,0,0,10,-,Vue \xc3\xa9;\xe6\xa8\xaa;,-,-,-,0,0,1", "", ""}));
+            joinLines({"[SlicingSetting]", exampleLabel("[SlicingSetting]"),
+                       "Coupe_\xc3\xa9t\xc3\xa9, 0, 0, 0, 50, 50, 50",
+                       "S_\xf0\x9f\x98\x80, 0, 0, 0, 50, 50, 50",
+                       "Lone_\xef\xbf\xbd, 0, 0, 0, 50, 50, 50", "", ""}));
+  EXPECT_EQ(sectionBytes(WideWriter, &Writer::WriteResultData),
+            joinLines({"[FlowResult]", ItemLabel,
+                       "Pression \xc3\xa9,1,0,0,0,0,10,-,Vue \xc3\xa9;\xe6\xa8\xaa;,-,-,-,0,0,1",
+                       "", ""}));
 }
 
 TEST(SettingWriter, SeveralViewsAndItemCountComeFromTheFirstAlikeItem) {
