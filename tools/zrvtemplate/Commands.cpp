@@ -158,30 +158,21 @@ std::string checkedAs(const ResolvedType& Resolved) {
   return Describe(Resolved.Type) + " (" + LoaderName(Resolved.Choice.Loader) + ")";
 }
 
-/// A template loaded for a command, as the project type the command resolved.
-struct CommandLoad {
-  ResolvedType Resolved;
-  LoadedTemplate Loaded;
-};
-
-/// Loads \p File for a command. On failure the error is already reported and
-/// \p Exit holds the command's exit code.
-std::optional<CommandLoad> loadForCommand(const std::string& File, const ProjectArgs& Args,
-                                          std::ostream& Err, int& Exit) {
-  Exit = ExitError;
-  if (auto Why = unreadable(File)) {
-    Exit = cannotRead(Err, File, *Why);
-    return std::nullopt;
-  }
+/// Loads \p File as the project type the command resolves and returns what
+/// \p Run returns of the load. When the file cannot be read or the project
+/// type not resolved, the error is reported and the command's exit code
+/// returned.
+template <typename Body>
+int withLoad(const std::string& File, const ProjectArgs& Args, std::ostream& Err, Body&& Run) {
+  if (auto Why = unreadable(File))
+    return cannotRead(Err, File, *Why);
   std::optional<ResolvedType> Resolved = resolveType(Args, File, Err);
   if (!Resolved)
-    return std::nullopt;
+    return ExitError;
   LoadedTemplate Loaded = LoadTemplate(Wide(File), Resolved->Choice);
-  if (!Loaded.Result) {
-    Exit = cannotRead(Err, File, "the reader cannot open it");
-    return std::nullopt;
-  }
-  return CommandLoad{std::move(*Resolved), std::move(Loaded)};
+  if (!Loaded.Result)
+    return cannotRead(Err, File, "the reader cannot open it");
+  return Run(static_cast<const ResolvedType&>(*Resolved), Loaded);
 }
 
 /// What the check rules need to know of the load.
@@ -197,56 +188,52 @@ CheckContext contextOf(const ResolvedType& Resolved) {
 
 int runCheck(const std::string& File, const ProjectArgs& Args, std::ostream& Out,
              std::ostream& Err) {
-  int Exit = ExitError;
-  std::optional<CommandLoad> Load = loadForCommand(File, Args, Err, Exit);
-  if (!Load)
-    return Exit;
-  const ResolvedType& Resolved = Load->Resolved;
-  LoadedTemplate& Loaded = Load->Loaded;
+  return withLoad(
+      File, Args, Err, [&](const ResolvedType& Resolved, LoadedTemplate& Loaded) -> int {
+        CheckContext Context = contextOf(Resolved);
+        Context.Document = Loaded.Document.get();
+        std::vector<Diagnostic> Found = CheckFindings(Loaded.Findings, Context);
+        if (Resolved.Explicit && Loaded.HeaderLine > 0) {
+          std::vector<Diagnostic> Header =
+              CheckHeaderProjectType(*Loaded.Document, Resolved.Type, Loaded.HeaderLine);
+          Found.insert(Found.begin(), Header.begin(), Header.end());
+        }
+        int Errors = 0;
+        for (const Diagnostic& D : Found)
+          Errors += D.Level == Severity::Error;
+        int Warnings = static_cast<int>(Found.size()) - Errors;
 
-  CheckContext Context = contextOf(Resolved);
-  Context.Document = Loaded.Document.get();
-  std::vector<Diagnostic> Found = CheckFindings(Loaded.Findings, Context);
-  if (Resolved.Explicit && Loaded.HeaderLine > 0) {
-    std::vector<Diagnostic> Header =
-        CheckHeaderProjectType(*Loaded.Document, Resolved.Type, Loaded.HeaderLine);
-    Found.insert(Found.begin(), Header.begin(), Header.end());
-  }
-  int Errors = 0;
-  for (const Diagnostic& D : Found)
-    Errors += D.Level == Severity::Error;
-  int Warnings = static_cast<int>(Found.size()) - Errors;
-
-  if (Args.Json) {
-    Json Findings = Json::array();
-    for (const Diagnostic& D : Found)
-      Findings.push_back({{"line", D.Line},
-                          {"severity", SeverityName(D.Level)},
-                          {"code", D.Code},
-                          {"section", D.Section},
-                          {"message", D.Message}});
-    Json Report = {{"file", File},
-                   {"projectType", ProjectTypeName(Resolved.Type)},
-                   {"checkedAs", Describe(Resolved.Type)},
-                   {"loader", LoaderName(Resolved.Choice.Loader)},
-                   {"clean", Found.empty()},
-                   {"errors", Errors},
-                   {"warnings", Warnings},
-                   {"findings", Findings}};
-    Out << Report.dump(2) << "\n";
-  } else {
-    for (const Diagnostic& D : Found)
-      Out << File << ":" << D.Line << ": " << SeverityName(D.Level) << ": " << D.Message << " ["
-          << D.Code << "]\n";
-    Out << File << ": ";
-    if (Found.empty())
-      Out << "clean";
-    else
-      Out << Errors << (Errors == 1 ? " error, " : " errors, ") << Warnings
-          << (Warnings == 1 ? " warning" : " warnings");
-    Out << "; checked as " << checkedAs(Resolved) << "\n";
-  }
-  return Found.empty() ? ExitClean : ExitFindings;
+        if (Args.Json) {
+          Json Findings = Json::array();
+          for (const Diagnostic& D : Found)
+            Findings.push_back({{"line", D.Line},
+                                {"severity", SeverityName(D.Level)},
+                                {"code", D.Code},
+                                {"section", D.Section},
+                                {"message", D.Message}});
+          Json Report = {{"file", File},
+                         {"projectType", ProjectTypeName(Resolved.Type)},
+                         {"checkedAs", Describe(Resolved.Type)},
+                         {"loader", LoaderName(Resolved.Choice.Loader)},
+                         {"clean", Found.empty()},
+                         {"errors", Errors},
+                         {"warnings", Warnings},
+                         {"findings", Findings}};
+          Out << Report.dump(2) << "\n";
+        } else {
+          for (const Diagnostic& D : Found)
+            Out << File << ":" << D.Line << ": " << SeverityName(D.Level) << ": " << D.Message
+                << " [" << D.Code << "]\n";
+          Out << File << ": ";
+          if (Found.empty())
+            Out << "clean";
+          else
+            Out << Errors << (Errors == 1 ? " error, " : " errors, ") << Warnings
+                << (Warnings == 1 ? " warning" : " warnings");
+          Out << "; checked as " << checkedAs(Resolved) << "\n";
+        }
+        return Found.empty() ? ExitClean : ExitFindings;
+      });
 }
 
 // ---- show ------------------------------------------------------------------------------
@@ -263,25 +250,22 @@ void noteLosses(std::ostream& Err, const std::string& File, const LoadedTemplate
 
 int runShow(const std::string& File, const ProjectArgs& Args, std::ostream& Out,
             std::ostream& Err) {
-  int Exit = ExitError;
-  std::optional<CommandLoad> Load = loadForCommand(File, Args, Err, Exit);
-  if (!Load)
-    return Exit;
-  const ResolvedType& Resolved = Load->Resolved;
-  LoadedTemplate& Loaded = Load->Loaded;
-  if (Args.Json) {
-    Json Report = {{"file", File},
-                   {"projectType", ProjectTypeName(Resolved.Type)},
-                   {"loadedAs", Describe(Resolved.Type)},
-                   {"loader", LoaderName(Resolved.Choice.Loader)},
-                   {"document", DocumentJson(*Loaded.Document)}};
-    Out << Report.dump(2) << "\n";
-  } else {
-    Out << "File: " << File << "\nLoaded as: " << checkedAs(Resolved) << "\n\n";
-    PrintDocument(Out, *Loaded.Document);
-  }
-  noteLosses(Err, File, Loaded, Resolved);
-  return ExitClean;
+  return withLoad(File, Args, Err,
+                  [&](const ResolvedType& Resolved, LoadedTemplate& Loaded) -> int {
+                    if (Args.Json) {
+                      Json Report = {{"file", File},
+                                     {"projectType", ProjectTypeName(Resolved.Type)},
+                                     {"loadedAs", Describe(Resolved.Type)},
+                                     {"loader", LoaderName(Resolved.Choice.Loader)},
+                                     {"document", DocumentJson(*Loaded.Document)}};
+                      Out << Report.dump(2) << "\n";
+                    } else {
+                      Out << "File: " << File << "\nLoaded as: " << checkedAs(Resolved) << "\n\n";
+                      PrintDocument(Out, *Loaded.Document);
+                    }
+                    noteLosses(Err, File, Loaded, Resolved);
+                    return ExitClean;
+                  });
 }
 
 // ---- format ------------------------------------------------------------------------------
@@ -328,34 +312,30 @@ fs::path temporaryTemplatePath() {
 
 int runFormat(const std::string& File, const std::string& Output, const ProjectArgs& Args,
               std::ostream& Out, std::ostream& Err) {
-  int Exit = ExitError;
-  std::optional<CommandLoad> Load = loadForCommand(File, Args, Err, Exit);
-  if (!Load)
-    return Exit;
-  const ResolvedType& Resolved = Load->Resolved;
-  LoadedTemplate& Loaded = Load->Loaded;
-
-  fs::path Target = Output.empty() ? temporaryTemplatePath() : fs::u8path(Output);
-  std::wstring TargetPath = Target.wstring();
-  Loaded.Document->SetProjectPath(TargetPath.c_str());
-  CZRVReportSettingWriter Writer(Loaded.Document.get());
-  DiagnosticLog Log;
-  if (!Writer.SaveTemplate(TargetPath.c_str())) {
-    std::string Why = Log.failures();
-    return fail(Err, "cannot write '" + (Output.empty() ? Target.u8string() : Output) + "'" +
-                         (Why.empty() ? std::string() : ": " + Why) +
-                         (Output.empty() ? "; give a writable file with -o"
-                                         : "; give another file with -o"));
-  }
-  if (Output.empty()) {
-    std::ifstream In(Target, std::ios::binary);
-    Out << std::string(std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>());
-    In.close();
-    std::error_code Ignored;
-    fs::remove(Target, Ignored);
-  }
-  noteLosses(Err, File, Loaded, Resolved);
-  return ExitClean;
+  return withLoad(
+      File, Args, Err, [&](const ResolvedType& Resolved, LoadedTemplate& Loaded) -> int {
+        fs::path Target = Output.empty() ? temporaryTemplatePath() : fs::u8path(Output);
+        std::wstring TargetPath = Target.wstring();
+        Loaded.Document->SetProjectPath(TargetPath.c_str());
+        CZRVReportSettingWriter Writer(Loaded.Document.get());
+        DiagnosticLog Log;
+        if (!Writer.SaveTemplate(TargetPath.c_str())) {
+          std::string Why = Log.failures();
+          return fail(Err, "cannot write '" + (Output.empty() ? Target.u8string() : Output) + "'" +
+                               (Why.empty() ? std::string() : ": " + Why) +
+                               (Output.empty() ? "; give a writable file with -o"
+                                               : "; give another file with -o"));
+        }
+        if (Output.empty()) {
+          std::ifstream In(Target, std::ios::binary);
+          Out << std::string(std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>());
+          In.close();
+          std::error_code Ignored;
+          fs::remove(Target, Ignored);
+        }
+        noteLosses(Err, File, Loaded, Resolved);
+        return ExitClean;
+      });
 }
 
 // ---- install ------------------------------------------------------------------------------
