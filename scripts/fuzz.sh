@@ -49,6 +49,13 @@ for file in tests/data/*.csv tests/data/regressions/* examples/templates/**/*.cs
 done
 echo "fuzz.sh: $n seed inputs"
 
+# A smaller quarantine (freed memory still poisoned for the 16 MB freed last,
+# more than a load of an 8 KB input frees), shorter allocation stacks and no
+# fill of new blocks: the fuzzers run about a quarter faster and stay below
+# 160 MB, and ASan still reports every access out of bounds or after a free
+# within that window. Set ASAN_OPTIONS to override.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=16:malloc_context_size=8:max_malloc_fill_size=0}
+
 status=0
 for fuzzer in "${fuzzers[@]}"; do
   corpus=$root/corpus/$fuzzer
@@ -65,8 +72,15 @@ for fuzzer in "${fuzzers[@]}"; do
     status=1
     continue
   fi
-  grep -E '^stat::(number_of_executed_units|peak_rss_mb|new_units_added)' "$root/$fuzzer.log" |
-    sed "s/^/fuzz.sh: $fuzzer /"
+  # With -jobs, each job logs to fuzz-<n>.log in the current folder and the
+  # run's exit status does not tell of a finding: its input does.
+  if [[ -n $(find "$artifacts" -type f -print -quit) ]]; then
+    echo "fuzz.sh: $fuzzer FAILED; inputs: $artifacts/"
+    status=1
+    continue
+  fi
+  grep -hE '^stat::(number_of_executed_units|peak_rss_mb|new_units_added)' "$root/$fuzzer.log" \
+    fuzz-*.log 2>/dev/null | sed "s/^/fuzz.sh: $fuzzer /" || true
   echo "fuzz.sh: $fuzzer corpus: $(find "$corpus" -type f | wc -l) inputs"
 done
 exit $status
