@@ -5,14 +5,16 @@
 // - findings come in file order: their line numbers never decrease;
 // - every line number lies within the file (1 to its number of lines; only
 //   EndMissing on a file without any line gives 0);
-// - EndMissing comes at most once, last, and only when no line holds "[EOF]"
-//   as its only '[' before a NUL byte (or one holds it in a line long enough
-//   to be read in pieces); a file where no line holds "[EOF]" reports it;
+// - EndMissing comes at most once, last, and only when no piece of a line (as
+//   the reader reads it) holds "[EOF]" as its only '[' before a NUL byte (or
+//   some line is long enough to be read in pieces); a file where no piece
+//   holds "[EOF]" reports it;
 // - the numbers and fields of each kind stay in their ranges (a too-long line
 //   is at least 511 bytes, extended items are numbered 0, 1, 2 ... in order,
 //   item-line fields are 1 to 16, the section of a finding is empty or a tag).
 #include "FuzzSupport.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -35,22 +37,25 @@ int lineCount(const std::uint8_t* Data, std::size_t Size) {
   return Lines;
 }
 
-/// True when a line holds "[EOF]" before any NUL byte (the reader sees a
-/// line only up to its first NUL). With \p Plain, only a line whose one '['
-/// is that of "[EOF]" counts: a line that also holds a section tag may be
+/// True when a piece of a line holds "[EOF]" before any NUL byte. The reader
+/// reads a line in pieces of at most 511 bytes (line end included) and sees
+/// each piece only up to its first NUL, so a NUL early in a long line hides
+/// only the rest of its own piece. With \p Plain, only a piece whose one '['
+/// is that of "[EOF]" counts: a piece that also holds a section tag may be
 /// taken by that section's parser, and the load then reads on.
 bool hasEndLine(const std::uint8_t* Data, std::size_t Size, bool Plain) {
+  constexpr std::size_t PieceBytes = 511;
   std::string_view Text(reinterpret_cast<const char*>(Data), Size);
   for (std::size_t Start = 0; Start < Text.size();) {
-    std::size_t End = Text.find('\n', Start);
-    std::string_view Line = Text.substr(Start, End == std::string_view::npos ? End : End - Start);
-    Line = Line.substr(0, Line.find('\0'));
-    if (Line.find("[EOF]") != std::string_view::npos &&
-        (!Plain || Line.find('[') == Line.rfind('[')))
+    std::size_t LineEnd = Text.find('\n', Start);
+    LineEnd = LineEnd == std::string_view::npos ? Text.size() : LineEnd + 1;
+    std::size_t End = std::min(LineEnd, Start + PieceBytes);
+    std::string_view Piece = Text.substr(Start, End - Start);
+    Piece = Piece.substr(0, Piece.find('\0'));
+    if (Piece.find("[EOF]") != std::string_view::npos &&
+        (!Plain || Piece.find('[') == Piece.rfind('[')))
       return true;
-    if (End == std::string_view::npos)
-      break;
-    Start = End + 1;
+    Start = End;
   }
   return false;
 }

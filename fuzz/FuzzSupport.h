@@ -217,7 +217,9 @@ enum class Reals {
 /// and every item with its settings and views.
 class Dump {
 public:
-  explicit Dump(Reals RealMode) : Mode(RealMode) {}
+  /// With \p RawParameters false, an item's X, Y, Z values as set (the
+  /// numbers of its line) are left out; its slice flags stay in.
+  explicit Dump(Reals RealMode, bool RawParameters = true) : Mode(RealMode), Raw(RawParameters) {}
 
   std::string of(const CZRVReportItemManager& Doc) {
     Out.clear();
@@ -410,8 +412,10 @@ private:
       integer(Item.GetItemID()), integer(Item.GetModuleID()), text(Item.GetItemSaveName());
       integer(Item.GetOutput()), integer(Item.GetDisplayMode());
       integer(Item.GetParameterX()), integer(Item.GetParameterY()), integer(Item.GetParameterZ());
-      integer(Item.GetParameterValueX()), integer(Item.GetParameterValueY());
-      integer(Item.GetParameterValueZ());
+      if (Raw) {
+        integer(Item.GetParameterValueX()), integer(Item.GetParameterValueY());
+        integer(Item.GetParameterValueZ());
+      }
       integer(Item.GetFaceNumber()), integer(Item.GetOutputAirTrap());
       integer(Item.GetOutputWeldLine()), integer(Item.GetItemCountOf1Page());
       text(Item.GetTagName());
@@ -448,6 +452,7 @@ private:
   }
 
   Reals Mode;
+  bool Raw;
   std::string Out;
 };
 
