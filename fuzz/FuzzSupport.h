@@ -217,9 +217,10 @@ enum class Reals {
 /// and every item with its settings and views.
 class Dump {
 public:
-  /// With \p RawParameters false, an item's X, Y, Z values as set (the
-  /// numbers of its line) are left out; its slice flags stay in.
-  explicit Dump(Reals RealMode, bool RawParameters = true) : Mode(RealMode), Raw(RawParameters) {}
+  /// With \p AsFileHolds, only what a template file can hold: an item's X, Y,
+  /// Z values as set are left out (a line holds its slice flags there) and so
+  /// are the extended items from position 6 on (they have no row).
+  explicit Dump(Reals RealMode, bool AsFileHolds = false) : Mode(RealMode), FileHeld(AsFileHolds) {}
 
   std::string of(const CZRVReportItemManager& Doc) {
     Out.clear();
@@ -382,6 +383,8 @@ private:
 
   void extended(const CZRVReportItemManager& Doc) {
     int N = Doc.GetItemExCount();
+    if (FileHeld && N > ExtendedRows)
+      N = ExtendedRows;
     line("extended");
     integer(N);
     for (int I = 0; I < N; ++I) {
@@ -412,7 +415,7 @@ private:
       integer(Item.GetItemID()), integer(Item.GetModuleID()), text(Item.GetItemSaveName());
       integer(Item.GetOutput()), integer(Item.GetDisplayMode());
       integer(Item.GetParameterX()), integer(Item.GetParameterY()), integer(Item.GetParameterZ());
-      if (Raw) {
+      if (!FileHeld) {
         integer(Item.GetParameterValueX()), integer(Item.GetParameterValueY());
         integer(Item.GetParameterValueZ());
       }
@@ -451,8 +454,9 @@ private:
     }
   }
 
+  static constexpr int ExtendedRows = 6;
   Reals Mode;
-  bool Raw;
+  bool FileHeld;
   std::string Out;
 };
 
