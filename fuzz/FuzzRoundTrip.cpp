@@ -14,8 +14,10 @@
 //   flags there, and a FileVersion 1000 file reads the numbers but not the
 //   slicing name), nor extended items from position 6 on (a module without a
 //   tag is written under an empty tag line, and its lines then load as
-//   [ResultEx] rows). In the later document the X, Y, Z values are the slice
-//   flags and at most six extended items remain. That point is reached
+//   [ResultEx] rows); and an item line holds the view list and the item count
+//   of one page of the first item with the same item id and module id. In the
+//   later document the X, Y, Z values are the slice flags and at most six
+//   extended items remain. That point is reached
 //   within as many rounds as the module list had entries, plus one.
 // A save that is refused (a line or a name beyond what the reader can read
 // back) must leave no file behind; such inputs are not taken further.

@@ -219,7 +219,9 @@ class Dump {
 public:
   /// With \p AsFileHolds, only what a template file can hold: an item's X, Y,
   /// Z values as set are left out (a line holds its slice flags there) and so
-  /// are the extended items from position 6 on (they have no row).
+  /// are the extended items from position 6 on (they have no row); an item
+  /// shows the view list and item count of one page of the first item with
+  /// its item id and module id (its line holds those).
   explicit Dump(Reals RealMode, bool AsFileHolds = false) : Mode(RealMode), FileHeld(AsFileHolds) {}
 
   std::string of(const CZRVReportItemManager& Doc) {
@@ -419,8 +421,13 @@ private:
         integer(Item.GetParameterValueX()), integer(Item.GetParameterValueY());
         integer(Item.GetParameterValueZ());
       }
+      // A file holds the view list and the item count of one page of the
+      // first item with the same item id and module id.
+      CZRVReportItem Alike = Item;
+      if (FileHeld)
+        Doc.GetItem(Doc.GetItemIndex(Item.GetItemID(), Item.GetModuleID()), Alike);
       integer(Item.GetFaceNumber()), integer(Item.GetOutputAirTrap());
-      integer(Item.GetOutputWeldLine()), integer(Item.GetItemCountOf1Page());
+      integer(Item.GetOutputWeldLine()), integer(Alike.GetItemCountOf1Page());
       text(Item.GetTagName());
       line("item clip");
       text(Item.GetClippingName()), integer(Item.HasClippingSetting());
@@ -435,10 +442,10 @@ private:
       text(Item.GetViewName()), integer(Item.HasViewSetting());
       real(Item.GetViewX()), real(Item.GetViewY()), real(Item.GetViewZ());
       real(Item.GetViewScale());
-      for (int V = 0; V < Item.GetViewCount(); ++V) {
+      for (int V = 0; V < Alike.GetViewCount(); ++V) {
         CZRVReportItem::tagVIEWSETTING View;
-        Item.GetViewByIndex(V, View);
-        text(Item.GetViewNameByIndex(V)), real(View.AngleX), real(View.AngleY);
+        Alike.GetViewByIndex(V, View);
+        text(Alike.GetViewNameByIndex(V)), real(View.AngleX), real(View.AngleY);
         real(View.AngleZ), real(View.Scale);
       }
       line("item object");
