@@ -51,22 +51,12 @@ constexpr ProjectRow SolidRows[AppTypeCount] = {
     /* 14 CFM      */ plain(L"SolidCFM", ZRV_LOAD_SOLID_CFM, Flag::Thermoset),
 };
 
+// Shell application types 3 to 14 are left to value-initialisation: no
+// loader, no name.
 constexpr ProjectRow ShellRows[AppTypeCount] = {
     /* 0 Injection */ plain(L"ShellInjection", ZRV_LOAD_SHELL_INJECTION),
     /* 1 GasIn     */ plain(L"ShellGasIn", ZRV_LOAD_SHELL_GASIN),
     /* 2 RIM       */ plain(L"ShellRIM", ZRV_LOAD_SHELL_RIM),
-    none(),
-    none(),
-    none(),
-    none(),
-    none(),
-    none(),
-    none(),
-    none(),
-    none(),
-    none(),
-    none(),
-    none(),
 };
 
 const ProjectRow* rowOf(int ProjectType, int AppType) {
