@@ -423,9 +423,10 @@ private:
       }
       // A file holds the view list and the item count of one page of the
       // first item with the same item id and module id.
-      CZRVReportItem Alike = Item;
+      CZRVReportItem FirstAlike;
       if (FileHeld)
-        Doc.GetItem(Doc.GetItemIndex(Item.GetItemID(), Item.GetModuleID()), Alike);
+        Doc.GetItem(Doc.GetItemIndex(Item.GetItemID(), Item.GetModuleID()), FirstAlike);
+      const CZRVReportItem& Alike = FileHeld ? FirstAlike : Item;
       integer(Item.GetFaceNumber()), integer(Item.GetOutputAirTrap());
       integer(Item.GetOutputWeldLine()), integer(Alike.GetItemCountOf1Page());
       text(Item.GetTagName());
