@@ -7,10 +7,12 @@
 #include <string>
 
 #include "zrvreport/ZRVCommon.h"
+#include "zrvreport/ZRVStatus.h"
 
 class CZRVReportItemManager;
 class CZRVReportSettingWriter;
 class CZRVReportTemplateReader;
+class ZRVTemplateObserver;
 
 /// The object through which the host works with one project's report
 /// settings.
@@ -121,6 +123,32 @@ public:
   /// writer then sends its message).
   int SaveTemplate();
 
+  /// How the last load (SetProjectPath or LoadTemplateFileData) ended:
+  /// ZRVLoadStatus::NotLoaded before the first; NoLoader when the project
+  /// type, application type and flags choose no loader; otherwise what the
+  /// reader's LoadWithStatus tells (Loaded, LoadedWithFindings,
+  /// NotATemplate, FileMissing, FileUnreadable; InvalidArgument for an empty
+  /// project path is not possible, an empty path is FileMissing). The
+  /// results of SetProjectPath and LoadTemplateFileData stay as they are.
+  ZRVLoadStatus GetLastLoadStatus() const;
+  /// The message that tells why the last load failed ("[ReportTemplateReader]
+  /// Can't open this template file ..."); empty before the first load and
+  /// after a load that read the file.
+  std::wstring GetLastLoadMessage() const;
+  /// How the last SaveTemplate ended (the writer's GetLastSaveStatus);
+  /// ZRVSaveStatus::NotSaved before the first. SaveTemplate still returns 1
+  /// whatever happened.
+  ZRVSaveStatus GetLastSaveStatus() const;
+  /// The message that tells why the last save failed; empty before the first
+  /// save and after one that succeeded.
+  std::wstring GetLastSaveMessage() const;
+  /// Makes \p Observer (not owned; null for none, the start value) the
+  /// receiver of the findings of every later load of this facade: what a
+  /// load passes over or changes, line by line (see ZRVTemplateObserver). The
+  /// load is the same with or without it. A copy of the facade gets the same
+  /// observer.
+  void SetTemplateObserver(ZRVTemplateObserver* Observer);
+
   // ---- Names and folders -------------------------------------------------------------
   /// Writes the path of the "ReportSetting" folder beside the host executable
   /// into \p Path: the executable's folder, a separator, "ReportSetting" and a
@@ -212,6 +240,11 @@ private:
   std::wstring ProjectTypeDisplayName;
   std::wstring CurViewName;
   std::wstring CurSettingsName;
+  ZRVTemplateObserver* Observer = nullptr;
+  ZRVLoadStatus LastLoadStatus = ZRVLoadStatus::NotLoaded;
+  std::wstring LastLoadMessage;
+  ZRVSaveStatus LastSaveStatus = ZRVSaveStatus::NotSaved;
+  std::wstring LastSaveMessage;
 };
 
 #endif // ZRVREPORT_ZRVREPORTSETTING_H

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "zrvreport/ZRVCommon.h"
+#include "zrvreport/ZRVStatus.h"
 
 class CZRVReportItemManager;
 
@@ -85,6 +86,18 @@ public:
   /// an empty path and 0.
   int SaveTemplate(const wchar_t* Path);
 
+  /// How the last SaveTemplate of this writer ended: ZRVSaveStatus::NotSaved
+  /// before the first, Saved when it returned 1, otherwise the reason it
+  /// returned 0 (NoTarget for a null document or an empty project path,
+  /// NameTooLong and LineTooLong for a refused save, TargetNotWritable,
+  /// CreateFailed, WriteFailed or ReplaceFailed when the file operations
+  /// failed).
+  ZRVSaveStatus GetLastSaveStatus() const;
+  /// The message the last SaveTemplate sent to tell why it failed (the same
+  /// text the diagnostic sink received); empty before the first save and
+  /// after a save that succeeded.
+  std::wstring GetLastSaveMessage() const;
+
   /// [FileHeader]: the tag, FileVersion, FileID, Name, Date, ProjectType and
   /// AppType with their labels, CreateBy, Remark, two blank lines.
   void WriteHeaderData(std::FILE* Stream) const;
@@ -147,9 +160,15 @@ private:
   /// document.
   bool readSource(zrv::writer::Source& Out) const;
 
+  /// Ends a SaveTemplate: keeps \p Status and, for a failure, the message
+  /// just sent. Returns 1 for Saved, else 0.
+  int finishSave(ZRVSaveStatus Status);
+
   CZRVReportItemManager* Document;
   std::wstring PrjCurViewName;
   std::wstring PrjCurSettingName;
+  ZRVSaveStatus LastSaveStatus = ZRVSaveStatus::NotSaved;
+  std::wstring LastSaveMessage;
 };
 
 #endif // ZRVREPORT_ZRVREPORTSETTINGWRITER_H

@@ -3,7 +3,10 @@
 #ifndef ZRVREPORT_ZRVREPORTTEMPLATEREADER_H
 #define ZRVREPORT_ZRVREPORTTEMPLATEREADER_H
 
+#include <string>
+
 #include "zrvreport/ZRVCommon.h"
+#include "zrvreport/ZRVStatus.h"
 #include "zrvreport/ZRVTemplateObserver.h"
 
 class CZRVReportItemManager;
@@ -122,6 +125,29 @@ public:
   /// enumeration.
   int Load(ZRV_TEMPLATE_LOADER Loader, const wchar_t* Path, CZRVReportItemManager* Document,
            int FlagA = 0, int FlagB = 0, ZRVTemplateObserver* Observer = nullptr);
+
+  /// The same load as Load, telling how it ended:
+  /// - ZRVLoadStatus::Loaded: read to its end, no finding;
+  /// - ZRVLoadStatus::LoadedWithFindings: read to its end with at least one
+  ///   finding other than SectionRead and ExtendedItemAdded (what those are
+  ///   goes to \p Observer when given);
+  /// - ZRVLoadStatus::NotATemplate: read to its end without a single section
+  ///   tag that the loader takes (not even [FileHeader] or [Info]): a file
+  ///   that is no template, or only "[EOF]";
+  /// - ZRVLoadStatus::FileMissing: nothing at \p Path;
+  /// - ZRVLoadStatus::FileUnreadable: something at \p Path that cannot be
+  ///   opened or read as a file;
+  /// - ZRVLoadStatus::InvalidArgument: a null path or document, or a loader
+  ///   outside the enumeration (nothing is read, no message).
+  /// The document changes exactly as with Load, and the same messages are
+  /// sent. \p Message, when not null, receives the message that tells why
+  /// the load failed (the one sent to the diagnostic sink, or for
+  /// NotATemplate a description of its own), and is emptied when the file
+  /// was loaded.
+  ZRVLoadStatus LoadWithStatus(ZRV_TEMPLATE_LOADER Loader, const wchar_t* Path,
+                               CZRVReportItemManager* Document, int FlagA = 0, int FlagB = 0,
+                               ZRVTemplateObserver* Observer = nullptr,
+                               std::wstring* Message = nullptr);
 };
 
 #endif // ZRVREPORT_ZRVREPORTTEMPLATEREADER_H

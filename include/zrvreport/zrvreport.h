@@ -11,9 +11,10 @@
 #include "zrvreport/ZRVReportResultItemMap.h"
 #include "zrvreport/ZRVReportSetting.h"
 #include "zrvreport/ZRVReportSettingWriter.h"
-#include "zrvreport/ZRVResultItemMap_Custom.h"
 #include "zrvreport/ZRVReportTemplateReader.h"
+#include "zrvreport/ZRVResultItemMap_Custom.h"
 #include "zrvreport/ZRVResultItems.h"
+#include "zrvreport/ZRVStatus.h"
 #include "zrvreport/ZRVTemplateObserver.h"
 
 #endif // ZRVREPORT_ZRVREPORT_H

@@ -14,6 +14,11 @@ ZRVDiagnosticSink& installedSink() {
   return Sink;
 }
 
+std::wstring& lastMessage() {
+  thread_local std::wstring Message;
+  return Message;
+}
+
 } // namespace
 
 std::wstring FormatDiagnostic(std::wstring_view Pattern,
@@ -44,6 +49,7 @@ std::wstring FormatDiagnostic(std::wstring_view Pattern,
 
 void Diagnose(std::wstring_view Pattern, std::initializer_list<DiagnosticArg> Args) {
   std::wstring Message = FormatDiagnostic(Pattern, Args);
+  lastMessage() = Message;
   const ZRVDiagnosticSink& Sink = installedSink();
   if (Sink)
     Sink(Message);
@@ -51,9 +57,12 @@ void Diagnose(std::wstring_view Pattern, std::initializer_list<DiagnosticArg> Ar
     platform::DebugOutput(Message);
 }
 
+const std::wstring& LastDiagnostic() { return lastMessage(); }
+
+void ClearLastDiagnostic() { lastMessage().clear(); }
+
 } // namespace zrv
 
 ZRVDiagnosticSink ZRVSetDiagnosticSink(ZRVDiagnosticSink Sink) {
   return std::exchange(zrv::installedSink(), std::move(Sink));
 }
-

@@ -35,8 +35,18 @@ private:
 std::wstring FormatDiagnostic(std::wstring_view Pattern,
                               std::initializer_list<DiagnosticArg> Args = {});
 
-/// Formats a message and sends it to the installed diagnostic sink.
+/// Formats a message and sends it to the installed diagnostic sink. The
+/// message is also kept as the calling thread's last diagnostic.
 void Diagnose(std::wstring_view Pattern, std::initializer_list<DiagnosticArg> Args = {});
+
+/// The last message Diagnose sent on the calling thread since
+/// ClearLastDiagnostic; empty when none. A load or a save clears it first and
+/// then takes the message that tells why it failed, whatever sink is
+/// installed.
+const std::wstring& LastDiagnostic();
+
+/// Forgets the calling thread's last diagnostic.
+void ClearLastDiagnostic();
 
 } // namespace zrv
 

@@ -49,6 +49,11 @@ CZRVReportSetting& CZRVReportSetting::operator=(const CZRVReportSetting& Other) 
   ProjectTypeDisplayName = Other.ProjectTypeDisplayName;
   CurViewName = Other.CurViewName;
   CurSettingsName = Other.CurSettingsName;
+  Observer = Other.Observer;
+  LastLoadStatus = Other.LastLoadStatus;
+  LastLoadMessage = Other.LastLoadMessage;
+  LastSaveStatus = Other.LastSaveStatus;
+  LastSaveMessage = Other.LastSaveMessage;
   return *this;
 }
 
@@ -99,11 +104,23 @@ void CZRVReportSetting::SetZorvinPath(const wchar_t* Path) { Manager->SetZorvinP
 void CZRVReportSetting::LoadTemplateFileData() {
   Manager->RemoveAllItem();
   zrv::LoaderCall Call{};
+  LastLoadMessage.clear();
   if (!zrv::loaderCallOf(ProjectType, AppType,
-                         {Manager->GetProjectIsThermosetRun(), Underfill, EncapsulationCM}, Call))
+                         {Manager->GetProjectIsThermosetRun(), Underfill, EncapsulationCM}, Call)) {
+    LastLoadStatus = ZRVLoadStatus::NoLoader;
     return;
+  }
   const std::wstring Path = ProjectPath;
-  Reader->Load(Call.Loader, Path.c_str(), Manager, Call.FlagA, Call.FlagB);
+  LastLoadStatus = Reader->LoadWithStatus(Call.Loader, Path.c_str(), Manager, Call.FlagA,
+                                          Call.FlagB, Observer, &LastLoadMessage);
+}
+
+ZRVLoadStatus CZRVReportSetting::GetLastLoadStatus() const { return LastLoadStatus; }
+std::wstring CZRVReportSetting::GetLastLoadMessage() const { return LastLoadMessage; }
+ZRVSaveStatus CZRVReportSetting::GetLastSaveStatus() const { return LastSaveStatus; }
+std::wstring CZRVReportSetting::GetLastSaveMessage() const { return LastSaveMessage; }
+void CZRVReportSetting::SetTemplateObserver(ZRVTemplateObserver* NewObserver) {
+  Observer = NewObserver;
 }
 
 void CZRVReportSetting::SetReportItemManager(CZRVReportItemManager* NewManager) {
@@ -131,6 +148,8 @@ int CZRVReportSetting::SaveTemplate() {
   Writer->SetPrjCurViewName(CurViewName.c_str());
   Writer->SetPrjCurSettingName(CurSettingsName.c_str());
   Writer->SaveTemplate(ProjectPath.c_str());
+  LastSaveStatus = Writer->GetLastSaveStatus();
+  LastSaveMessage = Writer->GetLastSaveMessage();
   return 1;
 }
 

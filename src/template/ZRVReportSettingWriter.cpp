@@ -83,6 +83,8 @@ public:
 
   std::string_view bytes() const { return Bytes.view(); }
   bool refused() const { return Refusal.has_value(); }
+  /// True when the first refusal is for a name, false for a line.
+  bool refusedForName() const { return Refusal && Refusal->Pattern == NameTooLongMessage; }
   /// Sends the message of the first refusal.
   void reportRefusal() const {
     if (Refusal)
@@ -507,12 +509,12 @@ int CZRVReportSettingWriter::SaveTemplate(const wchar_t* Path) {
   Source S;
   if (!readSource(S)) {
     zrv::Diagnose(OpenFailMessage, {L""});
-    return 0;
+    return finishSave(ZRVSaveStatus::NoTarget);
   }
   const std::wstring Target = Document->GetProjectPath();
   if (Target.empty()) {
     zrv::Diagnose(OpenFailMessage, {Target});
-    return 0;
+    return finishSave(ZRVSaveStatus::NoTarget);
   }
 
   TemplateText T(FileLineEnd);
@@ -525,26 +527,44 @@ int CZRVReportSettingWriter::SaveTemplate(const wchar_t* Path) {
   T.fixed(EndLine);
   if (T.refused()) {
     T.reportRefusal();
-    return 0;
+    return finishSave(T.refusedForName() ? ZRVSaveStatus::NameTooLong : ZRVSaveStatus::LineTooLong);
   }
 
+  using zrv::platform::SafeSaveResult;
   switch (zrv::platform::SaveFileSafely(Target, T.bytes())) {
-  case zrv::platform::SafeSaveResult::Saved:
+  case SafeSaveResult::Saved:
     break;
-  case zrv::platform::SafeSaveResult::WriteFailed:
-  case zrv::platform::SafeSaveResult::FlushFailed:
-  case zrv::platform::SafeSaveResult::CloseFailed:
+  case SafeSaveResult::WriteFailed:
+  case SafeSaveResult::FlushFailed:
+  case SafeSaveResult::CloseFailed:
     zrv::Diagnose(WriteFailMessage, {Target});
-    return 0;
-  case zrv::platform::SafeSaveResult::TargetNotWritable:
-  case zrv::platform::SafeSaveResult::CreateFailed:
-  case zrv::platform::SafeSaveResult::ReplaceFailed:
+    return finishSave(ZRVSaveStatus::WriteFailed);
+  case SafeSaveResult::TargetNotWritable:
     zrv::Diagnose(OpenFailMessage, {Target});
-    return 0;
+    return finishSave(ZRVSaveStatus::TargetNotWritable);
+  case SafeSaveResult::CreateFailed:
+    zrv::Diagnose(OpenFailMessage, {Target});
+    return finishSave(ZRVSaveStatus::CreateFailed);
+  case SafeSaveResult::ReplaceFailed:
+    zrv::Diagnose(OpenFailMessage, {Target});
+    return finishSave(ZRVSaveStatus::ReplaceFailed);
   }
   zrv::Diagnose(EndMessage);
-  return 1;
+  return finishSave(ZRVSaveStatus::Saved);
 }
+
+int CZRVReportSettingWriter::finishSave(ZRVSaveStatus Status) {
+  LastSaveStatus = Status;
+  if (Status == ZRVSaveStatus::Saved)
+    LastSaveMessage.clear();
+  else
+    LastSaveMessage = zrv::LastDiagnostic();
+  return Status == ZRVSaveStatus::Saved ? 1 : 0;
+}
+
+ZRVSaveStatus CZRVReportSettingWriter::GetLastSaveStatus() const { return LastSaveStatus; }
+
+std::wstring CZRVReportSettingWriter::GetLastSaveMessage() const { return LastSaveMessage; }
 
 void CZRVReportSettingWriter::WriteHeaderData(std::FILE* Stream) const {
   Source S;

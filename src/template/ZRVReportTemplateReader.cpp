@@ -2,6 +2,8 @@
 // runs one parser object with the settings of its project type.
 #include "zrvreport/ZRVReportTemplateReader.h"
 
+#include "platform/Diagnostics.h"
+#include "platform/Platform.h"
 #include "template/ZRVReportTemplateProjectReader.h"
 #include "util/Text.h"
 
@@ -30,6 +32,35 @@ int runLoad(const wchar_t* Path, CZRVReportItemManager* Document, ReaderEntryPoi
   CZRVReportTemplateProjectReader Parser;
   return Parser.Load(Path, *Document, Options);
 }
+
+/// Passes every finding on to the caller's observer and counts what tells how
+/// the load went: the sections taken, and the findings that mean something
+/// was passed over or changed.
+class StatusObserver final : public ZRVTemplateObserver {
+public:
+  explicit StatusObserver(ZRVTemplateObserver* Forward) : Next(Forward) {}
+
+  void OnFinding(const ZRVTemplateFinding& Finding) override {
+    switch (Finding.Kind) {
+    case ZRVTemplateFindingKind::SectionRead:
+      ++SectionsRead;
+      break;
+    case ZRVTemplateFindingKind::ExtendedItemAdded:
+      break;
+    default:
+      ++Losses;
+      break;
+    }
+    if (Next)
+      Next->OnFinding(Finding);
+  }
+
+  int SectionsRead = 0;
+  int Losses = 0;
+
+private:
+  ZRVTemplateObserver* Next;
+};
 
 } // namespace
 
@@ -116,4 +147,30 @@ int CZRVReportTemplateReader::Load(ZRV_TEMPLATE_LOADER Loader, const wchar_t* Pa
   if (Entry == ReaderEntryPoint::SolidWAIM)
     Entry = ReaderEntryPoint::SolidGAIM;
   return runLoad(Path, D, Entry, FlagA, 0, 0, Observer);
+}
+
+ZRVLoadStatus CZRVReportTemplateReader::LoadWithStatus(ZRV_TEMPLATE_LOADER Loader,
+                                                       const wchar_t* Path,
+                                                       CZRVReportItemManager* D, int FlagA,
+                                                       int FlagB, ZRVTemplateObserver* Observer,
+                                                       std::wstring* Message) {
+  if (Message)
+    Message->clear();
+  if (Loader < 0 || Loader >= ZRV_LOAD_COUNT || !Path || !D)
+    return ZRVLoadStatus::InvalidArgument;
+  StatusObserver Counter(Observer);
+  zrv::ClearLastDiagnostic();
+  if (!Load(Loader, Path, D, FlagA, FlagB, &Counter)) {
+    if (Message)
+      *Message = zrv::LastDiagnostic();
+    return zrv::platform::PathExists(Path) ? ZRVLoadStatus::FileUnreadable
+                                           : ZRVLoadStatus::FileMissing;
+  }
+  if (Counter.SectionsRead == 0) {
+    if (Message)
+      *Message = L"[ReportTemplateReader] no section of this project type's template in " +
+                 std::wstring(Path);
+    return ZRVLoadStatus::NotATemplate;
+  }
+  return Counter.Losses ? ZRVLoadStatus::LoadedWithFindings : ZRVLoadStatus::Loaded;
 }

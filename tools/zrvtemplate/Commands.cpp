@@ -171,7 +171,8 @@ int withLoad(const std::string& File, const ProjectArgs& Args, std::ostream& Err
     return ExitError;
   LoadedTemplate Loaded = LoadTemplate(Wide(File), Resolved->Choice);
   if (!Loaded.Result)
-    return cannotRead(Err, File, "the reader cannot open it");
+    return cannotRead(Err, File,
+                      "the reader cannot open it (" + Utf8(ZRVLoadStatusText(Loaded.Status)) + ")");
   return Run(static_cast<const ResolvedType&>(*Resolved), Loaded);
 }
 
@@ -270,34 +271,6 @@ int runShow(const std::string& File, const ProjectArgs& Args, std::ostream& Out,
 
 // ---- format ------------------------------------------------------------------------------
 
-/// Collects the library's diagnostic messages while it lives.
-class DiagnosticLog {
-public:
-  DiagnosticLog() {
-    Previous = ZRVSetDiagnosticSink(
-        [this](const std::wstring& Message) { Messages.push_back(Utf8(Message)); });
-  }
-  ~DiagnosticLog() { ZRVSetDiagnosticSink(Previous); }
-  DiagnosticLog(const DiagnosticLog&) = delete;
-  DiagnosticLog& operator=(const DiagnosticLog&) = delete;
-
-  /// The messages that tell why a save failed (those of the writer other
-  /// than its start and end lines), joined by "; ".
-  std::string failures() const {
-    std::string Text;
-    for (const std::string& Message : Messages)
-      if (Message.find("start to save") == std::string::npos &&
-          Message.find("End to save") == std::string::npos &&
-          Message.rfind("[ReportSetting]", 0) == 0)
-        Text += (Text.empty() ? "" : "; ") + Message;
-    return Text;
-  }
-
-private:
-  ZRVDiagnosticSink Previous;
-  std::vector<std::string> Messages;
-};
-
 /// A file name in the system's temporary folder that does not exist yet.
 fs::path temporaryTemplatePath() {
   auto Stamp = std::chrono::steady_clock::now().time_since_epoch().count();
@@ -318,9 +291,8 @@ int runFormat(const std::string& File, const std::string& Output, const ProjectA
         std::wstring TargetPath = Target.wstring();
         Loaded.Document->SetProjectPath(TargetPath.c_str());
         CZRVReportSettingWriter Writer(Loaded.Document.get());
-        DiagnosticLog Log;
         if (!Writer.SaveTemplate(TargetPath.c_str())) {
-          std::string Why = Log.failures();
+          std::string Why = Utf8(Writer.GetLastSaveMessage());
           return fail(Err, "cannot write '" + (Output.empty() ? Target.u8string() : Output) + "'" +
                                (Why.empty() ? std::string() : ": " + Why) +
                                (Output.empty() ? "; give a writable file with -o"

@@ -23,8 +23,9 @@ LoadedTemplate LoadTemplate(const std::wstring& Path, const LoaderChoice& Choice
   Loaded.Document = std::make_unique<CZRVReportItemManager>();
   Recorder Observer(Loaded.Findings);
   CZRVReportTemplateReader Reader;
-  Loaded.Result = Reader.Load(Choice.Loader, Path.c_str(), Loaded.Document.get(), Choice.FlagA,
-                              Choice.FlagB, &Observer);
+  Loaded.Status = Reader.LoadWithStatus(Choice.Loader, Path.c_str(), Loaded.Document.get(),
+                                        Choice.FlagA, Choice.FlagB, &Observer, &Loaded.Message);
+  Loaded.Result = ZRVLoadSucceeded(Loaded.Status) || Loaded.Status == ZRVLoadStatus::NotATemplate;
   for (const ZRVTemplateFinding& Finding : Loaded.Findings)
     if (Finding.Kind == ZRVTemplateFindingKind::SectionRead && Finding.Section == L"[FileHeader]") {
       Loaded.HeaderLine = Finding.Line;

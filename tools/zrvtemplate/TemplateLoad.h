@@ -10,6 +10,7 @@
 
 #include "ProjectType.h"
 #include "zrvreport/ZRVReportItemManager.h"
+#include "zrvreport/ZRVStatus.h"
 #include "zrvreport/ZRVTemplateObserver.h"
 
 namespace zrvtool {
@@ -19,6 +20,9 @@ struct LoadedTemplate {
   /// What the loader returned: 1 when the file was opened and read, 0 when it
   /// could not be opened.
   int Result = 0;
+  /// How the load ended, and the library's message when it failed.
+  ZRVLoadStatus Status = ZRVLoadStatus::NotLoaded;
+  std::wstring Message;
   /// The document the file loaded into: a new document, as the facade's is
   /// after it empties it before a load.
   std::unique_ptr<CZRVReportItemManager> Document;
