@@ -56,4 +56,3 @@ void Diagnose(std::wstring_view Pattern, std::initializer_list<DiagnosticArg> Ar
 ZRVDiagnosticSink ZRVSetDiagnosticSink(ZRVDiagnosticSink Sink) {
   return std::exchange(zrv::installedSink(), std::move(Sink));
 }
-

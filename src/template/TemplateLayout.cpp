@@ -32,6 +32,26 @@ int moduleOfSectionLine(std::string_view Line) {
   return -1;
 }
 
+SectionSet tagsInLine(std::string_view Line) {
+  SectionSet Tags = 0;
+  std::size_t Open = std::string_view::npos;
+  for (std::size_t At = Line.find_first_of("[]"); At != std::string_view::npos;
+       At = Line.find_first_of("[]", At + 1)) {
+    if (Line[At] == '[') {
+      Open = At;
+      continue;
+    }
+    if (Open == std::string_view::npos)
+      continue;
+    std::string_view Token = Line.substr(Open, At - Open + 1);
+    for (const SectionLayout& Row : Sections)
+      if (Token == Row.Tag)
+        Tags |= SectionSet{1} << static_cast<unsigned>(Row.Id);
+    Open = std::string_view::npos;
+  }
+  return Tags;
+}
+
 ResultExKey resultExKeyOf(std::string_view Key) {
   for (std::size_t I = 0; I < ResultExRows.size(); ++I)
     if (Key == ResultExRows[I].Key)

@@ -23,8 +23,9 @@ using namespace zrv::format;
 namespace {
 
 constexpr const wchar_t* StartMessage = L"[ReportSetting] start to save template %s";
-constexpr const wchar_t* OpenFailMessage = L"[ReportSetting] open file fail %s";
-constexpr const wchar_t* WriteFailMessage = L"[ReportSetting] write file fail %s";
+// The messages of a failed save: the path, then why.
+constexpr const wchar_t* OpenFailMessage = L"[ReportSetting] open file fail %s: %s";
+constexpr const wchar_t* WriteFailMessage = L"[ReportSetting] write file fail %s: %s";
 constexpr const wchar_t* EndMessage = L"[ReportSetting] End to save template";
 constexpr const wchar_t* NameTooLongMessage =
     L"[ReportSetting] template not saved, name longer than 255 characters in %s: %s";
@@ -506,12 +507,12 @@ int CZRVReportSettingWriter::SaveTemplate(const wchar_t* Path) {
   zrv::Diagnose(StartMessage, {Path});
   Source S;
   if (!readSource(S)) {
-    zrv::Diagnose(OpenFailMessage, {L""});
+    zrv::Diagnose(OpenFailMessage, {L"", L"no document to save"});
     return 0;
   }
   const std::wstring Target = Document->GetProjectPath();
   if (Target.empty()) {
-    zrv::Diagnose(OpenFailMessage, {Target});
+    zrv::Diagnose(OpenFailMessage, {Target, L"the document has no project path"});
     return 0;
   }
 
@@ -528,18 +529,21 @@ int CZRVReportSettingWriter::SaveTemplate(const wchar_t* Path) {
     return 0;
   }
 
-  switch (zrv::platform::SaveFileSafely(Target, T.bytes())) {
+  std::wstring Reason;
+  switch (zrv::platform::SaveFileSafely(Target, T.bytes(), &Reason)) {
   case zrv::platform::SafeSaveResult::Saved:
     break;
   case zrv::platform::SafeSaveResult::WriteFailed:
   case zrv::platform::SafeSaveResult::FlushFailed:
   case zrv::platform::SafeSaveResult::CloseFailed:
-    zrv::Diagnose(WriteFailMessage, {Target});
+  case zrv::platform::SafeSaveResult::FolderFlushFailed:
+    zrv::Diagnose(WriteFailMessage, {Target, Reason});
     return 0;
   case zrv::platform::SafeSaveResult::TargetNotWritable:
+  case zrv::platform::SafeSaveResult::LockFailed:
   case zrv::platform::SafeSaveResult::CreateFailed:
   case zrv::platform::SafeSaveResult::ReplaceFailed:
-    zrv::Diagnose(OpenFailMessage, {Target});
+    zrv::Diagnose(OpenFailMessage, {Target, Reason});
     return 0;
   }
   zrv::Diagnose(EndMessage);

@@ -106,6 +106,7 @@ bool CZRVReportTemplateProjectReader::readLine() {
   if (std::size_t Nul = Piece.find('\0'); Nul != std::string::npos)
     Piece.replace(Nul, std::string::npos, Ends ? "\n" : "");
   Line.swap(Piece);
+  LineTags = fmt::tagsInLine(Line);
   return true;
 }
 
@@ -151,9 +152,14 @@ void CZRVReportTemplateProjectReader::noteIgnoredLine(fmt::Section Id) {
 
 int CZRVReportTemplateProjectReader::Load(const std::wstring& Path, CZRVReportItemManager& Target,
                                           const zrv::LoadOptions& LoadOptions) {
-  FilePtr File(zrv::platform::OpenFile(Path, "rb"));
+  // Only a regular file of UTF-8 text is a template: a FIFO would block the
+  // load and a device never end it; a UTF-16 or binary file would load as
+  // nothing. The message says why the file was not opened.
+  zrv::platform::OpenFailure Failure;
+  FilePtr File(zrv::platform::OpenTemplateFile(Path, Failure));
   if (!File) {
-    zrv::Diagnose(L"[ReportTemplateReader] Can't open this template file %s", {Path});
+    zrv::Diagnose(L"[ReportTemplateReader] Can't open this template file %s: %s",
+                  {Path, Failure.Reason});
     return 0;
   }
   zrv::platform::LineReader FileReader(File.get());
@@ -212,7 +218,7 @@ void CZRVReportTemplateProjectReader::handOverTables() {
 void CZRVReportTemplateProjectReader::dispatch() {
   TagTaken = false;
   auto take = [this](fmt::Section Id) {
-    if (!fmt::lineHasTag(Line, Id))
+    if (!fmt::holdsTag(LineTags, Id))
       return false;
     TagTaken = true;
     SectionTag = fmt::widen(fmt::tagOf(Id));
@@ -323,7 +329,8 @@ void CZRVReportTemplateProjectReader::parseHeader() {
 
 int CZRVReportTemplateProjectReader::LoadHeader(const std::wstring& Path,
                                                 CZRVReportItemManager& Target) {
-  FilePtr File(zrv::platform::OpenFile(Path, "rb"));
+  zrv::platform::OpenFailure Failure;
+  FilePtr File(zrv::platform::OpenTemplateFile(Path, Failure));
   if (!File)
     return 0;
   zrv::platform::LineReader FileReader(File.get());

@@ -100,14 +100,15 @@ private:
   CZRVReportItemManager* Document = nullptr;
   zrv::LoadOptions Options;
   zrv::platform::LineReader* Reader = nullptr;
-  std::string Line;        ///< the line buffer, as last read (LF kept)
-  std::string Scratch;     ///< the buffer the next read fills, kept for its room
-  bool LastReadOk = false; ///< the last read returned a line
-  int LineNumber = 0;      ///< the file line the buffer holds
-  int NextLineNumber = 1;  ///< the file line the next read starts on
-  bool InLongLine = false; ///< the last piece read ended inside a long line
-  bool TagTaken = false;   ///< the tag line in the buffer was taken by a parser
-  std::wstring SectionTag; ///< the section being read, for findings
+  std::string Line;                     ///< the line buffer, as last read (LF kept)
+  zrv::format::SectionSet LineTags = 0; ///< the sections whose tags Line holds
+  std::string Scratch;                  ///< the buffer the next read fills, kept for its room
+  bool LastReadOk = false;              ///< the last read returned a line
+  int LineNumber = 0;                   ///< the file line the buffer holds
+  int NextLineNumber = 1;               ///< the file line the next read starts on
+  bool InLongLine = false;              ///< the last piece read ended inside a long line
+  bool TagTaken = false;                ///< the tag line in the buffer was taken by a parser
+  std::wstring SectionTag;              ///< the section being read, for findings
   std::vector<CollectedLine> Collected;
   std::string CollectedBytes; ///< the collected lines one after another
   std::wstring ViewName;      ///< one name of a several-view field
