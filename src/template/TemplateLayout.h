@@ -255,7 +255,16 @@ inline bool holdsTag(SectionSet Tags, Section Id) {
 }
 
 /// True when \p Line holds "[EOF]": reading stops after it.
-inline bool isEndLine(std::string_view Line) { return Line.find(EndTag) != std::string_view::npos; }
+inline bool isEndLine(std::string_view Line) {
+  // The tag ends at a ']': only the bytes before each ']' are compared, so a
+  // line of many '[' costs one byte search.
+  const std::string_view Tag = EndTag;
+  for (std::size_t Close = Line.find(']'); Close != std::string_view::npos;
+       Close = Line.find(']', Close + 1))
+    if (Close + 1 >= Tag.size() && Line.substr(Close + 1 - Tag.size(), Tag.size()) == Tag)
+      return true;
+  return false;
+}
 
 // ---- File versions -------------------------------------------------------------
 

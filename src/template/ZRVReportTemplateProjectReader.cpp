@@ -167,6 +167,10 @@ int CZRVReportTemplateProjectReader::Load(const std::wstring& Path, CZRVReportIt
   Options = LoadOptions;
   Reader = &FileReader;
   SectionKeys = nullptr;
+  // The result sections of the chain, looked up once for the whole load.
+  ResultSections.clear();
+  for (ZRV_RESULT_MODULES Module : zrv::AcceptedSections(Options.Entry))
+    ResultSections.emplace_back(Module, fmt::sectionOfModule(Module));
 
   while (readLine()) {
     if (fmt::isTagLine(Line))
@@ -230,6 +234,13 @@ void CZRVReportTemplateProjectReader::dispatch() {
   // of the file); it has not been taken yet.
   auto parsed = [this] { TagTaken = false; };
 
+  // A line that holds no tag of the chain takes none of its tests; it is
+  // passed over at once (the same outcome as running every test).
+  if (LineTags == 0) {
+    passOver();
+    return;
+  }
+
   if (take(fmt::Section::FileHeader)) {
     parseHeader();
     parsed();
@@ -272,17 +283,23 @@ void CZRVReportTemplateProjectReader::dispatch() {
     parseResultEx();
     parsed();
   }
-  for (ZRV_RESULT_MODULES Module : zrv::AcceptedSections(Options.Entry)) {
-    if (take(fmt::sectionOfModule(Module))) {
+  for (const auto& [Module, Tag] : ResultSections) {
+    if (take(Tag)) {
       collectSection();
       parseResultSection(Module);
       parsed();
     }
   }
-  if (!TagTaken && fmt::isTagLine(Line) && !fmt::isEndLine(Line)) {
+  if (!TagTaken)
+    passOver();
+}
+
+void CZRVReportTemplateProjectReader::passOver() {
+  if (fmt::isTagLine(Line) && !fmt::isEndLine(Line)) {
     // The finding names the section this line ended; the lines after it up
     // to the next tag line belong to no section.
-    note(Kind::SectionPassedOver, LineNumber, decoded(Line));
+    if (Options.Observer) // the line is decoded only for an observer
+      note(Kind::SectionPassedOver, LineNumber, decoded(Line));
     SectionTag.clear();
   }
 }
