@@ -85,6 +85,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   CZRVReportItemManager Plain;
   Recorder Record;
   auto Loader = static_cast<ZRV_TEMPLATE_LOADER>(In.Loader);
+  if (zrvfuzz::notUtf8Text(In.File, In.FileSize)) {
+    // Refused before anything is read, with nothing to observe.
+    ZRVFUZZ_CHECK(Reader.Load(Loader, Path.c_str(), &Observed, In.FlagA, In.FlagB, &Record) == 0);
+    return 0;
+  }
   ZRVFUZZ_CHECK(Reader.Load(Loader, Path.c_str(), &Observed, In.FlagA, In.FlagB, &Record) == 1);
   ZRVFUZZ_CHECK(Reader.Load(Loader, Path.c_str(), &Plain, In.FlagA, In.FlagB) == 1);
   zrvfuzz::Dump Exact(zrvfuzz::Reals::Exact);

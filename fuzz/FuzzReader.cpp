@@ -132,6 +132,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
                    ? zrvfuzz::loadNamed(Reader, In.Loader, Path.c_str(), &Doc, In.FlagA, In.FlagB)
                    : Reader.Load(static_cast<ZRV_TEMPLATE_LOADER>(In.Loader), Path.c_str(), &Doc,
                                  In.FlagA, In.FlagB);
+  if (zrvfuzz::notUtf8Text(In.File, In.FileSize)) {
+    // Refused before anything is read: the document stays as it was.
+    ZRVFUZZ_CHECK(Result == 0);
+    ZRVFUZZ_CHECK(Doc.GetItemCount() == ItemsBefore);
+    return 0;
+  }
   if (HeaderOnly) {
     ZRVFUZZ_CHECK(Result == 0 || Result == 1);
     if (Result == 0)

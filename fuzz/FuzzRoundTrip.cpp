@@ -63,6 +63,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   const auto Loader = static_cast<ZRV_TEMPLATE_LOADER>(In.Loader);
   CZRVReportTemplateReader Reader;
   CZRVReportItemManager Loaded;
+  if (zrvfuzz::notUtf8Text(In.File, In.FileSize)) {
+    ZRVFUZZ_CHECK(Reader.Load(Loader, Input.c_str(), &Loaded, In.FlagA, In.FlagB) == 0);
+    return 0; // refused: nothing loaded to save
+  }
   ZRVFUZZ_CHECK(Reader.Load(Loader, Input.c_str(), &Loaded, In.FlagA, In.FlagB) == 1);
   std::remove(std::string(First.begin(), First.end()).c_str());
   if (save(Loaded, First) == 0) {

@@ -468,6 +468,18 @@ private:
   std::string Out;
 };
 
+/// True when the reader refuses the file as no UTF-8 text: it starts with a
+/// UTF-16 byte-order mark, or its first line (the first 511 bytes at most)
+/// holds a NUL byte.
+inline bool notUtf8Text(const std::uint8_t* Data, std::size_t Size) {
+  if (Size >= 2 && ((Data[0] == 0xFF && Data[1] == 0xFE) || (Data[0] == 0xFE && Data[1] == 0xFF)))
+    return true;
+  for (std::size_t I = 0; I < Size && I < 511 && Data[I] != '\n'; ++I)
+    if (Data[I] == 0)
+      return true;
+  return false;
+}
+
 /// True when \p Haystack holds \p Needle.
 inline bool contains(const std::uint8_t* Data, std::size_t Size, std::string_view Needle) {
   return std::string_view(reinterpret_cast<const char*>(Data), Size).find(Needle) !=

@@ -54,14 +54,16 @@ enum class ZRVSaveStatus : int {
   /// The target exists but cannot be written (a folder, a read-only file,
   /// not a regular file).
   TargetNotWritable = 5,
-  /// No temporary file could be created beside the target (a missing or
-  /// read-only folder, no permission, no room).
+  /// No temporary file could be created beside the target, or the save's
+  /// lock file could not be taken (a missing or read-only folder, no
+  /// permission, no room).
   CreateFailed = 6,
   /// Writing, flushing or closing the temporary file failed (a full disk,
   /// an input/output error).
   WriteFailed = 7,
   /// The temporary file could not take the target's place, or the folder
-  /// could not be flushed after it did.
+  /// could not be flushed to the disk after it did (then the target may
+  /// already hold the new bytes, but they are not known to be durable).
   ReplaceFailed = 8
 };
 

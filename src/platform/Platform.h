@@ -66,11 +66,36 @@ bool PathExists(const std::wstring& Path);
 bool RenameNoReplace(const std::wstring& From, const std::wstring& To);
 
 /// Replaces \p To with \p From in one step (\p To may exist); used by the
-/// crash-safe save. False on failure, with both files left as they were. On
-/// POSIX systems an existing target's permission bits carry over to the new
-/// file and the folder is flushed to the disk after the rename; on Windows
-/// the move is written through.
+/// crash-safe save. False on failure, with both files left as they were. An
+/// existing target's owner, group and permission bits (POSIX, as far as the
+/// process may set them) or its file attributes (Windows) carry over to the
+/// new file; on Windows the move is written through.
 bool ReplaceFile(const std::wstring& From, const std::wstring& To);
+
+/// Flushes the folder that holds \p Path to the disk, so that a rename in it
+/// survives a power loss (POSIX; on Windows the write-through move has done
+/// this already and the call succeeds). False, with the reason recorded, when
+/// the folder cannot be opened or flushed.
+bool FlushFolderOf(const std::wstring& Path);
+
+/// The path of the file that \p Path finally names: symbolic links in its
+/// last part are followed (a relative link taken from the link's folder)
+/// until a name that is not a link; \p Path itself when it is no link or
+/// does not exist. Empty, with the reason recorded, for a link loop or a
+/// link that cannot be read. On Windows \p Path is returned unchanged.
+std::wstring ResolveLinks(const std::wstring& Path);
+
+/// Takes the lock that serialises the saves of one file: \p LockPath is
+/// created when missing and locked exclusively, waiting while another save
+/// (of any process) holds it. A lock of a process that ended is free. Returns
+/// a handle for UnlockSave, or -1 with the reason recorded.
+long long LockSave(const std::wstring& LockPath);
+
+/// Removes the lock file and releases the lock taken by LockSave.
+void UnlockSave(long long Handle, const std::wstring& LockPath);
+
+/// The id of the running process.
+unsigned long ProcessId();
 
 /// Creates \p Path, which must not exist yet, and opens it for writing in
 /// binary mode (the bytes written reach the file unchanged). Null when the
@@ -89,20 +114,60 @@ bool RemoveFile(const std::wstring& Path);
 /// failure.
 bool FlushToDisk(std::FILE* Stream);
 
-/// Copies one file. With \p FailIfExists an existing target is never
-/// overwritten and the copy fails instead. False on failure.
+/// Copies one regular file; a FIFO, device or socket is refused at once. With \p FailIfExists an
+/// existing target is never overwritten and the copy fails instead. False on failure.
 bool CopyFile(const std::wstring& From, const std::wstring& To, bool FailIfExists);
 
 /// Creates one folder level. False when it exists already or the parent is
 /// missing.
 bool CreateDirectory(const std::wstring& Path);
 
+// ---- Failure reasons and template opening ---------------------------------------
+
+/// The system's text for why the last failed file operation of this thread
+/// failed ("Permission denied", strerror or FormatMessage); empty when no
+/// failure was recorded since ClearFailureReason().
+std::wstring LastFailureReason();
+
+/// Forgets the recorded failure.
+void ClearFailureReason();
+
+/// Why a file could not be opened as a template.
+enum class OpenProblem {
+  None,           ///< opened
+  Missing,        ///< no such file or folder
+  Folder,         ///< a folder
+  NotRegularFile, ///< a FIFO, device or socket
+  LinkLoop,       ///< symbolic links that name each other
+  NameTooLong,    ///< a path or name longer than the system allows
+  NotUtf8Text,    ///< starts with a UTF-16 byte-order mark or holds NUL in its first line
+  Other           ///< any other reason (permissions, ...)
+};
+
+/// What went wrong when a file could not be opened.
+struct OpenFailure {
+  OpenProblem Problem = OpenProblem::None;
+  std::wstring Reason; ///< the reason as text ("Permission denied", "a FIFO is not a file")
+};
+
+/// Opens \p Path for reading in binary mode when it names a regular file.
+/// A FIFO, device or socket is refused at once, without waiting for a writer
+/// or reading any of it; a folder is refused too. Null on failure, with
+/// \p Failure saying why.
+std::FILE* OpenRegularFile(const std::wstring& Path, OpenFailure& Failure);
+
+/// OpenRegularFile, and then refuses a file that is no UTF-8 text: one that
+/// starts with a UTF-16 byte-order mark or holds a NUL byte in its first
+/// line (NotUtf8Text, "not a UTF-8 text template"). The stream returned is at
+/// the start of the file.
+std::FILE* OpenTemplateFile(const std::wstring& Path, OpenFailure& Failure);
+
 // ---- Directory listing ---------------------------------------------------------
 
 /// One entry of a folder listing.
 struct DirectoryEntry {
-  std::wstring Name;          ///< the entry's name, without its folder
-  bool IsDirectory = false;   ///< the directory bit
+  std::wstring Name;           ///< the entry's name, without its folder
+  bool IsDirectory = false;    ///< the directory bit
   bool IsReparsePoint = false; ///< a symbolic link (or other reparse point)
 };
 

@@ -7,9 +7,11 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <cstring>
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/types.h>
@@ -133,23 +135,95 @@ bool RenameNoReplace(const std::wstring& From, const std::wstring& To) {
 
 bool ReplaceFile(const std::wstring& From, const std::wstring& To) {
   std::string Source = nativePath(From), Target = nativePath(To);
-  // The new file takes the place of the old one with the old one's
-  // permission bits, so that a save does not widen or narrow its access.
+  // The new file takes the place of the old one with the old one's owner,
+  // group and permission bits, so that a save does not change who may read
+  // or write the template. Owner and group are set as far as the process may
+  // (a user may give a file to a group of their own, only root to another
+  // user); the bits are set after them, as a change of owner clears the
+  // set-id bits.
   struct stat Status;
-  if (::stat(Target.c_str(), &Status) == 0 && S_ISREG(Status.st_mode))
+  if (::stat(Target.c_str(), &Status) == 0 && S_ISREG(Status.st_mode)) {
+    if (::chown(Source.c_str(), Status.st_uid, Status.st_gid) != 0)
+      (void)!::chown(Source.c_str(), static_cast<uid_t>(-1), Status.st_gid);
     ::chmod(Source.c_str(), Status.st_mode & 07777);
-  if (std::rename(Source.c_str(), Target.c_str()) != 0)
-    return false;
-  // The rename lives in the folder: flush the folder too (best effort).
+  }
+  errno = 0;
+  return std::rename(Source.c_str(), Target.c_str()) == 0;
+}
+
+bool FlushFolderOf(const std::wstring& Path) {
+  std::string Target = nativePath(Path);
   std::string::size_type Slash = Target.rfind('/');
   std::string Folder = Slash == std::string::npos ? "." : Target.substr(0, Slash + 1);
   int Descriptor = ::open(Folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (Descriptor >= 0) {
-    ::fsync(Descriptor);
+  if (Descriptor < 0)
+    return false;
+  bool Flushed = ::fsync(Descriptor) == 0;
+  int Saved = errno;
+  ::close(Descriptor);
+  errno = Saved;
+  return Flushed;
+}
+
+std::wstring ResolveLinks(const std::wstring& Path) {
+  // The limit of links the system follows in one path.
+  constexpr int MaxLinks = 40;
+  std::string Current = nativePath(Path);
+  for (int Followed = 0; Followed <= MaxLinks; ++Followed) {
+    struct stat Status;
+    if (::lstat(Current.c_str(), &Status) != 0 || !S_ISLNK(Status.st_mode))
+      return FromUtf8(Current);
+    std::string Link(PATH_MAX, '\0');
+    ssize_t Length = ::readlink(Current.c_str(), Link.data(), Link.size());
+    if (Length < 0)
+      return std::wstring();
+    Link.resize(static_cast<std::size_t>(Length));
+    std::string::size_type Slash = Current.rfind('/');
+    if (Link.empty() || Link[0] == '/' || Slash == std::string::npos)
+      Current = Link;
+    else
+      Current = Current.substr(0, Slash + 1) + Link;
+  }
+  errno = ELOOP;
+  return std::wstring();
+}
+
+long long LockSave(const std::wstring& LockPath) {
+  std::string Native = nativePath(LockPath);
+  for (;;) {
+    int Descriptor = ::open(Native.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (Descriptor < 0)
+      return -1;
+    int Locked;
+    do
+      Locked = ::flock(Descriptor, LOCK_EX);
+    while (Locked != 0 && errno == EINTR);
+    if (Locked != 0) {
+      int Saved = errno;
+      ::close(Descriptor);
+      errno = Saved;
+      return -1;
+    }
+    // The save that held the lock before removes the lock file when it ends;
+    // a lock taken on a file that is no longer under the name locks nothing.
+    struct stat Held, Named;
+    if (::fstat(Descriptor, &Held) == 0 && ::stat(Native.c_str(), &Named) == 0 &&
+        Held.st_dev == Named.st_dev && Held.st_ino == Named.st_ino)
+      return Descriptor;
     ::close(Descriptor);
   }
-  return true;
 }
+
+void UnlockSave(long long Handle, const std::wstring& LockPath) {
+  if (Handle < 0)
+    return;
+  // Removed while still locked, so that no other save locks the old file
+  // after the name is gone without seeing that it is gone.
+  ::unlink(nativePath(LockPath).c_str());
+  ::close(static_cast<int>(Handle));
+}
+
+unsigned long ProcessId() { return static_cast<unsigned long>(::getpid()); }
 
 std::FILE* CreateNewFile(const std::wstring& Path) {
   int Descriptor = ::open(nativePath(Path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -183,11 +257,16 @@ bool FlushToDisk(std::FILE* Stream) {
 }
 
 bool CopyFile(const std::wstring& From, const std::wstring& To, bool FailIfExists) {
-  int In = ::open(nativePath(From).c_str(), O_RDONLY | O_CLOEXEC);
+  OpenFailure Failure;
+  std::FILE* Stream = OpenRegularFile(From, Failure);
+  if (!Stream)
+    return false;
+  int In = ::dup(::fileno(Stream));
+  std::fclose(Stream);
   if (In < 0)
     return false;
   struct stat Status;
-  if (::fstat(In, &Status) != 0 || S_ISDIR(Status.st_mode)) {
+  if (::fstat(In, &Status) != 0) {
     ::close(In);
     return false;
   }
@@ -232,6 +311,95 @@ bool CopyFile(const std::wstring& From, const std::wstring& To, bool FailIfExist
 
 bool CreateDirectory(const std::wstring& Path) {
   return ::mkdir(nativePath(Path).c_str(), 0777) == 0;
+}
+
+// ---- Failure reasons and template opening ---------------------------------------
+
+std::wstring LastFailureReason() {
+  return errno == 0 ? std::wstring() : FromUtf8(std::strerror(errno));
+}
+
+void ClearFailureReason() { errno = 0; }
+
+namespace {
+
+OpenProblem problemOf(int Error) {
+  switch (Error) {
+  case ENOENT:
+  case ENOTDIR:
+    return OpenProblem::Missing;
+  case EISDIR:
+    return OpenProblem::Folder;
+  case ELOOP:
+    return OpenProblem::LinkLoop;
+  case ENAMETOOLONG:
+    return OpenProblem::NameTooLong;
+  case ENXIO: // a socket, or a device without its driver
+    return OpenProblem::NotRegularFile;
+  default:
+    return OpenProblem::Other;
+  }
+}
+
+/// What a file of type \p Mode is, for the message that refuses it.
+const wchar_t* kindOfFile(mode_t Mode) {
+  if (S_ISFIFO(Mode))
+    return L"a FIFO (named pipe)";
+  if (S_ISSOCK(Mode))
+    return L"a socket";
+  if (S_ISCHR(Mode))
+    return L"a character device";
+  if (S_ISBLK(Mode))
+    return L"a block device";
+  return L"not a regular file";
+}
+
+void refuse(OpenFailure& Failure, OpenProblem Problem, std::wstring Reason) {
+  Failure.Problem = Problem;
+  Failure.Reason = std::move(Reason);
+}
+
+} // namespace
+
+std::FILE* OpenRegularFile(const std::wstring& Path, OpenFailure& Failure) {
+  Failure = OpenFailure();
+  std::string Native = nativePath(Path);
+  // A socket cannot be opened at all; say what it is rather than "No such
+  // device or address".
+  struct stat Status;
+  if (::stat(Native.c_str(), &Status) == 0 && S_ISSOCK(Status.st_mode)) {
+    refuse(Failure, OpenProblem::NotRegularFile,
+           std::wstring(kindOfFile(Status.st_mode)) + L" is not a file");
+    return nullptr;
+  }
+  // Without waiting: a FIFO opens at once instead of waiting for a writer,
+  // and is refused below.
+  int Descriptor = ::open(Native.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (Descriptor < 0) {
+    int Error = errno;
+    refuse(Failure, problemOf(Error), FromUtf8(std::strerror(Error)));
+    return nullptr;
+  }
+  if (::fstat(Descriptor, &Status) != 0 || !S_ISREG(Status.st_mode)) {
+    bool Folder = S_ISDIR(Status.st_mode);
+    ::close(Descriptor);
+    if (Folder)
+      refuse(Failure, OpenProblem::Folder, FromUtf8(std::strerror(EISDIR)));
+    else
+      refuse(Failure, OpenProblem::NotRegularFile,
+             std::wstring(kindOfFile(Status.st_mode)) + L" is not a file");
+    return nullptr;
+  }
+  int Flags = ::fcntl(Descriptor, F_GETFL);
+  if (Flags >= 0)
+    ::fcntl(Descriptor, F_SETFL, Flags & ~O_NONBLOCK);
+  std::FILE* Stream = ::fdopen(Descriptor, "rb");
+  if (!Stream) {
+    int Error = errno;
+    ::close(Descriptor);
+    refuse(Failure, OpenProblem::Other, FromUtf8(std::strerror(Error)));
+  }
+  return Stream;
 }
 
 // ---- Directory listing ---------------------------------------------------------

@@ -16,6 +16,8 @@
 #undef CreateDirectory
 #undef ReplaceFile
 
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
@@ -118,6 +120,54 @@ std::wstring ToLower(std::wstring Text) {
   return Text;
 }
 
+// ---- Failure reasons -------------------------------------------------------------
+// The C runtime reports its failures in errno, the Win32 calls in
+// GetLastError. The platform functions that use Win32 calls record the code
+// of their failure here; the reason is the recorded code's text, or errno's.
+
+namespace {
+
+thread_local DWORD RecordedError = 0;
+
+/// Records the calling thread's last Win32 error; returns false for the
+/// failing caller to pass on.
+bool recordFailure() {
+  RecordedError = ::GetLastError();
+  return false;
+}
+
+/// The system's text for a Win32 error code, without its line end.
+std::wstring win32Text(DWORD Code) {
+  wchar_t* Buffer = nullptr;
+  DWORD Length = ::FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, Code, 0, reinterpret_cast<wchar_t*>(&Buffer), 0, nullptr);
+  std::wstring Text = Length && Buffer ? std::wstring(Buffer, Length) : std::wstring();
+  if (Buffer)
+    ::LocalFree(Buffer);
+  while (!Text.empty() && (Text.back() == L'\n' || Text.back() == L'\r' || Text.back() == L' ' ||
+                           Text.back() == L'.'))
+    Text.pop_back();
+  if (Text.empty())
+    Text = L"system error " + std::to_wstring(Code);
+  return Text;
+}
+
+} // namespace
+
+std::wstring LastFailureReason() {
+  if (RecordedError != 0)
+    return win32Text(RecordedError);
+  if (errno != 0)
+    return FromUtf8(std::strerror(errno));
+  return std::wstring();
+}
+
+void ClearFailureReason() {
+  RecordedError = 0;
+  errno = 0;
+}
+
 // ---- Files -------------------------------------------------------------------
 
 // The runtime's text mode turns "\n" into CR LF on writing.
@@ -148,15 +198,70 @@ bool RenameNoReplace(const std::wstring& From, const std::wstring& To) {
 }
 
 bool ReplaceFile(const std::wstring& From, const std::wstring& To) {
-  return ::MoveFileExW(From.c_str(), To.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  // The new file takes the old one's attributes (hidden, system, archive,
+  // not indexed), so that a save does not show or hide the template.
+  constexpr DWORD Kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                         FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+  DWORD Attributes = ::GetFileAttributesW(To.c_str());
+  if (Attributes != INVALID_FILE_ATTRIBUTES && !(Attributes & FILE_ATTRIBUTE_DIRECTORY))
+    ::SetFileAttributesW(From.c_str(),
+                         (Attributes & Kept) ? (Attributes & Kept) : FILE_ATTRIBUTE_NORMAL);
+  if (::MoveFileExW(From.c_str(), To.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return true;
+  return recordFailure();
 }
+
+bool FlushFolderOf(const std::wstring&) {
+  // The move was written through (MOVEFILE_WRITE_THROUGH): the folder entry
+  // is on the disk when ReplaceFile returns.
+  return true;
+}
+
+std::wstring ResolveLinks(const std::wstring& Path) { return Path; }
+
+long long LockSave(const std::wstring& LockPath) {
+  // Opened without sharing: a second save's open fails until the first one
+  // closes the handle, and the system deletes the file then (also when the
+  // process ends without closing it). While the deletion is pending the open
+  // fails with access denied; both are waited out.
+  constexpr DWORD WaitStepMs = 1;
+  constexpr int MaxDeniedWaits = 2000;
+  int DeniedWaits = 0;
+  for (;;) {
+    HANDLE File =
+        ::CreateFileW(LockPath.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                      FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (File != INVALID_HANDLE_VALUE)
+      return static_cast<long long>(reinterpret_cast<intptr_t>(File));
+    DWORD Error = ::GetLastError();
+    // A deletion pending lasts only as long as the last save takes to close
+    // its handle; access denied for longer is a real refusal (a folder that
+    // takes no new files, where the save could not work anyway).
+    if (Error == ERROR_ACCESS_DENIED)
+      ++DeniedWaits;
+    if ((Error != ERROR_SHARING_VIOLATION && Error != ERROR_ACCESS_DENIED) ||
+        DeniedWaits > MaxDeniedWaits) {
+      RecordedError = Error;
+      return -1;
+    }
+    ::Sleep(WaitStepMs);
+  }
+}
+
+void UnlockSave(long long Handle, const std::wstring&) {
+  if (Handle != -1)
+    ::CloseHandle(reinterpret_cast<HANDLE>(static_cast<intptr_t>(Handle)));
+}
+
+unsigned long ProcessId() { return static_cast<unsigned long>(::GetCurrentProcessId()); }
 
 std::FILE* CreateNewFile(const std::wstring& Path) {
   HANDLE File = ::CreateFileW(Path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (File == INVALID_HANDLE_VALUE)
+  if (File == INVALID_HANDLE_VALUE) {
+    recordFailure();
     return nullptr;
+  }
   int Descriptor = ::_open_osfhandle(reinterpret_cast<intptr_t>(File), _O_WRONLY | _O_BINARY);
   if (Descriptor < 0) {
     ::CloseHandle(File);
@@ -177,8 +282,10 @@ bool CanOpenForWriting(const std::wstring& Path) {
     DWORD Error = ::GetLastError();
     return Error == ERROR_FILE_NOT_FOUND || Error == ERROR_PATH_NOT_FOUND;
   }
-  if (Attributes & FILE_ATTRIBUTE_DIRECTORY)
+  if (Attributes & FILE_ATTRIBUTE_DIRECTORY) {
+    errno = EISDIR;
     return false;
+  }
   std::FILE* Stream = ::_wfopen(Path.c_str(), L"r+b");
   if (!Stream)
     return false;
@@ -186,7 +293,9 @@ bool CanOpenForWriting(const std::wstring& Path) {
   return true;
 }
 
-bool RemoveFile(const std::wstring& Path) { return ::DeleteFileW(Path.c_str()) != 0; }
+bool RemoveFile(const std::wstring& Path) {
+  return ::DeleteFileW(Path.c_str()) != 0 || recordFailure();
+}
 
 bool FlushToDisk(std::FILE* Stream) {
   if (std::fflush(Stream) != 0)
@@ -195,11 +304,91 @@ bool FlushToDisk(std::FILE* Stream) {
 }
 
 bool CopyFile(const std::wstring& From, const std::wstring& To, bool FailIfExists) {
+  OpenFailure Failure;
+  std::FILE* Source = OpenRegularFile(From, Failure);
+  if (!Source)
+    return false;
+  std::fclose(Source);
   return ::CopyFileW(From.c_str(), To.c_str(), FailIfExists ? TRUE : FALSE) != 0;
 }
 
 bool CreateDirectory(const std::wstring& Path) {
   return ::CreateDirectoryW(Path.c_str(), nullptr) != 0;
+}
+
+// ---- Template opening ------------------------------------------------------------------
+
+namespace {
+
+OpenProblem problemOf(DWORD Error) {
+  switch (Error) {
+  case ERROR_FILE_NOT_FOUND:
+  case ERROR_PATH_NOT_FOUND:
+  case ERROR_INVALID_NAME:
+    return OpenProblem::Missing;
+  case ERROR_CANT_RESOLVE_FILENAME:
+    return OpenProblem::LinkLoop;
+  case ERROR_FILENAME_EXCED_RANGE:
+  case ERROR_BUFFER_OVERFLOW:
+    return OpenProblem::NameTooLong;
+  default:
+    return OpenProblem::Other;
+  }
+}
+
+const wchar_t* kindOfHandle(DWORD Type) {
+  switch (Type) {
+  case FILE_TYPE_PIPE:
+    return L"a pipe or socket";
+  case FILE_TYPE_CHAR:
+    return L"a character device";
+  default:
+    return L"not a regular file";
+  }
+}
+
+} // namespace
+
+std::FILE* OpenRegularFile(const std::wstring& Path, OpenFailure& Failure) {
+  Failure = OpenFailure();
+  DWORD Attributes = ::GetFileAttributesW(Path.c_str());
+  if (Attributes != INVALID_FILE_ATTRIBUTES && (Attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    Failure.Problem = OpenProblem::Folder;
+    Failure.Reason = win32Text(ERROR_DIRECTORY);
+    return nullptr;
+  }
+  HANDLE File = ::CreateFileW(Path.c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (File == INVALID_HANDLE_VALUE) {
+    DWORD Error = ::GetLastError();
+    Failure.Problem = problemOf(Error);
+    Failure.Reason = win32Text(Error);
+    return nullptr;
+  }
+  // Devices (NUL, CON, COM1) and pipes open like files; only a disk file is
+  // a template.
+  DWORD Type = ::GetFileType(File);
+  if (Type != FILE_TYPE_DISK) {
+    ::CloseHandle(File);
+    Failure.Problem = OpenProblem::NotRegularFile;
+    Failure.Reason = std::wstring(kindOfHandle(Type)) + L" is not a file";
+    return nullptr;
+  }
+  int Descriptor = ::_open_osfhandle(reinterpret_cast<intptr_t>(File), _O_RDONLY | _O_BINARY);
+  if (Descriptor < 0) {
+    ::CloseHandle(File);
+    Failure.Problem = OpenProblem::Other;
+    Failure.Reason = FromUtf8(std::strerror(errno));
+    return nullptr;
+  }
+  std::FILE* Stream = ::_fdopen(Descriptor, "rb");
+  if (!Stream) {
+    ::_close(Descriptor);
+    Failure.Problem = OpenProblem::Other;
+    Failure.Reason = FromUtf8(std::strerror(errno));
+  }
+  return Stream;
 }
 
 // ---- Directory listing ---------------------------------------------------------

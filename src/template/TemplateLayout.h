@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -238,8 +239,32 @@ inline bool lineHasTag(std::string_view Line, Section Id) {
   return Line.find(tagOf(Id)) != std::string_view::npos;
 }
 
+/// A set of sections, one bit per section (bit i for Section i).
+using SectionSet = std::uint32_t;
+static_assert(SectionCount <= 32, "a SectionSet holds one bit per section");
+
+/// The sections whose tags \p Line holds anywhere: the same answer as
+/// lineHasTag for every section, found in one pass over the line whatever
+/// its bytes (a tag holds no bracket inside, so only the text from the last
+/// '[' before each ']' can be one).
+SectionSet tagsInLine(std::string_view Line);
+
+/// True when \p Tags holds \p Id.
+inline bool holdsTag(SectionSet Tags, Section Id) {
+  return (Tags >> static_cast<unsigned>(Id)) & 1u;
+}
+
 /// True when \p Line holds "[EOF]": reading stops after it.
-inline bool isEndLine(std::string_view Line) { return Line.find(EndTag) != std::string_view::npos; }
+inline bool isEndLine(std::string_view Line) {
+  // The tag ends at a ']': only the bytes before each ']' are compared, so a
+  // line of many '[' costs one byte search.
+  const std::string_view Tag = EndTag;
+  for (std::size_t Close = Line.find(']'); Close != std::string_view::npos;
+       Close = Line.find(']', Close + 1))
+    if (Close + 1 >= Tag.size() && Line.substr(Close + 1 - Tag.size(), Tag.size()) == Tag)
+      return true;
+  return false;
+}
 
 // ---- File versions -------------------------------------------------------------
 

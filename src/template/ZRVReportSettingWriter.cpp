@@ -23,8 +23,9 @@ using namespace zrv::format;
 namespace {
 
 constexpr const wchar_t* StartMessage = L"[ReportSetting] start to save template %s";
-constexpr const wchar_t* OpenFailMessage = L"[ReportSetting] open file fail %s";
-constexpr const wchar_t* WriteFailMessage = L"[ReportSetting] write file fail %s";
+// The messages of a failed save: the path, then why.
+constexpr const wchar_t* OpenFailMessage = L"[ReportSetting] open file fail %s: %s";
+constexpr const wchar_t* WriteFailMessage = L"[ReportSetting] write file fail %s: %s";
 constexpr const wchar_t* EndMessage = L"[ReportSetting] End to save template";
 constexpr const wchar_t* NameTooLongMessage =
     L"[ReportSetting] template not saved, name longer than 255 characters in %s: %s";
@@ -508,12 +509,12 @@ int CZRVReportSettingWriter::SaveTemplate(const wchar_t* Path) {
   zrv::Diagnose(StartMessage, {Path});
   Source S;
   if (!readSource(S)) {
-    zrv::Diagnose(OpenFailMessage, {L""});
+    zrv::Diagnose(OpenFailMessage, {L"", L"no document to save"});
     return finishSave(ZRVSaveStatus::NoTarget);
   }
   const std::wstring Target = Document->GetProjectPath();
   if (Target.empty()) {
-    zrv::Diagnose(OpenFailMessage, {Target});
+    zrv::Diagnose(OpenFailMessage, {Target, L"the document has no project path"});
     return finishSave(ZRVSaveStatus::NoTarget);
   }
 
@@ -531,22 +532,27 @@ int CZRVReportSettingWriter::SaveTemplate(const wchar_t* Path) {
   }
 
   using zrv::platform::SafeSaveResult;
-  switch (zrv::platform::SaveFileSafely(Target, T.bytes())) {
+  std::wstring Reason;
+  switch (zrv::platform::SaveFileSafely(Target, T.bytes(), &Reason)) {
   case SafeSaveResult::Saved:
     break;
   case SafeSaveResult::WriteFailed:
   case SafeSaveResult::FlushFailed:
   case SafeSaveResult::CloseFailed:
-    zrv::Diagnose(WriteFailMessage, {Target});
+    zrv::Diagnose(WriteFailMessage, {Target, Reason});
     return finishSave(ZRVSaveStatus::WriteFailed);
+  case SafeSaveResult::FolderFlushFailed:
+    zrv::Diagnose(WriteFailMessage, {Target, Reason});
+    return finishSave(ZRVSaveStatus::ReplaceFailed);
   case SafeSaveResult::TargetNotWritable:
-    zrv::Diagnose(OpenFailMessage, {Target});
+    zrv::Diagnose(OpenFailMessage, {Target, Reason});
     return finishSave(ZRVSaveStatus::TargetNotWritable);
+  case SafeSaveResult::LockFailed:
   case SafeSaveResult::CreateFailed:
-    zrv::Diagnose(OpenFailMessage, {Target});
+    zrv::Diagnose(OpenFailMessage, {Target, Reason});
     return finishSave(ZRVSaveStatus::CreateFailed);
   case SafeSaveResult::ReplaceFailed:
-    zrv::Diagnose(OpenFailMessage, {Target});
+    zrv::Diagnose(OpenFailMessage, {Target, Reason});
     return finishSave(ZRVSaveStatus::ReplaceFailed);
   }
   zrv::Diagnose(EndMessage);

@@ -106,6 +106,7 @@ bool CZRVReportTemplateProjectReader::readLine() {
   if (std::size_t Nul = Piece.find('\0'); Nul != std::string::npos)
     Piece.replace(Nul, std::string::npos, Ends ? "\n" : "");
   Line.swap(Piece);
+  LineTags = fmt::tagsInLine(Line);
   return true;
 }
 
@@ -151,9 +152,14 @@ void CZRVReportTemplateProjectReader::noteIgnoredLine(fmt::Section Id) {
 
 int CZRVReportTemplateProjectReader::Load(const std::wstring& Path, CZRVReportItemManager& Target,
                                           const zrv::LoadOptions& LoadOptions) {
-  FilePtr File(zrv::platform::OpenFile(Path, "rb"));
+  // Only a regular file of UTF-8 text is a template: a FIFO would block the
+  // load and a device never end it; a UTF-16 or binary file would load as
+  // nothing. The message says why the file was not opened.
+  zrv::platform::OpenFailure Failure;
+  FilePtr File(zrv::platform::OpenTemplateFile(Path, Failure));
   if (!File) {
-    zrv::Diagnose(L"[ReportTemplateReader] Can't open this template file %s", {Path});
+    zrv::Diagnose(L"[ReportTemplateReader] Can't open this template file %s: %s",
+                  {Path, Failure.Reason});
     return 0;
   }
   zrv::platform::LineReader FileReader(File.get());
@@ -161,6 +167,10 @@ int CZRVReportTemplateProjectReader::Load(const std::wstring& Path, CZRVReportIt
   Options = LoadOptions;
   Reader = &FileReader;
   SectionKeys = nullptr;
+  // The result sections of the chain, looked up once for the whole load.
+  ResultSections.clear();
+  for (ZRV_RESULT_MODULES Module : zrv::AcceptedSections(Options.Entry))
+    ResultSections.emplace_back(Module, fmt::sectionOfModule(Module));
 
   while (readLine()) {
     if (fmt::isTagLine(Line))
@@ -212,7 +222,7 @@ void CZRVReportTemplateProjectReader::handOverTables() {
 void CZRVReportTemplateProjectReader::dispatch() {
   TagTaken = false;
   auto take = [this](fmt::Section Id) {
-    if (!fmt::lineHasTag(Line, Id))
+    if (!fmt::holdsTag(LineTags, Id))
       return false;
     TagTaken = true;
     SectionTag = fmt::widen(fmt::tagOf(Id));
@@ -223,6 +233,13 @@ void CZRVReportTemplateProjectReader::dispatch() {
   // After a parser returns, the buffer holds a new tag line (or the last line
   // of the file); it has not been taken yet.
   auto parsed = [this] { TagTaken = false; };
+
+  // A line that holds no tag of the chain takes none of its tests; it is
+  // passed over at once (the same outcome as running every test).
+  if (LineTags == 0) {
+    passOver();
+    return;
+  }
 
   if (take(fmt::Section::FileHeader)) {
     parseHeader();
@@ -266,17 +283,23 @@ void CZRVReportTemplateProjectReader::dispatch() {
     parseResultEx();
     parsed();
   }
-  for (ZRV_RESULT_MODULES Module : zrv::AcceptedSections(Options.Entry)) {
-    if (take(fmt::sectionOfModule(Module))) {
+  for (const auto& [Module, Tag] : ResultSections) {
+    if (take(Tag)) {
       collectSection();
       parseResultSection(Module);
       parsed();
     }
   }
-  if (!TagTaken && fmt::isTagLine(Line) && !fmt::isEndLine(Line)) {
+  if (!TagTaken)
+    passOver();
+}
+
+void CZRVReportTemplateProjectReader::passOver() {
+  if (fmt::isTagLine(Line) && !fmt::isEndLine(Line)) {
     // The finding names the section this line ended; the lines after it up
     // to the next tag line belong to no section.
-    note(Kind::SectionPassedOver, LineNumber, decoded(Line));
+    if (Options.Observer) // the line is decoded only for an observer
+      note(Kind::SectionPassedOver, LineNumber, decoded(Line));
     SectionTag.clear();
   }
 }
@@ -323,7 +346,8 @@ void CZRVReportTemplateProjectReader::parseHeader() {
 
 int CZRVReportTemplateProjectReader::LoadHeader(const std::wstring& Path,
                                                 CZRVReportItemManager& Target) {
-  FilePtr File(zrv::platform::OpenFile(Path, "rb"));
+  zrv::platform::OpenFailure Failure;
+  FilePtr File(zrv::platform::OpenTemplateFile(Path, Failure));
   if (!File)
     return 0;
   zrv::platform::LineReader FileReader(File.get());

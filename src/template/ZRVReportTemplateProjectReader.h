@@ -7,6 +7,7 @@
 #include <deque>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "catalogue/Selection.h"
@@ -67,6 +68,8 @@ private:
 
   bool readLine();
   void dispatch();
+  /// The end of the chain for a tag line that no test took.
+  void passOver();
   void parseHeader();
   template <typename Table, typename ParseLine>
   void parseSettings(zrv::format::Section Id, Table& Settings, ParseLine Parse);
@@ -100,7 +103,11 @@ private:
   CZRVReportItemManager* Document = nullptr;
   zrv::LoadOptions Options;
   zrv::platform::LineReader* Reader = nullptr;
-  std::string Line;        ///< the line buffer, as last read (LF kept)
+  std::string Line;                     ///< the line buffer, as last read (LF kept)
+  zrv::format::SectionSet LineTags = 0; ///< the sections whose tags Line holds
+  /// The result sections the entry point reads, in chain order, with their
+  /// section ids.
+  std::vector<std::pair<ZRV_RESULT_MODULES, zrv::format::Section>> ResultSections;
   std::string Scratch;     ///< the buffer the next read fills, kept for its room
   bool LastReadOk = false; ///< the last read returned a line
   int LineNumber = 0;      ///< the file line the buffer holds

@@ -356,8 +356,11 @@ TEST(BadInput, AFolderIsNotATemplate) {
   DiagnosticCapture Capture;
   EXPECT_EQ(Reader.LoadSolidInjection(Path.c_str(), &Doc), 0);
   EXPECT_EQ(Reader.LoadTemplateFileHeader(Path.c_str(), &Doc), 0);
-  EXPECT_EQ(Capture.Messages, std::vector<std::wstring>{
-                                  L"[ReportTemplateReader] Can't open this template file " + Path});
+  ASSERT_EQ(Capture.Messages.size(), 1u);
+  const std::wstring Refused =
+      L"[ReportTemplateReader] Can't open this template file " + Path + L": ";
+  EXPECT_EQ(Capture.Messages[0].substr(0, Refused.size()), Refused);
+  EXPECT_GT(Capture.Messages[0].size(), Refused.size());
   EXPECT_EQ(views(Doc), std::vector<std::wstring>{L"Kept"});
   EXPECT_EQ(Doc.GetFileVersion(), 5);
 }
@@ -379,7 +382,7 @@ TEST(BadInput, AnUnreadableFileIsNotLoaded) {
   EXPECT_EQ(Reader.LoadTemplateFileHeader(File.path().c_str(), &Doc), 0);
   EXPECT_EQ(Capture.Messages,
             std::vector<std::wstring>{L"[ReportTemplateReader] Can't open this template file " +
-                                      File.path()});
+                                      File.path() + L": Permission denied"});
   EXPECT_EQ(views(Doc), std::vector<std::wstring>{L"Kept"});
   EXPECT_EQ(Doc.GetFileVersion(), 0);
   std::filesystem::permissions(File.folder().path() / "t.csv", std::filesystem::perms::owner_all);

@@ -29,6 +29,7 @@ TEST(Diagnostics, SinkReceivesMessagesAndIsReplaceable) {
   zrv::Diagnose(L"[ReportSetting] back");
   ZRVDiagnosticSink Mine = ZRVSetDiagnosticSink(Old);
   EXPECT_TRUE(static_cast<bool>(Mine));
-  EXPECT_EQ(First, (std::vector<std::wstring>{L"[ReportSetting] Manager GetProjectPath end C:\\a.csv",
-                                               L"[ReportSetting] back"}));
+  EXPECT_EQ(First,
+            (std::vector<std::wstring>{L"[ReportSetting] Manager GetProjectPath end C:\\a.csv",
+                                       L"[ReportSetting] back"}));
 }

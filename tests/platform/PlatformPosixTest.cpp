@@ -1,11 +1,19 @@
 // PlatformPosixTest.cpp - what the platform layer does on Linux only: '/' paths,
-// 32-bit wchar_t, no text-mode translation and symbolic links.
+// 32-bit wchar_t, no text-mode translation, symbolic links, and FIFOs and
+// devices refused as templates.
 #include "platform/Platform.h"
+#include "zrvreport/ZRVReportItemManager.h"
+#include "zrvreport/ZRVReportTemplateReader.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <string>
+#include <vector>
+
+#include <sys/stat.h>
 
 #include "TestSupport.h"
 
@@ -47,4 +55,46 @@ TEST(PlatformPosix, SymbolicLinksAreReparsePoints) {
   ASSERT_NE(Link, All.end());
   EXPECT_TRUE(Link->IsReparsePoint);
   EXPECT_TRUE(Link->IsDirectory);
+}
+
+TEST(PlatformPosix, FifoDeviceLinkLoopAndLongNameAreRefusedAtOnce) {
+  zrvtest::TempDir Dir;
+  const fs::path Fifo = Dir.path() / "pipe.csv";
+  ASSERT_EQ(::mkfifo(Fifo.c_str(), 0600), 0);
+  fs::create_symlink("b.csv", Dir.path() / "a.csv");
+  fs::create_symlink("a.csv", Dir.path() / "b.csv");
+  struct Case {
+    std::wstring Path;
+    OpenProblem Problem;
+    std::wstring Reason;
+  };
+  const Case Cases[] = {
+      {Fifo.wstring(), OpenProblem::NotRegularFile, L"a FIFO (named pipe) is not a file"},
+      {L"/dev/zero", OpenProblem::NotRegularFile, L"a character device is not a file"},
+      {(Dir.path() / "a.csv").wstring(), OpenProblem::LinkLoop,
+       L"Too many levels of symbolic links"},
+      {Dir.file(std::wstring(300, L'n')), OpenProblem::NameTooLong, L"File name too long"},
+  };
+  const auto Start = std::chrono::steady_clock::now();
+  for (const Case& C : Cases) {
+    SCOPED_TRACE(ToUtf8(C.Path));
+    OpenFailure Failure;
+    EXPECT_EQ(OpenTemplateFile(C.Path, Failure), nullptr);
+    EXPECT_EQ(Failure.Problem, C.Problem);
+    EXPECT_EQ(Failure.Reason, C.Reason);
+    // The reader refuses it the same way and says why; the header read too.
+    CZRVReportTemplateReader Reader;
+    CZRVReportItemManager Doc;
+    zrvtest::DiagnosticCapture Log;
+    EXPECT_EQ(Reader.LoadShellInjection(C.Path.c_str(), &Doc), 0);
+    EXPECT_EQ(Reader.LoadTemplateFileHeader(C.Path.c_str(), &Doc), 0);
+    EXPECT_EQ(Log.Messages,
+              std::vector<std::wstring>{L"[ReportTemplateReader] Can't open this template file " +
+                                        C.Path + L": " + C.Reason});
+    // Copying one is refused too, instead of waiting for a writer or
+    // copying without end.
+    EXPECT_FALSE(CopyFile(C.Path, Dir.file(L"copy.csv"), false));
+  }
+  EXPECT_LT(std::chrono::steady_clock::now() - Start, std::chrono::seconds(1));
+  EXPECT_FALSE(fs::exists(Dir.path() / "copy.csv"));
 }

@@ -1,11 +1,16 @@
 // PlatformTest.cpp - the platform layer's promises: text conversion, files,
 // renames, copies, folder listings and the executable's path.
 #include "platform/Platform.h"
+#include "zrvreport/ZRVReportItemManager.h"
+#include "zrvreport/ZRVReportTemplateReader.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "TestSupport.h"
 
@@ -169,4 +174,41 @@ TEST(PlatformProcess, ExecutablePathNamesThisProgram) {
   ASSERT_FALSE(Path.empty());
   EXPECT_TRUE(PathExists(Path));
   EXPECT_NE(fs::path(Path).filename().wstring().find(L"platform_tests"), std::wstring::npos);
+}
+
+TEST(PlatformFiles, TemplateOpensOnlyAsUtf8Text) {
+  zrvtest::TempDir Dir;
+  zrvtest::writeBytes(Dir.path() / "utf16.csv", std::string("\xFF\xFE[\0F\0", 6));
+  zrvtest::writeBytes(Dir.path() / "utf16be.csv", std::string("\xFE\xFF\0[\0F", 6));
+  zrvtest::writeBytes(Dir.path() / "binary.csv", std::string("[File\0Header]\r\n", 15));
+  // A NUL after the first line is the reader's business: the file opens.
+  zrvtest::writeBytes(Dir.path() / "later.csv", std::string("[FileHeader]\r\nA\0B\r\n", 19));
+  zrvtest::writeBytes(Dir.path() / "empty.csv", "");
+  for (const wchar_t* Name : {L"utf16.csv", L"utf16be.csv", L"binary.csv"}) {
+    OpenFailure Failure;
+    EXPECT_EQ(OpenTemplateFile(Dir.file(Name), Failure), nullptr);
+    EXPECT_EQ(Failure.Problem, OpenProblem::NotUtf8Text);
+    CZRVReportTemplateReader Reader;
+    CZRVReportItemManager Doc;
+    Doc.SetFileVersion(7);
+    zrvtest::DiagnosticCapture Log;
+    EXPECT_EQ(Reader.LoadSolidInjection(Dir.file(Name).c_str(), &Doc), 0);
+    EXPECT_EQ(Log.Messages,
+              std::vector<std::wstring>{L"[ReportTemplateReader] Can't open this template file " +
+                                        Dir.file(Name) + L": not a UTF-8 text template"});
+    EXPECT_EQ(Doc.GetFileVersion(), 7);
+  }
+  for (const wchar_t* Name : {L"later.csv", L"empty.csv"}) {
+    OpenFailure Failure;
+    std::FILE* Stream = OpenTemplateFile(Dir.file(Name), Failure);
+    ASSERT_NE(Stream, nullptr);
+    EXPECT_EQ(std::fgetc(Stream), Name[0] == L'l' ? '[' : EOF); // at the start
+    std::fclose(Stream);
+  }
+  OpenFailure Failure;
+  EXPECT_EQ(OpenTemplateFile(Dir.file(L"missing.csv"), Failure), nullptr);
+  EXPECT_EQ(Failure.Problem, OpenProblem::Missing);
+  EXPECT_FALSE(Failure.Reason.empty());
+  EXPECT_EQ(OpenTemplateFile(Dir.path().wstring(), Failure), nullptr);
+  EXPECT_EQ(Failure.Problem, OpenProblem::Folder);
 }

@@ -387,17 +387,22 @@ TEST(SettingWriter, TargetThatCannotBeWrittenGivesOpenFileFail) {
   const std::wstring Missing = Dir.file(L"no folder") + L"/t.csv";
   Doc.SetProjectPath(Missing.c_str());
   EXPECT_EQ(W.SaveTemplate(L"x"), 0);
-  EXPECT_EQ(Log.Messages.back(), L"[ReportSetting] open file fail " + Missing);
+  // The message ends with the system's reason for the missing folder.
+  const std::wstring Failed = L"[ReportSetting] open file fail " + Missing + L": ";
+  EXPECT_EQ(Log.Messages.back().substr(0, Failed.size()), Failed);
+  EXPECT_GT(Log.Messages.back().size(), Failed.size());
 
   Doc.SetProjectPath(nullptr);
   EXPECT_EQ(W.SaveTemplate(L"x"), 0);
-  EXPECT_EQ(Log.Messages.back(), L"[ReportSetting] open file fail ");
+  EXPECT_EQ(Log.Messages.back(),
+            L"[ReportSetting] open file fail : the document has no project path");
 
   Writer Unbound(nullptr);
   Log.Messages.clear();
   EXPECT_EQ(Unbound.SaveTemplate(L"x"), 0);
   EXPECT_EQ(Log.Messages, (std::vector<std::wstring>{L"[ReportSetting] start to save template x",
-                                                     L"[ReportSetting] open file fail "}));
+                                                     L"[ReportSetting] open file fail : no "
+                                                     L"document to save"}));
   // Section writers without a document or a stream write nothing.
   EXPECT_EQ(sectionBytes(Unbound, &Writer::WriteHeaderData), "");
   W.WriteResultData(nullptr);

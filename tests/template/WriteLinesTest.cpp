@@ -8,7 +8,6 @@
 
 #include <algorithm>
 
-
 using namespace zrv::format;
 
 namespace {

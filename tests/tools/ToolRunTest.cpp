@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <sstream>
 
 #include <nlohmann/json.hpp>
 
@@ -190,4 +191,42 @@ TEST(ZrvTemplateTool, ShowPrintsTheLoadedDocument) {
       << R.Out;
   EXPECT_EQ(R.Err, "zrvtemplate: note: the load of '" + broken("UnresolvedName.csv") +
                        "' passed over or changed 7 things; \"zrvtemplate check\" lists them\n");
+}
+
+TEST(ZrvTemplateTool, CheckListsTwentyFindingsOfACodeAndCountsTheRest) {
+  zrvtest::TempDir Dir;
+  std::string Bytes = "[FileHeader]\r\nFileVersion,1001\r\n[ViewSetting]\r\n";
+  for (int I = 0; I < 50; ++I)
+    Bytes += "Top[" + std::to_string(I) + "],90,0,0,1\r\n";
+  zrvtest::writeBytes(Dir.path() / "t.csv", Bytes + "[EOF],,,,,,,,,,\r\n");
+  const std::string File = (Dir.path() / "t.csv").u8string();
+  ToolRun R = run({"check", File, "--kind", "solid", "--process", "injection"});
+  EXPECT_EQ(R.Status, 1);
+  std::map<std::string, int> Listed;
+  std::istringstream Lines(R.Out);
+  for (std::string Line; std::getline(Lines, Line);)
+    if (Line.back() == ']' && Line.find(": error: ") != std::string::npos)
+      ++Listed[Line.substr(Line.rfind('['))];
+  for (const auto& [Code, Count] : Listed)
+    EXPECT_LE(Count, 20) << Code;
+  EXPECT_NE(R.Out.find("more findings [bracket-in-line] not shown"), std::string::npos) << R.Out;
+  // The JSON form lists as many and counts the rest by code.
+  ToolRun Json = run({"check", File, "--kind", "solid", "--process", "injection", "--json"});
+  nlohmann::json Report = nlohmann::json::parse(Json.Out);
+  EXPECT_GE(Report["notShown"]["bracket-in-line"].get<int>(), 1);
+  EXPECT_LE(Report["findings"].size(), 20u * (Report["notShown"].size() + 1));
+}
+
+TEST(ZrvTemplateTool, UnreadableTemplatesSayWhy) {
+  zrvtest::TempDir Dir;
+  zrvtest::writeBytes(Dir.path() / "wide.csv", std::string("\xFF\xFE[\0F\0", 6));
+  ToolRun R = run({"check", (Dir.path() / "wide.csv").u8string()});
+  EXPECT_EQ(R.Status, 2);
+  EXPECT_NE(R.Err.find("not a UTF-8 text template"), std::string::npos) << R.Err;
+#ifndef _WIN32 // a name over 255 bytes: the limit of the file systems there
+  const std::string Long = (Dir.path() / std::string(300, 'n')).u8string();
+  R = run({"check", Long});
+  EXPECT_EQ(R.Status, 2);
+  EXPECT_NE(R.Err.find("longer than the system allows"), std::string::npos) << R.Err;
+#endif
 }

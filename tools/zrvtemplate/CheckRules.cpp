@@ -29,8 +29,9 @@ std::optional<fmt::Section> sectionOfTag(const std::wstring& Tag) {
 
 /// The first known section whose tag the line holds (the end tag left out).
 std::optional<fmt::Section> sectionInLine(const std::string& Line) {
+  const fmt::SectionSet Tags = fmt::tagsInLine(Line);
   for (const fmt::SectionLayout& Row : fmt::Sections)
-    if (Row.Id != fmt::Section::EndOfFile && fmt::lineHasTag(Line, Row.Id))
+    if (Row.Id != fmt::Section::EndOfFile && fmt::holdsTag(Tags, Row.Id))
       return Row.Id;
   return std::nullopt;
 }

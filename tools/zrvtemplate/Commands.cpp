@@ -4,9 +4,11 @@
 #include "Commands.h"
 
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <optional>
 
 #include <CLI/CLI.hpp>
@@ -19,6 +21,7 @@
 #include "ProjectType.h"
 #include "TemplateLoad.h"
 #include "TextUtil.h"
+#include "platform/Platform.h"
 #include "template/TemplateLayout.h"
 #include "zrvreport/ZRVReportSetting.h"
 #include "zrvreport/ZRVReportSettingWriter.h"
@@ -84,23 +87,44 @@ void addProjectOptions(CLI::App& Command, ProjectArgs& Args, bool FromHeader) {
   Command.add_flag("--json", Args.Json, "Print the result as JSON");
 }
 
+/// The most findings of one code that check lists.
+constexpr long long MaxShownPerCode = 20;
+
 int fail(std::ostream& Err, const std::string& Message) {
   Err << ToolName << ": error: " << Message << "\n";
   return ExitError;
 }
 
-/// Why \p File cannot be read as a template, or nothing when it can.
+/// Why \p File cannot be read as a template, or nothing when it can. The file
+/// is opened as the reader opens it: a FIFO or device is refused at once.
 std::optional<std::string> unreadable(const std::string& File) {
-  std::error_code Ignored;
-  fs::path Path = fs::u8path(File);
-  if (!fs::exists(Path, Ignored))
+  namespace platform = zrv::platform;
+  platform::OpenFailure Failure;
+  std::FILE* Stream = platform::OpenTemplateFile(Wide(File), Failure);
+  if (Stream) {
+    std::fclose(Stream);
+    return std::nullopt;
+  }
+  const std::string Reason = Utf8(Failure.Reason);
+  switch (Failure.Problem) {
+  case platform::OpenProblem::Missing:
     return "no such file";
-  if (fs::is_directory(Path, Ignored))
+  case platform::OpenProblem::Folder:
     return "it is a folder, not a file";
-  std::ifstream In(Path, std::ios::binary);
-  if (!In)
-    return "it cannot be opened for reading (check its permissions)";
-  return std::nullopt;
+  case platform::OpenProblem::NotRegularFile:
+    return "it is not a regular file: " + Reason;
+  case platform::OpenProblem::LinkLoop:
+    return "its path runs into a loop of symbolic links (" + Reason + ")";
+  case platform::OpenProblem::NameTooLong:
+    return "its path or a name in it is longer than the system allows (" + Reason + ")";
+  case platform::OpenProblem::NotUtf8Text:
+    return "not a UTF-8 text template (it starts with a UTF-16 byte-order mark or holds NUL "
+           "bytes)";
+  case platform::OpenProblem::None:
+  case platform::OpenProblem::Other:
+    break;
+  }
+  return "it cannot be opened for reading: " + Reason;
 }
 
 int cannotRead(std::ostream& Err, const std::string& File, const std::string& Why) {
@@ -203,15 +227,28 @@ int runCheck(const std::string& File, const ProjectArgs& Args, std::ostream& Out
         for (const Diagnostic& D : Found)
           Errors += D.Level == Severity::Error;
         int Warnings = static_cast<int>(Found.size()) - Errors;
+        // The first MaxShownPerCode findings of each code are listed; the
+        // rest of that code are counted.
+        std::map<std::string, long long> ShownOfCode, NotShown;
+        std::vector<const Diagnostic*> Shown;
+        for (const Diagnostic& D : Found) {
+          if (ShownOfCode[D.Code]++ < MaxShownPerCode)
+            Shown.push_back(&D);
+          else
+            ++NotShown[D.Code];
+        }
 
         if (Args.Json) {
           Json Findings = Json::array();
-          for (const Diagnostic& D : Found)
-            Findings.push_back({{"line", D.Line},
-                                {"severity", SeverityName(D.Level)},
-                                {"code", D.Code},
-                                {"section", D.Section},
-                                {"message", D.Message}});
+          for (const Diagnostic* D : Shown)
+            Findings.push_back({{"line", D->Line},
+                                {"severity", SeverityName(D->Level)},
+                                {"code", D->Code},
+                                {"section", D->Section},
+                                {"message", D->Message}});
+          Json Omitted = Json::object();
+          for (const auto& [Code, Count] : NotShown)
+            Omitted[Code] = Count;
           Json Report = {{"file", File},
                          {"projectType", ProjectTypeName(Resolved.Type)},
                          {"checkedAs", Describe(Resolved.Type)},
@@ -219,12 +256,21 @@ int runCheck(const std::string& File, const ProjectArgs& Args, std::ostream& Out
                          {"clean", Found.empty()},
                          {"errors", Errors},
                          {"warnings", Warnings},
-                         {"findings", Findings}};
+                         {"findings", Findings},
+                         {"notShown", Omitted},
+                         {"readerFindingsNotExamined", Loaded.FindingsNotKept}};
           Out << Report.dump(2) << "\n";
         } else {
-          for (const Diagnostic& D : Found)
-            Out << File << ":" << D.Line << ": " << SeverityName(D.Level) << ": " << D.Message
-                << " [" << D.Code << "]\n";
+          for (const Diagnostic* D : Shown)
+            Out << File << ":" << D->Line << ": " << SeverityName(D->Level) << ": " << D->Message
+                << " [" << D->Code << "]\n";
+          for (const auto& [Code, Count] : NotShown)
+            Out << File << ": " << Count << " more " << (Count == 1 ? "finding" : "findings")
+                << " [" << Code << "] not shown\n";
+          if (Loaded.FindingsNotKept > 0)
+            Out << File << ": " << Loaded.FindingsNotKept
+                << " more reader findings not examined (the first " << MaxKeptFindingsPerKind
+                << " of each kind are)\n";
           Out << File << ": ";
           if (Found.empty())
             Out << "clean";

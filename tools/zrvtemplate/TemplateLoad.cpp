@@ -3,17 +3,30 @@
 
 #include "zrvreport/ZRVReportTemplateReader.h"
 
+#include <map>
+
 namespace zrvtool {
 namespace {
 
-/// Keeps every finding of a load.
+/// Keeps the findings of a load, at most MaxKeptFindingsPerKind of each
+/// kind, and counts the rest: a file of a million broken lines must not keep
+/// a million findings in memory.
 class Recorder : public ZRVTemplateObserver {
 public:
-  explicit Recorder(std::vector<ZRVTemplateFinding>& Target) : Findings(Target) {}
-  void OnFinding(const ZRVTemplateFinding& Finding) override { Findings.push_back(Finding); }
+  explicit Recorder(LoadedTemplate& Target) : Loaded(Target) {}
+  void OnFinding(const ZRVTemplateFinding& Finding) override {
+    int& Kept = KeptOfKind[Finding.Kind];
+    if (Kept >= MaxKeptFindingsPerKind) {
+      ++Loaded.FindingsNotKept;
+      return;
+    }
+    ++Kept;
+    Loaded.Findings.push_back(Finding);
+  }
 
 private:
-  std::vector<ZRVTemplateFinding>& Findings;
+  LoadedTemplate& Loaded;
+  std::map<ZRVTemplateFindingKind, int> KeptOfKind;
 };
 
 } // namespace
@@ -21,7 +34,7 @@ private:
 LoadedTemplate LoadTemplate(const std::wstring& Path, const LoaderChoice& Choice) {
   LoadedTemplate Loaded;
   Loaded.Document = std::make_unique<CZRVReportItemManager>();
-  Recorder Observer(Loaded.Findings);
+  Recorder Observer(Loaded);
   CZRVReportTemplateReader Reader;
   Loaded.Status = Reader.LoadWithStatus(Choice.Loader, Path.c_str(), Loaded.Document.get(),
                                         Choice.FlagA, Choice.FlagB, &Observer, &Loaded.Message);

@@ -15,6 +15,9 @@
 
 namespace zrvtool {
 
+/// The most findings of one kind that a load keeps.
+inline constexpr int MaxKeptFindingsPerKind = 1000;
+
 /// The outcome of a load.
 struct LoadedTemplate {
   /// What the loader returned: 1 when the file was opened and read, 0 when it
@@ -26,8 +29,11 @@ struct LoadedTemplate {
   /// The document the file loaded into: a new document, as the facade's is
   /// after it empties it before a load.
   std::unique_ptr<CZRVReportItemManager> Document;
-  /// The reader's findings in file order.
+  /// The reader's findings in file order, at most MaxKeptFindingsPerKind of
+  /// each kind.
   std::vector<ZRVTemplateFinding> Findings;
+  /// The findings passed over because their kind had reached the limit.
+  long long FindingsNotKept = 0;
   /// The line of the [FileHeader] tag that was read; 0 when none was.
   int HeaderLine = 0;
 };
