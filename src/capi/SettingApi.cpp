@@ -150,7 +150,7 @@ zrv_status zrv_setting_project_type_name(const zrv_setting* setting, char* buffe
   return guarded([&] {
     wchar_t Name[zrv::capi::NameBufferSize] = {};
     const CZRVReportSetting& F = setting->Facade;
-    F.GetProjectTypeName(0, F.GetAppType(), 1, Name);
+    F.GetProjectTypeName(0, F.GetAppType(), 0, Name);
     return textOut(std::wstring_view(Name), buffer, size, needed);
   });
 }
