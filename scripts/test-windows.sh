@@ -16,7 +16,7 @@ triple=x86_64-w64-mingw32
 # (its loader is /usr/lib/wine/wine64, outside PATH) and the GoogleTest sources
 # (/usr/src/googletest). Installed once; later runs find them.
 source scripts/ensure-packages.sh
-ensure_packages g++-mingw-w64-x86-64-posix wine64 googletest
+ensure_packages g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine64 googletest
 
 # ---- Build --------------------------------------------------------------------
 echo "== building preset windows"
@@ -33,8 +33,19 @@ dll=$build/bin/zrvreport.dll
 echo "== checking the exports of $dll"
 mapfile -t classes < <(grep -rhoE '(class|struct) ZRVREPORT_EXPORT [A-Za-z_][A-Za-z0-9_]*' include/zrvreport |
   awk '{print $3}' | sort -u)
-mapfile -t functions < <(grep -rhE '^ZRVREPORT_EXPORT [^(]*\(' include/zrvreport |
-  sed -E 's/^([^(]*[^A-Za-z0-9_(])?([A-Za-z_][A-Za-z0-9_]*)\(.*/\2/' | sort -u)
+# The headers of the C interface (those that declare extern "C") export their
+# functions under their plain C names; the other headers' functions are C++
+# functions, exported with their parameter lists.
+mapfile -t c_headers < <(grep -rlF 'extern "C"' include/zrvreport | sort)
+c_excludes=()
+for header in "${c_headers[@]}"; do c_excludes+=("--exclude=$(basename "$header")"); done
+mapfile -t functions < <(grep -rhE '^ZRVREPORT_EXPORT [^(]*\(' include/zrvreport \
+  "${c_excludes[@]}" | sed -E 's/^([^(]*[^A-Za-z0-9_(])?([A-Za-z_][A-Za-z0-9_]*)\(.*/\2/' | sort -u)
+c_functions=()
+if [ ${#c_headers[@]} -gt 0 ]; then
+  mapfile -t c_functions < <(grep -hE '^ZRVREPORT_EXPORT [^(]*\(' "${c_headers[@]}" |
+    sed -E 's/^([^(]*[^A-Za-z0-9_(])?([A-Za-z_][A-Za-z0-9_]*)\(.*/\2/' | sort -u)
+fi
 mapfile -t exports < <("$triple-objdump" -p "$dll" |
   awk '/^\[Ordinal\/Name Pointer\] Table/ {table = 1; next}
        table && /^[[:space:]]*\[ *[0-9]+\]/ {print $NF; next}
@@ -54,6 +65,11 @@ for symbol in "${exports[@]}"; do
     if [[ "$owner" == "$name" || "$owner" == "$name::"* ]]; then matched=$name; break; fi
   done
   if [ -z "$matched" ]; then
+    for name in "${c_functions[@]}"; do
+      if [[ "$owner" == "$name" ]]; then matched=$name; break; fi
+    done
+  fi
+  if [ -z "$matched" ]; then
     for name in "${functions[@]}"; do
       if [[ "$owner" == "$name("* ]]; then matched=$name; break; fi
     done
@@ -64,7 +80,7 @@ for symbol in "${exports[@]}"; do
     stray+=("$symbol")
   fi
 done
-for name in "${classes[@]}" "${functions[@]}"; do
+for name in "${classes[@]}" "${functions[@]}" "${c_functions[@]}"; do
   if [ -n "${count[$name]:-}" ]; then
     echo "   $name: ${count[$name]} symbols"
   else
@@ -76,7 +92,17 @@ if [ ${#stray[@]} -gt 0 ]; then
   printf '   %s\n' "${stray[@]}" >&2
   exit 1
 fi
-echo "   ${#exports[@]} exports, all of marked classes and functions"
+missing_c=()
+for name in "${c_functions[@]}"; do
+  [ -n "${count[$name]:-}" ] || missing_c+=("$name")
+done
+if [ ${#missing_c[@]} -gt 0 ]; then
+  echo "the DLL lacks C interface functions that its header declares:" >&2
+  printf '   %s\n' "${missing_c[@]}" >&2
+  exit 1
+fi
+echo "   ${#exports[@]} exports, all of marked classes and functions" \
+  "(${#c_functions[@]} C interface functions under their C names)"
 
 # ---- Programs under Wine --------------------------------------------------------
 # The first call creates the Wine prefix (some seconds, once per machine).
@@ -94,10 +120,10 @@ if [ -f build/dev/CTestTestfile.cmake ]; then
   windows_tests=$(list_tests windows)
   linux_tests=$(list_tests dev)
   windows_only='^[A-Za-z]*Win32\.'
-  # Linux only besides the suites ending in Posix: the install test and the
+  # Linux only besides the suites ending in Posix: the install test, the
   # zrvtemplate tool with its tests (a program of the build machine; the cross
-  # build leaves it out).
-  linux_only='^([A-Za-z]*Posix\.|install_consumer$|ZrvTemplate[A-Za-z]*\.|zrvtemplate_)'
+  # build leaves it out) and the Python package tests (python_*).
+  linux_only='^([A-Za-z]*Posix\.|install_consumer$|ZrvTemplate[A-Za-z]*\.|zrvtemplate_|python_)'
   if ! diff <(grep -vE "$windows_only" <<<"$windows_tests") \
             <(grep -vE "$linux_only" <<<"$linux_tests") >/tmp/zrvreport-tests.diff; then
     echo "Windows (<) and Linux (>) run different tests outside the platform suites:" >&2
