@@ -19,7 +19,6 @@
 #include "ProjectType.h"
 #include "TemplateLoad.h"
 #include "TextUtil.h"
-#include "template/TemplateLayout.h"
 #include "zrvreport/ZRVReportSetting.h"
 #include "zrvreport/ZRVReportSettingWriter.h"
 
@@ -179,7 +178,7 @@ int withLoad(const std::string& File, const ProjectArgs& Args, std::ostream& Err
 /// What the check rules need to know of the load.
 CheckContext contextOf(const ResolvedType& Resolved) {
   CheckContext Context;
-  Context.Entry = EntryOf(Resolved.Choice.Loader);
+  Context.Loader = Resolved.Choice.Loader;
   Context.Thermoset = Resolved.Choice.Thermoset;
   Context.ProjectDescription = Describe(Resolved.Type);
   return Context;
@@ -366,7 +365,7 @@ int runCatalogue(std::string Section, const ProjectArgs& Args, std::ostream& Out
   if (!Resolved)
     return ExitError;
   std::vector<CatalogueSection> Sections =
-      CatalogueOf(EntryOf(Resolved->Choice.Loader), Resolved->Choice.Thermoset);
+      CatalogueOf(Resolved->Choice.Loader, Resolved->Choice.Thermoset);
   if (!Section.empty()) {
     if (Section.front() != '[')
       Section = "[" + Section + "]";
