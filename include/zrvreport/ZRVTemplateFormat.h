@@ -127,7 +127,7 @@ struct ZRVTemplateSectionKeys {
 /// The result sections that \p Loader reads, in its chain order, each with
 /// its keys (the thermoset lists when \p Thermoset is non-zero, for the
 /// loaders that take the flag). Empty for a loader outside the enumeration.
-ZRVREPORT_EXPORT std::vector<ZRVTemplateSectionKeys> ZRVTemplateLoaderSections(
-    ZRV_TEMPLATE_LOADER Loader, int Thermoset);
+ZRVREPORT_EXPORT std::vector<ZRVTemplateSectionKeys>
+ZRVTemplateLoaderSections(ZRV_TEMPLATE_LOADER Loader, int Thermoset);
 
 #endif // ZRVREPORT_ZRVTEMPLATEFORMAT_H

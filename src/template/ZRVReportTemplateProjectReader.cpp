@@ -79,10 +79,11 @@ int firstInvalidUtf8(std::string_view Text) {
   std::size_t I = 0;
   while (I < Text.size()) {
     auto Byte = static_cast<unsigned char>(Text[I]);
-    std::size_t Length = Byte < 0x80 ? 1 : Byte >= 0xC2 && Byte <= 0xDF ? 2
-                                       : Byte >= 0xE0 && Byte <= 0xEF   ? 3
-                                       : Byte >= 0xF0 && Byte <= 0xF4   ? 4
-                                                                        : 0;
+    std::size_t Length = Byte < 0x80                    ? 1
+                         : Byte >= 0xC2 && Byte <= 0xDF ? 2
+                         : Byte >= 0xE0 && Byte <= 0xEF ? 3
+                         : Byte >= 0xF0 && Byte <= 0xF4 ? 4
+                                                        : 0;
     if (Length == 0 || I + Length > Text.size())
       return static_cast<int>(I) + 1;
     for (std::size_t K = 1; K < Length; ++K) {

@@ -109,8 +109,7 @@ constexpr Library Libraries[] = {
 };
 
 std::optional<std::wstring> settingIgnoringCase(const CZRVReportItemManager* Document,
-                                                const std::wstring& Tag,
-                                                const std::wstring& Name) {
+                                                const std::wstring& Tag, const std::wstring& Name) {
   if (!Document)
     return std::nullopt;
   for (const Library& Lib : Libraries) {
@@ -367,8 +366,9 @@ private:
     const ZRVTemplateSectionInfo* Library = sectionOfTag(LibraryTag);
     if (!Library) {
       add(F, Severity::Error, "unresolved-name",
-          "name " + quoted(F.Text) + " " + Where + " is not defined in this file; nothing is "
-          "attached");
+          "name " + quoted(F.Text) + " " + Where +
+              " is not defined in this file; nothing is "
+              "attached");
       return;
     }
     std::string Message = Utf8(Library->What) + " " + quoted(F.Text) + " " + Where +
@@ -393,8 +393,8 @@ private:
                                                : " is out of range";
     // The item keeps 0 for an output or display mode out of range, and
     // reads an item count of 0 as 1.
-    std::string ReadsAs = F.Field == 15 ? (F.Number == 0 ? " and reads as 1" : " but is kept")
-                                        : " and reads as 0";
+    std::string ReadsAs =
+        F.Field == 15 ? (F.Number == 0 ? " and reads as 1" : " but is kept") : " and reads as 0";
     add(F, Severity::Error, "value-range",
         What + " " + std::to_string(F.Number) + " (field " + std::to_string(F.Field) + ") of " +
             quoted(F.Text) + Range + ReadsAs);
@@ -428,8 +428,9 @@ private:
     const std::wstring& Expected = Rows[static_cast<std::size_t>(F.Number)].Key;
     if (F.Text == Expected)
       return;
-    bool KnownKey = std::any_of(Rows.begin(), Rows.end(),
-                                [&F](const ZRVTemplateResultExRow& Row) { return Row.Key == F.Text; });
+    bool KnownKey = std::any_of(Rows.begin(), Rows.end(), [&F](const ZRVTemplateResultExRow& Row) {
+      return Row.Key == F.Text;
+    });
     if (!KnownKey)
       add(F, Severity::Error, "resultex-rows",
           "row key " + quoted(F.Text) + " is none of " + rowKeys(0) + ": the row fills position " +

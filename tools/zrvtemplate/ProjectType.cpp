@@ -91,9 +91,9 @@ std::string ProjectTypeName(const ProjectType& Type) {
 }
 
 std::string Describe(const ProjectType& Type) {
-  std::string Kind = Type.Kind == 1                ? "shell"
+  std::string Kind = Type.Kind == 1                     ? "shell"
                      : Type.Kind == 0 || Type.Kind == 2 ? "solid"
-                                                   : "unknown kind";
+                                                        : "unknown kind";
   std::string Process = "process " + std::to_string(Type.AppType);
   for (const ProcessInfo& Info : Processes())
     if (Info.AppType == Type.AppType)

@@ -49,11 +49,15 @@ std::wstring Wide(std::string_view Text) {
   std::wstring Out;
   for (std::size_t I = 0; I < Text.size();) {
     auto Byte = static_cast<unsigned char>(Text[I]);
-    std::size_t Length = Byte < 0x80 ? 1 : (Byte >> 5) == 6 ? 2 : (Byte >> 4) == 14 ? 3
-                                         : (Byte >> 3) == 30 ? 4
-                                                             : 0;
-    char32_t Code = Length == 1 ? Byte : Length == 2 ? Byte & 0x1F : Length == 3 ? Byte & 0x0F
-                                                                                  : Byte & 0x07;
+    std::size_t Length = Byte < 0x80         ? 1
+                         : (Byte >> 5) == 6  ? 2
+                         : (Byte >> 4) == 14 ? 3
+                         : (Byte >> 3) == 30 ? 4
+                                             : 0;
+    char32_t Code = Length == 1   ? Byte
+                    : Length == 2 ? Byte & 0x1F
+                    : Length == 3 ? Byte & 0x0F
+                                  : Byte & 0x07;
     bool Valid = Length != 0 && I + Length <= Text.size();
     for (std::size_t K = 1; Valid && K < Length; ++K) {
       auto Next = static_cast<unsigned char>(Text[I + K]);
