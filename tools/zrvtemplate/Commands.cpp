@@ -341,10 +341,10 @@ std::string unifiedDiff(const std::string& Name, const std::string& Before,
   while (I < N || J < M) {
     if (I < N && J < M && A[I] == B[J]) {
       Steps.push_back({' ', I++, J++});
-    } else if (J < M && (I == N || Common[I][J + 1] >= Common[I + 1][J])) {
-      Steps.push_back({'+', I, J++});
-    } else {
+    } else if (I < N && (J == M || Common[I + 1][J] >= Common[I][J + 1])) {
       Steps.push_back({'-', I++, J});
+    } else {
+      Steps.push_back({'+', I, J++});
     }
   }
   auto shown = [](const std::string& Line) {
