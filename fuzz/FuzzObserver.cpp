@@ -141,6 +141,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     case Kind::SectionRead:
       ZRVFUZZ_CHECK(!F.Section.empty());
       break;
+    case Kind::TextNotUtf8:
+      ZRVFUZZ_CHECK(F.Number >= 1);
+      break;
+    case Kind::NotANumber:
+      ZRVFUZZ_CHECK(F.Number >= 0 && F.Number <= 5);
+      break;
     case Kind::SectionPassedOver:
     case Kind::ItemLinesNotRead:
       break;

@@ -133,7 +133,8 @@ public:
   ///   goes to \p Observer when given);
   /// - ZRVLoadStatus::NotATemplate: read to its end without a single section
   ///   tag that the loader takes (not even [FileHeader] or [Info]): a file
-  ///   that is no template, or only "[EOF]";
+  ///   that is no template, or only "[EOF]"; also a file not read because it
+  ///   is no UTF-8 text (ZRVFileProblem::NotUtf8Text);
   /// - ZRVLoadStatus::FileMissing: nothing at \p Path;
   /// - ZRVLoadStatus::FileUnreadable: something at \p Path that cannot be
   ///   opened or read as a file;

@@ -3,6 +3,8 @@
 #ifndef ZRVREPORT_ZRVSTATUS_H
 #define ZRVREPORT_ZRVSTATUS_H
 
+#include <string>
+
 #include "zrvreport/ZRVCommon.h"
 
 /// How a template load ended. The numbers are stable: new outcomes are added
@@ -18,8 +20,9 @@ enum class ZRVLoadStatus : int {
   /// not resolve, a missing "[EOF]" ...); an observer is told each finding.
   LoadedWithFindings = 2,
   /// The file was read to its end but holds no section the loader reads (no
-  /// [FileHeader], no setting or result section): it is no template, or a
-  /// template of another project type. Nothing was loaded from it.
+  /// [FileHeader], no setting or result section), or it was not read at all
+  /// because it is no UTF-8 text (ZRVFileProblem::NotUtf8Text). Nothing was
+  /// loaded from it.
   NotATemplate = 3,
   /// There is no file at the path.
   FileMissing = 4,
@@ -66,6 +69,35 @@ enum class ZRVSaveStatus : int {
   /// already hold the new bytes, but they are not known to be durable).
   ReplaceFailed = 8
 };
+
+/// Why a path cannot be opened as a template file, as ZRVProbeTemplateFile
+/// finds it.
+enum class ZRVFileProblem : int {
+  /// It opens as a template file would.
+  None = 0,
+  /// Nothing is at the path.
+  Missing = 1,
+  /// It is a folder.
+  Folder = 2,
+  /// It is a FIFO, a device or a socket: refused without reading from it.
+  NotRegularFile = 3,
+  /// Its path runs into symbolic links that name each other.
+  LinkLoop = 4,
+  /// The path, or a name in it, is longer than the system allows.
+  NameTooLong = 5,
+  /// It starts with a UTF-16 byte-order mark or holds a NUL byte in its
+  /// first line: "not a UTF-8 text template".
+  NotUtf8Text = 6,
+  /// Any other reason (no permission, an input/output error ...).
+  Other = 7
+};
+
+/// Opens \p Path as the reader opens a template and closes it again, telling
+/// why it cannot be opened: ZRVFileProblem::None when it can. \p Reason,
+/// when not null, receives the system's text for a failure ("Permission
+/// denied") and is emptied otherwise. A null path is Missing.
+ZRVREPORT_EXPORT ZRVFileProblem ZRVProbeTemplateFile(const wchar_t* Path,
+                                                     std::wstring* Reason = nullptr);
 
 /// A short English description of \p Status ("file missing"); "unknown load
 /// status" for a value outside the enumeration. The text is static.

@@ -5,6 +5,7 @@
 #define ZRVREPORT_ZRVTEMPLATEOBSERVER_H
 
 #include <string>
+#include <vector>
 
 /// What a load passed over or changed.
 enum class ZRVTemplateFindingKind : int {
@@ -22,7 +23,13 @@ enum class ZRVTemplateFindingKind : int {
   /// A data line that does not have the shape its section expects and is
   /// ignored; also the first line after [MeltFrontTimeCapture] when it is
   /// not the label line (that line is always dropped unread). Number is the
-  /// number of comma-separated fields of the line.
+  /// number of comma-separated fields of the line. A line that holds nothing
+  /// to lose is not reported: one that is blank once trailing commas and
+  /// blanks are taken away, and the section's label line, also with its
+  /// cells padded, quoted or unquoted as a spreadsheet writes them. Accepted
+  /// holds, for a setting line, the value counts after the name that the
+  /// section reads; for an item line of a full read, the field counts the
+  /// reader takes; else nothing.
   LineIgnored,
   /// A setting name given on a second line of its section; the first line
   /// wins and this one is ignored. Text is the name.
@@ -36,7 +43,8 @@ enum class ZRVTemplateFindingKind : int {
   UnresolvedName,
   /// A value outside its range in an item line: Field 2 (output, 0 to 3),
   /// 3 (display mode, 0 to 4) or 15 (item count of one page, 1 to 4).
-  /// Number is the value as read.
+  /// Number is the value as read; Accepted holds the lowest and the highest
+  /// value of the range. Text is the item's key.
   ValueOutOfRange,
   /// A result section whose item lines the file version does not read in
   /// full: below 1000 none, 1000 only the key and six numbers. Number is the
@@ -49,7 +57,16 @@ enum class ZRVTemplateFindingKind : int {
   EndMissing,
   /// A tag line that the reader's chain took: the section is read (for
   /// [Info], its lines are skipped). Section is its tag, Text the line.
-  SectionRead
+  SectionRead,
+  /// A line whose bytes are not UTF-8: every invalid byte reads as U+FFFD.
+  /// Number is the 1-based byte column of the first invalid byte (in the
+  /// piece read, for a line read in pieces); Text is the line as decoded.
+  TextNotUtf8,
+  /// A number field of a [FileHeader] line (FileVersion, ProjectType,
+  /// AppType) whose value does not start with a number, so it reads as 0.
+  /// Text is the value as read, Number the field's index in the header
+  /// keys (0 FileVersion).
+  NotANumber
 };
 
 /// One finding of a load.
@@ -67,6 +84,8 @@ struct ZRVTemplateFinding {
   int Number = 0;
   /// The 1-based field of an item line the finding is about; 0 otherwise.
   int Field = 0;
+  /// What the reader would have taken (see the kind); empty otherwise.
+  std::vector<int> Accepted;
 };
 
 /// Receives the findings of a load. The load itself never depends on what

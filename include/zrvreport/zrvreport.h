@@ -15,6 +15,7 @@
 #include "zrvreport/ZRVResultItemMap_Custom.h"
 #include "zrvreport/ZRVResultItems.h"
 #include "zrvreport/ZRVStatus.h"
+#include "zrvreport/ZRVTemplateFormat.h"
 #include "zrvreport/ZRVTemplateObserver.h"
 
 #endif // ZRVREPORT_ZRVREPORT_H

@@ -252,7 +252,10 @@ std::optional<ParsedResultExRow> parseResultExRow(std::string_view Line) {
 namespace {
 
 bool isReadFieldCount(std::size_t Count) {
-  return Count == 11 || Count == 12 || Count == 14 || Count == 15 || Count == 16;
+  for (int Accepted : ItemLineFieldCounts)
+    if (Count == static_cast<std::size_t>(Accepted))
+      return true;
+  return false;
 }
 
 /// The most fields an item line is read with.

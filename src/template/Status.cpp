@@ -1,7 +1,10 @@
 // Status.cpp - the descriptions of the load and save outcomes.
 #include "zrvreport/ZRVStatus.h"
 
+#include <cstdio>
 #include <iterator>
+
+#include "platform/Platform.h"
 
 namespace {
 
@@ -44,4 +47,38 @@ const wchar_t* ZRVLoadStatusText(ZRVLoadStatus Status) {
 
 const wchar_t* ZRVSaveStatusText(ZRVSaveStatus Status) {
   return textOf(Status, SaveStatusTexts, L"unknown save status");
+}
+
+ZRVFileProblem ZRVProbeTemplateFile(const wchar_t* Path, std::wstring* Reason) {
+  using zrv::platform::OpenProblem;
+  if (Reason)
+    Reason->clear();
+  if (!Path)
+    return ZRVFileProblem::Missing;
+  zrv::platform::OpenFailure Failure;
+  if (std::FILE* File = zrv::platform::OpenTemplateFile(Path, Failure)) {
+    std::fclose(File);
+    return ZRVFileProblem::None;
+  }
+  if (Reason)
+    *Reason = Failure.Reason;
+  switch (Failure.Problem) {
+  case OpenProblem::None:
+    break;
+  case OpenProblem::Missing:
+    return ZRVFileProblem::Missing;
+  case OpenProblem::Folder:
+    return ZRVFileProblem::Folder;
+  case OpenProblem::NotRegularFile:
+    return ZRVFileProblem::NotRegularFile;
+  case OpenProblem::LinkLoop:
+    return ZRVFileProblem::LinkLoop;
+  case OpenProblem::NameTooLong:
+    return ZRVFileProblem::NameTooLong;
+  case OpenProblem::NotUtf8Text:
+    return ZRVFileProblem::NotUtf8Text;
+  case OpenProblem::Other:
+    break;
+  }
+  return ZRVFileProblem::Other;
 }

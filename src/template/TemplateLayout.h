@@ -280,6 +280,10 @@ inline constexpr int KeyAndSixNumbersVersion = 1000;
 /// The first version that reads the full item line.
 inline constexpr int FullItemLineVersion = 1001;
 
+/// The field counts of an item line that a full read takes; a line of any
+/// other count is ignored.
+inline constexpr int ItemLineFieldCounts[] = {11, 12, 14, 15, 16};
+
 /// The item-line form of a file version.
 inline constexpr ItemLineForm itemLineFormOf(int FileVersion) {
   return FileVersion >= FullItemLineVersion       ? ItemLineForm::Full

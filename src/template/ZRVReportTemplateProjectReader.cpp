@@ -41,13 +41,6 @@ constexpr ICPackageRemoval ICPackageRemovals[] = {
     {ZRV_MODULE_CURE, true, {972, 1579, 1580}},
 };
 
-bool isBlank(std::string_view Text) {
-  for (char C : Text)
-    if (!fmt::isSpaceByte(C))
-      return false;
-  return true;
-}
-
 std::string_view withoutLineEnd(std::string_view Text) {
   while (!Text.empty() && (Text.back() == '\n' || Text.back() == '\r'))
     Text.remove_suffix(1);
@@ -79,6 +72,94 @@ std::wstring decoded(std::string_view Text) {
   return zrv::platform::FromUtf8(withoutLineEnd(Text));
 }
 
+/// The 1-based column of the first byte of \p Text that is not part of a
+/// UTF-8 sequence (overlong forms, surrogates and values above U+10FFFF
+/// included); 0 when the text is UTF-8.
+int firstInvalidUtf8(std::string_view Text) {
+  std::size_t I = 0;
+  while (I < Text.size()) {
+    auto Byte = static_cast<unsigned char>(Text[I]);
+    std::size_t Length = Byte < 0x80                    ? 1
+                         : Byte >= 0xC2 && Byte <= 0xDF ? 2
+                         : Byte >= 0xE0 && Byte <= 0xEF ? 3
+                         : Byte >= 0xF0 && Byte <= 0xF4 ? 4
+                                                        : 0;
+    if (Length == 0 || I + Length > Text.size())
+      return static_cast<int>(I) + 1;
+    for (std::size_t K = 1; K < Length; ++K) {
+      auto Next = static_cast<unsigned char>(Text[I + K]);
+      unsigned char Low = 0x80, High = 0xBF;
+      if (K == 1 && Byte == 0xE0)
+        Low = 0xA0;
+      else if (K == 1 && Byte == 0xED)
+        High = 0x9F;
+      else if (K == 1 && Byte == 0xF0)
+        Low = 0x90;
+      else if (K == 1 && Byte == 0xF4)
+        High = 0x8F;
+      if (Next < Low || Next > High)
+        return static_cast<int>(I) + 1;
+    }
+    I += Length;
+  }
+  return 0;
+}
+
+/// True when \p Text starts, after blanks, with a decimal integer as the
+/// reader reads one (an optional sign, then a digit).
+bool startsWithNumber(std::wstring_view Text) {
+  std::size_t I = 0;
+  while (I < Text.size() && Text[I] < 0x80 && fmt::isSpaceByte(static_cast<char>(Text[I])))
+    ++I;
+  if (I < Text.size() && (Text[I] == L'+' || Text[I] == L'-'))
+    ++I;
+  return I < Text.size() && Text[I] >= L'0' && Text[I] <= L'9';
+}
+
+/// The cells of a line as a spreadsheet reads them: split at commas outside
+/// double quotes, each cell's quotes taken away ("" inside quotes gives one
+/// '"') and its surrounding blanks trimmed; empty cells at the end are left
+/// out.
+std::vector<std::string> cellsOf(std::string_view Text) {
+  std::vector<std::string> Cells(1);
+  bool Quoted = false;
+  for (std::size_t I = 0; I < Text.size(); ++I) {
+    char C = Text[I];
+    if (C == '"') {
+      if (Quoted && I + 1 < Text.size() && Text[I + 1] == '"')
+        Cells.back() += Text[++I];
+      else
+        Quoted = !Quoted;
+    } else if (C == ',' && !Quoted) {
+      Cells.emplace_back();
+    } else {
+      Cells.back() += C;
+    }
+  }
+  for (std::string& Cell : Cells) {
+    std::size_t First = 0;
+    while (First < Cell.size() && fmt::isSpaceByte(Cell[First]))
+      ++First;
+    std::size_t Last = Cell.size();
+    while (Last > First && fmt::isSpaceByte(Cell[Last - 1]))
+      --Last;
+    Cell = Cell.substr(First, Last - First);
+  }
+  while (!Cells.empty() && Cells.back().empty())
+    Cells.pop_back();
+  return Cells;
+}
+
+/// True when a line that a section's parser drops holds nothing to lose: it
+/// is blank once the commas and blanks a spreadsheet pads rows with are
+/// taken away, or it is the section's label line \p Label with its cells
+/// padded, quoted or unquoted.
+bool holdsNothing(std::string_view Text, std::string_view Label) {
+  if (Text.find_first_not_of(", \t\r\n\v\f") == std::string_view::npos)
+    return true;
+  return !Label.empty() && (Text == Label || cellsOf(Text) == cellsOf(Label));
+}
+
 } // namespace
 
 CZRVReportTemplateProjectReader::CZRVReportTemplateProjectReader() = default;
@@ -107,11 +188,14 @@ bool CZRVReportTemplateProjectReader::readLine() {
     Piece.replace(Nul, std::string::npos, Ends ? "\n" : "");
   Line.swap(Piece);
   LineTags = fmt::tagsInLine(Line);
+  if (Options.Observer)
+    if (int Column = firstInvalidUtf8(Line))
+      note(Kind::TextNotUtf8, LineNumber, decoded(Line), Column);
   return true;
 }
 
 void CZRVReportTemplateProjectReader::note(Kind FindingKind, int Number, std::wstring Text,
-                                           int Value, int Field) {
+                                           int Value, int Field, std::vector<int> Accepted) {
   if (!Options.Observer)
     return;
   ZRVTemplateFinding Finding;
@@ -121,6 +205,7 @@ void CZRVReportTemplateProjectReader::note(Kind FindingKind, int Number, std::ws
   Finding.Text = std::move(Text);
   Finding.Number = Value;
   Finding.Field = Field;
+  Finding.Accepted = std::move(Accepted);
   // While a section is collected its lines are only read; what reading finds
   // (a line too long) waits until the parse of the collected lines reaches
   // that line, so that the observer hears of every line in file order.
@@ -142,10 +227,21 @@ void CZRVReportTemplateProjectReader::flushDeferred(int UpToLine) {
 void CZRVReportTemplateProjectReader::noteIgnoredLine(fmt::Section Id) {
   if (!Options.Observer)
     return;
-  std::string_view Text = withoutLineEnd(Line);
-  if (isBlank(Text) || Text == fmt::layoutOf(Id).Label)
+  const fmt::SectionLayout& Layout = fmt::layoutOf(Id);
+  std::vector<int> Accepted;
+  if (Layout.Kind == fmt::SectionKind::Setting && Id != fmt::Section::MeltFrontTimeCapture)
+    for (int Count = Layout.PartialValueCount; Count <= Layout.FullValueCount; ++Count)
+      Accepted.push_back(Count);
+  noteDropped(Line, LineNumber, Layout.Label, std::move(Accepted));
+}
+
+void CZRVReportTemplateProjectReader::noteDropped(std::string_view Text, int Number,
+                                                  std::string_view Label,
+                                                  std::vector<int> Accepted) {
+  Text = withoutLineEnd(Text);
+  if (!Options.Observer || holdsNothing(Text, Label))
     return;
-  note(Kind::LineIgnored, LineNumber, decoded(Text), fieldCount(Text));
+  note(Kind::LineIgnored, Number, decoded(Text), fieldCount(Text), 0, std::move(Accepted));
 }
 
 // ---- The load --------------------------------------------------------------------
@@ -313,6 +409,10 @@ void CZRVReportTemplateProjectReader::parseHeader() {
       noteIgnoredLine(fmt::Section::FileHeader);
       continue;
     }
+    if (Options.Observer &&
+        fmt::HeaderRows[static_cast<std::size_t>(Value->Field)].Kind == fmt::ValueKind::Number &&
+        !startsWithNumber(Value->Text))
+      note(Kind::NotANumber, LineNumber, Value->Text, static_cast<int>(Value->Field));
     switch (Value->Field) {
     case fmt::HeaderField::FileVersion:
       Document->SetFileVersion(Value->Number);
@@ -394,11 +494,7 @@ void CZRVReportTemplateProjectReader::parseMeltSettings() {
   // The first line after the tag is the label line: it is dropped unread.
   if (!readLine() || fmt::isTagLine(Line))
     return;
-  if (Options.Observer) {
-    std::string_view Dropped = withoutLineEnd(Line);
-    if (Dropped != fmt::layoutOf(fmt::Section::MeltFrontTimeCapture).Label)
-      note(Kind::LineIgnored, LineNumber, decoded(Dropped), fieldCount(Dropped));
-  }
+  noteDropped(Line, LineNumber, fmt::layoutOf(fmt::Section::MeltFrontTimeCapture).Label);
   parseSettings(fmt::Section::MeltFrontTimeCapture, MeltTable, fmt::parseMeltLine);
 }
 
@@ -420,9 +516,7 @@ void CZRVReportTemplateProjectReader::parseResultEx() {
   for (const CollectedLine& Row : Collected) {
     std::optional<fmt::ParsedResultExRow> Parsed = fmt::parseResultExRow(textOf(Row));
     if (!Parsed) {
-      std::string_view Text = withoutLineEnd(textOf(Row));
-      if (Options.Observer && !isBlank(Text) && Text != fmt::ResultExLabel)
-        note(Kind::LineIgnored, Row.Number, decoded(Text), fieldCount(Text));
+      noteDropped(textOf(Row), Row.Number, fmt::ResultExLabel);
       continue;
     }
     CZRVReportItemEx Entry;
@@ -506,15 +600,18 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   std::string_view Text = withoutLineEnd(textOf(Source));
   std::optional<fmt::ParsedItemLine> Parsed = fmt::parseItemLine(Text, FileVersion);
   if (!Parsed) {
-    if (Options.Observer && fmt::itemLineFormOf(FileVersion) != fmt::ItemLineForm::None &&
-        !isBlank(Text) && Text != fmt::ItemLabel)
-      note(Kind::LineIgnored, Source.Number, decoded(Text), fieldCount(Text));
+    if (fmt::itemLineFormOf(FileVersion) == fmt::ItemLineForm::Full)
+      noteDropped(Text, Source.Number, fmt::ItemLabel,
+                  std::vector<int>(std::begin(fmt::ItemLineFieldCounts),
+                                   std::end(fmt::ItemLineFieldCounts)));
+    else if (fmt::itemLineFormOf(FileVersion) == fmt::ItemLineForm::KeyAndSixNumbers)
+      noteDropped(Text, Source.Number, fmt::ItemLabel);
     return;
   }
   ZRV_RESULT_ITEMS Id{};
   if (!SectionKeys || !SectionKeys->find(Parsed->Key, Id)) {
     // A version 1000 read takes the label line for the key "Item": not a finding.
-    if (Text != fmt::ItemLabel)
+    if (!holdsNothing(Text, fmt::ItemLabel))
       note(Kind::UnknownItemKey, Source.Number, Parsed->Key);
     return;
   }
@@ -526,7 +623,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
         return;
       int Number = fmt::leadingInt(Value);
       if (Number < Low || Number > High)
-        note(Kind::ValueOutOfRange, Source.Number, Parsed->Key, Number, Field);
+        note(Kind::ValueOutOfRange, Source.Number, Parsed->Key, Number, Field, {Low, High});
     };
     checkRange(2, 0, 3);
     checkRange(3, 0, 4);

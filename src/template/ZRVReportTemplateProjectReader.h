@@ -81,10 +81,14 @@ private:
   void removeICPackageItems(ZRV_RESULT_MODULES Module);
   void handOverTables();
   void note(ZRVTemplateFindingKind Kind, int LineNumber, std::wstring Text, int Number = 0,
-            int Field = 0);
+            int Field = 0, std::vector<int> Accepted = {});
   /// Tells the observer the deferred findings of lines up to \p UpToLine.
   void flushDeferred(int UpToLine);
   void noteIgnoredLine(zrv::format::Section Id);
+  /// Tells the observer of a line \p Text (line \p Number) that the
+  /// section's parser dropped, unless it holds nothing to lose.
+  void noteDropped(std::string_view Text, int Number, std::string_view Label,
+                   std::vector<int> Accepted = {});
 
   // The file's named settings, one entry per name (the first line wins).
   ZRVClipMap ClippingTable;

@@ -163,8 +163,14 @@ ZRVLoadStatus CZRVReportTemplateReader::LoadWithStatus(ZRV_TEMPLATE_LOADER Loade
   if (!Load(Loader, Path, D, FlagA, FlagB, &Counter)) {
     if (Message)
       *Message = zrv::LastDiagnostic();
-    return zrv::platform::PathExists(Path) ? ZRVLoadStatus::FileUnreadable
-                                           : ZRVLoadStatus::FileMissing;
+    switch (ZRVProbeTemplateFile(Path)) {
+    case ZRVFileProblem::Missing:
+      return ZRVLoadStatus::FileMissing;
+    case ZRVFileProblem::NotUtf8Text:
+      return ZRVLoadStatus::NotATemplate;
+    default:
+      return ZRVLoadStatus::FileUnreadable;
+    }
   }
   if (Counter.SectionsRead == 0) {
     if (Message)

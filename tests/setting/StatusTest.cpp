@@ -71,6 +71,16 @@ TEST(LoadStatus, EachOutcomeOfTheFacadeLoad) {
   EXPECT_FALSE(S.GetLastLoadMessage().empty());
   TemplateFile EndOnly("[EOF],,,,,,,,,,");
   EXPECT_EQ(loadAs(S, EndOnly.path()), ZRVLoadStatus::NotATemplate);
+  // UTF-16 text is refused before a line is read.
+  TemplateFile Utf16(std::string("\xFF\xFE[\0F\0i\0l\0e\0", 12));
+  EXPECT_EQ(loadAs(S, Utf16.path()), ZRVLoadStatus::NotATemplate);
+  std::wstring Reason = L"stale";
+  EXPECT_EQ(ZRVProbeTemplateFile(Utf16.path().c_str(), &Reason), ZRVFileProblem::NotUtf8Text);
+  EXPECT_EQ(ZRVProbeTemplateFile(Example.wstring().c_str(), &Reason), ZRVFileProblem::None);
+  EXPECT_TRUE(Reason.empty());
+  EXPECT_EQ(ZRVProbeTemplateFile(Missing.c_str()), ZRVFileProblem::Missing);
+  EXPECT_EQ(ZRVProbeTemplateFile(Dir.path().wstring().c_str()), ZRVFileProblem::Folder);
+  EXPECT_EQ(ZRVProbeTemplateFile(nullptr), ZRVFileProblem::Missing);
 
   // Solid process 5 has no loader: nothing is read.
   S.SetProjectType(0, 5);

@@ -35,7 +35,7 @@ std::vector<ZRVTemplateFinding> cleanResultEx() {
 
 CheckContext solidInjection(const CZRVReportItemManager* Document = nullptr) {
   CheckContext C;
-  C.Entry = zrv::ReaderEntryPoint::SolidInjection;
+  C.Loader = ZRV_LOAD_SOLID_INJECTION;
   C.ProjectDescription = "solid injection";
   C.Document = Document;
   return C;
@@ -70,7 +70,7 @@ TEST(ZrvTemplateCheckRules, PassedOverTagsAreToldApart) {
                           "passes over the lines up to the next section; remove the '['");
   // [WireSweep] is read by the IC package loader, so there it is out of order.
   CheckContext Package = solidInjection();
-  Package.Entry = zrv::ReaderEntryPoint::SolidICPackage;
+  Package.Loader = ZRV_LOAD_SOLID_ICPACKAGE;
   std::vector<ZRVTemplateFinding> Sweep = cleanResultEx();
   Sweep.push_back(F[8]);
   EXPECT_EQ(codes(CheckFindings(Sweep, Package)), (std::vector<std::string>{"50 section-order"}));
@@ -126,7 +126,7 @@ TEST(ZrvTemplateCheckRules, ItemKeyAdvice) {
             "no key list of the catalogue holds it (\"zrvtemplate catalogue\" lists the keys)");
   // The thermoset flag selects the lists searched: a reaction-injection flow
   // key is a key of ICM's [FlowResult] only with the flag.
-  C.Entry = zrv::ReaderEntryPoint::SolidICM;
+  C.Loader = ZRV_LOAD_SOLID_ICM;
   C.Thermoset = 1;
   EXPECT_EQ(AdviseItemKey(L"conversion", L"[FlowResult]", C),
             "did you mean 'Conversion'? (keys are case-sensitive)");
@@ -146,7 +146,9 @@ TEST(ZrvTemplateCheckRules, NamesLinesAndOrder) {
   // same line adds after it.
   F.insert(F.begin() + 4, finding(K::UnresolvedName, 23, L"[ResultEx]", L"Long_Gif", 0, 3));
   F.push_back(finding(K::ValueOutOfRange, 32, L"[FlowResult]", L"Pressure", 0, 15));
+  F.back().Accepted = {1, 4};
   F.push_back(finding(K::LineIgnored, 33, L"[FlowResult]", L"a,b", 13));
+  F.back().Accepted = {11, 12, 14, 15, 16};
   std::vector<Diagnostic> D = CheckFindings(F, solidInjection(&Document));
   EXPECT_EQ(codes(D),
             (std::vector<std::string>{"9 melt-label", "11 line-shape", "23 unresolved-name",

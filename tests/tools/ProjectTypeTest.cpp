@@ -80,7 +80,6 @@ TEST(ZrvTemplateProjectType, ProcessFlags) {
   EXPECT_EQ(Choice->FlagB, 1);
   EXPECT_EQ(Choice->Thermoset, 0);
   EXPECT_EQ(LoaderName(ZRV_LOAD_SOLID_ICPACKAGE), "LoadSolidICPackage");
-  EXPECT_EQ(EntryOf(ZRV_LOAD_SOLID_WAIM), zrv::ReaderEntryPoint::SolidWAIM);
 }
 
 TEST(ZrvTemplateProjectType, TypeNamesAndDescriptions) {

@@ -5,28 +5,19 @@
 #include <algorithm>
 
 #include "TextUtil.h"
-#include "catalogue/KeyLists.h"
-#include "template/TemplateLayout.h"
-#include "zrvreport/ZRVReportResultItemMap.h"
+#include "zrvreport/ZRVTemplateFormat.h"
 
 namespace zrvtool {
 
-std::vector<CatalogueSection> CatalogueOf(zrv::ReaderEntryPoint Entry, int Thermoset) {
+std::vector<CatalogueSection> CatalogueOf(ZRV_TEMPLATE_LOADER Loader, int Thermoset) {
   std::vector<CatalogueSection> Result;
-  CZRVReportResultItemMap Catalogue;
-  for (ZRV_RESULT_MODULES Module : zrv::AcceptedSections(Entry)) {
-    zrv::SectionLists Lists = zrv::SelectSectionLists(Entry, Thermoset, Module);
-    ZRVItemMap Map;
-    if (!zrv::FillSectionMap(Catalogue, Lists, Map))
-      continue;
+  for (const ZRVTemplateSectionKeys& Keys : ZRVTemplateLoaderSections(Loader, Thermoset)) {
     CatalogueSection Section;
-    Section.Tag = std::string(zrv::format::tagOf(zrv::format::sectionOfModule(Module)));
-    Section.Module = Module;
-    Section.ListName = Utf8(zrv::EntriesOfKeyList(Lists.List).Name);
-    if (Lists.Extra != zrv::KeyList::None)
-      Section.ListName += "+" + Utf8(zrv::EntriesOfKeyList(Lists.Extra).Name);
-    for (const auto& [Key, Id] : Map)
-      Section.Keys.emplace_back(Utf8(Key), static_cast<int>(Id));
+    Section.Tag = Utf8(Keys.Tag);
+    Section.Module = Keys.Module;
+    Section.ListName = Utf8(Keys.ListName);
+    for (const auto& [Key, Id] : Keys.Keys)
+      Section.Keys.emplace_back(Utf8(Key), Id);
     std::stable_sort(Section.Keys.begin(), Section.Keys.end(),
                      [](const auto& A, const auto& B) { return A.second < B.second; });
     Result.push_back(std::move(Section));

@@ -10,7 +10,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "catalogue/Selection.h"
+#include "zrvreport/ZRVReportTemplateReader.h"
 
 namespace zrvtool {
 
@@ -24,9 +24,9 @@ struct CatalogueSection {
   std::vector<std::pair<std::string, int>> Keys;
 };
 
-/// The sections that \p Entry reads, in its chain order, each with its keys
+/// The sections that \p Loader reads, in its chain order, each with its keys
 /// (thermoset lists when \p Thermoset is non-zero).
-std::vector<CatalogueSection> CatalogueOf(zrv::ReaderEntryPoint Entry, int Thermoset);
+std::vector<CatalogueSection> CatalogueOf(ZRV_TEMPLATE_LOADER Loader, int Thermoset);
 
 /// The sections as JSON: an array of {"tag", "module", "list", "keys": [{"key",
 /// "id"}]}.

@@ -6,148 +6,121 @@
 #include <optional>
 
 #include "TextUtil.h"
-#include "catalogue/KeyLists.h"
-#include "template/TemplateLayout.h"
 #include "zrvreport/ZRVReportItemManager.h"
-#include "zrvreport/ZRVReportResultItemMap.h"
+#include "zrvreport/ZRVTemplateFormat.h"
 
-namespace fmt = zrv::format;
 using Kind = ZRVTemplateFindingKind;
+using SectionKind = ZRVTemplateSectionKind;
 
 namespace zrvtool {
 namespace {
 
 std::string quoted(const std::wstring& Text) { return "'" + Utf8(Text) + "'"; }
 
+const std::vector<ZRVTemplateSectionInfo>& sections() {
+  static const std::vector<ZRVTemplateSectionInfo> Table = ZRVTemplateSections();
+  return Table;
+}
+
+const ZRVTemplateLimits& limits() {
+  static const ZRVTemplateLimits Limits = ZRVTemplateReaderLimits();
+  return Limits;
+}
+
+const std::vector<ZRVTemplateResultExRow>& resultExRows() {
+  static const std::vector<ZRVTemplateResultExRow> Rows = ZRVTemplateResultExRows();
+  return Rows;
+}
+
 /// The section whose tag \p Tag is ("[FlowResult]"), if any.
-std::optional<fmt::Section> sectionOfTag(const std::wstring& Tag) {
-  for (const fmt::SectionLayout& Row : fmt::Sections)
-    if (fmt::widen(Row.Tag) == Tag)
-      return Row.Id;
-  return std::nullopt;
+const ZRVTemplateSectionInfo* sectionOfTag(const std::wstring& Tag) {
+  for (const ZRVTemplateSectionInfo& Row : sections())
+    if (Row.Tag == Tag)
+      return &Row;
+  return nullptr;
 }
 
-/// The first known section whose tag the line holds (the end tag left out).
-std::optional<fmt::Section> sectionInLine(const std::string& Line) {
-  const fmt::SectionSet Tags = fmt::tagsInLine(Line);
-  for (const fmt::SectionLayout& Row : fmt::Sections)
-    if (Row.Id != fmt::Section::EndOfFile && fmt::holdsTag(Tags, Row.Id))
-      return Row.Id;
-  return std::nullopt;
+/// The first known section whose tag the line holds (the end left out).
+const ZRVTemplateSectionInfo* sectionInLine(const std::wstring& Line) {
+  for (const ZRVTemplateSectionInfo& Row : sections())
+    if (Row.Kind != SectionKind::End && Line.find(Row.Tag) != std::wstring::npos)
+      return &Row;
+  return nullptr;
 }
 
-std::string tagText(fmt::Section Id) { return std::string(fmt::tagOf(Id)); }
+/// A list of numbers in words ("11, 12, 14, 15 or 16").
+std::string countsText(const std::vector<int>& Counts) {
+  std::string Text;
+  for (std::size_t I = 0; I < Counts.size(); ++I)
+    Text += (I == 0 ? "" : I + 1 == Counts.size() ? " or " : ", ") + std::to_string(Counts[I]);
+  return Text;
+}
 
-/// The tags of the result sections an entry point reads, in its chain order.
-std::string acceptedTags(zrv::ReaderEntryPoint Entry) {
+/// The tags of the result sections a loader reads, in its chain order.
+std::string acceptedTags(const std::vector<ZRVTemplateSectionKeys>& Read) {
   std::string Tags;
-  for (ZRV_RESULT_MODULES Module : zrv::AcceptedSections(Entry))
-    Tags += (Tags.empty() ? "" : ", ") + tagText(fmt::sectionOfModule(Module));
+  for (const ZRVTemplateSectionKeys& Section : Read)
+    Tags += (Tags.empty() ? "" : ", ") + Utf8(Section.Tag);
   return Tags;
 }
 
-/// The project type of an entry point by its member name without "Load".
-std::string entryTypeName(zrv::ReaderEntryPoint Entry) {
-  std::string Name = Utf8(zrv::EntryPointName(Entry));
-  return Name.rfind("Load", 0) == 0 ? Name.substr(4) : Name;
-}
-
-/// The item map the reader resolves section \p Module with, or empty when the
-/// entry point does not read the section.
-std::optional<ZRVItemMap> sectionMap(zrv::ReaderEntryPoint Entry, int Thermoset, int Module) {
-  CZRVReportResultItemMap Catalogue;
-  ZRVItemMap Map;
-  if (!zrv::FillSectionMap(Catalogue, zrv::SelectSectionLists(Entry, Thermoset, Module), Map))
-    return std::nullopt;
-  return Map;
-}
-
-/// The key of \p Map equal to \p Key ignoring letter case, if any.
-std::optional<std::wstring> keyIgnoringCase(const ZRVItemMap& Map, const std::wstring& Key) {
-  for (const auto& Entry : Map)
+/// The key of \p Keys equal to \p Key ignoring letter case, if any.
+std::optional<std::wstring> keyIgnoringCase(const ZRVTemplateSectionKeys& Keys,
+                                            const std::wstring& Key) {
+  for (const auto& Entry : Keys.Keys)
     if (CompareNoCase(Entry.first, Key) == 0)
       return Entry.first;
   return std::nullopt;
+}
+
+bool holdsKey(const ZRVTemplateSectionKeys& Keys, const std::wstring& Key) {
+  for (const auto& Entry : Keys.Keys)
+    if (Entry.first == Key)
+      return true;
+  return false;
 }
 
 // ---- Setting libraries -------------------------------------------------------------
 
 /// How the names of one setting library are read from the document.
 struct Library {
-  fmt::Section Section;
-  const char* What; ///< "view", "clipping setting"
+  const wchar_t* Tag;
   int (CZRVReportItemManager::*Count)() const;
   int (CZRVReportItemManager::*Option)(int, wchar_t*) const;
 };
 
 constexpr Library Libraries[] = {
-    {fmt::Section::ViewSetting, "view", &CZRVReportItemManager::GetViewOptionCount,
+    {L"[ViewSetting]", &CZRVReportItemManager::GetViewOptionCount,
      &CZRVReportItemManager::GetViewOption},
-    {fmt::Section::ClippingSetting, "clipping setting",
-     &CZRVReportItemManager::GetClippingOptionCount, &CZRVReportItemManager::GetClippingOption},
-    {fmt::Section::SlicingSetting, "slicing setting", &CZRVReportItemManager::GetSlicingOptionCount,
+    {L"[ClippingSetting]", &CZRVReportItemManager::GetClippingOptionCount,
+     &CZRVReportItemManager::GetClippingOption},
+    {L"[SlicingSetting]", &CZRVReportItemManager::GetSlicingOptionCount,
      &CZRVReportItemManager::GetSlicingOption},
-    {fmt::Section::ObjectSetting, "object setting", &CZRVReportItemManager::GetObjectOptionCount,
+    {L"[ObjectSetting]", &CZRVReportItemManager::GetObjectOptionCount,
      &CZRVReportItemManager::GetObjectOption},
-    {fmt::Section::FocusCapture, "focus-capture setting",
-     &CZRVReportItemManager::GetCaptureOptionCount, &CZRVReportItemManager::GetCaptureOption},
-    {fmt::Section::MeltFrontTimeCapture, "melt-front capture setting",
-     &CZRVReportItemManager::GetMeltOptionCount, &CZRVReportItemManager::GetMeltOption},
-    {fmt::Section::AnimationSetting, "animation setting",
-     &CZRVReportItemManager::GetAnimationOptionCount, &CZRVReportItemManager::GetAnimationOption},
-    {fmt::Section::ImageSetting, "image setting", &CZRVReportItemManager::GetImageOptionCount,
+    {L"[FocusCapture]", &CZRVReportItemManager::GetCaptureOptionCount,
+     &CZRVReportItemManager::GetCaptureOption},
+    {L"[MeltFrontTimeCapture]", &CZRVReportItemManager::GetMeltOptionCount,
+     &CZRVReportItemManager::GetMeltOption},
+    {L"[AnimationSetting]", &CZRVReportItemManager::GetAnimationOptionCount,
+     &CZRVReportItemManager::GetAnimationOption},
+    {L"[ImageSetting]", &CZRVReportItemManager::GetImageOptionCount,
      &CZRVReportItemManager::GetImageOption},
 };
 
-const Library& libraryOf(fmt::Section Id) {
-  for (const Library& Entry : Libraries)
-    if (Entry.Section == Id)
-      return Entry;
-  return Libraries[0];
-}
-
-/// The library an item-line field names (8 clipping to 12 slicing).
-std::optional<fmt::Section> libraryOfField(int Field) {
-  switch (Field) {
-  case 8:
-    return fmt::Section::ClippingSetting;
-  case 9:
-    return fmt::Section::ViewSetting;
-  case 10:
-    return fmt::Section::ObjectSetting;
-  case 11:
-    return fmt::Section::FocusCapture;
-  case 12:
-    return fmt::Section::SlicingSetting;
-  default:
-    return std::nullopt;
-  }
-}
-
-/// The library the setting column of a [ResultEx] row names, by the row's key.
-std::optional<fmt::Section> libraryOfResultExKey(const std::wstring& Key) {
-  switch (fmt::resultExKeyOf(Utf8(Key))) {
-  case fmt::ResultExKey::MeltFrontTime:
-    return fmt::Section::MeltFrontTimeCapture;
-  case fmt::ResultExKey::Animation:
-    return fmt::Section::AnimationSetting;
-  case fmt::ResultExKey::Image:
-    return fmt::Section::ImageSetting;
-  default:
-    return std::nullopt;
-  }
-}
-
 std::optional<std::wstring> settingIgnoringCase(const CZRVReportItemManager* Document,
-                                                fmt::Section Id, const std::wstring& Name) {
+                                                const std::wstring& Tag, const std::wstring& Name) {
   if (!Document)
     return std::nullopt;
-  const Library& Lib = libraryOf(Id);
-  int Count = (Document->*Lib.Count)();
-  for (int Index = 0; Index < Count; ++Index) {
-    wchar_t Buffer[256] = {};
-    if ((Document->*Lib.Option)(Index, Buffer) && CompareNoCase(Buffer, Name) == 0)
-      return std::wstring(Buffer);
+  for (const Library& Lib : Libraries) {
+    if (Tag != Lib.Tag)
+      continue;
+    int Count = (Document->*Lib.Count)();
+    for (int Index = 0; Index < Count; ++Index) {
+      wchar_t Buffer[256] = {};
+      if ((Document->*Lib.Option)(Index, Buffer) && CompareNoCase(Buffer, Name) == 0)
+        return std::wstring(Buffer);
+    }
   }
   return std::nullopt;
 }
@@ -158,7 +131,8 @@ std::optional<std::wstring> settingIgnoringCase(const CZRVReportItemManager* Doc
 class RuleRun {
 public:
   RuleRun(const std::vector<ZRVTemplateFinding>& AllFindings, const CheckContext& Ctx)
-      : Findings(AllFindings), Context(Ctx) {}
+      : Findings(AllFindings), Context(Ctx),
+        Read(ZRVTemplateLoaderSections(Ctx.Loader, Ctx.Thermoset)) {}
 
   std::vector<Diagnostic> run() {
     for (std::size_t I = 0; I < Findings.size(); ++I)
@@ -186,7 +160,7 @@ private:
       break;
     case Kind::LineTooLong:
       add(F, Severity::Error, "long-line",
-          "line is longer than the " + std::to_string(fmt::MaxReadLineBytes) +
+          "line is longer than the " + std::to_string(limits().ReadLineBytes) +
               " bytes the reader takes at once (line end included): the rest of it is read as a "
               "line of its own; shorten it");
       break;
@@ -221,20 +195,33 @@ private:
       break;
     case Kind::EndMissing:
       add(F, Severity::Warning, "end-missing",
-          "the file ends without the \"[EOF]\" line; end it with \"" + std::string(fmt::EndLine) +
-              "\"");
+          "the file ends without the \"[EOF]\" line; end it with \"[EOF]\"");
       break;
+    case Kind::TextNotUtf8:
+      add(F, Severity::Error, "not-utf8",
+          "byte " + std::to_string(F.Number) +
+              " of the line is not UTF-8, and each such byte reads as U+FFFD; save the file as "
+              "UTF-8");
+      break;
+    case Kind::NotANumber: {
+      std::vector<std::wstring> Keys = ZRVTemplateHeaderKeys();
+      std::string Key = F.Number >= 0 && static_cast<std::size_t>(F.Number) < Keys.size()
+                            ? Utf8(Keys[static_cast<std::size_t>(F.Number)])
+                            : std::string("the value");
+      add(F, Severity::Error, "not-a-number",
+          Key + " " + quoted(F.Text) + " does not start with a number, so it reads as 0");
+      break;
+    }
     }
   }
 
   void sectionRead(const ZRVTemplateFinding& F) {
     SectionLines.push_back({F.Section, F.Line});
-    if (F.Section == fmt::widen(fmt::tagOf(fmt::Section::ResultEx)) && ResultExLine == 0)
+    const ZRVTemplateSectionInfo* Info = sectionOfTag(F.Section);
+    if (Info && Info->Kind == SectionKind::ResultEx && ResultExLine == 0)
       ResultExLine = F.Line;
-    if (FirstResultLine == 0)
-      if (auto Id = sectionOfTag(F.Section);
-          Id && fmt::layoutOf(*Id).Kind == fmt::SectionKind::Result)
-        FirstResultLine = F.Line;
+    if (FirstResultLine == 0 && Info && Info->Kind == SectionKind::Result)
+      FirstResultLine = F.Line;
   }
 
   /// The line of the tag that opened the latest section \p Tag read so far.
@@ -245,30 +232,32 @@ private:
     return 0;
   }
 
+  bool reads(const std::wstring& Tag) const {
+    for (const ZRVTemplateSectionKeys& Section : Read)
+      if (Section.Tag == Tag)
+        return true;
+    return false;
+  }
+
   void passedOver(const ZRVTemplateFinding& F) {
     std::string Line = Utf8(F.Text);
     std::string Before = Utf8(F.Section);
-    std::optional<fmt::Section> Known = sectionInLine(Line);
-    if (Known && *Known == fmt::Section::ResultEx)
+    const ZRVTemplateSectionInfo* Known = sectionInLine(F.Text);
+    if (Known && Known->Kind == SectionKind::ResultEx)
       ResultExPassedOver = true;
-    if (Known && fmt::layoutOf(*Known).Kind == fmt::SectionKind::Result) {
-      std::vector<ZRV_RESULT_MODULES> Accepted = zrv::AcceptedSections(Context.Entry);
-      int Module = fmt::layoutOf(*Known).ModuleId;
-      if (std::find(Accepted.begin(), Accepted.end(), Module) == Accepted.end()) {
-        add(F.Line, Before, Severity::Error, "section-not-read",
-            "section " + tagText(*Known) + " is not read for " + Context.ProjectDescription +
-                ": the reader passes it over with its lines (this project type reads " +
-                acceptedTags(Context.Entry) + ")");
-        return;
-      }
+    if (Known && Known->Kind == SectionKind::Result && !reads(Known->Tag)) {
+      add(F.Line, Before, Severity::Error, "section-not-read",
+          "section " + Utf8(Known->Tag) + " is not read for " + Context.ProjectDescription +
+              ": the reader passes it over with its lines (this project type reads " +
+              acceptedTags(Read) + ")");
+      return;
     }
     if (Known) {
-      std::string Message = "section " + tagText(*Known);
+      std::string Message = "section " + Utf8(Known->Tag);
       if (!Before.empty())
         Message += " stands after " + Before +
-                   ", out of the order in which the reader takes "
-                   "sections, so it is passed over with its lines; "
-                   "move it before " +
+                   ", out of the order in which the reader takes sections, so it is passed over "
+                   "with its lines; move it before " +
                    Before;
       else
         Message += " is passed over with its lines";
@@ -294,51 +283,61 @@ private:
   }
 
   void lineIgnored(const ZRVTemplateFinding& F) {
-    std::optional<fmt::Section> Id = sectionOfTag(F.Section);
-    if (!Id) {
+    const ZRVTemplateSectionInfo* Info = sectionOfTag(F.Section);
+    if (!Info) {
       add(F, Severity::Error, "line-shape", "line is ignored");
       return;
     }
-    const fmt::SectionLayout& Layout = fmt::layoutOf(*Id);
-    switch (Layout.Kind) {
-    case fmt::SectionKind::Header: {
+    switch (Info->Kind) {
+    case SectionKind::Header: {
       std::string Keys;
-      for (const fmt::KeyRowLayout& Row : fmt::HeaderRows)
-        Keys += (Keys.empty() ? "" : ", ") + std::string(Row.Key);
+      for (const std::wstring& Key : ZRVTemplateHeaderKeys())
+        Keys += (Keys.empty() ? "" : ", ") + Utf8(Key);
       add(F, Severity::Error, "line-shape",
           "a [FileHeader] line needs one of the keys " + Keys + " and a value of at most " +
-              std::to_string(fmt::MaxNameChars) + " characters; this line changes nothing");
+              std::to_string(limits().NameChars) + " characters; this line changes nothing");
       return;
     }
-    case fmt::SectionKind::Setting:
-      if (*Id == fmt::Section::MeltFrontTimeCapture) {
+    case SectionKind::Setting:
+      if (F.Accepted.empty()) { // the melt-front capture lines
         if (F.Line == openingLine(F.Section) + 1) {
           add(F, Severity::Error, "melt-label",
-              "the first line after [MeltFrontTimeCapture] is always dropped as the section's "
-              "label line, and this line is not the label, so it is lost; put the label line \"" +
-                  std::string(Layout.Label) + "\" first");
+              "the first line after " + Utf8(F.Section) +
+                  " is always dropped as the section's label line, and this line is not the "
+                  "label, so it is lost; put the label line \"" +
+                  Utf8(Info->Label) + "\" first");
           return;
         }
         add(F, Severity::Error, "line-shape",
-            "a line of [MeltFrontTimeCapture] needs a setting name and percentages joined by '-' "
-            "(20-40-60-80-100); this line is ignored");
+            "a line of " + Utf8(F.Section) +
+                " needs a setting name and percentages joined by '-' (20-40-60-80-100); this "
+                "line is ignored");
         return;
       }
       add(F, Severity::Error, "line-shape",
-          "a line of " + tagText(*Id) + " needs a setting name and at least " +
-              std::to_string(Layout.PartialValueCount) + " numbers" +
-              (Layout.FullValueCount > Layout.PartialValueCount
-                   ? " (up to " + std::to_string(Layout.FullValueCount) + " are read)"
-                   : std::string()) +
-              "; this line gives fewer and is ignored");
+          "a line of " + Utf8(F.Section) + " needs a setting name (one word) and " +
+              countsText(F.Accepted) + " numbers; this line gives fewer and is ignored");
       return;
-    case fmt::SectionKind::ResultEx:
+    case SectionKind::ResultEx:
       add(F, Severity::Error, "line-shape",
           "a [ResultEx] row needs a key, an output flag and a setting; this row is ignored and "
           "adds no extended item");
       return;
-    case fmt::SectionKind::Result:
-      itemLineIgnored(F);
+    case SectionKind::Result:
+      if (F.Accepted.empty()) {
+        add(F, Severity::Error, "line-shape",
+            "with FileVersion " + std::to_string(limits().FullItemLineVersion - 1) +
+                " an item line must give a key and six numbers; this line is ignored");
+      } else if (std::find(F.Accepted.begin(), F.Accepted.end(), F.Number) == F.Accepted.end()) {
+        add(F, Severity::Error, "field-count",
+            "item line has " + std::to_string(F.Number) +
+                " fields: the reader reads item lines of " + countsText(F.Accepted) +
+                " fields and ignores this one");
+      } else {
+        add(F, Severity::Error, "line-shape",
+            "item line gives no key, or a key or name longer than " +
+                std::to_string(limits().NameChars) + " characters; it is ignored");
+      }
       return;
     default:
       add(F, Severity::Error, "line-shape", "line is ignored");
@@ -346,42 +345,25 @@ private:
     }
   }
 
-  void itemLineIgnored(const ZRVTemplateFinding& F) {
-    int Version = Context.Document ? Context.Document->GetFileVersion() : fmt::FullItemLineVersion;
-    if (fmt::itemLineFormOf(Version) == fmt::ItemLineForm::KeyAndSixNumbers) {
-      add(F, Severity::Error, "line-shape",
-          "with FileVersion 1000 an item line must give a key and six numbers; this line is "
-          "ignored");
-      return;
-    }
-    static constexpr int ReadCounts[] = {11, 12, 14, 15, 16};
-    if (std::find(std::begin(ReadCounts), std::end(ReadCounts), F.Number) == std::end(ReadCounts)) {
-      add(F, Severity::Error, "field-count",
-          "item line has " + std::to_string(F.Number) +
-              " fields: the reader reads item lines of 11, 12, 14, 15 or 16 fields and ignores "
-              "this one");
-      return;
-    }
-    add(F, Severity::Error, "line-shape",
-        "item line gives no key, or a key or name longer than " +
-            std::to_string(fmt::MaxNameChars) + " characters; it is ignored");
-  }
-
   void unresolved(std::size_t Index) {
     const ZRVTemplateFinding& F = Findings[Index];
-    std::optional<fmt::Section> Library;
+    std::wstring LibraryTag;
     std::string Where = "(field " + std::to_string(F.Field) + ")";
-    if (F.Section == fmt::widen(fmt::tagOf(fmt::Section::ResultEx))) {
+    const ZRVTemplateSectionInfo* Info = sectionOfTag(F.Section);
+    if (Info && Info->Kind == SectionKind::ResultEx) {
       // The row's key comes with the extended item the same row adds.
       for (std::size_t Next = Index + 1; Next < Findings.size(); ++Next)
         if (Findings[Next].Kind == Kind::ExtendedItemAdded && Findings[Next].Line == F.Line) {
-          Library = libraryOfResultExKey(Findings[Next].Text);
+          for (const ZRVTemplateResultExRow& Row : resultExRows())
+            if (Row.Key == Findings[Next].Text)
+              LibraryTag = Row.SettingSection;
           Where = "of the " + quoted(Findings[Next].Text) + " row";
           break;
         }
     } else {
-      Library = libraryOfField(F.Field);
+      LibraryTag = ZRVTemplateFieldSection(F.Field);
     }
+    const ZRVTemplateSectionInfo* Library = sectionOfTag(LibraryTag);
     if (!Library) {
       add(F, Severity::Error, "unresolved-name",
           "name " + quoted(F.Text) + " " + Where +
@@ -389,10 +371,10 @@ private:
               "attached");
       return;
     }
-    std::string Message = std::string(libraryOf(*Library).What) + " " + quoted(F.Text) + " " +
-                          Where + " is not defined in this file's " + tagText(*Library) +
+    std::string Message = Utf8(Library->What) + " " + quoted(F.Text) + " " + Where +
+                          " is not defined in this file's " + Utf8(Library->Tag) +
                           ", so nothing is attached";
-    if (auto Other = settingIgnoringCase(Context.Document, *Library, F.Text))
+    if (auto Other = settingIgnoringCase(Context.Document, Library->Tag, F.Text))
       Message += "; did you mean " + quoted(*Other) + "?";
     else
       Message += "; define it there or correct the name (names are case-sensitive)";
@@ -400,77 +382,76 @@ private:
   }
 
   void outOfRange(const ZRVTemplateFinding& F) {
-    std::string Value = std::to_string(F.Number);
-    switch (F.Field) {
-    case 2:
-      add(F, Severity::Error, "value-range",
-          "output " + Value + " (field 2) of " + quoted(F.Text) +
-              " is outside 0 to 3 and reads as 0 (off)");
-      return;
-    case 3:
-      add(F, Severity::Error, "value-range",
-          "display mode " + Value + " (field 3) of " + quoted(F.Text) +
-              " is outside 0 to 4 and reads as 0 (surface result)");
-      return;
-    case 15:
-      add(F, Severity::Error, "value-range",
-          "items per page " + Value + " (field 15) of " + quoted(F.Text) + " is outside 1 to 4" +
-              (F.Number == 0 ? " and reads as 1" : " but is kept"));
-      return;
-    default:
-      add(F, Severity::Error, "value-range",
-          "value " + Value + " (field " + std::to_string(F.Field) + ") is out of range");
-      return;
-    }
+    static const std::pair<int, const char*> Names[] = {
+        {2, "output"}, {3, "display mode"}, {15, "items per page"}};
+    std::string What = "value";
+    for (const auto& [Field, Name] : Names)
+      if (Field == F.Field)
+        What = Name;
+    std::string Range = F.Accepted.size() == 2 ? " is outside " + std::to_string(F.Accepted[0]) +
+                                                     " to " + std::to_string(F.Accepted[1])
+                                               : " is out of range";
+    // The item keeps 0 for an output or display mode out of range, and
+    // reads an item count of 0 as 1.
+    std::string ReadsAs =
+        F.Field == 15 ? (F.Number == 0 ? " and reads as 1" : " but is kept") : " and reads as 0";
+    add(F, Severity::Error, "value-range",
+        What + " " + std::to_string(F.Number) + " (field " + std::to_string(F.Field) + ") of " +
+            quoted(F.Text) + Range + ReadsAs);
   }
 
   void linesNotRead(const ZRVTemplateFinding& F) {
-    std::string Version = std::to_string(F.Number);
-    if (fmt::itemLineFormOf(F.Number) == fmt::ItemLineForm::KeyAndSixNumbers)
+    std::string Full = std::to_string(limits().FullItemLineVersion);
+    if (F.Number == limits().FullItemLineVersion - 1)
       add(F, Severity::Error, "file-version",
-          "FileVersion 1000 reads only the key and six numbers of each item line of " +
-              Utf8(F.Section) +
+          "FileVersion " + std::to_string(F.Number) +
+              " reads only the key and six numbers of each item line of " + Utf8(F.Section) +
               ": setting names, air trap, weld line and items per page are ignored; set "
-              "FileVersion to 1001");
+              "FileVersion to " +
+              Full);
     else
       add(F, Severity::Error, "file-version",
-          "FileVersion " + Version + " is below 1000, so the item lines of " + Utf8(F.Section) +
-              " are not read at all; set FileVersion to 1001");
+          "FileVersion " + std::to_string(F.Number) + " is below " +
+              std::to_string(limits().FullItemLineVersion - 1) + ", so the item lines of " +
+              Utf8(F.Section) + " are not read at all; set FileVersion to " + Full);
   }
 
   void extendedItem(const ZRVTemplateFinding& F) {
     ++ExtendedItems;
-    std::string Key = Utf8(F.Text);
-    if (F.Number >= static_cast<int>(fmt::ResultExRowCount)) {
+    const std::vector<ZRVTemplateResultExRow>& Rows = resultExRows();
+    if (F.Number >= static_cast<int>(Rows.size())) {
       add(F, Severity::Warning, "resultex-rows",
           "row " + quoted(F.Text) + " adds extended item " + std::to_string(F.Number) +
               ", beyond the six positions that have a meaning (" + rowKeys(0) + "); remove it");
       return;
     }
-    const char* Expected = fmt::ResultExRows[static_cast<std::size_t>(F.Number)].Key;
-    if (Key == Expected)
+    const std::wstring& Expected = Rows[static_cast<std::size_t>(F.Number)].Key;
+    if (F.Text == Expected)
       return;
-    if (fmt::resultExKeyOf(Key) == fmt::ResultExKey::Count)
+    bool KnownKey = std::any_of(Rows.begin(), Rows.end(), [&F](const ZRVTemplateResultExRow& Row) {
+      return Row.Key == F.Text;
+    });
+    if (!KnownKey)
       add(F, Severity::Error, "resultex-rows",
           "row key " + quoted(F.Text) + " is none of " + rowKeys(0) + ": the row fills position " +
-              std::to_string(F.Number) + " ('" + Expected + "') with its output flag only");
+              std::to_string(F.Number) + " (" + quoted(Expected) + ") with its output flag only");
     else
       add(F, Severity::Error, "resultex-rows",
           "row " + quoted(F.Text) + " fills position " + std::to_string(F.Number) +
-              ", which belongs to '" + Expected +
-              "': rows are taken by position, so a row above it is missing or was ignored");
+              ", which belongs to " + quoted(Expected) +
+              ": rows are taken by position, so a row above it is missing or was ignored");
   }
 
   /// The keys of the [ResultEx] positions from \p First on, quoted.
   static std::string rowKeys(std::size_t First) {
     std::string Keys;
-    for (std::size_t I = First; I < fmt::ResultExRowCount; ++I)
-      Keys += (Keys.empty() ? "'" : ", '") + std::string(fmt::ResultExRows[I].Key) + "'";
+    const std::vector<ZRVTemplateResultExRow>& Rows = resultExRows();
+    for (std::size_t I = First; I < Rows.size(); ++I)
+      Keys += (Keys.empty() ? "" : ", ") + quoted(Rows[I].Key);
     return Keys;
   }
 
   void finishResultEx() {
-    std::string Tag = tagText(fmt::Section::ResultEx);
     if (ResultExLine == 0) {
       if (ResultExPassedOver)
         return; // already reported where it stands
@@ -481,8 +462,8 @@ private:
               rowKeys(0) + "); add it before the result sections");
       return;
     }
-    if (ExtendedItems < static_cast<int>(fmt::ResultExRowCount))
-      add(ResultExLine, Tag, Severity::Error, "resultex-rows",
+    if (ExtendedItems < static_cast<int>(resultExRows().size()))
+      add(ResultExLine, "[ResultEx]", Severity::Error, "resultex-rows",
           "[ResultEx] gives " + std::to_string(ExtendedItems) +
               " of the six rows; the document lacks " +
               rowKeys(static_cast<std::size_t>(ExtendedItems)));
@@ -490,6 +471,7 @@ private:
 
   const std::vector<ZRVTemplateFinding>& Findings;
   const CheckContext& Context;
+  const std::vector<ZRVTemplateSectionKeys> Read; ///< the result sections the loader reads
   std::vector<Diagnostic> Result;
   std::vector<std::pair<std::wstring, int>> SectionLines; ///< sections read, with tag lines
   int ResultExLine = 0;
@@ -500,7 +482,9 @@ private:
 
 } // namespace
 
-const char* SeverityName(Severity Level) { return Level == Severity::Error ? "error" : "warning"; }
+const char* SeverityName(Severity Level) {
+  return Level == Severity::Error ? "error" : Level == Severity::Warning ? "warning" : "note";
+}
 
 std::vector<Diagnostic> CheckFindings(const std::vector<ZRVTemplateFinding>& Findings,
                                       const CheckContext& Context) {
@@ -509,26 +493,23 @@ std::vector<Diagnostic> CheckFindings(const std::vector<ZRVTemplateFinding>& Fin
 
 std::string AdviseItemKey(const std::wstring& Key, const std::wstring& SectionTag,
                           const CheckContext& Context) {
-  std::optional<fmt::Section> Id = sectionOfTag(SectionTag);
-  int Module = Id ? fmt::layoutOf(*Id).ModuleId : -1;
-  if (auto Own = sectionMap(Context.Entry, Context.Thermoset, Module))
-    if (auto Other = keyIgnoringCase(*Own, Key))
-      return "did you mean " + quoted(*Other) + "? (keys are case-sensitive)";
+  std::vector<ZRVTemplateSectionKeys> Read =
+      ZRVTemplateLoaderSections(Context.Loader, Context.Thermoset);
+  for (const ZRVTemplateSectionKeys& Own : Read)
+    if (Own.Tag == SectionTag)
+      if (auto Other = keyIgnoringCase(Own, Key))
+        return "did you mean " + quoted(*Other) + "? (keys are case-sensitive)";
 
   // Other sections of the same project type: every one that holds the key.
   std::vector<std::string> Holders;
   std::string Similar;
-  for (ZRV_RESULT_MODULES Other : zrv::AcceptedSections(Context.Entry)) {
-    if (Other == Module)
+  for (const ZRVTemplateSectionKeys& Other : Read) {
+    if (Other.Tag == SectionTag)
       continue;
-    std::optional<ZRVItemMap> Map = sectionMap(Context.Entry, Context.Thermoset, Other);
-    if (!Map)
-      continue;
-    std::string OtherTag = tagText(fmt::sectionOfModule(Other));
-    if (Map->count(Key))
-      Holders.push_back(OtherTag);
-    else if (auto Found = keyIgnoringCase(*Map, Key); Found && Similar.empty())
-      Similar = quoted(*Found) + " of " + OtherTag + " differs only in letter case";
+    if (holdsKey(Other, Key))
+      Holders.push_back(Utf8(Other.Tag));
+    else if (auto Found = keyIgnoringCase(Other, Key); Found && Similar.empty())
+      Similar = quoted(*Found) + " of " + Utf8(Other.Tag) + " differs only in letter case";
   }
   if (!Holders.empty()) {
     std::string List = Holders.front();
@@ -539,18 +520,18 @@ std::string AdviseItemKey(const std::wstring& Key, const std::wstring& SectionTa
   if (!Similar.empty())
     return Similar;
 
-  // Another project type: every entry point, without and with the thermoset flag.
-  for (int Entry = 0; Entry < static_cast<int>(zrv::ReaderEntryPoint::Count); ++Entry) {
-    auto Point = static_cast<zrv::ReaderEntryPoint>(Entry);
+  // Another project type: every loader, without and with the thermoset flag.
+  for (int Loader = 0; Loader < ZRV_LOAD_COUNT; ++Loader)
     for (int Thermoset : {0, 1})
-      for (ZRV_RESULT_MODULES Other : zrv::AcceptedSections(Point)) {
-        std::optional<ZRVItemMap> Map = sectionMap(Point, Thermoset, Other);
-        if (Map && Map->count(Key))
-          return "it is a key of " + tagText(fmt::sectionOfModule(Other)) + " for " +
-                 entryTypeName(Point) + (Thermoset ? " (thermoset)" : "") +
-                 ", not for this project type";
-      }
-  }
+      for (const ZRVTemplateSectionKeys& Other :
+           ZRVTemplateLoaderSections(static_cast<ZRV_TEMPLATE_LOADER>(Loader), Thermoset))
+        if (holdsKey(Other, Key)) {
+          std::string Name = Utf8(ZRVTemplateLoaderName(static_cast<ZRV_TEMPLATE_LOADER>(Loader)));
+          if (Name.rfind("Load", 0) == 0)
+            Name = Name.substr(4);
+          return "it is a key of " + Utf8(Other.Tag) + " for " + Name +
+                 (Thermoset ? " (thermoset)" : "") + ", not for this project type";
+        }
   return "no key list of the catalogue holds it (\"zrvtemplate catalogue\" lists the keys)";
 }
 

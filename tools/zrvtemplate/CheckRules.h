@@ -15,9 +15,9 @@ class CZRVReportItemManager;
 
 namespace zrvtool {
 
-enum class Severity { Error, Warning };
+enum class Severity { Error, Warning, Note };
 
-/// "error" or "warning".
+/// "error", "warning" or "note".
 const char* SeverityName(Severity Level);
 
 /// One message of the checker, about one line of the file.
@@ -34,9 +34,9 @@ struct Diagnostic {
 
 /// What the rules know of the load besides its findings.
 struct CheckContext {
-  /// The reader entry point of the load and the thermoset flag that selected
-  /// its key lists.
-  zrv::ReaderEntryPoint Entry = zrv::ReaderEntryPoint::SolidInjection;
+  /// The loader of the load and the thermoset flag that selected its key
+  /// lists.
+  ZRV_TEMPLATE_LOADER Loader = ZRV_LOAD_SOLID_INJECTION;
   int Thermoset = 0;
   /// The project type in words, for messages ("solid injection").
   std::string ProjectDescription;

@@ -16,13 +16,12 @@
 
 #include "CatalogueView.h"
 #include "CheckRules.h"
+#include "Dialects.h"
 #include "DocumentView.h"
 #include "InstallReport.h"
 #include "ProjectType.h"
 #include "TemplateLoad.h"
 #include "TextUtil.h"
-#include "platform/Platform.h"
-#include "template/TemplateLayout.h"
 #include "zrvreport/ZRVReportSetting.h"
 #include "zrvreport/ZRVReportSettingWriter.h"
 
@@ -98,33 +97,28 @@ int fail(std::ostream& Err, const std::string& Message) {
 /// Why \p File cannot be read as a template, or nothing when it can. The file
 /// is opened as the reader opens it: a FIFO or device is refused at once.
 std::optional<std::string> unreadable(const std::string& File) {
-  namespace platform = zrv::platform;
-  platform::OpenFailure Failure;
-  std::FILE* Stream = platform::OpenTemplateFile(Wide(File), Failure);
-  if (Stream) {
-    std::fclose(Stream);
+  std::wstring Reason;
+  const ZRVFileProblem Problem = ZRVProbeTemplateFile(Wide(File).c_str(), &Reason);
+  switch (Problem) {
+  case ZRVFileProblem::None:
     return std::nullopt;
-  }
-  const std::string Reason = Utf8(Failure.Reason);
-  switch (Failure.Problem) {
-  case platform::OpenProblem::Missing:
+  case ZRVFileProblem::Missing:
     return "no such file";
-  case platform::OpenProblem::Folder:
+  case ZRVFileProblem::Folder:
     return "it is a folder, not a file";
-  case platform::OpenProblem::NotRegularFile:
-    return "it is not a regular file: " + Reason;
-  case platform::OpenProblem::LinkLoop:
-    return "its path runs into a loop of symbolic links (" + Reason + ")";
-  case platform::OpenProblem::NameTooLong:
-    return "its path or a name in it is longer than the system allows (" + Reason + ")";
-  case platform::OpenProblem::NotUtf8Text:
+  case ZRVFileProblem::NotRegularFile:
+    return "it is not a regular file: " + Utf8(Reason);
+  case ZRVFileProblem::LinkLoop:
+    return "its path runs into a loop of symbolic links (" + Utf8(Reason) + ")";
+  case ZRVFileProblem::NameTooLong:
+    return "its path or a name in it is longer than the system allows (" + Utf8(Reason) + ")";
+  case ZRVFileProblem::NotUtf8Text:
     return "not a UTF-8 text template (it starts with a UTF-16 byte-order mark or holds NUL "
            "bytes)";
-  case platform::OpenProblem::None:
-  case platform::OpenProblem::Other:
+  case ZRVFileProblem::Other:
     break;
   }
-  return "it cannot be opened for reading: " + Reason;
+  return "it cannot be opened for reading: " + Utf8(Reason);
 }
 
 int cannotRead(std::ostream& Err, const std::string& File, const std::string& Why) {
@@ -182,6 +176,19 @@ std::string checkedAs(const ResolvedType& Resolved) {
   return Describe(Resolved.Type) + " (" + LoaderName(Resolved.Choice.Loader) + ")";
 }
 
+/// The bytes of \p File; empty when it cannot be read.
+std::string fileBytes(const std::string& File) {
+  std::ifstream In(fs::u8path(File), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>());
+}
+
+void printDiagnostics(std::ostream& Out, const std::string& File,
+                      const std::vector<Diagnostic>& Found) {
+  for (const Diagnostic& D : Found)
+    Out << File << ":" << D.Line << ": " << SeverityName(D.Level) << ": " << D.Message << " ["
+        << D.Code << "]\n";
+}
+
 /// Loads \p File as the project type the command resolves and returns what
 /// \p Run returns of the load. When the file cannot be read or the project
 /// type not resolved, the error is reported and the command's exit code
@@ -191,8 +198,12 @@ int withLoad(const std::string& File, const ProjectArgs& Args, std::ostream& Err
   if (auto Why = unreadable(File))
     return cannotRead(Err, File, *Why);
   std::optional<ResolvedType> Resolved = resolveType(Args, File, Err);
-  if (!Resolved)
-    return ExitError;
+  if (!Resolved) {
+    // What an editor did to the file may be why its header names no loader.
+    std::vector<Diagnostic> Dialects = RecogniseDialects(fileBytes(File));
+    printDiagnostics(Err, File, Dialects);
+    return Dialects.empty() ? ExitError : ExitFindings;
+  }
   LoadedTemplate Loaded = LoadTemplate(Wide(File), Resolved->Choice);
   if (!Loaded.Result)
     return cannotRead(Err, File,
@@ -203,10 +214,27 @@ int withLoad(const std::string& File, const ProjectArgs& Args, std::ostream& Err
 /// What the check rules need to know of the load.
 CheckContext contextOf(const ResolvedType& Resolved) {
   CheckContext Context;
-  Context.Entry = EntryOf(Resolved.Choice.Loader);
+  Context.Loader = Resolved.Choice.Loader;
   Context.Thermoset = Resolved.Choice.Thermoset;
   Context.ProjectDescription = Describe(Resolved.Type);
   return Context;
+}
+
+/// Everything check reports of a load: the dialects of the file's bytes
+/// first, then the findings of the load in line order.
+std::vector<Diagnostic> diagnose(const std::string& File, const ResolvedType& Resolved,
+                                 const LoadedTemplate& Loaded) {
+  std::vector<Diagnostic> Found = RecogniseDialects(fileBytes(File));
+  CheckContext Context = contextOf(Resolved);
+  Context.Document = Loaded.Document.get();
+  std::vector<Diagnostic> Lines = CheckFindings(Loaded.Findings, Context);
+  if (Resolved.Explicit && Loaded.HeaderLine > 0) {
+    std::vector<Diagnostic> Header =
+        CheckHeaderProjectType(*Loaded.Document, Resolved.Type, Loaded.HeaderLine);
+    Lines.insert(Lines.begin(), Header.begin(), Header.end());
+  }
+  Found.insert(Found.end(), Lines.begin(), Lines.end());
+  return Found;
 }
 
 // ---- check -----------------------------------------------------------------------------
@@ -215,14 +243,7 @@ int runCheck(const std::string& File, const ProjectArgs& Args, std::ostream& Out
              std::ostream& Err) {
   return withLoad(
       File, Args, Err, [&](const ResolvedType& Resolved, LoadedTemplate& Loaded) -> int {
-        CheckContext Context = contextOf(Resolved);
-        Context.Document = Loaded.Document.get();
-        std::vector<Diagnostic> Found = CheckFindings(Loaded.Findings, Context);
-        if (Resolved.Explicit && Loaded.HeaderLine > 0) {
-          std::vector<Diagnostic> Header =
-              CheckHeaderProjectType(*Loaded.Document, Resolved.Type, Loaded.HeaderLine);
-          Found.insert(Found.begin(), Header.begin(), Header.end());
-        }
+        std::vector<Diagnostic> Found = diagnose(File, Resolved, Loaded);
         int Errors = 0;
         for (const Diagnostic& D : Found)
           Errors += D.Level == Severity::Error;
@@ -230,22 +251,22 @@ int runCheck(const std::string& File, const ProjectArgs& Args, std::ostream& Out
         // The first MaxShownPerCode findings of each code are listed; the
         // rest of that code are counted.
         std::map<std::string, long long> ShownOfCode, NotShown;
-        std::vector<const Diagnostic*> Shown;
+        std::vector<Diagnostic> Shown;
         for (const Diagnostic& D : Found) {
           if (ShownOfCode[D.Code]++ < MaxShownPerCode)
-            Shown.push_back(&D);
+            Shown.push_back(D);
           else
             ++NotShown[D.Code];
         }
 
         if (Args.Json) {
           Json Findings = Json::array();
-          for (const Diagnostic* D : Shown)
-            Findings.push_back({{"line", D->Line},
-                                {"severity", SeverityName(D->Level)},
-                                {"code", D->Code},
-                                {"section", D->Section},
-                                {"message", D->Message}});
+          for (const Diagnostic& D : Shown)
+            Findings.push_back({{"line", D.Line},
+                                {"severity", SeverityName(D.Level)},
+                                {"code", D.Code},
+                                {"section", D.Section},
+                                {"message", D.Message}});
           Json Omitted = Json::object();
           for (const auto& [Code, Count] : NotShown)
             Omitted[Code] = Count;
@@ -261,9 +282,7 @@ int runCheck(const std::string& File, const ProjectArgs& Args, std::ostream& Out
                          {"readerFindingsNotExamined", Loaded.FindingsNotKept}};
           Out << Report.dump(2) << "\n";
         } else {
-          for (const Diagnostic* D : Shown)
-            Out << File << ":" << D->Line << ": " << SeverityName(D->Level) << ": " << D->Message
-                << " [" << D->Code << "]\n";
+          printDiagnostics(Out, File, Shown);
           for (const auto& [Code, Count] : NotShown)
             Out << File << ": " << Count << " more " << (Count == 1 ? "finding" : "findings")
                 << " [" << Code << "] not shown\n";
@@ -289,7 +308,7 @@ int runCheck(const std::string& File, const ProjectArgs& Args, std::ostream& Out
 /// and format then present less than the file holds.
 void noteLosses(std::ostream& Err, const std::string& File, const LoadedTemplate& Loaded,
                 const ResolvedType& Resolved) {
-  std::size_t Count = CheckFindings(Loaded.Findings, contextOf(Resolved)).size();
+  std::size_t Count = diagnose(File, Resolved, Loaded).size();
   if (Count > 0)
     Err << ToolName << ": note: the load of '" << File << "' passed over or changed " << Count
         << (Count == 1 ? " thing" : " things") << "; \"" << ToolName << " check\" lists them\n";
@@ -329,27 +348,137 @@ fs::path temporaryTemplatePath() {
   }
 }
 
-int runFormat(const std::string& File, const std::string& Output, const ProjectArgs& Args,
+/// The lines of \p Text, each without its LF.
+std::vector<std::string> linesOf(const std::string& Text) {
+  std::vector<std::string> Lines;
+  for (std::size_t Start = 0; Start < Text.size();) {
+    std::size_t End = Text.find('\n', Start);
+    if (End == std::string::npos)
+      End = Text.size();
+    Lines.push_back(Text.substr(Start, End - Start));
+    Start = End + 1;
+  }
+  return Lines;
+}
+
+/// A unified diff of \p Before and \p After by lines (longest common
+/// subsequence), with three lines of context; empty when they are equal.
+std::string unifiedDiff(const std::string& Name, const std::string& Before,
+                        const std::string& After) {
+  std::vector<std::string> A = linesOf(Before), B = linesOf(After);
+  std::size_t N = A.size(), M = B.size();
+  std::vector<std::vector<int>> Common(N + 1, std::vector<int>(M + 1, 0));
+  for (std::size_t I = N; I-- > 0;)
+    for (std::size_t J = M; J-- > 0;)
+      Common[I][J] =
+          A[I] == B[J] ? Common[I + 1][J + 1] + 1 : std::max(Common[I + 1][J], Common[I][J + 1]);
+  struct Step {
+    char Mark;
+    std::size_t Old, New; ///< positions before the step
+  };
+  std::vector<Step> Steps;
+  std::size_t I = 0, J = 0;
+  while (I < N || J < M) {
+    if (I < N && J < M && A[I] == B[J]) {
+      Steps.push_back({' ', I++, J++});
+    } else if (I < N && (J == M || Common[I + 1][J] >= Common[I][J + 1])) {
+      Steps.push_back({'-', I++, J});
+    } else {
+      Steps.push_back({'+', I, J++});
+    }
+  }
+  auto shown = [](const std::string& Line) {
+    return !Line.empty() && Line.back() == '\r' ? Line.substr(0, Line.size() - 1) : Line;
+  };
+  std::string Diff;
+  constexpr std::size_t Context = 3;
+  for (std::size_t K = 0; K < Steps.size();) {
+    if (Steps[K].Mark == ' ') {
+      ++K;
+      continue;
+    }
+    std::size_t First = K >= Context ? K - Context : 0;
+    // The hunk runs on while the next change is at most twice the context
+    // away, and ends with the context after its last change.
+    std::size_t LastChange = K;
+    for (std::size_t T = K + 1; T < Steps.size() && T <= LastChange + 2 * Context; ++T)
+      if (Steps[T].Mark != ' ')
+        LastChange = T;
+    std::size_t Last = std::min(Steps.size(), LastChange + 1 + Context);
+    if (Diff.empty())
+      Diff = "--- " + Name + "\n+++ " + Name + " (formatted)\n";
+    std::size_t OldCount = 0, NewCount = 0;
+    for (std::size_t T = First; T < Last; ++T) {
+      OldCount += Steps[T].Mark != '+';
+      NewCount += Steps[T].Mark != '-';
+    }
+    Diff += "@@ -" + std::to_string(Steps[First].Old + (OldCount ? 1 : 0)) + "," +
+            std::to_string(OldCount) + " +" +
+            std::to_string(Steps[First].New + (NewCount ? 1 : 0)) + "," + std::to_string(NewCount) +
+            " @@\n";
+    for (std::size_t T = First; T < Last; ++T)
+      Diff +=
+          Steps[T].Mark + shown(Steps[T].Mark == '+' ? B[Steps[T].New] : A[Steps[T].Old]) + "\n";
+    K = Last;
+  }
+  return Diff;
+}
+
+/// What format does with the canonical template.
+struct FormatMode {
+  std::string Output;
+  bool Force = false;
+  bool Check = false;
+  bool Diff = false;
+  bool InPlace = false;
+};
+
+int runFormat(const std::string& File, const FormatMode& Mode, const ProjectArgs& Args,
               std::ostream& Out, std::ostream& Err) {
   return withLoad(
       File, Args, Err, [&](const ResolvedType& Resolved, LoadedTemplate& Loaded) -> int {
-        fs::path Target = Output.empty() ? temporaryTemplatePath() : fs::u8path(Output);
+        std::vector<Diagnostic> Found = diagnose(File, Resolved, Loaded);
+        bool Lossy = false;
+        for (const Diagnostic& D : Found)
+          Lossy = Lossy || D.Level != Severity::Note;
+        if (Lossy && !Mode.Force) {
+          printDiagnostics(Err, File, Found);
+          Err << ToolName << ": '" << File
+              << "' was not formatted: its load passes over or changes what is listed above, "
+                 "which the formatted template would lose; correct it, or give --force to "
+                 "format it anyway\n";
+          return ExitFindings;
+        }
+        bool ToFile = Mode.InPlace || !Mode.Output.empty();
+        fs::path Target = Mode.InPlace           ? fs::u8path(File)
+                          : !Mode.Output.empty() ? fs::u8path(Mode.Output)
+                                                 : temporaryTemplatePath();
+        if (Mode.Check || Mode.Diff)
+          Target = temporaryTemplatePath();
         std::wstring TargetPath = Target.wstring();
         Loaded.Document->SetProjectPath(TargetPath.c_str());
         CZRVReportSettingWriter Writer(Loaded.Document.get());
         if (!Writer.SaveTemplate(TargetPath.c_str())) {
           std::string Why = Utf8(Writer.GetLastSaveMessage());
-          return fail(Err, "cannot write '" + (Output.empty() ? Target.u8string() : Output) + "'" +
-                               (Why.empty() ? std::string() : ": " + Why) +
-                               (Output.empty() ? "; give a writable file with -o"
-                                               : "; give another file with -o"));
+          return fail(
+              Err, "cannot write '" + Target.u8string() + "'" +
+                       (Why.empty() ? std::string() : ": " + Why) +
+                       (ToFile ? "; give another file with -o" : "; give a writable file with -o"));
         }
-        if (Output.empty()) {
-          std::ifstream In(Target, std::ios::binary);
-          Out << std::string(std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>());
-          In.close();
+        if (Mode.Check || Mode.Diff || !ToFile) {
+          std::string Formatted = fileBytes(Target.u8string());
           std::error_code Ignored;
           fs::remove(Target, Ignored);
+          if (Mode.Check || Mode.Diff) {
+            bool Same = Formatted == fileBytes(File);
+            if (Mode.Diff)
+              Out << unifiedDiff(File, fileBytes(File), Formatted);
+            else if (!Same)
+              Out << File << ": not in canonical form; \"" << ToolName << " format -i " << File
+                  << "\" writes it\n";
+            return Same ? ExitClean : ExitFindings;
+          }
+          Out << Formatted;
         }
         noteLosses(Err, File, Loaded, Resolved);
         return ExitClean;
@@ -412,7 +541,7 @@ int runCatalogue(std::string Section, const ProjectArgs& Args, std::ostream& Out
   if (!Resolved)
     return ExitError;
   std::vector<CatalogueSection> Sections =
-      CatalogueOf(EntryOf(Resolved->Choice.Loader), Resolved->Choice.Thermoset);
+      CatalogueOf(Resolved->Choice.Loader, Resolved->Choice.Thermoset);
   if (!Section.empty()) {
     if (Section.front() != '[')
       Section = "[" + Section + "]";
@@ -488,18 +617,38 @@ int RunTool(const std::vector<std::string>& Args, std::ostream& Out, std::ostrea
   Catalogue->footer("Exit status: 0 listed, 2 the arguments are wrong.");
 
   std::string FormatFile;
-  std::string FormatOutput;
+  FormatMode FormatOptions;
   ProjectArgs FormatArgs;
   CLI::App* Format = App.add_subcommand(
       "format", "Load FILE and save it back through the template writer: the normalised "
                 "template, with the layout, labels and order the library writes");
   Format->add_option("FILE", FormatFile, "The report template file")->required();
-  Format->add_option("-o,--output", FormatOutput,
-                     "Write the template to OUT (it may be FILE itself); default: print it");
+  CLI::Option* OutputOption =
+      Format->add_option("-o,--output", FormatOptions.Output,
+                         "Write the template to OUT (it may be FILE itself); default: print it");
+  CLI::Option* InPlaceOption =
+      Format->add_flag("-i,--in-place", FormatOptions.InPlace,
+                       "Write the template back to FILE through the library's crash-safe save");
+  CLI::Option* CheckOption = Format->add_flag(
+      "--check", FormatOptions.Check,
+      "Write nothing; exit 1 when FILE is not in the canonical form the writer gives");
+  Format
+      ->add_flag("--diff", FormatOptions.Diff,
+                 "Write nothing; print a unified diff of what formatting would change (exit 1 "
+                 "when it changes something)")
+      ->excludes(CheckOption)
+      ->excludes(OutputOption)
+      ->excludes(InPlaceOption);
+  CheckOption->excludes(OutputOption)->excludes(InPlaceOption);
+  InPlaceOption->excludes(OutputOption);
+  Format->add_flag("--force", FormatOptions.Force,
+                   "Format even when the load passes over or changes something (it is lost)");
   addProjectOptions(*Format, FormatArgs, true);
-  Format->footer("What the load passes over (see check) is not in the output.\n"
-                 "Exit status: 0 written, 2 a file cannot be read or written or the arguments "
-                 "are wrong.");
+  Format->footer("When the load passes over or changes anything (see check), nothing is "
+                 "written and the findings are listed, unless --force is given.\n"
+                 "Exit status: 0 written (--check, --diff: already canonical), 1 findings, or "
+                 "not canonical, 2 a file cannot be read or written or the arguments are "
+                 "wrong.");
 
   std::string SourceRoot;
   std::string TargetRoot;
@@ -533,7 +682,7 @@ int RunTool(const std::vector<std::string>& Args, std::ostream& Out, std::ostrea
   if (*Show)
     return runShow(ShowFile, ShowArgs, Out, Err);
   if (*Format)
-    return runFormat(FormatFile, FormatOutput, FormatArgs, Out, Err);
+    return runFormat(FormatFile, FormatOptions, FormatArgs, Out, Err);
   if (*Install)
     return runInstall(SourceRoot, TargetRoot, InstallJson, Out, Err);
   if (*Catalogue)

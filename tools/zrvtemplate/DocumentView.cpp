@@ -2,18 +2,34 @@
 // the readable layout from it, so that both show the same content.
 #include "DocumentView.h"
 
+#include <algorithm>
+#include <charconv>
 #include <map>
 
 #include "TextUtil.h"
-#include "template/Format.h"
-#include "template/TemplateLayout.h"
 #include "zrvreport/ZRVReportItemManager.h"
-
-namespace fmt = zrv::format;
+#include "zrvreport/ZRVTemplateFormat.h"
 using Json = nlohmann::ordered_json;
 
 namespace zrvtool {
 namespace {
+
+/// The tag of the result section of \p Module; empty when none has it.
+std::wstring moduleTag(int Module) {
+  static const std::vector<ZRVTemplateSectionInfo> Sections = ZRVTemplateSections();
+  for (const ZRVTemplateSectionInfo& Section : Sections)
+    if (Section.Kind == ZRVTemplateSectionKind::Result && Section.Module == Module)
+      return Section.Tag;
+  return std::wstring();
+}
+
+/// A real as the template writes it: shortest of fixed and exponential, six
+/// significant digits, whatever the locale.
+std::string formatReal(double Value) {
+  char Buffer[64];
+  auto Result = std::to_chars(Buffer, Buffer + sizeof Buffer, Value, std::chars_format::general, 6);
+  return std::string(Buffer, Result.ptr);
+}
 
 /// The option-list names of one library.
 template <typename CountFn, typename OptionFn>
@@ -129,20 +145,24 @@ Json settings(const CZRVReportItemManager& Doc) {
   return S;
 }
 
+/// The [ResultEx] positions whose extended items carry a value of their own
+/// (the order of ZRVTemplateResultExRows).
+enum class ResultExPosition { MeltFrontTime, PPTTemplate, PDF3D, Animation, WarpageScale, Image };
+
 Json extendedItems(const CZRVReportItemManager& Doc) {
+  static const std::vector<ZRVTemplateResultExRow> Rows = ZRVTemplateResultExRows();
   Json List = Json::array();
   for (int Position = 0; Position < Doc.GetItemExCount(); ++Position) {
     CZRVReportItemEx Entry;
     Doc.GetItemEx(Position, Entry);
     Json E;
     E["position"] = Position;
-    auto Kind = static_cast<std::size_t>(Position) < fmt::ResultExRowCount
-                    ? static_cast<fmt::ResultExKey>(Position)
-                    : fmt::ResultExKey::Image; // later positions repeat the last row
-    E["key"] = fmt::ResultExRows[static_cast<std::size_t>(Kind)].Key;
+    // Later positions repeat the last row.
+    std::size_t Kind = std::min(static_cast<std::size_t>(Position), Rows.size() - 1);
+    E["key"] = Utf8(Rows[Kind].Key);
     E["output"] = Entry.Output;
-    switch (Kind) {
-    case fmt::ResultExKey::MeltFrontTime: {
+    switch (static_cast<ResultExPosition>(Kind)) {
+    case ResultExPosition::MeltFrontTime: {
       E["setting"] = Utf8(Entry.MeltName);
       Json Percentages = Json::array();
       for (int I = 0; I < Entry.MeltCapture.Count && I < Entry.MeltCapture.MaxCount; ++I)
@@ -150,16 +170,16 @@ Json extendedItems(const CZRVReportItemManager& Doc) {
       E["percentages"] = Percentages;
       break;
     }
-    case fmt::ResultExKey::PPTTemplate:
+    case ResultExPosition::PPTTemplate:
       E["template"] = Utf8(Entry.PPTTemplatePath);
       break;
-    case fmt::ResultExKey::Animation:
+    case ResultExPosition::Animation:
       E["setting"] = Utf8(Entry.AnimationName);
       break;
-    case fmt::ResultExKey::WarpageScale:
+    case ResultExPosition::WarpageScale:
       E["scale"] = Entry.WarpageScale;
       break;
-    case fmt::ResultExKey::Image:
+    case ResultExPosition::Image:
       E["setting"] = Utf8(Entry.ImageName);
       break;
     default:
@@ -210,7 +230,7 @@ Json sections(const CZRVReportItemManager& Doc) {
       continue; // a module listed twice shows its items once
     Listed[Module] = true;
     Json Section;
-    std::wstring Tag = fmt::moduleTag(Module);
+    std::wstring Tag = moduleTag(Module);
     Section["tag"] = Tag.empty() ? Json() : Json(Utf8(Tag));
     Section["module"] = Module;
     Json& SectionItems = Section["items"] = Json::array();
@@ -234,7 +254,7 @@ std::string value(const Json& V) {
   if (V.is_string())
     return V.get<std::string>();
   if (V.is_number_float())
-    return fmt::formatLg(V.get<double>());
+    return formatReal(V.get<double>());
   if (V.is_array()) {
     std::string Text;
     for (const Json& Element : V)

@@ -5,7 +5,8 @@
 #include <cctype>
 #include <charconv>
 
-#include "setting/ProjectTable.h"
+#include "TextUtil.h"
+#include "zrvreport/ZRVTemplateFormat.h"
 
 namespace zrvtool {
 namespace {
@@ -71,10 +72,9 @@ std::optional<int> ParseProcess(std::string_view Text) {
 }
 
 std::optional<LoaderChoice> ChooseLoader(const ProjectType& Type) {
-  zrv::LoaderCall Call{};
-  if (!zrv::loaderCallOf(
-          Type.Kind, Type.AppType,
-          {Type.Thermoset ? 1 : 0, Type.Underfill ? 1 : 0, Type.EncapsulationCM ? 1 : 0}, Call))
+  ZRVTemplateLoaderCall Call;
+  if (!ZRVTemplateLoaderOf(Type.Kind, Type.AppType, Type.Thermoset ? 1 : 0, Type.Underfill ? 1 : 0,
+                           Type.EncapsulationCM ? 1 : 0, Call))
     return std::nullopt;
   LoaderChoice Choice;
   Choice.Loader = Call.Loader;
@@ -84,30 +84,16 @@ std::optional<LoaderChoice> ChooseLoader(const ProjectType& Type) {
   return Choice;
 }
 
-zrv::ReaderEntryPoint EntryOf(ZRV_TEMPLATE_LOADER Loader) {
-  return static_cast<zrv::ReaderEntryPoint>(static_cast<int>(Loader));
-}
-
-std::string LoaderName(ZRV_TEMPLATE_LOADER Loader) {
-  std::wstring Name = zrv::EntryPointName(EntryOf(Loader));
-  return std::string(Name.begin(), Name.end()); // the member names are ASCII
-}
+std::string LoaderName(ZRV_TEMPLATE_LOADER Loader) { return Utf8(ZRVTemplateLoaderName(Loader)); }
 
 std::string ProjectTypeName(const ProjectType& Type) {
-  bool RimMark = false;
-  const wchar_t* Name = zrv::projectTypeNameOf(Type.Kind, Type.AppType, RimMark);
-  if (!Name)
-    return "";
-  std::wstring Text = Name;
-  if (RimMark && Type.Thermoset)
-    Text += zrv::RimMarkText;
-  return std::string(Text.begin(), Text.end()); // the names are ASCII
+  return Utf8(ZRVTemplateProjectTypeName(Type.Kind, Type.AppType, Type.Thermoset ? 1 : 0));
 }
 
 std::string Describe(const ProjectType& Type) {
-  std::string Kind = Type.Kind == 1                ? "shell"
-                     : zrv::isSolidKind(Type.Kind) ? "solid"
-                                                   : "unknown kind";
+  std::string Kind = Type.Kind == 1                     ? "shell"
+                     : Type.Kind == 0 || Type.Kind == 2 ? "solid"
+                                                        : "unknown kind";
   std::string Process = "process " + std::to_string(Type.AppType);
   for (const ProcessInfo& Info : Processes())
     if (Info.AppType == Type.AppType)

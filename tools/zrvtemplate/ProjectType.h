@@ -9,7 +9,6 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/Selection.h"
 #include "zrvreport/ZRVReportTemplateReader.h"
 
 namespace zrvtool {
@@ -65,9 +64,6 @@ struct LoaderChoice {
 /// processes other than 0 to 2, solid 1 (gas injection) and 5 (FAIM), an
 /// application type outside 0 to 14, a kind other than 0 to 2.
 std::optional<LoaderChoice> ChooseLoader(const ProjectType& Type);
-
-/// The reader entry point of a loader (the two numberings run in parallel).
-zrv::ReaderEntryPoint EntryOf(ZRV_TEMPLATE_LOADER Loader);
 
 /// The name of the reader member of a loader ("LoadSolidICM").
 std::string LoaderName(ZRV_TEMPLATE_LOADER Loader);

@@ -3,23 +3,24 @@
 #ifndef ZRVTEMPLATE_TEXTUTIL_H
 #define ZRVTEMPLATE_TEXTUTIL_H
 
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "platform/Platform.h"
-
 namespace zrvtool {
 
-/// Wide text as UTF-8 (a lone surrogate becomes U+FFFD).
-inline std::string Utf8(std::wstring_view Text) { return zrv::platform::ToUtf8(Text); }
+/// Wide text as UTF-8 (a surrogate or a value above U+10FFFF becomes U+FFFD).
+std::string Utf8(std::wstring_view Text);
 
-/// UTF-8 as wide text (invalid bytes become U+FFFD).
-inline std::wstring Wide(std::string_view Text) { return zrv::platform::FromUtf8(Text); }
+/// UTF-8 as wide text (each invalid byte becomes U+FFFD).
+std::wstring Wide(std::string_view Text);
 
-/// Compares ignoring letter case; <0, 0 or >0.
-inline int CompareNoCase(std::wstring_view Left, std::wstring_view Right) {
-  return zrv::platform::CompareNoCase(Left, Right);
-}
+/// Windows-1252 bytes as UTF-8 (through iconv); empty when a byte is one of
+/// the five that Windows-1252 leaves unassigned.
+std::optional<std::string> Windows1252ToUtf8(std::string_view Text);
+
+/// Compares ignoring the letter case of ASCII letters; <0, 0 or >0.
+int CompareNoCase(std::wstring_view Left, std::wstring_view Right);
 
 } // namespace zrvtool
 

@@ -1,0 +1,100 @@
+// SpreadsheetFixturesTest.cpp - the sample SolidICM.csv as spreadsheets and
+// editors write it back (tests/tools/data): what the reader forgives checks
+// clean, what loses data names its cause, and format never writes a lossy
+// load.
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "ToolTestUtil.h"
+
+using namespace tooltest;
+
+namespace {
+
+const fs::path Fixtures = ZRV_TOOL_FIXTURES;
+
+std::string fixture(const char* Name) { return (Fixtures / Name).u8string(); }
+
+} // namespace
+
+TEST(ZrvTemplateSpreadsheet, ForgivenChangesCheckClean) {
+  for (const char* Name :
+       {"lf.csv", "bom.csv", "padded.csv", "final-line-end.csv", "blank-lines.csv", "reordered.csv",
+        "windows-1252-utf8.csv", "libreoffice.csv"}) {
+    ToolRun Run = run({"check", fixture(Name)});
+    EXPECT_EQ(Run.Status, 0) << Name << "\n" << Run.Out;
+    EXPECT_NE(Run.Out.find(": clean;"), std::string::npos) << Name;
+  }
+}
+
+TEST(ZrvTemplateSpreadsheet, LossyDialectsNameTheirCauseFirst) {
+  struct Case {
+    const char* Name;
+    const char* Code;
+    int Line;
+  };
+  for (const Case& C :
+       {Case{"quoted.csv", "[quoted-fields]", 2},
+        Case{"quoted-blank-name.csv", "[quoted-fields]", 16},
+        Case{"quoted-comma-name.csv", "[quoted-fields]", 16},
+        Case{"semicolons.csv", "[semicolons]", 2}, Case{"windows-1252.csv", "[encoding]", 16},
+        Case{"trailing-blanks.csv", "[header-blanks]", 4}}) {
+    ToolRun Run = run({"check", fixture(C.Name)});
+    EXPECT_EQ(Run.Status, 1) << C.Name;
+    // The cause comes once, before the line findings, at its first line.
+    std::string First = Run.Out.substr(0, Run.Out.find('\n'));
+    EXPECT_NE(First.find(std::string(C.Name) + ":" + std::to_string(C.Line) + ": error:"),
+              std::string::npos)
+        << First;
+    EXPECT_NE(First.find(C.Code), std::string::npos) << First;
+    EXPECT_EQ(Run.Out.find(C.Code), Run.Out.rfind(C.Code)) << C.Name;
+  }
+  // The name as it was meant, read as Windows-1252.
+  EXPECT_NE(run({"check", fixture("windows-1252.csv")}).Out.find("\"C\xC3\xB4t\xC3\xA9,0,90,0,1\""),
+            std::string::npos);
+  // A quoted number is told, not advised away as a wrong version.
+  EXPECT_NE(run({"check", fixture("quoted.csv")}).Out.find("FileVersion '\"1001\"' does not start"),
+            std::string::npos);
+  // CR-only line ends leave no header to choose a loader by: the cause is given.
+  ToolRun Cr = run({"check", fixture("cr-only.csv")});
+  EXPECT_EQ(Cr.Status, 1);
+  EXPECT_NE(Cr.Err.find("cr-only.csv:1: error: the file's 120 line ends are CR alone"),
+            std::string::npos)
+      << Cr.Err;
+}
+
+TEST(ZrvTemplateSpreadsheet, FormatNeverLosesData) {
+  zrvtest::TempDir Dir;
+  fs::path Lossy = Dir.path() / "lossy.csv";
+  std::string Bytes = zrvtest::readBytes(fixture("windows-1252.csv"));
+  zrvtest::writeBytes(Lossy, Bytes);
+  ToolRun Refused = run({"format", Lossy.u8string(), "-i"});
+  EXPECT_EQ(Refused.Status, 1);
+  EXPECT_NE(Refused.Err.find("[encoding]"), std::string::npos);
+  EXPECT_EQ(zrvtest::readBytes(Lossy), Bytes);
+  EXPECT_EQ(run({"format", Lossy.u8string(), "-o", (Dir.path() / "o.csv").u8string()}).Status, 1);
+  EXPECT_FALSE(fs::exists(Dir.path() / "o.csv"));
+  EXPECT_EQ(run({"format", Lossy.u8string(), "--force", "-i"}).Status, 0);
+  EXPECT_NE(zrvtest::readBytes(Lossy), Bytes);
+
+  // A forgiven variant: --check and --diff tell, -i writes the canonical bytes.
+  const std::string Canonical = zrvtest::readBytes(Samples / "SolidICM.csv");
+  fs::path Padded = Dir.path() / "padded.csv";
+  zrvtest::writeBytes(Padded, zrvtest::readBytes(fixture("padded.csv")));
+  ToolRun Check = run({"format", "--check", Padded.u8string()});
+  EXPECT_EQ(Check.Status, 1);
+  EXPECT_NE(Check.Out.find("not in canonical form"), std::string::npos);
+  ToolRun Diff = run({"format", "--diff", Padded.u8string()});
+  EXPECT_EQ(Diff.Status, 1);
+  EXPECT_NE(Diff.Out.find("@@ -1,"), std::string::npos);
+  EXPECT_NE(Diff.Out.find("\n-FileVersion,1001,,,,,,,,,,,,,,\n"), std::string::npos) << Diff.Out;
+  EXPECT_NE(Diff.Out.find("\n+FileVersion,1001\n"), std::string::npos);
+  EXPECT_EQ(run({"format", "-i", Padded.u8string()}).Status, 0);
+  EXPECT_EQ(zrvtest::readBytes(Padded), Canonical);
+  EXPECT_EQ(run({"format", "--check", Padded.u8string()}).Status, 0);
+  ToolRun Same = run({"format", "--diff", Padded.u8string()});
+  EXPECT_EQ(Same.Status, 0);
+  EXPECT_EQ(Same.Out, "");
+  // The reordered rows come back in the writer's order.
+  EXPECT_EQ(run({"format", fixture("reordered.csv")}).Out, Canonical);
+}

@@ -1,0 +1,22 @@
+// Dialects.h - what spreadsheets and editors do to a template that the reader
+// cannot take back: each recognised once, with the first line where it shows,
+// how many lines it touches and what to do.
+#ifndef ZRVTEMPLATE_DIALECTS_H
+#define ZRVTEMPLATE_DIALECTS_H
+
+#include <string>
+#include <vector>
+
+#include "CheckRules.h"
+
+namespace zrvtool {
+
+/// The dialects that lose data found in the bytes of a template file, in the
+/// order: CR-only line ends, text that is not UTF-8, ';' separators, fields in
+/// double quotes, blanks around [FileHeader] values. What the reader forgives
+/// (LF or CR LF line ends, a BOM, trailing commas, blank lines) is none.
+std::vector<Diagnostic> RecogniseDialects(const std::string& Bytes);
+
+} // namespace zrvtool
+
+#endif // ZRVTEMPLATE_DIALECTS_H
