@@ -315,7 +315,9 @@ zrv_status zrv_item_setting_name(const zrv_setting* setting, int index, int libr
     Item Copy;
     if (const zrv_status Status = itemAt(setting, index, Copy); Status != ZRV_OK)
       return Status;
-    return textOut(std::wstring_view((Copy.*ItemLibraries[library].Name)()), buffer, size, needed);
+    const auto Getter = ItemLibraries[library].Name;
+    const std::wstring Name = (Copy.*Getter)();
+    return textOut(std::wstring_view(Name), buffer, size, needed);
   });
 }
 
