@@ -1,5 +1,6 @@
-// ZRVCommon.h - types shared by every public header of the library: the name
-// order of the ordered maps and the diagnostic channel.
+/// \file
+/// \brief Types shared by every public header of the library: the name order of the
+/// ordered maps and the diagnostic channel.
 #ifndef ZRVREPORT_ZRVCOMMON_H
 #define ZRVREPORT_ZRVCOMMON_H
 

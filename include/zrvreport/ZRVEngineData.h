@@ -1,5 +1,6 @@
-// ZRVEngineData.h - records of the data the report engine hands over while a
-// report is produced: summaries, summary tables and XY curves.
+/// \file
+/// \brief Records of the data the report engine hands over while a report is produced:
+/// summaries, summary tables and XY curves.
 #ifndef ZRVREPORT_ZRVENGINEDATA_H
 #define ZRVREPORT_ZRVENGINEDATA_H
 
@@ -17,12 +18,12 @@ struct ZRVSummaryData {
 /// The project's mesh, process and material information, as the report
 /// engine reads it from the simulation results.
 struct ZRVSummaryTableData {
-  std::wstring MeshName;
+  std::wstring MeshName; ///< name of the mesh
   /// A further text of the report engine; stored and copied, never read by
   /// this library.
   std::wstring SecondText;
-  std::wstring ProcessName;
-  std::wstring ComputationParameterName;
+  std::wstring ProcessName;                          ///< name of the process settings
+  std::wstring ComputationParameterName;             ///< name of the computation parameters
   std::vector<std::wstring> PartMaterialNames;       ///< materials of the part
   std::vector<std::wstring> PartInsertMaterialNames; ///< materials of the part inserts
   std::vector<std::wstring> WireMaterialNames;       ///< materials of the wires

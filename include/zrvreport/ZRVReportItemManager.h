@@ -1,7 +1,8 @@
-// ZRVReportItemManager.h - the settings document of one project: report items,
-// extended items, result modules, header and info fields, the eight libraries
-// of named settings with their usage checks and fallbacks, and the data the
-// report engine hands over while a report is produced.
+/// \file
+/// \brief The settings document of one project: report items, extended items, result
+/// modules, header and info fields, the eight libraries of named settings with their
+/// usage checks and fallbacks, and the data the report engine hands over while a report
+/// is produced.
 #ifndef ZRVREPORT_ZRVREPORTITEMMANAGER_H
 #define ZRVREPORT_ZRVREPORTITEMMANAGER_H
 
@@ -29,7 +30,33 @@ struct Source;
 /// in. Item ids need not be unique; operations that take an item id act on the
 /// first item with that id, in list order. Text inputs given as a null pointer
 /// are taken as the empty string; getters that fill a caller's buffer copy the
-/// whole text with its terminator (256 characters hold every name).
+/// whole text with its terminator (256 characters hold every name). A getter
+/// given a null buffer writes nothing.
+///
+/// Results follow the library's conventions: operations that can fail return
+/// 1 for success and 0 for failure (an index outside its list, an id no item
+/// has) and then change nothing and leave their outputs untouched unless their
+/// comment says otherwise; lookups return -1 when nothing is found.
+///
+/// **Named setting libraries** (clipping, slicing, view, object, capture).
+/// Each library maps a setting name to a record and lists its names in an
+/// option list: in key order after a hand-over, afterwards in order of last
+/// change (a stored name moves to the end, a deleted name leaves). Items hold
+/// their own copies of the values; a changed record reaches an item only when
+/// the setting is assigned to it again. Names compare exactly.
+///
+/// **Extended setting libraries** (melt-front capture, animation, image).
+/// Three further libraries like the five above, whose option lists keep an
+/// empty name and whose counts are the lengths of their option lists. They
+/// bind to the extended items at fixed positions: 0 melt-front capture, 1
+/// presentation template, 2 3D PDF, 3 animation, 4 warpage scale, 5 image. An
+/// operation that needs a position the extended item list does not reach does
+/// nothing else and fails as stated.
+///
+/// **Report engine data.** While a report is produced the report engine
+/// stores its findings here and reads them back. Per-item data lives in the
+/// items (so it travels with them); the project-wide data lives only in
+/// memory and is never written to a template.
 class ZRVREPORT_EXPORT CZRVReportItemManager {
 public:
   /// A document without items, extended items or modules; every field at its
@@ -42,110 +69,148 @@ public:
   CZRVReportItemManager(const CZRVReportItemManager& Other);
   /// Replaces every field of the document by a copy of \p Other's.
   CZRVReportItemManager& operator=(const CZRVReportItemManager& Other);
+  /// Releases every item, library and table of the document.
   virtual ~CZRVReportItemManager();
 
   // ==== Document core: fields, items, extended items, modules ================
 
-  // ---- Project and header fields ------------------------------------------------
+  /// \name Project and header fields
+  ///@{
+
   /// Stores the project type code (0 solid, 1 shell, 2 solid as well).
   void SetProjectType(int Type);
   /// The project type code; -1 until SetProjectType has been called.
   int GetProjectType() const;
+  /// Stores the thermoset flag as given (the facade counts non-zero as set).
   void SetProjectIsThermosetRun(int IsThermoset);
   /// 1 when the project's run is a thermoset (curing) run; starts at 0.
   int GetProjectIsThermosetRun() const;
+  /// Stores the valve-pin flag as given.
   void SetHasValvePin(int HasValvePin);
   /// 1 when the project has valve pins; starts at 0.
   int GetHasValvePin() const;
+  /// Stores [FileHeader] "FileVersion" as given (a reader reads item lines
+  /// in full from 1001 on; see ZRVTemplateFindingKind::ItemLinesNotRead).
   void SetFileVersion(int Version);
   /// [FileHeader] "FileVersion"; starts at 0.
   int GetFileVersion() const;
+  /// Stores [FileHeader] "FileID"; null stores the empty text.
   void SetFileID(const wchar_t* FileID);
   /// Copies [FileHeader] "FileID" into \p FileID (empty at start).
   void GetFileID(wchar_t* FileID) const;
+  /// Stores [FileHeader] "Name"; null stores the empty text.
   void SetFileName(const wchar_t* Name);
-  /// Copies [FileHeader] "Name" into \p Name.
+  /// Copies [FileHeader] "Name" (empty at start) into \p Name.
   void GetFileName(wchar_t* Name) const;
+  /// Stores [FileHeader] "Date" (any text); null stores the empty text.
   void SetFileDate(const wchar_t* Date);
-  /// Copies [FileHeader] "Date" into \p Date.
+  /// Copies [FileHeader] "Date" (empty at start) into \p Date.
   void GetFileDate(wchar_t* Date) const;
+  /// Stores [FileHeader] "ProjectType" as given (0 solid, 1 shell). It is
+  /// what the file says; the loader is chosen by GetProjectType.
   void SetFileProjectType(int Type);
   /// [FileHeader] "ProjectType"; starts at -1.
   int GetFileProjectType() const;
+  /// Stores [FileHeader] "AppType" as given (the application type codes of
+  /// CZRVReportSetting).
   void SetFileAppType(int Type);
   /// [FileHeader] "AppType"; starts at -1.
   int GetFileAppType() const;
+  /// Stores [FileHeader] "CreateBy"; null stores the empty text.
   void SetCreateBy(const wchar_t* CreatedBy);
-  /// Copies [FileHeader] "CreateBy" into \p CreatedBy.
+  /// Copies [FileHeader] "CreateBy" (empty at start) into \p CreatedBy.
   void GetCreateBy(wchar_t* CreatedBy) const;
+  /// Stores [FileHeader] "Remark"; null stores the empty text.
   void SetRemark(const wchar_t* Remark);
-  /// Copies [FileHeader] "Remark" into \p Remark.
+  /// Copies [FileHeader] "Remark" (empty at start) into \p Remark.
   void GetRemark(wchar_t* Remark) const;
+  ///@}
 
-  // ---- Info fields ----------------------------------------------------------------
+  /// \name Info fields
+  ///@{
+
+  /// Stores [Info] "CompanyName"; null stores the empty text.
   void SetCompanyName(const wchar_t* Name);
-  /// Copies [Info] "CompanyName" into \p Name.
+  /// Copies [Info] "CompanyName" (empty at start) into \p Name.
   void GetCompanyName(wchar_t* Name) const;
+  /// Stores [Info] "CompanyWebSite"; null stores the empty text.
   void SetComanyWebSite(const wchar_t* WebSite);
-  /// Copies [Info] "CompanyWebSite" into \p WebSite.
+  /// Copies [Info] "CompanyWebSite" (empty at start) into \p WebSite.
   void GetComanyWebSite(wchar_t* WebSite) const;
+  /// Stores the path of the company logo image; null stores the empty path.
   void SetLogoPath(const wchar_t* Path);
-  /// Copies the path of the company logo image into \p Path.
+  /// Copies the path of the company logo image (empty at start) into \p Path.
   void GetLogoPath(wchar_t* Path) const;
+  /// Stores [Info] "AuthorName"; null stores the empty text.
   void SetAuthorName(const wchar_t* Name);
-  /// Copies [Info] "AuthorName" into \p Name.
+  /// Copies [Info] "AuthorName" (empty at start) into \p Name.
   void GetAuthorName(wchar_t* Name) const;
+  /// Stores [Info] "AuthorE-mail"; null stores the empty text.
   void SetAuthorEMail(const wchar_t* EMail);
-  /// Copies [Info] "AuthorE-mail" into \p EMail.
+  /// Copies [Info] "AuthorE-mail" (empty at start) into \p EMail.
   void GetAuthorEMail(wchar_t* EMail) const;
+  /// Stores [Info] "TemplateName"; null stores the empty text.
   void SetTemplateName(const wchar_t* Name);
-  /// Copies [Info] "TemplateName" into \p Name.
+  /// Copies [Info] "TemplateName" (empty at start) into \p Name.
   void GetTemplateName(wchar_t* Name) const;
+  /// Stores the report's summary text; null stores the empty text.
   void SetSummary(const wchar_t* Summary);
-  /// Copies the report's summary text into \p Summary.
+  /// Copies the report's summary text (empty at start) into \p Summary.
   void GetSummary(wchar_t* Summary) const;
   /// Stores [Info] "ReportType" as given (0 HTML, 1 presentation).
   void SetReportType(int Type);
   /// The report type; -1 at start, 0 after RemoveAllItem.
   int GetReportType() const;
+  /// Stores whether the logo goes on the report's cover, as given.
   void SetIsOutputCoverLogo(int Output);
   /// 1 (the start value) when the logo goes on the cover.
   int GetIsOutputCoverLogo() const;
+  /// Stores the number of the analysis run, as given.
   void SetRunNo(int RunNo);
   /// The number of the analysis run; starts at 0.
   int GetRunNo() const;
+  /// Stores whether the run number goes into the report, as given.
   void SetIsOutputRun(int Output);
   /// 1 when the run number goes into the report; starts at 0.
   int GetIsOutputRun() const;
+  ///@}
 
-  // ---- Paths and image extension ------------------------------------------------
-  /// Stores the project folder.
+  /// \name Paths and image extension
+  ///@{
+
+  /// Stores the path of the project's template file (the facade's
+  /// CZRVReportSetting::SetProjectPath gives the file's full path); the
+  /// writer saves to it. Null stores the empty path.
   void SetProjectPath(const wchar_t* Path);
-  /// Copies the project folder into \p Path. Logs
+  /// Copies the project path (empty at start) into \p Path. Logs
   /// "[ReportSetting] Manager GetProjectPath start" before and
   /// "[ReportSetting] Manager GetProjectPath end <path>" after the copy.
   void GetProjectPath(wchar_t* Path) const;
-  /// The project folder. Logs
+  /// The project path; empty at start. Logs
   /// "[ReportSetting] Manager GetProjectPath CString start <path>".
   std::wstring GetProjectPath() const;
   /// Writes the document as a template to its project path through a
   /// temporary CZRVReportSettingWriter (see SaveTemplate there); the result
   /// of the save is not passed on.
   void SaveItemManager();
-  /// Stores the root folder of the installation.
+  /// Stores the root folder of the installation; null stores the empty path.
   void SetZorvinPath(const wchar_t* Path);
-  /// Copies the root folder of the installation into \p Path.
+  /// Copies the root folder of the installation (empty at start) into \p Path.
   void GetZorvinPath(wchar_t* Path) const;
-  /// Stores the report folder.
+  /// Stores the report folder; null stores the empty path.
   void SetReportPath(const wchar_t* Path);
-  /// The report folder.
+  /// The report folder; empty at start.
   std::wstring GetReportPath() const;
-  /// Stores the extension of the images the report engine writes.
+  /// Stores the extension of the images the report engine writes, as given
+  /// ("PNG", "JPG" ...); null stores the empty text.
   void SetImageExtension(const wchar_t* Extension);
   /// Copies the image extension ("PNG" at start) into \p Extension.
   void GetImageExt(wchar_t* Extension) const;
+  ///@}
 
-  // ---- Items ------------------------------------------------------------------------
+  /// \name Items
+  ///@{
+
   /// Appends a copy of \p Item; returns the new number of items.
   int AddItem(const CZRVReportItem& Item);
   /// Appends \p Item, moved in; returns the new number of items.
@@ -245,8 +310,11 @@ public:
   int IsItemOutput(ZRV_RESULT_ITEMS ItemID) const;
   /// 1 when some item has id \p ItemID, else 0.
   int IsItemExist(ZRV_RESULT_ITEMS ItemID) const;
+  ///@}
 
-  // ---- Extended items ---------------------------------------------------------------
+  /// \name Extended items
+  ///@{
+
   /// Appends a copy of \p Item; returns the new number of extended items.
   int AddItemEx(const CZRVReportItemEx& Item);
   /// The number of extended items.
@@ -258,8 +326,11 @@ public:
   int SetItemExOutput(int Index, int Output);
   /// 1 when the extended item's output is 1; 0 otherwise or out of range.
   int IsItemExOutput(int Index) const;
+  ///@}
 
-  // ---- Modules ----------------------------------------------------------------------
+  /// \name Modules
+  ///@{
+
   /// Appends \p ModuleID (no duplicate check); returns 1.
   int AddModuleID(int ModuleID);
   /// The number of module ids.
@@ -273,15 +344,14 @@ public:
   void GetModuleItemIDList(int ModuleID, std::vector<ZRV_RESULT_ITEMS>& ItemIDList) const;
   /// The same with plain integers.
   void GetModuleItemIDList(int ModuleID, std::vector<int>& ItemIDList) const;
+  ///@}
 
   // ==== Named setting libraries: clipping, slicing, view, object, capture ====
-  // Each library maps a setting name to a record and lists its names in an
-  // option list: in key order after a hand-over, afterwards in order of last
-  // change (a stored name moves to the end, a deleted name leaves). Items
-  // hold their own copies of the values; a changed record reaches an item
-  // only when the setting is assigned to it again. Names compare exactly.
+  // (described in the class comment)
 
-  // ---- Clipping -------------------------------------------------------------------
+  /// \name Clipping
+  ///@{
+
   /// Replaces the library with a copy of \p Map and lists its non-empty names
   /// in key order. Items are not touched.
   void SetClippingMap(const ZRVClipMap& Map);
@@ -311,8 +381,11 @@ public:
   /// stored under the empty name (normally the default record). 1, or 0 when
   /// the name is not in the library.
   int DeleteClippingSetting(const wchar_t* Name);
+  ///@}
 
-  // ---- Slicing ----------------------------------------------------------------------
+  /// \name Slicing
+  ///@{
+
   /// As SetClippingMap; an empty name is listed.
   void SetSlicingMap(const ZRVSliceMap& Map);
   /// The slicing flag of the item at \p Index; 0 for a bad index.
@@ -333,8 +406,11 @@ public:
   /// Erases the setting and its option; items keep their names and values.
   /// 1, or 0 when the name is not in the library.
   int DeleteSlicingSetting(const wchar_t* Name);
+  ///@}
 
-  // ---- View ----------------------------------------------------------------------------
+  /// \name View
+  ///@{
+
   /// As SetClippingMap; an empty name is not listed.
   void SetViewMap(const ZRVViewMap& Map);
   /// 1 when the item at \p Index has a single view or several-view records;
@@ -387,8 +463,11 @@ public:
   /// Removes the several-view name \p Name and its record from the first item
   /// with id \p ItemID; 1, or 0 when no item has the id.
   int DeleteItemView(ZRV_RESULT_ITEMS ItemID, const wchar_t* Name);
+  ///@}
 
-  // ---- Object -------------------------------------------------------------------------
+  /// \name Object
+  ///@{
+
   /// As SetClippingMap; an empty name is not listed.
   void SetObjectMap(const ZRVObjectMap& Map);
   /// The object flag of the item at \p Index; 0 for a bad index.
@@ -421,8 +500,11 @@ public:
                                        int ShowHotRunnerMetal);
   /// A copy of the project object setting (a default record at start).
   CZRVReportItem::tagOBJECTSETTING GetProjectObjectSetting() const;
+  ///@}
 
-  // ---- Focus capture ------------------------------------------------------------------
+  /// \name Focus capture
+  ///@{
+
   /// As SetClippingMap; an empty name is listed.
   void SetCaptureMap(const ZRVCaptureMap& Map);
   /// Whether focus capture is in force for the item at \p Index; 0 for a bad
@@ -444,16 +526,14 @@ public:
   /// Erases the setting and its option; items keep theirs. 1, or 0 when the
   /// name is not in the library.
   int DeleteCaptureSetting(const wchar_t* Name);
+  ///@}
 
   // ==== Extended setting libraries: melt-front capture, animation, image =====
-  // Three further libraries like the five above, whose option lists keep an
-  // empty name and whose counts are the lengths of their option lists. They
-  // bind to the extended items at fixed positions: 0 melt-front capture,
-  // 1 presentation template, 2 3D PDF, 3 animation, 4 warpage scale, 5 image.
-  // An operation that needs a position the extended item list does not reach
-  // does nothing else and fails as stated.
+  // (described in the class comment)
 
-  // ---- Melt-front time capture --------------------------------------------------
+  /// \name Melt-front time capture
+  ///@{
+
   /// Replaces the library with a copy of \p Map and lists all its names, the
   /// empty one included, in key order.
   void SetMeltMap(const ZRVMeltMap& Map);
@@ -488,8 +568,11 @@ public:
   /// HasMeltCapture of the extended item at \p Index (an index into the
   /// extended items); 0 for an index outside them.
   int HasMeltFrontCaptureSetting(int Index) const;
+  ///@}
 
-  // ---- Animation -------------------------------------------------------------------
+  /// \name Animation
+  ///@{
+
   /// As SetMeltMap.
   void SetAnimationMap(const ZRVAnimationMap& Map);
   /// The number of names in the option list.
@@ -516,8 +599,11 @@ public:
   int DeleteAnimationSetting(const wchar_t* Name);
   /// 1 when extended item 3 exists and has output 1; else 0.
   int IsOutputAnimation() const;
+  ///@}
 
-  // ---- Image -----------------------------------------------------------------------
+  /// \name Image
+  ///@{
+
   /// As SetMeltMap.
   void SetImageMap(const ZRVImageMap& Map);
   /// The number of names in the option list.
@@ -538,8 +624,11 @@ public:
   int SetItemImage(const wchar_t* Name);
   /// As DeleteAnimationSetting, with ImageName of extended item 5.
   int DeleteImageSetting(const wchar_t* Name);
+  ///@}
 
-  // ---- Report-wide options kept in the extended items ------------------------------
+  /// \name Report-wide options kept in the extended items
+  ///@{
+
   /// Stores \p Path as the presentation template of extended item 1; 1, or 0
   /// when there are fewer than 2 extended items.
   int SetPPTTemplate(const wchar_t* Path);
@@ -559,12 +648,14 @@ public:
   /// With fewer than 3 extended items logs the message of IsOutput3DPDF and
   /// changes nothing.
   void SetIsOutput3DPDF(int Output);
+  ///@}
 
-  // ==== Setting usage, defaults and project views =============================
-  // The usage checks and default switches of the five item libraries judge
-  // each item i by the setting name of the first item with item i's result
-  // item id, and compare names exactly. A switch judges every item before it
-  // changes any, so items that share an id are switched together.
+  /// \name Setting usage, defaults and project views
+  /// The usage checks and default switches of the five item libraries judge
+  /// each item i by the setting name of the first item with item i's result
+  /// item id, and compare names exactly. A switch judges every item before it
+  /// changes any, so items that share an id are switched together.
+  ///@{
 
   /// 1 when some item, judged by the first item with its id, uses the
   /// clipping setting \p Name; else 0 (also for no items).
@@ -612,15 +703,15 @@ public:
   /// name for a name the library lacks). Nothing is cleared first: a second
   /// call appends the records again.
   void SetAllManyViewData();
+  ///@}
 
   // ==== Report engine data ====================================================
-  // While a report is produced the report engine stores its findings here and
-  // reads them back. Per-item data lives in the items (so it travels with
-  // them); the project-wide data below lives only in memory.
+  // (described in the class comment)
 
-  // ---- Per-item data by item id and module id --------------------------------
-  // Each addresses the first item whose item id and module id both match.
-  // When none does, setters change nothing and getters touch no output.
+  /// \name Per-item data by item id and module id
+  /// Each addresses the first item whose item id and module id both match.
+  /// When none does, setters change nothing and getters touch no output.
+  ///@{
 
   /// Gives the item its legend: maximum, minimum, their colours, unit and
   /// digits, in this order.
@@ -665,9 +756,11 @@ public:
   /// the three buffers.
   void GetItemDisplayData(int ItemID, int ModuleID, wchar_t* ItemName, wchar_t* ModuleName,
                           wchar_t* Description) const;
+  ///@}
 
-  // ---- Per-item data by module id and item id ----------------------------------
-  // The same item as above, the two numbers given the other way round.
+  /// \name Per-item data by module id and item id
+  /// The same item as above, the two numbers given the other way round.
+  ///@{
 
   /// Stores the item's output air trap flag; nothing when no item matches.
   void SetOutputAirTrap(int ModuleID, int ItemID, int Output);
@@ -712,8 +805,11 @@ public:
   int SetIsReportOutputThisItem(int ModuleID, int ItemID, int Output);
   /// Whether the report outputs this item; 0 when no item matches.
   int GetIsReportOutputThisItem(int ModuleID, int ItemID) const;
+  ///@}
 
-  // ---- Per-item data by index ---------------------------------------------------
+  /// \name Per-item data by index
+  ///@{
+
   /// Stores the output air trap flag of the item at \p Index; nothing (and no
   /// message) when the index is outside the item list.
   void SetOutputAirTrapByIndex(int Index, int Output);
@@ -734,50 +830,69 @@ public:
   /// (18-46, 66-94, 115-143, 162-190, 211-239, 259-287, bounds included),
   /// else 0. Reads no state.
   static int IsShellFiberLayerItem(int ItemID);
+  ///@}
 
-  // ---- Process results -----------------------------------------------------------
-  // Thirteen values, 0.0 at start, stored and returned as given.
+  /// \name Process results
+  /// Thirteen values, 0.0 at start, stored and returned as given.
+  ///@{
+
+  /// Stores the filling time.
   void SetFillingTime(double Value);
-  /// The filling time.
+  /// The filling time; 0.0 until set.
   double GetFillingTime() const;
+  /// Stores the maximum melt-front temperature.
   void SetMaxMeltFrontTemperature(double Value);
-  /// The maximum melt-front temperature.
+  /// The maximum melt-front temperature; 0.0 until set.
   double GetMaxMeltFrontTemperature() const;
+  /// Stores the average melt-front temperature.
   void SetAvgMeltFrontTemperature(double Value);
-  /// The average melt-front temperature.
+  /// The average melt-front temperature; 0.0 until set.
   double GetAvgMeltFrontTemperature() const;
+  /// Stores the pressure at the end of filling.
   void SetEOFFillingPressure(double Value);
-  /// The pressure at the end of filling.
+  /// The pressure at the end of filling; 0.0 until set.
   double GetEOFFillingPressure() const;
+  /// Stores the maximum sprue pressure.
   void SetMaxSpruePressure(double Value);
-  /// The maximum sprue pressure.
+  /// The maximum sprue pressure; 0.0 until set.
   double GetMaxSpruePressure() const;
+  /// Stores the maximum clamping force while filling.
   void SetMaxFillingClampingForce(double Value);
-  /// The maximum clamping force while filling.
+  /// The maximum clamping force while filling; 0.0 until set.
   double GetMaxFillingClampingForce() const;
+  /// Stores the maximum clamping force while packing.
   void SetMaxPackingClampingForce(double Value);
-  /// The maximum clamping force while packing.
+  /// The maximum clamping force while packing; 0.0 until set.
   double GetMaxPackingClampingForce() const;
+  /// Stores the minimum warpage displacement in X.
   void SetWarpMinXDisplacement(double Value);
-  /// The minimum warpage displacement in X.
+  /// The minimum warpage displacement in X; 0.0 until set.
   double GetWarpMinXDisplacement() const;
+  /// Stores the maximum warpage displacement in X.
   void SetWarpMaxXDisplacement(double Value);
-  /// The maximum warpage displacement in X.
+  /// The maximum warpage displacement in X; 0.0 until set.
   double GetWarpMaxXDisplacement() const;
+  /// Stores the minimum warpage displacement in Y.
   void SetWarpMinYDisplacement(double Value);
-  /// The minimum warpage displacement in Y.
+  /// The minimum warpage displacement in Y; 0.0 until set.
   double GetWarpMinYDisplacement() const;
+  /// Stores the maximum warpage displacement in Y.
   void SetWarpMaxYDisplacement(double Value);
-  /// The maximum warpage displacement in Y.
+  /// The maximum warpage displacement in Y; 0.0 until set.
   double GetWarpMaxYDisplacement() const;
+  /// Stores the minimum warpage displacement in Z.
   void SetWarpMinZDisplacement(double Value);
-  /// The minimum warpage displacement in Z.
+  /// The minimum warpage displacement in Z; 0.0 until set.
   double GetWarpMinZDisplacement() const;
+  /// Stores the maximum warpage displacement in Z.
   void SetWarpMaxZDisplacement(double Value);
-  /// The maximum warpage displacement in Z.
+  /// The maximum warpage displacement in Z; 0.0 until set.
   double GetWarpMaxZDisplacement() const;
+  ///@}
 
-  // ---- Packing pressure profile and gate freeze times --------------------------
+  /// \name Packing pressure profile and gate freeze times
+  ///@{
+
   /// Appends the pair (\p First, \p Second) to the packing pressure profile.
   void AddPackingPressureProfile(double First, double Second);
   /// The number of pairs in the packing pressure profile.
@@ -792,8 +907,11 @@ public:
   /// Copies the \p Index-th gate freeze time; 1, or 0 with \p Time untouched
   /// when the index is outside the list.
   int GetGateFreezeTime(int Index, double& Time) const;
+  ///@}
 
-  // ---- Summary tables --------------------------------------------------------------
+  /// \name Summary tables
+  ///@{
+
   /// For table 0, 1 or 2, appends row by row the entries of \p Data's two
   /// columns to that summary table. When the second column is shorter than
   /// the first, only the rows both columns have are appended (the rest of the
@@ -804,8 +922,11 @@ public:
   ZRVSummaryData GetSummaryData(int Table) const;
   /// Replaces the mesh, process and material information whole.
   void SetSummaryTableData(const ZRVSummaryTableData& Data);
+  ///@}
 
-  // ---- Project material information (from the summary table data) -------------
+  /// \name Project material information (from the summary table data)
+  ///@{
+
   /// Copies the mesh name into \p Name.
   void GetMeshName(wchar_t* Name) const;
   /// Copies the process name into \p Name.
@@ -833,32 +954,45 @@ public:
   /// Copies the \p Index-th wire material name; 1, or 0 with the buffer
   /// untouched when the index is outside the list.
   int GetMaterialWireName(int Index, wchar_t* Name) const;
+  ///@}
 
-  // ---- Model image paths -------------------------------------------------------
-  // Seven paths, empty at start, stored and returned as given.
+  /// \name Model image paths
+  /// Seven paths, empty at start, stored and returned as given.
+  ///@{
+
+  /// Stores the shaded model image path; null stores the empty path.
   void SetShadedModelPath(const wchar_t* Path);
-  /// Copies the shaded model image path into \p Path.
+  /// Copies the shaded model image path (empty until set) into \p Path.
   void GetShadedModelPath(wchar_t* Path) const;
+  /// Stores the mesh quality image path; null stores the empty path.
   void SetMeshQualityPath(const wchar_t* Path);
-  /// Copies the mesh quality image path into \p Path.
+  /// Copies the mesh quality image path (empty until set) into \p Path.
   void GetMeshQualityPath(wchar_t* Path) const;
+  /// Stores the thickness image path; null stores the empty path.
   void SetThickPath(const wchar_t* Path);
-  /// Copies the thickness image path into \p Path.
+  /// Copies the thickness image path (empty until set) into \p Path.
   void GetThickPath(wchar_t* Path) const;
+  /// Stores the thickness statistics image path; null stores the empty path.
   void SetStatThickPath(const wchar_t* Path);
-  /// Copies the thickness statistics image path into \p Path.
+  /// Copies the thickness statistics image path (empty until set) into \p Path.
   void GetStatThickPath(wchar_t* Path) const;
+  /// Stores the node image path; null stores the empty path.
   void SetNodePath(const wchar_t* Path);
-  /// Copies the node image path into \p Path.
+  /// Copies the node image path (empty until set) into \p Path.
   void GetNodePath(wchar_t* Path) const;
+  /// Stores the first wire frame image path; null stores the empty path.
   void SetWireFrame1Path(const wchar_t* Path);
-  /// Copies the first wire frame image path into \p Path.
+  /// Copies the first wire frame image path (empty until set) into \p Path.
   void GetWireFrame1Path(wchar_t* Path) const;
+  /// Stores the second wire frame image path; null stores the empty path.
   void SetWireFrame2Path(const wchar_t* Path);
-  /// Copies the second wire frame image path into \p Path.
+  /// Copies the second wire frame image path (empty until set) into \p Path.
   void GetWireFrame2Path(wchar_t* Path) const;
+  ///@}
 
-  // ---- Image data tables and melt-front capture pictures -----------------------
+  /// \name Image data tables and melt-front capture pictures
+  ///@{
+
   /// For table 1 to 4, appends \p Key and \p Value to that table (a repeated
   /// key is appended again); any other number: nothing.
   void SetImgData(int Table, const wchar_t* Key, const wchar_t* Value);
@@ -877,11 +1011,13 @@ public:
   /// Copies the key and value at position \p Index of image data table 4;
   /// both buffers untouched when the index is outside that table.
   void GetMeltFrontTimeCaptureImage(int Index, wchar_t* Key, wchar_t* Value) const;
+  ///@}
 
-  // ---- Animation paths -----------------------------------------------------------
-  // Modules 1 to 7, 13, 17, 19 and 20 have a module animation slot; the same
-  // modules except 20 have an XY animation slot. Other modules (0 and 18
-  // among them) have none.
+  /// \name Animation paths
+  /// Modules 1 to 7, 13, 17, 19 and 20 have a module animation slot; the same
+  /// modules except 20 have an XY animation slot. Other modules (0 and 18
+  /// among them) have none.
+  ///@{
 
   /// Stores \p Path in the module's animation slot; nothing without a slot.
   void SetModuleAnimPath(int ModuleID, const wchar_t* Path);
@@ -894,8 +1030,11 @@ public:
   /// Copies the module's XY animation path (also when empty); 1, or 0 with
   /// the buffer untouched when the module has no XY slot.
   int GetXYAnimPath(int ModuleID, wchar_t* Path) const;
+  ///@}
 
-  // ---- XY curves and animation data ----------------------------------------------
+  /// \name XY curves and animation data
+  ///@{
+
   /// Removes the stored curve whose SubKey and Key both equal \p Curve's (the
   /// curves behind it move up), then appends \p Curve.
   void SetXYCurveData(const ZRVXYCurveData& Curve);
@@ -906,8 +1045,11 @@ public:
   /// start). They are not read back here; they travel with copies of the
   /// document.
   void SetAnimationData(int First, int Second);
+  ///@}
 
-  // ---- Synchronisation -------------------------------------------------------------
+  /// \name Synchronisation
+  ///@{
+
   /// Copies the settings of \p Other into this document and keeps this
   /// document's engine data: project type; project, installation and report
   /// paths; file version, id, name and date; file project and application
@@ -920,6 +1062,7 @@ public:
   /// data, model image paths, the animation and image libraries and every
   /// project-wide engine value. A null \p Other changes nothing.
   void SyncReportEngineData(const CZRVReportItemManager* Other);
+  ///@}
 
 private:
   // The template writer reads the texts, libraries, option lists and items

@@ -1,5 +1,6 @@
-// ZRVReportResultItemMap.h - the result item catalogue: one fill member per key
-// list, each putting the template keys of one result section into an item map.
+/// \file
+/// \brief The result item catalogue: one fill member per key list, each putting the
+/// template keys of one result section into an item map.
 #ifndef ZRVREPORT_ZRVREPORTRESULTITEMMAP_H
 #define ZRVREPORT_ZRVREPORTRESULTITEMMAP_H
 
@@ -19,9 +20,13 @@
 /// The members return nothing and cannot fail; they read nothing of the object.
 class ZRVREPORT_EXPORT CZRVReportResultItemMap {
 public:
+  /// The catalogue has no state; constructing it does nothing.
   CZRVReportResultItemMap() = default;
+  /// Copies nothing: the catalogue has no state.
   CZRVReportResultItemMap(const CZRVReportResultItemMap&) = default;
+  /// Copies nothing: the catalogue has no state.
   CZRVReportResultItemMap& operator=(const CZRVReportResultItemMap&) = default;
+  /// Does nothing.
   virtual ~CZRVReportResultItemMap();
 
   /// Model and mesh display items (6 keys): [ModelResult] of every project.

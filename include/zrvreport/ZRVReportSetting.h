@@ -1,6 +1,7 @@
-// ZRVReportSetting.h - the report settings of one project as the host sees
-// them: project kind and process, loading and saving its report template, and
-// keeping template folders and pictures up to date on disk.
+/// \file
+/// \brief The report settings of one project as the host sees them: project kind and
+/// process, loading and saving its report template, and keeping template folders and
+/// pictures up to date on disk.
 #ifndef ZRVREPORT_ZRVREPORTSETTING_H
 #define ZRVREPORT_ZRVREPORTSETTING_H
 

@@ -1,6 +1,7 @@
-// ZRVReportSettingWriter.h - writes a settings document as a report template
-// file: [FileHeader], the eight setting sections, [ResultEx], one result
-// section per entry of the module list and the end line.
+/// \file
+/// \brief Writes a settings document as a report template file: [FileHeader], the eight
+/// setting sections, [ResultEx], one result section per entry of the module list and the
+/// end line.
 #ifndef ZRVREPORT_ZRVREPORTSETTINGWRITER_H
 #define ZRVREPORT_ZRVREPORTSETTINGWRITER_H
 

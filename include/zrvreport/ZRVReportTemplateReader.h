@@ -1,5 +1,6 @@
-// ZRVReportTemplateReader.h - loads a report template file into a settings
-// document, with one entry point per project type.
+/// \file
+/// \brief Loads a report template file into a settings document, with one entry point per
+/// project type.
 #ifndef ZRVREPORT_ZRVREPORTTEMPLATEREADER_H
 #define ZRVREPORT_ZRVREPORTTEMPLATEREADER_H
 
@@ -11,26 +12,29 @@
 
 class CZRVReportItemManager;
 
-/// The entry points of the reader, for the generic Load member.
+/// The entry points of the reader, for the generic Load and LoadWithStatus
+/// members. Each names the member that Load calls.
 enum ZRV_TEMPLATE_LOADER : int {
-  ZRV_LOAD_SHELL_INJECTION,
-  ZRV_LOAD_SHELL_RIM,
-  ZRV_LOAD_SHELL_GASIN,
-  ZRV_LOAD_SOLID_INJECTION,
-  ZRV_LOAD_SOLID_RIM,
+  ZRV_LOAD_SHELL_INJECTION, ///< CZRVReportTemplateReader::LoadShellInjection
+  ZRV_LOAD_SHELL_RIM,       ///< CZRVReportTemplateReader::LoadShellRIM
+  ZRV_LOAD_SHELL_GASIN,     ///< CZRVReportTemplateReader::LoadShellGasIn
+  ZRV_LOAD_SOLID_INJECTION, ///< CZRVReportTemplateReader::LoadSolidInjection
+  ZRV_LOAD_SOLID_RIM,       ///< CZRVReportTemplateReader::LoadSolidRIM
+  /// CZRVReportTemplateReader::LoadSolidICPackage (FlagA underfill, FlagB
+  /// encapsulation)
   ZRV_LOAD_SOLID_ICPACKAGE,
-  ZRV_LOAD_SOLID_GASIN,
-  ZRV_LOAD_SOLID_COIM,
-  ZRV_LOAD_SOLID_ICM,
-  ZRV_LOAD_SOLID_MCIM,
-  ZRV_LOAD_SOLID_CM,
-  ZRV_LOAD_SOLID_GAIM,
-  ZRV_LOAD_SOLID_WAIM,
-  ZRV_LOAD_SOLID_PIM,
-  ZRV_LOAD_SOLID_BIIM,
-  ZRV_LOAD_SOLID_RTM,
-  ZRV_LOAD_SOLID_CFM,
-  ZRV_LOAD_COUNT
+  ZRV_LOAD_SOLID_GASIN, ///< CZRVReportTemplateReader::LoadSolidGasIn
+  ZRV_LOAD_SOLID_COIM,  ///< CZRVReportTemplateReader::LoadSolidCOIM
+  ZRV_LOAD_SOLID_ICM,   ///< CZRVReportTemplateReader::LoadSolidICM (FlagA thermoset)
+  ZRV_LOAD_SOLID_MCIM,  ///< CZRVReportTemplateReader::LoadSolidMCIM
+  ZRV_LOAD_SOLID_CM,    ///< CZRVReportTemplateReader::LoadSolidCM (FlagA thermoset)
+  ZRV_LOAD_SOLID_GAIM,  ///< CZRVReportTemplateReader::LoadSolidGAIM
+  ZRV_LOAD_SOLID_WAIM,  ///< CZRVReportTemplateReader::LoadSolidWAIM
+  ZRV_LOAD_SOLID_PIM,   ///< CZRVReportTemplateReader::LoadSolidPIM (FlagA thermoset)
+  ZRV_LOAD_SOLID_BIIM,  ///< CZRVReportTemplateReader::LoadSolidBIIM
+  ZRV_LOAD_SOLID_RTM,   ///< CZRVReportTemplateReader::LoadSolidRTM
+  ZRV_LOAD_SOLID_CFM,   ///< CZRVReportTemplateReader::LoadSolidCFM (FlagA thermoset)
+  ZRV_LOAD_COUNT        ///< the number of entry points; not a loader
 };
 
 /// Loads report template files into a settings document.
@@ -57,10 +61,13 @@ enum ZRV_TEMPLATE_LOADER : int {
 /// characters does not resolve: its line is ignored.
 class ZRVREPORT_EXPORT CZRVReportTemplateReader {
 public:
+  /// A reader; it has no state, so one reader serves any number of loads.
   CZRVReportTemplateReader();
   /// Copies nothing: the reader has no state.
   CZRVReportTemplateReader(const CZRVReportTemplateReader& Other);
+  /// Copies nothing: the reader has no state.
   CZRVReportTemplateReader& operator=(const CZRVReportTemplateReader& Other);
+  /// Does nothing.
   virtual ~CZRVReportTemplateReader();
 
   /// Shell injection: [ModelResult], [FlowResult], [PackResult], [CoolResult],

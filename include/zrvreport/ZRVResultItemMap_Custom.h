@@ -1,5 +1,6 @@
-// ZRVResultItemMap_Custom.h - resolves the result and module names of custom
-// report items of injection projects to result item ids and module ids.
+/// \file
+/// \brief Resolves the result and module names of custom report items of injection
+/// projects to result item ids and module ids.
 #ifndef ZRVREPORT_ZRVRESULTITEMMAP_CUSTOM_H
 #define ZRVREPORT_ZRVRESULTITEMMAP_CUSTOM_H
 

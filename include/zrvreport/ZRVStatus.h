@@ -1,5 +1,6 @@
-// ZRVStatus.h - how the last load or save of a template ended, as a value a
-// host can test instead of reading the diagnostic messages.
+/// \file
+/// \brief How the last load or save of a template ended, as a value a host can test
+/// instead of reading the diagnostic messages.
 #ifndef ZRVREPORT_ZRVSTATUS_H
 #define ZRVREPORT_ZRVSTATUS_H
 

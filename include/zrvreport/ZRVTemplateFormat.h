@@ -3,6 +3,9 @@
 // the [FileHeader] keys and [ResultEx] rows, the loader a project type uses
 // and the item keys each result section of a loader accepts. Every answer
 // comes from the tables the reader itself runs on.
+/// \file
+/// What the template reader accepts: sections, limits, header keys,
+/// [ResultEx] rows, loaders and the keys each result section accepts.
 #ifndef ZRVREPORT_ZRVTEMPLATEFORMAT_H
 #define ZRVREPORT_ZRVTEMPLATEFORMAT_H
 
@@ -27,13 +30,16 @@ enum class ZRVTemplateSectionKind : int {
 struct ZRVTemplateSectionInfo {
   /// The tag ("[ViewSetting]"); "[EOF]" for the end line.
   std::wstring Tag;
+  /// What the section holds.
   ZRVTemplateSectionKind Kind = ZRVTemplateSectionKind::Header;
   /// The label line written under the tag; empty for [FileHeader], [Info]
   /// and the end.
   std::wstring Label;
-  /// Setting sections: the fewest and the most values after the name that a
-  /// data line is read with (fewer: the line is ignored); 0 otherwise.
+  /// Setting sections: the fewest values after the name that a data line is
+  /// read with (fewer: the line is ignored); 0 otherwise.
   int FewestValues = 0;
+  /// Setting sections: the most values after the name that a data line
+  /// reads (more are passed over); 0 otherwise.
   int MostValues = 0;
   /// Result sections: the result module (ZRV_RESULT_MODULES) of the
   /// section's items; -1 otherwise.
@@ -87,9 +93,12 @@ ZRVREPORT_EXPORT std::wstring ZRVTemplateFieldSection(int Field);
 
 /// The reader call a project uses.
 struct ZRVTemplateLoaderCall {
+  /// The reader entry point.
   ZRV_TEMPLATE_LOADER Loader = ZRV_LOAD_SOLID_INJECTION;
-  /// The FlagA and FlagB arguments of CZRVReportTemplateReader::Load.
+  /// The FlagA argument of CZRVReportTemplateReader::Load: the thermoset
+  /// flag, or the underfill flag of the IC package loader.
   int FlagA = 0;
+  /// The FlagB argument: the IC package loader's encapsulation flag.
   int FlagB = 0;
   /// The thermoset flag that selects the key lists (0 for the loaders that
   /// take none).

@@ -1,6 +1,7 @@
-// ZRVTemplateObserver.h - an optional observer of a template load: it is told
-// every line, name, key or section that the load passes over or changes, with
-// the line number, so that a tool can report what a template loses.
+/// \file
+/// \brief An optional observer of a template load: it is told every line, name, key or
+/// section that the load passes over or changes, with the line number, so that a tool can
+/// report what a template loses.
 #ifndef ZRVREPORT_ZRVTEMPLATEOBSERVER_H
 #define ZRVREPORT_ZRVTEMPLATEOBSERVER_H
 
@@ -71,6 +72,7 @@ enum class ZRVTemplateFindingKind : int {
 
 /// One finding of a load.
 struct ZRVTemplateFinding {
+  /// What the load passed over or changed.
   ZRVTemplateFindingKind Kind = ZRVTemplateFindingKind::LineIgnored;
   /// The 1-based line number in the file (a line that arrives in pieces keeps
   /// its number for each piece).
@@ -92,6 +94,8 @@ struct ZRVTemplateFinding {
 /// the observer does.
 class ZRVTemplateObserver {
 public:
+  /// Observers are deleted through this interface by their owner; the library
+  /// never deletes one.
   virtual ~ZRVTemplateObserver() = default;
   /// Called once for every finding, in file order.
   virtual void OnFinding(const ZRVTemplateFinding& Finding) = 0;

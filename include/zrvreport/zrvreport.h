@@ -1,5 +1,6 @@
-// zrvreport.h - the umbrella header: includes every public header of the
-// report settings library.
+/// \file
+/// \brief The umbrella header: includes every public header of the report settings
+/// library.
 #ifndef ZRVREPORT_ZRVREPORT_H
 #define ZRVREPORT_ZRVREPORT_H
 

@@ -8,15 +8,8 @@
 
 using zrv::platform::CompareNoCase;
 
-CZRVReportItem::CZRVReportItem()
-    : ItemID(static_cast<ZRV_RESULT_ITEMS>(0)), Output(ZRV_OUTPUT_PNG),
-      DisplayMode(ZRV_DISPLAY_SURFACE), ParameterX(1), ParameterY(1), ParameterZ(1),
-      FaceNumber(10), HasClipping(0), HasView(0), HasObject(0), HasSlicing(0),
-      ModuleID(ZRV_MODULE_NONE), LegendMaxValue(0.0), LegendMinValue(0.0), LegendMaxColor(0),
-      LegendMinColor(0), LegendDigits(0), OutputAirTrap(0), OutputWeldLine(0),
-      ItemCountOf1Page(1), StatMinValue(0.0), StatMaxValue(0.0), StatAvgValue(0.0),
-      ProjectHasThisItem(0), ReportOutputThisItem(0) {}
-
+// The start values are the member initialisers of the header.
+CZRVReportItem::CZRVReportItem() = default;
 CZRVReportItem::CZRVReportItem(const CZRVReportItem& Other) = default;
 CZRVReportItem& CZRVReportItem::operator=(const CZRVReportItem& Other) = default;
 CZRVReportItem::CZRVReportItem(CZRVReportItem&& Other) noexcept = default;
