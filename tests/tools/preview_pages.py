@@ -58,8 +58,9 @@ def samples(root):
                 yield os.path.join(folder, name)
 
 
-def preview(tool, template, page):
-    done = subprocess.run([tool, "preview", template, "-o", page], capture_output=True, text=True)
+def preview(tool, template, page, cwd=None):
+    done = subprocess.run([tool, "preview", template, "-o", page], capture_output=True, text=True,
+                          cwd=cwd)
     if done.returncode != 0:
         sys.exit(f"preview {template} exited {done.returncode}: {done.stderr}")
     with open(page, encoding="utf-8") as f:
@@ -214,8 +215,10 @@ def check_browser(tool, root, work, screenshot):
 
     shot = os.path.join(work, "preview.png")
     page = os.path.join(work, "shot.html")
-    preview(tool, os.path.join(root, "broken", "UnknownItemKey.csv"), page)
-    chromium(binary, os.path.join(work, "profile-shot"), "--window-size=1280,1500",
+    # Run from the samples' folder, so that the page names the file as
+    # "broken/UnknownItemKey.csv" wherever the sources are.
+    preview(tool, os.path.join("broken", "UnknownItemKey.csv"), page, cwd=root)
+    chromium(binary, os.path.join(work, "profile-shot"), "--window-size=1280,2300",
              f"--screenshot={shot}", "file://" + page)
     if not os.path.exists(shot):
         return failures + ["no screenshot written"]

@@ -49,6 +49,7 @@ h1,h2,h3,dd,li,p,.card{overflow-wrap:anywhere}
 .page{border:1px solid #d5d9df;border-radius:6px;padding:8px 10px 10px;margin-top:10px}
 .page-label{font-size:11px;text-transform:uppercase;letter-spacing:.06em;color:#5b6573;
  margin-bottom:6px}
+h3.page-label{margin-top:14px}
 .page-break{display:flex;align-items:center;gap:8px;color:#8a93a0;font-size:11px;
  text-transform:uppercase;margin-top:10px}
 .page-break::before,.page-break::after{content:"";flex:1;border-top:2px dashed #b8bec7}
