@@ -19,6 +19,7 @@
 #include "Dialects.h"
 #include "DocumentView.h"
 #include "InstallReport.h"
+#include "Preview.h"
 #include "ProjectType.h"
 #include "TemplateLoad.h"
 #include "TextUtil.h"
@@ -570,6 +571,18 @@ int runCatalogue(std::string Section, const ProjectArgs& Args, std::ostream& Out
   return ExitClean;
 }
 
+// ---- preview ----------------------------------------------------------------------------
+
+/// Writes the preview page of \p File to \p Page ("-": standard output).
+int runPreview(const std::string& File, const std::string& Page, const ProjectArgs& Args,
+               std::ostream& Out, std::ostream& Err) {
+  return withLoad(File, Args, Err, [&](const ResolvedType& Resolved, LoadedTemplate& Loaded) {
+    PreviewRequest Request{File, checkedAs(Resolved), contextOf(Resolved),
+                           Resolved.Explicit ? std::optional(Resolved.Type) : std::nullopt};
+    return WritePreview(Page, PreviewHtml(Loaded, Request), Out, Err);
+  });
+}
+
 } // namespace
 
 int RunTool(const std::vector<std::string>& Args, std::ostream& Out, std::ostream& Err) {
@@ -670,6 +683,19 @@ int RunTool(const std::vector<std::string>& Args, std::ostream& Out, std::ostrea
                   "file the target lacks is copied, and existing files are kept.\n"
                   "Exit status: 0 done, 2 a folder is missing or cannot be listed or created.");
 
+  std::string PreviewFile, PreviewPage;
+  ProjectArgs PreviewArgs;
+  CLI::App* Preview = App.add_subcommand(
+      "preview", "Write the report that FILE describes as one self-contained HTML page to look "
+                 "at, with what the load passes over struck through beside its finding");
+  Preview->add_option("FILE", PreviewFile, "The report template file")->required();
+  Preview->add_option("-o,--output", PreviewPage, "The HTML file to write ('-': print it)")
+      ->required();
+  addProjectOptions(*Preview, PreviewArgs, true);
+  Preview->remove_option(Preview->get_option("--json")); // the page is the only form
+  Preview->footer("Exit status: 0 written, 2 a file cannot be read or written or the arguments "
+                  "are wrong.");
+
   std::vector<std::string> Reversed(Args.rbegin(), Args.rend());
   try {
     App.parse(Reversed);
@@ -687,6 +713,8 @@ int RunTool(const std::vector<std::string>& Args, std::ostream& Out, std::ostrea
     return runInstall(SourceRoot, TargetRoot, InstallJson, Out, Err);
   if (*Catalogue)
     return runCatalogue(Section, CatalogueArgs, Out, Err);
+  if (*Preview)
+    return runPreview(PreviewFile, PreviewPage, PreviewArgs, Out, Err);
   return ExitError;
 }
 

@@ -250,7 +250,20 @@ Json sections(const CZRVReportItemManager& Doc) {
 
 // ---- The readable layout -------------------------------------------------------------
 
-std::string value(const Json& V) {
+} // namespace
+
+const char* OutputName(int Output) {
+  static const char* const Names[] = {"off", "PNG", "GIF", "AVI"};
+  return Output >= 0 && Output < 4 ? Names[Output] : "?";
+}
+
+const char* DisplayModeName(int Mode) {
+  static const char* const Names[] = {"surface result", "slicing", "isosurface", "clipping",
+                                      "mode 4"};
+  return Mode >= 0 && Mode < 5 ? Names[Mode] : "?";
+}
+
+std::string ValueText(const Json& V) {
   if (V.is_string())
     return V.get<std::string>();
   if (V.is_number_float())
@@ -258,11 +271,13 @@ std::string value(const Json& V) {
   if (V.is_array()) {
     std::string Text;
     for (const Json& Element : V)
-      Text += (Text.empty() ? "" : "-") + value(Element);
+      Text += (Text.empty() ? "" : "-") + ValueText(Element);
     return Text;
   }
   return V.dump();
 }
+
+namespace {
 
 /// "name: key value, key value" from a record, the name left out of the rest.
 void printRecord(std::ostream& Out, const Json& Record) {
@@ -271,22 +286,17 @@ void printRecord(std::ostream& Out, const Json& Record) {
   for (const auto& [Key, V] : Record.items()) {
     if (Key == "name")
       continue;
-    Out << (First ? " " : ", ") << Key << " " << value(V);
+    Out << (First ? " " : ", ") << Key << " " << ValueText(V);
     First = false;
   }
   Out << "\n";
 }
 
-const char* const OutputNames[] = {"off", "PNG", "GIF", "AVI"};
-const char* const DisplayNames[] = {"surface result", "slicing", "isosurface", "clipping",
-                                    "mode 4"};
-
 void printItem(std::ostream& Out, const Json& I) {
   int Output = I["output"].get<int>();
   int Display = I["displayMode"].get<int>();
   Out << "  " << I["key"].get<std::string>() << " (id " << I["id"].get<int>() << "): output "
-      << (Output >= 0 && Output <= 3 ? OutputNames[Output] : "?") << ", display "
-      << (Display >= 0 && Display <= 4 ? DisplayNames[Display] : "?") << ", X Y Z "
+      << OutputName(Output) << ", display " << DisplayModeName(Display) << ", X Y Z "
       << I["x"].get<int>() << " " << I["y"].get<int>() << " " << I["z"].get<int>() << ", faces "
       << I["faces"].get<int>();
   auto name = [&Out, &I](const char* Key, const char* Label) {
@@ -337,7 +347,7 @@ void PrintDocument(std::ostream& Out, const CZRVReportItemManager& Document) {
                                                                    {"remark", "Remark"}};
   Out << "[FileHeader]\n";
   for (const auto& [Key, Label] : HeaderRows)
-    Out << "  " << Label << ": " << value(J["header"][Key]) << "\n";
+    Out << "  " << Label << ": " << ValueText(J["header"][Key]) << "\n";
 
   static const std::pair<const char*, const char*> Libraries[] = {
       {"views", "Views"},
@@ -360,8 +370,8 @@ void PrintDocument(std::ostream& Out, const CZRVReportItemManager& Document) {
     Out << "  " << E["position"].get<int>() << " " << E["key"].get<std::string>() << ": output "
         << E["output"].get<int>();
     for (const char* Key : {"setting", "percentages", "template", "scale"})
-      if (E.contains(Key) && !value(E[Key]).empty())
-        Out << ", " << Key << " " << value(E[Key]);
+      if (E.contains(Key) && !ValueText(E[Key]).empty())
+        Out << ", " << Key << " " << ValueText(E[Key]);
     Out << "\n";
   }
 

@@ -4,6 +4,7 @@
 #define ZRVTEMPLATE_DOCUMENTVIEW_H
 
 #include <ostream>
+#include <string>
 
 #include <nlohmann/json.hpp>
 
@@ -24,6 +25,19 @@ nlohmann::ordered_json DocumentJson(const CZRVReportItemManager& Document);
 /// library with its records, the extended items, and the items grouped by
 /// result section with their settings.
 void PrintDocument(std::ostream& Out, const CZRVReportItemManager& Document);
+
+/// The name show gives an item's output: "off", "PNG", "GIF" or "AVI" for 0
+/// to 3; "?" for any other value.
+const char* OutputName(int Output);
+
+/// The name show gives an item's display mode: "surface result", "slicing",
+/// "isosurface", "clipping" or "mode 4" for 0 to 4; "?" for any other value.
+const char* DisplayModeName(int Mode);
+
+/// A value of DocumentJson as show prints it: text as it is, reals with six
+/// significant digits, lists joined by '-' (a percentage list reads
+/// "25-50-75"), anything else as JSON.
+std::string ValueText(const nlohmann::ordered_json& Value);
 
 } // namespace zrvtool
 
