@@ -63,7 +63,13 @@ std::vector<std::string> plainCells(std::string_view Line) {
   return Cells;
 }
 
-bool isLabel(std::string_view Line) {
+std::string linesText(int Lines) {
+  return std::to_string(Lines) + (Lines == 1 ? " line" : " lines");
+}
+
+} // namespace
+
+bool IsLabelCells(std::vector<std::string> Cells) {
   static const std::vector<std::vector<std::string>> Labels = [] {
     std::vector<std::vector<std::string>> List;
     for (const ZRVTemplateSectionInfo& Section : ZRVTemplateSections())
@@ -71,18 +77,17 @@ bool isLabel(std::string_view Line) {
         List.push_back(plainCells(Utf8(Section.Label)));
     return List;
   }();
-  std::vector<std::string> Cells = plainCells(Line);
-  for (const std::vector<std::string>& Label : Labels)
-    if (Cells == Label)
-      return true;
-  return false;
+  for (std::string& Cell : Cells) {
+    std::size_t First = Cell.find_first_not_of(" \t");
+    std::size_t Last = Cell.find_last_not_of(" \t");
+    Cell = First == std::string::npos ? std::string() : Cell.substr(First, Last - First + 1);
+  }
+  while (!Cells.empty() && Cells.back().empty())
+    Cells.pop_back();
+  return std::find(Labels.begin(), Labels.end(), Cells) != Labels.end();
 }
 
-std::string linesText(int Lines) {
-  return std::to_string(Lines) + (Lines == 1 ? " line" : " lines");
-}
-
-} // namespace
+bool IsLabelLine(std::string_view Line) { return IsLabelCells(plainCells(Line)); }
 
 std::vector<Diagnostic> RecogniseDialects(const std::string& Bytes) {
   std::vector<Diagnostic> Found;
@@ -127,7 +132,7 @@ std::vector<Diagnostic> RecogniseDialects(const std::string& Bytes) {
       InHeader = Line.find("[FileHeader]") != std::string_view::npos;
     if (Line.find(';') != std::string_view::npos && Line.find(',') == std::string_view::npos)
       Semicolons.count(Number, std::string(Line));
-    if (Tag || isLabel(Line))
+    if (Tag || IsLabelLine(Line))
       continue;
     std::vector<std::string_view> Cells = rawCells(Line);
     auto quotedCell = [](std::string_view Cell) {

@@ -5,6 +5,7 @@
 #define ZRVTEMPLATE_DIALECTS_H
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "CheckRules.h"
@@ -16,6 +17,15 @@ namespace zrvtool {
 /// double quotes, blanks around [FileHeader] values. What the reader forgives
 /// (LF or CR LF line ends, a BOM, trailing commas, blank lines) is none.
 std::vector<Diagnostic> RecogniseDialects(const std::string& Bytes);
+
+/// True when \p Line holds the cells of a section's label line (quotes,
+/// blanks around cells and empty trailing cells aside): the reader drops those
+/// lines and the writer writes its own.
+bool IsLabelLine(std::string_view Line);
+
+/// True when \p Cells, read by a CSV parser, are the cells of a section's
+/// label line (blanks around cells and empty trailing cells aside).
+bool IsLabelCells(std::vector<std::string> Cells);
 
 } // namespace zrvtool
 
