@@ -24,7 +24,20 @@ TEST(ZrvTemplateSpreadsheet, ForgivenChangesCheckClean) {
     ToolRun Run = run({"check", fixture(Name)});
     EXPECT_EQ(Run.Status, 0) << Name << "\n" << Run.Out;
     EXPECT_NE(Run.Out.find(": clean;"), std::string::npos) << Name;
+    // At most one note, which names what the reader forgives.
+    std::string Before = Run.Out.substr(0, Run.Out.rfind('\n', Run.Out.size() - 2) + 1);
+    EXPECT_TRUE(Before.empty() ||
+                (Before.find(":1: note: the reader forgives") != std::string::npos &&
+                 Before.find('\n') + 1 == Before.size()))
+        << Name << "\n"
+        << Run.Out;
   }
+  EXPECT_NE(run({"check", fixture("libreoffice.csv")})
+                .Out.find("(LF line ends on 121 lines, trailing commas on 42 lines)"),
+            std::string::npos);
+  EXPECT_NE(run({"check", fixture("bom.csv")}).Out.find("(a byte-order mark)"), std::string::npos);
+  // A note never makes format refuse.
+  EXPECT_EQ(run({"format", "--check", fixture("lf.csv")}).Err, "");
 }
 
 TEST(ZrvTemplateSpreadsheet, LossyDialectsNameTheirCauseFirst) {

@@ -95,7 +95,7 @@ const char* const FindingCodes[] = {
     "bracket-in-line", "line-shape",      "field-count",   "long-line",        "duplicate-setting",
     "melt-label",      "file-version",    "value-range",   "resultex-rows",    "end-missing",
     "not-utf8",        "not-a-number",    "project-type",  "cr-line-ends",     "encoding",
-    "semicolons",      "quoted-fields",   "header-blanks"};
+    "semicolons",      "quoted-fields",   "header-blanks", "forgiven"};
 
 std::string findingCodeList() {
   std::string List;
@@ -350,10 +350,13 @@ int runCheck(const Source& In, const ProjectArgs& Args, const CheckFilter& Filte
     for (Diagnostic& D : diagnose(In, Resolved, Loaded))
       if (Filter.keeps(D.Code))
         Found.push_back(std::move(D));
-    int Errors = 0;
-    for (const Diagnostic& D : Found)
+    // Notes tell what loses nothing: they leave a check clean.
+    int Errors = 0, Warnings = 0;
+    for (const Diagnostic& D : Found) {
       Errors += D.Level == Severity::Error;
-    int Warnings = static_cast<int>(Found.size()) - Errors;
+      Warnings += D.Level == Severity::Warning;
+    }
+    const bool Clean = Errors == 0 && Warnings == 0;
     // The first MaxShownPerCode findings of each code are listed; the
     // rest of that code are counted.
     std::map<std::string, long long> ShownOfCode, NotShown;
@@ -380,7 +383,7 @@ int runCheck(const Source& In, const ProjectArgs& Args, const CheckFilter& Filte
                      {"projectType", ProjectTypeName(Resolved.Type)},
                      {"checkedAs", Describe(Resolved.Type)},
                      {"loader", LoaderName(Resolved.Choice.Loader)},
-                     {"clean", Found.empty()},
+                     {"clean", Clean},
                      {"errors", Errors},
                      {"warnings", Warnings},
                      {"findings", Findings},
@@ -400,14 +403,14 @@ int runCheck(const Source& In, const ProjectArgs& Args, const CheckFilter& Filte
             << " more reader findings not examined (the first " << MaxKeptFindingsPerKind
             << " of each kind are)\n";
       Out << File << ": ";
-      if (Found.empty())
+      if (Clean)
         Out << "clean";
       else
         Out << Errors << (Errors == 1 ? " error, " : " errors, ") << Warnings
             << (Warnings == 1 ? " warning" : " warnings");
       Out << "; checked as " << checkedAs(Resolved) << "\n";
     }
-    return Found.empty() ? ExitClean : ExitFindings;
+    return Clean ? ExitClean : ExitFindings;
   });
 }
 
@@ -493,7 +496,9 @@ int runCheckAll(const std::vector<std::string>& Arguments, const ProjectArgs& Ar
 /// and format then present less than the file holds.
 void noteLosses(std::ostream& Err, const Source& In, const LoadedTemplate& Loaded,
                 const ResolvedType& Resolved) {
-  std::size_t Count = diagnose(In, Resolved, Loaded).size();
+  std::vector<Diagnostic> Found = diagnose(In, Resolved, Loaded);
+  auto Count = static_cast<std::size_t>(std::count_if(
+      Found.begin(), Found.end(), [](const Diagnostic& D) { return D.Level != Severity::Note; }));
   if (Count > 0)
     Err << ToolName << ": note: the load of '" << In.Shown << "' passed over or changed " << Count
         << (Count == 1 ? " thing" : " things") << "; \"" << ToolName << " check\" lists them\n";
@@ -639,7 +644,12 @@ int runFormat(const Source& In, const FormatMode& Mode, const ProjectArgs& Args,
     Loaded.Document->SetProjectPath(TargetPath.c_str());
     CZRVReportSettingWriter Writer(Loaded.Document.get());
     if (!Writer.SaveTemplate(TargetPath.c_str())) {
-      std::string Why = Utf8(Writer.GetLastSaveMessage());
+      // The save status in words; the library's own message is log text
+      // for its developers and stays out of the tool's output.
+      std::string Why = Utf8(ZRVSaveStatusText(Writer.GetLastSaveStatus()));
+      std::error_code Ignored;
+      if (!Target.parent_path().empty() && !fs::is_directory(Target.parent_path(), Ignored))
+        Why += " (the folder '" + Target.parent_path().u8string() + "' does not exist)";
       return fail(Err,
                   "cannot write '" + Target.u8string() + "'" +
                       (Why.empty() ? std::string() : ": " + Why) +
