@@ -1,6 +1,6 @@
 # Runs the built zrvtemplate and compares its exit statuses: 0 for a clean
-# check, --help, --version and show (piped: no colour); 1 for a check that finds problems; 2 for a missing
-# file and for wrong arguments.
+# check, --help, --version and show (piped output without colour); 1 for a
+# check that finds problems; 2 for a missing file and for wrong arguments.
 function(expect_status expected)
   execute_process(COMMAND ${TOOL} ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out
                   ERROR_VARIABLE err)
