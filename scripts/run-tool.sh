@@ -8,9 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # Debian packages the build needs: the compiler and CMake, GoogleTest for the
-# test suite, CLI11 and nlohmann/json for the tool.
+# test suite, CLI11, nlohmann/json and libcsv for the tool.
 source scripts/ensure-packages.sh
-ensure_packages g++ cmake libgtest-dev libcli11-dev nlohmann-json3-dev
+ensure_packages g++ cmake libgtest-dev libcli11-dev nlohmann-json3-dev libcsv-dev
 
 jobs=$(nproc 2>/dev/null || echo 2)
 if ((jobs > 2)); then jobs=2; fi

@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/ensure-packages.sh
-ensure_packages g++ cmake libgtest-dev libcli11-dev nlohmann-json3-dev doxygen \
+ensure_packages g++ cmake libgtest-dev libcli11-dev nlohmann-json3-dev libcsv-dev doxygen \
   clang python3-venv python3-pip python3-setuptools tidy
 jobs=$(nproc 2>/dev/null || echo 2)
 cmake --preset dev

@@ -45,4 +45,21 @@ if(PKG_CONFIG)
     message(FATAL_ERROR "pkg-config consumer printed: ${LAST_OUTPUT}")
   endif()
 endif()
+
+# 3. The zrvtemplate tool, built from its own folder against the install: it
+# needs nothing of the library but the installed package.
+if(TOOL_DIR)
+  # Without optimisation: this only proves that it builds and runs.
+  run(${CMAKE_COMMAND} -S ${TOOL_DIR} -B ${WORK_DIR}/tool -G ${GENERATOR}
+      -DCMAKE_PREFIX_PATH=${PREFIX} -DCMAKE_CXX_COMPILER=${CXX} -DCMAKE_BUILD_TYPE=)
+  run(${CMAKE_COMMAND} --build ${WORK_DIR}/tool --target zrvtemplate -j 2)
+  run(${WORK_DIR}/tool/zrvtemplate --version)
+  if(NOT LAST_OUTPUT MATCHES "^zrvtemplate [0-9]+\\.[0-9]+\\.[0-9]+")
+    message(FATAL_ERROR "the installed-package tool printed: ${LAST_OUTPUT}")
+  endif()
+  run(${WORK_DIR}/tool/zrvtemplate check ${TEMPLATES}/SolidICM.csv)
+  if(NOT LAST_OUTPUT MATCHES "SolidICM.csv: clean;")
+    message(FATAL_ERROR "the installed-package tool checked: ${LAST_OUTPUT}")
+  endif()
+endif()
 file(REMOVE_RECURSE ${WORK_DIR})

@@ -1,6 +1,6 @@
 # Runs the built zrvtemplate and compares its exit statuses: 0 for a clean
-# check, --help and show; 1 for a check that finds problems; 2 for a missing
-# file and for wrong arguments.
+# check, --help, --version and show (piped output without colour); 1 for a
+# check that finds problems; 2 for a missing file and for wrong arguments.
 function(expect_status expected)
   execute_process(COMMAND ${TOOL} ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out
                   ERROR_VARIABLE err)
@@ -25,4 +25,15 @@ if(NOT last_err MATCHES "cannot read '.*no-such-template.csv': no such file")
 endif()
 expect_status(2 check ${TEMPLATES}/SolidInjection.csv --process nonsense)
 expect_status(2 frobnicate)
+expect_status(0 --version)
+if(NOT last_out MATCHES "^zrvtemplate [0-9]+\\.[0-9]+\\.[0-9]+\n$")
+  message(FATAL_ERROR "unexpected --version output:\n${last_out}")
+endif()
+# Piped output has no colour, whatever NO_COLOR says.
+expect_status(1 check ${TEMPLATES}/broken/UnknownItemKey.csv)
+string(ASCII 27 Escape)
+string(FIND "${last_out}" "${Escape}" At)
+if(NOT At EQUAL -1)
+  message(FATAL_ERROR "piped output holds colour codes:\n${last_out}")
+endif()
 expect_status(2)

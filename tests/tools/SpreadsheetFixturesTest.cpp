@@ -24,7 +24,20 @@ TEST(ZrvTemplateSpreadsheet, ForgivenChangesCheckClean) {
     ToolRun Run = run({"check", fixture(Name)});
     EXPECT_EQ(Run.Status, 0) << Name << "\n" << Run.Out;
     EXPECT_NE(Run.Out.find(": clean;"), std::string::npos) << Name;
+    // At most one note, which names what the reader forgives.
+    std::string Before = Run.Out.substr(0, Run.Out.rfind('\n', Run.Out.size() - 2) + 1);
+    EXPECT_TRUE(Before.empty() ||
+                (Before.find(":1: note: the reader forgives") != std::string::npos &&
+                 Before.find('\n') + 1 == Before.size()))
+        << Name << "\n"
+        << Run.Out;
   }
+  EXPECT_NE(run({"check", fixture("libreoffice.csv")})
+                .Out.find("(LF line ends on 121 lines, trailing commas on 42 lines)"),
+            std::string::npos);
+  EXPECT_NE(run({"check", fixture("bom.csv")}).Out.find("(a byte-order mark)"), std::string::npos);
+  // A note never makes format refuse.
+  EXPECT_EQ(run({"format", "--check", fixture("lf.csv")}).Err, "");
 }
 
 TEST(ZrvTemplateSpreadsheet, LossyDialectsNameTheirCauseFirst) {
@@ -97,4 +110,68 @@ TEST(ZrvTemplateSpreadsheet, FormatNeverLosesData) {
   EXPECT_EQ(Same.Out, "");
   // The reordered rows come back in the writer's order.
   EXPECT_EQ(run({"format", fixture("reordered.csv")}).Out, Canonical);
+}
+
+TEST(ZrvTemplateSpreadsheet, ImportGivesBackTheCanonicalTemplate) {
+  const std::string Canonical = zrvtest::readBytes(Samples / "SolidICM.csv");
+  auto replaced = [](std::string Text, const std::string& From, const std::string& To) {
+    for (std::size_t At = Text.find(From); At != std::string::npos;
+         At = Text.find(From, At + To.size()))
+      Text.replace(At, From.size(), To);
+    return Text;
+  };
+  for (const char* Name : {"lf.csv", "bom.csv", "padded.csv", "quoted.csv", "semicolons.csv",
+                           "trailing-blanks.csv", "final-line-end.csv", "cr-only.csv",
+                           "blank-lines.csv", "reordered.csv", "libreoffice.csv"}) {
+    ToolRun Run = run({"import", fixture(Name)});
+    EXPECT_EQ(Run.Status, 0) << Name << "\n" << Run.Err;
+    EXPECT_TRUE(Run.Out == Canonical) << Name << "\n" << Run.Out;
+    EXPECT_EQ(Run.Err, "") << Name;
+  }
+  // Windows-1252 names come back as the UTF-8 template they were saved from,
+  // in canonical form.
+  EXPECT_EQ(run({"import", fixture("windows-1252.csv")}).Out,
+            run({"format", fixture("windows-1252-utf8.csv")}).Out);
+  // The reader ends a name at a blank; import writes it with '_' as the
+  // library's writer does, and says so.
+  ToolRun Blank = run({"import", fixture("quoted-blank-name.csv")});
+  EXPECT_EQ(Blank.Status, 0) << Blank.Err;
+  EXPECT_EQ(Blank.Out, replaced(zrvtest::readBytes(fixture("quoted-blank-name.csv")),
+                                "\"Side View\"", "Side_View"));
+  EXPECT_NE(Blank.Err.find("quoted-blank-name.csv:16: note: name 'Side View' written as "
+                           "'Side_View'"),
+            std::string::npos)
+      << Blank.Err;
+
+  zrvtest::TempDir Dir;
+  // A comma-decimal locale's ';' file writes 1.2 as 1,2.
+  fs::path Decimal = Dir.path() / "decimal.csv";
+  zrvtest::writeBytes(Decimal,
+                      replaced(zrvtest::readBytes(fixture("semicolons.csv")), ";1.2\r", ";1,2\r"));
+  EXPECT_EQ(run({"import", Decimal.u8string()}).Out, Canonical);
+
+  // What the format cannot hold is refused with its line, and nothing is
+  // written.
+  fs::path Out = Dir.path() / "out.csv";
+  fs::path Long = Dir.path() / "long.csv";
+  zrvtest::writeBytes(Long, replaced(Canonical, "Side,", std::string(256, 'x') + ","));
+  struct Refusal {
+    std::string In;
+    std::string Line;
+    const char* Why;
+  };
+  for (const Refusal& R :
+       {Refusal{fixture("quoted-comma-name.csv"), ":16: error: cell 1 'Side, left' holds a ','",
+                "comma"},
+        Refusal{fixture("quoted-comma-name.csv"), ":77: error: cell 9 'Side, left'", "comma"},
+        Refusal{Long.u8string(), ":16: error: cell 1 'xxx", "256 characters long"}}) {
+    ToolRun Run = run({"import", R.In, "-o", Out.u8string()});
+    EXPECT_EQ(Run.Status, 1) << R.In;
+    EXPECT_NE(Run.Err.find(R.Line), std::string::npos) << Run.Err;
+    EXPECT_NE(Run.Err.find(R.Why), std::string::npos) << Run.Err;
+    EXPECT_NE(Run.Err.find("was not imported"), std::string::npos) << Run.Err;
+    EXPECT_FALSE(fs::exists(Out));
+  }
+  EXPECT_EQ(run({"import", fixture("padded.csv"), "-o", Out.u8string()}).Status, 0);
+  EXPECT_EQ(zrvtest::readBytes(Out), Canonical);
 }

@@ -230,3 +230,78 @@ TEST(ZrvTemplateTool, UnreadableTemplatesSayWhy) {
   EXPECT_NE(R.Err.find("longer than the system allows"), std::string::npos) << R.Err;
 #endif
 }
+
+TEST(ZrvTemplateTool, CommandLineConventions) {
+  const std::string Clean = sample("SolidInjection.csv");
+  const std::string Broken = sample("broken/UnknownItemKey.csv");
+  const std::string Padded = zrvtest::readBytes(fs::path(ZRV_TOOL_FIXTURES) / "padded.csv");
+
+  // Several files and a folder (searched with its subfolders, .csv only):
+  // one report each, one summary, the worst status.
+  zrvtest::TempDir Dir;
+  fs::create_directories(Dir.path() / "sub");
+  fs::copy_file(Clean, Dir.path() / "sub" / "a.csv");
+  zrvtest::writeBytes(Dir.path() / "notes.txt", "not a template");
+  ToolRun Many = run({"check", Clean, Dir.path().u8string(), Broken});
+  EXPECT_EQ(Many.Status, 1);
+  EXPECT_NE(Many.Out.find("sub/a.csv: clean;"), std::string::npos) << Many.Out;
+  EXPECT_EQ(Many.Out.find("notes.txt"), std::string::npos);
+  EXPECT_EQ(Many.Out.substr(Many.Out.rfind('\n', Many.Out.size() - 2) + 1),
+            "3 files checked: 2 clean, 1 with findings, 0 not checked\n");
+  auto Json = nlohmann::json::parse(run({"check", "--json", Clean, Broken}).Out);
+  EXPECT_EQ(Json["reports"].size(), 2u);
+  EXPECT_EQ(Json["summary"]["withFindings"], 1);
+  fs::create_directories(Dir.path() / "empty");
+  EXPECT_EQ(run({"check", (Dir.path() / "empty").u8string()}).Status, 2);
+
+  // "-" reads standard input.
+  ToolRun Stdin = run({"check", "-"}, Padded);
+  EXPECT_EQ(Stdin.Status, 0);
+  EXPECT_NE(Stdin.Out.find("<stdin>: clean;"), std::string::npos) << Stdin.Out;
+  EXPECT_EQ(run({"format", "-"}, Padded).Out, zrvtest::readBytes(sample("SolidICM.csv")));
+  EXPECT_EQ(run({"format", "-i", "-"}, Padded).Status, 2);
+  EXPECT_EQ(run({"check", "-", "-"}, Padded).Status, 2);
+
+  // --select and --ignore by finding code; an unknown code is refused.
+  const std::string Quoted = (fs::path(ZRV_TOOL_FIXTURES) / "quoted.csv").u8string();
+  ToolRun Selected = run({"check", "--select", "quoted-fields,encoding", Quoted});
+  EXPECT_EQ(Selected.Status, 1);
+  EXPECT_EQ(Selected.Out.find("[unknown-key]"), std::string::npos);
+  EXPECT_NE(Selected.Out.find("1 error, 0 warnings"), std::string::npos) << Selected.Out;
+  ToolRun Ignored = run({"check", "--ignore", "unknown-key", Broken});
+  EXPECT_EQ(Ignored.Status, 0) << Ignored.Out;
+  ToolRun Unknown = run({"check", "--ignore", "unknown-keys", Broken});
+  EXPECT_EQ(Unknown.Status, 2);
+  EXPECT_NE(Unknown.Err.find("'unknown-keys' is no finding code"), std::string::npos);
+
+  // --version, "did you mean", colour only when asked, --json refused where a
+  // template is printed.
+  ToolRun Version = run({"--version"});
+  EXPECT_EQ(Version.Status, 0);
+  EXPECT_EQ(Version.Out, std::string("zrvtemplate ") + ZRVTEMPLATE_VERSION + "\n");
+  ToolRun Typo = run({"chek", Clean});
+  EXPECT_EQ(Typo.Status, 2);
+  EXPECT_EQ(Typo.Err, "zrvtemplate: error: 'chek' is no subcommand; did you mean 'check'? "
+                      "(\"zrvtemplate --help\" lists them)\n");
+  EXPECT_EQ(run({"frobnicate"}).Err.find("did you mean"), std::string::npos);
+  EXPECT_NE(run({"check", Broken}, "", true).Out.find(":72: \033[1;31merror\033[0m: "),
+            std::string::npos);
+  EXPECT_EQ(run({"check", Broken}).Out.find('\033'), std::string::npos);
+  for (const char* Command : {"format", "import"}) {
+    ToolRun NoJson = run({Command, "--json", Clean});
+    EXPECT_EQ(NoJson.Status, 2) << Command;
+    EXPECT_NE(NoJson.Err.find("prints a template, not JSON"), std::string::npos) << Command;
+  }
+
+  // The library's log text reaches neither the output nor the host's sink
+  // during a run, and the host's sink is back afterwards.
+  zrvtest::DiagnosticCapture Capture;
+  EXPECT_EQ(run({"check", Broken}).Status, 1);
+  EXPECT_EQ(run({"format", "-o", (Dir.path() / "no" / "x.csv").u8string(), Clean}).Status, 2);
+  EXPECT_TRUE(Capture.Messages.empty());
+  ZRVDiagnosticSink Ours = ZRVSetDiagnosticSink(nullptr);
+  ASSERT_TRUE(Ours);
+  Ours(L"probe");
+  ZRVSetDiagnosticSink(Ours);
+  EXPECT_EQ(Capture.Messages.size(), 1u);
+}

@@ -24,11 +24,15 @@ struct ToolRun {
   std::string Err;
 };
 
-inline ToolRun run(const std::vector<std::string>& Args) {
+/// Runs the tool with \p Input as its standard input, in colour when
+/// \p Colour.
+inline ToolRun run(const std::vector<std::string>& Args, const std::string& Input = std::string(),
+                   bool Colour = false) {
+  std::istringstream In(Input);
   std::ostringstream Out;
   std::ostringstream Err;
   ToolRun Result;
-  Result.Status = zrvtool::RunTool(Args, Out, Err);
+  Result.Status = zrvtool::RunTool(Args, In, Out, Err, Colour);
   Result.Out = Out.str();
   Result.Err = Err.str();
   return Result;

@@ -3,6 +3,7 @@
 #ifndef ZRVTEMPLATE_COMMANDS_H
 #define ZRVTEMPLATE_COMMANDS_H
 
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -17,7 +18,14 @@ enum ExitStatus : int {
 };
 
 /// Runs zrvtemplate with \p Args (the arguments after the program name),
-/// printing results to \p Out and errors to \p Err. Returns the exit status.
+/// reading "-" from \p In, printing results to \p Out and errors to \p Err,
+/// with the severities in colour when \p UseColour. Returns the exit status.
+int RunTool(const std::vector<std::string>& Args, std::istream& In, std::ostream& Out,
+            std::ostream& Err, bool UseColour);
+
+/// Runs zrvtemplate with \p Args (the arguments after the program name),
+/// printing results to \p Out and errors to \p Err, with no standard input
+/// and no colour. Returns the exit status.
 int RunTool(const std::vector<std::string>& Args, std::ostream& Out, std::ostream& Err);
 
 } // namespace zrvtool

@@ -63,7 +63,13 @@ std::vector<std::string> plainCells(std::string_view Line) {
   return Cells;
 }
 
-bool isLabel(std::string_view Line) {
+std::string linesText(int Lines) {
+  return std::to_string(Lines) + (Lines == 1 ? " line" : " lines");
+}
+
+} // namespace
+
+bool IsLabelCells(std::vector<std::string> Cells) {
   static const std::vector<std::vector<std::string>> Labels = [] {
     std::vector<std::vector<std::string>> List;
     for (const ZRVTemplateSectionInfo& Section : ZRVTemplateSections())
@@ -71,18 +77,17 @@ bool isLabel(std::string_view Line) {
         List.push_back(plainCells(Utf8(Section.Label)));
     return List;
   }();
-  std::vector<std::string> Cells = plainCells(Line);
-  for (const std::vector<std::string>& Label : Labels)
-    if (Cells == Label)
-      return true;
-  return false;
+  for (std::string& Cell : Cells) {
+    std::size_t First = Cell.find_first_not_of(" \t");
+    std::size_t Last = Cell.find_last_not_of(" \t");
+    Cell = First == std::string::npos ? std::string() : Cell.substr(First, Last - First + 1);
+  }
+  while (!Cells.empty() && Cells.back().empty())
+    Cells.pop_back();
+  return std::find(Labels.begin(), Labels.end(), Cells) != Labels.end();
 }
 
-std::string linesText(int Lines) {
-  return std::to_string(Lines) + (Lines == 1 ? " line" : " lines");
-}
-
-} // namespace
+bool IsLabelLine(std::string_view Line) { return IsLabelCells(plainCells(Line)); }
 
 std::vector<Diagnostic> RecogniseDialects(const std::string& Bytes) {
   std::vector<Diagnostic> Found;
@@ -99,17 +104,20 @@ std::vector<Diagnostic> RecogniseDialects(const std::string& Bytes) {
                      ""});
     return Found;
   }
-  Tally NotUtf8, Semicolons, Quotes, HeaderBlanks;
+  Tally NotUtf8, Semicolons, Quotes, HeaderBlanks, Padded;
+  int LfLines = 0;
   bool InHeader = false;
   int Number = 0;
   std::string_view Text(Bytes);
-  if (Text.substr(0, 3) == "\xEF\xBB\xBF")
+  const bool Bom = Text.substr(0, 3) == "\xEF\xBB\xBF";
+  if (Bom)
     Text.remove_prefix(3);
   for (std::size_t Start = 0; Start < Text.size();) {
     std::size_t End = Text.find('\n', Start);
     std::string_view Line = Text.substr(Start, End == std::string_view::npos ? End : End - Start);
     Start = End == std::string_view::npos ? Text.size() : End + 1;
     ++Number;
+    LfLines += End != std::string_view::npos && (Line.empty() || Line.back() != '\r');
     while (!Line.empty() && Line.back() == '\r')
       Line.remove_suffix(1);
     if (Line.find_first_not_of(",; \t") == std::string_view::npos)
@@ -123,11 +131,13 @@ std::vector<Diagnostic> RecogniseDialects(const std::string& Bytes) {
       NotUtf8.count(Number, Meant);
     }
     bool Tag = Line.find('[') != std::string_view::npos;
+    if (!Tag && Line.back() == ',')
+      Padded.count(Number, std::string());
     if (Tag)
       InHeader = Line.find("[FileHeader]") != std::string_view::npos;
     if (Line.find(';') != std::string_view::npos && Line.find(',') == std::string_view::npos)
       Semicolons.count(Number, std::string(Line));
-    if (Tag || isLabel(Line))
+    if (Tag || IsLabelLine(Line))
       continue;
     std::vector<std::string_view> Cells = rawCells(Line);
     auto quotedCell = [](std::string_view Cell) {
@@ -176,6 +186,24 @@ std::vector<Diagnostic> RecogniseDialects(const std::string& Bytes) {
              ", and the reader keeps them in the value (first: " + HeaderBlanks.Example +
              "); remove them",
          "[FileHeader]"});
+  // What the reader forgives loses nothing: one note, which leaves a clean
+  // check clean.
+  std::string Forgiven;
+  auto forgive = [&Forgiven](const std::string& What) {
+    Forgiven += (Forgiven.empty() ? "" : ", ") + What;
+  };
+  if (Bom)
+    forgive("a byte-order mark");
+  if (LfLines)
+    forgive("LF line ends on " + linesText(LfLines));
+  if (Padded.Lines)
+    forgive("trailing commas on " + linesText(Padded.Lines));
+  if (!Forgiven.empty())
+    Found.push_back({1, Severity::Note, "forgiven",
+                     "the reader forgives what a spreadsheet or editor changed here (" + Forgiven +
+                         "), so nothing is lost; \"zrvtemplate format -i\" writes the canonical "
+                         "form",
+                     ""});
   return Found;
 }
 

@@ -5,6 +5,7 @@
 #define ZRVTEMPLATE_DIALECTS_H
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "CheckRules.h"
@@ -13,9 +14,19 @@ namespace zrvtool {
 
 /// The dialects that lose data found in the bytes of a template file, in the
 /// order: CR-only line ends, text that is not UTF-8, ';' separators, fields in
-/// double quotes, blanks around [FileHeader] values. What the reader forgives
-/// (LF or CR LF line ends, a BOM, trailing commas, blank lines) is none.
+/// double quotes, blanks around [FileHeader] values; then, as one note at
+/// line 1, what the reader forgives and the writer would change (a BOM, LF
+/// line ends, trailing commas).
 std::vector<Diagnostic> RecogniseDialects(const std::string& Bytes);
+
+/// True when \p Line holds the cells of a section's label line (quotes,
+/// blanks around cells and empty trailing cells aside): the reader drops those
+/// lines and the writer writes its own.
+bool IsLabelLine(std::string_view Line);
+
+/// True when \p Cells, read by a CSV parser, are the cells of a section's
+/// label line (blanks around cells and empty trailing cells aside).
+bool IsLabelCells(std::vector<std::string> Cells);
 
 } // namespace zrvtool
 

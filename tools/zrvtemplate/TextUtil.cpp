@@ -83,12 +83,15 @@ std::wstring Wide(std::string_view Text) {
   return Out;
 }
 
-std::optional<std::string> Windows1252ToUtf8(std::string_view Text) {
-  iconv_t Converter = iconv_open("UTF-8", "WINDOWS-1252");
+std::optional<std::string> ConvertText(std::string_view Text, const char* From, const char* To) {
+  iconv_t Converter = iconv_open(To, From);
   if (Converter == reinterpret_cast<iconv_t>(-1))
     return std::nullopt;
   std::string In(Text);
-  std::string Out(In.size() * 3 + 1, '\0');
+  // Four output bytes per input byte hold every conversion the tool makes
+  // (one Windows-1252 byte gives at most three UTF-8 bytes, one UTF-8 byte at
+  // most four UTF-32 bytes).
+  std::string Out(In.size() * 4 + 4, '\0');
   char* InPos = In.data();
   char* OutPos = Out.data();
   std::size_t InLeft = In.size();
@@ -100,6 +103,12 @@ std::optional<std::string> Windows1252ToUtf8(std::string_view Text) {
   Out.resize(Out.size() - OutLeft);
   return Out;
 }
+
+std::optional<std::string> Windows1252ToUtf8(std::string_view Text) {
+  return ConvertText(Text, "WINDOWS-1252", "UTF-8");
+}
+
+bool IsUtf8(std::string_view Text) { return ConvertText(Text, "UTF-8", "UTF-32LE").has_value(); }
 
 int CompareNoCase(std::wstring_view Left, std::wstring_view Right) {
   for (std::size_t I = 0; I < Left.size() && I < Right.size(); ++I) {

@@ -15,6 +15,14 @@ std::string Utf8(std::wstring_view Text);
 /// UTF-8 as wide text (each invalid byte becomes U+FFFD).
 std::wstring Wide(std::string_view Text);
 
+/// \p Text converted by iconv from the encoding \p From to \p To (iconv's
+/// names: "UTF-8", "WINDOWS-1252", "UTF-16"); empty when a byte sequence is
+/// not valid in \p From or has no equivalent in \p To.
+std::optional<std::string> ConvertText(std::string_view Text, const char* From, const char* To);
+
+/// True when \p Text is valid UTF-8 (checked by iconv).
+bool IsUtf8(std::string_view Text);
+
 /// Windows-1252 bytes as UTF-8 (through iconv); empty when a byte is one of
 /// the five that Windows-1252 leaves unassigned.
 std::optional<std::string> Windows1252ToUtf8(std::string_view Text);
