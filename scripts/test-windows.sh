@@ -37,10 +37,16 @@ mapfile -t classes < <(grep -rhoE '(class|struct) ZRVREPORT_EXPORT [A-Za-z_][A-Z
 # functions under their plain C names; the other headers' functions are C++
 # functions, exported with their parameter lists.
 mapfile -t c_headers < <(grep -rlF 'extern "C"' include/zrvreport | sort)
-c_excludes=()
-for header in "${c_headers[@]}"; do c_excludes+=("--exclude=$(basename "$header")"); done
-mapfile -t functions < <(grep -rhE '^ZRVREPORT_EXPORT [^(]*\(' include/zrvreport \
-  "${c_excludes[@]}" | sed -E 's/^([^(]*[^A-Za-z0-9_(])?([A-Za-z_][A-Za-z0-9_]*)\(.*/\2/' | sort -u)
+# A declaration may break after its return type: such a line is joined with
+# the next before the name before '(' is taken.
+exported_declarations() {
+  awk '/^ZRVREPORT_EXPORT / && !/\(/ {held = $0; next}
+       held != "" {print held " " $0; held = ""; next}
+       /^ZRVREPORT_EXPORT [^(]*\(/ {print}' "$@"
+}
+mapfile -t functions < <(find include/zrvreport -name '*.h' | sort | grep -vxFf <(printf '%s\n' "${c_headers[@]}") |
+  xargs cat | exported_declarations |
+  sed -E 's/^([^(]*[^A-Za-z0-9_(])?([A-Za-z_][A-Za-z0-9_]*)\(.*/\2/' | sort -u)
 c_functions=()
 if [ ${#c_headers[@]} -gt 0 ]; then
   mapfile -t c_functions < <(grep -hE '^ZRVREPORT_EXPORT [^(]*\(' "${c_headers[@]}" |
@@ -57,6 +63,8 @@ fi
 declare -A count=()
 stray=()
 for symbol in "${exports[@]}"; do
+  # A function returning a standard string carries an ABI tag ("f[abi:cxx11](int)").
+  symbol=${symbol//\[abi:cxx11\]/}
   owner=${symbol#vtable for }
   owner=${owner#typeinfo name for }
   owner=${owner#typeinfo for }
