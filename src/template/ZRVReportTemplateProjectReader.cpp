@@ -9,6 +9,7 @@
 #include <memory>
 #include <utility>
 
+#include "manager/DocumentAccess.h"
 #include "platform/Diagnostics.h"
 #include "platform/Platform.h"
 #include "template/Format.h"
@@ -290,25 +291,12 @@ int CZRVReportTemplateProjectReader::Load(const std::wstring& Path, CZRVReportIt
 }
 
 void CZRVReportTemplateProjectReader::handOverTables() {
-  // Each table is moved into the document's library and then handed over in
-  // place, which lists its names as a hand-over of a copy would.
-  CZRVReportItemManager& D = *Document;
-  D.ClippingMap = std::move(ClippingTable);
-  D.SetClippingMap(D.ClippingMap);
-  D.ViewMap = std::move(ViewTable);
-  D.SetViewMap(D.ViewMap);
-  D.ObjectMap = std::move(ObjectTable);
-  D.SetObjectMap(D.ObjectMap);
-  D.CaptureMap = std::move(CaptureTable);
-  D.SetCaptureMap(D.CaptureMap);
-  D.MeltMap = std::move(MeltTable);
-  D.SetMeltMap(D.MeltMap);
-  D.SlicingMap = std::move(SlicingTable);
-  D.SetSlicingMap(D.SlicingMap);
-  D.AnimationMap = std::move(AnimationTable);
-  D.SetAnimationMap(D.AnimationMap);
-  D.ImageMap = std::move(ImageTable);
-  D.SetImageMap(D.ImageMap);
+  // Each table is moved into the document's library, which lists its names
+  // as a hand-over of a copy would.
+  ZRVDocumentAccess::adoptLibraries(*Document, std::move(ClippingTable), std::move(ViewTable),
+                                    std::move(ObjectTable), std::move(CaptureTable),
+                                    std::move(MeltTable), std::move(SlicingTable),
+                                    std::move(AnimationTable), std::move(ImageTable));
 }
 
 // The chain of tag tests, in a fixed order, on the same line buffer. A parser
@@ -582,11 +570,7 @@ void CZRVReportTemplateProjectReader::parseResultSection(ZRV_RESULT_MODULES Modu
   if (fmt::itemLineFormOf(FileVersion) != fmt::ItemLineForm::Full && !Collected.empty())
     note(Kind::ItemLinesNotRead, Collected.front().Number, std::wstring(), FileVersion);
   SectionModule = static_cast<ZRV_RESULT_MODULES>(fmt::moduleOfSectionLine(CurrentSectionLine));
-  // Room for the section's items, grown by at least half so that sections
-  // added one after another do not move the items each time.
-  std::vector<CZRVReportItem>& Items = Document->Items;
-  if (Items.capacity() < Items.size() + Collected.size())
-    Items.reserve(std::max(Items.size() + Collected.size(), Items.capacity() * 3 / 2));
+  ZRVDocumentAccess::makeRoomForItems(*Document, Collected.size());
   for (const CollectedLine& ItemLine : Collected)
     parseItemLine(ItemLine, FileVersion);
   if (Options.Observer)
@@ -635,7 +619,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   // set directly, as its setters would set them from a copy).
   CZRVReportItem Item;
   Item.SetItemID(Id);
-  Item.SaveName = std::move(Parsed->Key);
+  ZRVDocumentAccess::name(Item, ZRVDocumentAccess::ItemName::Save) = std::move(Parsed->Key);
   Item.SetOutput(Parsed->Output);
   Item.SetDisplayMode(Parsed->DisplayMode);
   Item.SetParameterX(Parsed->ParameterX);
@@ -655,7 +639,8 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   if (!Parsed->ClippingName.empty()) {
     if (auto Found = ClippingTable.find(Parsed->ClippingName); Found != ClippingTable.end()) {
       Item.SetClippingSetting(Found->second);
-      Item.ClippingName = std::move(Parsed->ClippingName);
+      ZRVDocumentAccess::name(Item, ZRVDocumentAccess::ItemName::Clipping) =
+          std::move(Parsed->ClippingName);
     } else {
       unresolved(Parsed->ClippingName, 8);
     }
@@ -680,7 +665,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
       if (auto Found = ViewTable.find(ViewField); Found != ViewTable.end()) {
         const CZRVReportItem::tagVIEWSETTING& View = Found->second;
         Item.SetViewSetting(View.AngleX, View.AngleY, View.AngleZ, View.Scale);
-        Item.ViewName = std::move(ViewField);
+        ZRVDocumentAccess::name(Item, ZRVDocumentAccess::ItemName::View) = std::move(ViewField);
       } else if (!fmt::isViewList(ViewField)) {
         unresolved(ViewField, 9);
       }
@@ -690,26 +675,29 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   // Fields 10 to 12: object, focus capture, slicing.
   if (auto Found = ObjectTable.find(Parsed->ObjectName); Found != ObjectTable.end()) {
     Item.SetObjectSetting(Found->second);
-    Item.ObjectName = std::move(Parsed->ObjectName);
+    ZRVDocumentAccess::name(Item, ZRVDocumentAccess::ItemName::Object) =
+        std::move(Parsed->ObjectName);
   } else {
     unresolved(Parsed->ObjectName, 10);
   }
   if (auto Found = CaptureTable.find(Parsed->CaptureName); Found != CaptureTable.end()) {
     Item.SetCaptureSetting(Found->second);
-    Item.CaptureName = std::move(Parsed->CaptureName);
+    ZRVDocumentAccess::name(Item, ZRVDocumentAccess::ItemName::Capture) =
+        std::move(Parsed->CaptureName);
   } else {
     unresolved(Parsed->CaptureName, 11);
   }
   if (auto Found = SlicingTable.find(Parsed->SlicingName); Found != SlicingTable.end()) {
     Item.SetSlicingSetting(Found->second);
-    Item.SlicingName = std::move(Parsed->SlicingName);
+    ZRVDocumentAccess::name(Item, ZRVDocumentAccess::ItemName::Slicing) =
+        std::move(Parsed->SlicingName);
   } else {
     unresolved(Parsed->SlicingName, 12);
   }
 
   // Field 16: the tag name.
   if (Parsed->FieldCount == 16)
-    Item.TagName = std::move(Parsed->TagName);
+    ZRVDocumentAccess::name(Item, ZRVDocumentAccess::ItemName::Tag) = std::move(Parsed->TagName);
 
   Item.SetModuleID(SectionModule);
   Document->AddItem(std::move(Item));
