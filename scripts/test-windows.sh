@@ -39,8 +39,11 @@ mapfile -t classes < <(grep -rhoE '(class|struct) ZRVREPORT_EXPORT [A-Za-z_][A-Z
 mapfile -t c_headers < <(grep -rlF 'extern "C"' include/zrvreport | sort)
 c_excludes=()
 for header in "${c_headers[@]}"; do c_excludes+=("--exclude=$(basename "$header")"); done
-mapfile -t functions < <(grep -rhE '^ZRVREPORT_EXPORT [^(]*\(' include/zrvreport \
-  "${c_excludes[@]}" | sed -E 's/^([^(]*[^A-Za-z0-9_(])?([A-Za-z_][A-Za-z0-9_]*)\(.*/\2/' | sort -u)
+# A declaration may wrap after its result type, so the headers are read whole.
+mapfile -t functions < <(grep -rlE '^ZRVREPORT_EXPORT ' include/zrvreport "${c_excludes[@]}" |
+  xargs perl -0777 -ne \
+    'print "$1\n" while /^ZRVREPORT_EXPORT [^(;{]*?(?<![A-Za-z0-9_])([A-Za-z_][A-Za-z0-9_]*)\(/mg' |
+  sort -u)
 c_functions=()
 if [ ${#c_headers[@]} -gt 0 ]; then
   mapfile -t c_functions < <(grep -hE '^ZRVREPORT_EXPORT [^(]*\(' "${c_headers[@]}" |
@@ -60,6 +63,9 @@ for symbol in "${exports[@]}"; do
   owner=${symbol#vtable for }
   owner=${owner#typeinfo name for }
   owner=${owner#typeinfo for }
+  # A function whose result is a standard string carries an ABI tag after
+  # its name ("Name[abi:cxx11](int)").
+  owner=${owner//\[abi:cxx11\]/}
   matched=
   for name in "${classes[@]}"; do
     if [[ "$owner" == "$name" || "$owner" == "$name::"* ]]; then matched=$name; break; fi
