@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <vector>
 
-namespace fmt = zrv::format;
+namespace fileformat = zrv::format;
 
 namespace zrvbench {
 namespace {
@@ -18,7 +18,7 @@ namespace {
 constexpr const char* LineEnd = "\r\n";
 
 struct SectionKeys {
-  fmt::Section Id;
+  fileformat::Section Id;
   std::vector<std::wstring> Keys;
 };
 
@@ -26,11 +26,11 @@ struct SectionKeys {
 /// order, with the keys of their lists.
 std::vector<SectionKeys> acceptedSections() {
   std::vector<SectionKeys> Result;
-  for (int S = static_cast<int>(fmt::Section::ModelResult);
-       S <= static_cast<int>(fmt::Section::HotRunnerSteadyResult); ++S) {
-    const auto Id = static_cast<fmt::Section>(S);
+  for (int S = static_cast<int>(fileformat::Section::ModelResult);
+       S <= static_cast<int>(fileformat::Section::HotRunnerSteadyResult); ++S) {
+    const auto Id = static_cast<fileformat::Section>(S);
     const zrv::SectionLists Lists = zrv::SelectSectionLists(zrv::ReaderEntryPoint::SolidInjection,
-                                                            0, fmt::layoutOf(Id).ModuleId);
+                                                            0, fileformat::layoutOf(Id).ModuleId);
     if (!Lists.accepted())
       continue;
     SectionKeys Section{Id, {}};
@@ -52,12 +52,12 @@ std::wstring settingName(const wchar_t* Prefix, std::size_t Index) {
 class TextBuilder {
 public:
   void line(std::wstring_view Wide) {
-    Text += fmt::encodeLine(Wide);
+    Text += fileformat::encodeLine(Wide);
     Text += LineEnd;
   }
   void blank() { Text += LineEnd; }
   void sectionEnd() {
-    for (int I = 0; I < fmt::BlankLinesAfterSection; ++I)
+    for (int I = 0; I < fileformat::BlankLinesAfterSection; ++I)
       blank();
   }
   void raw(const char* Bytes) { Text += Bytes; }
@@ -68,10 +68,10 @@ private:
 };
 
 template <typename Record, typename Format, typename Fill>
-void settingSection(TextBuilder& Out, fmt::Section Id, const wchar_t* Prefix, std::size_t Count,
-                    Format FormatLine, Fill FillRecord) {
-  Out.line(fmt::formatTagLine(Id));
-  Out.line(fmt::formatLabelLine(Id));
+void settingSection(TextBuilder& Out, fileformat::Section Id, const wchar_t* Prefix,
+                    std::size_t Count, Format FormatLine, Fill FillRecord) {
+  Out.line(fileformat::formatTagLine(Id));
+  Out.line(fileformat::formatLabelLine(Id));
   for (std::size_t I = 0; I < Count; ++I) {
     Record R;
     FillRecord(R, I);
@@ -93,71 +93,77 @@ std::string GenerateSolidInjectionTemplate(const TemplateShape& Shape) {
   const std::size_t S = Shape.SettingsPerKind > 0 ? Shape.SettingsPerKind : 1;
   TextBuilder Out;
 
-  Out.line(fmt::formatTagLine(fmt::Section::FileHeader));
-  Out.line(fmt::formatHeaderLine(fmt::HeaderField::FileVersion, fmt::FullItemLineVersion, L""));
-  Out.line(fmt::formatHeaderLine(fmt::HeaderField::FileID, 0, L"BENCH"));
-  Out.line(fmt::formatHeaderLine(fmt::HeaderField::Name, 0, L"Generated benchmark template"));
-  Out.line(fmt::formatHeaderLine(fmt::HeaderField::Date, 0, L"01/01/24"));
-  Out.line(fmt::formatHeaderLine(fmt::HeaderField::ProjectType, 0, L""));
-  Out.line(fmt::formatHeaderLine(fmt::HeaderField::AppType, 0, L""));
-  Out.line(fmt::formatHeaderLine(fmt::HeaderField::CreateBy, 0, L"bench"));
-  Out.line(fmt::formatHeaderLine(fmt::HeaderField::Remark, 0, L"generated"));
+  Out.line(fileformat::formatTagLine(fileformat::Section::FileHeader));
+  Out.line(fileformat::formatHeaderLine(fileformat::HeaderField::FileVersion,
+                                        fileformat::FullItemLineVersion, L""));
+  Out.line(fileformat::formatHeaderLine(fileformat::HeaderField::FileID, 0, L"BENCH"));
+  Out.line(fileformat::formatHeaderLine(fileformat::HeaderField::Name, 0,
+                                        L"Generated benchmark template"));
+  Out.line(fileformat::formatHeaderLine(fileformat::HeaderField::Date, 0, L"01/01/24"));
+  Out.line(fileformat::formatHeaderLine(fileformat::HeaderField::ProjectType, 0, L""));
+  Out.line(fileformat::formatHeaderLine(fileformat::HeaderField::AppType, 0, L""));
+  Out.line(fileformat::formatHeaderLine(fileformat::HeaderField::CreateBy, 0, L"bench"));
+  Out.line(fileformat::formatHeaderLine(fileformat::HeaderField::Remark, 0, L"generated"));
   Out.sectionEnd();
 
-  settingSection<fmt::ViewRecord>(Out, fmt::Section::ViewSetting, L"View", S, fmt::formatViewLine,
-                                  [](fmt::ViewRecord& R, std::size_t I) {
-                                    R.AngleX = static_cast<double>(I % 360);
-                                    R.AngleY = static_cast<double>((I * 7) % 360);
-                                    R.AngleZ = 15.0;
-                                    R.Scale = 1.0 + static_cast<double>(I % 9) / 4.0;
-                                  });
-  settingSection<fmt::ClipRecord>(Out, fmt::Section::ClippingSetting, L"Clip", S,
-                                  fmt::formatClippingLine, [](fmt::ClipRecord& R, std::size_t I) {
-                                    R.ClipBy = static_cast<int>(I % 3) + 1;
-                                    R.KeepX = static_cast<int>(I % 2);
-                                    R.RangeX = static_cast<double>(I % 100);
-                                  });
-  settingSection<fmt::SliceRecord>(Out, fmt::Section::SlicingSetting, L"Slice", S,
-                                   fmt::formatSlicingLine, [](fmt::SliceRecord& R, std::size_t I) {
-                                     R.SliceZ = 1;
-                                     R.RangeZ = static_cast<double>(I % 100);
-                                   });
-  settingSection<fmt::ObjectRecord>(Out, fmt::Section::ObjectSetting, L"Object", S,
-                                    fmt::formatObjectLine, [](fmt::ObjectRecord& R, std::size_t I) {
-                                      R.ShowPart = 1;
-                                      R.ShowRunner = static_cast<int>(I % 2);
-                                    });
-  settingSection<fmt::CaptureRecord>(Out, fmt::Section::FocusCapture, L"Capture", S,
-                                     fmt::formatFocusCaptureLine,
-                                     [](fmt::CaptureRecord& R, std::size_t I) {
-                                       R.Capture = 1;
-                                       R.Width = 640 + static_cast<int>(I % 4) * 160;
-                                       R.Height = 480;
-                                     });
-  settingSection<fmt::MeltRecord>(Out, fmt::Section::MeltFrontTimeCapture, L"Melt", S,
-                                  fmt::formatMeltLine, [](fmt::MeltRecord& R, std::size_t I) {
-                                    R.Count = 4;
-                                    for (int K = 0; K < 4; ++K)
-                                      R.Percentage[K] = static_cast<double>(25 * (K + 1)) -
-                                                        static_cast<double>(I % 5);
-                                  });
-  settingSection<fmt::AnimationRecord>(Out, fmt::Section::AnimationSetting, L"Animation", S,
-                                       fmt::formatAnimationLine,
-                                       [](fmt::AnimationRecord& R, std::size_t I) {
-                                         R.Output = static_cast<int>(I % 2);
-                                         R.Time = 5.0 + static_cast<double>(I % 10);
-                                       });
-  settingSection<fmt::ImageRecord>(
-      Out, fmt::Section::ImageSetting, L"Image", S, fmt::formatImageLine,
-      [](fmt::ImageRecord& R, std::size_t I) { R.Resolution = static_cast<int>(I % 8); });
+  settingSection<fileformat::ViewRecord>(Out, fileformat::Section::ViewSetting, L"View", S,
+                                         fileformat::formatViewLine,
+                                         [](fileformat::ViewRecord& R, std::size_t I) {
+                                           R.AngleX = static_cast<double>(I % 360);
+                                           R.AngleY = static_cast<double>((I * 7) % 360);
+                                           R.AngleZ = 15.0;
+                                           R.Scale = 1.0 + static_cast<double>(I % 9) / 4.0;
+                                         });
+  settingSection<fileformat::ClipRecord>(Out, fileformat::Section::ClippingSetting, L"Clip", S,
+                                         fileformat::formatClippingLine,
+                                         [](fileformat::ClipRecord& R, std::size_t I) {
+                                           R.ClipBy = static_cast<int>(I % 3) + 1;
+                                           R.KeepX = static_cast<int>(I % 2);
+                                           R.RangeX = static_cast<double>(I % 100);
+                                         });
+  settingSection<fileformat::SliceRecord>(Out, fileformat::Section::SlicingSetting, L"Slice", S,
+                                          fileformat::formatSlicingLine,
+                                          [](fileformat::SliceRecord& R, std::size_t I) {
+                                            R.SliceZ = 1;
+                                            R.RangeZ = static_cast<double>(I % 100);
+                                          });
+  settingSection<fileformat::ObjectRecord>(Out, fileformat::Section::ObjectSetting, L"Object", S,
+                                           fileformat::formatObjectLine,
+                                           [](fileformat::ObjectRecord& R, std::size_t I) {
+                                             R.ShowPart = 1;
+                                             R.ShowRunner = static_cast<int>(I % 2);
+                                           });
+  settingSection<fileformat::CaptureRecord>(Out, fileformat::Section::FocusCapture, L"Capture", S,
+                                            fileformat::formatFocusCaptureLine,
+                                            [](fileformat::CaptureRecord& R, std::size_t I) {
+                                              R.Capture = 1;
+                                              R.Width = 640 + static_cast<int>(I % 4) * 160;
+                                              R.Height = 480;
+                                            });
+  settingSection<fileformat::MeltRecord>(
+      Out, fileformat::Section::MeltFrontTimeCapture, L"Melt", S, fileformat::formatMeltLine,
+      [](fileformat::MeltRecord& R, std::size_t I) {
+        R.Count = 4;
+        for (int K = 0; K < 4; ++K)
+          R.Percentage[K] = static_cast<double>(25 * (K + 1)) - static_cast<double>(I % 5);
+      });
+  settingSection<fileformat::AnimationRecord>(Out, fileformat::Section::AnimationSetting,
+                                              L"Animation", S, fileformat::formatAnimationLine,
+                                              [](fileformat::AnimationRecord& R, std::size_t I) {
+                                                R.Output = static_cast<int>(I % 2);
+                                                R.Time = 5.0 + static_cast<double>(I % 10);
+                                              });
+  settingSection<fileformat::ImageRecord>(
+      Out, fileformat::Section::ImageSetting, L"Image", S, fileformat::formatImageLine,
+      [](fileformat::ImageRecord& R, std::size_t I) { R.Resolution = static_cast<int>(I % 8); });
 
-  Out.line(fmt::formatTagLine(fmt::Section::ResultEx));
-  Out.line(fmt::formatLabelLine(fmt::Section::ResultEx));
-  const std::wstring ExSettings[fmt::ResultExRowCount] = {
+  Out.line(fileformat::formatTagLine(fileformat::Section::ResultEx));
+  Out.line(fileformat::formatLabelLine(fileformat::Section::ResultEx));
+  const std::wstring ExSettings[fileformat::ResultExRowCount] = {
       settingName(L"Melt", 0), L"report.pptx", L"", settingName(L"Animation", 0), L"",
       settingName(L"Image", 0)};
-  for (std::size_t P = 0; P < fmt::ResultExRowCount; ++P)
-    Out.line(*fmt::formatResultExRow(P, 1, ExSettings[P], 5.0));
+  for (std::size_t P = 0; P < fileformat::ResultExRowCount; ++P)
+    Out.line(*fileformat::formatResultExRow(P, 1, ExSettings[P], 5.0));
   Out.sectionEnd();
 
   // Items cycle through the keys of all accepted sections; item j goes to the
@@ -171,8 +177,8 @@ std::string GenerateSolidInjectionTemplate(const TemplateShape& Shape) {
   std::size_t J = 0; // running item number across sections
   std::size_t FirstKey = 0;
   for (const SectionKeys& Section : Sections) {
-    Out.line(fmt::formatTagLine(Section.Id));
-    Out.line(fmt::formatLabelLine(Section.Id));
+    Out.line(fileformat::formatTagLine(Section.Id));
+    Out.line(fileformat::formatLabelLine(Section.Id));
     // Global key positions FirstKey .. FirstKey+size-1 belong to this section;
     // item numbers n with n % KeyCount in that range land here.
     for (std::size_t Round = 0; Round * KeyCount < Items; ++Round) {
@@ -180,7 +186,7 @@ std::string GenerateSolidInjectionTemplate(const TemplateShape& Shape) {
         const std::size_t N = Round * KeyCount + FirstKey + K;
         if (N >= Items)
           break;
-        fmt::ItemLineRecord R;
+        fileformat::ItemLineRecord R;
         R.Key = Section.Keys[K];
         R.Output = static_cast<int>(J % 3) + 1;
         R.DisplayMode = static_cast<int>(J % 4);
@@ -197,7 +203,7 @@ std::string GenerateSolidInjectionTemplate(const TemplateShape& Shape) {
             R.ManyViewNames.push_back(settingName(L"View", (J + V) % S));
         }
         R.ItemCountOf1Page = 1;
-        Out.line(fmt::formatItemLine(R, L"", L""));
+        Out.line(fileformat::formatItemLine(R, L"", L""));
         ++J;
       }
     }

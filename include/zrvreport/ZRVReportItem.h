@@ -12,10 +12,7 @@
 #include "zrvreport/ZRVCommon.h"
 #include "zrvreport/ZRVResultItems.h"
 
-// The template writer's section builders (a friend).
-namespace zrv::writer {
-struct Source;
-} // namespace zrv::writer
+class ZRVDocumentAccess;
 
 /// One simulation result item (for example the melt-front time of the flow
 /// module) with its report settings: output kind, display mode, the named
@@ -45,10 +42,9 @@ struct Source;
 /// | legend, statistics | 0.0; colours 0; digits 0 |
 /// | every text | empty |
 class ZRVREPORT_EXPORT CZRVReportItem {
-  // A template load moves the names it decoded into the item it builds.
-  friend class CZRVReportTemplateProjectReader;
-  // A template save reads the names of an item in place.
-  friend struct zrv::writer::Source;
+  // A template load moves the names it decoded into the item it builds and
+  // a save reads them in place, both through this one internal class.
+  friend class ZRVDocumentAccess;
 
 public:
   /// How an item goes into the report ("Output" of a template item line).

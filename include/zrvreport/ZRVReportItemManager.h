@@ -7,9 +7,8 @@
 #define ZRVREPORT_ZRVREPORTITEMMANAGER_H
 
 #include <cstddef>
-#include <map>
+#include <memory>
 #include <string>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -19,10 +18,7 @@
 #include "zrvreport/ZRVReportItemEx.h"
 #include "zrvreport/ZRVResultItems.h"
 
-// The template writer's section builders (a friend).
-namespace zrv::writer {
-struct Source;
-} // namespace zrv::writer
+class ZRVDocumentAccess;
 
 /// The report settings document of one project.
 ///
@@ -1065,12 +1061,12 @@ public:
   ///@}
 
 private:
-  // The template writer reads the texts, libraries, option lists and items
-  // in place instead of through getters that copy them or hand them out only
-  // through fixed-size buffers.
-  friend struct zrv::writer::Source;
-  // A load hands the libraries it read over by moving them in.
-  friend class CZRVReportTemplateProjectReader;
+  /// The document's data (src/manager/DocumentData.h); a copy of the
+  /// document copies it whole.
+  struct Impl;
+  // The template reader and writer reach the data and the items' names
+  // through this one internal class.
+  friend class ZRVDocumentAccess;
 
   // ---- Document core data ------------------------------------------------------
   /// The item at \p Index, or null when the index is outside the item list.
@@ -1114,141 +1110,7 @@ private:
   CZRVReportItemEx* itemExAt(int Position);
   const CZRVReportItemEx* itemExAt(int Position) const;
 
-  /// The names of one setting library in the order in which its option
-  /// getters list them; a name stands at most once. Appending a name, taking
-  /// one out and reading the name at a position each cost O(log n), so that
-  /// keeping a long list in order of last change (a stored name moves to the
-  /// end) stays O(n log n) over n changes. Taken-out names leave holes, which
-  /// a count tree over the slots skips and which are squeezed out once they
-  /// outnumber the names.
-  class OptionList {
-  public:
-    /// Number of names.
-    std::size_t size() const { return Count; }
-    /// The name at \p Position (0-based, below size()).
-    const std::wstring& operator[](std::size_t Position) const;
-    /// Appends \p Name, which the list must not hold.
-    void push_back(const std::wstring& Name);
-    /// Takes \p Name out; later names move up one place. False when the
-    /// list does not hold it.
-    bool erase(const std::wstring& Name);
-    /// Empties the list.
-    void clear();
-    /// The names in order, for the friends that read a list whole.
-    operator std::vector<std::wstring>() const;
-
-  private:
-    /// Lays the names out again without holes and rebuilds the tree.
-    void squeeze();
-    /// Adds \p Delta to the count of slot \p Slot in the tree.
-    void addToTree(std::size_t Slot, int Delta);
-
-    /// Names in order; a taken-out name leaves an empty, dead slot.
-    std::vector<std::wstring> Slots;
-    /// 1 for a slot that holds a name, 0 for a hole.
-    std::vector<unsigned char> Alive;
-    /// Binary indexed tree of Alive, 1-based, over as many slots as it has
-    /// room for (a power of two, at least Slots.size()).
-    std::vector<int> Tree;
-    /// Name -> its slot. Built by the first erase and kept from then on: a
-    /// list that is only filled and read (a loaded library) never needs it.
-    std::unordered_map<std::wstring, std::size_t> SlotOf;
-    bool Indexed = false;
-    std::size_t Count = 0;
-  };
-
-  int ProjectType = -1;
-  int ThermosetRun = 0;
-  int HasValvePin = 0;
-  std::wstring ProjectPath;
-  std::wstring ZorvinPath;
-  std::wstring ReportPath;
-  int FileVersion = 0;
-  std::wstring FileID;
-  std::wstring FileName;
-  std::wstring FileDate;
-  int FileProjectType = -1;
-  int FileAppType = -1;
-  std::wstring CreateBy;
-  std::wstring Remark;
-  std::wstring CompanyName;
-  std::wstring CompanyWebSite;
-  std::wstring LogoPath;
-  std::wstring AuthorName;
-  std::wstring AuthorEMail;
-  std::wstring TemplateName;
-  std::wstring Summary;
-  int ReportType = -1;
-  int OutputCoverLogo = 1;
-  std::vector<CZRVReportItem> Items;
-  std::vector<CZRVReportItemEx> ItemExs;
-  std::vector<int> ModuleIDs;
-  std::wstring ImageExtension = L"PNG";
-  int RunNo = 0;
-  int OutputRun = 0;
-
-  // ---- Setting library data ----------------------------------------------------
-  // Each library maps a setting name to its record; its option list holds the
-  // names in the order the option getters enumerate them.
-  ZRVClipMap ClippingMap;
-  OptionList ClippingOptions;
-  ZRVSliceMap SlicingMap;
-  OptionList SlicingOptions;
-  ZRVViewMap ViewMap;
-  OptionList ViewOptions;
-  ZRVObjectMap ObjectMap;
-  OptionList ObjectOptions;
-  ZRVCaptureMap CaptureMap;
-  OptionList CaptureOptions;
-  ZRVMeltMap MeltMap;
-  OptionList MeltOptions;
-  ZRVAnimationMap AnimationMap;
-  OptionList AnimationOptions;
-  ZRVImageMap ImageMap;
-  OptionList ImageOptions;
-  /// Which components the current project has.
-  CZRVReportItem::tagOBJECTSETTING ProjectObjectSetting;
-
-  // ---- Report engine data --------------------------------------------------------
-  /// Number of process result values, module animation slots, summary
-  /// tables, image data tables and model image paths.
-  static constexpr int ProcessResultCount = 13;
-  static constexpr int AnimationSlotCount = 11;
-  static constexpr int SummaryTableCount = 3;
-  static constexpr int ImageDataTableCount = 4;
-  static constexpr int ModelImagePathCount = 7;
-
-  /// Two parallel lists: the key at position i belongs to the value at i.
-  struct ImageDataTable {
-    std::vector<std::wstring> Keys;
-    std::vector<std::wstring> Values;
-  };
-
-  double ProcessResults[ProcessResultCount] = {};
-  std::vector<std::pair<double, double>> PackingPressureProfile;
-  std::vector<double> GateFreezeTimes;
-  ZRVSummaryData SummaryTables[SummaryTableCount];
-  ZRVSummaryTableData SummaryTableData;
-  std::wstring ModelImagePaths[ModelImagePathCount];
-  /// Tables 1 to 4 at positions 0 to 3.
-  ImageDataTable ImageDataTables[ImageDataTableCount];
-  std::wstring ModuleAnimPaths[AnimationSlotCount];
-  std::wstring XYAnimPaths[AnimationSlotCount];
-  std::vector<ZRVXYCurveData> XYCurves;
-  int AnimationDataFirst = -1;
-  int AnimationDataSecond = 0;
-
-  // ---- Item lookup indexes ---------------------------------------------------------
-  /// Item id -> position of the first item with that id.
-  std::unordered_map<int, int> FirstIndexByID;
-  /// (item id, module id) packed in 64 bits -> position of the first item with both.
-  std::unordered_map<long long, int> FirstIndexByIDModule;
-  /// (module id, name folded as GetItemIndex by name compares it) -> position
-  /// of the first item of that module with that item name or save name. Built
-  /// on the first lookup after a change of the list; kept up to date by
-  /// appends while it is built.
-  mutable std::map<std::pair<int, std::wstring>, int> FirstIndexByName;
-  mutable bool NameIndexBuilt = false;
+  std::unique_ptr<Impl> Doc;
 };
 
 #endif // ZRVREPORT_ZRVREPORTITEMMANAGER_H

@@ -14,10 +14,6 @@
 
 class CZRVReportItemManager;
 
-namespace zrv::writer {
-struct Source;
-} // namespace zrv::writer
-
 /// Writes one settings document as a report template file.
 ///
 /// Besides the document the writer knows two names that the project supplies
@@ -155,12 +151,6 @@ public:
   std::wstring GetModuleNameByID(int ModuleID) const;
 
 private:
-  /// Fills \p Out with what the section builders read: the document, the two
-  /// project names, and the document's texts and option lists that its
-  /// getters hand out only through fixed-size buffers. False for a null
-  /// document.
-  bool readSource(zrv::writer::Source& Out) const;
-
   /// Ends a SaveTemplate: keeps \p Status and, for a failure, the message
   /// just sent. Returns 1 for Saved, else 0.
   int finishSave(ZRVSaveStatus Status);

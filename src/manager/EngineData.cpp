@@ -3,6 +3,8 @@
 // documents that keeps it.
 #include "zrvreport/ZRVReportItemManager.h"
 
+#include "manager/DocumentData.h"
+
 #include "platform/Diagnostics.h"
 #include "util/Text.h"
 
@@ -388,52 +390,53 @@ int CZRVReportItemManager::IsShellFiberLayerItem(int ItemID) {
 
 #define ZRV_PROCESS_RESULT_MEMBERS(Name)                                                           \
   void CZRVReportItemManager::Set##Name(double Value) {                                            \
-    static_assert(ProcessResultSlotCount == ProcessResultCount, "one slot per process result");    \
-    ProcessResults[Name##Slot] = Value;                                                            \
+    static_assert(ProcessResultSlotCount == Impl::ProcessResultCount,                              \
+                  "one slot per process result");                                                  \
+    Doc->ProcessResults[Name##Slot] = Value;                                                       \
   }                                                                                                \
-  double CZRVReportItemManager::Get##Name() const { return ProcessResults[Name##Slot]; }
+  double CZRVReportItemManager::Get##Name() const { return Doc->ProcessResults[Name##Slot]; }
 ZRV_PROCESS_RESULTS(ZRV_PROCESS_RESULT_MEMBERS)
 #undef ZRV_PROCESS_RESULT_MEMBERS
 
 // ---- Packing pressure profile and gate freeze times ------------------------------
 
 void CZRVReportItemManager::AddPackingPressureProfile(double First, double Second) {
-  PackingPressureProfile.emplace_back(First, Second);
+  Doc->PackingPressureProfile.emplace_back(First, Second);
 }
 
 int CZRVReportItemManager::GetPackingPressureProfileCount() const {
-  return static_cast<int>(PackingPressureProfile.size());
+  return static_cast<int>(Doc->PackingPressureProfile.size());
 }
 
 int CZRVReportItemManager::GetPackingPressureProfile(int Index, double& First,
                                                      double& Second) const {
-  if (!zrv::inRange(Index, PackingPressureProfile))
+  if (!zrv::inRange(Index, Doc->PackingPressureProfile))
     return 0;
-  const auto& Pair = PackingPressureProfile[static_cast<std::size_t>(Index)];
+  const auto& Pair = Doc->PackingPressureProfile[static_cast<std::size_t>(Index)];
   First = Pair.first;
   Second = Pair.second;
   return 1;
 }
 
-void CZRVReportItemManager::AddGateFreezeTime(double Time) { GateFreezeTimes.push_back(Time); }
+void CZRVReportItemManager::AddGateFreezeTime(double Time) { Doc->GateFreezeTimes.push_back(Time); }
 
 int CZRVReportItemManager::GetGateFreezeTimeCount() const {
-  return static_cast<int>(GateFreezeTimes.size());
+  return static_cast<int>(Doc->GateFreezeTimes.size());
 }
 
 int CZRVReportItemManager::GetGateFreezeTime(int Index, double& Time) const {
-  if (!zrv::inRange(Index, GateFreezeTimes))
+  if (!zrv::inRange(Index, Doc->GateFreezeTimes))
     return 0;
-  Time = GateFreezeTimes[static_cast<std::size_t>(Index)];
+  Time = Doc->GateFreezeTimes[static_cast<std::size_t>(Index)];
   return 1;
 }
 
 // ---- Summary tables ---------------------------------------------------------------------
 
 void CZRVReportItemManager::SetSummaryData(int Table, const ZRVSummaryData& Data) {
-  if (Table < 0 || Table >= SummaryTableCount)
+  if (Table < 0 || Table >= Impl::SummaryTableCount)
     return;
-  ZRVSummaryData& Target = SummaryTables[Table];
+  ZRVSummaryData& Target = Doc->SummaryTables[Table];
   // Only whole rows are taken: a first-column entry without a partner in the
   // second column is dropped.
   const std::size_t Rows = std::min(Data.FirstColumn.size(), Data.SecondColumn.size());
@@ -444,71 +447,72 @@ void CZRVReportItemManager::SetSummaryData(int Table, const ZRVSummaryData& Data
 }
 
 ZRVSummaryData CZRVReportItemManager::GetSummaryData(int Table) const {
-  if (Table < 0 || Table >= SummaryTableCount)
+  if (Table < 0 || Table >= Impl::SummaryTableCount)
     return ZRVSummaryData();
-  return SummaryTables[Table];
+  return Doc->SummaryTables[Table];
 }
 
 void CZRVReportItemManager::SetSummaryTableData(const ZRVSummaryTableData& Data) {
-  SummaryTableData = Data;
+  Doc->SummaryTableData = Data;
 }
 
 // ---- Project material information -----------------------------------------------
 
 void CZRVReportItemManager::GetMeshName(wchar_t* Name) const {
-  zrv::copyToBuffer(SummaryTableData.MeshName, Name);
+  zrv::copyToBuffer(Doc->SummaryTableData.MeshName, Name);
 }
 
 void CZRVReportItemManager::GetProcessName(wchar_t* Name) const {
-  zrv::copyToBuffer(SummaryTableData.ProcessName, Name);
+  zrv::copyToBuffer(Doc->SummaryTableData.ProcessName, Name);
 }
 
 void CZRVReportItemManager::GetComParamName(wchar_t* Name) const {
-  zrv::copyToBuffer(SummaryTableData.ComputationParameterName, Name);
+  zrv::copyToBuffer(Doc->SummaryTableData.ComputationParameterName, Name);
 }
 
 int CZRVReportItemManager::GetMaterialName(wchar_t* Name) const {
-  return copyNameAt(SummaryTableData.PartMaterialNames, 0, Name);
+  return copyNameAt(Doc->SummaryTableData.PartMaterialNames, 0, Name);
 }
 
 int CZRVReportItemManager::GetMaterialCount() const {
   // The document's material count is that of the part-insert materials.
-  return countOf(SummaryTableData.PartInsertMaterialNames);
+  return countOf(Doc->SummaryTableData.PartInsertMaterialNames);
 }
 
 int CZRVReportItemManager::GetMaterialPartCount() const {
-  return countOf(SummaryTableData.PartMaterialNames);
+  return countOf(Doc->SummaryTableData.PartMaterialNames);
 }
 
 int CZRVReportItemManager::GetMaterialPartInsertCount() const {
-  return countOf(SummaryTableData.PartInsertMaterialNames);
+  return countOf(Doc->SummaryTableData.PartInsertMaterialNames);
 }
 
 int CZRVReportItemManager::GetMaterialWireCount() const {
-  return countOf(SummaryTableData.WireMaterialNames);
+  return countOf(Doc->SummaryTableData.WireMaterialNames);
 }
 
 int CZRVReportItemManager::GetMaterialPartName(int Index, wchar_t* Name) const {
-  return copyNameAt(SummaryTableData.PartMaterialNames, Index, Name);
+  return copyNameAt(Doc->SummaryTableData.PartMaterialNames, Index, Name);
 }
 
 int CZRVReportItemManager::GetMaterialPartInsertName(int Index, wchar_t* Name) const {
-  return copyNameAt(SummaryTableData.PartInsertMaterialNames, Index, Name);
+  return copyNameAt(Doc->SummaryTableData.PartInsertMaterialNames, Index, Name);
 }
 
 int CZRVReportItemManager::GetMaterialWireName(int Index, wchar_t* Name) const {
-  return copyNameAt(SummaryTableData.WireMaterialNames, Index, Name);
+  return copyNameAt(Doc->SummaryTableData.WireMaterialNames, Index, Name);
 }
 
 // ---- Model image paths -------------------------------------------------------------
 
 #define ZRV_MODEL_IMAGE_PATH_MEMBERS(Name)                                                         \
   void CZRVReportItemManager::Set##Name(const wchar_t* Path) {                                     \
-    static_assert(ModelImagePathSlotCount == ModelImagePathCount, "one slot per model image");     \
-    ModelImagePaths[Name##Slot] = zrv::text(Path);                                                 \
+    static_assert(ModelImagePathSlotCount == Impl::ModelImagePathCount,                            \
+                  "one slot per model image");                                                     \
+    Doc->ModelImagePaths[Name##Slot] = zrv::text(Path);                                            \
   }                                                                                                \
   void CZRVReportItemManager::Get##Name(wchar_t* Path) const {                                     \
-    zrv::copyToBuffer(ModelImagePaths[Name##Slot], Path);                                          \
+    zrv::copyToBuffer(Doc->ModelImagePaths[Name##Slot], Path);                                     \
   }
 ZRV_MODEL_IMAGE_PATHS(ZRV_MODEL_IMAGE_PATH_MEMBERS)
 #undef ZRV_MODEL_IMAGE_PATH_MEMBERS
@@ -521,9 +525,9 @@ constexpr int MeltFrontImageTable = 4;
 } // namespace
 
 void CZRVReportItemManager::SetImgData(int Table, const wchar_t* Key, const wchar_t* Value) {
-  if (Table < 1 || Table > ImageDataTableCount)
+  if (Table < 1 || Table > Impl::ImageDataTableCount)
     return;
-  ImageDataTable& Target = ImageDataTables[Table - 1];
+  Impl::ImageDataTable& Target = Doc->ImageDataTables[Table - 1];
   Target.Keys.push_back(zrv::text(Key));
   Target.Values.push_back(zrv::text(Value));
 }
@@ -532,7 +536,7 @@ void CZRVReportItemManager::GetImgData(int Table, const wchar_t* Key, wchar_t* V
   zrv::copyToBuffer(std::wstring(), Value);
   if (Table < 1 || Table >= MeltFrontImageTable)
     return;
-  const ImageDataTable& Source = ImageDataTables[Table - 1];
+  const Impl::ImageDataTable& Source = Doc->ImageDataTables[Table - 1];
   const std::wstring Wanted = zrv::text(Key);
   const auto Found = std::find(Source.Keys.begin(), Source.Keys.end(), Wanted);
   if (Found != Source.Keys.end())
@@ -553,7 +557,7 @@ double CZRVReportItemManager::GetMeltFrontTimeCapture(int Index) const {
 
 void CZRVReportItemManager::GetMeltFrontTimeCaptureImage(int Index, wchar_t* Key,
                                                          wchar_t* Value) const {
-  const ImageDataTable& Source = ImageDataTables[MeltFrontImageTable - 1];
+  const Impl::ImageDataTable& Source = Doc->ImageDataTables[MeltFrontImageTable - 1];
   if (!zrv::inRange(Index, Source.Keys))
     return;
   zrv::copyToBuffer(Source.Keys[static_cast<std::size_t>(Index)], Key);
@@ -563,31 +567,32 @@ void CZRVReportItemManager::GetMeltFrontTimeCaptureImage(int Index, wchar_t* Key
 // ---- Animation paths ------------------------------------------------------------------
 
 void CZRVReportItemManager::SetModuleAnimPath(int ModuleID, const wchar_t* Path) {
-  static_assert(std::size(AnimationSlots) == AnimationSlotCount, "one path per animation slot");
+  static_assert(std::size(AnimationSlots) == Impl::AnimationSlotCount,
+                "one path per animation slot");
   const int Slot = animationSlot(ModuleID, false);
   if (Slot >= 0)
-    ModuleAnimPaths[Slot] = zrv::text(Path);
+    Doc->ModuleAnimPaths[Slot] = zrv::text(Path);
 }
 
 int CZRVReportItemManager::GetModuleAnimPath(int ModuleID, wchar_t* Path) const {
   const int Slot = animationSlot(ModuleID, false);
   if (Slot < 0)
     return 0;
-  zrv::copyToBuffer(ModuleAnimPaths[Slot], Path);
+  zrv::copyToBuffer(Doc->ModuleAnimPaths[Slot], Path);
   return 1;
 }
 
 void CZRVReportItemManager::SetXYAnimPath(int ModuleID, const wchar_t* Path) {
   const int Slot = animationSlot(ModuleID, true);
   if (Slot >= 0)
-    XYAnimPaths[Slot] = zrv::text(Path);
+    Doc->XYAnimPaths[Slot] = zrv::text(Path);
 }
 
 int CZRVReportItemManager::GetXYAnimPath(int ModuleID, wchar_t* Path) const {
   const int Slot = animationSlot(ModuleID, true);
   if (Slot < 0)
     return 0;
-  zrv::copyToBuffer(XYAnimPaths[Slot], Path);
+  zrv::copyToBuffer(Doc->XYAnimPaths[Slot], Path);
   return 1;
 }
 
@@ -596,28 +601,28 @@ int CZRVReportItemManager::GetXYAnimPath(int ModuleID, wchar_t* Path) const {
 void CZRVReportItemManager::SetXYCurveData(const ZRVXYCurveData& Curve) {
   // Copy first: Curve may be one of the stored curves.
   ZRVXYCurveData NewCurve = Curve;
-  XYCurves.erase(std::remove_if(XYCurves.begin(), XYCurves.end(),
-                                [&NewCurve](const ZRVXYCurveData& Stored) {
-                                  return Stored.SubKey == NewCurve.SubKey &&
-                                         Stored.Key == NewCurve.Key;
-                                }),
-                 XYCurves.end());
-  XYCurves.push_back(std::move(NewCurve));
+  Doc->XYCurves.erase(std::remove_if(Doc->XYCurves.begin(), Doc->XYCurves.end(),
+                                     [&NewCurve](const ZRVXYCurveData& Stored) {
+                                       return Stored.SubKey == NewCurve.SubKey &&
+                                              Stored.Key == NewCurve.Key;
+                                     }),
+                      Doc->XYCurves.end());
+  Doc->XYCurves.push_back(std::move(NewCurve));
 }
 
 int CZRVReportItemManager::GetXYCurveData(int Key, ZRVXYCurveData& Curve) const {
   const auto Found =
-      std::find_if(XYCurves.begin(), XYCurves.end(),
+      std::find_if(Doc->XYCurves.begin(), Doc->XYCurves.end(),
                    [Key](const ZRVXYCurveData& Stored) { return Stored.Key == Key; });
-  if (Found == XYCurves.end())
+  if (Found == Doc->XYCurves.end())
     return 0;
   Curve = *Found;
   return 1;
 }
 
 void CZRVReportItemManager::SetAnimationData(int First, int Second) {
-  AnimationDataFirst = First;
-  AnimationDataSecond = Second;
+  Doc->AnimationDataFirst = First;
+  Doc->AnimationDataSecond = Second;
 }
 
 // ---- Synchronisation ----------------------------------------------------------------
@@ -625,40 +630,40 @@ void CZRVReportItemManager::SetAnimationData(int First, int Second) {
 void CZRVReportItemManager::SyncReportEngineData(const CZRVReportItemManager* Other) {
   if (!Other || Other == this)
     return;
-  ProjectType = Other->ProjectType;
-  ProjectPath = Other->ProjectPath;
-  ZorvinPath = Other->ZorvinPath;
-  ReportPath = Other->ReportPath;
-  FileVersion = Other->FileVersion;
-  FileID = Other->FileID;
-  FileName = Other->FileName;
-  FileDate = Other->FileDate;
-  FileProjectType = Other->FileProjectType;
-  FileAppType = Other->FileAppType;
-  CreateBy = Other->CreateBy;
-  Remark = Other->Remark;
-  CompanyName = Other->CompanyName;
-  CompanyWebSite = Other->CompanyWebSite;
-  LogoPath = Other->LogoPath;
-  AuthorName = Other->AuthorName;
-  AuthorEMail = Other->AuthorEMail;
-  TemplateName = Other->TemplateName;
-  Summary = Other->Summary;
-  ReportType = Other->ReportType;
-  assignItems(Other->Items);
-  ItemExs = Other->ItemExs;
-  ModuleIDs = Other->ModuleIDs;
-  ClippingMap = Other->ClippingMap;
-  ClippingOptions = Other->ClippingOptions;
-  ViewMap = Other->ViewMap;
-  ViewOptions = Other->ViewOptions;
-  ObjectMap = Other->ObjectMap;
-  ObjectOptions = Other->ObjectOptions;
-  CaptureMap = Other->CaptureMap;
-  CaptureOptions = Other->CaptureOptions;
-  MeltMap = Other->MeltMap;
-  MeltOptions = Other->MeltOptions;
-  SlicingMap = Other->SlicingMap;
-  SlicingOptions = Other->SlicingOptions;
-  ProjectObjectSetting = Other->ProjectObjectSetting;
+  Doc->ProjectType = Other->Doc->ProjectType;
+  Doc->ProjectPath = Other->Doc->ProjectPath;
+  Doc->ZorvinPath = Other->Doc->ZorvinPath;
+  Doc->ReportPath = Other->Doc->ReportPath;
+  Doc->FileVersion = Other->Doc->FileVersion;
+  Doc->FileID = Other->Doc->FileID;
+  Doc->FileName = Other->Doc->FileName;
+  Doc->FileDate = Other->Doc->FileDate;
+  Doc->FileProjectType = Other->Doc->FileProjectType;
+  Doc->FileAppType = Other->Doc->FileAppType;
+  Doc->CreateBy = Other->Doc->CreateBy;
+  Doc->Remark = Other->Doc->Remark;
+  Doc->CompanyName = Other->Doc->CompanyName;
+  Doc->CompanyWebSite = Other->Doc->CompanyWebSite;
+  Doc->LogoPath = Other->Doc->LogoPath;
+  Doc->AuthorName = Other->Doc->AuthorName;
+  Doc->AuthorEMail = Other->Doc->AuthorEMail;
+  Doc->TemplateName = Other->Doc->TemplateName;
+  Doc->Summary = Other->Doc->Summary;
+  Doc->ReportType = Other->Doc->ReportType;
+  assignItems(Other->Doc->Items);
+  Doc->ItemExs = Other->Doc->ItemExs;
+  Doc->ModuleIDs = Other->Doc->ModuleIDs;
+  Doc->ClippingMap = Other->Doc->ClippingMap;
+  Doc->ClippingOptions = Other->Doc->ClippingOptions;
+  Doc->ViewMap = Other->Doc->ViewMap;
+  Doc->ViewOptions = Other->Doc->ViewOptions;
+  Doc->ObjectMap = Other->Doc->ObjectMap;
+  Doc->ObjectOptions = Other->Doc->ObjectOptions;
+  Doc->CaptureMap = Other->Doc->CaptureMap;
+  Doc->CaptureOptions = Other->Doc->CaptureOptions;
+  Doc->MeltMap = Other->Doc->MeltMap;
+  Doc->MeltOptions = Other->Doc->MeltOptions;
+  Doc->SlicingMap = Other->Doc->SlicingMap;
+  Doc->SlicingOptions = Other->Doc->SlicingOptions;
+  Doc->ProjectObjectSetting = Other->Doc->ProjectObjectSetting;
 }

@@ -2,6 +2,8 @@
 // and the report-wide options bound to the extended items.
 #include "zrvreport/ZRVReportItemManager.h"
 
+#include "manager/DocumentData.h"
+
 #include "manager/SettingLibrary.h"
 #include "platform/Diagnostics.h"
 #include "util/Text.h"
@@ -41,30 +43,30 @@ constexpr const wchar_t* Missing3DPDF = L"[ReportItemManager] cant find Output3D
 // ---- Melt-front time capture ------------------------------------------------------------
 
 void CZRVReportItemManager::SetMeltMap(const ZRVMeltMap& Map) {
-  handOver<MeltKind>(MeltMap, MeltOptions, Map);
+  handOver<MeltKind>(Doc->MeltMap, Doc->MeltOptions, Map);
 }
 int CZRVReportItemManager::GetMeltOptionCount() const {
-  return optionCount<MeltKind>(MeltMap, MeltOptions);
+  return optionCount<MeltKind>(Doc->MeltMap, Doc->MeltOptions);
 }
 int CZRVReportItemManager::GetMeltOption(int Index, wchar_t* Name) const {
-  return optionByIndex<MeltKind>(MeltMap, MeltOptions, Index, Name);
+  return optionByIndex<MeltKind>(Doc->MeltMap, Doc->MeltOptions, Index, Name);
 }
 int CZRVReportItemManager::GetMeltName(wchar_t* Name) const {
   return copyBoundName(itemExAt(MeltFrontPosition), &ItemEx::MeltName, Name);
 }
 ItemEx::stMeltFrontTimeCapture CZRVReportItemManager::GetMeltSetting(const wchar_t* Name) const {
-  return readRecord(MeltMap, zrv::text(Name));
+  return readRecord(Doc->MeltMap, zrv::text(Name));
 }
 void CZRVReportItemManager::SetMeltSetting(const wchar_t* Name,
                                            ItemEx::stMeltFrontTimeCapture Setting) {
-  storeRecord(MeltMap, MeltOptions, zrv::text(Name), std::move(Setting));
+  storeRecord(Doc->MeltMap, Doc->MeltOptions, zrv::text(Name), std::move(Setting));
 }
 
 void CZRVReportItemManager::SetMeltSettingByIndex(const wchar_t* Name, int Index, double Percent) {
   const std::wstring Key = zrv::text(Name);
-  const auto Found = MeltMap.find(Key);
+  const auto Found = Doc->MeltMap.find(Key);
   ItemEx::stMeltFrontTimeCapture Record;
-  if (Found == MeltMap.end()) {
+  if (Found == Doc->MeltMap.end()) {
     Record.Count = 1;
     Record.Percentage[0] = Percent;
   } else {
@@ -75,7 +77,7 @@ void CZRVReportItemManager::SetMeltSettingByIndex(const wchar_t* Name, int Index
       Record.Count = Index + 1;
     Record.Percentage[Index] = Percent;
   }
-  storeRecord(MeltMap, MeltOptions, Key, Record);
+  storeRecord(Doc->MeltMap, Doc->MeltOptions, Key, Record);
 }
 
 int CZRVReportItemManager::SetItemMelt(int /*Unused*/, const wchar_t* Name) {
@@ -90,7 +92,7 @@ int CZRVReportItemManager::SetItemMelt(int /*Unused*/, const wchar_t* Name) {
 }
 
 int CZRVReportItemManager::DeleteMeltSetting(const wchar_t* Name) {
-  return eraseRecord(MeltMap, MeltOptions, zrv::text(Name)) ? 1 : 0;
+  return eraseRecord(Doc->MeltMap, Doc->MeltOptions, zrv::text(Name)) ? 1 : 0;
 }
 
 int CZRVReportItemManager::IsOutputMelt() const {
@@ -106,23 +108,23 @@ int CZRVReportItemManager::HasMeltFrontCaptureSetting(int Index) const {
 // ---- Animation -------------------------------------------------------------------------------
 
 void CZRVReportItemManager::SetAnimationMap(const ZRVAnimationMap& Map) {
-  handOver<AnimationKind>(AnimationMap, AnimationOptions, Map);
+  handOver<AnimationKind>(Doc->AnimationMap, Doc->AnimationOptions, Map);
 }
 int CZRVReportItemManager::GetAnimationOptionCount() const {
-  return optionCount<AnimationKind>(AnimationMap, AnimationOptions);
+  return optionCount<AnimationKind>(Doc->AnimationMap, Doc->AnimationOptions);
 }
 int CZRVReportItemManager::GetAnimationOption(int Index, wchar_t* Name) const {
-  return optionByIndex<AnimationKind>(AnimationMap, AnimationOptions, Index, Name);
+  return optionByIndex<AnimationKind>(Doc->AnimationMap, Doc->AnimationOptions, Index, Name);
 }
 int CZRVReportItemManager::GetAnimationName(wchar_t* Name) const {
   return copyBoundName(itemExAt(AnimationPosition), &ItemEx::AnimationName, Name);
 }
 ItemEx::stAnimationSetting CZRVReportItemManager::GetAnimationSetting(const wchar_t* Name) const {
-  return readRecord(AnimationMap, zrv::text(Name));
+  return readRecord(Doc->AnimationMap, zrv::text(Name));
 }
 void CZRVReportItemManager::SetAnimationSetting(const wchar_t* Name,
                                                 ItemEx::stAnimationSetting Setting) {
-  storeRecord(AnimationMap, AnimationOptions, zrv::text(Name), std::move(Setting));
+  storeRecord(Doc->AnimationMap, Doc->AnimationOptions, zrv::text(Name), std::move(Setting));
 }
 
 void CZRVReportItemManager::SetAnimationSetting(const wchar_t* Name, int Output, double Time,
@@ -148,7 +150,7 @@ int CZRVReportItemManager::SetItemAnimation(int Output, const wchar_t* Name) {
 }
 
 int CZRVReportItemManager::DeleteAnimationSetting(const wchar_t* Name) {
-  return deleteBoundSetting(AnimationMap, AnimationOptions, zrv::text(Name),
+  return deleteBoundSetting(Doc->AnimationMap, Doc->AnimationOptions, zrv::text(Name),
                             itemExAt(AnimationPosition), &ItemEx::AnimationName);
 }
 
@@ -160,22 +162,22 @@ int CZRVReportItemManager::IsOutputAnimation() const {
 // ---- Image -----------------------------------------------------------------------------------
 
 void CZRVReportItemManager::SetImageMap(const ZRVImageMap& Map) {
-  handOver<ImageKind>(ImageMap, ImageOptions, Map);
+  handOver<ImageKind>(Doc->ImageMap, Doc->ImageOptions, Map);
 }
 int CZRVReportItemManager::GetImageOptionCount() const {
-  return optionCount<ImageKind>(ImageMap, ImageOptions);
+  return optionCount<ImageKind>(Doc->ImageMap, Doc->ImageOptions);
 }
 int CZRVReportItemManager::GetImageOption(int Index, wchar_t* Name) const {
-  return optionByIndex<ImageKind>(ImageMap, ImageOptions, Index, Name);
+  return optionByIndex<ImageKind>(Doc->ImageMap, Doc->ImageOptions, Index, Name);
 }
 int CZRVReportItemManager::GetImageName(wchar_t* Name) const {
   return copyBoundName(itemExAt(ImagePosition), &ItemEx::ImageName, Name);
 }
 ItemEx::stImageSetting CZRVReportItemManager::GetImageSetting(const wchar_t* Name) const {
-  return readRecord(ImageMap, zrv::text(Name));
+  return readRecord(Doc->ImageMap, zrv::text(Name));
 }
 void CZRVReportItemManager::SetImageSetting(const wchar_t* Name, ItemEx::stImageSetting Setting) {
-  storeRecord(ImageMap, ImageOptions, zrv::text(Name), std::move(Setting));
+  storeRecord(Doc->ImageMap, Doc->ImageOptions, zrv::text(Name), std::move(Setting));
 }
 
 void CZRVReportItemManager::SetImageSetting(const wchar_t* Name, int Output, int Resolution) {
@@ -197,8 +199,8 @@ int CZRVReportItemManager::SetItemImage(const wchar_t* Name) {
 }
 
 int CZRVReportItemManager::DeleteImageSetting(const wchar_t* Name) {
-  return deleteBoundSetting(ImageMap, ImageOptions, zrv::text(Name), itemExAt(ImagePosition),
-                            &ItemEx::ImageName);
+  return deleteBoundSetting(Doc->ImageMap, Doc->ImageOptions, zrv::text(Name),
+                            itemExAt(ImagePosition), &ItemEx::ImageName);
 }
 
 // ---- Report-wide options -----------------------------------------------------------------------

@@ -2,12 +2,15 @@
 // items and result modules.
 #include "zrvreport/ZRVReportItemManager.h"
 
+#include "manager/DocumentData.h"
+
 #include "platform/Diagnostics.h"
 #include "platform/Platform.h"
 #include "util/Text.h"
 
 #include <algorithm>
 #include <cstddef>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -39,108 +42,115 @@ int positionOf(std::size_t Position) { return static_cast<int>(Position); }
 
 } // namespace
 
-CZRVReportItemManager::CZRVReportItemManager() = default;
-CZRVReportItemManager::CZRVReportItemManager(const CZRVReportItemManager& Other) = default;
-CZRVReportItemManager&
-CZRVReportItemManager::operator=(const CZRVReportItemManager& Other) = default;
+CZRVReportItemManager::CZRVReportItemManager() : Doc(std::make_unique<Impl>()) {}
+CZRVReportItemManager::CZRVReportItemManager(const CZRVReportItemManager& Other)
+    : Doc(std::make_unique<Impl>(*Other.Doc)) {}
+CZRVReportItemManager& CZRVReportItemManager::operator=(const CZRVReportItemManager& Other) {
+  // Assigning to itself copies nothing; otherwise every field, item and
+  // library is copied into this document's own data.
+  if (this != &Other)
+    *Doc = *Other.Doc;
+  return *this;
+}
 CZRVReportItemManager::~CZRVReportItemManager() = default;
 
 // ---- The item list and its indexes --------------------------------------------------
 
 void CZRVReportItemManager::appendItem(CZRVReportItem&& Item) {
-  const int Position = positionOf(Items.size());
-  Items.push_back(std::move(Item));
-  const CZRVReportItem& Added = Items.back();
+  const int Position = positionOf(Doc->Items.size());
+  Doc->Items.push_back(std::move(Item));
+  const CZRVReportItem& Added = Doc->Items.back();
   // A key already present names an earlier item, which stays the first.
-  FirstIndexByID.emplace(Added.GetItemID(), Position);
-  FirstIndexByIDModule.emplace(idModuleKey(Added.GetItemID(), Added.GetModuleID()), Position);
-  if (NameIndexBuilt) {
-    FirstIndexByName.emplace(std::make_pair(Added.GetModuleID(), nameKey(Added.GetItemName())),
-                             Position);
-    FirstIndexByName.emplace(std::make_pair(Added.GetModuleID(), nameKey(Added.GetItemSaveName())),
-                             Position);
+  Doc->FirstIndexByID.emplace(Added.GetItemID(), Position);
+  Doc->FirstIndexByIDModule.emplace(idModuleKey(Added.GetItemID(), Added.GetModuleID()), Position);
+  if (Doc->NameIndexBuilt) {
+    Doc->FirstIndexByName.emplace(std::make_pair(Added.GetModuleID(), nameKey(Added.GetItemName())),
+                                  Position);
+    Doc->FirstIndexByName.emplace(
+        std::make_pair(Added.GetModuleID(), nameKey(Added.GetItemSaveName())), Position);
   }
 }
 
 void CZRVReportItemManager::eraseItem(std::size_t Position) {
-  Items.erase(Items.begin() + static_cast<std::ptrdiff_t>(Position));
+  Doc->Items.erase(Doc->Items.begin() + static_cast<std::ptrdiff_t>(Position));
   // Every later position moves up and the erased item may have been the
   // first of its keys: rebuilding costs no more than the erase itself.
   reindexItems();
 }
 
 void CZRVReportItemManager::replaceItem(std::size_t Position, const CZRVReportItem& Item) {
-  CZRVReportItem& Target = Items[Position];
+  CZRVReportItem& Target = Doc->Items[Position];
   const bool SameKeys =
       Target.GetItemID() == Item.GetItemID() && Target.GetModuleID() == Item.GetModuleID();
   Target = Item;
   if (SameKeys)
-    NameIndexBuilt = false; // the names may have changed
+    Doc->NameIndexBuilt = false; // the names may have changed
   else
     reindexItems();
 }
 
 void CZRVReportItemManager::assignItems(const std::vector<CZRVReportItem>& Source) {
-  if (&Source == &Items)
+  if (&Source == &Doc->Items)
     return;
-  Items = Source;
+  Doc->Items = Source;
   reindexItems();
 }
 
 void CZRVReportItemManager::clearItems() {
-  Items.clear();
-  FirstIndexByID.clear();
-  FirstIndexByIDModule.clear();
-  FirstIndexByName.clear();
-  NameIndexBuilt = false;
+  Doc->Items.clear();
+  Doc->FirstIndexByID.clear();
+  Doc->FirstIndexByIDModule.clear();
+  Doc->FirstIndexByName.clear();
+  Doc->NameIndexBuilt = false;
 }
 
 void CZRVReportItemManager::reindexItems() {
-  FirstIndexByID.clear();
-  FirstIndexByIDModule.clear();
-  FirstIndexByName.clear();
-  NameIndexBuilt = false;
-  for (std::size_t I = 0; I < Items.size(); ++I) {
-    const CZRVReportItem& Item = Items[I];
-    FirstIndexByID.emplace(Item.GetItemID(), positionOf(I));
-    FirstIndexByIDModule.emplace(idModuleKey(Item.GetItemID(), Item.GetModuleID()), positionOf(I));
+  Doc->FirstIndexByID.clear();
+  Doc->FirstIndexByIDModule.clear();
+  Doc->FirstIndexByName.clear();
+  Doc->NameIndexBuilt = false;
+  for (std::size_t I = 0; I < Doc->Items.size(); ++I) {
+    const CZRVReportItem& Item = Doc->Items[I];
+    Doc->FirstIndexByID.emplace(Item.GetItemID(), positionOf(I));
+    Doc->FirstIndexByIDModule.emplace(idModuleKey(Item.GetItemID(), Item.GetModuleID()),
+                                      positionOf(I));
   }
 }
 
 int CZRVReportItemManager::firstIndexWithID(int ItemID) const {
-  const auto Found = FirstIndexByID.find(ItemID);
-  return Found != FirstIndexByID.end() ? Found->second : -1;
+  const auto Found = Doc->FirstIndexByID.find(ItemID);
+  return Found != Doc->FirstIndexByID.end() ? Found->second : -1;
 }
 
 int CZRVReportItemManager::firstIndexWith(int ItemID, int ModuleID) const {
-  const auto Found = FirstIndexByIDModule.find(idModuleKey(ItemID, ModuleID));
-  return Found != FirstIndexByIDModule.end() ? Found->second : -1;
+  const auto Found = Doc->FirstIndexByIDModule.find(idModuleKey(ItemID, ModuleID));
+  return Found != Doc->FirstIndexByIDModule.end() ? Found->second : -1;
 }
 
 int CZRVReportItemManager::firstIndexNamed(int ModuleID, const std::wstring& Name) const {
-  if (!NameIndexBuilt) {
-    FirstIndexByName.clear();
-    for (std::size_t I = 0; I < Items.size(); ++I) {
-      const CZRVReportItem& Item = Items[I];
-      FirstIndexByName.emplace(std::make_pair(Item.GetModuleID(), nameKey(Item.GetItemName())),
-                               positionOf(I));
-      FirstIndexByName.emplace(std::make_pair(Item.GetModuleID(), nameKey(Item.GetItemSaveName())),
-                               positionOf(I));
+  if (!Doc->NameIndexBuilt) {
+    Doc->FirstIndexByName.clear();
+    for (std::size_t I = 0; I < Doc->Items.size(); ++I) {
+      const CZRVReportItem& Item = Doc->Items[I];
+      Doc->FirstIndexByName.emplace(std::make_pair(Item.GetModuleID(), nameKey(Item.GetItemName())),
+                                    positionOf(I));
+      Doc->FirstIndexByName.emplace(
+          std::make_pair(Item.GetModuleID(), nameKey(Item.GetItemSaveName())), positionOf(I));
     }
-    NameIndexBuilt = true;
+    Doc->NameIndexBuilt = true;
   }
-  const auto Found = FirstIndexByName.find(std::make_pair(ModuleID, nameKey(Name)));
-  return Found != FirstIndexByName.end() ? Found->second : -1;
+  const auto Found = Doc->FirstIndexByName.find(std::make_pair(ModuleID, nameKey(Name)));
+  return Found != Doc->FirstIndexByName.end() ? Found->second : -1;
 }
 
 // ---- Private lookups -------------------------------------------------------------
 
 CZRVReportItem* CZRVReportItemManager::itemAt(int Index) {
-  return zrv::inRange(Index, Items) ? &Items[static_cast<std::size_t>(Index)] : nullptr;
+  return zrv::inRange(Index, Doc->Items) ? &Doc->Items[static_cast<std::size_t>(Index)] : nullptr;
 }
 
 const CZRVReportItem* CZRVReportItemManager::itemAt(int Index) const {
-  return zrv::inRange(Index, Items) ? &Items[static_cast<std::size_t>(Index)] : nullptr;
+  return zrv::inRange(Index, Doc->Items) ? &Doc->Items[static_cast<std::size_t>(Index)] : nullptr;
 }
 
 CZRVReportItem* CZRVReportItemManager::firstItemWithID(int ItemID) {
@@ -160,115 +170,137 @@ const CZRVReportItem* CZRVReportItemManager::firstItemWith(int ItemID, int Modul
 }
 
 CZRVReportItemEx* CZRVReportItemManager::itemExAt(int Position) {
-  return zrv::inRange(Position, ItemExs) ? &ItemExs[static_cast<std::size_t>(Position)] : nullptr;
+  return zrv::inRange(Position, Doc->ItemExs) ? &Doc->ItemExs[static_cast<std::size_t>(Position)]
+                                              : nullptr;
 }
 
 const CZRVReportItemEx* CZRVReportItemManager::itemExAt(int Position) const {
-  return zrv::inRange(Position, ItemExs) ? &ItemExs[static_cast<std::size_t>(Position)] : nullptr;
+  return zrv::inRange(Position, Doc->ItemExs) ? &Doc->ItemExs[static_cast<std::size_t>(Position)]
+                                              : nullptr;
 }
 
 // ---- Project and header fields -----------------------------------------------------
 
-void CZRVReportItemManager::SetProjectType(int Type) { ProjectType = Type; }
-int CZRVReportItemManager::GetProjectType() const { return ProjectType; }
-void CZRVReportItemManager::SetProjectIsThermosetRun(int Value) { ThermosetRun = Value; }
-int CZRVReportItemManager::GetProjectIsThermosetRun() const { return ThermosetRun; }
-void CZRVReportItemManager::SetHasValvePin(int Value) { HasValvePin = Value; }
-int CZRVReportItemManager::GetHasValvePin() const { return HasValvePin; }
-void CZRVReportItemManager::SetFileVersion(int Version) { FileVersion = Version; }
-int CZRVReportItemManager::GetFileVersion() const { return FileVersion; }
-void CZRVReportItemManager::SetFileID(const wchar_t* Value) { FileID = zrv::text(Value); }
-void CZRVReportItemManager::GetFileID(wchar_t* Out) const { zrv::copyToBuffer(FileID, Out); }
-void CZRVReportItemManager::SetFileName(const wchar_t* Value) { FileName = zrv::text(Value); }
-void CZRVReportItemManager::GetFileName(wchar_t* Out) const { zrv::copyToBuffer(FileName, Out); }
-void CZRVReportItemManager::SetFileDate(const wchar_t* Value) { FileDate = zrv::text(Value); }
-void CZRVReportItemManager::GetFileDate(wchar_t* Out) const { zrv::copyToBuffer(FileDate, Out); }
-void CZRVReportItemManager::SetFileProjectType(int Type) { FileProjectType = Type; }
-int CZRVReportItemManager::GetFileProjectType() const { return FileProjectType; }
-void CZRVReportItemManager::SetFileAppType(int Type) { FileAppType = Type; }
-int CZRVReportItemManager::GetFileAppType() const { return FileAppType; }
-void CZRVReportItemManager::SetCreateBy(const wchar_t* Value) { CreateBy = zrv::text(Value); }
-void CZRVReportItemManager::GetCreateBy(wchar_t* Out) const { zrv::copyToBuffer(CreateBy, Out); }
-void CZRVReportItemManager::SetRemark(const wchar_t* Value) { Remark = zrv::text(Value); }
-void CZRVReportItemManager::GetRemark(wchar_t* Out) const { zrv::copyToBuffer(Remark, Out); }
+void CZRVReportItemManager::SetProjectType(int Type) { Doc->ProjectType = Type; }
+int CZRVReportItemManager::GetProjectType() const { return Doc->ProjectType; }
+void CZRVReportItemManager::SetProjectIsThermosetRun(int Value) { Doc->ThermosetRun = Value; }
+int CZRVReportItemManager::GetProjectIsThermosetRun() const { return Doc->ThermosetRun; }
+void CZRVReportItemManager::SetHasValvePin(int Value) { Doc->HasValvePin = Value; }
+int CZRVReportItemManager::GetHasValvePin() const { return Doc->HasValvePin; }
+void CZRVReportItemManager::SetFileVersion(int Version) { Doc->FileVersion = Version; }
+int CZRVReportItemManager::GetFileVersion() const { return Doc->FileVersion; }
+void CZRVReportItemManager::SetFileID(const wchar_t* Value) { Doc->FileID = zrv::text(Value); }
+void CZRVReportItemManager::GetFileID(wchar_t* Out) const { zrv::copyToBuffer(Doc->FileID, Out); }
+void CZRVReportItemManager::SetFileName(const wchar_t* Value) { Doc->FileName = zrv::text(Value); }
+void CZRVReportItemManager::GetFileName(wchar_t* Out) const {
+  zrv::copyToBuffer(Doc->FileName, Out);
+}
+void CZRVReportItemManager::SetFileDate(const wchar_t* Value) { Doc->FileDate = zrv::text(Value); }
+void CZRVReportItemManager::GetFileDate(wchar_t* Out) const {
+  zrv::copyToBuffer(Doc->FileDate, Out);
+}
+void CZRVReportItemManager::SetFileProjectType(int Type) { Doc->FileProjectType = Type; }
+int CZRVReportItemManager::GetFileProjectType() const { return Doc->FileProjectType; }
+void CZRVReportItemManager::SetFileAppType(int Type) { Doc->FileAppType = Type; }
+int CZRVReportItemManager::GetFileAppType() const { return Doc->FileAppType; }
+void CZRVReportItemManager::SetCreateBy(const wchar_t* Value) { Doc->CreateBy = zrv::text(Value); }
+void CZRVReportItemManager::GetCreateBy(wchar_t* Out) const {
+  zrv::copyToBuffer(Doc->CreateBy, Out);
+}
+void CZRVReportItemManager::SetRemark(const wchar_t* Value) { Doc->Remark = zrv::text(Value); }
+void CZRVReportItemManager::GetRemark(wchar_t* Out) const { zrv::copyToBuffer(Doc->Remark, Out); }
 
 // ---- Info fields ---------------------------------------------------------------------
 
-void CZRVReportItemManager::SetCompanyName(const wchar_t* Value) { CompanyName = zrv::text(Value); }
+void CZRVReportItemManager::SetCompanyName(const wchar_t* Value) {
+  Doc->CompanyName = zrv::text(Value);
+}
 void CZRVReportItemManager::GetCompanyName(wchar_t* Out) const {
-  zrv::copyToBuffer(CompanyName, Out);
+  zrv::copyToBuffer(Doc->CompanyName, Out);
 }
 void CZRVReportItemManager::SetComanyWebSite(const wchar_t* Value) {
-  CompanyWebSite = zrv::text(Value);
+  Doc->CompanyWebSite = zrv::text(Value);
 }
 void CZRVReportItemManager::GetComanyWebSite(wchar_t* Out) const {
-  zrv::copyToBuffer(CompanyWebSite, Out);
+  zrv::copyToBuffer(Doc->CompanyWebSite, Out);
 }
-void CZRVReportItemManager::SetLogoPath(const wchar_t* Value) { LogoPath = zrv::text(Value); }
-void CZRVReportItemManager::GetLogoPath(wchar_t* Out) const { zrv::copyToBuffer(LogoPath, Out); }
-void CZRVReportItemManager::SetAuthorName(const wchar_t* Value) { AuthorName = zrv::text(Value); }
+void CZRVReportItemManager::SetLogoPath(const wchar_t* Value) { Doc->LogoPath = zrv::text(Value); }
+void CZRVReportItemManager::GetLogoPath(wchar_t* Out) const {
+  zrv::copyToBuffer(Doc->LogoPath, Out);
+}
+void CZRVReportItemManager::SetAuthorName(const wchar_t* Value) {
+  Doc->AuthorName = zrv::text(Value);
+}
 void CZRVReportItemManager::GetAuthorName(wchar_t* Out) const {
-  zrv::copyToBuffer(AuthorName, Out);
+  zrv::copyToBuffer(Doc->AuthorName, Out);
 }
-void CZRVReportItemManager::SetAuthorEMail(const wchar_t* Value) { AuthorEMail = zrv::text(Value); }
+void CZRVReportItemManager::SetAuthorEMail(const wchar_t* Value) {
+  Doc->AuthorEMail = zrv::text(Value);
+}
 void CZRVReportItemManager::GetAuthorEMail(wchar_t* Out) const {
-  zrv::copyToBuffer(AuthorEMail, Out);
+  zrv::copyToBuffer(Doc->AuthorEMail, Out);
 }
 void CZRVReportItemManager::SetTemplateName(const wchar_t* Value) {
-  TemplateName = zrv::text(Value);
+  Doc->TemplateName = zrv::text(Value);
 }
 void CZRVReportItemManager::GetTemplateName(wchar_t* Out) const {
-  zrv::copyToBuffer(TemplateName, Out);
+  zrv::copyToBuffer(Doc->TemplateName, Out);
 }
-void CZRVReportItemManager::SetSummary(const wchar_t* Value) { Summary = zrv::text(Value); }
-void CZRVReportItemManager::GetSummary(wchar_t* Out) const { zrv::copyToBuffer(Summary, Out); }
-void CZRVReportItemManager::SetReportType(int Type) { ReportType = Type; }
-int CZRVReportItemManager::GetReportType() const { return ReportType; }
-void CZRVReportItemManager::SetIsOutputCoverLogo(int Value) { OutputCoverLogo = Value; }
-int CZRVReportItemManager::GetIsOutputCoverLogo() const { return OutputCoverLogo; }
-void CZRVReportItemManager::SetRunNo(int Value) { RunNo = Value; }
-int CZRVReportItemManager::GetRunNo() const { return RunNo; }
-void CZRVReportItemManager::SetIsOutputRun(int Value) { OutputRun = Value; }
-int CZRVReportItemManager::GetIsOutputRun() const { return OutputRun; }
+void CZRVReportItemManager::SetSummary(const wchar_t* Value) { Doc->Summary = zrv::text(Value); }
+void CZRVReportItemManager::GetSummary(wchar_t* Out) const { zrv::copyToBuffer(Doc->Summary, Out); }
+void CZRVReportItemManager::SetReportType(int Type) { Doc->ReportType = Type; }
+int CZRVReportItemManager::GetReportType() const { return Doc->ReportType; }
+void CZRVReportItemManager::SetIsOutputCoverLogo(int Value) { Doc->OutputCoverLogo = Value; }
+int CZRVReportItemManager::GetIsOutputCoverLogo() const { return Doc->OutputCoverLogo; }
+void CZRVReportItemManager::SetRunNo(int Value) { Doc->RunNo = Value; }
+int CZRVReportItemManager::GetRunNo() const { return Doc->RunNo; }
+void CZRVReportItemManager::SetIsOutputRun(int Value) { Doc->OutputRun = Value; }
+int CZRVReportItemManager::GetIsOutputRun() const { return Doc->OutputRun; }
 
 // ---- Paths and image extension -----------------------------------------------------
 
-void CZRVReportItemManager::SetProjectPath(const wchar_t* Path) { ProjectPath = zrv::text(Path); }
+void CZRVReportItemManager::SetProjectPath(const wchar_t* Path) {
+  Doc->ProjectPath = zrv::text(Path);
+}
 
 void CZRVReportItemManager::GetProjectPath(wchar_t* Path) const {
   zrv::Diagnose(L"[ReportSetting] Manager GetProjectPath start");
-  zrv::copyToBuffer(ProjectPath, Path);
-  zrv::Diagnose(L"[ReportSetting] Manager GetProjectPath end %s", {ProjectPath});
+  zrv::copyToBuffer(Doc->ProjectPath, Path);
+  zrv::Diagnose(L"[ReportSetting] Manager GetProjectPath end %s", {Doc->ProjectPath});
 }
 
 std::wstring CZRVReportItemManager::GetProjectPath() const {
-  zrv::Diagnose(L"[ReportSetting] Manager GetProjectPath CString start %s", {ProjectPath});
-  return ProjectPath;
+  zrv::Diagnose(L"[ReportSetting] Manager GetProjectPath CString start %s", {Doc->ProjectPath});
+  return Doc->ProjectPath;
 }
 
-void CZRVReportItemManager::SetZorvinPath(const wchar_t* Path) { ZorvinPath = zrv::text(Path); }
-void CZRVReportItemManager::GetZorvinPath(wchar_t* Path) const {
-  zrv::copyToBuffer(ZorvinPath, Path);
+void CZRVReportItemManager::SetZorvinPath(const wchar_t* Path) {
+  Doc->ZorvinPath = zrv::text(Path);
 }
-void CZRVReportItemManager::SetReportPath(const wchar_t* Path) { ReportPath = zrv::text(Path); }
-std::wstring CZRVReportItemManager::GetReportPath() const { return ReportPath; }
+void CZRVReportItemManager::GetZorvinPath(wchar_t* Path) const {
+  zrv::copyToBuffer(Doc->ZorvinPath, Path);
+}
+void CZRVReportItemManager::SetReportPath(const wchar_t* Path) {
+  Doc->ReportPath = zrv::text(Path);
+}
+std::wstring CZRVReportItemManager::GetReportPath() const { return Doc->ReportPath; }
 void CZRVReportItemManager::SetImageExtension(const wchar_t* Extension) {
-  ImageExtension = zrv::text(Extension);
+  Doc->ImageExtension = zrv::text(Extension);
 }
 void CZRVReportItemManager::GetImageExt(wchar_t* Extension) const {
-  zrv::copyToBuffer(ImageExtension, Extension);
+  zrv::copyToBuffer(Doc->ImageExtension, Extension);
 }
 
 // ---- Items ----------------------------------------------------------------------------
 
 int CZRVReportItemManager::AddItem(const CZRVReportItem& Item) {
   appendItem(CZRVReportItem(Item));
-  return static_cast<int>(Items.size());
+  return static_cast<int>(Doc->Items.size());
 }
 
 int CZRVReportItemManager::AddItem(CZRVReportItem&& Item) {
   appendItem(std::move(Item));
-  return static_cast<int>(Items.size());
+  return static_cast<int>(Doc->Items.size());
 }
 
 int CZRVReportItemManager::AddItem(ZRV_RESULT_ITEMS ItemID, int Output, int Display, int X, int Y,
@@ -292,30 +324,30 @@ void CZRVReportItemManager::RemoveItem(ZRV_RESULT_ITEMS ItemID) {
 
 void CZRVReportItemManager::RemoveAllItem() {
   clearItems();
-  ItemExs.clear();
-  ModuleIDs.clear();
+  Doc->ItemExs.clear();
+  Doc->ModuleIDs.clear();
   // A new load lists the names afresh; the records themselves are replaced
   // only when the loaded libraries are handed over. The animation and image
   // option lists are kept.
-  ClippingOptions.clear();
-  ViewOptions.clear();
-  ObjectOptions.clear();
-  CaptureOptions.clear();
-  MeltOptions.clear();
-  SlicingOptions.clear();
-  CompanyName.clear();
-  CompanyWebSite.clear();
-  LogoPath.clear();
-  AuthorName.clear();
-  AuthorEMail.clear();
-  TemplateName.clear();
-  Summary.clear();
-  ReportType = 0;
+  Doc->ClippingOptions.clear();
+  Doc->ViewOptions.clear();
+  Doc->ObjectOptions.clear();
+  Doc->CaptureOptions.clear();
+  Doc->MeltOptions.clear();
+  Doc->SlicingOptions.clear();
+  Doc->CompanyName.clear();
+  Doc->CompanyWebSite.clear();
+  Doc->LogoPath.clear();
+  Doc->AuthorName.clear();
+  Doc->AuthorEMail.clear();
+  Doc->TemplateName.clear();
+  Doc->Summary.clear();
+  Doc->ReportType = 0;
 }
 
-int CZRVReportItemManager::GetItemCount() const { return static_cast<int>(Items.size()); }
-int CZRVReportItemManager::HasItems() const { return Items.empty() ? 0 : 1; }
-int CZRVReportItemManager::HasItemExs() const { return ItemExs.empty() ? 0 : 1; }
+int CZRVReportItemManager::GetItemCount() const { return static_cast<int>(Doc->Items.size()); }
+int CZRVReportItemManager::HasItems() const { return Doc->Items.empty() ? 0 : 1; }
+int CZRVReportItemManager::HasItemExs() const { return Doc->ItemExs.empty() ? 0 : 1; }
 
 int CZRVReportItemManager::GetItem(int Index, CZRVReportItem& Item) const {
   const CZRVReportItem* Found = itemAt(Index);
@@ -355,7 +387,7 @@ int CZRVReportItemManager::GetItem(int Index, wchar_t* Name, int& Output, int& D
 }
 
 int CZRVReportItemManager::SetItem(int Index, const CZRVReportItem& Item) {
-  if (!zrv::inRange(Index, Items))
+  if (!zrv::inRange(Index, Doc->Items))
     return 0;
   replaceItem(static_cast<std::size_t>(Index), Item);
   return 1;
@@ -374,7 +406,7 @@ int CZRVReportItemManager::SetItemName(int ModuleID, ZRV_RESULT_ITEMS ItemID, co
   if (!Target)
     return 0;
   Target->SetItemName(Name);
-  NameIndexBuilt = false;
+  Doc->NameIndexBuilt = false;
   return 1;
 }
 
@@ -504,11 +536,11 @@ int CZRVReportItemManager::IsItemExist(ZRV_RESULT_ITEMS ItemID) const {
 // ---- Extended items -------------------------------------------------------------------
 
 int CZRVReportItemManager::AddItemEx(const CZRVReportItemEx& Item) {
-  ItemExs.push_back(Item);
-  return static_cast<int>(ItemExs.size());
+  Doc->ItemExs.push_back(Item);
+  return static_cast<int>(Doc->ItemExs.size());
 }
 
-int CZRVReportItemManager::GetItemExCount() const { return static_cast<int>(ItemExs.size()); }
+int CZRVReportItemManager::GetItemExCount() const { return static_cast<int>(Doc->ItemExs.size()); }
 
 int CZRVReportItemManager::GetItemEx(int Index, CZRVReportItemEx& Item) const {
   const CZRVReportItemEx* Found = itemExAt(Index);
@@ -534,29 +566,31 @@ int CZRVReportItemManager::IsItemExOutput(int Index) const {
 // ---- Modules ------------------------------------------------------------------------------
 
 int CZRVReportItemManager::AddModuleID(int ModuleID) {
-  ModuleIDs.push_back(ModuleID);
+  Doc->ModuleIDs.push_back(ModuleID);
   return 1;
 }
 
-int CZRVReportItemManager::GetModuleCount() const { return static_cast<int>(ModuleIDs.size()); }
+int CZRVReportItemManager::GetModuleCount() const {
+  return static_cast<int>(Doc->ModuleIDs.size());
+}
 
 int CZRVReportItemManager::GetModuleID(int Index) const {
-  return zrv::inRange(Index, ModuleIDs) ? ModuleIDs[static_cast<std::size_t>(Index)] : -1;
+  return zrv::inRange(Index, Doc->ModuleIDs) ? Doc->ModuleIDs[static_cast<std::size_t>(Index)] : -1;
 }
 
 void CZRVReportItemManager::GetModuleIDList(std::vector<int>& ModuleIDList) const {
-  ModuleIDList = ModuleIDs;
+  ModuleIDList = Doc->ModuleIDs;
 }
 
 void CZRVReportItemManager::GetModuleItemIDList(int ModuleID,
                                                 std::vector<ZRV_RESULT_ITEMS>& ItemIDList) const {
-  for (const CZRVReportItem& Item : Items)
+  for (const CZRVReportItem& Item : Doc->Items)
     if (Item.GetModuleID() == ModuleID)
       ItemIDList.push_back(Item.GetItemID());
 }
 
 void CZRVReportItemManager::GetModuleItemIDList(int ModuleID, std::vector<int>& ItemIDList) const {
-  for (const CZRVReportItem& Item : Items)
+  for (const CZRVReportItem& Item : Doc->Items)
     if (Item.GetModuleID() == ModuleID)
       ItemIDList.push_back(Item.GetItemID());
 }

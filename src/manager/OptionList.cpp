@@ -1,6 +1,6 @@
 // OptionList.cpp - the option list of a setting library: names in order of
 // last change, with appends, take-outs and reads by position in O(log n).
-#include "zrvreport/ZRVReportItemManager.h"
+#include "manager/OptionList.h"
 
 #include <utility>
 
@@ -9,7 +9,7 @@ namespace {
 constexpr std::size_t MinHolesToSqueeze = 16;
 } // namespace
 
-const std::wstring& CZRVReportItemManager::OptionList::operator[](std::size_t Position) const {
+const std::wstring& zrv::manager::OptionList::operator[](std::size_t Position) const {
   if (Count == Slots.size())
     return Slots[Position];
   // The slot that holds the (Position + 1)-th name: walk the tree down from
@@ -29,12 +29,12 @@ const std::wstring& CZRVReportItemManager::OptionList::operator[](std::size_t Po
   return Slots[Slot]; // 1-based Slot + 1 is 0-based Slot
 }
 
-void CZRVReportItemManager::OptionList::addToTree(std::size_t Slot, int Delta) {
+void zrv::manager::OptionList::addToTree(std::size_t Slot, int Delta) {
   for (std::size_t I = Slot + 1; I < Tree.size(); I += I & (~I + 1))
     Tree[I] += Delta;
 }
 
-void CZRVReportItemManager::OptionList::push_back(const std::wstring& Name) {
+void zrv::manager::OptionList::push_back(const std::wstring& Name) {
   const std::size_t Slot = Slots.size();
   if (Tree.size() <= Slot + 1) {
     // Double the tree's room and count the slots afresh.
@@ -58,7 +58,7 @@ void CZRVReportItemManager::OptionList::push_back(const std::wstring& Name) {
   ++Count;
 }
 
-bool CZRVReportItemManager::OptionList::erase(const std::wstring& Name) {
+bool zrv::manager::OptionList::erase(const std::wstring& Name) {
   if (!Indexed) {
     SlotOf.reserve(Count);
     for (std::size_t I = 0; I < Slots.size(); ++I)
@@ -86,7 +86,7 @@ bool CZRVReportItemManager::OptionList::erase(const std::wstring& Name) {
   return true;
 }
 
-void CZRVReportItemManager::OptionList::squeeze() {
+void zrv::manager::OptionList::squeeze() {
   std::vector<std::wstring> Names;
   Names.reserve(Count);
   for (std::size_t I = 0; I < Slots.size(); ++I)
@@ -97,7 +97,7 @@ void CZRVReportItemManager::OptionList::squeeze() {
     push_back(Name);
 }
 
-void CZRVReportItemManager::OptionList::clear() {
+void zrv::manager::OptionList::clear() {
   Slots.clear();
   Alive.clear();
   Tree.clear();
@@ -106,7 +106,7 @@ void CZRVReportItemManager::OptionList::clear() {
   Count = 0;
 }
 
-CZRVReportItemManager::OptionList::operator std::vector<std::wstring>() const {
+zrv::manager::OptionList::operator std::vector<std::wstring>() const {
   std::vector<std::wstring> Names;
   Names.reserve(Count);
   for (std::size_t I = 0; I < Slots.size(); ++I)

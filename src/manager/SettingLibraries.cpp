@@ -2,6 +2,8 @@
 // libraries of the settings document and their assignment to report items.
 #include "zrvreport/ZRVReportItemManager.h"
 
+#include "manager/DocumentData.h"
+
 #include "manager/SettingLibrary.h"
 #include "util/Text.h"
 
@@ -13,16 +15,16 @@ using Item = CZRVReportItem;
 // ---- Clipping ----------------------------------------------------------------------
 
 void CZRVReportItemManager::SetClippingMap(const ZRVClipMap& Map) {
-  handOver<ClippingKind>(ClippingMap, ClippingOptions, Map);
+  handOver<ClippingKind>(Doc->ClippingMap, Doc->ClippingOptions, Map);
 }
 int CZRVReportItemManager::HasClippingSetting(int Index) const {
   return itemFlag<ClippingKind>(itemAt(Index));
 }
 int CZRVReportItemManager::GetClippingOptionCount() const {
-  return optionCount<ClippingKind>(ClippingMap, ClippingOptions);
+  return optionCount<ClippingKind>(Doc->ClippingMap, Doc->ClippingOptions);
 }
 int CZRVReportItemManager::GetClippingOption(int Index, wchar_t* Name) const {
-  return optionByIndex<ClippingKind>(ClippingMap, ClippingOptions, Index, Name);
+  return optionByIndex<ClippingKind>(Doc->ClippingMap, Doc->ClippingOptions, Index, Name);
 }
 int CZRVReportItemManager::GetClippingName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const {
   return copyItemName<ClippingKind>(firstItemWithID(ItemID), Name);
@@ -31,63 +33,63 @@ int CZRVReportItemManager::GetClippingNameByIndex(int Index, wchar_t* Name) cons
   return copyItemName<ClippingKind>(itemAt(Index), Name);
 }
 Item::tagCLIPSETTING CZRVReportItemManager::GetClippingSetting(const wchar_t* Name) const {
-  return readRecord(ClippingMap, zrv::text(Name));
+  return readRecord(Doc->ClippingMap, zrv::text(Name));
 }
 void CZRVReportItemManager::SetClippingSetting(const wchar_t* Name, Item::tagCLIPSETTING Setting) {
-  storeRecord(ClippingMap, ClippingOptions, zrv::text(Name), std::move(Setting));
+  storeRecord(Doc->ClippingMap, Doc->ClippingOptions, zrv::text(Name), std::move(Setting));
 }
 int CZRVReportItemManager::SetItemClipping(int Index, const wchar_t* Name) {
-  return assignToItem<ClippingKind>(ClippingMap, itemAt(Index), zrv::text(Name));
+  return assignToItem<ClippingKind>(Doc->ClippingMap, itemAt(Index), zrv::text(Name));
 }
 int CZRVReportItemManager::DeleteClippingSetting(const wchar_t* Name) {
-  return deleteSetting<ClippingKind>(ClippingMap, ClippingOptions, Items, FirstIndexByID,
-                                     zrv::text(Name));
+  return deleteSetting<ClippingKind>(Doc->ClippingMap, Doc->ClippingOptions, Doc->Items,
+                                     Doc->FirstIndexByID, zrv::text(Name));
 }
 
 // ---- Slicing ---------------------------------------------------------------------------
 
 void CZRVReportItemManager::SetSlicingMap(const ZRVSliceMap& Map) {
-  handOver<SlicingKind>(SlicingMap, SlicingOptions, Map);
+  handOver<SlicingKind>(Doc->SlicingMap, Doc->SlicingOptions, Map);
 }
 int CZRVReportItemManager::HasSlicingSetting(int Index) const {
   return itemFlag<SlicingKind>(itemAt(Index));
 }
 int CZRVReportItemManager::GetSlicingOptionCount() const {
-  return optionCount<SlicingKind>(SlicingMap, SlicingOptions);
+  return optionCount<SlicingKind>(Doc->SlicingMap, Doc->SlicingOptions);
 }
 int CZRVReportItemManager::GetSlicingOption(int Index, wchar_t* Name) const {
-  return optionByIndex<SlicingKind>(SlicingMap, SlicingOptions, Index, Name);
+  return optionByIndex<SlicingKind>(Doc->SlicingMap, Doc->SlicingOptions, Index, Name);
 }
 int CZRVReportItemManager::GetSlicingName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const {
   return copyItemName<SlicingKind>(firstItemWithID(ItemID), Name);
 }
 Item::tagSLICESETTING CZRVReportItemManager::GetSlicingSetting(const wchar_t* Name) const {
-  return readRecord(SlicingMap, zrv::text(Name));
+  return readRecord(Doc->SlicingMap, zrv::text(Name));
 }
 void CZRVReportItemManager::SetSlicingSetting(const wchar_t* Name, Item::tagSLICESETTING Setting) {
-  storeRecord(SlicingMap, SlicingOptions, zrv::text(Name), std::move(Setting));
+  storeRecord(Doc->SlicingMap, Doc->SlicingOptions, zrv::text(Name), std::move(Setting));
 }
 int CZRVReportItemManager::SetItemSlicing(int Index, const wchar_t* Name) {
-  return assignToItem<SlicingKind>(SlicingMap, itemAt(Index), zrv::text(Name));
+  return assignToItem<SlicingKind>(Doc->SlicingMap, itemAt(Index), zrv::text(Name));
 }
 int CZRVReportItemManager::DeleteSlicingSetting(const wchar_t* Name) {
-  return deleteSetting<SlicingKind>(SlicingMap, SlicingOptions, Items, FirstIndexByID,
-                                    zrv::text(Name));
+  return deleteSetting<SlicingKind>(Doc->SlicingMap, Doc->SlicingOptions, Doc->Items,
+                                    Doc->FirstIndexByID, zrv::text(Name));
 }
 
 // ---- View ---------------------------------------------------------------------------------
 
 void CZRVReportItemManager::SetViewMap(const ZRVViewMap& Map) {
-  handOver<ViewKind>(ViewMap, ViewOptions, Map);
+  handOver<ViewKind>(Doc->ViewMap, Doc->ViewOptions, Map);
 }
 int CZRVReportItemManager::HasViewSetting(int Index) const {
   return itemFlag<ViewKind>(itemAt(Index));
 }
 int CZRVReportItemManager::GetViewOptionCount() const {
-  return optionCount<ViewKind>(ViewMap, ViewOptions);
+  return optionCount<ViewKind>(Doc->ViewMap, Doc->ViewOptions);
 }
 int CZRVReportItemManager::GetViewOption(int Index, wchar_t* Name) const {
-  return optionByIndex<ViewKind>(ViewMap, ViewOptions, Index, Name);
+  return optionByIndex<ViewKind>(Doc->ViewMap, Doc->ViewOptions, Index, Name);
 }
 int CZRVReportItemManager::GetViewName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const {
   return copyItemName<ViewKind>(firstItemWithID(ItemID), Name);
@@ -96,16 +98,17 @@ int CZRVReportItemManager::GetOneViewNameByIndex(int Index, wchar_t* Name) const
   return copyItemName<ViewKind>(itemAt(Index), Name);
 }
 Item::tagVIEWSETTING CZRVReportItemManager::GetViewSetting(const wchar_t* Name) const {
-  return readRecord(ViewMap, zrv::text(Name));
+  return readRecord(Doc->ViewMap, zrv::text(Name));
 }
 void CZRVReportItemManager::SetViewSetting(const wchar_t* Name, Item::tagVIEWSETTING Setting) {
-  storeRecord(ViewMap, ViewOptions, zrv::text(Name), std::move(Setting));
+  storeRecord(Doc->ViewMap, Doc->ViewOptions, zrv::text(Name), std::move(Setting));
 }
 int CZRVReportItemManager::SetItemView(int Index, const wchar_t* Name) {
-  return assignToItem<ViewKind>(ViewMap, itemAt(Index), zrv::text(Name));
+  return assignToItem<ViewKind>(Doc->ViewMap, itemAt(Index), zrv::text(Name));
 }
 int CZRVReportItemManager::DeleteViewSetting(const wchar_t* Name) {
-  return deleteSetting<ViewKind>(ViewMap, ViewOptions, Items, FirstIndexByID, zrv::text(Name));
+  return deleteSetting<ViewKind>(Doc->ViewMap, Doc->ViewOptions, Doc->Items, Doc->FirstIndexByID,
+                                 zrv::text(Name));
 }
 
 void CZRVReportItemManager::SetViewSettingByProjectAngle(const wchar_t* Name, float AngleX,
@@ -118,7 +121,7 @@ void CZRVReportItemManager::SetViewSettingByProjectAngle(const wchar_t* Name, fl
   View.AngleZ = static_cast<double>(AngleZ);
   View.Scale = static_cast<double>(Scale);
   View.Name = Key;
-  storeRecord(ViewMap, ViewOptions, Key, std::move(View));
+  storeRecord(Doc->ViewMap, Doc->ViewOptions, Key, std::move(View));
 }
 
 int CZRVReportItemManager::GetViewCount(ZRV_RESULT_ITEMS ItemID, int ModuleID) const {
@@ -173,16 +176,16 @@ int CZRVReportItemManager::DeleteItemView(ZRV_RESULT_ITEMS ItemID, const wchar_t
 // ---- Object ---------------------------------------------------------------------------------
 
 void CZRVReportItemManager::SetObjectMap(const ZRVObjectMap& Map) {
-  handOver<ObjectKind>(ObjectMap, ObjectOptions, Map);
+  handOver<ObjectKind>(Doc->ObjectMap, Doc->ObjectOptions, Map);
 }
 int CZRVReportItemManager::HasObjectSetting(int Index) const {
   return itemFlag<ObjectKind>(itemAt(Index));
 }
 int CZRVReportItemManager::GetObjectOptionCount() const {
-  return optionCount<ObjectKind>(ObjectMap, ObjectOptions);
+  return optionCount<ObjectKind>(Doc->ObjectMap, Doc->ObjectOptions);
 }
 int CZRVReportItemManager::GetObjectOption(int Index, wchar_t* Name) const {
-  return optionByIndex<ObjectKind>(ObjectMap, ObjectOptions, Index, Name);
+  return optionByIndex<ObjectKind>(Doc->ObjectMap, Doc->ObjectOptions, Index, Name);
 }
 int CZRVReportItemManager::GetObjectName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const {
   return copyItemName<ObjectKind>(firstItemWithID(ItemID), Name);
@@ -191,24 +194,24 @@ int CZRVReportItemManager::GetObjectNameByIndex(int Index, wchar_t* Name) const 
   return copyItemName<ObjectKind>(itemAt(Index), Name);
 }
 Item::tagOBJECTSETTING CZRVReportItemManager::GetObjectSetting(const wchar_t* Name) const {
-  return readRecord(ObjectMap, zrv::text(Name));
+  return readRecord(Doc->ObjectMap, zrv::text(Name));
 }
 void CZRVReportItemManager::SetObjectSetting(const wchar_t* Name, Item::tagOBJECTSETTING Setting) {
-  storeRecord(ObjectMap, ObjectOptions, zrv::text(Name), std::move(Setting));
+  storeRecord(Doc->ObjectMap, Doc->ObjectOptions, zrv::text(Name), std::move(Setting));
 }
 int CZRVReportItemManager::SetItemObject(int Index, const wchar_t* Name) {
-  return assignToItem<ObjectKind>(ObjectMap, itemAt(Index), zrv::text(Name));
+  return assignToItem<ObjectKind>(Doc->ObjectMap, itemAt(Index), zrv::text(Name));
 }
 int CZRVReportItemManager::DeleteObjectSetting(const wchar_t* Name) {
-  return deleteSetting<ObjectKind>(ObjectMap, ObjectOptions, Items, FirstIndexByID,
-                                   zrv::text(Name));
+  return deleteSetting<ObjectKind>(Doc->ObjectMap, Doc->ObjectOptions, Doc->Items,
+                                   Doc->FirstIndexByID, zrv::text(Name));
 }
 
 void CZRVReportItemManager::SetObjectSettingByProjectObject(
     const wchar_t* Name, int ShowPart, int ShowPartInsert, int ShowRunner, int ShowCoolChannel,
     int ShowMoldbase, int ShowMoldInsert, int ShowMeltEntrance, int ShowCoolantEntrance,
     int ShowHeatingRod, int ShowHotRunnerMetal) {
-  Item::tagOBJECTSETTING& Project = ProjectObjectSetting;
+  Item::tagOBJECTSETTING& Project = Doc->ProjectObjectSetting;
   Project.Name = zrv::text(Name);
   Project.ShowRunner = ShowRunner;
   Project.ShowPart = ShowPart;
@@ -220,40 +223,40 @@ void CZRVReportItemManager::SetObjectSettingByProjectObject(
   Project.ShowCoolantEntrance = ShowCoolantEntrance;
   Project.ShowHeatingRod = ShowHeatingRod;
   Project.ShowHotRunnerMetal = ShowHotRunnerMetal;
-  storeRecord(ObjectMap, ObjectOptions, Project.Name, Project);
+  storeRecord(Doc->ObjectMap, Doc->ObjectOptions, Project.Name, Project);
 }
 
 Item::tagOBJECTSETTING CZRVReportItemManager::GetProjectObjectSetting() const {
-  return ProjectObjectSetting;
+  return Doc->ProjectObjectSetting;
 }
 
 // ---- Focus capture ---------------------------------------------------------------------------
 
 void CZRVReportItemManager::SetCaptureMap(const ZRVCaptureMap& Map) {
-  handOver<CaptureKind>(CaptureMap, CaptureOptions, Map);
+  handOver<CaptureKind>(Doc->CaptureMap, Doc->CaptureOptions, Map);
 }
 int CZRVReportItemManager::HasCaptureSetting(int Index) const {
   return itemFlag<CaptureKind>(itemAt(Index));
 }
 int CZRVReportItemManager::GetCaptureOptionCount() const {
-  return optionCount<CaptureKind>(CaptureMap, CaptureOptions);
+  return optionCount<CaptureKind>(Doc->CaptureMap, Doc->CaptureOptions);
 }
 int CZRVReportItemManager::GetCaptureOption(int Index, wchar_t* Name) const {
-  return optionByIndex<CaptureKind>(CaptureMap, CaptureOptions, Index, Name);
+  return optionByIndex<CaptureKind>(Doc->CaptureMap, Doc->CaptureOptions, Index, Name);
 }
 int CZRVReportItemManager::GetCaptureName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const {
   return copyItemName<CaptureKind>(firstItemWithID(ItemID), Name);
 }
 Item::tagFOCUSCAPTURE CZRVReportItemManager::GetCaptureSetting(const wchar_t* Name) const {
-  return readRecord(CaptureMap, zrv::text(Name));
+  return readRecord(Doc->CaptureMap, zrv::text(Name));
 }
 void CZRVReportItemManager::SetCaptureSetting(const wchar_t* Name, Item::tagFOCUSCAPTURE Setting) {
-  storeRecord(CaptureMap, CaptureOptions, zrv::text(Name), std::move(Setting));
+  storeRecord(Doc->CaptureMap, Doc->CaptureOptions, zrv::text(Name), std::move(Setting));
 }
 int CZRVReportItemManager::SetItemCapture(int Index, const wchar_t* Name) {
-  return assignToItem<CaptureKind>(CaptureMap, itemAt(Index), zrv::text(Name));
+  return assignToItem<CaptureKind>(Doc->CaptureMap, itemAt(Index), zrv::text(Name));
 }
 int CZRVReportItemManager::DeleteCaptureSetting(const wchar_t* Name) {
-  return deleteSetting<CaptureKind>(CaptureMap, CaptureOptions, Items, FirstIndexByID,
-                                    zrv::text(Name));
+  return deleteSetting<CaptureKind>(Doc->CaptureMap, Doc->CaptureOptions, Doc->Items,
+                                    Doc->FirstIndexByID, zrv::text(Name));
 }

@@ -43,16 +43,23 @@ enum ExtendedPosition : int {
 
 // ---- Library operations over (library, option list) ------------------------------
 
-/// Replaces the library by \p Source (unless it is the library itself) and
-/// lists its names afresh in key order, empty names as \p Rule says.
+/// Lists the names of the library afresh in key order, empty names as \p Rule
+/// says.
 template <typename Map, typename List>
-void handOver(Map& Library, List& Options, const Map& Source, EmptyName Rule) {
-  if (&Source != &Library)
-    Library = Source;
+void listInKeyOrder(const Map& Library, List& Options, EmptyName Rule) {
   Options.clear();
   for (const auto& Entry : Library)
     if (Rule == EmptyName::Listed || !Entry.first.empty())
       Options.push_back(Entry.first);
+}
+
+/// Replaces the library by \p Source (unless it is the library itself) and
+/// lists its names afresh.
+template <typename Map, typename List>
+void handOver(Map& Library, List& Options, const Map& Source, EmptyName Rule) {
+  if (&Source != &Library)
+    Library = Source;
+  listInKeyOrder(Library, Options, Rule);
 }
 
 template <typename Map, typename List>
@@ -188,6 +195,13 @@ using ImageKind = ExtendedKind<ZRVImageMap>;
 template <typename Kind, typename List>
 void handOver(typename Kind::Map& Library, List& Options, const typename Kind::Map& Source) {
   handOver(Library, Options, Source, Kind::Empty);
+}
+
+/// Replaces the library by \p Source, moved in, and lists its names afresh.
+template <typename Kind, typename List>
+void adopt(typename Kind::Map& Library, List& Options, typename Kind::Map&& Source) {
+  Library = std::move(Source);
+  listInKeyOrder(Library, Options, Kind::Empty);
 }
 
 template <typename Kind, typename List>

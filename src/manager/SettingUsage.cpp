@@ -3,6 +3,8 @@
 // the view library after a load.
 #include "zrvreport/ZRVReportItemManager.h"
 
+#include "manager/DocumentData.h"
+
 #include "manager/SettingLibrary.h"
 #include "platform/Platform.h"
 #include "util/Text.h"
@@ -22,27 +24,27 @@ const std::wstring DefaultName = L"Default";
 // ---- Usage checks -----------------------------------------------------------------------
 
 int CZRVReportItemManager::CheckClippingUsed(const wchar_t* Name) const {
-  return isUsed<ClippingKind>(Items, FirstIndexByID, zrv::text(Name)) ? 1 : 0;
+  return isUsed<ClippingKind>(Doc->Items, Doc->FirstIndexByID, zrv::text(Name)) ? 1 : 0;
 }
 int CZRVReportItemManager::CheckSlicingUsed(const wchar_t* Name) const {
-  return isUsed<SlicingKind>(Items, FirstIndexByID, zrv::text(Name)) ? 1 : 0;
+  return isUsed<SlicingKind>(Doc->Items, Doc->FirstIndexByID, zrv::text(Name)) ? 1 : 0;
 }
 int CZRVReportItemManager::CheckObjectUsed(const wchar_t* Name) const {
-  return isUsed<ObjectKind>(Items, FirstIndexByID, zrv::text(Name)) ? 1 : 0;
+  return isUsed<ObjectKind>(Doc->Items, Doc->FirstIndexByID, zrv::text(Name)) ? 1 : 0;
 }
 int CZRVReportItemManager::CheckCaptureUsed(const wchar_t* Name) const {
-  return isUsed<CaptureKind>(Items, FirstIndexByID, zrv::text(Name)) ? 1 : 0;
+  return isUsed<CaptureKind>(Doc->Items, Doc->FirstIndexByID, zrv::text(Name)) ? 1 : 0;
 }
 
 int CZRVReportItemManager::CheckViewUsed(const wchar_t* Name) const {
   const std::wstring Wanted = zrv::text(Name);
   // The single view names: judged by the first item with each id.
-  if (isUsed<ViewKind>(Items, FirstIndexByID, Wanted))
+  if (isUsed<ViewKind>(Doc->Items, Doc->FirstIndexByID, Wanted))
     return 1;
   // The several-view names of every item itself. Names that differ in length
   // are never equal, letter case ignored: names hold no null character, as
   // every way into an item takes them as null-terminated text.
-  for (const CZRVReportItem& Item : Items)
+  for (const CZRVReportItem& Item : Doc->Items)
     for (const std::wstring& ViewName : Item.GetViewNameList())
       if (ViewName.size() == Wanted.size() && zrv::platform::CompareNoCase(ViewName, Wanted) == 0)
         return 1;
@@ -58,19 +60,24 @@ int CZRVReportItemManager::CheckMeltUsed(const wchar_t* Name) const {
 // ---- Switches to the fallback setting ---------------------------------------------------------
 
 void CZRVReportItemManager::ChangeClippingToDefault(const wchar_t* Name) {
-  switchUsers<ClippingKind>(ClippingMap, Items, FirstIndexByID, zrv::text(Name), DefaultName);
+  switchUsers<ClippingKind>(Doc->ClippingMap, Doc->Items, Doc->FirstIndexByID, zrv::text(Name),
+                            DefaultName);
 }
 void CZRVReportItemManager::ChangeSlicingToDefault(const wchar_t* Name) {
-  switchUsers<SlicingKind>(SlicingMap, Items, FirstIndexByID, zrv::text(Name), DefaultName);
+  switchUsers<SlicingKind>(Doc->SlicingMap, Doc->Items, Doc->FirstIndexByID, zrv::text(Name),
+                           DefaultName);
 }
 void CZRVReportItemManager::ChangeCaptureToDefault(const wchar_t* Name) {
-  switchUsers<CaptureKind>(CaptureMap, Items, FirstIndexByID, zrv::text(Name), DefaultName);
+  switchUsers<CaptureKind>(Doc->CaptureMap, Doc->Items, Doc->FirstIndexByID, zrv::text(Name),
+                           DefaultName);
 }
 void CZRVReportItemManager::ChangeObjectToDefault(const wchar_t* Name, const wchar_t* Fallback) {
-  switchUsers<ObjectKind>(ObjectMap, Items, FirstIndexByID, zrv::text(Name), zrv::text(Fallback));
+  switchUsers<ObjectKind>(Doc->ObjectMap, Doc->Items, Doc->FirstIndexByID, zrv::text(Name),
+                          zrv::text(Fallback));
 }
 void CZRVReportItemManager::ChangeViewToDefault(const wchar_t* Name, const wchar_t* Fallback) {
-  switchUsers<ViewKind>(ViewMap, Items, FirstIndexByID, zrv::text(Name), zrv::text(Fallback));
+  switchUsers<ViewKind>(Doc->ViewMap, Doc->Items, Doc->FirstIndexByID, zrv::text(Name),
+                        zrv::text(Fallback));
 }
 
 void CZRVReportItemManager::ChangeMeltToDefault(const wchar_t* Name) {
@@ -81,15 +88,15 @@ void CZRVReportItemManager::ChangeMeltToDefault(const wchar_t* Name) {
 // ---- Project views -----------------------------------------------------------------------------
 
 void CZRVReportItemManager::SetViewMapByProject() {
-  handOver<ViewKind>(ViewMap, ViewOptions, ViewMap);
-  for (CZRVReportItem& Item : Items) {
+  handOver<ViewKind>(Doc->ViewMap, Doc->ViewOptions, Doc->ViewMap);
+  for (CZRVReportItem& Item : Doc->Items) {
     const std::vector<std::wstring> ViewNames = Item.GetViewNameList();
     if (ViewNames.empty()) {
       const std::wstring Single = Item.GetViewName();
       if (Single.empty())
         continue;
-      const auto Found = ViewMap.find(Single);
-      if (Found != ViewMap.end())
+      const auto Found = Doc->ViewMap.find(Single);
+      if (Found != Doc->ViewMap.end())
         ViewKind::assign(Item, Single, Found->second);
       else
         Item.SetViewName(L"");
@@ -98,8 +105,8 @@ void CZRVReportItemManager::SetViewMapByProject() {
     for (const std::wstring& ViewName : ViewNames) {
       if (ViewName.empty())
         continue;
-      const auto Found = ViewMap.find(ViewName);
-      if (Found != ViewMap.end())
+      const auto Found = Doc->ViewMap.find(ViewName);
+      if (Found != Doc->ViewMap.end())
         Item.SetManyView(Found->second);
       else
         Item.SetViewName(L"");
@@ -111,11 +118,11 @@ void CZRVReportItemManager::SetAllManyViewData() {
   // Every listed name is looked up once per item that lists it; a hash table
   // over the library's names, made once, answers each of those lookups.
   std::unordered_map<std::wstring_view, const CZRVReportItem::tagVIEWSETTING*> Views;
-  Views.reserve(ViewMap.size());
-  for (const auto& [Name, View] : ViewMap)
+  Views.reserve(Doc->ViewMap.size());
+  for (const auto& [Name, View] : Doc->ViewMap)
     Views.emplace(Name, &View);
   const CZRVReportItem::tagVIEWSETTING DefaultView;
-  for (CZRVReportItem& Item : Items) {
+  for (CZRVReportItem& Item : Doc->Items) {
     // The names are read from the item's own list; records are appended, and
     // the name list does not change while they are.
     const std::vector<std::wstring>& Names = Item.GetViewNameList();

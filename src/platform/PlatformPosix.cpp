@@ -2,7 +2,6 @@
 #ifndef _WIN32
 
 #include "platform/Platform.h"
-#include "platform/Utf8.h"
 
 #include <cerrno>
 #include <climits>
@@ -18,46 +17,6 @@
 #include <unistd.h>
 
 namespace zrv::platform {
-
-// ---- Text conversion ---------------------------------------------------------
-// wchar_t holds UTF-32 here. The encoder is written out; the decoder is the
-// one shared with Windows (Utf8.h), so that ill-formed input gives U+FFFD at
-// the same places on both.
-
-std::string ToUtf8(std::wstring_view Text) {
-  std::string Out;
-  Out.reserve(Text.size());
-  for (wchar_t W : Text) {
-    auto C = static_cast<unsigned long>(W);
-    if ((C >= 0xD800 && C <= 0xDFFF) || C > 0x10FFFF)
-      C = 0xFFFD;
-    if (C < 0x80) {
-      Out += static_cast<char>(C);
-    } else if (C < 0x800) {
-      Out += static_cast<char>(0xC0 | (C >> 6));
-      Out += static_cast<char>(0x80 | (C & 0x3F));
-    } else if (C < 0x10000) {
-      Out += static_cast<char>(0xE0 | (C >> 12));
-      Out += static_cast<char>(0x80 | ((C >> 6) & 0x3F));
-      Out += static_cast<char>(0x80 | (C & 0x3F));
-    } else {
-      Out += static_cast<char>(0xF0 | (C >> 18));
-      Out += static_cast<char>(0x80 | ((C >> 12) & 0x3F));
-      Out += static_cast<char>(0x80 | ((C >> 6) & 0x3F));
-      Out += static_cast<char>(0x80 | (C & 0x3F));
-    }
-  }
-  return Out;
-}
-
-std::wstring FromUtf8(std::string_view Bytes) {
-  // Names and keys are ASCII nearly always: widened byte for byte, with one
-  // allocation and no decoding.
-  if (IsAscii(Bytes))
-    return std::wstring(Bytes.begin(), Bytes.end());
-  std::u32string Code = DecodeUtf8(Bytes);
-  return std::wstring(Code.begin(), Code.end());
-}
 
 // Letter case is folded as the Windows runtime folds it in its default "C"
 // locale: A to Z only. Names that differ in other letters' case stay different,

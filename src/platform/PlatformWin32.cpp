@@ -25,89 +25,8 @@
 #include <wchar.h>
 
 #include "platform/Platform.h"
-#include "platform/Utf8.h"
 
 namespace zrv::platform {
-
-// ---- Text conversion ---------------------------------------------------------
-// wchar_t holds UTF-16 here. Well-formed text goes through the system's
-// converters. How they replace ill-formed input differs between Windows
-// versions (and Wine), so ill-formed input is repaired first: the converters
-// are asked to reject it (WC_ERR_INVALID_CHARS, MB_ERR_INVALID_CHARS), and on
-// rejection lone surrogates become U+FFFD before encoding, and bytes are
-// decoded by the shared decoder (Utf8.h) that the Linux build uses as well.
-// Texts are converted whole; they are paths, names and template lines, far
-// below the converters' limit of INT_MAX units.
-
-namespace {
-
-void appendUtf16(std::wstring& Out, char32_t Code) {
-  if (Code < 0x10000) {
-    Out += static_cast<wchar_t>(Code);
-  } else {
-    char32_t V = Code - 0x10000;
-    Out += static_cast<wchar_t>(0xD800 + (V >> 10));
-    Out += static_cast<wchar_t>(0xDC00 + (V & 0x3FF));
-  }
-}
-
-bool isHighSurrogate(wchar_t C) { return C >= 0xD800 && C <= 0xDBFF; }
-bool isLowSurrogate(wchar_t C) { return C >= 0xDC00 && C <= 0xDFFF; }
-
-/// \p Text with every unpaired surrogate replaced by U+FFFD.
-std::wstring pairSurrogates(std::wstring_view Text) {
-  std::wstring Out(Text);
-  for (std::size_t I = 0; I < Out.size(); ++I) {
-    if (isHighSurrogate(Out[I]) && I + 1 < Out.size() && isLowSurrogate(Out[I + 1]))
-      ++I;
-    else if (isHighSurrogate(Out[I]) || isLowSurrogate(Out[I]))
-      Out[I] = L'\xFFFD';
-  }
-  return Out;
-}
-
-/// WideCharToMultiByte into a string; false when the text is rejected.
-bool wideToUtf8(std::wstring_view Text, DWORD Flags, std::string& Out) {
-  const int Length = static_cast<int>(Text.size());
-  int Size =
-      ::WideCharToMultiByte(CP_UTF8, Flags, Text.data(), Length, nullptr, 0, nullptr, nullptr);
-  if (Size <= 0)
-    return false;
-  Out.assign(static_cast<std::size_t>(Size), '\0');
-  return ::WideCharToMultiByte(CP_UTF8, Flags, Text.data(), Length, Out.data(), Size, nullptr,
-                               nullptr) == Size;
-}
-
-} // namespace
-
-std::string ToUtf8(std::wstring_view Text) {
-  std::string Out;
-  if (Text.empty() || wideToUtf8(Text, WC_ERR_INVALID_CHARS, Out))
-    return Out;
-  std::wstring Repaired = pairSurrogates(Text);
-  if (!wideToUtf8(Repaired, WC_ERR_INVALID_CHARS, Out))
-    Out.clear();
-  return Out;
-}
-
-std::wstring FromUtf8(std::string_view Bytes) {
-  if (IsAscii(Bytes))
-    return std::wstring(Bytes.begin(), Bytes.end());
-  std::wstring Out;
-  const int Length = static_cast<int>(Bytes.size());
-  int Size = ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, Bytes.data(), Length, nullptr, 0);
-  if (Size > 0) {
-    Out.assign(static_cast<std::size_t>(Size), L'\0');
-    if (::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, Bytes.data(), Length, Out.data(),
-                              Size) == Size)
-      return Out;
-  }
-  // Ill-formed: the shared decoder places U+FFFD as on every platform.
-  Out.clear();
-  for (char32_t Code : DecodeUtf8(Bytes))
-    appendUtf16(Out, Code);
-  return Out;
-}
 
 int CompareNoCase(std::wstring_view Left, std::wstring_view Right) {
   std::wstring A(Left), B(Right);

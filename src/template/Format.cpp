@@ -3,6 +3,7 @@
 #include "template/Format.h"
 
 #include "platform/Platform.h"
+#include "platform/Utf8.h"
 
 #include <charconv>
 #include <climits>
@@ -86,60 +87,6 @@ std::string formatInt(int Value) {
 
 // ---- Text as written -------------------------------------------------------------
 
-char* writeUtf8(char* At, std::wstring_view Text) {
-  const std::size_t Size = Text.size();
-  for (std::size_t I = 0; I < Size; ++I) {
-    // Names are ASCII nearly always: four characters at a time while they are.
-    while (I + 4 <= Size) {
-      const auto A = static_cast<unsigned long>(Text[I]);
-      const auto B = static_cast<unsigned long>(Text[I + 1]);
-      const auto C = static_cast<unsigned long>(Text[I + 2]);
-      const auto D = static_cast<unsigned long>(Text[I + 3]);
-      if ((A | B | C | D) >= 0x80)
-        break;
-      At[0] = static_cast<char>(A);
-      At[1] = static_cast<char>(B);
-      At[2] = static_cast<char>(C);
-      At[3] = static_cast<char>(D);
-      At += 4;
-      I += 4;
-    }
-    if (I == Size)
-      break;
-    auto C = static_cast<unsigned long>(Text[I]);
-    if (C < 0x80) {
-      *At++ = static_cast<char>(C);
-      continue;
-    }
-    if constexpr (sizeof(wchar_t) == 2) {
-      // UTF-16: a high surrogate and the low one after it are one code point.
-      if (C >= 0xD800 && C <= 0xDBFF && I + 1 < Size) {
-        auto Low = static_cast<unsigned long>(Text[I + 1]);
-        if (Low >= 0xDC00 && Low <= 0xDFFF) {
-          C = 0x10000 + ((C - 0xD800) << 10) + (Low - 0xDC00);
-          ++I;
-        }
-      }
-    }
-    if ((C >= 0xD800 && C <= 0xDFFF) || C > 0x10FFFF)
-      C = 0xFFFD;
-    if (C < 0x800) {
-      *At++ = static_cast<char>(0xC0 | (C >> 6));
-      *At++ = static_cast<char>(0x80 | (C & 0x3F));
-    } else if (C < 0x10000) {
-      *At++ = static_cast<char>(0xE0 | (C >> 12));
-      *At++ = static_cast<char>(0x80 | ((C >> 6) & 0x3F));
-      *At++ = static_cast<char>(0x80 | (C & 0x3F));
-    } else {
-      *At++ = static_cast<char>(0xF0 | (C >> 18));
-      *At++ = static_cast<char>(0x80 | ((C >> 12) & 0x3F));
-      *At++ = static_cast<char>(0x80 | ((C >> 6) & 0x3F));
-      *At++ = static_cast<char>(0x80 | (C & 0x3F));
-    }
-  }
-  return At;
-}
-
 void ByteBuffer::grow(std::size_t Count) {
   const std::size_t Wanted = std::max({Size + Count, Capacity * 2, std::size_t(256)});
   std::unique_ptr<char[]> Larger(new char[Wanted]);
@@ -149,16 +96,12 @@ void ByteBuffer::grow(std::size_t Count) {
 }
 
 void appendUtf8(ByteBuffer& Out, std::wstring_view Text) {
-  Out.commit(writeUtf8(Out.room(Utf8Room * Text.size()), Text));
+  Out.commit(platform::EncodeUtf8(Out.room(platform::Utf8Room * Text.size()), Text));
 }
 
 std::string encodeLine(std::wstring_view Line) { return platform::ToUtf8(Line); }
 
 bool fitsReadLimit(std::string_view Utf8Line) { return Utf8Line.size() + 1 <= MaxReadLineBytes; }
-
-bool fitsWriteLimit(std::string_view Utf8Line) {
-  return Utf8Line.size() + 1 <= MaxWrittenLineBytes;
-}
 
 // ---- Reading values from a line --------------------------------------------------------
 
@@ -237,14 +180,6 @@ int leadingInt(std::string_view Text) {
 double leadingReal(std::string_view Text) {
   double Value = 0.0;
   return LineScanner(Text).readReal(Value) ? Value : 0.0;
-}
-
-std::string commasToBlanks(std::string_view Text) {
-  std::string Result(Text);
-  for (char& C : Result)
-    if (C == FieldSeparator)
-      C = ' ';
-  return Result;
 }
 
 } // namespace zrv::format

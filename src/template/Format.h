@@ -75,14 +75,6 @@ char* writeInt(char* First, char* Last, int Value);
 char* writeLg(char* First, char* Last, double Value);
 char* writeFixed0(char* First, char* Last, double Value);
 
-/// The most bytes one wide character of a text becomes in UTF-8.
-inline constexpr std::size_t Utf8Room = 4;
-
-/// Writes the UTF-8 bytes of \p Text at \p At, which has room for
-/// Utf8Room bytes per character, as encodeLine gives them (a lone
-/// surrogate, or a value beyond U+10FFFF, becomes U+FFFD); returns the end.
-char* writeUtf8(char* At, std::wstring_view Text);
-
 /// The bytes of a file (or of some of its sections) as they are built: the
 /// content, and room after it that the writers write into in place before
 /// they make it part of the content. Growing it leaves the new room as it
@@ -119,7 +111,7 @@ private:
   std::size_t Capacity = 0;
 };
 
-/// Appends the UTF-8 bytes of \p Text to \p Out (writeUtf8).
+/// Appends the UTF-8 bytes of \p Text to \p Out (platform::EncodeUtf8).
 void appendUtf8(ByteBuffer& Out, std::wstring_view Text);
 
 // ---- Formatting a line -------------------------------------------------------------
@@ -211,10 +203,6 @@ std::string encodeLine(std::wstring_view Line);
 /// True when \p Utf8Line (without line end) can be read back whole: with its
 /// line end it fits the reader's MaxReadLineBytes.
 bool fitsReadLimit(std::string_view Utf8Line);
-
-/// True when \p Utf8Line (without line end) fits the writer's
-/// MaxWrittenLineBytes with its line end.
-bool fitsWriteLimit(std::string_view Utf8Line);
 
 /// True when a name or text value has at most MaxNameChars wide characters.
 inline bool fitsNameLimit(std::wstring_view Name) { return Name.size() <= MaxNameChars; }
@@ -413,7 +401,7 @@ class LineScanner {
 public:
   /// A scanner of \p Line; with \p CommasAreBlanks each ',' counts as a
   /// space byte, as if the line had been read with its commas replaced by
-  /// blanks (commasToBlanks), without making that copy.
+  /// blanks, without making that copy.
   explicit LineScanner(std::string_view Line, bool CommasAreBlanks = false)
       : Text(Line), CommaIsSpace(CommasAreBlanks) {}
 
@@ -444,9 +432,6 @@ private:
 int leadingInt(std::string_view Text);
 /// The real at the start of \p Text (after space), 0.0 when there is none.
 double leadingReal(std::string_view Text);
-
-/// \p Text with every ',' replaced by a blank.
-std::string commasToBlanks(std::string_view Text);
 
 // ---- Lines as read ---------------------------------------------------------------
 

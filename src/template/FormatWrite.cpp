@@ -4,6 +4,8 @@
 // append... functions), so that both give the same line.
 #include "template/Format.h"
 
+#include "platform/Utf8.h"
+
 #include <algorithm>
 #include <cassert>
 #include <iterator>
@@ -45,13 +47,13 @@ public:
 
   void ascii(std::string_view Text) { Bytes.append(Text); }
   void text(std::wstring_view Text) {
-    Bytes.commit(writeUtf8(Bytes.room(Utf8Room * Text.size()), Text));
+    Bytes.commit(platform::EncodeUtf8(Bytes.room(platform::Utf8Room * Text.size()), Text));
   }
   void name(std::wstring_view Name) {
     // A blank is the byte 0x20 in UTF-8 and no other character's bytes hold
     // it, so the blanks are replaced in the bytes.
-    char* First = Bytes.room(Utf8Room * Name.size());
-    char* Last = writeUtf8(First, Name);
+    char* First = Bytes.room(platform::Utf8Room * Name.size());
+    char* Last = platform::EncodeUtf8(First, Name);
     std::replace(First, Last, ' ', static_cast<char>(NameBlankReplacement));
     Bytes.commit(Last);
   }

@@ -20,8 +20,6 @@ namespace zrv::format {
 /// the CR LF translation) included. A longer line arrives in several pieces,
 /// each taken as a line of its own.
 inline constexpr std::size_t MaxReadLineBytes = 511;
-/// The longest line the writer can produce, in UTF-8 with its line end.
-inline constexpr std::size_t MaxWrittenLineBytes = 1023;
 /// The longest setting name, item key, view field, [FileHeader] or [Info]
 /// text value, counted in wide characters.
 inline constexpr std::size_t MaxNameChars = 255;

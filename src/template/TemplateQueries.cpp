@@ -9,43 +9,45 @@
 #include "template/TemplateLayout.h"
 #include "zrvreport/ZRVReportResultItemMap.h"
 
-namespace fmt = zrv::format;
+namespace fileformat = zrv::format;
 
 namespace {
 
 /// The setting libraries: the section, its kind in words, and the item-line
 /// field or the [ResultEx] row whose setting column names it (0 or none).
 struct SettingLibrary {
-  fmt::Section Id;
+  fileformat::Section Id;
   const wchar_t* What;
   int ItemField;
-  fmt::ResultExKey Row;
+  fileformat::ResultExKey Row;
 };
 
 constexpr SettingLibrary SettingLibraries[] = {
-    {fmt::Section::ViewSetting, L"view", 9, fmt::ResultExKey::Count},
-    {fmt::Section::ClippingSetting, L"clipping setting", 8, fmt::ResultExKey::Count},
-    {fmt::Section::SlicingSetting, L"slicing setting", 12, fmt::ResultExKey::Count},
-    {fmt::Section::ObjectSetting, L"object setting", 10, fmt::ResultExKey::Count},
-    {fmt::Section::FocusCapture, L"focus-capture setting", 11, fmt::ResultExKey::Count},
-    {fmt::Section::MeltFrontTimeCapture, L"melt-front capture setting", 0,
-     fmt::ResultExKey::MeltFrontTime},
-    {fmt::Section::AnimationSetting, L"animation setting", 0, fmt::ResultExKey::Animation},
-    {fmt::Section::ImageSetting, L"image setting", 0, fmt::ResultExKey::Image},
+    {fileformat::Section::ViewSetting, L"view", 9, fileformat::ResultExKey::Count},
+    {fileformat::Section::ClippingSetting, L"clipping setting", 8, fileformat::ResultExKey::Count},
+    {fileformat::Section::SlicingSetting, L"slicing setting", 12, fileformat::ResultExKey::Count},
+    {fileformat::Section::ObjectSetting, L"object setting", 10, fileformat::ResultExKey::Count},
+    {fileformat::Section::FocusCapture, L"focus-capture setting", 11,
+     fileformat::ResultExKey::Count},
+    {fileformat::Section::MeltFrontTimeCapture, L"melt-front capture setting", 0,
+     fileformat::ResultExKey::MeltFrontTime},
+    {fileformat::Section::AnimationSetting, L"animation setting", 0,
+     fileformat::ResultExKey::Animation},
+    {fileformat::Section::ImageSetting, L"image setting", 0, fileformat::ResultExKey::Image},
 };
 
-std::wstring wideTag(fmt::Section Id) { return fmt::widen(fmt::tagOf(Id)); }
+std::wstring wideTag(fileformat::Section Id) { return fileformat::widen(fileformat::tagOf(Id)); }
 
 } // namespace
 
 std::vector<ZRVTemplateSectionInfo> ZRVTemplateSections() {
   std::vector<ZRVTemplateSectionInfo> Result;
-  for (const fmt::SectionLayout& Row : fmt::Sections) {
+  for (const fileformat::SectionLayout& Row : fileformat::Sections) {
     ZRVTemplateSectionInfo Info;
-    Info.Tag = fmt::widen(Row.Tag);
+    Info.Tag = fileformat::widen(Row.Tag);
     Info.Kind = static_cast<ZRVTemplateSectionKind>(Row.Kind);
-    Info.Label = fmt::widen(Row.Label);
-    if (Row.Kind == fmt::SectionKind::Setting) {
+    Info.Label = fileformat::widen(Row.Label);
+    if (Row.Kind == fileformat::SectionKind::Setting) {
       Info.FewestValues = Row.PartialValueCount;
       Info.MostValues = Row.FullValueCount;
     }
@@ -60,28 +62,28 @@ std::vector<ZRVTemplateSectionInfo> ZRVTemplateSections() {
 
 ZRVTemplateLimits ZRVTemplateReaderLimits() {
   ZRVTemplateLimits Limits;
-  Limits.ReadLineBytes = static_cast<int>(fmt::MaxReadLineBytes);
-  Limits.NameChars = static_cast<int>(fmt::MaxNameChars);
-  Limits.FullItemLineVersion = fmt::FullItemLineVersion;
-  Limits.ItemLineFieldCounts.assign(std::begin(fmt::ItemLineFieldCounts),
-                                    std::end(fmt::ItemLineFieldCounts));
+  Limits.ReadLineBytes = static_cast<int>(fileformat::MaxReadLineBytes);
+  Limits.NameChars = static_cast<int>(fileformat::MaxNameChars);
+  Limits.FullItemLineVersion = fileformat::FullItemLineVersion;
+  Limits.ItemLineFieldCounts.assign(std::begin(fileformat::ItemLineFieldCounts),
+                                    std::end(fileformat::ItemLineFieldCounts));
   return Limits;
 }
 
 std::vector<std::wstring> ZRVTemplateHeaderKeys() {
   std::vector<std::wstring> Keys;
-  for (const fmt::KeyRowLayout& Row : fmt::HeaderRows)
-    Keys.push_back(fmt::widen(Row.Key));
+  for (const fileformat::KeyRowLayout& Row : fileformat::HeaderRows)
+    Keys.push_back(fileformat::widen(Row.Key));
   return Keys;
 }
 
 std::vector<ZRVTemplateResultExRow> ZRVTemplateResultExRows() {
   std::vector<ZRVTemplateResultExRow> Rows;
-  for (std::size_t Position = 0; Position < fmt::ResultExRowCount; ++Position) {
+  for (std::size_t Position = 0; Position < fileformat::ResultExRowCount; ++Position) {
     ZRVTemplateResultExRow Row;
-    Row.Key = fmt::widen(fmt::ResultExRows[Position].Key);
+    Row.Key = fileformat::widen(fileformat::ResultExRows[Position].Key);
     for (const SettingLibrary& Library : SettingLibraries)
-      if (Library.Row == static_cast<fmt::ResultExKey>(Position))
+      if (Library.Row == static_cast<fileformat::ResultExKey>(Position))
         Row.SettingSection = wideTag(Library.Id);
     Rows.push_back(std::move(Row));
   }
@@ -137,7 +139,7 @@ std::vector<ZRVTemplateSectionKeys> ZRVTemplateLoaderSections(ZRV_TEMPLATE_LOADE
     if (!zrv::FillSectionMap(Catalogue, Lists, Map))
       continue;
     ZRVTemplateSectionKeys Section;
-    Section.Tag = fmt::moduleTag(Module);
+    Section.Tag = fileformat::moduleTag(Module);
     Section.Module = Module;
     Section.ListName = zrv::EntriesOfKeyList(Lists.List).Name;
     if (Lists.Extra != zrv::KeyList::None)

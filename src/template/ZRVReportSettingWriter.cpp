@@ -5,6 +5,7 @@
 
 #include "zrvreport/ZRVReportItemManager.h"
 
+#include "manager/DocumentAccess.h"
 #include "platform/Diagnostics.h"
 #include "platform/Platform.h"
 #include "platform/SafeSave.h"
@@ -176,6 +177,8 @@ private:
 
 } // namespace
 
+using ItemName = ZRVDocumentAccess::ItemName;
+
 namespace zrv::writer {
 
 /// The section builders. They read the document, its libraries and its items
@@ -183,35 +186,36 @@ namespace zrv::writer {
 /// lines to a TemplateText.
 struct Source {
   const CZRVReportItemManager* Document = nullptr;
+  /// The document's data (texts, libraries, option lists, items) read in place.
+  const ZRVDocumentAccess::Data* Data = nullptr;
   std::wstring PrjCurViewName;
   std::wstring PrjCurSettingName;
 
   void header(TemplateText& T) const;
   void info(TemplateText& T) const;
   void view(TemplateText& T) const {
-    settings(T, Section::ViewSetting, Document->ViewOptions, Document->ViewMap, PrjCurViewName);
+    settings(T, Section::ViewSetting, Data->ViewOptions, Data->ViewMap, PrjCurViewName);
   }
   void clipping(TemplateText& T) const {
-    settings(T, Section::ClippingSetting, Document->ClippingOptions, Document->ClippingMap, {});
+    settings(T, Section::ClippingSetting, Data->ClippingOptions, Data->ClippingMap, {});
   }
   void slicing(TemplateText& T) const {
-    settings(T, Section::SlicingSetting, Document->SlicingOptions, Document->SlicingMap, {});
+    settings(T, Section::SlicingSetting, Data->SlicingOptions, Data->SlicingMap, {});
   }
   void object(TemplateText& T) const {
-    settings(T, Section::ObjectSetting, Document->ObjectOptions, Document->ObjectMap,
-             PrjCurSettingName);
+    settings(T, Section::ObjectSetting, Data->ObjectOptions, Data->ObjectMap, PrjCurSettingName);
   }
   void focusCapture(TemplateText& T) const {
-    settings(T, Section::FocusCapture, Document->CaptureOptions, Document->CaptureMap, {});
+    settings(T, Section::FocusCapture, Data->CaptureOptions, Data->CaptureMap, {});
   }
   void meltFrontTimeCapture(TemplateText& T) const {
-    settings(T, Section::MeltFrontTimeCapture, Document->MeltOptions, Document->MeltMap, {});
+    settings(T, Section::MeltFrontTimeCapture, Data->MeltOptions, Data->MeltMap, {});
   }
   void animation(TemplateText& T) const {
-    settings(T, Section::AnimationSetting, Document->AnimationOptions, Document->AnimationMap, {});
+    settings(T, Section::AnimationSetting, Data->AnimationOptions, Data->AnimationMap, {});
   }
   void image(TemplateText& T) const {
-    settings(T, Section::ImageSetting, Document->ImageOptions, Document->ImageMap, {});
+    settings(T, Section::ImageSetting, Data->ImageOptions, Data->ImageMap, {});
   }
   void resultEx(TemplateText& T) const;
   void results(const std::vector<std::wstring>& Tags, TemplateText& T) const;
@@ -219,12 +223,11 @@ struct Source {
   /// About the size of a whole template of the document, so that its bytes
   /// are built in one buffer without moving them as it grows.
   std::size_t sizeEstimate() const {
-    const CZRVReportItemManager& Doc = *Document;
-    const std::size_t Settings = Doc.ViewOptions.size() + Doc.ClippingOptions.size() +
-                                 Doc.SlicingOptions.size() + Doc.ObjectOptions.size() +
-                                 Doc.CaptureOptions.size() + Doc.MeltOptions.size() +
-                                 Doc.AnimationOptions.size() + Doc.ImageOptions.size();
-    return 8192 + 64 * Settings + 128 * Doc.Items.size();
+    const std::size_t Settings = Data->ViewOptions.size() + Data->ClippingOptions.size() +
+                                 Data->SlicingOptions.size() + Data->ObjectOptions.size() +
+                                 Data->CaptureOptions.size() + Data->MeltOptions.size() +
+                                 Data->AnimationOptions.size() + Data->ImageOptions.size();
+    return 8192 + 64 * Settings + 128 * Data->Items.size();
   }
 
 private:
@@ -267,11 +270,11 @@ void Source::header(TemplateText& T) const {
   Numbers[static_cast<std::size_t>(HeaderField::ProjectType)] = Doc.GetFileProjectType();
   Numbers[static_cast<std::size_t>(HeaderField::AppType)] = Doc.GetFileAppType();
   const std::wstring* Texts[HeaderFieldCount] = {};
-  Texts[static_cast<std::size_t>(HeaderField::FileID)] = &Doc.FileID;
-  Texts[static_cast<std::size_t>(HeaderField::Name)] = &Doc.FileName;
-  Texts[static_cast<std::size_t>(HeaderField::Date)] = &Doc.FileDate;
-  Texts[static_cast<std::size_t>(HeaderField::CreateBy)] = &Doc.CreateBy;
-  Texts[static_cast<std::size_t>(HeaderField::Remark)] = &Doc.Remark;
+  Texts[static_cast<std::size_t>(HeaderField::FileID)] = &Data->FileID;
+  Texts[static_cast<std::size_t>(HeaderField::Name)] = &Data->FileName;
+  Texts[static_cast<std::size_t>(HeaderField::Date)] = &Data->FileDate;
+  Texts[static_cast<std::size_t>(HeaderField::CreateBy)] = &Data->CreateBy;
+  Texts[static_cast<std::size_t>(HeaderField::Remark)] = &Data->Remark;
   keySection(T, Section::FileHeader, HeaderRows, Numbers, Texts, appendHeaderLine);
 }
 
@@ -280,11 +283,11 @@ void Source::info(TemplateText& T) const {
   int Numbers[InfoFieldCount] = {};
   Numbers[static_cast<std::size_t>(InfoField::ReportType)] = Doc.GetReportType();
   const std::wstring* Texts[InfoFieldCount] = {};
-  Texts[static_cast<std::size_t>(InfoField::CompanyName)] = &Doc.CompanyName;
-  Texts[static_cast<std::size_t>(InfoField::CompanyWebSite)] = &Doc.CompanyWebSite;
-  Texts[static_cast<std::size_t>(InfoField::AuthorName)] = &Doc.AuthorName;
-  Texts[static_cast<std::size_t>(InfoField::AuthorEMail)] = &Doc.AuthorEMail;
-  Texts[static_cast<std::size_t>(InfoField::TemplateName)] = &Doc.TemplateName;
+  Texts[static_cast<std::size_t>(InfoField::CompanyName)] = &Data->CompanyName;
+  Texts[static_cast<std::size_t>(InfoField::CompanyWebSite)] = &Data->CompanyWebSite;
+  Texts[static_cast<std::size_t>(InfoField::AuthorName)] = &Data->AuthorName;
+  Texts[static_cast<std::size_t>(InfoField::AuthorEMail)] = &Data->AuthorEMail;
+  Texts[static_cast<std::size_t>(InfoField::TemplateName)] = &Data->TemplateName;
   keySection(T, Section::Info, InfoRows, Numbers, Texts, appendInfoLine);
 }
 
@@ -327,7 +330,7 @@ void Source::resultEx(TemplateText& T) const {
     const auto Row = static_cast<std::size_t>(Position);
     if (Row >= ResultExRowCount)
       break; // no row from position 6 on
-    const CZRVReportItemEx& Ex = Doc.ItemExs[Row];
+    const CZRVReportItemEx& Ex = Data->ItemExs[Row];
     // The texts the document's getters give for the row (GetMeltName,
     // GetPPTTemplate, GetAnimationName, GetImageName), read from the entry
     // itself so that no fixed-size buffer limits them.
@@ -368,33 +371,33 @@ void Source::resultEx(TemplateText& T) const {
 /// same item id and module id (the document's index answers it).
 ItemLineView Source::itemLine(std::size_t Index) const {
   const CZRVReportItemManager& Doc = *Document;
-  const CZRVReportItem& Item = Doc.Items[Index];
-  const int FirstIndex = Doc.GetItemIndex(Item.ItemID, Item.ModuleID);
+  const CZRVReportItem& Item = Data->Items[Index];
+  const int FirstIndex = Doc.GetItemIndex(Item.GetItemID(), Item.GetModuleID());
   const CZRVReportItem& First =
-      FirstIndex >= 0 ? Doc.Items[static_cast<std::size_t>(FirstIndex)] : Item;
+      FirstIndex >= 0 ? Data->Items[static_cast<std::size_t>(FirstIndex)] : Item;
   ItemLineView Line;
-  Line.Key = Item.SaveName;
-  Line.Output = Item.Output;
-  Line.DisplayMode = Item.DisplayMode;
+  Line.Key = ZRVDocumentAccess::name(Item, ItemName::Save);
+  Line.Output = Item.GetOutput();
+  Line.DisplayMode = Item.GetDisplayMode();
   // The parameters as GetParameterX, Y, Z give them: the slicing values.
-  Line.ParameterX = Item.SliceSetting.SliceX;
-  Line.ParameterY = Item.SliceSetting.SliceY;
-  Line.ParameterZ = Item.SliceSetting.SliceZ;
-  Line.FaceNumber = Item.FaceNumber;
-  Line.ClippingName = Item.ClippingName;
-  Line.ViewName = Item.ViewName;
-  Line.ObjectName = Item.ObjectName;
-  Line.CaptureName = Item.CaptureName;
-  Line.SlicingName = Item.SlicingName;
-  Line.ManyViewNames = NameSpan{First.ViewNames.data(), First.ViewNames.size()};
-  Line.AirTrap = Item.OutputAirTrap;
-  Line.WeldLine = Item.OutputWeldLine;
-  Line.ItemCountOf1Page = First.ItemCountOf1Page;
+  Line.ParameterX = Item.GetParameterX();
+  Line.ParameterY = Item.GetParameterY();
+  Line.ParameterZ = Item.GetParameterZ();
+  Line.FaceNumber = Item.GetFaceNumber();
+  Line.ClippingName = ZRVDocumentAccess::name(Item, ItemName::Clipping);
+  Line.ViewName = ZRVDocumentAccess::name(Item, ItemName::View);
+  Line.ObjectName = ZRVDocumentAccess::name(Item, ItemName::Object);
+  Line.CaptureName = ZRVDocumentAccess::name(Item, ItemName::Capture);
+  Line.SlicingName = ZRVDocumentAccess::name(Item, ItemName::Slicing);
+  Line.ManyViewNames = NameSpan{First.GetViewNameList().data(), First.GetViewNameList().size()};
+  Line.AirTrap = Item.GetOutputAirTrap();
+  Line.WeldLine = Item.GetOutputWeldLine();
+  Line.ItemCountOf1Page = First.GetItemCountOf1Page();
   return Line;
 }
 
 void Source::results(const std::vector<std::wstring>& Tags, TemplateText& T) const {
-  const std::vector<CZRVReportItem>& Items = Document->Items;
+  const std::vector<CZRVReportItem>& Items = Data->Items;
 
   // The items of each section in document order, found once; at
   // SectionCount the items of modules without a section, whose empty tag
@@ -403,8 +406,8 @@ void Source::results(const std::vector<std::wstring>& Tags, TemplateText& T) con
   int LastModule = 0;
   Section LastSection = sectionOfModule(LastModule);
   for (std::size_t I = 0; I < Items.size(); ++I) {
-    if (Items[I].ModuleID != LastModule) {
-      LastModule = Items[I].ModuleID;
+    if (Items[I].GetModuleID() != LastModule) {
+      LastModule = Items[I].GetModuleID();
       LastSection = sectionOfModule(LastModule);
     }
     Members[static_cast<std::size_t>(LastSection)].push_back(I);
@@ -496,19 +499,27 @@ void CZRVReportSettingWriter::SetPrjCurSettingName(const wchar_t* Name) {
   PrjCurSettingName = zrv::text(Name);
 }
 
-bool CZRVReportSettingWriter::readSource(Source& Out) const {
+namespace {
+
+/// Fills \p Out with what the section builders read: the document and its
+/// data and the two project names. False for a null document.
+bool readSource(const CZRVReportItemManager* Document, const std::wstring& PrjCurViewName,
+                const std::wstring& PrjCurSettingName, Source& Out) {
   if (!Document)
     return false;
   Out.Document = Document;
+  Out.Data = &ZRVDocumentAccess::data(*Document);
   Out.PrjCurViewName = PrjCurViewName;
   Out.PrjCurSettingName = PrjCurSettingName;
   return true;
 }
 
+} // namespace
+
 int CZRVReportSettingWriter::SaveTemplate(const wchar_t* Path) {
   zrv::Diagnose(StartMessage, {Path});
   Source S;
-  if (!readSource(S)) {
+  if (!readSource(Document, PrjCurViewName, PrjCurSettingName, S)) {
     zrv::Diagnose(OpenFailMessage, {L"", L"no document to save"});
     return finishSave(ZRVSaveStatus::NoTarget);
   }
@@ -574,73 +585,73 @@ std::wstring CZRVReportSettingWriter::GetLastSaveMessage() const { return LastSa
 
 void CZRVReportSettingWriter::WriteHeaderData(std::FILE* Stream) const {
   Source S;
-  if (readSource(S))
+  if (readSource(Document, PrjCurViewName, PrjCurSettingName, S))
     writeToStream(Stream, streamText(S, &Source::header));
 }
 
 void CZRVReportSettingWriter::WriteInfoData(std::FILE* Stream) const {
   Source S;
-  if (readSource(S))
+  if (readSource(Document, PrjCurViewName, PrjCurSettingName, S))
     writeToStream(Stream, streamText(S, &Source::info));
 }
 
 void CZRVReportSettingWriter::WriteViewData(std::FILE* Stream) const {
   Source S;
-  if (readSource(S))
+  if (readSource(Document, PrjCurViewName, PrjCurSettingName, S))
     writeToStream(Stream, streamText(S, &Source::view));
 }
 
 void CZRVReportSettingWriter::WriteClippingData(std::FILE* Stream) const {
   Source S;
-  if (readSource(S))
+  if (readSource(Document, PrjCurViewName, PrjCurSettingName, S))
     writeToStream(Stream, streamText(S, &Source::clipping));
 }
 
 void CZRVReportSettingWriter::WriteSlicingData(std::FILE* Stream) const {
   Source S;
-  if (readSource(S))
+  if (readSource(Document, PrjCurViewName, PrjCurSettingName, S))
     writeToStream(Stream, streamText(S, &Source::slicing));
 }
 
 void CZRVReportSettingWriter::WriteObjectData(std::FILE* Stream) const {
   Source S;
-  if (readSource(S))
+  if (readSource(Document, PrjCurViewName, PrjCurSettingName, S))
     writeToStream(Stream, streamText(S, &Source::object));
 }
 
 void CZRVReportSettingWriter::WriteFocusCaptureData(std::FILE* Stream) const {
   Source S;
-  if (readSource(S))
+  if (readSource(Document, PrjCurViewName, PrjCurSettingName, S))
     writeToStream(Stream, streamText(S, &Source::focusCapture));
 }
 
 void CZRVReportSettingWriter::WriteMeltFrontTimeCaptureData(std::FILE* Stream) const {
   Source S;
-  if (readSource(S))
+  if (readSource(Document, PrjCurViewName, PrjCurSettingName, S))
     writeToStream(Stream, streamText(S, &Source::meltFrontTimeCapture));
 }
 
 void CZRVReportSettingWriter::WriteAnimationSetting(std::FILE* Stream) const {
   Source S;
-  if (readSource(S))
+  if (readSource(Document, PrjCurViewName, PrjCurSettingName, S))
     writeToStream(Stream, streamText(S, &Source::animation));
 }
 
 void CZRVReportSettingWriter::WriteImageSetting(std::FILE* Stream) const {
   Source S;
-  if (readSource(S))
+  if (readSource(Document, PrjCurViewName, PrjCurSettingName, S))
     writeToStream(Stream, streamText(S, &Source::image));
 }
 
 void CZRVReportSettingWriter::WriteResultExData(std::FILE* Stream) const {
   Source S;
-  if (readSource(S))
+  if (readSource(Document, PrjCurViewName, PrjCurSettingName, S))
     writeToStream(Stream, streamText(S, &Source::resultEx));
 }
 
 void CZRVReportSettingWriter::WriteResultData(std::FILE* Stream) const {
   Source S;
-  if (!readSource(S))
+  if (!readSource(Document, PrjCurViewName, PrjCurSettingName, S))
     return;
   std::vector<std::wstring> Tags;
   GetModuleList(Tags);

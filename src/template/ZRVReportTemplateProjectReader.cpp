@@ -9,12 +9,13 @@
 #include <memory>
 #include <utility>
 
+#include "manager/DocumentAccess.h"
 #include "platform/Diagnostics.h"
 #include "platform/Platform.h"
 #include "template/Format.h"
 #include "zrvreport/ZRVReportItemManager.h"
 
-namespace fmt = zrv::format;
+namespace fileformat = zrv::format;
 using Kind = ZRVTemplateFindingKind;
 
 namespace {
@@ -109,7 +110,7 @@ int firstInvalidUtf8(std::string_view Text) {
 /// reader reads one (an optional sign, then a digit).
 bool startsWithNumber(std::wstring_view Text) {
   std::size_t I = 0;
-  while (I < Text.size() && Text[I] < 0x80 && fmt::isSpaceByte(static_cast<char>(Text[I])))
+  while (I < Text.size() && Text[I] < 0x80 && fileformat::isSpaceByte(static_cast<char>(Text[I])))
     ++I;
   if (I < Text.size() && (Text[I] == L'+' || Text[I] == L'-'))
     ++I;
@@ -138,10 +139,10 @@ std::vector<std::string> cellsOf(std::string_view Text) {
   }
   for (std::string& Cell : Cells) {
     std::size_t First = 0;
-    while (First < Cell.size() && fmt::isSpaceByte(Cell[First]))
+    while (First < Cell.size() && fileformat::isSpaceByte(Cell[First]))
       ++First;
     std::size_t Last = Cell.size();
-    while (Last > First && fmt::isSpaceByte(Cell[Last - 1]))
+    while (Last > First && fileformat::isSpaceByte(Cell[Last - 1]))
       --Last;
     Cell = Cell.substr(First, Last - First);
   }
@@ -174,7 +175,7 @@ bool CZRVReportTemplateProjectReader::readLine() {
     return false; // the buffer keeps the line read before, as fgets leaves it
   LineNumber = NextLineNumber;
   bool Ends = !Piece.empty() && Piece.back() == '\n';
-  bool Partial = !Ends && Piece.size() >= fmt::MaxReadLineBytes;
+  bool Partial = !Ends && Piece.size() >= fileformat::MaxReadLineBytes;
   if (Ends)
     ++NextLineNumber;
   else if (Partial && !Reader->atEnd() && !InLongLine)
@@ -187,7 +188,7 @@ bool CZRVReportTemplateProjectReader::readLine() {
   if (std::size_t Nul = Piece.find('\0'); Nul != std::string::npos)
     Piece.replace(Nul, std::string::npos, Ends ? "\n" : "");
   Line.swap(Piece);
-  LineTags = fmt::tagsInLine(Line);
+  LineTags = fileformat::tagsInLine(Line);
   if (Options.Observer)
     if (int Column = firstInvalidUtf8(Line))
       note(Kind::TextNotUtf8, LineNumber, decoded(Line), Column);
@@ -224,12 +225,13 @@ void CZRVReportTemplateProjectReader::flushDeferred(int UpToLine) {
   }
 }
 
-void CZRVReportTemplateProjectReader::noteIgnoredLine(fmt::Section Id) {
+void CZRVReportTemplateProjectReader::noteIgnoredLine(fileformat::Section Id) {
   if (!Options.Observer)
     return;
-  const fmt::SectionLayout& Layout = fmt::layoutOf(Id);
+  const fileformat::SectionLayout& Layout = fileformat::layoutOf(Id);
   std::vector<int> Accepted;
-  if (Layout.Kind == fmt::SectionKind::Setting && Id != fmt::Section::MeltFrontTimeCapture)
+  if (Layout.Kind == fileformat::SectionKind::Setting &&
+      Id != fileformat::Section::MeltFrontTimeCapture)
     for (int Count = Layout.PartialValueCount; Count <= Layout.FullValueCount; ++Count)
       Accepted.push_back(Count);
   noteDropped(Line, LineNumber, Layout.Label, std::move(Accepted));
@@ -266,15 +268,15 @@ int CZRVReportTemplateProjectReader::Load(const std::wstring& Path, CZRVReportIt
   // The result sections of the chain, looked up once for the whole load.
   ResultSections.clear();
   for (ZRV_RESULT_MODULES Module : zrv::AcceptedSections(Options.Entry))
-    ResultSections.emplace_back(Module, fmt::sectionOfModule(Module));
+    ResultSections.emplace_back(Module, fileformat::sectionOfModule(Module));
 
   while (readLine()) {
-    if (fmt::isTagLine(Line))
+    if (fileformat::isTagLine(Line))
       dispatch();
-    if (Reader->atEnd() || !LastReadOk || fmt::isEndLine(Line))
+    if (Reader->atEnd() || !LastReadOk || fileformat::isEndLine(Line))
       break;
   }
-  if (!fmt::isEndLine(Line)) {
+  if (!fileformat::isEndLine(Line)) {
     SectionTag.clear();
     note(Kind::EndMissing, LineNumber, std::wstring());
   }
@@ -290,25 +292,12 @@ int CZRVReportTemplateProjectReader::Load(const std::wstring& Path, CZRVReportIt
 }
 
 void CZRVReportTemplateProjectReader::handOverTables() {
-  // Each table is moved into the document's library and then handed over in
-  // place, which lists its names as a hand-over of a copy would.
-  CZRVReportItemManager& D = *Document;
-  D.ClippingMap = std::move(ClippingTable);
-  D.SetClippingMap(D.ClippingMap);
-  D.ViewMap = std::move(ViewTable);
-  D.SetViewMap(D.ViewMap);
-  D.ObjectMap = std::move(ObjectTable);
-  D.SetObjectMap(D.ObjectMap);
-  D.CaptureMap = std::move(CaptureTable);
-  D.SetCaptureMap(D.CaptureMap);
-  D.MeltMap = std::move(MeltTable);
-  D.SetMeltMap(D.MeltMap);
-  D.SlicingMap = std::move(SlicingTable);
-  D.SetSlicingMap(D.SlicingMap);
-  D.AnimationMap = std::move(AnimationTable);
-  D.SetAnimationMap(D.AnimationMap);
-  D.ImageMap = std::move(ImageTable);
-  D.SetImageMap(D.ImageMap);
+  // Each table is moved into the document's library, which lists its names
+  // as a hand-over of a copy would.
+  ZRVDocumentAccess::adoptLibraries(*Document, std::move(ClippingTable), std::move(ViewTable),
+                                    std::move(ObjectTable), std::move(CaptureTable),
+                                    std::move(MeltTable), std::move(SlicingTable),
+                                    std::move(AnimationTable), std::move(ImageTable));
 }
 
 // The chain of tag tests, in a fixed order, on the same line buffer. A parser
@@ -317,11 +306,11 @@ void CZRVReportTemplateProjectReader::handOverTables() {
 // is not tested again for that line, so its section is passed over.
 void CZRVReportTemplateProjectReader::dispatch() {
   TagTaken = false;
-  auto take = [this](fmt::Section Id) {
-    if (!fmt::holdsTag(LineTags, Id))
+  auto take = [this](fileformat::Section Id) {
+    if (!fileformat::holdsTag(LineTags, Id))
       return false;
     TagTaken = true;
-    SectionTag = fmt::widen(fmt::tagOf(Id));
+    SectionTag = fileformat::widen(fileformat::tagOf(Id));
     if (Options.Observer)
       note(Kind::SectionRead, LineNumber, decoded(Line));
     return true;
@@ -337,44 +326,47 @@ void CZRVReportTemplateProjectReader::dispatch() {
     return;
   }
 
-  if (take(fmt::Section::FileHeader)) {
+  if (take(fileformat::Section::FileHeader)) {
     parseHeader();
     parsed();
   }
-  take(fmt::Section::Info); // its lines are left to the main loop, which ignores them
-  if (take(fmt::Section::ViewSetting)) {
-    parseSettings(fmt::Section::ViewSetting, ViewTable, fmt::parseViewLine);
+  take(fileformat::Section::Info); // its lines are left to the main loop, which ignores them
+  if (take(fileformat::Section::ViewSetting)) {
+    parseSettings(fileformat::Section::ViewSetting, ViewTable, fileformat::parseViewLine);
     parsed();
   }
-  if (take(fmt::Section::ClippingSetting)) {
-    parseSettings(fmt::Section::ClippingSetting, ClippingTable, fmt::parseClippingLine);
+  if (take(fileformat::Section::ClippingSetting)) {
+    parseSettings(fileformat::Section::ClippingSetting, ClippingTable,
+                  fileformat::parseClippingLine);
     parsed();
   }
-  if (take(fmt::Section::SlicingSetting)) {
-    parseSettings(fmt::Section::SlicingSetting, SlicingTable, fmt::parseSlicingLine);
+  if (take(fileformat::Section::SlicingSetting)) {
+    parseSettings(fileformat::Section::SlicingSetting, SlicingTable, fileformat::parseSlicingLine);
     parsed();
   }
-  if (take(fmt::Section::ObjectSetting)) {
-    parseSettings(fmt::Section::ObjectSetting, ObjectTable, fmt::parseObjectLine);
+  if (take(fileformat::Section::ObjectSetting)) {
+    parseSettings(fileformat::Section::ObjectSetting, ObjectTable, fileformat::parseObjectLine);
     parsed();
   }
-  if (take(fmt::Section::FocusCapture)) {
-    parseSettings(fmt::Section::FocusCapture, CaptureTable, fmt::parseFocusCaptureLine);
+  if (take(fileformat::Section::FocusCapture)) {
+    parseSettings(fileformat::Section::FocusCapture, CaptureTable,
+                  fileformat::parseFocusCaptureLine);
     parsed();
   }
-  if (take(fmt::Section::MeltFrontTimeCapture)) {
+  if (take(fileformat::Section::MeltFrontTimeCapture)) {
     parseMeltSettings();
     parsed();
   }
-  if (take(fmt::Section::AnimationSetting)) {
-    parseSettings(fmt::Section::AnimationSetting, AnimationTable, fmt::parseAnimationLine);
+  if (take(fileformat::Section::AnimationSetting)) {
+    parseSettings(fileformat::Section::AnimationSetting, AnimationTable,
+                  fileformat::parseAnimationLine);
     parsed();
   }
-  if (take(fmt::Section::ImageSetting)) {
-    parseSettings(fmt::Section::ImageSetting, ImageTable, fmt::parseImageLine);
+  if (take(fileformat::Section::ImageSetting)) {
+    parseSettings(fileformat::Section::ImageSetting, ImageTable, fileformat::parseImageLine);
     parsed();
   }
-  if (take(fmt::Section::ResultEx)) {
+  if (take(fileformat::Section::ResultEx)) {
     collectSection();
     parseResultEx();
     parsed();
@@ -391,7 +383,7 @@ void CZRVReportTemplateProjectReader::dispatch() {
 }
 
 void CZRVReportTemplateProjectReader::passOver() {
-  if (fmt::isTagLine(Line) && !fmt::isEndLine(Line)) {
+  if (fileformat::isTagLine(Line) && !fileformat::isEndLine(Line)) {
     // The finding names the section this line ended; the lines after it up
     // to the next tag line belong to no section.
     if (Options.Observer) // the line is decoded only for an observer
@@ -403,42 +395,43 @@ void CZRVReportTemplateProjectReader::passOver() {
 // ---- [FileHeader] ------------------------------------------------------------------
 
 void CZRVReportTemplateProjectReader::parseHeader() {
-  while (readLine() && !fmt::isTagLine(Line)) {
-    std::optional<fmt::ParsedHeaderValue> Value = fmt::parseHeaderLine(Line);
+  while (readLine() && !fileformat::isTagLine(Line)) {
+    std::optional<fileformat::ParsedHeaderValue> Value = fileformat::parseHeaderLine(Line);
     if (!Value) {
-      noteIgnoredLine(fmt::Section::FileHeader);
+      noteIgnoredLine(fileformat::Section::FileHeader);
       continue;
     }
     if (Options.Observer &&
-        fmt::HeaderRows[static_cast<std::size_t>(Value->Field)].Kind == fmt::ValueKind::Number &&
+        fileformat::HeaderRows[static_cast<std::size_t>(Value->Field)].Kind ==
+            fileformat::ValueKind::Number &&
         !startsWithNumber(Value->Text))
       note(Kind::NotANumber, LineNumber, Value->Text, static_cast<int>(Value->Field));
     switch (Value->Field) {
-    case fmt::HeaderField::FileVersion:
+    case fileformat::HeaderField::FileVersion:
       Document->SetFileVersion(Value->Number);
       break;
-    case fmt::HeaderField::FileID:
+    case fileformat::HeaderField::FileID:
       Document->SetFileID(Value->Text.c_str());
       break;
-    case fmt::HeaderField::Name:
+    case fileformat::HeaderField::Name:
       Document->SetFileName(Value->Text.c_str());
       break;
-    case fmt::HeaderField::Date:
+    case fileformat::HeaderField::Date:
       Document->SetFileDate(Value->Text.c_str());
       break;
-    case fmt::HeaderField::ProjectType:
+    case fileformat::HeaderField::ProjectType:
       Document->SetFileProjectType(Value->Number);
       break;
-    case fmt::HeaderField::AppType:
+    case fileformat::HeaderField::AppType:
       Document->SetFileAppType(Value->Number);
       break;
-    case fmt::HeaderField::CreateBy:
+    case fileformat::HeaderField::CreateBy:
       Document->SetCreateBy(Value->Text.c_str());
       break;
-    case fmt::HeaderField::Remark:
+    case fileformat::HeaderField::Remark:
       Document->SetRemark(Value->Text.c_str());
       break;
-    case fmt::HeaderField::Count:
+    case fileformat::HeaderField::Count:
       break;
     }
   }
@@ -456,12 +449,13 @@ int CZRVReportTemplateProjectReader::LoadHeader(const std::wstring& Path,
   Reader = &FileReader;
   int Found = 0;
   while (readLine()) {
-    if (fmt::isTagLine(Line) && fmt::lineHasTag(Line, fmt::Section::FileHeader)) {
+    if (fileformat::isTagLine(Line) &&
+        fileformat::lineHasTag(Line, fileformat::Section::FileHeader)) {
       parseHeader();
       Found = 1;
       break;
     }
-    if (fmt::isEndLine(Line))
+    if (fileformat::isEndLine(Line))
       break;
   }
   Reader = nullptr;
@@ -472,9 +466,9 @@ int CZRVReportTemplateProjectReader::LoadHeader(const std::wstring& Path,
 // ---- Setting sections ----------------------------------------------------------------
 
 template <typename Table, typename ParseLine>
-void CZRVReportTemplateProjectReader::parseSettings(fmt::Section Id, Table& Settings,
+void CZRVReportTemplateProjectReader::parseSettings(fileformat::Section Id, Table& Settings,
                                                     ParseLine Parse) {
-  while (readLine() && !fmt::isTagLine(Line)) {
+  while (readLine() && !fileformat::isTagLine(Line)) {
     auto Setting = Parse(Line);
     if (!Setting) {
       noteIgnoredLine(Id);
@@ -492,20 +486,21 @@ void CZRVReportTemplateProjectReader::parseSettings(fmt::Section Id, Table& Sett
 
 void CZRVReportTemplateProjectReader::parseMeltSettings() {
   // The first line after the tag is the label line: it is dropped unread.
-  if (!readLine() || fmt::isTagLine(Line))
+  if (!readLine() || fileformat::isTagLine(Line))
     return;
-  noteDropped(Line, LineNumber, fmt::layoutOf(fmt::Section::MeltFrontTimeCapture).Label);
-  parseSettings(fmt::Section::MeltFrontTimeCapture, MeltTable, fmt::parseMeltLine);
+  noteDropped(Line, LineNumber,
+              fileformat::layoutOf(fileformat::Section::MeltFrontTimeCapture).Label);
+  parseSettings(fileformat::Section::MeltFrontTimeCapture, MeltTable, fileformat::parseMeltLine);
 }
 
 // ---- Collected sections ----------------------------------------------------------------
 
 void CZRVReportTemplateProjectReader::collectSection() {
-  CurrentSectionLine = Line.substr(0, fmt::MaxTagLineBytes);
+  CurrentSectionLine = Line.substr(0, fileformat::MaxTagLineBytes);
   Collected.clear();
   CollectedBytes.clear();
   Collecting = true;
-  while (readLine() && !fmt::isTagLine(Line)) {
+  while (readLine() && !fileformat::isTagLine(Line)) {
     Collected.push_back({CollectedBytes.size(), Line.size(), LineNumber});
     CollectedBytes += Line;
   }
@@ -514,16 +509,16 @@ void CZRVReportTemplateProjectReader::collectSection() {
 
 void CZRVReportTemplateProjectReader::parseResultEx() {
   for (const CollectedLine& Row : Collected) {
-    std::optional<fmt::ParsedResultExRow> Parsed = fmt::parseResultExRow(textOf(Row));
+    std::optional<fileformat::ParsedResultExRow> Parsed = fileformat::parseResultExRow(textOf(Row));
     if (!Parsed) {
-      noteDropped(textOf(Row), Row.Number, fmt::ResultExLabel);
+      noteDropped(textOf(Row), Row.Number, fileformat::ResultExLabel);
       continue;
     }
     CZRVReportItemEx Entry;
     Entry.Output = Parsed->Output;
     bool Resolved = true;
     switch (Parsed->Key) {
-    case fmt::ResultExKey::MeltFrontTime:
+    case fileformat::ResultExKey::MeltFrontTime:
       if (auto Found = MeltTable.find(Parsed->Setting); Found != MeltTable.end()) {
         Entry.MeltCapture = Found->second;
         if (Found->second.Count > 0)
@@ -533,10 +528,10 @@ void CZRVReportTemplateProjectReader::parseResultEx() {
         Resolved = false;
       }
       break;
-    case fmt::ResultExKey::PPTTemplate:
+    case fileformat::ResultExKey::PPTTemplate:
       Entry.PPTTemplatePath = Parsed->Setting;
       break;
-    case fmt::ResultExKey::Animation:
+    case fileformat::ResultExKey::Animation:
       if (auto Found = AnimationTable.find(Parsed->Setting); Found != AnimationTable.end()) {
         Entry.AnimationSetting = Found->second;
         Entry.AnimationName = Parsed->Setting;
@@ -544,10 +539,10 @@ void CZRVReportTemplateProjectReader::parseResultEx() {
         Resolved = false;
       }
       break;
-    case fmt::ResultExKey::WarpageScale:
+    case fileformat::ResultExKey::WarpageScale:
       Entry.WarpageScale = Parsed->WarpageScale;
       break;
-    case fmt::ResultExKey::Image:
+    case fileformat::ResultExKey::Image:
       if (auto Found = ImageTable.find(Parsed->Setting); Found != ImageTable.end()) {
         Entry.ImageSetting = Found->second;
         Entry.ImageName = Parsed->Setting;
@@ -555,8 +550,8 @@ void CZRVReportTemplateProjectReader::parseResultEx() {
         Resolved = false;
       }
       break;
-    case fmt::ResultExKey::PDF3D:
-    case fmt::ResultExKey::Count:
+    case fileformat::ResultExKey::PDF3D:
+    case fileformat::ResultExKey::Count:
       break;
     }
     if (!Resolved)
@@ -579,39 +574,37 @@ void CZRVReportTemplateProjectReader::parseResultSection(ZRV_RESULT_MODULES Modu
           zrv::SectionKeysOf(zrv::SelectSectionLists(Options.Entry, Options.Thermoset, Module)))
     SectionKeys = Keys;
   int FileVersion = Document->GetFileVersion();
-  if (fmt::itemLineFormOf(FileVersion) != fmt::ItemLineForm::Full && !Collected.empty())
+  if (fileformat::itemLineFormOf(FileVersion) != fileformat::ItemLineForm::Full &&
+      !Collected.empty())
     note(Kind::ItemLinesNotRead, Collected.front().Number, std::wstring(), FileVersion);
-  SectionModule = static_cast<ZRV_RESULT_MODULES>(fmt::moduleOfSectionLine(CurrentSectionLine));
-  // Room for the section's items, grown by at least half so that sections
-  // added one after another do not move the items each time.
-  std::vector<CZRVReportItem>& Items = Document->Items;
-  if (Items.capacity() < Items.size() + Collected.size())
-    Items.reserve(std::max(Items.size() + Collected.size(), Items.capacity() * 3 / 2));
+  SectionModule =
+      static_cast<ZRV_RESULT_MODULES>(fileformat::moduleOfSectionLine(CurrentSectionLine));
+  ZRVDocumentAccess::makeRoomForItems(*Document, Collected.size());
   for (const CollectedLine& ItemLine : Collected)
     parseItemLine(ItemLine, FileVersion);
   if (Options.Observer)
     flushDeferred(INT_MAX);
-  Document->AddModuleID(fmt::moduleOfSectionLine(CurrentSectionLine));
+  Document->AddModuleID(fileformat::moduleOfSectionLine(CurrentSectionLine));
   if (Options.Entry == zrv::ReaderEntryPoint::SolidICPackage)
     removeICPackageItems(Module);
 }
 
 void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source, int FileVersion) {
   std::string_view Text = withoutLineEnd(textOf(Source));
-  std::optional<fmt::ParsedItemLine> Parsed = fmt::parseItemLine(Text, FileVersion);
+  std::optional<fileformat::ParsedItemLine> Parsed = fileformat::parseItemLine(Text, FileVersion);
   if (!Parsed) {
-    if (fmt::itemLineFormOf(FileVersion) == fmt::ItemLineForm::Full)
-      noteDropped(Text, Source.Number, fmt::ItemLabel,
-                  std::vector<int>(std::begin(fmt::ItemLineFieldCounts),
-                                   std::end(fmt::ItemLineFieldCounts)));
-    else if (fmt::itemLineFormOf(FileVersion) == fmt::ItemLineForm::KeyAndSixNumbers)
-      noteDropped(Text, Source.Number, fmt::ItemLabel);
+    if (fileformat::itemLineFormOf(FileVersion) == fileformat::ItemLineForm::Full)
+      noteDropped(Text, Source.Number, fileformat::ItemLabel,
+                  std::vector<int>(std::begin(fileformat::ItemLineFieldCounts),
+                                   std::end(fileformat::ItemLineFieldCounts)));
+    else if (fileformat::itemLineFormOf(FileVersion) == fileformat::ItemLineForm::KeyAndSixNumbers)
+      noteDropped(Text, Source.Number, fileformat::ItemLabel);
     return;
   }
   ZRV_RESULT_ITEMS Id{};
   if (!SectionKeys || !SectionKeys->find(Parsed->Key, Id)) {
     // A version 1000 read takes the label line for the key "Item": not a finding.
-    if (!holdsNothing(Text, fmt::ItemLabel))
+    if (!holdsNothing(Text, fileformat::ItemLabel))
       note(Kind::UnknownItemKey, Source.Number, Parsed->Key);
     return;
   }
@@ -621,7 +614,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
       std::string_view Value = itemField(Text, Field);
       if (Value.empty() && Field > 2)
         return;
-      int Number = fmt::leadingInt(Value);
+      int Number = fileformat::leadingInt(Value);
       if (Number < Low || Number > High)
         note(Kind::ValueOutOfRange, Source.Number, Parsed->Key, Number, Field, {Low, High});
     };
@@ -635,7 +628,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   // set directly, as its setters would set them from a copy).
   CZRVReportItem Item;
   Item.SetItemID(Id);
-  Item.SaveName = std::move(Parsed->Key);
+  ZRVDocumentAccess::name(Item, ZRVDocumentAccess::ItemName::Save) = std::move(Parsed->Key);
   Item.SetOutput(Parsed->Output);
   Item.SetDisplayMode(Parsed->DisplayMode);
   Item.SetParameterX(Parsed->ParameterX);
@@ -647,7 +640,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   Item.SetItemCountOf1Page(Parsed->ItemCountOf1Page == 0 ? 1 : Parsed->ItemCountOf1Page);
 
   auto unresolved = [&](const std::wstring& Name, int Field) {
-    if (Options.Observer && !Name.empty() && !fmt::isNoSetting(Name))
+    if (Options.Observer && !Name.empty() && !fileformat::isNoSetting(Name))
       note(Kind::UnresolvedName, Source.Number, Name, 0, Field);
   };
 
@@ -655,7 +648,8 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   if (!Parsed->ClippingName.empty()) {
     if (auto Found = ClippingTable.find(Parsed->ClippingName); Found != ClippingTable.end()) {
       Item.SetClippingSetting(Found->second);
-      Item.ClippingName = std::move(Parsed->ClippingName);
+      ZRVDocumentAccess::name(Item, ZRVDocumentAccess::ItemName::Clipping) =
+          std::move(Parsed->ClippingName);
     } else {
       unresolved(Parsed->ClippingName, 8);
     }
@@ -663,10 +657,10 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
 
   // Field 9: a single view, or several views each followed by ';'.
   std::wstring& ViewField = Parsed->ViewField;
-  if (!ViewField.empty() && !fmt::isNoSetting(ViewField)) {
+  if (!ViewField.empty() && !fileformat::isNoSetting(ViewField)) {
     bool ManyFound = false;
-    if (fmt::isViewList(ViewField)) {
-      fmt::forEachViewName(ViewField, [&](std::wstring_view Part) {
+    if (fileformat::isViewList(ViewField)) {
+      fileformat::forEachViewName(ViewField, [&](std::wstring_view Part) {
         ViewName.assign(Part); // reused: its room outlives the item
         if (ViewTable.count(ViewName)) {
           Item.SetManyViewName(ViewName.c_str());
@@ -680,8 +674,8 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
       if (auto Found = ViewTable.find(ViewField); Found != ViewTable.end()) {
         const CZRVReportItem::tagVIEWSETTING& View = Found->second;
         Item.SetViewSetting(View.AngleX, View.AngleY, View.AngleZ, View.Scale);
-        Item.ViewName = std::move(ViewField);
-      } else if (!fmt::isViewList(ViewField)) {
+        ZRVDocumentAccess::name(Item, ZRVDocumentAccess::ItemName::View) = std::move(ViewField);
+      } else if (!fileformat::isViewList(ViewField)) {
         unresolved(ViewField, 9);
       }
     }
@@ -690,26 +684,29 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   // Fields 10 to 12: object, focus capture, slicing.
   if (auto Found = ObjectTable.find(Parsed->ObjectName); Found != ObjectTable.end()) {
     Item.SetObjectSetting(Found->second);
-    Item.ObjectName = std::move(Parsed->ObjectName);
+    ZRVDocumentAccess::name(Item, ZRVDocumentAccess::ItemName::Object) =
+        std::move(Parsed->ObjectName);
   } else {
     unresolved(Parsed->ObjectName, 10);
   }
   if (auto Found = CaptureTable.find(Parsed->CaptureName); Found != CaptureTable.end()) {
     Item.SetCaptureSetting(Found->second);
-    Item.CaptureName = std::move(Parsed->CaptureName);
+    ZRVDocumentAccess::name(Item, ZRVDocumentAccess::ItemName::Capture) =
+        std::move(Parsed->CaptureName);
   } else {
     unresolved(Parsed->CaptureName, 11);
   }
   if (auto Found = SlicingTable.find(Parsed->SlicingName); Found != SlicingTable.end()) {
     Item.SetSlicingSetting(Found->second);
-    Item.SlicingName = std::move(Parsed->SlicingName);
+    ZRVDocumentAccess::name(Item, ZRVDocumentAccess::ItemName::Slicing) =
+        std::move(Parsed->SlicingName);
   } else {
     unresolved(Parsed->SlicingName, 12);
   }
 
   // Field 16: the tag name.
   if (Parsed->FieldCount == 16)
-    Item.TagName = std::move(Parsed->TagName);
+    ZRVDocumentAccess::name(Item, ZRVDocumentAccess::ItemName::Tag) = std::move(Parsed->TagName);
 
   Item.SetModuleID(SectionModule);
   Document->AddItem(std::move(Item));

@@ -1,0 +1,66 @@
+// DocumentAccess.h - how the template reader and writer reach a settings
+// document's data and its items' names without copying them through the
+// public getters and setters: the one class the document and the item
+// declare as friend.
+#ifndef ZRVREPORT_MANAGER_DOCUMENTACCESS_H
+#define ZRVREPORT_MANAGER_DOCUMENTACCESS_H
+
+#include "zrvreport/ZRVReportItem.h"
+#include "zrvreport/ZRVReportItemEx.h"
+#include "zrvreport/ZRVReportItemManager.h"
+
+#include "manager/DocumentData.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+class ZRVDocumentAccess {
+public:
+  /// A document's data: its fields, items, libraries and option lists.
+  using Data = CZRVReportItemManager::Impl;
+
+  /// The data of \p Document, read in place.
+  static const Data& data(const CZRVReportItemManager& Document) { return *Document.Doc; }
+
+  /// Moves the eight libraries a load read into \p Document and lists each
+  /// library's names afresh in key order, as the public SetClippingMap ...
+  /// do with a copy (empty names dropped or kept as each library's rule says).
+  static void adoptLibraries(CZRVReportItemManager& Document, ZRVClipMap&& Clipping,
+                             ZRVViewMap&& View, ZRVObjectMap&& Object, ZRVCaptureMap&& Capture,
+                             ZRVMeltMap&& Melt, ZRVSliceMap&& Slicing, ZRVAnimationMap&& Animation,
+                             ZRVImageMap&& Image);
+
+  /// Room for \p More further items in \p Document's item list, grown by at
+  /// least half so that sections added one after another do not move the
+  /// items each time.
+  static void makeRoomForItems(CZRVReportItemManager& Document, std::size_t More) {
+    std::vector<CZRVReportItem>& Items = Document.Doc->Items;
+    if (Items.capacity() < Items.size() + More)
+      Items.reserve(std::max(Items.size() + More, Items.capacity() * 3 / 2));
+  }
+
+  /// The names of an item that a template line holds.
+  enum class ItemName { Save, Clipping, View, Object, Capture, Slicing, Tag, Count };
+
+  /// The name \p Which of \p Item, to read or to move a decoded name into.
+  static std::wstring& name(CZRVReportItem& Item, ItemName Which) { return Item.*nameField(Which); }
+  static const std::wstring& name(const CZRVReportItem& Item, ItemName Which) {
+    return Item.*nameField(Which);
+  }
+
+private:
+  using NameField = std::wstring CZRVReportItem::*;
+  static NameField nameField(ItemName Which) {
+    static constexpr NameField Fields[] = {
+        &CZRVReportItem::SaveName,   &CZRVReportItem::ClippingName, &CZRVReportItem::ViewName,
+        &CZRVReportItem::ObjectName, &CZRVReportItem::CaptureName,  &CZRVReportItem::SlicingName,
+        &CZRVReportItem::TagName};
+    static_assert(sizeof(Fields) / sizeof(Fields[0]) == static_cast<int>(ItemName::Count),
+                  "one field per item name");
+    return Fields[static_cast<int>(Which)];
+  }
+};
+
+#endif // ZRVREPORT_MANAGER_DOCUMENTACCESS_H

@@ -1,0 +1,115 @@
+// DocumentData.h - the data of a settings document (CZRVReportItemManager):
+// its fields, items, setting libraries with their option lists, the report
+// engine's data and the item lookup indexes. Only the document's own sources
+// and ZRVDocumentAccess see it; copying it copies the whole document.
+#ifndef ZRVREPORT_MANAGER_DOCUMENTDATA_H
+#define ZRVREPORT_MANAGER_DOCUMENTDATA_H
+
+#include "zrvreport/ZRVReportItemManager.h"
+
+#include "manager/OptionList.h"
+
+#include <map>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+struct CZRVReportItemManager::Impl {
+  using OptionList = zrv::manager::OptionList;
+
+  int ProjectType = -1;
+  int ThermosetRun = 0;
+  int HasValvePin = 0;
+  std::wstring ProjectPath;
+  std::wstring ZorvinPath;
+  std::wstring ReportPath;
+  int FileVersion = 0;
+  std::wstring FileID;
+  std::wstring FileName;
+  std::wstring FileDate;
+  int FileProjectType = -1;
+  int FileAppType = -1;
+  std::wstring CreateBy;
+  std::wstring Remark;
+  std::wstring CompanyName;
+  std::wstring CompanyWebSite;
+  std::wstring LogoPath;
+  std::wstring AuthorName;
+  std::wstring AuthorEMail;
+  std::wstring TemplateName;
+  std::wstring Summary;
+  int ReportType = -1;
+  int OutputCoverLogo = 1;
+  std::vector<CZRVReportItem> Items;
+  std::vector<CZRVReportItemEx> ItemExs;
+  std::vector<int> ModuleIDs;
+  std::wstring ImageExtension = L"PNG";
+  int RunNo = 0;
+  int OutputRun = 0;
+
+  // ---- Setting library data ----------------------------------------------------
+  // Each library maps a setting name to its record; its option list holds the
+  // names in the order the option getters enumerate them.
+  ZRVClipMap ClippingMap;
+  OptionList ClippingOptions;
+  ZRVSliceMap SlicingMap;
+  OptionList SlicingOptions;
+  ZRVViewMap ViewMap;
+  OptionList ViewOptions;
+  ZRVObjectMap ObjectMap;
+  OptionList ObjectOptions;
+  ZRVCaptureMap CaptureMap;
+  OptionList CaptureOptions;
+  ZRVMeltMap MeltMap;
+  OptionList MeltOptions;
+  ZRVAnimationMap AnimationMap;
+  OptionList AnimationOptions;
+  ZRVImageMap ImageMap;
+  OptionList ImageOptions;
+  /// Which components the current project has.
+  CZRVReportItem::tagOBJECTSETTING ProjectObjectSetting;
+
+  // ---- Report engine data --------------------------------------------------------
+  /// Number of process result values, module animation slots, summary
+  /// tables, image data tables and model image paths.
+  static constexpr int ProcessResultCount = 13;
+  static constexpr int AnimationSlotCount = 11;
+  static constexpr int SummaryTableCount = 3;
+  static constexpr int ImageDataTableCount = 4;
+  static constexpr int ModelImagePathCount = 7;
+
+  /// Two parallel lists: the key at position i belongs to the value at i.
+  struct ImageDataTable {
+    std::vector<std::wstring> Keys;
+    std::vector<std::wstring> Values;
+  };
+
+  double ProcessResults[ProcessResultCount] = {};
+  std::vector<std::pair<double, double>> PackingPressureProfile;
+  std::vector<double> GateFreezeTimes;
+  ZRVSummaryData SummaryTables[SummaryTableCount];
+  ZRVSummaryTableData SummaryTableData;
+  std::wstring ModelImagePaths[ModelImagePathCount];
+  /// Tables 1 to 4 at positions 0 to 3.
+  ImageDataTable ImageDataTables[ImageDataTableCount];
+  std::wstring ModuleAnimPaths[AnimationSlotCount];
+  std::wstring XYAnimPaths[AnimationSlotCount];
+  std::vector<ZRVXYCurveData> XYCurves;
+  int AnimationDataFirst = -1;
+  int AnimationDataSecond = 0;
+
+  // ---- Item lookup indexes ---------------------------------------------------------
+  /// Item id -> position of the first item with that id.
+  std::unordered_map<int, int> FirstIndexByID;
+  /// (item id, module id) packed in 64 bits -> position of the first item with both.
+  std::unordered_map<long long, int> FirstIndexByIDModule;
+  /// (module id, name folded as GetItemIndex by name compares it) -> position
+  /// of the first item of that module with that item name or save name. Built
+  /// on the first lookup after a change of the list; kept up to date by
+  /// appends while it is built.
+  mutable std::map<std::pair<int, std::wstring>, int> FirstIndexByName;
+  mutable bool NameIndexBuilt = false;
+};
+
+#endif // ZRVREPORT_MANAGER_DOCUMENTDATA_H
