@@ -3,7 +3,6 @@
 #include "zrvreport/ZRVReportTemplateReader.h"
 
 #include "platform/Diagnostics.h"
-#include "platform/Platform.h"
 #include "template/ZRVReportTemplateProjectReader.h"
 #include "util/Text.h"
 

@@ -36,6 +36,18 @@ std::vector<std::string_view> rawCells(std::string_view Line, char Separator = '
   }
 }
 
+/// Trims the blanks around each cell and leaves out the empty cells at the
+/// end, as a spreadsheet shows a row.
+void trimCells(std::vector<std::string>& Cells) {
+  for (std::string& Cell : Cells) {
+    std::size_t First = Cell.find_first_not_of(" \t");
+    std::size_t Last = Cell.find_last_not_of(" \t");
+    Cell = First == std::string::npos ? std::string() : Cell.substr(First, Last - First + 1);
+  }
+  while (!Cells.empty() && Cells.back().empty())
+    Cells.pop_back();
+}
+
 /// The line's cells as a spreadsheet reads them: quotes taken away, blanks
 /// trimmed, empty trailing cells left out.
 std::vector<std::string> plainCells(std::string_view Line) {
@@ -53,13 +65,7 @@ std::vector<std::string> plainCells(std::string_view Line) {
       Cells.back() += Line[I];
     }
   }
-  for (std::string& Cell : Cells) {
-    std::size_t First = Cell.find_first_not_of(" \t");
-    std::size_t Last = Cell.find_last_not_of(" \t");
-    Cell = First == std::string::npos ? std::string() : Cell.substr(First, Last - First + 1);
-  }
-  while (!Cells.empty() && Cells.back().empty())
-    Cells.pop_back();
+  trimCells(Cells);
   return Cells;
 }
 
@@ -77,13 +83,7 @@ bool IsLabelCells(std::vector<std::string> Cells) {
         List.push_back(plainCells(Utf8(Section.Label)));
     return List;
   }();
-  for (std::string& Cell : Cells) {
-    std::size_t First = Cell.find_first_not_of(" \t");
-    std::size_t Last = Cell.find_last_not_of(" \t");
-    Cell = First == std::string::npos ? std::string() : Cell.substr(First, Last - First + 1);
-  }
-  while (!Cells.empty() && Cells.back().empty())
-    Cells.pop_back();
+  trimCells(Cells);
   return std::find(Labels.begin(), Labels.end(), Cells) != Labels.end();
 }
 
