@@ -49,33 +49,52 @@ std::wstring settingName(const wchar_t* Prefix, std::size_t Index) {
   return std::wstring(Prefix) + Digits;
 }
 
+/// The file's bytes, built line by line through the format layer's append
+/// functions.
 class TextBuilder {
 public:
-  void line(std::wstring_view Wide) {
-    Text += fileformat::encodeLine(Wide);
-    Text += LineEnd;
+  /// A line of ASCII bytes (a tag or a label line).
+  void line(std::string_view Ascii) {
+    Text.append(Ascii);
+    Text.append(LineEnd);
   }
-  void blank() { Text += LineEnd; }
+  /// A line that \p Append adds to the buffer.
+  template <typename Append> void lineBy(Append&& AppendLine) {
+    AppendLine(Text);
+    Text.append(LineEnd);
+  }
+  /// A section's tag and label lines.
+  void head(fileformat::Section Id) {
+    line(fileformat::tagOf(Id));
+    line(fileformat::layoutOf(Id).Label);
+  }
+  void header(fileformat::HeaderField Field, int Number, std::wstring_view Value) {
+    lineBy([&](fileformat::ByteBuffer& Out) {
+      fileformat::appendHeaderLine(Out, Field, Number, Value);
+    });
+  }
+  void blank() { Text.append(LineEnd); }
   void sectionEnd() {
     for (int I = 0; I < fileformat::BlankLinesAfterSection; ++I)
       blank();
   }
-  void raw(const char* Bytes) { Text += Bytes; }
-  std::string take() { return std::move(Text); }
+  void raw(const char* Bytes) { Text.append(Bytes); }
+  std::string take() { return std::string(Text.view()); }
 
 private:
-  std::string Text;
+  fileformat::ByteBuffer Text;
 };
 
-template <typename Record, typename Format, typename Fill>
+template <typename Record, typename Fill>
 void settingSection(TextBuilder& Out, fileformat::Section Id, const wchar_t* Prefix,
-                    std::size_t Count, Format FormatLine, Fill FillRecord) {
-  Out.line(fileformat::formatTagLine(Id));
-  Out.line(fileformat::formatLabelLine(Id));
+                    std::size_t Count, Fill FillRecord) {
+  Out.head(Id);
   for (std::size_t I = 0; I < Count; ++I) {
     Record R;
     FillRecord(R, I);
-    Out.line(FormatLine(settingName(Prefix, I), R));
+    const std::wstring Name = settingName(Prefix, I);
+    Out.lineBy(
+        [&](fileformat::ByteBuffer& Bytes) { fileformat::appendSettingLine(Bytes, Name, R); });
   }
   Out.sectionEnd();
 }
@@ -93,21 +112,18 @@ std::string GenerateSolidInjectionTemplate(const TemplateShape& Shape) {
   const std::size_t S = Shape.SettingsPerKind > 0 ? Shape.SettingsPerKind : 1;
   TextBuilder Out;
 
-  Out.line(fileformat::formatTagLine(fileformat::Section::FileHeader));
-  Out.line(fileformat::formatHeaderLine(fileformat::HeaderField::FileVersion,
-                                        fileformat::FullItemLineVersion, L""));
-  Out.line(fileformat::formatHeaderLine(fileformat::HeaderField::FileID, 0, L"BENCH"));
-  Out.line(fileformat::formatHeaderLine(fileformat::HeaderField::Name, 0,
-                                        L"Generated benchmark template"));
-  Out.line(fileformat::formatHeaderLine(fileformat::HeaderField::Date, 0, L"01/01/24"));
-  Out.line(fileformat::formatHeaderLine(fileformat::HeaderField::ProjectType, 0, L""));
-  Out.line(fileformat::formatHeaderLine(fileformat::HeaderField::AppType, 0, L""));
-  Out.line(fileformat::formatHeaderLine(fileformat::HeaderField::CreateBy, 0, L"bench"));
-  Out.line(fileformat::formatHeaderLine(fileformat::HeaderField::Remark, 0, L"generated"));
+  Out.line(fileformat::tagOf(fileformat::Section::FileHeader));
+  Out.header(fileformat::HeaderField::FileVersion, fileformat::FullItemLineVersion, L"");
+  Out.header(fileformat::HeaderField::FileID, 0, L"BENCH");
+  Out.header(fileformat::HeaderField::Name, 0, L"Generated benchmark template");
+  Out.header(fileformat::HeaderField::Date, 0, L"01/01/24");
+  Out.header(fileformat::HeaderField::ProjectType, 0, L"");
+  Out.header(fileformat::HeaderField::AppType, 0, L"");
+  Out.header(fileformat::HeaderField::CreateBy, 0, L"bench");
+  Out.header(fileformat::HeaderField::Remark, 0, L"generated");
   Out.sectionEnd();
 
   settingSection<fileformat::ViewRecord>(Out, fileformat::Section::ViewSetting, L"View", S,
-                                         fileformat::formatViewLine,
                                          [](fileformat::ViewRecord& R, std::size_t I) {
                                            R.AngleX = static_cast<double>(I % 360);
                                            R.AngleY = static_cast<double>((I * 7) % 360);
@@ -115,55 +131,52 @@ std::string GenerateSolidInjectionTemplate(const TemplateShape& Shape) {
                                            R.Scale = 1.0 + static_cast<double>(I % 9) / 4.0;
                                          });
   settingSection<fileformat::ClipRecord>(Out, fileformat::Section::ClippingSetting, L"Clip", S,
-                                         fileformat::formatClippingLine,
                                          [](fileformat::ClipRecord& R, std::size_t I) {
                                            R.ClipBy = static_cast<int>(I % 3) + 1;
                                            R.KeepX = static_cast<int>(I % 2);
                                            R.RangeX = static_cast<double>(I % 100);
                                          });
   settingSection<fileformat::SliceRecord>(Out, fileformat::Section::SlicingSetting, L"Slice", S,
-                                          fileformat::formatSlicingLine,
                                           [](fileformat::SliceRecord& R, std::size_t I) {
                                             R.SliceZ = 1;
                                             R.RangeZ = static_cast<double>(I % 100);
                                           });
   settingSection<fileformat::ObjectRecord>(Out, fileformat::Section::ObjectSetting, L"Object", S,
-                                           fileformat::formatObjectLine,
                                            [](fileformat::ObjectRecord& R, std::size_t I) {
                                              R.ShowPart = 1;
                                              R.ShowRunner = static_cast<int>(I % 2);
                                            });
   settingSection<fileformat::CaptureRecord>(Out, fileformat::Section::FocusCapture, L"Capture", S,
-                                            fileformat::formatFocusCaptureLine,
                                             [](fileformat::CaptureRecord& R, std::size_t I) {
                                               R.Capture = 1;
                                               R.Width = 640 + static_cast<int>(I % 4) * 160;
                                               R.Height = 480;
                                             });
-  settingSection<fileformat::MeltRecord>(
-      Out, fileformat::Section::MeltFrontTimeCapture, L"Melt", S, fileformat::formatMeltLine,
-      [](fileformat::MeltRecord& R, std::size_t I) {
-        R.Count = 4;
-        for (int K = 0; K < 4; ++K)
-          R.Percentage[K] = static_cast<double>(25 * (K + 1)) - static_cast<double>(I % 5);
-      });
+  settingSection<fileformat::MeltRecord>(Out, fileformat::Section::MeltFrontTimeCapture, L"Melt", S,
+                                         [](fileformat::MeltRecord& R, std::size_t I) {
+                                           R.Count = 4;
+                                           for (int K = 0; K < 4; ++K)
+                                             R.Percentage[K] = static_cast<double>(25 * (K + 1)) -
+                                                               static_cast<double>(I % 5);
+                                         });
   settingSection<fileformat::AnimationRecord>(Out, fileformat::Section::AnimationSetting,
-                                              L"Animation", S, fileformat::formatAnimationLine,
+                                              L"Animation", S,
                                               [](fileformat::AnimationRecord& R, std::size_t I) {
                                                 R.Output = static_cast<int>(I % 2);
                                                 R.Time = 5.0 + static_cast<double>(I % 10);
                                               });
   settingSection<fileformat::ImageRecord>(
-      Out, fileformat::Section::ImageSetting, L"Image", S, fileformat::formatImageLine,
+      Out, fileformat::Section::ImageSetting, L"Image", S,
       [](fileformat::ImageRecord& R, std::size_t I) { R.Resolution = static_cast<int>(I % 8); });
 
-  Out.line(fileformat::formatTagLine(fileformat::Section::ResultEx));
-  Out.line(fileformat::formatLabelLine(fileformat::Section::ResultEx));
+  Out.head(fileformat::Section::ResultEx);
   const std::wstring ExSettings[fileformat::ResultExRowCount] = {
       settingName(L"Melt", 0), L"report.pptx", L"", settingName(L"Animation", 0), L"",
       settingName(L"Image", 0)};
   for (std::size_t P = 0; P < fileformat::ResultExRowCount; ++P)
-    Out.line(*fileformat::formatResultExRow(P, 1, ExSettings[P], 5.0));
+    Out.lineBy([&](fileformat::ByteBuffer& Bytes) {
+      fileformat::appendResultExRow(Bytes, P, 1, ExSettings[P], 5.0);
+    });
   Out.sectionEnd();
 
   // Items cycle through the keys of all accepted sections; item j goes to the
@@ -177,8 +190,7 @@ std::string GenerateSolidInjectionTemplate(const TemplateShape& Shape) {
   std::size_t J = 0; // running item number across sections
   std::size_t FirstKey = 0;
   for (const SectionKeys& Section : Sections) {
-    Out.line(fileformat::formatTagLine(Section.Id));
-    Out.line(fileformat::formatLabelLine(Section.Id));
+    Out.head(Section.Id);
     // Global key positions FirstKey .. FirstKey+size-1 belong to this section;
     // item numbers n with n % KeyCount in that range land here.
     for (std::size_t Round = 0; Round * KeyCount < Items; ++Round) {
@@ -186,24 +198,33 @@ std::string GenerateSolidInjectionTemplate(const TemplateShape& Shape) {
         const std::size_t N = Round * KeyCount + FirstKey + K;
         if (N >= Items)
           break;
-        fileformat::ItemLineRecord R;
+        const std::wstring Clipping = settingName(L"Clip", J % S);
+        const std::wstring Object = settingName(L"Object", (J + 1) % S);
+        const std::wstring Capture = settingName(L"Capture", (J + 2) % S);
+        const std::wstring Slicing = settingName(L"Slice", (J + 3) % S);
+        std::wstring View;
+        std::vector<std::wstring> ManyViews;
+        if (J % 4 == 0 || Shape.ViewsPerItem < 2) {
+          View = settingName(L"View", J % S);
+        } else {
+          for (std::size_t V = 0; V < Shape.ViewsPerItem; ++V)
+            ManyViews.push_back(settingName(L"View", (J + V) % S));
+        }
+        fileformat::ItemLineView R;
         R.Key = Section.Keys[K];
         R.Output = static_cast<int>(J % 3) + 1;
         R.DisplayMode = static_cast<int>(J % 4);
         R.ParameterZ = 1;
         R.FaceNumber = 10;
-        R.ClippingName = settingName(L"Clip", J % S);
-        R.ObjectName = settingName(L"Object", (J + 1) % S);
-        R.CaptureName = settingName(L"Capture", (J + 2) % S);
-        R.SlicingName = settingName(L"Slice", (J + 3) % S);
-        if (J % 4 == 0 || Shape.ViewsPerItem < 2) {
-          R.ViewName = settingName(L"View", J % S);
-        } else {
-          for (std::size_t V = 0; V < Shape.ViewsPerItem; ++V)
-            R.ManyViewNames.push_back(settingName(L"View", (J + V) % S));
-        }
+        R.ClippingName = Clipping;
+        R.ObjectName = Object;
+        R.CaptureName = Capture;
+        R.SlicingName = Slicing;
+        R.ViewName = View;
+        R.ManyViewNames = {ManyViews.data(), ManyViews.size()};
         R.ItemCountOf1Page = 1;
-        Out.line(fileformat::formatItemLine(R, L"", L""));
+        Out.lineBy(
+            [&](fileformat::ByteBuffer& Bytes) { fileformat::appendItemLine(Bytes, R, L"", L""); });
         ++J;
       }
     }

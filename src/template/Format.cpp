@@ -99,8 +99,6 @@ void appendUtf8(ByteBuffer& Out, std::wstring_view Text) {
   Out.commit(platform::EncodeUtf8(Out.room(platform::Utf8Room * Text.size()), Text));
 }
 
-std::string encodeLine(std::wstring_view Line) { return platform::ToUtf8(Line); }
-
 bool fitsReadLimit(std::string_view Utf8Line) { return Utf8Line.size() + 1 <= MaxReadLineBytes; }
 
 // ---- Reading values from a line --------------------------------------------------------

@@ -2,26 +2,22 @@
 // writes them, every data line as the writer formats it, and every line as the
 // reader takes it apart.
 //
-// Writing formats each line once, from the same pattern and values, either as
-// wide text (the format... functions: one line without its line end, which
-// encodeLine turns into the bytes the file stores) or straight into the UTF-8
-// bytes of the file (the append... functions, which add those same bytes to
-// a buffer without building the wide line first). Reading
-// works on the bytes of one line as read from the file (UTF-8, its LF line end
-// kept or not); names and texts come back decoded from UTF-8, invalid bytes as
+// Writing formats each line once, from a pattern of the layout tables and the
+// line's values, straight into the UTF-8 bytes of the file (the append...
+// functions add one line, without its line end, to a buffer). Reading works on
+// the bytes of one line as read from the file (UTF-8, its LF line end kept or
+// not); names and texts come back decoded from UTF-8, invalid bytes as
 // U+FFFD. Numbers are written and read the same way in every locale.
 #ifndef ZRVREPORT_TEMPLATE_FORMAT_H
 #define ZRVREPORT_TEMPLATE_FORMAT_H
 
 #include <algorithm>
 #include <cstddef>
-#include <initializer_list>
 #include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "template/TemplateLayout.h"
 #include "zrvreport/ZRVReportItem.h"
@@ -114,91 +110,7 @@ private:
 /// Appends the UTF-8 bytes of \p Text to \p Out (platform::EncodeUtf8).
 void appendUtf8(ByteBuffer& Out, std::wstring_view Text);
 
-// ---- Formatting a line -------------------------------------------------------------
-
-/// One value formatted into a line pattern.
-class LineValue {
-public:
-  enum class Kind { Int, Real, Text };
-  /// How a text value is written.
-  enum class TextForm {
-    AsStored,     ///< as it stands
-    BlanksAsMark, ///< every blank as NameBlankReplacement (writtenName)
-    ViewList,     ///< several names, each followed by ViewListSeparator
-    WholeNumbers  ///< several reals, each as "%.0f", joined by a separator
-  };
-  LineValue(int Number) : Type(Kind::Int) { Value.Int = Number; }
-  LineValue(double Number) : Type(Kind::Real) { Value.Real = Number; }
-  LineValue(std::wstring_view Text) : Type(Kind::Text), Size(Text.size()) {
-    Value.Chars = Text.data();
-  }
-  LineValue(const std::wstring& Text) : LineValue(std::wstring_view(Text)) {}
-  LineValue(const wchar_t* Text) : LineValue(std::wstring_view(Text ? Text : L"")) {}
-
-  /// A setting name written with every blank as '_' (as writtenName gives it).
-  static LineValue writtenName(std::wstring_view Name) {
-    LineValue Result(Name);
-    Result.Form = TextForm::BlanksAsMark;
-    return Result;
-  }
-  /// The \p Count names from \p First as formatViewList joins them.
-  static LineValue viewList(const std::wstring* First, std::size_t Count) {
-    LineValue Result(std::wstring_view{});
-    Result.Form = TextForm::ViewList;
-    Result.Value.Names = First;
-    Result.Size = Count;
-    return Result;
-  }
-  /// The \p Count reals from \p First, each "%.0f", joined by \p Separator
-  /// (formatPercentages).
-  static LineValue wholeNumbers(const double* First, std::size_t Count, char Separator) {
-    LineValue Result(std::wstring_view{});
-    Result.Form = TextForm::WholeNumbers;
-    Result.Value.Reals = First;
-    Result.Size = Count;
-    Result.ListSeparator = Separator;
-    return Result;
-  }
-
-  Kind kind() const { return Type; }
-  TextForm textForm() const { return Form; }
-  int intValue() const { return Value.Int; }
-  double realValue() const { return Type == Kind::Int ? Value.Int : Value.Real; }
-  /// The text of an AsStored or BlanksAsMark value.
-  std::wstring_view textValue() const { return std::wstring_view(Value.Chars, Size); }
-  /// The names of a ViewList value, the reals of a WholeNumbers value.
-  const std::wstring* names() const { return Value.Names; }
-  const double* reals() const { return Value.Reals; }
-  std::size_t count() const { return Size; }
-  char separator() const { return ListSeparator; }
-
-private:
-  // Kept small: a line's values are built for every line written.
-  union Payload {
-    int Int;
-    double Real;
-    const wchar_t* Chars;
-    const std::wstring* Names;
-    const double* Reals;
-  };
-  Kind Type;
-  TextForm Form = TextForm::AsStored;
-  char ListSeparator = '\0';
-  Payload Value{};
-  std::size_t Size = 0;
-};
-
-/// Formats a line from a pattern of the layout tables: each directive ("%s"
-/// text, "%d" integer, "%lg" and "%.0f" real) takes the next value, in order;
-/// every other character of the pattern stands for itself. Texts are inserted
-/// as data: a '%' in a value reaches the line unchanged. A directive whose
-/// value is missing or of another kind (an integer for a real directive is
-/// accepted) is a fault of the caller; it writes nothing.
-std::wstring formatLine(std::string_view Pattern, std::initializer_list<LineValue> Values);
-
-/// The line as the file stores it: the UTF-8 bytes of \p Line (a lone
-/// surrogate becomes U+FFFD), without a line end.
-std::string encodeLine(std::wstring_view Line);
+// ---- Line limits -------------------------------------------------------------------
 
 /// True when \p Utf8Line (without line end) can be read back whole: with its
 /// line end it fits the reader's MaxReadLineBytes.
@@ -266,57 +178,6 @@ constexpr auto kindOf(const ImageRecord&) { return kind(Section::ImageSetting, I
 
 // ---- Lines as written ---------------------------------------------------------------
 
-/// A setting name as written in setting lines and as a single view in
-/// item-line field 9: every blank replaced by '_'. Nothing else is changed.
-std::wstring writtenName(std::wstring_view Name);
-
-/// The [FileHeader] line of \p Field: a number row ("FileVersion,1001",
-/// "ProjectType,0,"(0:Solid,1:Shell)"") takes \p Number, a text row
-/// ("Remark,first issue") takes \p Text unquoted and unescaped; the other
-/// argument is not used.
-std::wstring formatHeaderLine(HeaderField Field, int Number, std::wstring_view Text);
-
-/// The [Info] line of \p Field, built like formatHeaderLine.
-std::wstring formatInfoLine(InfoField Field, int Number, std::wstring_view Text);
-
-/// The tag line of a section ("[ViewSetting]").
-std::wstring formatTagLine(Section Id);
-
-/// The label line of a section, letter for letter (the tab of the
-/// [FocusCapture] label, the "%(0-100)" texts); empty for [FileHeader],
-/// [Info] and the end.
-std::wstring formatLabelLine(Section Id);
-
-/// The setting lines, one per kind. \p Name is the stored name; it is written
-/// with blanks as '_' (writtenName) followed by the record's values in the
-/// pattern of the section. The record's own Name field is not used.
-std::wstring formatViewLine(std::wstring_view Name, const ViewRecord& Record);
-std::wstring formatClippingLine(std::wstring_view Name, const ClipRecord& Record);
-std::wstring formatSlicingLine(std::wstring_view Name, const SliceRecord& Record);
-std::wstring formatObjectLine(std::wstring_view Name, const ObjectRecord& Record);
-/// FocusOn is not written.
-std::wstring formatFocusCaptureLine(std::wstring_view Name, const CaptureRecord& Record);
-/// The percentages as formatPercentages gives them.
-std::wstring formatMeltLine(std::wstring_view Name, const MeltRecord& Record);
-std::wstring formatAnimationLine(std::wstring_view Name, const AnimationRecord& Record);
-std::wstring formatImageLine(std::wstring_view Name, const ImageRecord& Record);
-
-/// The used percentages of a melt-front record, each "%.0f", joined by '-'
-/// ("25-50-75-100"). Count is taken within 0 to 100; Count 0 gives the empty
-/// text. A negative percentage is written with its minus sign, which the
-/// reader takes as a separator: such values do not read back.
-std::wstring formatPercentages(const MeltRecord& Record);
-
-/// The [ResultEx] row of extended item \p Position (0 to 5). The output column
-/// is 1 when \p Output is 1, else 0. The setting column is \p Setting,
-/// unchanged (no '_' replacement), or the row's replacement when \p Setting is
-/// empty: "Default" at positions 0, 3 and 5, "-" at position 1 (no
-/// presentation template); position 2 always writes "-", position 4 writes
-/// \p WarpageScale as "%lg" and ignores \p Setting. Positions from 6 on have
-/// no row: the result is empty (nothing is written for them).
-std::optional<std::wstring> formatResultExRow(std::size_t Position, int Output,
-                                              std::wstring_view Setting, double WarpageScale);
-
 /// What the writer knows of one report item for its item line, with the
 /// names held as \p Text and the several views as \p Names (a list with
 /// data(), size() and empty()).
@@ -349,40 +210,51 @@ struct NameSpan {
   bool empty() const { return Count == 0; }
 };
 
-/// An item line's values with names of its own.
-using ItemLineRecord = ItemLineFields<std::wstring, std::vector<std::wstring>>;
 /// An item line's values with names that stay where they are (the writer's).
 using ItemLineView = ItemLineFields<std::wstring_view, NameSpan>;
-
-/// The item line of \p Item (fields 1 to 15, no blanks between fields).
-/// Field 8, 11, 12: the name, or "-" when empty. Field 10: "-" when empty or
-/// equal to \p ProjectSettingName. Field 9: when ManyViewNames is not empty,
-/// each name followed by ';', names as stored; otherwise "-" when ViewName is
-/// empty or equal to \p ProjectViewName, else ViewName with blanks as '_'.
-/// Names of fields 8, 10, 11, 12 are written as stored. Comparisons are exact.
-std::wstring formatItemLine(const ItemLineRecord& Item, std::wstring_view ProjectViewName,
-                            std::wstring_view ProjectSettingName);
-
-/// The several-view field: each name followed by ';' ("Top;Side;"); empty
-/// for no names.
-std::wstring formatViewList(const std::vector<std::wstring>& Names);
 
 /// The length in wide characters of the several-view field of \p Count names
 /// from \p First (each name and its ';').
 std::size_t viewListLength(const std::wstring* First, std::size_t Count);
 
 // ---- Lines appended as written ---------------------------------------------------------
-// The lines of the format... functions, their UTF-8 bytes appended to Out
-// (no line end): the same bytes as encodeLine of the wide line.
+// Each appends the UTF-8 bytes of one line to Out, without its line end. A
+// pattern's directives ("%s" text, "%d" integer, "%lg" and "%.0f" real) take
+// the line's values in order; texts are inserted as data, so a '%' in a value
+// reaches the line unchanged.
 
+/// The [FileHeader] line of \p Field: a number row ("FileVersion,1001",
+/// "ProjectType,0,"(0:Solid,1:Shell)"") takes \p Number, a text row
+/// ("Remark,first issue") takes \p Text unquoted and unescaped; the other
+/// argument is not used.
 void appendHeaderLine(ByteBuffer& Out, HeaderField Field, int Number, std::wstring_view Text);
+/// The [Info] line of \p Field, built like appendHeaderLine.
 void appendInfoLine(ByteBuffer& Out, InfoField Field, int Number, std::wstring_view Text);
 /// The setting line of the record's kind (any of the eight setting records).
+/// \p Name is the stored name; it is written with every blank as '_' (and
+/// nothing else changed), followed by the record's values in the pattern of
+/// the section. The record's own Name field is not used; FocusOn is not
+/// written. A melt-front record writes its used percentages, each "%.0f",
+/// joined by '-' ("25-50-75-100"): Count is taken within 0 to 100, Count 0
+/// gives none. A negative percentage is written with its minus sign, which
+/// the reader takes as a separator: such values do not read back.
 template <typename Record>
 void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const Record& R);
-/// False, and nothing appended, for a position without a row.
+/// The [ResultEx] row of extended item \p Position (0 to 5). The output column
+/// is 1 when \p Output is 1, else 0. The setting column is \p Setting,
+/// unchanged (no '_' replacement), or the row's replacement when \p Setting is
+/// empty: "Default" at positions 0, 3 and 5, "-" at position 1 (no
+/// presentation template); position 2 always writes "-", position 4 writes
+/// \p WarpageScale as "%lg" and ignores \p Setting. Positions from 6 on have
+/// no row: false, and nothing appended.
 bool appendResultExRow(ByteBuffer& Out, std::size_t Position, int Output, std::wstring_view Setting,
                        double WarpageScale);
+/// The item line of \p Item (fields 1 to 15, no blanks between fields).
+/// Field 8, 11, 12: the name, or "-" when empty. Field 10: "-" when empty or
+/// equal to \p ProjectSettingName. Field 9: when ManyViewNames is not empty,
+/// each name followed by ';', names as stored; otherwise "-" when ViewName is
+/// empty or equal to \p ProjectViewName, else ViewName with blanks as '_'.
+/// Names of fields 8, 10, 11, 12 are written as stored. Comparisons are exact.
 void appendItemLine(ByteBuffer& Out, const ItemLineView& Item, std::wstring_view ProjectViewName,
                     std::wstring_view ProjectSettingName);
 

@@ -1,43 +1,93 @@
 // FormatWrite.cpp - every line of a template file as the writer formats it:
-// one pattern routine and one routine per kind of line, each writing either
-// wide text (the format... functions) or the UTF-8 bytes of the file (the
-// append... functions), so that both give the same line.
+// one pattern routine and one routine per kind of line, each appending the
+// UTF-8 bytes of the file to a buffer.
 #include "template/Format.h"
 
 #include "platform/Utf8.h"
 
 #include <algorithm>
 #include <cassert>
+#include <initializer_list>
 #include <iterator>
 
 namespace zrv::format {
 
 namespace {
 
-// ---- Where a line goes ----------------------------------------------------------------
+// ---- The values of a line ------------------------------------------------------------
 
-/// A line built as wide text.
-class WideSink {
+/// One value formatted into a line pattern.
+class LineValue {
 public:
-  explicit WideSink(std::wstring& Text) : Line(Text) {}
-  void ascii(std::string_view Bytes) {
-    for (char C : Bytes)
-      Line += static_cast<wchar_t>(static_cast<unsigned char>(C));
+  enum class ValueType { Int, Real, Text };
+  /// How a text value is written.
+  enum class TextForm {
+    AsStored,     ///< as it stands
+    BlanksAsMark, ///< every blank as NameBlankReplacement (a setting name)
+    ViewList,     ///< several names, each followed by ViewListSeparator
+    WholeNumbers  ///< several reals, each as "%.0f", joined by a separator
+  };
+  LineValue(int Number) : Type(ValueType::Int) { Value.Int = Number; }
+  LineValue(double Number) : Type(ValueType::Real) { Value.Real = Number; }
+  LineValue(std::wstring_view Text) : Type(ValueType::Text), Size(Text.size()) {
+    Value.Chars = Text.data();
   }
-  void text(std::wstring_view Text) { Line.append(Text); }
-  void name(std::wstring_view Name) {
-    const std::size_t Start = Line.size();
-    Line.append(Name);
-    std::replace(Line.begin() + static_cast<std::ptrdiff_t>(Start), Line.end(), L' ',
-                 NameBlankReplacement);
+  LineValue(const std::wstring& Text) : LineValue(std::wstring_view(Text)) {}
+  LineValue(const wchar_t* Text) : LineValue(std::wstring_view(Text ? Text : L"")) {}
+
+  /// A setting name written with every blank as '_'.
+  static LineValue writtenName(std::wstring_view Name) {
+    LineValue Result(Name);
+    Result.Form = TextForm::BlanksAsMark;
+    return Result;
   }
-  void integer(int Value) { ascii(formatInt(Value)); }
-  void lg(double Value) { ascii(formatLg(Value)); }
-  void fixed0(double Value) { ascii(formatFixed0(Value)); }
+  /// The \p Count names from \p First, each followed by ';'.
+  static LineValue viewList(const std::wstring* First, std::size_t Count) {
+    LineValue Result(std::wstring_view{});
+    Result.Form = TextForm::ViewList;
+    Result.Value.Names = First;
+    Result.Size = Count;
+    return Result;
+  }
+  /// The \p Count reals from \p First, each "%.0f", joined by \p Separator.
+  static LineValue wholeNumbers(const double* First, std::size_t Count, char Separator) {
+    LineValue Result(std::wstring_view{});
+    Result.Form = TextForm::WholeNumbers;
+    Result.Value.Reals = First;
+    Result.Size = Count;
+    Result.ListSeparator = Separator;
+    return Result;
+  }
+
+  ValueType type() const { return Type; }
+  TextForm textForm() const { return Form; }
+  int intValue() const { return Value.Int; }
+  double realValue() const { return Type == ValueType::Int ? Value.Int : Value.Real; }
+  /// The text of an AsStored or BlanksAsMark value.
+  std::wstring_view textValue() const { return std::wstring_view(Value.Chars, Size); }
+  /// The names of a ViewList value, the reals of a WholeNumbers value.
+  const std::wstring* names() const { return Value.Names; }
+  const double* reals() const { return Value.Reals; }
+  std::size_t count() const { return Size; }
+  char separator() const { return ListSeparator; }
 
 private:
-  std::wstring& Line;
+  // Kept small: a line's values are built for every line written.
+  union Payload {
+    int Int;
+    double Real;
+    const wchar_t* Chars;
+    const std::wstring* Names;
+    const double* Reals;
+  };
+  ValueType Type;
+  TextForm Form = TextForm::AsStored;
+  char ListSeparator = '\0';
+  Payload Value{};
+  std::size_t Size = 0;
 };
+
+// ---- Where a line goes ----------------------------------------------------------------
 
 /// A line appended to a buffer as UTF-8 bytes, each piece written in place
 /// into the buffer's room.
@@ -107,8 +157,12 @@ template <typename Sink> void putText(Sink& Out, const LineValue& Value) {
   }
 }
 
-/// Formats \p Pattern into \p Out: each directive takes the next of the
-/// \p Count values that \p ValueAt gives by index (formatLine's rules).
+/// Formats \p Pattern into \p Out: each directive ("%s" text, "%d" integer,
+/// "%lg" and "%.0f" real) takes the next of the \p Count values that
+/// \p ValueAt gives by index; every other character of the pattern stands for
+/// itself. A directive whose value is missing or of another type (an integer
+/// for a real directive is accepted) is a fault of the caller; it writes
+/// nothing.
 template <typename Sink, typename ValueAt>
 void putLine(Sink& Out, std::string_view Pattern, std::size_t Count, ValueAt&& Value) {
   std::size_t Next = 0;
@@ -126,19 +180,19 @@ void putLine(Sink& Out, std::string_view Pattern, std::size_t Count, ValueAt&& V
     const char* Letters = Pattern.data() + Percent + 1;
     const std::size_t Left = Pattern.size() - Percent - 1;
     std::size_t Length = 0;
-    LineValue::Kind Wanted = LineValue::Kind::Text;
+    LineValue::ValueType Wanted = LineValue::ValueType::Text;
     bool Fixed0 = false;
     if (Left >= 1 && Letters[0] == 's') {
       Length = 2;
     } else if (Left >= 1 && Letters[0] == 'd') {
       Length = 2;
-      Wanted = LineValue::Kind::Int;
+      Wanted = LineValue::ValueType::Int;
     } else if (Left >= 2 && Letters[0] == 'l' && Letters[1] == 'g') {
       Length = 3;
-      Wanted = LineValue::Kind::Real;
+      Wanted = LineValue::ValueType::Real;
     } else if (Left >= 3 && Letters[0] == '.' && Letters[1] == '0' && Letters[2] == 'f') {
       Length = 4;
-      Wanted = LineValue::Kind::Real;
+      Wanted = LineValue::ValueType::Real;
       Fixed0 = true;
     } else {
       Out.ascii("%");
@@ -151,20 +205,20 @@ void putLine(Sink& Out, std::string_view Pattern, std::size_t Count, ValueAt&& V
       continue;
     }
     const auto& V = Value(Next++);
-    const bool KindFits =
-        V.kind() == Wanted || (Wanted == LineValue::Kind::Real && V.kind() == LineValue::Kind::Int);
-    if (!KindFits) {
-      assert(!"line value of the wrong kind for its directive");
+    const bool TypeFits = V.type() == Wanted || (Wanted == LineValue::ValueType::Real &&
+                                                 V.type() == LineValue::ValueType::Int);
+    if (!TypeFits) {
+      assert(!"line value of the wrong type for its directive");
       continue;
     }
     switch (Wanted) {
-    case LineValue::Kind::Text:
+    case LineValue::ValueType::Text:
       putText(Out, V);
       break;
-    case LineValue::Kind::Int:
+    case LineValue::ValueType::Int:
       Out.integer(V.intValue());
       break;
-    case LineValue::Kind::Real:
+    case LineValue::ValueType::Real:
       if (Fixed0)
         Out.fixed0(V.realValue());
       else
@@ -179,14 +233,6 @@ template <typename Sink>
 void putLine(Sink& Out, std::string_view Pattern, std::initializer_list<LineValue> Values) {
   putLine(Out, Pattern, Values.size(),
           [&](std::size_t I) -> const LineValue& { return Values.begin()[I]; });
-}
-
-/// Runs \p Put on a wide line and returns it.
-template <typename Put> std::wstring wideLine(Put&& Build) {
-  std::wstring Line;
-  WideSink Out(Line);
-  Build(Out);
-  return Line;
 }
 
 // ---- [FileHeader] and [Info] ------------------------------------------------------------
@@ -210,17 +256,17 @@ void putKeyLine(Sink& Out, const KeyRowLayout& Row, int Number, std::wstring_vie
 /// the order of its kind's table.
 template <typename Sink, typename Record>
 void putSetting(Sink& Out, std::wstring_view Name, const Record& R) {
-  const auto Kind = kindOf(R);
-  const std::size_t Count = std::size(Kind.Fields);
-  putLine(Out, layoutOf(Kind.Id).DataPattern, Count + 1, [&](std::size_t I) {
+  const auto Setting = kindOf(R);
+  const std::size_t Count = std::size(Setting.Fields);
+  putLine(Out, layoutOf(Setting.Id).DataPattern, Count + 1, [&](std::size_t I) {
     if (I == 0)
       return LineValue::writtenName(Name);
-    const RecordField<Record>& Field = Kind.Fields[I - 1];
+    const RecordField<Record>& Field = Setting.Fields[I - 1];
     return Field.Int ? LineValue(static_cast<int>(R.*Field.Int)) : LineValue(R.*Field.Real);
   });
 }
 
-/// The used percentages of a melt-front record (formatPercentages).
+/// The used percentages of a melt-front record: Count taken within 0 to 100.
 LineValue percentages(const MeltRecord& R) {
   const int Count = std::clamp(R.Count, 0, MaxPercentages);
   return LineValue::wholeNumbers(R.Percentage, static_cast<std::size_t>(Count),
@@ -287,99 +333,11 @@ void putItemLine(Sink& Out, const Item& I, std::wstring_view ProjectViewName,
 
 } // namespace
 
-// ---- Wide lines -------------------------------------------------------------------------
-
-std::wstring formatLine(std::string_view Pattern, std::initializer_list<LineValue> Values) {
-  return wideLine([&](WideSink& Out) { putLine(Out, Pattern, Values); });
-}
-
-std::wstring writtenName(std::wstring_view Name) {
-  return wideLine([&](WideSink& Out) { Out.name(Name); });
-}
-
-std::wstring formatHeaderLine(HeaderField Field, int Number, std::wstring_view Text) {
-  return wideLine([&](WideSink& Out) {
-    putKeyLine(Out, HeaderRows[static_cast<std::size_t>(Field)], Number, Text);
-  });
-}
-
-std::wstring formatInfoLine(InfoField Field, int Number, std::wstring_view Text) {
-  return wideLine([&](WideSink& Out) {
-    putKeyLine(Out, InfoRows[static_cast<std::size_t>(Field)], Number, Text);
-  });
-}
-
-std::wstring formatTagLine(Section Id) { return widen(tagOf(Id)); }
-
-std::wstring formatLabelLine(Section Id) { return widen(layoutOf(Id).Label); }
-
-namespace {
-template <typename Record> std::wstring formatSetting(std::wstring_view Name, const Record& R) {
-  return wideLine([&](WideSink& Out) { putSetting(Out, Name, R); });
-}
-} // namespace
-
-std::wstring formatViewLine(std::wstring_view Name, const ViewRecord& R) {
-  return formatSetting(Name, R);
-}
-
-std::wstring formatClippingLine(std::wstring_view Name, const ClipRecord& R) {
-  return formatSetting(Name, R);
-}
-
-std::wstring formatSlicingLine(std::wstring_view Name, const SliceRecord& R) {
-  return formatSetting(Name, R);
-}
-
-std::wstring formatObjectLine(std::wstring_view Name, const ObjectRecord& R) {
-  return formatSetting(Name, R);
-}
-
-std::wstring formatFocusCaptureLine(std::wstring_view Name, const CaptureRecord& R) {
-  return formatSetting(Name, R);
-}
-
-std::wstring formatMeltLine(std::wstring_view Name, const MeltRecord& R) {
-  return formatSetting(Name, R);
-}
-
-std::wstring formatAnimationLine(std::wstring_view Name, const AnimationRecord& R) {
-  return formatSetting(Name, R);
-}
-
-std::wstring formatImageLine(std::wstring_view Name, const ImageRecord& R) {
-  return formatSetting(Name, R);
-}
-
-std::wstring formatPercentages(const MeltRecord& R) {
-  return wideLine([&](WideSink& Out) { putText(Out, percentages(R)); });
-}
-
-std::optional<std::wstring> formatResultExRow(std::size_t Position, int Output,
-                                              std::wstring_view Setting, double WarpageScale) {
-  std::wstring Line;
-  WideSink Out(Line);
-  if (!putResultExRow(Out, Position, Output, Setting, WarpageScale))
-    return std::nullopt;
-  return Line;
-}
-
-std::wstring formatViewList(const std::vector<std::wstring>& Names) {
-  return wideLine(
-      [&](WideSink& Out) { putText(Out, LineValue::viewList(Names.data(), Names.size())); });
-}
-
 std::size_t viewListLength(const std::wstring* First, std::size_t Count) {
   std::size_t Length = Count;
   for (std::size_t I = 0; I < Count; ++I)
     Length += First[I].size();
   return Length;
-}
-
-std::wstring formatItemLine(const ItemLineRecord& Item, std::wstring_view ProjectViewName,
-                            std::wstring_view ProjectSettingName) {
-  return wideLine(
-      [&](WideSink& Out) { putItemLine(Out, Item, ProjectViewName, ProjectSettingName); });
 }
 
 // ---- UTF-8 lines ------------------------------------------------------------------------

@@ -248,7 +248,7 @@ template <typename Field, std::size_t N>
 void keySection(TemplateText& T, Section Id, const std::array<KeyRowLayout, N>& Rows,
                 const int (&Numbers)[N], const std::wstring* const (&Texts)[N],
                 void (*Append)(ByteBuffer&, Field, int, std::wstring_view)) {
-  const std::wstring Tag = formatTagLine(Id);
+  const std::wstring Tag = widen(tagOf(Id));
   T.asciiLine(tagOf(Id), Tag, Tag);
   for (std::size_t I = 0; I < N; ++I) {
     const std::wstring Key = widen(Rows[I].Key);
@@ -302,7 +302,7 @@ void Source::settings(TemplateText& T, Section Id, const List& Options, const Li
                       std::wstring_view Skip) const {
   using Record = typename Library::mapped_type;
   static const Record Missing{};
-  const std::wstring Tag = formatTagLine(Id);
+  const std::wstring Tag = widen(tagOf(Id));
   T.asciiLine(tagOf(Id), Tag, Tag);
   T.asciiLine(layoutOf(Id).Label, Tag, Tag);
   RecordFinder<Library> Records(Map);
@@ -322,7 +322,7 @@ void Source::settings(TemplateText& T, Section Id, const List& Options, const Li
 
 void Source::resultEx(TemplateText& T) const {
   const CZRVReportItemManager& Doc = *Document;
-  const std::wstring Tag = formatTagLine(Section::ResultEx);
+  const std::wstring Tag = widen(tagOf(Section::ResultEx));
   T.asciiLine(tagOf(Section::ResultEx), Tag, Tag);
   T.asciiLine(layoutOf(Section::ResultEx).Label, Tag, Tag);
   const int Count = Doc.GetItemExCount();

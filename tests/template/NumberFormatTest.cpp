@@ -1,6 +1,5 @@
 // NumberFormatTest.cpp - numbers as a template file writes them ("%lg", "%.0f",
 // "%d") and reads them (the line scanner).
-#include "platform/Platform.h"
 #include "template/Format.h"
 
 #include <gtest/gtest.h>
@@ -67,7 +66,11 @@ TEST(NumberFormat, LgAndFixed0AgreeWithTheCLibraryInTheCLocale) {
   // The test runs in the "C" locale (nothing calls setlocale).
   for (double Value : sampleValues()) {
     EXPECT_EQ(formatLg(Value), printfLike("%lg", Value)) << Value;
-    EXPECT_EQ(formatLine("%lg", {Value}), zrv::platform::FromUtf8(printfLike("%lg", Value)));
+    ViewRecord View; // a setting line writes its reals through the same rule
+    View.AngleX = Value;
+    ByteBuffer Line;
+    appendSettingLine(Line, L"V", View);
+    EXPECT_EQ(Line.view().substr(0, Line.view().find(',', 2)), "V," + printfLike("%lg", Value));
     EXPECT_EQ(formatFixed0(Value), printfLike("%.0f", Value)) << Value;
   }
 }
