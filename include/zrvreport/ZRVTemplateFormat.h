@@ -105,13 +105,14 @@ struct ZRVTemplateLoaderCall {
   int Thermoset = 0;
 };
 
-/// The loader the report setting facade uses for project kind \p Kind (0 and
+/// The loader the report setting facade uses for project kind \p ProjectKind (0 and
 /// 2 solid, 1 shell) and application type \p AppType with the given flags
 /// (only the value 1 counts as set). Returns true and fills \p Call; false,
 /// with \p Call untouched, where the facade loads nothing (shell 3 to 14,
 /// solid 1 and 5, an application type outside 0 to 14, another kind).
-ZRVREPORT_EXPORT bool ZRVTemplateLoaderOf(int Kind, int AppType, int Thermoset, int Underfill,
-                                          int EncapsulationCM, ZRVTemplateLoaderCall& Call);
+ZRVREPORT_EXPORT bool ZRVTemplateLoaderOf(int ProjectKind, int AppType, int Thermoset,
+                                          int Underfill, int EncapsulationCM,
+                                          ZRVTemplateLoaderCall& Call);
 
 /// The name of the reader member of \p Loader ("LoadSolidICM"); empty for a
 /// loader outside the enumeration.
@@ -119,7 +120,8 @@ ZRVREPORT_EXPORT std::wstring ZRVTemplateLoaderName(ZRV_TEMPLATE_LOADER Loader);
 
 /// The facade's project type name ("SolidICM", "SolidInjection(RIM)" for
 /// thermoset solid injection); empty where the facade gives none.
-ZRVREPORT_EXPORT std::wstring ZRVTemplateProjectTypeName(int Kind, int AppType, int Thermoset);
+ZRVREPORT_EXPORT std::wstring ZRVTemplateProjectTypeName(int ProjectKind, int AppType,
+                                                         int Thermoset);
 
 /// One result section that a loader reads, with the keys its item lines may
 /// use.

@@ -153,10 +153,10 @@ constexpr FlagRow FlagTable[] = {
 
 } // namespace
 
-bool configure(CZRVReportSetting& Facade, int Kind, int AppType, unsigned Flags) {
-  if (Kind < 0 || Kind > 2 || AppType < 0 || AppType > 14 || (Flags & ~AllFlags) != 0)
+bool configure(CZRVReportSetting& Facade, int ProjectKind, int AppType, unsigned Flags) {
+  if (ProjectKind < 0 || ProjectKind > 2 || AppType < 0 || AppType > 14 || (Flags & ~AllFlags) != 0)
     return false;
-  Facade.SetProjectType(Kind, AppType);
+  Facade.SetProjectType(ProjectKind, AppType);
   for (const FlagRow& Row : FlagTable)
     (Facade.*Row.Set)((Flags & unsigned{Row.Bit}) ? 1 : 0);
   return true;

@@ -79,7 +79,7 @@ unsigned flagsOf(const CZRVReportSetting& Facade);
 
 /// Gives \p Facade the project type and flags; false (nothing changed) when
 /// a value is outside its set.
-bool configure(CZRVReportSetting& Facade, int Kind, int AppType, unsigned Flags);
+bool configure(CZRVReportSetting& Facade, int ProjectKind, int AppType, unsigned Flags);
 
 } // namespace zrv::capi
 

@@ -11,7 +11,7 @@
 
 using zrv::capi::guarded;
 using zrv::capi::utf8;
-using Kind = ZRVTemplateFindingKind;
+using FindingKind = ZRVTemplateFindingKind;
 
 namespace {
 
@@ -19,7 +19,7 @@ namespace {
 /// the author wrote; warnings ignore or change a line while the author's
 /// intent is likely kept; notes tell what the load did.
 struct FindingKindRow {
-  Kind Value;
+  FindingKind Value;
   const char* Code;
   zrv_severity Severity;
   std::string (*Message)(const ZRVTemplateFinding&);
@@ -32,54 +32,54 @@ std::string sectionOf(const ZRVTemplateFinding& F) {
 
 // clang-format off
 const FindingKindRow FindingKinds[] = {
-    {Kind::LineTooLong, "long-line", ZRV_SEVERITY_ERROR, [](const ZRVTemplateFinding& F) {
+    {FindingKind::LineTooLong, "long-line", ZRV_SEVERITY_ERROR, [](const ZRVTemplateFinding& F) {
        return "the line is " + std::to_string(F.Number) +
               " bytes or more, longer than the reader takes at once; the rest is read as a line of its own";
      }},
-    {Kind::SectionPassedOver, "section-passed-over", ZRV_SEVERITY_ERROR, [](const ZRVTemplateFinding& F) {
+    {FindingKind::SectionPassedOver, "section-passed-over", ZRV_SEVERITY_ERROR, [](const ZRVTemplateFinding& F) {
        return "the tag line " + quoted(F.Text) + " after " + sectionOf(F) +
               " is not read here (out of order, not read by this project type, or '[' in a data line); the lines up to the next tag are passed over";
      }},
-    {Kind::LineIgnored, "line-ignored", ZRV_SEVERITY_WARNING, [](const ZRVTemplateFinding& F) {
+    {FindingKind::LineIgnored, "line-ignored", ZRV_SEVERITY_WARNING, [](const ZRVTemplateFinding& F) {
        return "a line of " + std::to_string(F.Number) + (F.Number == 1 ? " field" : " fields") + " does not have the shape " +
               sectionOf(F) + " expects and is ignored";
      }},
-    {Kind::DuplicateSetting, "duplicate-setting", ZRV_SEVERITY_WARNING, [](const ZRVTemplateFinding& F) {
+    {FindingKind::DuplicateSetting, "duplicate-setting", ZRV_SEVERITY_WARNING, [](const ZRVTemplateFinding& F) {
        return "setting " + quoted(F.Text) + " is defined again in " + sectionOf(F) +
               "; the first definition wins and this line is ignored";
      }},
-    {Kind::UnknownItemKey, "unknown-key", ZRV_SEVERITY_ERROR, [](const ZRVTemplateFinding& F) {
+    {FindingKind::UnknownItemKey, "unknown-key", ZRV_SEVERITY_ERROR, [](const ZRVTemplateFinding& F) {
        return "item key " + quoted(F.Text) + " is not in the key list of " + sectionOf(F) +
               " for this project type; the item line is dropped";
      }},
-    {Kind::UnresolvedName, "unresolved-name", ZRV_SEVERITY_ERROR, [](const ZRVTemplateFinding& F) {
+    {FindingKind::UnresolvedName, "unresolved-name", ZRV_SEVERITY_ERROR, [](const ZRVTemplateFinding& F) {
        return "setting name " + quoted(F.Text) + " in field " + std::to_string(F.Field) +
               " names no setting of the file; nothing is attached";
      }},
-    {Kind::ValueOutOfRange, "value-out-of-range", ZRV_SEVERITY_WARNING, [](const ZRVTemplateFinding& F) {
+    {FindingKind::ValueOutOfRange, "value-out-of-range", ZRV_SEVERITY_WARNING, [](const ZRVTemplateFinding& F) {
        return "value " + std::to_string(F.Number) + " in field " + std::to_string(F.Field) +
               " is outside its range";
      }},
-    {Kind::ItemLinesNotRead, "item-lines-not-read", ZRV_SEVERITY_ERROR, [](const ZRVTemplateFinding& F) {
+    {FindingKind::ItemLinesNotRead, "item-lines-not-read", ZRV_SEVERITY_ERROR, [](const ZRVTemplateFinding& F) {
        return "file version " + std::to_string(F.Number) + " does not read the item lines of " +
               sectionOf(F) + " in full";
      }},
-    {Kind::ExtendedItemAdded, "extended-item-added", ZRV_SEVERITY_NOTE, [](const ZRVTemplateFinding& F) {
+    {FindingKind::ExtendedItemAdded, "extended-item-added", ZRV_SEVERITY_NOTE, [](const ZRVTemplateFinding& F) {
        return "extended item " + quoted(F.Text) + " added at position " + std::to_string(F.Number);
      }},
-    {Kind::EndMissing, "end-missing", ZRV_SEVERITY_WARNING, [](const ZRVTemplateFinding&) {
+    {FindingKind::EndMissing, "end-missing", ZRV_SEVERITY_WARNING, [](const ZRVTemplateFinding&) {
        return std::string("the file ends without the \"[EOF]\" line");
      }},
-    {Kind::SectionRead, "section-read", ZRV_SEVERITY_NOTE, [](const ZRVTemplateFinding& F) {
+    {FindingKind::SectionRead, "section-read", ZRV_SEVERITY_NOTE, [](const ZRVTemplateFinding& F) {
        return "section " + sectionOf(F) + " is read";
      }},
 };
 // clang-format on
-constexpr int FindingKindCount = static_cast<int>(Kind::SectionRead) + 1;
+constexpr int FindingKindCount = static_cast<int>(FindingKind::SectionRead) + 1;
 static_assert(sizeof(FindingKinds) / sizeof(FindingKinds[0]) == FindingKindCount,
               "one row per finding kind");
 
-const FindingKindRow* rowOf(Kind Value) {
+const FindingKindRow* rowOf(FindingKind Value) {
   const auto Index = static_cast<int>(Value);
   return Index >= 0 && Index < FindingKindCount && FindingKinds[Index].Value == Value
              ? &FindingKinds[Index]
@@ -125,22 +125,22 @@ struct zrv_folder_check {
 
 namespace {
 
-/// Checks \p Path as the facade loads it; Kind -1 takes the project type from
+/// Checks \p Path as the facade loads it; ProjectKind -1 takes the project type from
 /// the file's header.
-zrv_status runCheck(const std::wstring& Path, int Kind, int AppType, unsigned Flags,
+zrv_status runCheck(const std::wstring& Path, int ProjectKind, int AppType, unsigned Flags,
                     zrv_check& Check) {
-  if (Kind == -1) {
+  if (ProjectKind == -1) {
     CZRVReportItemManager Header;
     CZRVReportTemplateReader Reader;
-    Kind = 0;
+    ProjectKind = 0;
     AppType = 0;
     if (Reader.LoadTemplateFileHeader(Path.c_str(), &Header)) {
-      Kind = std::max(Header.GetFileProjectType(), 0);
+      ProjectKind = std::max(Header.GetFileProjectType(), 0);
       AppType = std::max(Header.GetFileAppType(), 0);
     }
   }
   CZRVReportSetting Facade;
-  if (!zrv::capi::configure(Facade, Kind, AppType, Flags))
+  if (!zrv::capi::configure(Facade, ProjectKind, AppType, Flags))
     return ZRV_E_INVALID_ARGUMENT;
   Collector Observer(Check.Findings);
   Facade.SetTemplateObserver(&Observer);

@@ -190,52 +190,52 @@ using MeltKind = ExtendedKind<ZRVMeltMap>;
 using AnimationKind = ExtendedKind<ZRVAnimationMap>;
 using ImageKind = ExtendedKind<ZRVImageMap>;
 
-// ---- Kind-driven operations ---------------------------------------------------------
+// ---- Operations driven by a library's traits ------------------------------------------
 
-template <typename Kind, typename List>
-void handOver(typename Kind::Map& Library, List& Options, const typename Kind::Map& Source) {
-  handOver(Library, Options, Source, Kind::Empty);
+template <typename Traits, typename List>
+void handOver(typename Traits::Map& Library, List& Options, const typename Traits::Map& Source) {
+  handOver(Library, Options, Source, Traits::Empty);
 }
 
 /// Replaces the library by \p Source, moved in, and lists its names afresh.
-template <typename Kind, typename List>
-void adopt(typename Kind::Map& Library, List& Options, typename Kind::Map&& Source) {
+template <typename Traits, typename List>
+void adopt(typename Traits::Map& Library, List& Options, typename Traits::Map&& Source) {
   Library = std::move(Source);
-  listInKeyOrder(Library, Options, Kind::Empty);
+  listInKeyOrder(Library, Options, Traits::Empty);
 }
 
-template <typename Kind, typename List>
-int optionCount(const typename Kind::Map& Library, const List& Options) {
-  return optionCount(Library, Options, Kind::Count);
+template <typename Traits, typename List>
+int optionCount(const typename Traits::Map& Library, const List& Options) {
+  return optionCount(Library, Options, Traits::Count);
 }
 
-template <typename Kind, typename List>
-int optionByIndex(const typename Kind::Map& Library, const List& Options, int Index,
+template <typename Traits, typename List>
+int optionByIndex(const typename Traits::Map& Library, const List& Options, int Index,
                   wchar_t* Name) {
-  return optionByIndex(Options, optionCount<Kind>(Library, Options), Index, Name);
+  return optionByIndex(Options, optionCount<Traits>(Library, Options), Index, Name);
 }
 
 /// The kind's flag of \p Item; 0 for no item.
-template <typename Kind> int itemFlag(const CZRVReportItem* Item) {
-  return Item ? Kind::flagOf(*Item) : 0;
+template <typename Traits> int itemFlag(const CZRVReportItem* Item) {
+  return Item ? Traits::flagOf(*Item) : 0;
 }
 
 /// Copies the kind's name of \p Item into \p Name; 1, or 0 for no item.
-template <typename Kind> int copyItemName(const CZRVReportItem* Item, wchar_t* Name) {
+template <typename Traits> int copyItemName(const CZRVReportItem* Item, wchar_t* Name) {
   if (!Item)
     return 0;
-  copyToBuffer(Kind::nameOf(*Item), Name);
+  copyToBuffer(Traits::nameOf(*Item), Name);
   return 1;
 }
 
 /// Gives \p Item the name and the library's record of that name (a default
 /// record when the library has none); 1, or 0 for no item.
-template <typename Kind>
-int assignToItem(const typename Kind::Map& Library, CZRVReportItem* Item,
+template <typename Traits>
+int assignToItem(const typename Traits::Map& Library, CZRVReportItem* Item,
                  const std::wstring& Name) {
   if (!Item)
     return 0;
-  Kind::assign(*Item, Name, readRecord(Library, Name));
+  Traits::assign(*Item, Name, readRecord(Library, Name));
   return 1;
 }
 
@@ -254,10 +254,10 @@ inline int firstIndexIn(const FirstIndexMap& FirstIndexOfID, int ItemID) {
 
 /// True when some item, judged by the first item with its id, uses the
 /// setting \p Name: some first item has that name.
-template <typename Kind>
+template <typename Traits>
 bool isUsed(const ItemList& Items, const FirstIndexMap& FirstIndexOfID, const std::wstring& Name) {
   for (const auto& [ItemID, First] : FirstIndexOfID)
-    if (Kind::nameOf(Items[static_cast<std::size_t>(First)]) == Name)
+    if (Traits::nameOf(Items[static_cast<std::size_t>(First)]) == Name)
       return true;
   return false;
 }
@@ -265,12 +265,12 @@ bool isUsed(const ItemList& Items, const FirstIndexMap& FirstIndexOfID, const st
 /// The indexes of the items that use the setting \p Name, each judged by the
 /// first item with its id, in list order. All items are judged before any of
 /// them is changed, so items that share an id are switched together.
-template <typename Kind>
+template <typename Traits>
 std::vector<int> usersOf(const ItemList& Items, const FirstIndexMap& FirstIndexOfID,
                          const std::wstring& Name) {
   std::vector<int> UsingIDs;
   for (const auto& [ItemID, First] : FirstIndexOfID)
-    if (Kind::nameOf(Items[static_cast<std::size_t>(First)]) == Name)
+    if (Traits::nameOf(Items[static_cast<std::size_t>(First)]) == Name)
       UsingIDs.push_back(ItemID);
   std::vector<int> Users;
   if (UsingIDs.empty())
@@ -283,23 +283,23 @@ std::vector<int> usersOf(const ItemList& Items, const FirstIndexMap& FirstIndexO
 }
 
 /// Gives every user of \p Name the setting \p Fallback.
-template <typename Kind>
-void switchUsers(const typename Kind::Map& Library, ItemList& Items,
+template <typename Traits>
+void switchUsers(const typename Traits::Map& Library, ItemList& Items,
                  const FirstIndexMap& FirstIndexOfID, const std::wstring& Name,
                  const std::wstring& Fallback) {
-  for (int I : usersOf<Kind>(Items, FirstIndexOfID, Name))
-    assignToItem<Kind>(Library, &Items[static_cast<std::size_t>(I)], Fallback);
+  for (int I : usersOf<Traits>(Items, FirstIndexOfID, Name))
+    assignToItem<Traits>(Library, &Items[static_cast<std::size_t>(I)], Fallback);
 }
 
 /// Erases the setting \p Name; for kinds that say so, its users then get the
 /// empty name. 1, or 0 when the library has no such name.
-template <typename Kind, typename List>
-int deleteSetting(typename Kind::Map& Library, List& Options, ItemList& Items,
+template <typename Traits, typename List>
+int deleteSetting(typename Traits::Map& Library, List& Options, ItemList& Items,
                   const FirstIndexMap& FirstIndexOfID, const std::wstring& Name) {
   if (!eraseRecord(Library, Options, Name))
     return 0;
-  if constexpr (Kind::DeleteResetsUsers)
-    switchUsers<Kind>(Library, Items, FirstIndexOfID, Name, std::wstring());
+  if constexpr (Traits::DeleteResetsUsers)
+    switchUsers<Traits>(Library, Items, FirstIndexOfID, Name, std::wstring());
   return 1;
 }
 

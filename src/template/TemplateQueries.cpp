@@ -97,10 +97,10 @@ std::wstring ZRVTemplateFieldSection(int Field) {
   return std::wstring();
 }
 
-bool ZRVTemplateLoaderOf(int Kind, int AppType, int Thermoset, int Underfill, int EncapsulationCM,
-                         ZRVTemplateLoaderCall& Call) {
+bool ZRVTemplateLoaderOf(int ProjectKind, int AppType, int Thermoset, int Underfill,
+                         int EncapsulationCM, ZRVTemplateLoaderCall& Call) {
   zrv::LoaderCall Found{};
-  if (!zrv::loaderCallOf(Kind, AppType, {Thermoset, Underfill, EncapsulationCM}, Found))
+  if (!zrv::loaderCallOf(ProjectKind, AppType, {Thermoset, Underfill, EncapsulationCM}, Found))
     return false;
   Call.Loader = Found.Loader;
   Call.FlagA = Found.FlagA;
@@ -115,9 +115,9 @@ std::wstring ZRVTemplateLoaderName(ZRV_TEMPLATE_LOADER Loader) {
   return zrv::EntryPointName(static_cast<zrv::ReaderEntryPoint>(static_cast<int>(Loader)));
 }
 
-std::wstring ZRVTemplateProjectTypeName(int Kind, int AppType, int Thermoset) {
+std::wstring ZRVTemplateProjectTypeName(int ProjectKind, int AppType, int Thermoset) {
   bool RimMark = false;
-  const wchar_t* Name = zrv::projectTypeNameOf(Kind, AppType, RimMark);
+  const wchar_t* Name = zrv::projectTypeNameOf(ProjectKind, AppType, RimMark);
   if (!Name)
     return std::wstring();
   std::wstring Text = Name;

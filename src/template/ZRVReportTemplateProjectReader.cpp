@@ -16,7 +16,7 @@
 #include "zrvreport/ZRVReportItemManager.h"
 
 namespace fileformat = zrv::format;
-using Kind = ZRVTemplateFindingKind;
+using FindingKind = ZRVTemplateFindingKind;
 
 namespace {
 
@@ -179,7 +179,7 @@ bool CZRVReportTemplateProjectReader::readLine() {
   if (Ends)
     ++NextLineNumber;
   else if (Partial && !Reader->atEnd() && !InLongLine)
-    note(Kind::LineTooLong, LineNumber, decoded(Piece.substr(0, 40)),
+    note(FindingKind::LineTooLong, LineNumber, decoded(Piece.substr(0, 40)),
          static_cast<int>(Piece.size()));
   InLongLine = Partial;
   // A line's text ends at its first NUL byte, as in a reader of zero-terminated
@@ -191,16 +191,16 @@ bool CZRVReportTemplateProjectReader::readLine() {
   LineTags = fileformat::tagsInLine(Line);
   if (Options.Observer)
     if (int Column = firstInvalidUtf8(Line))
-      note(Kind::TextNotUtf8, LineNumber, decoded(Line), Column);
+      note(FindingKind::TextNotUtf8, LineNumber, decoded(Line), Column);
   return true;
 }
 
-void CZRVReportTemplateProjectReader::note(Kind FindingKind, int Number, std::wstring Text,
+void CZRVReportTemplateProjectReader::note(FindingKind What, int Number, std::wstring Text,
                                            int Value, int Field, std::vector<int> Accepted) {
   if (!Options.Observer)
     return;
   ZRVTemplateFinding Finding;
-  Finding.Kind = FindingKind;
+  Finding.Kind = What;
   Finding.Line = Number;
   Finding.Section = SectionTag;
   Finding.Text = std::move(Text);
@@ -243,7 +243,7 @@ void CZRVReportTemplateProjectReader::noteDropped(std::string_view Text, int Num
   Text = withoutLineEnd(Text);
   if (!Options.Observer || holdsNothing(Text, Label))
     return;
-  note(Kind::LineIgnored, Number, decoded(Text), fieldCount(Text), 0, std::move(Accepted));
+  note(FindingKind::LineIgnored, Number, decoded(Text), fieldCount(Text), 0, std::move(Accepted));
 }
 
 // ---- The load --------------------------------------------------------------------
@@ -278,7 +278,7 @@ int CZRVReportTemplateProjectReader::Load(const std::wstring& Path, CZRVReportIt
   }
   if (!fileformat::isEndLine(Line)) {
     SectionTag.clear();
-    note(Kind::EndMissing, LineNumber, std::wstring());
+    note(FindingKind::EndMissing, LineNumber, std::wstring());
   }
   File.reset();
 
@@ -312,7 +312,7 @@ void CZRVReportTemplateProjectReader::dispatch() {
     TagTaken = true;
     SectionTag = fileformat::widen(fileformat::tagOf(Id));
     if (Options.Observer)
-      note(Kind::SectionRead, LineNumber, decoded(Line));
+      note(FindingKind::SectionRead, LineNumber, decoded(Line));
     return true;
   };
   // After a parser returns, the buffer holds a new tag line (or the last line
@@ -387,7 +387,7 @@ void CZRVReportTemplateProjectReader::passOver() {
     // The finding names the section this line ended; the lines after it up
     // to the next tag line belong to no section.
     if (Options.Observer) // the line is decoded only for an observer
-      note(Kind::SectionPassedOver, LineNumber, decoded(Line));
+      note(FindingKind::SectionPassedOver, LineNumber, decoded(Line));
     SectionTag.clear();
   }
 }
@@ -405,7 +405,7 @@ void CZRVReportTemplateProjectReader::parseHeader() {
         fileformat::HeaderRows[static_cast<std::size_t>(Value->Field)].Kind ==
             fileformat::ValueKind::Number &&
         !startsWithNumber(Value->Text))
-      note(Kind::NotANumber, LineNumber, Value->Text, static_cast<int>(Value->Field));
+      note(FindingKind::NotANumber, LineNumber, Value->Text, static_cast<int>(Value->Field));
     switch (Value->Field) {
     case fileformat::HeaderField::FileVersion:
       Document->SetFileVersion(Value->Number);
@@ -480,7 +480,7 @@ void CZRVReportTemplateProjectReader::parseSettings(fileformat::Section Id, Tabl
     const std::size_t Before = Settings.size();
     Settings.try_emplace(Settings.end(), std::move(Setting->Name), std::move(Setting->Value));
     if (Settings.size() == Before)
-      note(Kind::DuplicateSetting, LineNumber, Setting->Name);
+      note(FindingKind::DuplicateSetting, LineNumber, Setting->Name);
   }
 }
 
@@ -555,10 +555,10 @@ void CZRVReportTemplateProjectReader::parseResultEx() {
       break;
     }
     if (!Resolved)
-      note(Kind::UnresolvedName, Row.Number, Parsed->Setting, 0, 3);
+      note(FindingKind::UnresolvedName, Row.Number, Parsed->Setting, 0, 3);
     int Position = Document->GetItemExCount();
     Document->AddItemEx(Entry);
-    note(Kind::ExtendedItemAdded, Row.Number, Parsed->KeyText, Position);
+    note(FindingKind::ExtendedItemAdded, Row.Number, Parsed->KeyText, Position);
   }
   if (Options.Observer)
     flushDeferred(INT_MAX);
@@ -576,7 +576,7 @@ void CZRVReportTemplateProjectReader::parseResultSection(ZRV_RESULT_MODULES Modu
   int FileVersion = Document->GetFileVersion();
   if (fileformat::itemLineFormOf(FileVersion) != fileformat::ItemLineForm::Full &&
       !Collected.empty())
-    note(Kind::ItemLinesNotRead, Collected.front().Number, std::wstring(), FileVersion);
+    note(FindingKind::ItemLinesNotRead, Collected.front().Number, std::wstring(), FileVersion);
   SectionModule =
       static_cast<ZRV_RESULT_MODULES>(fileformat::moduleOfSectionLine(CurrentSectionLine));
   ZRVDocumentAccess::makeRoomForItems(*Document, Collected.size());
@@ -605,7 +605,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   if (!SectionKeys || !SectionKeys->find(Parsed->Key, Id)) {
     // A version 1000 read takes the label line for the key "Item": not a finding.
     if (!holdsNothing(Text, fileformat::ItemLabel))
-      note(Kind::UnknownItemKey, Source.Number, Parsed->Key);
+      note(FindingKind::UnknownItemKey, Source.Number, Parsed->Key);
     return;
   }
 
@@ -616,7 +616,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
         return;
       int Number = fileformat::leadingInt(Value);
       if (Number < Low || Number > High)
-        note(Kind::ValueOutOfRange, Source.Number, Parsed->Key, Number, Field, {Low, High});
+        note(FindingKind::ValueOutOfRange, Source.Number, Parsed->Key, Number, Field, {Low, High});
     };
     checkRange(2, 0, 3);
     checkRange(3, 0, 4);
@@ -641,7 +641,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
 
   auto unresolved = [&](const std::wstring& Name, int Field) {
     if (Options.Observer && !Name.empty() && !fileformat::isNoSetting(Name))
-      note(Kind::UnresolvedName, Source.Number, Name, 0, Field);
+      note(FindingKind::UnresolvedName, Source.Number, Name, 0, Field);
   };
 
   // Field 8: clipping.

@@ -80,7 +80,7 @@ private:
   void parseItemLine(const CollectedLine& Line, int FileVersion);
   void removeICPackageItems(ZRV_RESULT_MODULES Module);
   void handOverTables();
-  void note(ZRVTemplateFindingKind Kind, int LineNumber, std::wstring Text, int Number = 0,
+  void note(ZRVTemplateFindingKind What, int LineNumber, std::wstring Text, int Number = 0,
             int Field = 0, std::vector<int> Accepted = {});
   /// Tells the observer the deferred findings of lines up to \p UpToLine.
   void flushDeferred(int UpToLine);

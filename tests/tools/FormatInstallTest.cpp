@@ -19,7 +19,7 @@ namespace {
 /// The document a facade set up for \p Type loads from \p File, as JSON.
 nlohmann::ordered_json facadeLoad(const fs::path& File, const ProjectType& Type) {
   CZRVReportSetting Facade;
-  Facade.SetProjectType(Type.Kind, Type.AppType);
+  Facade.SetProjectType(Type.ProjectKind, Type.AppType);
   Facade.SetIsThermosetRun(Type.Thermoset);
   Facade.SetIsUnderfill(Type.Underfill);
   Facade.SetIsEncapsulationCM(Type.EncapsulationCM);
@@ -59,19 +59,19 @@ TEST(ZrvTemplateFacade, ToolChoosesTheFacadesLoaderForEveryProjectType) {
   for (const char* Name :
        {"SolidEncapsulation.csv", "SolidICM.csv", "SolidCM.csv", "ShellGasIn.csv"}) {
     fs::path File = Samples / Name;
-    for (int Kind = 0; Kind <= 3; ++Kind)
+    for (int ProjectKind = 0; ProjectKind <= 3; ++ProjectKind)
       for (int App = 0; App <= 15; ++App)
         for (int Flags = 0; Flags < 8; ++Flags) {
           if (App != 3 && Flags > 1)
             continue; // the IC package flags matter to the IC package loader only
           ProjectType Type;
-          Type.Kind = Kind;
+          Type.ProjectKind = ProjectKind;
           Type.AppType = App;
           Type.Thermoset = Flags & 1;
           Type.Underfill = (Flags & 2) != 0;
           Type.EncapsulationCM = (Flags & 4) != 0;
           EXPECT_EQ(toolLoad(File, Type), facadeLoad(File, Type))
-              << Name << " kind " << Kind << " app " << App << " flags " << Flags;
+              << Name << " kind " << ProjectKind << " app " << App << " flags " << Flags;
         }
   }
 }

@@ -8,9 +8,9 @@ using namespace zrvtool;
 
 namespace {
 
-ProjectType type(int Kind, int AppType, bool Thermoset = false) {
+ProjectType type(int ProjectKind, int AppType, bool Thermoset = false) {
   ProjectType T;
-  T.Kind = Kind;
+  T.ProjectKind = ProjectKind;
   T.AppType = AppType;
   T.Thermoset = Thermoset;
   return T;

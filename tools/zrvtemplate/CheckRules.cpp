@@ -9,7 +9,7 @@
 #include "zrvreport/ZRVReportItemManager.h"
 #include "zrvreport/ZRVTemplateFormat.h"
 
-using Kind = ZRVTemplateFindingKind;
+using FindingKind = ZRVTemplateFindingKind;
 using SectionKind = ZRVTemplateSectionKind;
 
 namespace zrvtool {
@@ -155,55 +155,55 @@ private:
   void apply(std::size_t Index) {
     const ZRVTemplateFinding& F = Findings[Index];
     switch (F.Kind) {
-    case Kind::SectionRead:
+    case FindingKind::SectionRead:
       sectionRead(F);
       break;
-    case Kind::LineTooLong:
+    case FindingKind::LineTooLong:
       add(F, Severity::Error, "long-line",
           "line is longer than the " + std::to_string(limits().ReadLineBytes) +
               " bytes the reader takes at once (line end included): the rest of it is read as a "
               "line of its own; shorten it");
       break;
-    case Kind::SectionPassedOver:
+    case FindingKind::SectionPassedOver:
       passedOver(F);
       break;
-    case Kind::LineIgnored:
+    case FindingKind::LineIgnored:
       lineIgnored(F);
       break;
-    case Kind::DuplicateSetting:
+    case FindingKind::DuplicateSetting:
       add(F, Severity::Warning, "duplicate-setting",
           "setting " + quoted(F.Text) + " is defined again in " + Utf8(F.Section) +
               ": the first definition wins and this line is ignored; rename or remove one");
       break;
-    case Kind::UnknownItemKey:
+    case FindingKind::UnknownItemKey:
       add(F, Severity::Error, "unknown-key",
           "item key " + quoted(F.Text) + " is not in the key list of " + Utf8(F.Section) + " for " +
               Context.ProjectDescription + ", so the item line is dropped; " +
               AdviseItemKey(F.Text, F.Section, Context));
       break;
-    case Kind::UnresolvedName:
+    case FindingKind::UnresolvedName:
       unresolved(Index);
       break;
-    case Kind::ValueOutOfRange:
+    case FindingKind::ValueOutOfRange:
       outOfRange(F);
       break;
-    case Kind::ItemLinesNotRead:
+    case FindingKind::ItemLinesNotRead:
       linesNotRead(F);
       break;
-    case Kind::ExtendedItemAdded:
+    case FindingKind::ExtendedItemAdded:
       extendedItem(F);
       break;
-    case Kind::EndMissing:
+    case FindingKind::EndMissing:
       add(F, Severity::Warning, "end-missing",
           "the file ends without the \"[EOF]\" line; end it with \"[EOF]\"");
       break;
-    case Kind::TextNotUtf8:
+    case FindingKind::TextNotUtf8:
       add(F, Severity::Error, "not-utf8",
           "byte " + std::to_string(F.Number) +
               " of the line is not UTF-8, and each such byte reads as U+FFFD; save the file as "
               "UTF-8");
       break;
-    case Kind::NotANumber: {
+    case FindingKind::NotANumber: {
       std::vector<std::wstring> Keys = ZRVTemplateHeaderKeys();
       std::string Key = F.Number >= 0 && static_cast<std::size_t>(F.Number) < Keys.size()
                             ? Utf8(Keys[static_cast<std::size_t>(F.Number)])
@@ -353,7 +353,8 @@ private:
     if (Info && Info->Kind == SectionKind::ResultEx) {
       // The row's key comes with the extended item the same row adds.
       for (std::size_t Next = Index + 1; Next < Findings.size(); ++Next)
-        if (Findings[Next].Kind == Kind::ExtendedItemAdded && Findings[Next].Line == F.Line) {
+        if (Findings[Next].Kind == FindingKind::ExtendedItemAdded &&
+            Findings[Next].Line == F.Line) {
           for (const ZRVTemplateResultExRow& Row : resultExRows())
             if (Row.Key == Findings[Next].Text)
               LibraryTag = Row.SettingSection;
@@ -538,15 +539,15 @@ std::string AdviseItemKey(const std::wstring& Key, const std::wstring& SectionTa
 std::vector<Diagnostic> CheckHeaderProjectType(const CZRVReportItemManager& Document,
                                                const ProjectType& Checked, int HeaderLine) {
   int FileKind = Document.GetFileProjectType() == 1 ? 1 : 0;
-  int CheckedKind = Checked.Kind == 1 ? 1 : 0;
+  int CheckedKind = Checked.ProjectKind == 1 ? 1 : 0;
   if (FileKind == CheckedKind && Document.GetFileAppType() == Checked.AppType)
     return {};
   ProjectType InFile;
-  InFile.Kind = Document.GetFileProjectType();
+  InFile.ProjectKind = Document.GetFileProjectType();
   InFile.AppType = Document.GetFileAppType();
   return {{HeaderLine, Severity::Warning, "project-type",
            "the [FileHeader] names a " + Describe(InFile) + " template (ProjectType " +
-               std::to_string(InFile.Kind) + ", AppType " + std::to_string(InFile.AppType) +
+               std::to_string(InFile.ProjectKind) + ", AppType " + std::to_string(InFile.AppType) +
                "), but it is checked as " + Describe(Checked),
            "[FileHeader]"}};
 }

@@ -185,13 +185,13 @@ private:
   }
 
   void placeFindings() {
-    using Kind = ZRVTemplateFindingKind;
+    using FindingKind = ZRVTemplateFindingKind;
     for (const ZRVTemplateFinding& F : Loaded.Findings) {
-      if (F.Kind == Kind::UnknownItemKey)
+      if (F.Kind == FindingKind::UnknownItemKey)
         DroppedItems[F.Line] = {Utf8(F.Section), Utf8(F.Text)};
-      else if (F.Kind == Kind::LineIgnored && isResultSection(F.Section))
+      else if (F.Kind == FindingKind::LineIgnored && isResultSection(F.Section))
         DroppedItems.emplace(F.Line, DroppedLine{Utf8(F.Section), firstField(F.Text)});
-      else if (F.Kind == Kind::SectionPassedOver)
+      else if (F.Kind == FindingKind::SectionPassedOver)
         PassedSections[F.Line] = Utf8(F.Text);
     }
     All = CheckFindings(Loaded.Findings, Request.Context);
@@ -223,7 +223,7 @@ private:
 
   void header(const Json& H) {
     ProjectType InFile;
-    InFile.Kind = H["projectType"].get<int>();
+    InFile.ProjectKind = H["projectType"].get<int>();
     InFile.AppType = H["appType"].get<int>();
     std::string TypeName = ProjectTypeName(InFile);
     std::string Name = ValueText(H["name"]);

@@ -73,8 +73,8 @@ std::optional<int> ParseProcess(std::string_view Text) {
 
 std::optional<LoaderChoice> ChooseLoader(const ProjectType& Type) {
   ZRVTemplateLoaderCall Call;
-  if (!ZRVTemplateLoaderOf(Type.Kind, Type.AppType, Type.Thermoset ? 1 : 0, Type.Underfill ? 1 : 0,
-                           Type.EncapsulationCM ? 1 : 0, Call))
+  if (!ZRVTemplateLoaderOf(Type.ProjectKind, Type.AppType, Type.Thermoset ? 1 : 0,
+                           Type.Underfill ? 1 : 0, Type.EncapsulationCM ? 1 : 0, Call))
     return std::nullopt;
   LoaderChoice Choice;
   Choice.Loader = Call.Loader;
@@ -87,13 +87,13 @@ std::optional<LoaderChoice> ChooseLoader(const ProjectType& Type) {
 std::string LoaderName(ZRV_TEMPLATE_LOADER Loader) { return Utf8(ZRVTemplateLoaderName(Loader)); }
 
 std::string ProjectTypeName(const ProjectType& Type) {
-  return Utf8(ZRVTemplateProjectTypeName(Type.Kind, Type.AppType, Type.Thermoset ? 1 : 0));
+  return Utf8(ZRVTemplateProjectTypeName(Type.ProjectKind, Type.AppType, Type.Thermoset ? 1 : 0));
 }
 
 std::string Describe(const ProjectType& Type) {
-  std::string Kind = Type.Kind == 1                     ? "shell"
-                     : Type.Kind == 0 || Type.Kind == 2 ? "solid"
-                                                        : "unknown kind";
+  std::string KindName = Type.ProjectKind == 1                            ? "shell"
+                         : Type.ProjectKind == 0 || Type.ProjectKind == 2 ? "solid"
+                                                                          : "unknown kind";
   std::string Process = "process " + std::to_string(Type.AppType);
   for (const ProcessInfo& Info : Processes())
     if (Info.AppType == Type.AppType)
@@ -108,7 +108,7 @@ std::string Describe(const ProjectType& Type) {
   addFlag(Type.EncapsulationCM, "encapsulation by compression");
   if (!Flags.empty())
     Flags += ")";
-  return Kind + " " + Process + Flags;
+  return KindName + " " + Process + Flags;
 }
 
 } // namespace zrvtool

@@ -17,7 +17,7 @@ namespace zrvtool {
 /// behaves as solid), the application type (0 injection to 14 CFM) and the
 /// three process flags.
 struct ProjectType {
-  int Kind = 0;
+  int ProjectKind = 0;
   int AppType = 0;
   bool Thermoset = false;
   bool Underfill = false;

@@ -53,7 +53,7 @@ std::optional<ProjectType> ReadHeaderProjectType(const std::wstring& Path) {
   if (!Reader.LoadTemplateFileHeader(Path.c_str(), &Document))
     return std::nullopt;
   ProjectType Type;
-  Type.Kind = Document.GetFileProjectType();
+  Type.ProjectKind = Document.GetFileProjectType();
   Type.AppType = Document.GetFileAppType();
   return Type;
 }
