@@ -243,7 +243,7 @@ std::optional<ResolvedType> resolveType(const ProjectArgs& Args, const Source& I
     Resolved.Type = *InFile;
   }
   if (!Args.Kind.empty())
-    Resolved.Type.Kind = *ParseKind(Args.Kind);
+    Resolved.Type.ProjectKind = *ParseKind(Args.Kind);
   if (!Args.Process.empty())
     Resolved.Type.AppType = *ParseProcess(Args.Process);
   Resolved.Type.Thermoset = Args.Thermoset;
