@@ -49,13 +49,9 @@ std::vector<double> sampleValues() {
 
 } // namespace
 
-TEST(NumberFormat, LgGivesSixSignificantDigitsInTheShorterForm) {
+TEST(NumberFormat, LgSpellsInfinityAndNaNWithTheirSign) {
   // Finite values are compared with the C library below; these are the
-  // switches of form and the values it has no fixed spelling for.
-  EXPECT_EQ(formatLg(1234567), "1.23457e+06");
-  EXPECT_EQ(formatLg(999999.5), "1e+06");
-  EXPECT_EQ(formatLg(1e-5), "1e-05");
-  EXPECT_EQ(formatLg(0.0001), "0.0001");
+  // values it has no fixed spelling for.
   EXPECT_EQ(formatLg(std::numeric_limits<double>::infinity()), "inf");
   EXPECT_EQ(formatLg(-std::numeric_limits<double>::infinity()), "-inf");
   EXPECT_EQ(formatLg(std::numeric_limits<double>::quiet_NaN()), "nan");

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <tuple>
 
 #include "TemplateTestSupport.h"
 
@@ -40,17 +41,16 @@ TEST(TemplateReader, ExampleFileLoadsFieldByField) {
   EXPECT_EQ(Modules, (std::vector<int>{0, 1}));
   EXPECT_EQ(itemIds(M), (std::vector<int>{1593, 417, 422}));
   const CZRVReportItem Shaded = itemAt(M, 0);
-  EXPECT_EQ(Shaded.GetModuleID(), 0);
-  EXPECT_EQ(Shaded.GetItemName(), L"");
-  EXPECT_EQ(Shaded.GetViewX(), 45);
-  EXPECT_EQ(Shaded.IsShowPart(), 1);
+  EXPECT_EQ(std::make_tuple(Shaded.GetModuleID(), Shaded.GetItemName(), Shaded.GetViewX(),
+                            Shaded.IsShowPart()),
+            std::make_tuple(0, std::wstring(), 45.0, 1));
   const CZRVReportItem Melt = itemAt(M, 1);
-  EXPECT_EQ(Melt.IsFocusCapture(), 1);
-  EXPECT_EQ(Melt.GetItemCountOf1Page(), 2);
+  EXPECT_EQ(std::make_pair(Melt.IsFocusCapture(), Melt.GetItemCountOf1Page()),
+            std::make_pair(1, 2));
   const CZRVReportItem Pressure = itemAt(M, 2);
-  EXPECT_EQ(Pressure.HasClippingSetting(), 1);
-  EXPECT_EQ(Pressure.GetClipRecord().RangeX, 50);
-  EXPECT_EQ(Pressure.GetParameterZ(), 1);
+  EXPECT_EQ(std::make_tuple(Pressure.HasClippingSetting(), Pressure.GetClipRecord().RangeX,
+                            Pressure.GetParameterZ()),
+            std::make_tuple(1, 50.0, 1));
   EXPECT_EQ(Pressure.GetViewNameList(), (std::vector<std::wstring>{L"Iso_Front", L"Top_View"}));
   ASSERT_EQ(Pressure.GetViewRecordList().size(), 2u); // filled after the load
   EXPECT_EQ(Pressure.GetViewRecordList()[0].AngleY, 30);
@@ -107,13 +107,12 @@ TEST(TemplateReader, FileVersionsDecideHowItemLinesAreRead) {
 
   auto V1000 = load(1000);
   ASSERT_EQ(V1000->GetItemCount(), 1);
+  // The key and six numbers; no settings attached, the rest at its start values.
   CZRVReportItem Key6 = itemAt(*V1000, 0);
-  EXPECT_EQ(Key6.GetDisplayMode(), 1);
-  EXPECT_EQ(Key6.GetParameterValueZ(), 1);
-  EXPECT_EQ(Key6.GetFaceNumber(), 10);
-  EXPECT_EQ(Key6.GetViewName(), L""); // no settings attached
-  EXPECT_EQ(Key6.GetOutputAirTrap(), 0);
-  EXPECT_EQ(Key6.GetItemCountOf1Page(), 1);
+  EXPECT_EQ(std::make_tuple(Key6.GetDisplayMode(), Key6.GetParameterValueZ(), Key6.GetFaceNumber(),
+                            Key6.GetViewName(), Key6.GetOutputAirTrap(),
+                            Key6.GetItemCountOf1Page()),
+            std::make_tuple(1, 1, 10, std::wstring(), 0, 1));
 
   auto V1001 = load(1001);
   ASSERT_EQ(V1001->GetItemCount(), 1);
@@ -145,18 +144,18 @@ TEST(TemplateReader, ItemLinesByFieldCount) {
   EXPECT_EQ(Keys, (std::vector<std::wstring>{L"Pressure", L"Temperature", L"Density", L"Viscosity",
                                              L"WeldLine"}));
   EXPECT_EQ(itemAt(M, 0).GetSlicingName(), L"");
-  EXPECT_EQ(itemAt(M, 1).GetSlicingName(), L"S");
-  EXPECT_EQ(itemAt(M, 1).GetParameterY(), 1);
-  EXPECT_EQ(itemAt(M, 2).GetOutputAirTrap(), 1);
-  EXPECT_EQ(itemAt(M, 2).GetOutputWeldLine(), 1);
-  EXPECT_EQ(itemAt(M, 2).GetItemCountOf1Page(), 1);
+  EXPECT_EQ(std::make_pair(itemAt(M, 1).GetSlicingName(), itemAt(M, 1).GetParameterY()),
+            std::make_pair(std::wstring(L"S"), 1));
+  const CZRVReportItem Fourteen = itemAt(M, 2);
+  EXPECT_EQ(std::make_tuple(Fourteen.GetOutputAirTrap(), Fourteen.GetOutputWeldLine(),
+                            Fourteen.GetItemCountOf1Page()),
+            std::make_tuple(1, 1, 1));
   EXPECT_EQ(itemAt(M, 3).GetItemCountOf1Page(), 1);
+  // A name field is one word, 7 and 5 read as 0, ",," is an empty field.
   CZRVReportItem Tagged = itemAt(M, 4);
-  EXPECT_EQ(Tagged.GetTagName(), L"My"); // a name field is one word
-  EXPECT_EQ(Tagged.GetOutput(), 0);      // 7 reads as 0
-  EXPECT_EQ(Tagged.GetDisplayMode(), 0); // 5 reads as 0
-  EXPECT_EQ(Tagged.GetItemCountOf1Page(), 4);
-  EXPECT_EQ(Tagged.HasClippingSetting(), 0); // ",," is an empty field
+  EXPECT_EQ(std::make_tuple(Tagged.GetTagName(), Tagged.GetOutput(), Tagged.GetDisplayMode(),
+                            Tagged.GetItemCountOf1Page(), Tagged.HasClippingSetting()),
+            std::make_tuple(std::wstring(L"My"), 0, 0, 4, 0));
 
   EXPECT_EQ(Findings.of(Kind::UnknownItemKey).size(), 3u);
   EXPECT_EQ(Findings.of(Kind::LineIgnored).size(), 1u);
