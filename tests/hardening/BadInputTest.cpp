@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #ifndef _WIN32
 #include <unistd.h>
@@ -103,15 +104,12 @@ TEST(BadInput, NulBytesEndTheTextOfTheirLine) {
 }
 
 TEST(BadInput, InvalidAndTruncatedUtf8BecomesReplacementCharacters) {
+  // Each sequence's decoding is in PlatformTest.cpp; here what a load makes
+  // of names that decode alike.
   std::string Bytes =
-      header(1001) + joinLines({"Remark,caf\xC3",    // truncated at the value's end
-                                "CreateBy,\xE2\x82", // truncated three-byte sequence
-                                ViewSection, ViewLabel,
-                                "Bad\xFFName,1,2,3,4",         // invalid byte
-                                "Bad\xFEName,5,6,7,8",         // decodes like the line before
-                                "Over\xC0\xAFlong,1,1,1,1",    // overlong '/'
-                                "Sur\xED\xA0\x80gate,2,2,2,2", // encoded surrogate
-                                "Caf\xC3\xA9,3,3,3,3",         // valid: U+00E9
+      header(1001) + joinLines({"Remark,caf\xC3", ViewSection, ViewLabel,
+                                "Bad\xFFName,1,2,3,4", // invalid byte
+                                "Bad\xFEName,5,6,7,8", // decodes like the line before
                                 "[FlowResult]", ItemLabel, flowItem("Pressure", "Bad\xFDName"),
                                 "[EOF],,,,,,,,,,"});
   TemplateFile File(Bytes);
@@ -120,10 +118,7 @@ TEST(BadInput, InvalidAndTruncatedUtf8BecomesReplacementCharacters) {
   Recorder Findings;
   ASSERT_EQ(Reader.Load(ZRV_LOAD_SOLID_INJECTION, File.path().c_str(), &Doc, 0, 0, &Findings), 1);
   EXPECT_EQ(text(Doc, &CZRVReportItemManager::GetRemark), L"caf\uFFFD");
-  EXPECT_EQ(text(Doc, &CZRVReportItemManager::GetCreateBy), L"\uFFFD");
-  EXPECT_EQ(views(Doc),
-            (std::vector<std::wstring>{L"Bad\uFFFDName", L"Caf\u00E9", L"Over\uFFFD\uFFFDlong",
-                                       L"Sur\uFFFD\uFFFD\uFFFDgate"}));
+  EXPECT_EQ(views(Doc), std::vector<std::wstring>{L"Bad\uFFFDName"});
   // The first of the two names that decode alike wins.
   EXPECT_EQ(Doc.GetViewSetting(L"Bad\uFFFDName").AngleX, 1);
   auto Duplicate = Findings.of(Kind::DuplicateSetting);
@@ -185,14 +180,6 @@ TEST(BadInput, CarriageReturnAloneDoesNotEndALine) {
   CZRVReportItemManager HeaderOnly;
   EXPECT_EQ(Reader.LoadTemplateFileHeader(File.path().c_str(), &HeaderOnly), 1);
   EXPECT_EQ(HeaderOnly.GetFileVersion(), 0);
-
-  // CR CR LF: the first CR stays in the line as a blank-like byte.
-  TemplateFile Doubled(
-      "[FileHeader]\r\r\nFileVersion,1001\r\r\n[ViewSetting]\r\r\nTop,90,0,0,1\r\r\n");
-  CZRVReportItemManager D;
-  ASSERT_EQ(Reader.LoadSolidInjection(Doubled.path().c_str(), &D), 1);
-  EXPECT_EQ(D.GetFileVersion(), 1001);
-  EXPECT_EQ(views(D), std::vector<std::wstring>{L"Top"});
 }
 
 TEST(BadInput, TenThousandMeltFrontPercentagesKeepOneHundred) {
@@ -273,16 +260,13 @@ TEST(BadInput, NumbersBeyondIntAreClampedRealsBeyondDoubleAreNotNumbers) {
   Doc.GetItemEx(4, Entry);
   EXPECT_EQ(Entry.WarpageScale, 0.0);
   ASSERT_EQ(Doc.GetItemCount(), 1);
-  CZRVReportItem Item = itemAt(Doc, 0);
-  EXPECT_EQ(Item.GetOutput(), 0);
-  EXPECT_EQ(Item.GetDisplayMode(), 0);
-  EXPECT_EQ(Item.GetParameterValueX(), 2147483647);
-  EXPECT_EQ(Item.GetParameterValueY(), -2147483647 - 1);
-  EXPECT_EQ(Item.GetParameterValueZ(), 2147483647);
-  EXPECT_EQ(Item.GetFaceNumber(), 2147483647);
-  EXPECT_EQ(Item.GetOutputAirTrap(), 2147483647);
-  EXPECT_EQ(Item.GetOutputWeldLine(), -2147483647 - 1);
-  EXPECT_EQ(Item.GetItemCountOf1Page(), 2147483647);
+  const CZRVReportItem Item = itemAt(Doc, 0);
+  const int Max = 2147483647, Min = -Max - 1;
+  EXPECT_EQ(std::make_tuple(Item.GetOutput(), Item.GetDisplayMode(), Item.GetParameterValueX(),
+                            Item.GetParameterValueY(), Item.GetParameterValueZ(),
+                            Item.GetFaceNumber(), Item.GetOutputAirTrap(), Item.GetOutputWeldLine(),
+                            Item.GetItemCountOf1Page()),
+            std::make_tuple(0, 0, Max, Min, Max, Max, Max, Min, Max));
 }
 
 TEST(BadInput, NamesOf255CharactersLoadLongerOnesDoNot) {
@@ -356,11 +340,9 @@ TEST(BadInput, AFolderIsNotATemplate) {
   DiagnosticCapture Capture;
   EXPECT_EQ(Reader.LoadSolidInjection(Path.c_str(), &Doc), 0);
   EXPECT_EQ(Reader.LoadTemplateFileHeader(Path.c_str(), &Doc), 0);
+  // One message, with the reason after the path (its words: StatusTest.cpp).
   ASSERT_EQ(Capture.Messages.size(), 1u);
-  const std::wstring Refused =
-      L"[ReportTemplateReader] Can't open this template file " + Path + L": ";
-  EXPECT_EQ(Capture.Messages[0].substr(0, Refused.size()), Refused);
-  EXPECT_GT(Capture.Messages[0].size(), Refused.size());
+  EXPECT_NE(Capture.Messages[0].find(Path + L": "), std::wstring::npos);
   EXPECT_EQ(views(Doc), std::vector<std::wstring>{L"Kept"});
   EXPECT_EQ(Doc.GetFileVersion(), 5);
 }
