@@ -141,9 +141,7 @@ TEST(ZrvTemplateTool, ErrorsNameTheFileAndSayWhatToDo) {
   R = run({"check", sample("SolidInjection.csv"), "--process", "blow"});
   EXPECT_EQ(R.Status, 2);
   EXPECT_NE(R.Err.find("'blow' is no process; use one of injection 0,"), std::string::npos);
-  R = run({});
-  EXPECT_EQ(R.Status, 2);
-  R = run({"--help"});
+  R = run({"--help"}); // no arguments at all: ExitStatus.cmake
   EXPECT_EQ(R.Status, 0);
   for (const char* Command : {"check", "show", "catalogue"})
     EXPECT_NE(R.Out.find(Command), std::string::npos) << Command;
@@ -274,8 +272,8 @@ TEST(ZrvTemplateTool, CommandLineConventions) {
   EXPECT_EQ(Unknown.Status, 2);
   EXPECT_NE(Unknown.Err.find("'unknown-keys' is no finding code"), std::string::npos);
 
-  // --version, "did you mean", colour only when asked, --json refused where a
-  // template is printed.
+  // --version, "did you mean", colour when asked (never in piped output:
+  // ExitStatus.cmake), --json refused where a template is printed.
   ToolRun Version = run({"--version"});
   EXPECT_EQ(Version.Status, 0);
   EXPECT_EQ(Version.Out, std::string("zrvtemplate ") + ZRVTEMPLATE_VERSION + "\n");
@@ -286,7 +284,6 @@ TEST(ZrvTemplateTool, CommandLineConventions) {
   EXPECT_EQ(run({"frobnicate"}).Err.find("did you mean"), std::string::npos);
   EXPECT_NE(run({"check", Broken}, "", true).Out.find(":72: \033[1;31merror\033[0m: "),
             std::string::npos);
-  EXPECT_EQ(run({"check", Broken}).Out.find('\033'), std::string::npos);
   for (const char* Command : {"format", "import"}) {
     ToolRun NoJson = run({Command, "--json", Clean});
     EXPECT_EQ(NoJson.Status, 2) << Command;
