@@ -32,12 +32,14 @@ inline std::string header(int Version) {
   return joinLines({"[FileHeader]", "FileVersion," + std::to_string(Version), "", ""});
 }
 
-/// The item label line of a result section.
-inline const std::string ItemLabel =
-    "Item,\"Output (0: Off, 1: Image-PNG, 2: Animation-GIF, 3: Animation-AVI)\","
-    "\"DisplayMode (0: Surface result, 1: Slicing, 2:Isosurface, 3:Clipping)\",X,Y,Z,No. "
-    "Faces,ClippingSetting,ViewSetting,ObjectSetting,CaptureSetting,SlicingSetting,\"AirTrap(0:"
-    "Off, 1:Show)\",\"WeldLine(0:Off, 1:Show)\",\"Item counts of one page (1-4)\"";
+/// The item label line of a result section, as the format describes it (the
+/// labels as written are compared with the fixtures in WriterRoundTripTest.cpp).
+inline const std::string ItemLabel = [] {
+  for (const ZRVTemplateSectionInfo& Section : ZRVTemplateSections())
+    if (Section.Kind == ZRVTemplateSectionKind::Result)
+      return std::string(Section.Label.begin(), Section.Label.end());
+  return std::string();
+}();
 
 /// A file of the test data folder (tests/data).
 inline std::filesystem::path dataFile(const std::string& Name) {
