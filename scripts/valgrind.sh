@@ -25,13 +25,12 @@ else
 fi
 export ZRV_TEST_DATA=$PWD/tests/data
 
-# Tests left out under memcheck: matrices that load the same templates once
+# Tests left out under memcheck: the matrix that loads the same template once
 # for every project type, through code that the other tests already run under
-# memcheck. At thirty to fifty times their native time they would take most
-# of the run.
+# memcheck. At thirty to fifty times its native time it would take most of
+# the run.
 skipped=(
   LoaderChoice.EveryProjectLoadsThroughItsEntryPoint
-  ZrvTemplateFacade.ToolChoosesTheFacadesLoaderForEveryProjectType
 )
 filter="-$(IFS=:; echo "${skipped[*]}")"
 

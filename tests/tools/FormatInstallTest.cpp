@@ -1,6 +1,8 @@
 // FormatInstallTest.cpp - the tool against the facade and the writer: it loads
 // every sample as the facade does, format writes what loads back to the same
-// document, and install reports what the facade moved aside and copied.
+// document, and install reports what the facade moved aside and copied. The
+// tool, the facade and the C interface take their loader from one table,
+// which LoaderChoiceTest.cpp checks for every project type.
 #include <gtest/gtest.h>
 
 #include "DocumentView.h"
@@ -50,29 +52,6 @@ TEST(ZrvTemplateFacade, EverySampleLoadsAsTheFacadeLoadsIt) {
       EXPECT_GE(Section["items"].size(), 3u) << File << Section["tag"];
     for (const auto& Library : Facade["settings"])
       EXPECT_GE(Library.size(), 2u) << File;
-  }
-}
-
-TEST(ZrvTemplateFacade, ToolChoosesTheFacadesLoaderForEveryProjectType) {
-  // Different loaders load different documents from these files, so a
-  // loader chosen differently from the facade's shows as a difference.
-  for (const char* Name :
-       {"SolidEncapsulation.csv", "SolidICM.csv", "SolidCM.csv", "ShellGasIn.csv"}) {
-    fs::path File = Samples / Name;
-    for (int ProjectKind = 0; ProjectKind <= 3; ++ProjectKind)
-      for (int App = 0; App <= 15; ++App)
-        for (int Flags = 0; Flags < 8; ++Flags) {
-          if (App != 3 && Flags > 1)
-            continue; // the IC package flags matter to the IC package loader only
-          ProjectType Type;
-          Type.ProjectKind = ProjectKind;
-          Type.AppType = App;
-          Type.Thermoset = Flags & 1;
-          Type.Underfill = (Flags & 2) != 0;
-          Type.EncapsulationCM = (Flags & 4) != 0;
-          EXPECT_EQ(toolLoad(File, Type), facadeLoad(File, Type))
-              << Name << " kind " << ProjectKind << " app " << App << " flags " << Flags;
-        }
   }
 }
 

@@ -3,6 +3,7 @@
 // lines, and the errors name the file and say what to do.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 
@@ -65,29 +66,20 @@ TEST(ZrvTemplateTool, EveryBrokenSampleGivesItsFindings) {
 }
 
 TEST(ZrvTemplateTool, CheckPrintsFileLineSeverityMessage) {
+  // The advice after the first line's ';' for each kind of unknown key is in
+  // CheckRulesTest.cpp (ItemKeyAdvice).
   std::string File = broken("UnknownItemKey.csv");
   ToolRun R = run({"check", File});
   EXPECT_EQ(R.Status, 1);
   EXPECT_EQ(R.Err, "");
-  std::string Expected =
-      File +
-      ":72: error: item key 'Meltfronttime' is not in the key list of [FlowResult] for "
-      "solid injection, so the item line is dropped; did you mean 'MeltFrontTime'? (keys "
-      "are case-sensitive) [unknown-key]\n" +
-      File +
-      ":73: error: item key 'Flatness' is not in the key list of [FlowResult] for solid "
-      "injection, so the item line is dropped; the key belongs to [WarpResult]: move the "
-      "line there [unknown-key]\n" +
-      File +
-      ":74: error: item key 'XY_MeltFrontNode' is not in the key list of [FlowResult] for "
-      "solid injection, so the item line is dropped; it is a key of [FlowResult] for "
-      "ShellInjection, not for this project type [unknown-key]\n" +
-      File +
-      ":75: error: item key 'FillTime' is not in the key list of [FlowResult] for solid "
-      "injection, so the item line is dropped; no key list of the catalogue holds it "
-      "(\"zrvtemplate catalogue\" lists the keys) [unknown-key]\n" +
-      File + ": 4 errors, 0 warnings; checked as solid injection (LoadSolidInjection)\n";
-  EXPECT_EQ(R.Out, Expected);
+  EXPECT_EQ(R.Out.substr(0, R.Out.find('\n') + 1),
+            File +
+                ":72: error: item key 'Meltfronttime' is not in the key list of [FlowResult] for "
+                "solid injection, so the item line is dropped; did you mean 'MeltFrontTime'? "
+                "(keys are case-sensitive) [unknown-key]\n");
+  EXPECT_EQ(std::count(R.Out.begin(), R.Out.end(), '\n'), 5);
+  EXPECT_EQ(R.Out.substr(R.Out.rfind('\n', R.Out.size() - 2) + 1),
+            File + ": 4 errors, 0 warnings; checked as solid injection (LoadSolidInjection)\n");
 }
 
 TEST(ZrvTemplateTool, EveryValidSampleChecksClean) {
