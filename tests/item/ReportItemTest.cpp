@@ -41,9 +41,8 @@ TEST(ReportItem, ParametersReportSliceFlagsAndSliceMode) {
   I.SetParameterX(5);
   EXPECT_EQ(I.GetParameterX(), 0);
   I.SetSlicingSetting(1, 0, 0);
-  EXPECT_EQ(I.GetParameterX(), 1);
-  EXPECT_EQ(I.GetSliceMode(), 1);
-  EXPECT_EQ(I.HasSlicingSetting(), 1);
+  EXPECT_EQ(std::make_tuple(I.GetParameterX(), I.GetSliceMode(), I.HasSlicingSetting()),
+            std::make_tuple(1, 1, 1));
 
   struct Case {
     int X, Y, Z, Mode;
@@ -51,9 +50,8 @@ TEST(ReportItem, ParametersReportSliceFlagsAndSliceMode) {
   for (Case C : {Case{0, 1, 1, 1}, Case{0, 1, 0, 2}, Case{0, 0, 1, 3}, Case{0, 0, 0, 1},
                  Case{1, 1, 1, 1}, Case{-1, 2, 0, 2}}) {
     I.SetSlicingSetting(C.X, C.Y, C.Z);
-    EXPECT_EQ(I.GetSliceMode(), C.Mode) << C.X << C.Y << C.Z;
-    EXPECT_EQ(I.GetParameterY(), C.Y);
-    EXPECT_EQ(I.GetParameterZ(), C.Z);
+    EXPECT_EQ(std::make_tuple(I.GetSliceMode(), I.GetParameterY(), I.GetParameterZ()),
+              std::make_tuple(C.Mode, C.Y, C.Z));
   }
 
   Item::tagSLICESETTING Named;
@@ -63,8 +61,8 @@ TEST(ReportItem, ParametersReportSliceFlagsAndSliceMode) {
   I.SetSlicingSetting(0, 0, 0);
   I.SetSlicingSetting(Named);
   I.SetSlicingSetting(1, 0, 0); // ranges and name stay
-  EXPECT_EQ(I.GetSliceRecord().Name, L"Mid_Z");
-  EXPECT_EQ(I.GetSliceRecord().RangeZ, 12.5);
+  EXPECT_EQ(std::make_pair(I.GetSliceRecord().Name, I.GetSliceRecord().RangeZ),
+            std::make_pair(std::wstring(L"Mid_Z"), 12.5));
 }
 
 TEST(ReportItem, ClippingModesFlagsAndPartialUpdate) {
@@ -75,17 +73,16 @@ TEST(ReportItem, ClippingModesFlagsAndPartialUpdate) {
   Clip.KeepY = 2;
   Clip.Name = L"Half_Z";
   I.SetClippingSetting(Clip);
-  EXPECT_EQ(I.GetClipMode(), 3);
-  EXPECT_EQ(I.IsInversed(), 1);
-  EXPECT_EQ(I.IsClipKeptY(), 0); // only exactly 1 counts
+  // Only exactly 1 counts as kept.
+  EXPECT_EQ(std::make_tuple(I.GetClipMode(), I.IsInversed(), I.IsClipKeptY()),
+            std::make_tuple(3, 1, 0));
 
+  // The flags and ranges alone: the clip mode, inversion and name stay.
   Item K(I);
   K.SetClippingSetting(1, 1, 0, 10.0, 20.0, 30.0);
-  EXPECT_EQ(K.GetClipRecord().ClipBy, 3);
-  EXPECT_EQ(K.IsInversed(), 1);
-  EXPECT_EQ(K.GetClipRecord().Name, L"Half_Z");
-  EXPECT_EQ(K.IsClipKeptX(), 1);
-  EXPECT_EQ(K.GetClippingRangeY(), 20.0);
+  EXPECT_EQ(std::make_tuple(K.GetClipRecord().ClipBy, K.IsInversed(), K.GetClipRecord().Name,
+                            K.IsClipKeptX(), K.GetClippingRangeY()),
+            std::make_tuple(3, 1, std::wstring(L"Half_Z"), 1, 20.0));
 
   Item Fresh;
   Fresh.SetClippingSetting(0, 0, 0, 1.0, 2.0, 3.0);
@@ -119,19 +116,18 @@ TEST(ReportItem, SeveralViewsNamesAndRecords) {
   I.SetManyView(Side);
   EXPECT_EQ(I.HasViewSetting(), 1);
 
-  double X = -1, Y = -1, Z = -1, S = -1;
-  EXPECT_EQ(I.GetViewDataByName(L"TOP", X, Y, Z, S), 1);
-  EXPECT_EQ(std::make_pair(X, S), std::make_pair(10.0, 2.5));
-  X = -7;
+  // Records are found by name in any letter case (the manager's lookups of
+  // the same: SettingUsageTest.cpp); a missing one leaves the values alone.
+  double X = -7, Y = -1, Z = -1, S = -1;
   EXPECT_EQ(I.GetViewDataByName(L"Front", X, Y, Z, S), 0);
   EXPECT_EQ(X, -7);
-  EXPECT_EQ(I.GetViewXByName(L"Front"), 0.0);
-  EXPECT_EQ(I.GetViewScaleByName(L"Front"), 1.0);
-  EXPECT_EQ(I.GetViewZByName(L"tOp"), 30.0);
+  EXPECT_EQ(std::make_tuple(I.GetViewXByName(L"Front"), I.GetViewScaleByName(L"Front"),
+                            I.GetViewZByName(L"tOp")),
+            std::make_tuple(0.0, 1.0, 30.0));
 
-  EXPECT_EQ(I.GetViewNameByIndex(2), L"Side");
-  EXPECT_EQ(I.GetViewNameByIndex(3), L"");
-  EXPECT_EQ(I.GetViewNameByIndex(-1), L"");
+  EXPECT_EQ((std::vector<std::wstring>{I.GetViewNameByIndex(2), I.GetViewNameByIndex(3),
+                                       I.GetViewNameByIndex(-1)}),
+            (std::vector<std::wstring>{L"Side", L"", L""}));
   wchar_t Buffer[256] = L"untouched";
   EXPECT_EQ(I.GetViewNameByIndex(3, Buffer), 0);
   EXPECT_STREQ(Buffer, L"untouched");
@@ -159,11 +155,10 @@ TEST(ReportItem, SeveralViewsNamesAndRecords) {
 TEST(ReportItem, SingleViewFlagsAndObjectFlags) {
   Item I;
   I.SetViewSetting(1, 2, 3, 4);
-  EXPECT_EQ(I.HasViewSetting(), 1);
-  EXPECT_EQ(std::make_pair(I.GetViewY(), I.GetViewScale()), std::make_pair(2.0, 4.0));
+  EXPECT_EQ(std::make_tuple(I.HasViewSetting(), I.GetViewY(), I.GetViewScale()),
+            std::make_tuple(1, 2.0, 4.0));
   I.SetViewSettingByName(L"Top", 9, 9, 9, 9); // keeps the single view and its name
-  EXPECT_EQ(I.GetViewX(), 1);
-  EXPECT_EQ(I.GetViewCount(), 0);
+  EXPECT_EQ(std::make_pair(I.GetViewX(), I.GetViewCount()), std::make_pair(1.0, 0));
 
   Item::tagOBJECTSETTING Objects;
   Objects.ShowPart = 1;

