@@ -47,6 +47,9 @@ std::wstring ToLower(std::wstring Text) {
 namespace {
 
 thread_local DWORD RecordedError = 0;
+/// A failure's reason that no error code holds ("a pipe or socket is not a
+/// file"); it goes before the code's text.
+thread_local std::wstring RecordedReason;
 
 /// Records the calling thread's last Win32 error; returns false for the
 /// failing caller to pass on.
@@ -75,6 +78,8 @@ std::wstring win32Text(DWORD Code) {
 } // namespace
 
 std::wstring LastFailureReason() {
+  if (!RecordedReason.empty())
+    return RecordedReason;
   if (RecordedError != 0)
     return win32Text(RecordedError);
   if (errno != 0)
@@ -83,6 +88,7 @@ std::wstring LastFailureReason() {
 }
 
 void ClearFailureReason() {
+  RecordedReason.clear();
   RecordedError = 0;
   errno = 0;
 }
@@ -225,14 +231,16 @@ bool FlushToDisk(std::FILE* Stream) {
 bool CopyFile(const std::wstring& From, const std::wstring& To, bool FailIfExists) {
   OpenFailure Failure;
   std::FILE* Source = OpenRegularFile(From, Failure);
-  if (!Source)
+  if (!Source) {
+    RecordedReason = Failure.Reason;
     return false;
+  }
   std::fclose(Source);
-  return ::CopyFileW(From.c_str(), To.c_str(), FailIfExists ? TRUE : FALSE) != 0;
+  return ::CopyFileW(From.c_str(), To.c_str(), FailIfExists ? TRUE : FALSE) != 0 || recordFailure();
 }
 
 bool CreateDirectory(const std::wstring& Path) {
-  return ::CreateDirectoryW(Path.c_str(), nullptr) != 0;
+  return ::CreateDirectoryW(Path.c_str(), nullptr) != 0 || recordFailure();
 }
 
 // ---- Template opening ------------------------------------------------------------------
@@ -324,7 +332,7 @@ bool ListDirectory(const std::wstring& Directory, std::wstring_view Pattern,
   WIN32_FIND_DATAW Data;
   HANDLE Find = ::FindFirstFileW(Query.c_str(), &Data);
   if (Find == INVALID_HANDLE_VALUE)
-    return false;
+    return recordFailure();
   do {
     DirectoryEntry Item;
     Item.Name = Data.cFileName;
