@@ -142,7 +142,56 @@ bool FlushFolderOf(const std::wstring&) {
   return true;
 }
 
-std::wstring ResolveLinks(const std::wstring& Path) { return Path; }
+std::wstring ResolveLinks(const std::wstring& Path) {
+  // A missing name is the file to create. Otherwise the file is opened with
+  // the links followed (no FILE_FLAG_OPEN_REPARSE_POINT) and for no access,
+  // and the handle tells the path of the file the chain of links finally
+  // names. This also follows what the system does not show as a reparse
+  // point (a Unix symbolic link under Wine).
+  DWORD Attributes = ::GetFileAttributesW(Path.c_str());
+  if (Attributes == INVALID_FILE_ATTRIBUTES)
+    return Path;
+  // For a name that is itself a link, a failure is the save's failure (a
+  // loop, a link whose file is missing); for any other name the path stays
+  // as given when the system cannot tell the final path.
+  const bool IsLink = (Attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+  auto fail = [&]() {
+    if (!IsLink)
+      return Path;
+    recordFailure();
+    return std::wstring();
+  };
+  HANDLE File =
+      ::CreateFileW(Path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (File == INVALID_HANDLE_VALUE)
+    return fail();
+  std::wstring Final(MAX_PATH, L'\0');
+  DWORD Length = ::GetFinalPathNameByHandleW(File, Final.data(), static_cast<DWORD>(Final.size()),
+                                             FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+  if (Length >= Final.size()) {
+    Final.resize(Length);
+    Length = ::GetFinalPathNameByHandleW(File, Final.data(), static_cast<DWORD>(Final.size()),
+                                         FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+  }
+  DWORD Error = ::GetLastError();
+  ::CloseHandle(File);
+  if (Length == 0 || Length >= Final.size()) {
+    ::SetLastError(Error);
+    return fail();
+  }
+  Final.resize(Length);
+  // The system gives the long-path form, \\?\C:\... or \\?\UNC\server\...;
+  // the usual form is returned while the path is short enough for it, with
+  // room for the temporary file's name beside it.
+  constexpr std::size_t UsualLimit = MAX_PATH - 48;
+  const std::wstring Long = L"\\\\?\\", LongUnc = L"\\\\?\\UNC\\";
+  if (Final.size() < UsualLimit && Final.compare(0, LongUnc.size(), LongUnc) == 0)
+    return L"\\\\" + Final.substr(LongUnc.size());
+  if (Final.size() < UsualLimit && Final.compare(0, Long.size(), Long) == 0)
+    return Final.substr(Long.size());
+  return Final;
+}
 
 long long LockSave(const std::wstring& LockPath) {
   // Opened without sharing: a second save's open fails until the first one
@@ -209,6 +258,13 @@ bool CanOpenForWriting(const std::wstring& Path) {
   }
   if (Attributes & FILE_ATTRIBUTE_DIRECTORY) {
     errno = EISDIR;
+    return false;
+  }
+  // A read-only file is refused by its attribute, not only by an open that
+  // fails: where the attribute maps to permission bits (Wine), a process
+  // with the right to ignore them could open it.
+  if (Attributes & FILE_ATTRIBUTE_READONLY) {
+    RecordedError = ERROR_ACCESS_DENIED;
     return false;
   }
   std::FILE* Stream = ::_wfopen(Path.c_str(), L"r+b");
