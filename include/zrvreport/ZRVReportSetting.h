@@ -208,11 +208,13 @@ public:
   /// What failed in the last CopyReportSettingTemplateFile or
   /// CopyTemplateDataFile: one line per folder listing, folder creation,
   /// backup rename or file copy that failed, in the order they failed, each
-  /// "[ReportSetting] <operation> fail <path>[ to <path>]: <the system's
-  /// reason>" (operations "list folder", "create folder", "rename file",
-  /// "copy file"); lines are separated by '\n'. Empty before the first call
-  /// and when nothing failed. The two members' results stay as documented
-  /// (a failed copy or rename does not change them); this tells why.
+  /// "[ReportSetting] OPERATION fail PATH: REASON", or "... fail PATH to
+  /// PATH: REASON" for a rename or copy, REASON being the system's text
+  /// (OPERATION is "list folder", "create folder", "rename file" or "copy
+  /// file"); the lines are separated by a line feed. Empty before the first
+  /// call and when nothing failed. The two members' results stay as
+  /// documented (a failed copy or rename does not change them); this tells
+  /// why.
   std::wstring GetLastCopyMessage() const;
 
 private:
