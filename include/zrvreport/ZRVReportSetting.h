@@ -205,6 +205,17 @@ public:
   /// copies were attempted; single failures are ignored); 0 when a root is
   /// null or that folder is missing.
   int CopyTemplateDataFile(const wchar_t* SourceRoot, const wchar_t* TargetRoot);
+  /// What failed in the last CopyReportSettingTemplateFile or
+  /// CopyTemplateDataFile: one line per folder listing, folder creation,
+  /// backup rename or file copy that failed, in the order they failed, each
+  /// "[ReportSetting] OPERATION fail PATH: REASON", or "... fail PATH to
+  /// PATH: REASON" for a rename or copy, REASON being the system's text
+  /// (OPERATION is "list folder", "create folder", "rename file" or "copy
+  /// file"); the lines are separated by a line feed. Empty before the first
+  /// call and when nothing failed. The two members' results stay as
+  /// documented (a failed copy or rename does not change them); this tells
+  /// why.
+  std::wstring GetLastCopyMessage() const;
 
 private:
   /// Lets the tests see the writer and call the private members below.
@@ -246,6 +257,7 @@ private:
   std::wstring LastLoadMessage;
   ZRVSaveStatus LastSaveStatus = ZRVSaveStatus::NotSaved;
   std::wstring LastSaveMessage;
+  std::wstring LastCopyMessage;
 };
 
 #endif // ZRVREPORT_ZRVREPORTSETTING_H

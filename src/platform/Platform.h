@@ -82,7 +82,11 @@ bool FlushFolderOf(const std::wstring& Path);
 /// last part are followed (a relative link taken from the link's folder)
 /// until a name that is not a link; \p Path itself when it is no link or
 /// does not exist. Empty, with the reason recorded, for a link loop or a
-/// link that cannot be read. On Windows \p Path is returned unchanged.
+/// link that cannot be read. On Windows an existing path becomes the final
+/// path of the file it names (GetFinalPathNameByHandleW, links followed); a
+/// path whose last part is a link (a reparse point) whose file is missing,
+/// or a loop, gives empty with the reason; a path the system cannot resolve
+/// otherwise is returned unchanged.
 std::wstring ResolveLinks(const std::wstring& Path);
 
 /// Takes the lock that serialises the saves of one file: \p LockPath is

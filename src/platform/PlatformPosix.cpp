@@ -47,6 +47,10 @@ std::wstring ToLower(std::wstring Text) {
 
 namespace {
 std::string nativePath(const std::wstring& Path) { return ToUtf8(Path); }
+
+/// A failure's reason that errno cannot hold ("a FIFO (named pipe) is not a
+/// file"); it goes before errno's text.
+thread_local std::wstring RecordedReason;
 } // namespace
 
 const char* const TextModeLineEnd = "\r\n";
@@ -218,8 +222,10 @@ bool FlushToDisk(std::FILE* Stream) {
 bool CopyFile(const std::wstring& From, const std::wstring& To, bool FailIfExists) {
   OpenFailure Failure;
   std::FILE* Stream = OpenRegularFile(From, Failure);
-  if (!Stream)
+  if (!Stream) {
+    RecordedReason = Failure.Reason;
     return false;
+  }
   int In = ::dup(::fileno(Stream));
   std::fclose(Stream);
   if (In < 0)
@@ -275,10 +281,15 @@ bool CreateDirectory(const std::wstring& Path) {
 // ---- Failure reasons and template opening ---------------------------------------
 
 std::wstring LastFailureReason() {
+  if (!RecordedReason.empty())
+    return RecordedReason;
   return errno == 0 ? std::wstring() : FromUtf8(std::strerror(errno));
 }
 
-void ClearFailureReason() { errno = 0; }
+void ClearFailureReason() {
+  RecordedReason.clear();
+  errno = 0;
+}
 
 namespace {
 

@@ -47,6 +47,9 @@ std::wstring ToLower(std::wstring Text) {
 namespace {
 
 thread_local DWORD RecordedError = 0;
+/// A failure's reason that no error code holds ("a pipe or socket is not a
+/// file"); it goes before the code's text.
+thread_local std::wstring RecordedReason;
 
 /// Records the calling thread's last Win32 error; returns false for the
 /// failing caller to pass on.
@@ -75,6 +78,8 @@ std::wstring win32Text(DWORD Code) {
 } // namespace
 
 std::wstring LastFailureReason() {
+  if (!RecordedReason.empty())
+    return RecordedReason;
   if (RecordedError != 0)
     return win32Text(RecordedError);
   if (errno != 0)
@@ -83,6 +88,7 @@ std::wstring LastFailureReason() {
 }
 
 void ClearFailureReason() {
+  RecordedReason.clear();
   RecordedError = 0;
   errno = 0;
 }
@@ -136,7 +142,56 @@ bool FlushFolderOf(const std::wstring&) {
   return true;
 }
 
-std::wstring ResolveLinks(const std::wstring& Path) { return Path; }
+std::wstring ResolveLinks(const std::wstring& Path) {
+  // A missing name is the file to create. Otherwise the file is opened with
+  // the links followed (no FILE_FLAG_OPEN_REPARSE_POINT) and for no access,
+  // and the handle tells the path of the file the chain of links finally
+  // names. This also follows what the system does not show as a reparse
+  // point (a Unix symbolic link under Wine).
+  DWORD Attributes = ::GetFileAttributesW(Path.c_str());
+  if (Attributes == INVALID_FILE_ATTRIBUTES)
+    return Path;
+  // For a name that is itself a link, a failure is the save's failure (a
+  // loop, a link whose file is missing); for any other name the path stays
+  // as given when the system cannot tell the final path.
+  const bool IsLink = (Attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+  auto fail = [&]() {
+    if (!IsLink)
+      return Path;
+    recordFailure();
+    return std::wstring();
+  };
+  HANDLE File =
+      ::CreateFileW(Path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (File == INVALID_HANDLE_VALUE)
+    return fail();
+  std::wstring Final(MAX_PATH, L'\0');
+  DWORD Length = ::GetFinalPathNameByHandleW(File, Final.data(), static_cast<DWORD>(Final.size()),
+                                             FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+  if (Length >= Final.size()) {
+    Final.resize(Length);
+    Length = ::GetFinalPathNameByHandleW(File, Final.data(), static_cast<DWORD>(Final.size()),
+                                         FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+  }
+  DWORD Error = ::GetLastError();
+  ::CloseHandle(File);
+  if (Length == 0 || Length >= Final.size()) {
+    ::SetLastError(Error);
+    return fail();
+  }
+  Final.resize(Length);
+  // The system gives the long-path form, \\?\C:\... or \\?\UNC\server\...;
+  // the usual form is returned while the path is short enough for it, with
+  // room for the temporary file's name beside it.
+  constexpr std::size_t UsualLimit = MAX_PATH - 48;
+  const std::wstring Long = L"\\\\?\\", LongUnc = L"\\\\?\\UNC\\";
+  if (Final.size() < UsualLimit && Final.compare(0, LongUnc.size(), LongUnc) == 0)
+    return L"\\\\" + Final.substr(LongUnc.size());
+  if (Final.size() < UsualLimit && Final.compare(0, Long.size(), Long) == 0)
+    return Final.substr(Long.size());
+  return Final;
+}
 
 long long LockSave(const std::wstring& LockPath) {
   // Opened without sharing: a second save's open fails until the first one
@@ -205,6 +260,13 @@ bool CanOpenForWriting(const std::wstring& Path) {
     errno = EISDIR;
     return false;
   }
+  // A read-only file is refused by its attribute, not only by an open that
+  // fails: where the attribute maps to permission bits (Wine), a process
+  // with the right to ignore them could open it.
+  if (Attributes & FILE_ATTRIBUTE_READONLY) {
+    RecordedError = ERROR_ACCESS_DENIED;
+    return false;
+  }
   std::FILE* Stream = ::_wfopen(Path.c_str(), L"r+b");
   if (!Stream)
     return false;
@@ -225,14 +287,16 @@ bool FlushToDisk(std::FILE* Stream) {
 bool CopyFile(const std::wstring& From, const std::wstring& To, bool FailIfExists) {
   OpenFailure Failure;
   std::FILE* Source = OpenRegularFile(From, Failure);
-  if (!Source)
+  if (!Source) {
+    RecordedReason = Failure.Reason;
     return false;
+  }
   std::fclose(Source);
-  return ::CopyFileW(From.c_str(), To.c_str(), FailIfExists ? TRUE : FALSE) != 0;
+  return ::CopyFileW(From.c_str(), To.c_str(), FailIfExists ? TRUE : FALSE) != 0 || recordFailure();
 }
 
 bool CreateDirectory(const std::wstring& Path) {
-  return ::CreateDirectoryW(Path.c_str(), nullptr) != 0;
+  return ::CreateDirectoryW(Path.c_str(), nullptr) != 0 || recordFailure();
 }
 
 // ---- Template opening ------------------------------------------------------------------
@@ -324,7 +388,7 @@ bool ListDirectory(const std::wstring& Directory, std::wstring_view Pattern,
   WIN32_FIND_DATAW Data;
   HANDLE Find = ::FindFirstFileW(Query.c_str(), &Data);
   if (Find == INVALID_HANDLE_VALUE)
-    return false;
+    return recordFailure();
   do {
     DirectoryEntry Item;
     Item.Name = Data.cFileName;

@@ -5,9 +5,11 @@
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Platform.h"
+#include "setting/TemplateFileSteps.h"
 #include "setting/TemplatePaths.h"
 #include "util/Text.h"
 #include "zrvreport/ZRVReportItemManager.h"
@@ -34,6 +36,55 @@ constexpr const wchar_t* PictureExtensions[] = {L"jpg", L"bmp", L"gif", L"png"};
 constexpr int FirstBackup = 1;
 constexpr int LastBackup = 99;
 
+const zrv::TemplateFileSteps RealSteps = {platform::PathExists, platform::CreateDirectory,
+                                          platform::ListDirectory, platform::CopyFile,
+                                          platform::RenameNoReplace};
+
+zrv::TemplateFileSteps Steps = RealSteps;
+
+/// Adds one line to the account of failed file operations \p Account:
+/// "[ReportSetting] <what> fail <path>[ to <other>]: <the system's reason>".
+/// Called right after the failed step, whose reason is still recorded.
+void noteFailure(std::wstring& Account, const wchar_t* What, const std::wstring& Path,
+                 const std::wstring& Other = std::wstring()) {
+  std::wstring Reason = platform::LastFailureReason();
+  if (Reason.empty())
+    Reason = L"the system gave no reason";
+  if (!Account.empty())
+    Account += L'\n';
+  Account += L"[ReportSetting] " + std::wstring(What) + L" fail " + Path;
+  if (!Other.empty())
+    Account += L" to " + Other;
+  Account += L": " + Reason;
+}
+
+/// Runs one step after forgetting any earlier failure, so that a failure's
+/// reason is the step's own.
+template <typename Step, typename... Args> bool run(Step Operation, Args&&... Arguments) {
+  platform::ClearFailureReason();
+  return Operation(std::forward<Args>(Arguments)...);
+}
+
+/// Lists \p Folder with \p Pattern; a failure is noted.
+bool listFolder(const std::wstring& Folder, std::wstring_view Pattern,
+                std::vector<platform::DirectoryEntry>& Entries, std::wstring& Account) {
+  if (run(Steps.ListFolder, Folder, Pattern, Entries))
+    return true;
+  noteFailure(Account, L"list folder", Folder);
+  return false;
+}
+
+/// Creates \p Folder unless it exists; false, with the failure noted, when
+/// it cannot be created.
+bool makeFolder(const std::wstring& Folder, std::wstring& Account) {
+  if (Steps.Exists(Folder))
+    return true;
+  if (run(Steps.CreateFolder, Folder))
+    return true;
+  noteFailure(Account, L"create folder", Folder);
+  return false;
+}
+
 /// "<Folder><Name><separator>".
 std::wstring subfolder(const std::wstring& Folder, const std::wstring& Name) {
   return Folder + Name + Sep;
@@ -45,7 +96,7 @@ std::wstring freeBackupPath(const std::wstring& Path, int Version) {
   std::wstring Candidate;
   for (int Counter = FirstBackup; Counter <= LastBackup; ++Counter) {
     Candidate = zrv::BackupPath(Path, Version, Counter);
-    if (!platform::PathExists(Candidate))
+    if (!Steps.Exists(Candidate))
       break;
   }
   return Candidate;
@@ -66,11 +117,13 @@ bool readTemplateVersion(CZRVReportTemplateReader& Reader, CZRVReportItemManager
 }
 
 /// Copies one file unless it exists in the target and \p KeepExisting is
-/// set. A failed copy is ignored.
-void copyOneFile(const std::wstring& From, const std::wstring& To, int KeepExisting) {
-  if (KeepExisting != 0 && platform::PathExists(To))
+/// set. A failed copy is noted and otherwise ignored.
+void copyOneFile(const std::wstring& From, const std::wstring& To, int KeepExisting,
+                 std::wstring& Account) {
+  if (KeepExisting != 0 && Steps.Exists(To))
     return;
-  platform::CopyFile(From, To, KeepExisting != 0);
+  if (!run(Steps.Copy, From, To, KeepExisting != 0))
+    noteFailure(Account, L"copy file", From, To);
 }
 
 bool isDotEntry(const std::wstring& Name) { return Name == L"." || Name == L".."; }
@@ -78,6 +131,10 @@ bool isDotEntry(const std::wstring& Name) { return Name == L"." || Name == L".."
 } // namespace
 
 namespace zrv {
+
+TemplateFileSteps& CurrentTemplateFileSteps() { return Steps; }
+
+const TemplateFileSteps& DefaultTemplateFileSteps() { return RealSteps; }
 
 std::wstring TemplateFolderOf(const std::wstring& Root) {
   std::wstring Folder = Root + Sep + TemplateFolderName + Sep;
@@ -106,11 +163,12 @@ std::wstring BackupPath(const std::wstring& Path, int Version, int Counter) {
 
 int CZRVReportSetting::CopyReportSettingTemplateFile(const wchar_t* SourceRoot,
                                                      const wchar_t* TargetRoot) {
+  LastCopyMessage.clear();
   if (!SourceRoot || !TargetRoot)
     return 0;
   const std::wstring SourceFolder = zrv::TemplateFolderOf(SourceRoot);
   const std::wstring TargetFolder = zrv::TemplateFolderOf(TargetRoot);
-  if (!platform::PathExists(TargetFolder) && !platform::CreateDirectory(TargetFolder))
+  if (!makeFolder(TargetFolder, LastCopyMessage))
     return 0;
   if (!RenameReportTemplateFileName(SourceFolder.c_str(), TargetFolder.c_str()))
     return 0;
@@ -120,17 +178,18 @@ int CZRVReportSetting::CopyReportSettingTemplateFile(const wchar_t* SourceRoot,
 }
 
 int CZRVReportSetting::CopyTemplateDataFile(const wchar_t* SourceRoot, const wchar_t* TargetRoot) {
+  LastCopyMessage.clear();
   if (!SourceRoot || !TargetRoot)
     return 0;
   const std::wstring PictureSource = subfolder(SourceRoot, PictureFolderName);
   const std::wstring ReportFolder = subfolder(TargetRoot, ReportFolderName);
   const std::wstring PictureTarget = subfolder(ReportFolder, PictureFolderName);
-  if (!platform::PathExists(PictureSource))
+  if (!Steps.Exists(PictureSource))
     return 0;
-  if (!platform::PathExists(ReportFolder))
-    platform::CreateDirectory(ReportFolder);
-  if (!platform::PathExists(PictureTarget))
-    platform::CreateDirectory(PictureTarget);
+  // A folder that cannot be created is noted; the copies are still tried and
+  // fail one by one, each noted.
+  makeFolder(ReportFolder, LastCopyMessage);
+  makeFolder(PictureTarget, LastCopyMessage);
   for (const wchar_t* Extension : PictureExtensions)
     CopyFolderFiles(PictureSource.c_str(), PictureTarget.c_str(), Extension, 0);
   return 1;
@@ -149,7 +208,7 @@ int CZRVReportSetting::RenameReportTemplateFileName(const wchar_t* SourceFolder,
 
   const std::wstring Source = SourceFolder;
   std::vector<platform::DirectoryEntry> Entries;
-  if (!platform::ListDirectory(Source, L"*", Entries))
+  if (!listFolder(Source, L"*", Entries, LastCopyMessage))
     return 0;
   for (const platform::DirectoryEntry& Entry : Entries) {
     if (Entry.IsDirectory)
@@ -161,7 +220,7 @@ int CZRVReportSetting::RenameReportTemplateFileName(const wchar_t* SourceFolder,
   }
 
   const std::wstring Target = TargetFolder;
-  if (!platform::ListDirectory(Target, L"*", Entries))
+  if (!listFolder(Target, L"*", Entries, LastCopyMessage))
     return 0;
   for (const platform::DirectoryEntry& Entry : Entries) {
     if (Entry.IsDirectory)
@@ -173,52 +232,57 @@ int CZRVReportSetting::RenameReportTemplateFileName(const wchar_t* SourceFolder,
     const auto Found = Versions.find(Entry.Name);
     if (Found != Versions.end() && Version >= Found->second)
       continue;
-    // With all backups taken the rename fails, and the templates after this
-    // one are left as they are.
-    if (!platform::RenameNoReplace(Path, freeBackupPath(Path, Version)))
+    // The template is renamed, never copied and removed: it is under its
+    // backup name or under its own. With all backups taken the rename fails,
+    // and the templates after this one are left as they are.
+    const std::wstring Backup = freeBackupPath(Path, Version);
+    if (!run(Steps.Rename, Path, Backup)) {
+      noteFailure(LastCopyMessage, L"rename file", Path, Backup);
       break;
+    }
   }
   return 1;
 }
 
 int CZRVReportSetting::CopyFolderFiles(const wchar_t* SourceFolder, const wchar_t* TargetFolder,
                                        int KeepExisting) {
-  if (!SourceFolder || !TargetFolder || !platform::PathExists(SourceFolder))
+  if (!SourceFolder || !TargetFolder || !Steps.Exists(SourceFolder))
     return 0;
   const std::wstring Source = SourceFolder;
   const std::wstring Target = TargetFolder;
   std::vector<platform::DirectoryEntry> Entries;
-  if (!platform::ListDirectory(Source, L"*", Entries))
+  if (!listFolder(Source, L"*", Entries, LastCopyMessage))
     return 0;
   for (const platform::DirectoryEntry& Entry : Entries) {
     if (Entry.IsDirectory && isDotEntry(Entry.Name))
       continue;
     if (Entry.IsDirectory && !Entry.IsReparsePoint) {
       const std::wstring TargetSub = subfolder(Target, Entry.Name);
-      if (!platform::PathExists(TargetSub))
-        platform::CreateDirectory(TargetSub);
+      makeFolder(TargetSub, LastCopyMessage);
       CopyFolderFiles(subfolder(Source, Entry.Name).c_str(), TargetSub.c_str(), KeepExisting);
       continue;
     }
     // A file, or a link to a folder: copied as a file, never descended into.
-    copyOneFile(Source + Entry.Name, Target + Entry.Name, KeepExisting);
+    copyOneFile(Source + Entry.Name, Target + Entry.Name, KeepExisting, LastCopyMessage);
   }
   return 1;
 }
 
 int CZRVReportSetting::CopyFolderFiles(const wchar_t* SourceFolder, const wchar_t* TargetFolder,
                                        const wchar_t* Extension, int KeepExisting) {
-  if (!SourceFolder || !TargetFolder || !platform::PathExists(SourceFolder))
+  if (!SourceFolder || !TargetFolder || !Steps.Exists(SourceFolder))
     return 0;
   const std::wstring Pattern = std::wstring(L"*.") + (Extension && *Extension ? Extension : L"*");
   const std::wstring Source = SourceFolder;
   const std::wstring Target = TargetFolder;
   std::vector<platform::DirectoryEntry> Entries;
-  if (!platform::ListDirectory(Source, Pattern, Entries))
+  if (!listFolder(Source, Pattern, Entries, LastCopyMessage))
     return 0;
   for (const platform::DirectoryEntry& Entry : Entries) {
     if (!Entry.IsDirectory)
-      copyOneFile(Source + Entry.Name, Target + Entry.Name, KeepExisting);
+      copyOneFile(Source + Entry.Name, Target + Entry.Name, KeepExisting, LastCopyMessage);
   }
   return 1;
 }
+
+std::wstring CZRVReportSetting::GetLastCopyMessage() const { return LastCopyMessage; }

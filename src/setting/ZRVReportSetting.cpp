@@ -54,6 +54,7 @@ CZRVReportSetting& CZRVReportSetting::operator=(const CZRVReportSetting& Other) 
   LastLoadMessage = Other.LastLoadMessage;
   LastSaveStatus = Other.LastSaveStatus;
   LastSaveMessage = Other.LastSaveMessage;
+  LastCopyMessage = Other.LastCopyMessage;
   return *this;
 }
 

@@ -4,13 +4,19 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "SettingTestPeer.h"
 #include "TestSupport.h"
+#include "platform/Platform.h"
+#include "setting/TemplateFileSteps.h"
 #include "setting/TemplatePaths.h"
 
 namespace fs = std::filesystem;
@@ -289,6 +295,196 @@ TEST(CopyTemplateDataFile, CopiesPicturesOfTheFourKindsOnly) {
   EXPECT_TRUE(namesIn(Other).empty());
   EXPECT_EQ(Setting.CopyTemplateDataFile(nullptr, TargetRoot.c_str()), 0);
   EXPECT_EQ(Setting.CopyTemplateDataFile(SourceRoot.c_str(), nullptr), 0);
+}
+
+// ---- A failure at each file operation -------------------------------------------------
+
+/// Puts the real file operations back when a test ends.
+struct StepsGuard {
+  ~StepsGuard() { zrv::CurrentTemplateFileSteps() = zrv::DefaultTemplateFileSteps(); }
+};
+
+// Failing stand-ins: each refuses as a folder without write permission would.
+bool denyPath(const std::wstring&) {
+  errno = EACCES;
+  return false;
+}
+bool denyList(const std::wstring&, std::wstring_view, std::vector<zrv::platform::DirectoryEntry>&) {
+  errno = EACCES;
+  return false;
+}
+bool denyCopy(const std::wstring&, const std::wstring&, bool) {
+  errno = EACCES;
+  return false;
+}
+bool denyRename(const std::wstring&, const std::wstring&) {
+  errno = EACCES;
+  return false;
+}
+bool seeNothing(const std::wstring&) { return false; }
+
+/// The files (path: bytes) and folders (path ending in '/': "") under \p Root.
+std::map<std::string, std::string> treeOf(const fs::path& Root) {
+  std::map<std::string, std::string> Tree;
+  for (const auto& Entry : fs::recursive_directory_iterator(Root)) {
+    const std::string Name = Entry.path().lexically_relative(Root).generic_string();
+    if (Entry.is_directory())
+      Tree[Name + "/"] = "";
+    else
+      Tree[Name] = zrvtest::readBytes(Entry.path());
+  }
+  return Tree;
+}
+
+/// The operations named by the lines of a copy message, in order; each line
+/// must be "[ReportSetting] <operation> fail <path>...: <reason>" with a
+/// reason, and the reason of \p Broken's lines must be \p Reason.
+std::vector<std::string> operationsOf(const std::wstring& Message, const std::string& Broken,
+                                      const std::wstring& Reason) {
+  static const char* const Operations[] = {"list folder", "create folder", "rename file",
+                                           "copy file"};
+  std::vector<std::string> Found;
+  std::wstringstream Lines(Message);
+  for (std::wstring Line; std::getline(Lines, Line);) {
+    std::string Operation = "?";
+    for (const char* Candidate : Operations) {
+      const std::wstring Lead =
+          L"[ReportSetting] " + zrv::platform::FromUtf8(Candidate) + L" fail ";
+      if (Line.rfind(Lead, 0) == 0)
+        Operation = Candidate;
+    }
+    const std::size_t Colon = Line.rfind(L": ");
+    EXPECT_TRUE(Colon != std::wstring::npos && Colon + 2 < Line.size()) << "no reason";
+    if (Operation == Broken && Colon != std::wstring::npos) {
+      EXPECT_EQ(Line.substr(Colon + 2), Reason);
+    }
+    Found.push_back(Operation);
+  }
+  return Found;
+}
+
+TEST(TemplateFileSteps, FailureAtEachOperationLosesNothingAndSaysWhy) {
+  using Tree = std::map<std::string, std::string>;
+  using Ops = std::vector<std::string>;
+  const std::string V3 = templateBytes(3, "old"), V5 = templateBytes(5, "src"),
+                    V1 = templateBytes(1, "new");
+  struct Case {
+    const char* Step; // the operation that fails ("" for none)
+    void (*Break)(zrv::TemplateFileSteps&);
+    int Installed, Copied;      // the results of the two members
+    Ops InstallOps, PictureOps; // the operations their messages name
+    Tree Target;                // what the target root holds afterwards
+  };
+  const Case Cases[] = {
+      {"",
+       [](zrv::TemplateFileSteps&) {},
+       1,
+       1,
+       {},
+       {},
+       {{"ReportSetting/", ""},
+        {"ReportSetting/Old.csv", V5},
+        {"ReportSetting/Old.csv_Ver3.bak01", V3},
+        {"ReportSetting/New.csv", V1},
+        {"ReportSetting/sub/", ""},
+        {"ReportSetting/sub/inner.txt", "inner"},
+        {"Report/", ""},
+        {"Report/Template/", ""},
+        {"Report/Template/a.png", "png"}}},
+      // Files that cannot be seen: the target folder seems missing and its
+      // creation fails; the pictures' folder seems missing.
+      {"exists",
+       [](zrv::TemplateFileSteps& S) { S.Exists = seeNothing; },
+       0,
+       0,
+       {"create folder"},
+       {},
+       {{"ReportSetting/", ""}, {"ReportSetting/Old.csv", V3}}},
+      // The backup is made, the template and the new file copied; the
+      // subfolder and the report folders are missing, so their files are not.
+      {"create folder",
+       [](zrv::TemplateFileSteps& S) { S.CreateFolder = denyPath; },
+       1,
+       1,
+       {"create folder", "copy file"},
+       {"create folder", "create folder", "copy file"},
+       {{"ReportSetting/", ""},
+        {"ReportSetting/Old.csv", V5},
+        {"ReportSetting/Old.csv_Ver3.bak01", V3},
+        {"ReportSetting/New.csv", V1}}},
+      // Nothing is moved aside without the source's versions; the picture
+      // copy creates its folders and then lists nothing.
+      {"list folder",
+       [](zrv::TemplateFileSteps& S) { S.ListFolder = denyList; },
+       0,
+       1,
+       {"list folder"},
+       {"list folder", "list folder", "list folder", "list folder"},
+       {{"ReportSetting/", ""},
+        {"ReportSetting/Old.csv", V3},
+        {"Report/", ""},
+        {"Report/Template/", ""}}},
+      // The template that cannot be moved aside stays and is not overwritten.
+      {"rename file",
+       [](zrv::TemplateFileSteps& S) { S.Rename = denyRename; },
+       1,
+       1,
+       {"rename file"},
+       {},
+       {{"ReportSetting/", ""},
+        {"ReportSetting/Old.csv", V3},
+        {"ReportSetting/New.csv", V1},
+        {"ReportSetting/sub/", ""},
+        {"ReportSetting/sub/inner.txt", "inner"},
+        {"Report/", ""},
+        {"Report/Template/", ""},
+        {"Report/Template/a.png", "png"}}},
+      // The outdated template is kept under its backup name.
+      {"copy file",
+       [](zrv::TemplateFileSteps& S) { S.Copy = denyCopy; },
+       1,
+       1,
+       {"copy file", "copy file", "copy file"},
+       {"copy file"},
+       {{"ReportSetting/", ""},
+        {"ReportSetting/Old.csv_Ver3.bak01", V3},
+        {"ReportSetting/sub/", ""},
+        {"Report/", ""},
+        {"Report/Template/", ""}}},
+  };
+  const std::wstring Denied = zrv::platform::FromUtf8(std::strerror(EACCES));
+  for (const Case& C : Cases) {
+    SCOPED_TRACE(C.Step);
+    Roots R;
+    zrvtest::writeBytes(R.SourceFolder / "Old.csv", V5);
+    zrvtest::writeBytes(R.SourceFolder / "New.csv", V1);
+    fs::create_directories(R.SourceFolder / "sub");
+    zrvtest::writeBytes(R.SourceFolder / "sub" / "inner.txt", "inner");
+    fs::create_directories(R.Source / "Template");
+    zrvtest::writeBytes(R.Source / "Template" / "a.png", "png");
+    zrvtest::writeBytes(R.TargetFolder / "Old.csv", V3);
+
+    StepsGuard Guard;
+    C.Break(zrv::CurrentTemplateFileSteps());
+    zrvtest::DiagnosticCapture Log;
+    CZRVReportSetting Setting;
+    EXPECT_EQ(Setting.CopyReportSettingTemplateFile(R.Source.wstring().c_str(),
+                                                    R.Target.wstring().c_str()),
+              C.Installed);
+    const std::wstring InstallMessage = Setting.GetLastCopyMessage();
+    EXPECT_EQ(operationsOf(InstallMessage, C.Step, Denied), C.InstallOps);
+    EXPECT_EQ(Setting.CopyTemplateDataFile((R.Source.wstring() + Sep).c_str(),
+                                           (R.Target.wstring() + Sep).c_str()),
+              C.Copied);
+    EXPECT_EQ(operationsOf(Setting.GetLastCopyMessage(), C.Step, Denied), C.PictureOps);
+    EXPECT_EQ(treeOf(R.Target), C.Target);
+    EXPECT_TRUE(Log.Messages.empty()); // told by the message, not on the debugger channel
+    if (std::string(C.Step) == "rename file") {
+      const std::wstring Old = R.TargetFolder.wstring() + Sep + L"Old.csv";
+      EXPECT_EQ(InstallMessage, L"[ReportSetting] rename file fail " + Old + L" to " + Old +
+                                    L"_Ver3.bak01: " + Denied);
+    }
+  }
 }
 
 } // namespace

@@ -8,11 +8,14 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "TestSupport.h"
@@ -271,4 +274,38 @@ TEST(SafeSave, NameLongerThan255CharactersRefusesTheSave) {
   EXPECT_EQ(Log.Messages.back(), Refused + L"[ResultEx]: PPTTemplate");
   EXPECT_EQ(zrvtest::readBytes(Dir.path() / "template.csv"), "old");
   EXPECT_EQ(folderNames(Dir.path()), std::set<std::string>{"template.csv"});
+}
+
+TEST(SafeSave, ASaveWaitsWhileTheLockIsHeldAndALeftLockFileIsFree) {
+  namespace fs = std::filesystem;
+  zrvtest::TempDir Dir;
+  const std::wstring Target = Dir.file(L"t.csv");
+  const std::wstring LockName = zrv::platform::SafeSaveLockName(Target);
+  zrvtest::writeBytes(Dir.path() / "t.csv", "old");
+
+  // Another save holds the lock: this one waits, then saves.
+  const long long Held = zrv::platform::LockSave(LockName);
+  ASSERT_NE(Held, -1) << zrv::platform::ToUtf8(zrv::platform::LastFailureReason());
+  std::atomic<bool> Done{false};
+  zrv::platform::SafeSaveResult Result = zrv::platform::SafeSaveResult::LockFailed;
+  std::thread Saver([&] {
+    Result = zrv::platform::SaveFileSafely(Target, "new");
+    Done = true;
+  });
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_FALSE(Done);
+  EXPECT_EQ(zrvtest::readBytes(Dir.path() / "t.csv"), "old");
+  EXPECT_TRUE(fs::exists(fs::path(LockName)));
+  zrv::platform::UnlockSave(Held, LockName);
+  Saver.join();
+  EXPECT_EQ(Result, zrv::platform::SafeSaveResult::Saved);
+  EXPECT_EQ(zrvtest::readBytes(Dir.path() / "t.csv"), "new");
+  EXPECT_EQ(folderNames(Dir.path()), std::set<std::string>{"t.csv"});
+
+  // A lock file that no save holds (its process ended) stops nothing and
+  // goes with the save.
+  zrvtest::writeBytes(fs::path(LockName), "");
+  EXPECT_EQ(zrv::platform::SaveFileSafely(Target, "newer"), zrv::platform::SafeSaveResult::Saved);
+  EXPECT_EQ(zrvtest::readBytes(Dir.path() / "t.csv"), "newer");
+  EXPECT_EQ(folderNames(Dir.path()), std::set<std::string>{"t.csv"});
 }

@@ -170,6 +170,39 @@ TEST(ZrvTemplateInstall, ListsWhatTheFacadeMovedAsideAndCopied) {
   R = run({"install", (Dir.path() / "nowhere").string(), Target.string()});
   EXPECT_EQ(R.Status, 2);
   EXPECT_EQ(R.Err, "zrvtemplate: error: '" + (Dir.path() / "nowhere").string() +
-                       "' has no ReportSetting folder to bring templates from; give the "
-                       "installation root that holds it\n");
+                       "' has no ReportSetting folder to bring templates from (" +
+                       (Dir.path() / "nowhere" / "ReportSetting").string() +
+                       ": No such file or directory); give the installation root that holds it\n");
+}
+
+TEST(ZrvTemplateInstall, FailuresSayWhy) {
+  zrvtest::TempDir Dir;
+  fs::path Source = Dir.path() / "install", Target = Dir.path() / "project";
+  fs::create_directories(Source / "ReportSetting" / "pictures");
+  zrvtest::writeBytes(Source / "ReportSetting" / "pictures" / "cover.png", "png");
+  zrvtest::writeBytes(Source / "ReportSetting" / "notes.txt", "notes");
+  // A file where the subfolder goes: its creation and its copy fail (also
+  // for root, unlike a folder without write permission); the rest is done.
+  fs::create_directories(Target / "ReportSetting");
+  zrvtest::writeBytes(Target / "ReportSetting" / "pictures", "in the way");
+  const std::string Into = (Target / "ReportSetting").string() + "/";
+  ToolRun R = run({"install", Source.string(), Target.string()});
+  EXPECT_EQ(R.Status, 2);
+  EXPECT_EQ(R.Out.substr(R.Out.rfind("copied:")),
+            "copied: notes.txt\n0 moved aside, 1 copied, 2 failed\n");
+  EXPECT_EQ(R.Err, "zrvtemplate: error: cannot create the folder " + Into +
+                       "pictures/: File exists\nzrvtemplate: error: cannot copy " +
+                       (Source / "ReportSetting").string() + "/pictures/cover.png to " + Into +
+                       "pictures/cover.png: Not a directory\n");
+
+  // The target's template folder itself cannot be made: nothing is done.
+  fs::remove_all(Target / "ReportSetting");
+  zrvtest::writeBytes(Target / "ReportSetting", "in the way");
+  R = run({"install", Source.string(), Target.string(), "--json"});
+  EXPECT_EQ(R.Status, 2);
+  EXPECT_EQ(R.Out, "");
+  EXPECT_EQ(R.Err, "zrvtemplate: error: could not bring the templates of '" +
+                       (Source / "ReportSetting").string() + "' into '" +
+                       (Target / "ReportSetting").string() + "': cannot create the folder " + Into +
+                       ": File exists\n");
 }

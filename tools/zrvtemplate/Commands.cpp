@@ -713,26 +713,47 @@ int runImport(const Source& In, const std::string& Output, const ProjectArgs& Ar
 
 int runInstall(const std::string& SourceRoot, const std::string& TargetRoot, bool AsJson,
                std::ostream& Out, std::ostream& Err) {
-  std::error_code Ignored;
   fs::path SourceFolder = fs::u8path(SourceRoot) / "ReportSetting";
   fs::path TargetFolder = fs::u8path(TargetRoot) / "ReportSetting";
-  if (!fs::is_directory(SourceFolder, Ignored))
-    return fail(Err, "'" + SourceRoot +
-                         "' has no ReportSetting folder to bring templates from; give the "
-                         "installation root that holds it");
-  if (!fs::is_directory(fs::u8path(TargetRoot), Ignored))
-    return fail(Err, "target root '" + TargetRoot + "' is not a folder; create it first");
+  // Why a folder is not there to work with: the system's reason, or what
+  // stands at its place.
+  auto whyNoFolder = [](const fs::path& Folder) -> std::optional<std::string> {
+    std::error_code Error;
+    fs::file_status Status = fs::status(Folder, Error);
+    if (Error)
+      return Error.message();
+    if (!fs::is_directory(Status))
+      return std::string("not a folder");
+    return std::nullopt;
+  };
+  if (std::optional<std::string> Why = whyNoFolder(SourceFolder))
+    return fail(Err, "'" + SourceRoot + "' has no ReportSetting folder to bring templates from (" +
+                         SourceFolder.u8string() + ": " + *Why +
+                         "); give the installation root that holds it");
+  if (std::optional<std::string> Why = whyNoFolder(fs::u8path(TargetRoot)))
+    return fail(Err,
+                "target root '" + TargetRoot + "' is not a folder (" + *Why + "); create it first");
 
   FileSet Before = ListFiles(TargetFolder.u8string());
   CZRVReportSetting Facade;
   int Done =
       Facade.CopyReportSettingTemplateFile(Wide(SourceRoot).c_str(), Wide(TargetRoot).c_str());
-  if (!Done)
+  // Every failed listing, folder creation, rename or copy, with its reason.
+  const std::vector<std::string> Failures = CopyFailures(Facade.GetLastCopyMessage());
+  if (!Done) {
+    std::string Why;
+    for (const std::string& Failure : Failures)
+      Why += (Why.empty() ? "" : "; ") + Failure;
     return fail(Err, "could not bring the templates of '" + SourceFolder.u8string() + "' into '" +
                          TargetFolder.u8string() +
-                         "': the target folder cannot be created or a folder cannot be "
-                         "listed; check both paths and their permissions");
+                         "': " + (Why.empty() ? "a root is not given" : Why));
+  }
   InstallReport Report = DiffInstall(Before, ListFiles(TargetFolder.u8string()));
+  // What was done is reported in full; the failures follow on the error
+  // stream and make the exit status an error.
+  for (const std::string& Failure : Failures)
+    fail(Err, Failure);
+  const int Status = Failures.empty() ? ExitClean : ExitError;
 
   if (AsJson) {
     Json Moved = Json::array();
@@ -741,9 +762,10 @@ int runInstall(const std::string& SourceRoot, const std::string& TargetRoot, boo
     Json Result = {{"source", SourceFolder.u8string()},
                    {"target", TargetFolder.u8string()},
                    {"movedAside", Moved},
-                   {"copied", Report.Copied}};
+                   {"copied", Report.Copied},
+                   {"failed", Failures}};
     Out << Result.dump(2) << "\n";
-    return ExitClean;
+    return Status;
   }
   Out << "Templates of " << SourceFolder.u8string() << " brought into " << TargetFolder.u8string()
       << "\n";
@@ -751,8 +773,11 @@ int runInstall(const std::string& SourceRoot, const std::string& TargetRoot, boo
     Out << "moved aside: " << Template << " -> " << Backup << "\n";
   for (const std::string& Copied : Report.Copied)
     Out << "copied: " << Copied << "\n";
-  Out << Report.MovedAside.size() << " moved aside, " << Report.Copied.size() << " copied\n";
-  return ExitClean;
+  Out << Report.MovedAside.size() << " moved aside, " << Report.Copied.size() << " copied";
+  if (!Failures.empty())
+    Out << ", " << Failures.size() << " failed";
+  Out << "\n";
+  return Status;
 }
 
 // ---- catalogue ---------------------------------------------------------------------------
@@ -959,7 +984,10 @@ int runParsed(const std::vector<std::string>& Args, std::istream& In, std::ostre
   Install->footer("A target template older than the source's template of the same name, or "
                   "one the source lacks, is renamed to <file>_Ver<version>.bak<nn>; then every "
                   "file the target lacks is copied, and existing files are kept.\n"
-                  "Exit status: 0 done, 2 a folder is missing or cannot be listed or created.");
+                  "Each listing, folder creation, rename or copy that fails is named with the "
+                  "system's reason.\n"
+                  "Exit status: 0 done, 2 a folder is missing or cannot be listed or created, "
+                  "or a file could not be moved aside or copied.");
 
   std::string PreviewFile, PreviewPage;
   ProjectArgs PreviewArgs;

@@ -4,6 +4,9 @@
 #include <cctype>
 #include <filesystem>
 #include <optional>
+#include <sstream>
+
+#include "TextUtil.h"
 
 namespace fs = std::filesystem;
 
@@ -37,7 +40,36 @@ std::optional<std::string> backedUpName(const std::string& Name) {
   return Name.substr(0, Ver);
 }
 
+/// The facade's operation names and the tool's words for them.
+struct FailureWording {
+  const wchar_t* Library; ///< "[ReportSetting] <operation> fail "
+  const char* Tool;
+};
+constexpr FailureWording Wordings[] = {
+    {L"[ReportSetting] list folder fail ", "cannot list the folder "},
+    {L"[ReportSetting] create folder fail ", "cannot create the folder "},
+    {L"[ReportSetting] rename file fail ", "cannot move aside "},
+    {L"[ReportSetting] copy file fail ", "cannot copy "},
+};
+
 } // namespace
+
+std::vector<std::string> CopyFailures(const std::wstring& Message) {
+  std::vector<std::string> Failures;
+  std::wistringstream Lines(Message);
+  for (std::wstring Line; std::getline(Lines, Line);) {
+    std::string Sentence = Utf8(Line); // a line of another form as it is
+    for (const FailureWording& Wording : Wordings) {
+      const std::wstring Lead = Wording.Library;
+      if (Line.compare(0, Lead.size(), Lead) == 0) {
+        Sentence = Wording.Tool + Utf8(std::wstring_view(Line).substr(Lead.size()));
+        break;
+      }
+    }
+    Failures.push_back(Sentence);
+  }
+  return Failures;
+}
 
 FileSet ListFiles(const std::string& Folder) {
   FileSet Files;

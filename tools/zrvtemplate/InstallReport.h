@@ -27,6 +27,12 @@ struct InstallReport {
   std::vector<std::string> Copied;
 };
 
+/// The failures that the facade's copy message (GetLastCopyMessage) lists,
+/// one sentence each in the tool's words with the paths and the system's
+/// reason ("cannot copy A to B: Permission denied"), in the order they
+/// happened; empty when nothing failed.
+std::vector<std::string> CopyFailures(const std::wstring& Message);
+
 /// The changes between the target folder's files \p Before and \p After an
 /// install. A new file named "<name>_Ver<version>.bak<nn>" (nn at least two
 /// digits) whose <name> was there before is the backup of <name>.
