@@ -7,7 +7,10 @@
 #include "platform/Utf8.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
+#include <cstdint>
+#include <cstring>
 #include <iterator>
 
 namespace zrv::format {
@@ -22,8 +25,9 @@ public:
   explicit WideSink(std::wstring& Text) : Line(Text) {}
   void ascii(std::string_view Bytes) {
     for (char C : Bytes)
-      Line += static_cast<wchar_t>(static_cast<unsigned char>(C));
+      ascii(C);
   }
+  void ascii(char Byte) { Line += static_cast<wchar_t>(static_cast<unsigned char>(Byte)); }
   void text(std::wstring_view Text) { Line.append(Text); }
   void name(std::wstring_view Name) {
     const std::size_t Start = Line.size();
@@ -46,18 +50,23 @@ public:
   explicit Utf8Sink(ByteBuffer& Buffer) : Bytes(Buffer) {}
 
   void ascii(std::string_view Text) { Bytes.append(Text); }
-  void text(std::wstring_view Text) {
-    Bytes.commit(platform::EncodeUtf8(Bytes.room(platform::Utf8Room * Text.size()), Text));
+  void ascii(char Byte) { Bytes.push(Byte); }
+  void text(std::wstring_view Text) { put<false>(Text); }
+  void name(std::wstring_view Name) { put<true>(Name); }
+  void integer(int Value) {
+    // Most integers of a template are flags and counts of one or two digits.
+    const auto Digits = static_cast<unsigned>(Value);
+    if (Digits < 10) {
+      Bytes.push(static_cast<char>('0' + Digits));
+    } else if (Digits < 100) {
+      char* At = Bytes.room(2);
+      At[0] = static_cast<char>('0' + Digits / 10);
+      At[1] = static_cast<char>('0' + Digits % 10);
+      Bytes.commit(At + 2);
+    } else {
+      number(IntRoom, Value, writeInt);
+    }
   }
-  void name(std::wstring_view Name) {
-    // A blank is the byte 0x20 in UTF-8 and no other character's bytes hold
-    // it, so the blanks are replaced in the bytes.
-    char* First = Bytes.room(platform::Utf8Room * Name.size());
-    char* Last = platform::EncodeUtf8(First, Name);
-    std::replace(First, Last, ' ', static_cast<char>(NameBlankReplacement));
-    Bytes.commit(Last);
-  }
-  void integer(int Value) { number(IntRoom, Value, writeInt); }
   void lg(double Value) { number(LgRoom, Value, writeLg); }
   void fixed0(double Value) {
     // Most reals are short: the full room only when they do not fit.
@@ -65,6 +74,78 @@ public:
   }
 
 private:
+  /// Writes \p Text, with every blank as NameBlankReplacement when
+  /// \p BlanksAsMark. Names are ASCII nearly always: they are narrowed in one
+  /// pass that also notes whether any character was not ASCII, and only such
+  /// a text is encoded again as UTF-8. (A blank is the byte 0x20 in UTF-8 and
+  /// no other character's bytes hold it, so blanks can be replaced in the
+  /// bytes.)
+  template <bool BlanksAsMark> void put(std::wstring_view Text) {
+    const std::size_t Size = Text.size();
+    char* First = Bytes.room(platform::Utf8Room * Size);
+    if (narrowAscii<BlanksAsMark>(First, Text)) {
+      Bytes.commit(First + Size);
+      return;
+    }
+    char* Last = platform::EncodeUtf8(First, Text);
+    if (BlanksAsMark)
+      std::replace(First, Last, ' ', static_cast<char>(NameBlankReplacement));
+    Bytes.commit(Last);
+  }
+
+  /// The byte of the ASCII character \p C, a blank as NameBlankReplacement
+  /// when \p BlanksAsMark.
+  template <bool BlanksAsMark> static char asciiByte(std::uint32_t C) {
+    return BlanksAsMark && C == ' ' ? static_cast<char>(NameBlankReplacement)
+                                    : static_cast<char>(C);
+  }
+
+  /// Writes the bytes of \p Text at \p Out when all its characters are
+  /// ASCII; false (and \p Out left undefined) when one is not. Eight
+  /// characters at a time go to the buffer as one word, their blanks
+  /// replaced in the word.
+  template <bool BlanksAsMark> static bool narrowAscii(char* Out, std::wstring_view Text) {
+    constexpr std::size_t Block = sizeof(std::uint64_t);
+    const wchar_t* In = Text.data();
+    const std::size_t Size = Text.size();
+    std::size_t I = 0;
+    for (; I + Block <= Size; I += Block) {
+      std::uint32_t Seen = 0;
+      char Bytes[Block];
+      for (std::size_t K = 0; K < Block; ++K) {
+        const auto C = static_cast<std::uint32_t>(In[I + K]);
+        Seen |= C;
+        Bytes[K] = static_cast<char>(C);
+      }
+      if (Seen >= 0x80)
+        return false;
+      std::uint64_t Word;
+      std::memcpy(&Word, Bytes, Block);
+      if (BlanksAsMark)
+        Word = marksForBlanks(Word);
+      std::memcpy(Out + I, &Word, Block);
+    }
+    for (; I < Size; ++I) {
+      const auto C = static_cast<std::uint32_t>(In[I]);
+      if (C >= 0x80)
+        return false;
+      Out[I] = asciiByte<BlanksAsMark>(C);
+    }
+    return true;
+  }
+
+  /// \p Word, eight ASCII bytes, with every blank made NameBlankReplacement.
+  static std::uint64_t marksForBlanks(std::uint64_t Word) {
+    constexpr std::uint64_t Ones = 0x0101010101010101u;
+    constexpr std::uint64_t Low7 = 0x7F7F7F7F7F7F7F7Fu;
+    // A byte of Other is 0 where Word holds a blank; adding 0x7F to its low
+    // seven bits sets the high bit of every other byte (ASCII bytes carry
+    // no high bit and no carry crosses a byte).
+    const std::uint64_t Other = Word ^ (Ones * ' ');
+    const std::uint64_t Blanks = ~(((Other & Low7) + Low7) | Other) & (Ones << 7);
+    return Word + (Blanks >> 7) * static_cast<std::uint64_t>(NameBlankReplacement - L' ');
+  }
+
   template <typename Number, typename Writer>
   bool number(std::size_t Size, Number Value, Writer Write) {
     char* First = Bytes.room(Size);
@@ -91,7 +172,7 @@ template <typename Sink> void putText(Sink& Out, const LineValue& Value) {
     const char Separator = static_cast<char>(ViewListSeparator);
     for (std::size_t I = 0; I < Value.count(); ++I) {
       Out.text(Value.names()[I]);
-      Out.ascii(std::string_view(&Separator, 1));
+      Out.ascii(Separator);
     }
     break;
   }
@@ -99,7 +180,7 @@ template <typename Sink> void putText(Sink& Out, const LineValue& Value) {
     const char Separator = Value.separator();
     for (std::size_t I = 0; I < Value.count(); ++I) {
       if (I > 0)
-        Out.ascii(std::string_view(&Separator, 1));
+        Out.ascii(Separator);
       Out.fixed0(Value.reals()[I]);
     }
     break;
@@ -107,77 +188,147 @@ template <typename Sink> void putText(Sink& Out, const LineValue& Value) {
   }
 }
 
-/// Formats \p Pattern into \p Out: each directive takes the next of the
-/// \p Count values that \p ValueAt gives by index (formatLine's rules).
-template <typename Sink, typename ValueAt>
-void putLine(Sink& Out, std::string_view Pattern, std::size_t Count, ValueAt&& Value) {
-  std::size_t Next = 0;
-  std::size_t Pos = 0;
-  while (Pos < Pattern.size()) {
-    // The literal text up to the next directive (runs are a few characters).
-    std::size_t Percent = Pos;
-    while (Percent < Pattern.size() && Pattern[Percent] != '%')
-      ++Percent;
-    if (Percent > Pos)
-      Out.ascii(Pattern.substr(Pos, Percent - Pos));
-    if (Percent == Pattern.size())
-      break;
-    // The directive: its letters after the '%'.
-    const char* Letters = Pattern.data() + Percent + 1;
-    const std::size_t Left = Pattern.size() - Percent - 1;
-    std::size_t Length = 0;
-    LineValue::Kind Wanted = LineValue::Kind::Text;
-    bool Fixed0 = false;
-    if (Left >= 1 && Letters[0] == 's') {
-      Length = 2;
-    } else if (Left >= 1 && Letters[0] == 'd') {
-      Length = 2;
-      Wanted = LineValue::Kind::Int;
-    } else if (Left >= 2 && Letters[0] == 'l' && Letters[1] == 'g') {
-      Length = 3;
-      Wanted = LineValue::Kind::Real;
-    } else if (Left >= 3 && Letters[0] == '.' && Letters[1] == '0' && Letters[2] == 'f') {
-      Length = 4;
-      Wanted = LineValue::Kind::Real;
-      Fixed0 = true;
-    } else {
-      Out.ascii("%");
-      Pos = Percent + 1;
-      continue;
+/// A line pattern taken apart: each directive with the literal text before
+/// it, and the literal text after the last one. Setting and item lines, most
+/// of a file, are written from steps taken apart once (settingSteps,
+/// itemSteps) rather than from their pattern read again for every line.
+class PatternSteps {
+public:
+  /// The directives of a line pattern.
+  enum class Directive { Text, Int, Lg, Fixed0 };
+  struct Step {
+    std::string_view Literal; ///< the text before the directive, as it stands
+    Directive Kind = Directive::Text;
+  };
+  /// The most directives a pattern of the layout tables holds (an item line
+  /// has 15).
+  static constexpr std::size_t MaxSteps = 16;
+
+  constexpr PatternSteps() = default;
+  /// Takes \p Pattern apart (formatLine's rules: "%s", "%d", "%lg", "%.0f";
+  /// a '%' that starts none of them stands for itself). \p Pattern must stay
+  /// alive with the steps.
+  explicit constexpr PatternSteps(std::string_view Pattern) {
+    std::size_t Pos = 0;
+    std::size_t LiteralStart = 0;
+    while (Pos < Pattern.size()) {
+      if (Pattern[Pos] != '%') {
+        ++Pos;
+        continue;
+      }
+      const std::string_view Letters = Pattern.substr(Pos + 1);
+      std::size_t Length = 0;
+      Directive Kind = Directive::Text;
+      if (Letters.substr(0, 1) == "s") {
+        Length = 2;
+      } else if (Letters.substr(0, 1) == "d") {
+        Length = 2;
+        Kind = Directive::Int;
+      } else if (Letters.substr(0, 2) == "lg") {
+        Length = 3;
+        Kind = Directive::Lg;
+      } else if (Letters.substr(0, 3) == ".0f") {
+        Length = 4;
+        Kind = Directive::Fixed0;
+      } else {
+        ++Pos; // the '%' stands for itself, as part of the literal text
+        continue;
+      }
+      if (Count == MaxSteps) {
+        assert(!"line pattern with more directives than PatternSteps holds");
+        break;
+      }
+      Steps[Count++] = {Pattern.substr(LiteralStart, Pos - LiteralStart), Kind};
+      Pos += Length;
+      LiteralStart = Pos;
     }
-    Pos = Percent + Length;
+    Tail = Pattern.substr(std::min(LiteralStart, Pattern.size()));
+  }
+
+  const Step* begin() const { return Steps; }
+  const Step* end() const { return Steps + Count; }
+  std::string_view tail() const { return Tail; }
+
+private:
+  Step Steps[MaxSteps] = {};
+  std::size_t Count = 0;
+  std::string_view Tail;
+};
+
+/// Writes the literal text \p Text: a single character (the usual ',')
+/// without the room check of a longer run.
+template <typename Sink> void putLiteral(Sink& Out, std::string_view Text) {
+  if (Text.size() == 1)
+    Out.ascii(Text.front());
+  else if (!Text.empty())
+    Out.ascii(Text);
+}
+
+/// Formats the steps of a pattern into \p Out: each directive takes the next
+/// of the \p Count values that \p ValueAt gives by index (formatLine's
+/// rules).
+template <typename Sink, typename ValueAt>
+void putLine(Sink& Out, const PatternSteps& Steps, std::size_t Count, ValueAt&& Value) {
+  using Directive = PatternSteps::Directive;
+  std::size_t Next = 0;
+  for (const PatternSteps::Step& Step : Steps) {
+    putLiteral(Out, Step.Literal);
     if (Next == Count) {
       assert(!"line pattern has more directives than values");
       continue;
     }
     const auto& V = Value(Next++);
+    const LineValue::Kind Wanted = Step.Kind == Directive::Text  ? LineValue::Kind::Text
+                                   : Step.Kind == Directive::Int ? LineValue::Kind::Int
+                                                                 : LineValue::Kind::Real;
     const bool KindFits =
         V.kind() == Wanted || (Wanted == LineValue::Kind::Real && V.kind() == LineValue::Kind::Int);
     if (!KindFits) {
       assert(!"line value of the wrong kind for its directive");
       continue;
     }
-    switch (Wanted) {
-    case LineValue::Kind::Text:
-      putText(Out, V);
+    switch (Step.Kind) {
+    case Directive::Text:
+      if (V.textForm() == LineValue::TextForm::AsStored)
+        Out.text(V.textValue());
+      else
+        putText(Out, V);
       break;
-    case LineValue::Kind::Int:
+    case Directive::Int:
       Out.integer(V.intValue());
       break;
-    case LineValue::Kind::Real:
-      if (Fixed0)
-        Out.fixed0(V.realValue());
-      else
-        Out.lg(V.realValue());
+    case Directive::Lg:
+      Out.lg(V.realValue());
+      break;
+    case Directive::Fixed0:
+      Out.fixed0(V.realValue());
       break;
     }
   }
+  putLiteral(Out, Steps.tail());
   assert(Next == Count && "line pattern has fewer directives than values");
 }
 
-template <typename Sink>
-void putLine(Sink& Out, std::string_view Pattern, std::initializer_list<LineValue> Values) {
-  putLine(Out, Pattern, Values.size(),
+/// Formats \p Pattern into \p Out (putLine over its steps).
+template <typename Sink, typename ValueAt>
+void putLine(Sink& Out, std::string_view Pattern, std::size_t Count, ValueAt&& Value) {
+  putLine(Out, PatternSteps(Pattern), Count, std::forward<ValueAt>(Value));
+}
+
+/// The steps of the data pattern of every section and of the item line,
+/// taken apart when the library is compiled.
+constexpr std::array<PatternSteps, SectionCount> stepsOfSections() {
+  std::array<PatternSteps, SectionCount> Steps{};
+  for (const SectionLayout& Row : Sections)
+    Steps[static_cast<std::size_t>(Row.Id)] = PatternSteps(Row.DataPattern);
+  return Steps;
+}
+constexpr std::array<PatternSteps, SectionCount> SectionSteps = stepsOfSections();
+constexpr PatternSteps ItemSteps(ItemPattern);
+
+template <typename Sink, typename Pattern>
+void putLine(Sink& Out, const Pattern& Form, std::initializer_list<LineValue> Values) {
+  putLine(Out, Form, Values.size(),
           [&](std::size_t I) -> const LineValue& { return Values.begin()[I]; });
 }
 
@@ -212,7 +363,7 @@ template <typename Sink, typename Record>
 void putSetting(Sink& Out, std::wstring_view Name, const Record& R) {
   const auto Kind = kindOf(R);
   const std::size_t Count = std::size(Kind.Fields);
-  putLine(Out, layoutOf(Kind.Id).DataPattern, Count + 1, [&](std::size_t I) {
+  putLine(Out, SectionSteps[static_cast<std::size_t>(Kind.Id)], Count + 1, [&](std::size_t I) {
     if (I == 0)
       return LineValue::writtenName(Name);
     const RecordField<Record>& Field = Kind.Fields[I - 1];
@@ -228,8 +379,9 @@ LineValue percentages(const MeltRecord& R) {
 }
 
 template <typename Sink> void putSetting(Sink& Out, std::wstring_view Name, const MeltRecord& R) {
-  putLine(Out, layoutOf(Section::MeltFrontTimeCapture).DataPattern,
-          {LineValue::writtenName(Name), percentages(R)});
+  const LineValue Values[] = {LineValue::writtenName(Name), percentages(R)};
+  putLine(Out, SectionSteps[static_cast<std::size_t>(Section::MeltFrontTimeCapture)],
+          std::size(Values), [&](std::size_t I) -> const LineValue& { return Values[I]; });
 }
 
 // ---- [ResultEx] ------------------------------------------------------------------------
@@ -278,7 +430,7 @@ void putItemLine(Sink& Out, const Item& I, std::wstring_view ProjectViewName,
   const std::wstring_view Object = (ObjectName.empty() || ObjectName == ProjectSettingName)
                                        ? std::wstring_view(NoSetting)
                                        : ObjectName;
-  putLine(Out, ItemPattern,
+  putLine(Out, ItemSteps,
           {std::wstring_view(I.Key), I.Output, I.DisplayMode, I.ParameterX, I.ParameterY,
            I.ParameterZ, I.FaceNumber, orNoSetting(I.ClippingName), View, Object,
            orNoSetting(I.CaptureName), orNoSetting(I.SlicingName), I.AirTrap, I.WeldLine,
