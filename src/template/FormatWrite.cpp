@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <cstring>
 #include <iterator>
+#include <type_traits>
+#include <utility>
 
 namespace zrv::format {
 
@@ -245,9 +247,10 @@ public:
     Tail = Pattern.substr(std::min(LiteralStart, Pattern.size()));
   }
 
-  const Step* begin() const { return Steps; }
-  const Step* end() const { return Steps + Count; }
-  std::string_view tail() const { return Tail; }
+  constexpr const Step* begin() const { return Steps; }
+  constexpr const Step* end() const { return Steps + Count; }
+  constexpr std::size_t size() const { return Count; }
+  constexpr std::string_view tail() const { return Tail; }
 
 private:
   Step Steps[MaxSteps] = {};
@@ -313,6 +316,62 @@ void putLine(Sink& Out, const PatternSteps& Steps, std::size_t Count, ValueAt&& 
 template <typename Sink, typename ValueAt>
 void putLine(Sink& Out, std::string_view Pattern, std::size_t Count, ValueAt&& Value) {
   putLine(Out, PatternSteps(Pattern), Count, std::forward<ValueAt>(Value));
+}
+
+/// Writes the literal text at \p At of \p Steps (a step's, or the tail when
+/// \p At is the step count), known when the library is compiled.
+template <const PatternSteps& Steps, std::size_t At, typename Sink>
+void putFixedLiteral(Sink& Out) {
+  constexpr std::string_view Literal = At < Steps.size() ? Steps.begin()[At].Literal : Steps.tail();
+  if constexpr (Literal.size() == 1)
+    Out.ascii(Literal.front());
+  else if constexpr (!Literal.empty())
+    Out.ascii(Literal);
+}
+
+/// Step \p I of \p Steps written with its value \p V: the literal text
+/// before the directive, then the value as the directive writes it. That
+/// the value's type fits its directive is checked when the library is
+/// compiled (formatLine's rules: text for "%s", an int for "%d", an int or
+/// a double for "%lg" and "%.0f").
+template <const PatternSteps& Steps, std::size_t I, typename Sink, typename Value>
+void putFixedStep(Sink& Out, const Value& V) {
+  using Directive = PatternSteps::Directive;
+  constexpr PatternSteps::Step Step = Steps.begin()[I];
+  putFixedLiteral<Steps, I>(Out);
+  if constexpr (Step.Kind == Directive::Text) {
+    static_assert(std::is_same_v<Value, std::wstring_view> || std::is_same_v<Value, LineValue>,
+                  "a text for a %s directive");
+    if constexpr (std::is_same_v<Value, LineValue>)
+      putText(Out, V);
+    else
+      Out.text(V);
+  } else if constexpr (Step.Kind == Directive::Int) {
+    static_assert(std::is_same_v<Value, int>, "an int for a %d directive");
+    Out.integer(V);
+  } else {
+    static_assert(std::is_same_v<Value, int> || std::is_same_v<Value, double>,
+                  "a number for a %lg or %.0f directive");
+    if constexpr (Step.Kind == Directive::Lg)
+      Out.lg(V);
+    else
+      Out.fixed0(V);
+  }
+}
+
+template <const PatternSteps& Steps, typename Sink, std::size_t... I, typename... Values>
+void putFixedSteps(Sink& Out, std::index_sequence<I...>, const Values&... V) {
+  (putFixedStep<Steps, I>(Out, V), ...);
+}
+
+/// Formats the line of \p Steps, a pattern known when the library is
+/// compiled, with one value per directive: the steps are laid out in code
+/// with no test of a value's kind left for run time (putLine's result).
+template <const PatternSteps& Steps, typename Sink, typename... Values>
+void putFixedLine(Sink& Out, const Values&... V) {
+  static_assert(Steps.size() == sizeof...(Values), "one value per directive of the pattern");
+  putFixedSteps<Steps>(Out, std::index_sequence_for<Values...>{}, V...);
+  putFixedLiteral<Steps, sizeof...(Values)>(Out);
 }
 
 /// The steps of the data pattern of every section and of the item line,
@@ -430,11 +489,10 @@ void putItemLine(Sink& Out, const Item& I, std::wstring_view ProjectViewName,
   const std::wstring_view Object = (ObjectName.empty() || ObjectName == ProjectSettingName)
                                        ? std::wstring_view(NoSetting)
                                        : ObjectName;
-  putLine(Out, ItemSteps,
-          {std::wstring_view(I.Key), I.Output, I.DisplayMode, I.ParameterX, I.ParameterY,
-           I.ParameterZ, I.FaceNumber, orNoSetting(I.ClippingName), View, Object,
-           orNoSetting(I.CaptureName), orNoSetting(I.SlicingName), I.AirTrap, I.WeldLine,
-           I.ItemCountOf1Page});
+  putFixedLine<ItemSteps>(Out, std::wstring_view(I.Key), I.Output, I.DisplayMode, I.ParameterX,
+                          I.ParameterY, I.ParameterZ, I.FaceNumber, orNoSetting(I.ClippingName),
+                          View, Object, orNoSetting(I.CaptureName), orNoSetting(I.SlicingName),
+                          I.AirTrap, I.WeldLine, I.ItemCountOf1Page);
 }
 
 } // namespace
