@@ -329,6 +329,12 @@ void putFixedLiteral(Sink& Out) {
     Out.ascii(Literal);
 }
 
+/// A setting name, written with every blank as NameBlankReplacement
+/// (writtenName).
+struct WrittenName {
+  std::wstring_view Text;
+};
+
 /// Step \p I of \p Steps written with its value \p V: the literal text
 /// before the directive, then the value as the directive writes it. That
 /// the value's type fits its directive is checked when the library is
@@ -340,10 +346,13 @@ void putFixedStep(Sink& Out, const Value& V) {
   constexpr PatternSteps::Step Step = Steps.begin()[I];
   putFixedLiteral<Steps, I>(Out);
   if constexpr (Step.Kind == Directive::Text) {
-    static_assert(std::is_same_v<Value, std::wstring_view> || std::is_same_v<Value, LineValue>,
+    static_assert(std::is_same_v<Value, std::wstring_view> || std::is_same_v<Value, WrittenName> ||
+                      std::is_same_v<Value, LineValue>,
                   "a text for a %s directive");
     if constexpr (std::is_same_v<Value, LineValue>)
       putText(Out, V);
+    else if constexpr (std::is_same_v<Value, WrittenName>)
+      Out.name(V.Text);
     else
       Out.text(V);
   } else if constexpr (Step.Kind == Directive::Int) {
@@ -416,18 +425,37 @@ void putKeyLine(Sink& Out, const KeyRowLayout& Row, int Number, std::wstring_vie
 
 // ---- Setting lines ------------------------------------------------------------------
 
+/// An object of each kind of setting record, for kindOf when the library is
+/// compiled (kindOf looks at the record's type only).
+template <typename Record> const Record RecordSample{};
+
+/// The steps of the data pattern of section \p Id.
+template <Section Id>
+constexpr PatternSteps DataSteps(Sections[static_cast<std::size_t>(Id)].DataPattern);
+
+/// The value of field \p I of the record's kind (kindOf), as its line holds
+/// it: an int or a double.
+template <std::size_t I, typename Record> auto fieldValue(const Record& R) {
+  constexpr RecordField<Record> Field = kindOf(RecordSample<Record>).Fields[I];
+  if constexpr (Field.Int != nullptr)
+    return static_cast<int>(R.*Field.Int);
+  else
+    return R.*Field.Real;
+}
+
+template <typename Sink, typename Record, std::size_t... I>
+void putSettingFields(Sink& Out, std::wstring_view Name, const Record& R,
+                      std::index_sequence<I...>) {
+  constexpr Section Id = kindOf(RecordSample<Record>).Id;
+  putFixedLine<DataSteps<Id>>(Out, WrittenName{Name}, fieldValue<I>(R)...);
+}
+
 /// A setting line: the name with blanks as '_', then the record's values in
 /// the order of its kind's table.
 template <typename Sink, typename Record>
 void putSetting(Sink& Out, std::wstring_view Name, const Record& R) {
-  const auto Kind = kindOf(R);
-  const std::size_t Count = std::size(Kind.Fields);
-  putLine(Out, SectionSteps[static_cast<std::size_t>(Kind.Id)], Count + 1, [&](std::size_t I) {
-    if (I == 0)
-      return LineValue::writtenName(Name);
-    const RecordField<Record>& Field = Kind.Fields[I - 1];
-    return Field.Int ? LineValue(static_cast<int>(R.*Field.Int)) : LineValue(R.*Field.Real);
-  });
+  constexpr std::size_t Count = std::size(kindOf(RecordSample<Record>).Fields);
+  putSettingFields(Out, Name, R, std::make_index_sequence<Count>{});
 }
 
 /// The used percentages of a melt-front record (formatPercentages).
@@ -438,9 +466,7 @@ LineValue percentages(const MeltRecord& R) {
 }
 
 template <typename Sink> void putSetting(Sink& Out, std::wstring_view Name, const MeltRecord& R) {
-  const LineValue Values[] = {LineValue::writtenName(Name), percentages(R)};
-  putLine(Out, SectionSteps[static_cast<std::size_t>(Section::MeltFrontTimeCapture)],
-          std::size(Values), [&](std::size_t I) -> const LineValue& { return Values[I]; });
+  putFixedLine<DataSteps<Section::MeltFrontTimeCapture>>(Out, WrittenName{Name}, percentages(R));
 }
 
 // ---- [ResultEx] ------------------------------------------------------------------------
