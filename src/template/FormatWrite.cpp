@@ -7,7 +7,6 @@
 #include "platform/Utf8.h"
 
 #include <algorithm>
-#include <array>
 #include <cassert>
 #include <cstdint>
 #include <cstring>
@@ -383,16 +382,11 @@ void putFixedLine(Sink& Out, const Values&... V) {
   putFixedLiteral<Steps, sizeof...(Values)>(Out);
 }
 
-/// The steps of the data pattern of every section and of the item line,
+/// The steps of the item line, and of the data pattern of section \p Id,
 /// taken apart when the library is compiled.
-constexpr std::array<PatternSteps, SectionCount> stepsOfSections() {
-  std::array<PatternSteps, SectionCount> Steps{};
-  for (const SectionLayout& Row : Sections)
-    Steps[static_cast<std::size_t>(Row.Id)] = PatternSteps(Row.DataPattern);
-  return Steps;
-}
-constexpr std::array<PatternSteps, SectionCount> SectionSteps = stepsOfSections();
 constexpr PatternSteps ItemSteps(ItemPattern);
+template <Section Id>
+constexpr PatternSteps DataSteps(Sections[static_cast<std::size_t>(Id)].DataPattern);
 
 template <typename Sink, typename Pattern>
 void putLine(Sink& Out, const Pattern& Form, std::initializer_list<LineValue> Values) {
@@ -428,10 +422,6 @@ void putKeyLine(Sink& Out, const KeyRowLayout& Row, int Number, std::wstring_vie
 /// An object of each kind of setting record, for kindOf when the library is
 /// compiled (kindOf looks at the record's type only).
 template <typename Record> const Record RecordSample{};
-
-/// The steps of the data pattern of section \p Id.
-template <Section Id>
-constexpr PatternSteps DataSteps(Sections[static_cast<std::size_t>(Id)].DataPattern);
 
 /// The value of field \p I of the record's kind (kindOf), as its line holds
 /// it: an int or a double.
