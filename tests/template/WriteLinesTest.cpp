@@ -2,7 +2,7 @@
 // with its values in file order, blanks and '%' as data, the "-" and "Default"
 // replacements, and the line limits. The example file saved back byte for
 // byte is in WriterRoundTripTest.cpp.
-#include "platform/Utf8.h"
+#include "platform/Platform.h"
 #include "template/Format.h"
 
 #include <gtest/gtest.h>
