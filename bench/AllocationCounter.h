@@ -10,7 +10,7 @@ namespace zrvbench {
 
 /// Bytes requested through operator new (every form) and not yet deleted,
 /// in the whole program. The size asked for is counted, not the heap's own
-/// overhead per block.
+/// overhead per block (an over-aligned block counts its alignment padding).
 std::size_t LiveHeapBytes();
 
 /// Blocks allocated through operator new (every form) since the start.
