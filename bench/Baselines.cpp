@@ -1,5 +1,5 @@
 // Baselines.cpp - the plain line scan, the libcsv tokenisation and the plain
-// write that the benchmarks compare the template load and save with.
+// writes that the benchmarks compare the template load and save with.
 #include "Baselines.h"
 
 #include "platform/LineReader.h"
@@ -7,6 +7,7 @@
 #include "platform/SafeSave.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -16,6 +17,8 @@
 
 namespace zrvbench {
 namespace {
+
+namespace fs = std::filesystem;
 
 struct FileCloser {
   void operator()(std::FILE* File) const { std::fclose(File); }
@@ -92,6 +95,24 @@ bool WriteBytes(const std::wstring& Path, const std::string& Bytes) {
   if (!File)
     return false;
   return std::fwrite(Bytes.data(), 1, Bytes.size(), File.get()) == Bytes.size();
+}
+
+bool WriteBytesDurably(const std::wstring& Path, const std::string& Bytes) {
+  const std::wstring Temporary = Path + L".durable.tmp";
+  std::FILE* File = zrv::platform::CreateNewFile(Temporary);
+  if (!File)
+    return false;
+  const bool Written = std::fwrite(Bytes.data(), 1, Bytes.size(), File) == Bytes.size() &&
+                       zrv::platform::FlushToDisk(File);
+  const bool Closed = std::fclose(File) == 0;
+  std::error_code Error;
+  if (Written && Closed)
+    fs::rename(fs::path(Temporary), fs::path(Path), Error);
+  if (!Written || !Closed || Error) {
+    fs::remove(fs::path(Temporary), Error);
+    return false;
+  }
+  return zrv::platform::FlushFolderOf(Path);
 }
 
 bool WriteBytesSafely(const std::wstring& Path, const std::string& Bytes) {

@@ -1,6 +1,7 @@
 // Baselines.h - what the template load and save are measured against: a plain
 // line scan with the platform layer, a general CSV reader tokenising the file
-// into a table of strings, and writing the same bytes to a file.
+// into a table of strings, and writing the same bytes to a file: plainly,
+// durably, and through the library's safe save.
 #ifndef ZRVREPORT_BENCH_BASELINES_H
 #define ZRVREPORT_BENCH_BASELINES_H
 
@@ -26,9 +27,17 @@ std::size_t TokeniseWithLibcsv(const std::wstring& Path);
 /// and closes it. False when the file cannot be created.
 bool WriteBytes(const std::wstring& Path, const std::string& Bytes);
 
-/// Writes \p Bytes to \p Path the way a template save puts them on the disk:
-/// into a temporary file beside it, flushed to the disk, which then replaces
-/// \p Path. False when any step fails.
+/// Writes \p Bytes to \p Path durably and nothing more: a new temporary file
+/// beside it, one write, the file flushed to the disk (fsync), closed,
+/// renamed over \p Path, and the folder flushed (fsync) so that the rename
+/// survives a power loss. False when any step fails. This is what any
+/// crash-safe save of these bytes costs at least.
+bool WriteBytesDurably(const std::wstring& Path, const std::string& Bytes);
+
+/// Writes \p Bytes to \p Path through the library's safe save
+/// (platform::SaveFileSafely): the durable write above, and the lock file,
+/// the removal of stale temporary files, links followed and owner and mode
+/// carried over. False when it fails.
 bool WriteBytesSafely(const std::wstring& Path, const std::string& Bytes);
 
 /// The whole content of \p Path; empty when it cannot be read.

@@ -2,8 +2,10 @@
 # Builds the benchmarks (release preset, ZRV_BUILD_BENCHMARKS=ON) and runs them:
 # template load through the facade and save through the writer, on the sample
 # templates and on generated ones of 416, 1,000 and 10,000 items, against a
-# plain line scan, libcsv and a plain write of the same bytes; and the document
-# operations of a report run. Prints the ratios of the performance goals last.
+# plain line scan, libcsv, and a plain, a durable (fsync, rename, folder fsync)
+# and a safe-save write of the same bytes; the heap bytes of a loaded document;
+# and the document operations of a report run. Prints the table of the
+# performance goals last.
 # Arguments are passed on to the benchmark program (for example
 # --benchmark_filter=Load).
 set -euo pipefail

@@ -52,7 +52,9 @@ void removeStaleTemporaries(const std::wstring& Target, const SafeSaveSteps& Use
   const std::wstring Folder = Target.substr(0, Start);
   const std::wstring Name = Target.substr(Start);
   std::vector<DirectoryEntry> Entries;
-  if (!ListDirectory(Folder, L"*", Entries))
+  // Only names ending like a temporary file are listed (and looked at
+  // further), so that the other files of a large folder cost nothing.
+  if (!ListDirectory(Folder, std::wstring(L"*") + TemporaryEnd, Entries))
     return;
   for (const DirectoryEntry& Entry : Entries)
     if (!Entry.IsDirectory && IsSafeSaveTemporaryOf(Entry.Name, Name))

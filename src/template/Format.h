@@ -95,8 +95,20 @@ public:
   void commit(const char* End) { Size = static_cast<std::size_t>(End - Data.get()); }
   void append(std::string_view Bytes) {
     char* At = room(Bytes.size());
-    std::copy(Bytes.begin(), Bytes.end(), At);
+    // Most pieces are a line end or a separator: copied byte by byte rather
+    // than through a call to the library's block copy.
+    if (Bytes.size() <= 8) {
+      for (char Byte : Bytes)
+        *At++ = Byte;
+    } else {
+      std::copy(Bytes.begin(), Bytes.end(), At);
+    }
     Size += Bytes.size();
+  }
+  /// Appends one byte.
+  void push(char Byte) {
+    *room(1) = Byte;
+    ++Size;
   }
 
 private:

@@ -7,8 +7,11 @@
 
 #include <algorithm>
 #include <cassert>
-#include <initializer_list>
+#include <cstdint>
+#include <cstring>
 #include <iterator>
+#include <type_traits>
+#include <utility>
 
 namespace zrv::format {
 
@@ -96,18 +99,23 @@ public:
   explicit Utf8Sink(ByteBuffer& Buffer) : Bytes(Buffer) {}
 
   void ascii(std::string_view Text) { Bytes.append(Text); }
-  void text(std::wstring_view Text) {
-    Bytes.commit(platform::EncodeUtf8(Bytes.room(platform::Utf8Room * Text.size()), Text));
+  void ascii(char Byte) { Bytes.push(Byte); }
+  void text(std::wstring_view Text) { put<false>(Text); }
+  void name(std::wstring_view Name) { put<true>(Name); }
+  void integer(int Value) {
+    // Most integers of a template are flags and counts of one or two digits.
+    const auto Digits = static_cast<unsigned>(Value);
+    if (Digits < 10) {
+      Bytes.push(static_cast<char>('0' + Digits));
+    } else if (Digits < 100) {
+      char* At = Bytes.room(2);
+      At[0] = static_cast<char>('0' + Digits / 10);
+      At[1] = static_cast<char>('0' + Digits % 10);
+      Bytes.commit(At + 2);
+    } else {
+      number(IntRoom, Value, writeInt);
+    }
   }
-  void name(std::wstring_view Name) {
-    // A blank is the byte 0x20 in UTF-8 and no other character's bytes hold
-    // it, so the blanks are replaced in the bytes.
-    char* First = Bytes.room(platform::Utf8Room * Name.size());
-    char* Last = platform::EncodeUtf8(First, Name);
-    std::replace(First, Last, ' ', static_cast<char>(NameBlankReplacement));
-    Bytes.commit(Last);
-  }
-  void integer(int Value) { number(IntRoom, Value, writeInt); }
   void lg(double Value) { number(LgRoom, Value, writeLg); }
   void fixed0(double Value) {
     // Most reals are short: the full room only when they do not fit.
@@ -115,6 +123,78 @@ public:
   }
 
 private:
+  /// Writes \p Text, with every blank as NameBlankReplacement when
+  /// \p BlanksAsMark. Names are ASCII nearly always: they are narrowed in one
+  /// pass that also notes whether any character was not ASCII, and only such
+  /// a text is encoded again as UTF-8. (A blank is the byte 0x20 in UTF-8 and
+  /// no other character's bytes hold it, so blanks can be replaced in the
+  /// bytes.)
+  template <bool BlanksAsMark> void put(std::wstring_view Text) {
+    const std::size_t Size = Text.size();
+    char* First = Bytes.room(platform::Utf8Room * Size);
+    if (narrowAscii<BlanksAsMark>(First, Text)) {
+      Bytes.commit(First + Size);
+      return;
+    }
+    char* Last = platform::EncodeUtf8(First, Text);
+    if (BlanksAsMark)
+      std::replace(First, Last, ' ', static_cast<char>(NameBlankReplacement));
+    Bytes.commit(Last);
+  }
+
+  /// The byte of the ASCII character \p C, a blank as NameBlankReplacement
+  /// when \p BlanksAsMark.
+  template <bool BlanksAsMark> static char asciiByte(std::uint32_t C) {
+    return BlanksAsMark && C == ' ' ? static_cast<char>(NameBlankReplacement)
+                                    : static_cast<char>(C);
+  }
+
+  /// Writes the bytes of \p Text at \p Out when all its characters are
+  /// ASCII; false (and \p Out left undefined) when one is not. Eight
+  /// characters at a time go to the buffer as one word, their blanks
+  /// replaced in the word.
+  template <bool BlanksAsMark> static bool narrowAscii(char* Out, std::wstring_view Text) {
+    constexpr std::size_t Block = sizeof(std::uint64_t);
+    const wchar_t* In = Text.data();
+    const std::size_t Size = Text.size();
+    std::size_t I = 0;
+    for (; I + Block <= Size; I += Block) {
+      std::uint32_t Seen = 0;
+      char Bytes[Block];
+      for (std::size_t K = 0; K < Block; ++K) {
+        const auto C = static_cast<std::uint32_t>(In[I + K]);
+        Seen |= C;
+        Bytes[K] = static_cast<char>(C);
+      }
+      if (Seen >= 0x80)
+        return false;
+      std::uint64_t Word;
+      std::memcpy(&Word, Bytes, Block);
+      if (BlanksAsMark)
+        Word = marksForBlanks(Word);
+      std::memcpy(Out + I, &Word, Block);
+    }
+    for (; I < Size; ++I) {
+      const auto C = static_cast<std::uint32_t>(In[I]);
+      if (C >= 0x80)
+        return false;
+      Out[I] = asciiByte<BlanksAsMark>(C);
+    }
+    return true;
+  }
+
+  /// \p Word, eight ASCII bytes, with every blank made NameBlankReplacement.
+  static std::uint64_t marksForBlanks(std::uint64_t Word) {
+    constexpr std::uint64_t Ones = 0x0101010101010101u;
+    constexpr std::uint64_t Low7 = 0x7F7F7F7F7F7F7F7Fu;
+    // A byte of Other is 0 where Word holds a blank; adding 0x7F to its low
+    // seven bits sets the high bit of every other byte (ASCII bytes carry
+    // no high bit and no carry crosses a byte).
+    const std::uint64_t Other = Word ^ (Ones * ' ');
+    const std::uint64_t Blanks = ~(((Other & Low7) + Low7) | Other) & (Ones << 7);
+    return Word + (Blanks >> 7) * static_cast<std::uint64_t>(NameBlankReplacement - L' ');
+  }
+
   template <typename Number, typename Writer>
   bool number(std::size_t Size, Number Value, Writer Write) {
     char* First = Bytes.room(Size);
@@ -141,7 +221,7 @@ template <typename Sink> void putText(Sink& Out, const LineValue& Value) {
     const char Separator = static_cast<char>(ViewListSeparator);
     for (std::size_t I = 0; I < Value.count(); ++I) {
       Out.text(Value.names()[I]);
-      Out.ascii(std::string_view(&Separator, 1));
+      Out.ascii(Separator);
     }
     break;
   }
@@ -149,7 +229,7 @@ template <typename Sink> void putText(Sink& Out, const LineValue& Value) {
     const char Separator = Value.separator();
     for (std::size_t I = 0; I < Value.count(); ++I) {
       if (I > 0)
-        Out.ascii(std::string_view(&Separator, 1));
+        Out.ascii(Separator);
       Out.fixed0(Value.reals()[I]);
     }
     break;
@@ -157,81 +237,207 @@ template <typename Sink> void putText(Sink& Out, const LineValue& Value) {
   }
 }
 
-/// Formats \p Pattern into \p Out: each directive ("%s" text, "%d" integer,
-/// "%lg" and "%.0f" real) takes the next of the \p Count values that
-/// \p ValueAt gives by index; every other character of the pattern stands for
-/// itself. A directive whose value is missing or of another type (an integer
-/// for a real directive is accepted) is a fault of the caller; it writes
-/// nothing.
-template <typename Sink, typename ValueAt>
-void putLine(Sink& Out, std::string_view Pattern, std::size_t Count, ValueAt&& Value) {
-  std::size_t Next = 0;
-  std::size_t Pos = 0;
-  while (Pos < Pattern.size()) {
-    // The literal text up to the next directive (runs are a few characters).
-    std::size_t Percent = Pos;
-    while (Percent < Pattern.size() && Pattern[Percent] != '%')
-      ++Percent;
-    if (Percent > Pos)
-      Out.ascii(Pattern.substr(Pos, Percent - Pos));
-    if (Percent == Pattern.size())
-      break;
-    // The directive: its letters after the '%'.
-    const char* Letters = Pattern.data() + Percent + 1;
-    const std::size_t Left = Pattern.size() - Percent - 1;
-    std::size_t Length = 0;
-    LineValue::ValueType Wanted = LineValue::ValueType::Text;
-    bool Fixed0 = false;
-    if (Left >= 1 && Letters[0] == 's') {
-      Length = 2;
-    } else if (Left >= 1 && Letters[0] == 'd') {
-      Length = 2;
-      Wanted = LineValue::ValueType::Int;
-    } else if (Left >= 2 && Letters[0] == 'l' && Letters[1] == 'g') {
-      Length = 3;
-      Wanted = LineValue::ValueType::Real;
-    } else if (Left >= 3 && Letters[0] == '.' && Letters[1] == '0' && Letters[2] == 'f') {
-      Length = 4;
-      Wanted = LineValue::ValueType::Real;
-      Fixed0 = true;
-    } else {
-      Out.ascii("%");
-      Pos = Percent + 1;
-      continue;
+/// A line pattern taken apart: each directive with the literal text before
+/// it, and the literal text after the last one. Setting and item lines, most
+/// of a file, are written from steps taken apart once (settingSteps,
+/// itemSteps) rather than from their pattern read again for every line.
+class PatternSteps {
+public:
+  /// The directives of a line pattern.
+  enum class Directive { Text, Int, Lg, Fixed0 };
+  struct Step {
+    std::string_view Literal; ///< the text before the directive, as it stands
+    Directive Type = Directive::Text;
+  };
+  /// The most directives a pattern of the layout tables holds (an item line
+  /// has 15).
+  static constexpr std::size_t MaxSteps = 16;
+
+  constexpr PatternSteps() = default;
+  /// Takes \p Pattern apart (the directives of a line pattern: "%s", "%d", "%lg", "%.0f";
+  /// a '%' that starts none of them stands for itself). \p Pattern must stay
+  /// alive with the steps.
+  explicit constexpr PatternSteps(std::string_view Pattern) {
+    std::size_t Pos = 0;
+    std::size_t LiteralStart = 0;
+    while (Pos < Pattern.size()) {
+      if (Pattern[Pos] != '%') {
+        ++Pos;
+        continue;
+      }
+      const std::string_view Letters = Pattern.substr(Pos + 1);
+      std::size_t Length = 0;
+      Directive Type = Directive::Text;
+      if (Letters.substr(0, 1) == "s") {
+        Length = 2;
+      } else if (Letters.substr(0, 1) == "d") {
+        Length = 2;
+        Type = Directive::Int;
+      } else if (Letters.substr(0, 2) == "lg") {
+        Length = 3;
+        Type = Directive::Lg;
+      } else if (Letters.substr(0, 3) == ".0f") {
+        Length = 4;
+        Type = Directive::Fixed0;
+      } else {
+        ++Pos; // the '%' stands for itself, as part of the literal text
+        continue;
+      }
+      if (Count == MaxSteps) {
+        assert(!"line pattern with more directives than PatternSteps holds");
+        break;
+      }
+      Steps[Count++] = {Pattern.substr(LiteralStart, Pos - LiteralStart), Type};
+      Pos += Length;
+      LiteralStart = Pos;
     }
-    Pos = Percent + Length;
+    Tail = Pattern.substr(std::min(LiteralStart, Pattern.size()));
+  }
+
+  constexpr const Step* begin() const { return Steps; }
+  constexpr const Step* end() const { return Steps + Count; }
+  constexpr std::size_t size() const { return Count; }
+  constexpr std::string_view tail() const { return Tail; }
+
+private:
+  Step Steps[MaxSteps] = {};
+  std::size_t Count = 0;
+  std::string_view Tail;
+};
+
+/// Writes the literal text \p Text: a single character (the usual ',')
+/// without the room check of a longer run.
+template <typename Sink> void putLiteral(Sink& Out, std::string_view Text) {
+  if (Text.size() == 1)
+    Out.ascii(Text.front());
+  else if (!Text.empty())
+    Out.ascii(Text);
+}
+
+/// Formats the steps of a pattern into \p Out: each directive takes the next
+/// of the \p Count values that \p ValueAt gives by index, in order.
+template <typename Sink, typename ValueAt>
+void putLine(Sink& Out, const PatternSteps& Steps, std::size_t Count, ValueAt&& Value) {
+  using Directive = PatternSteps::Directive;
+  std::size_t Next = 0;
+  for (const PatternSteps::Step& Step : Steps) {
+    putLiteral(Out, Step.Literal);
     if (Next == Count) {
       assert(!"line pattern has more directives than values");
       continue;
     }
     const auto& V = Value(Next++);
+    const LineValue::ValueType Wanted = Step.Type == Directive::Text  ? LineValue::ValueType::Text
+                                        : Step.Type == Directive::Int ? LineValue::ValueType::Int
+                                                                      : LineValue::ValueType::Real;
     const bool TypeFits = V.type() == Wanted || (Wanted == LineValue::ValueType::Real &&
                                                  V.type() == LineValue::ValueType::Int);
     if (!TypeFits) {
       assert(!"line value of the wrong type for its directive");
       continue;
     }
-    switch (Wanted) {
-    case LineValue::ValueType::Text:
-      putText(Out, V);
+    switch (Step.Type) {
+    case Directive::Text:
+      if (V.textForm() == LineValue::TextForm::AsStored)
+        Out.text(V.textValue());
+      else
+        putText(Out, V);
       break;
-    case LineValue::ValueType::Int:
+    case Directive::Int:
       Out.integer(V.intValue());
       break;
-    case LineValue::ValueType::Real:
-      if (Fixed0)
-        Out.fixed0(V.realValue());
-      else
-        Out.lg(V.realValue());
+    case Directive::Lg:
+      Out.lg(V.realValue());
+      break;
+    case Directive::Fixed0:
+      Out.fixed0(V.realValue());
       break;
     }
   }
+  putLiteral(Out, Steps.tail());
   assert(Next == Count && "line pattern has fewer directives than values");
 }
 
-template <typename Sink>
-void putLine(Sink& Out, std::string_view Pattern, std::initializer_list<LineValue> Values) {
-  putLine(Out, Pattern, Values.size(),
+/// Formats \p Pattern into \p Out (putLine over its steps).
+template <typename Sink, typename ValueAt>
+void putLine(Sink& Out, std::string_view Pattern, std::size_t Count, ValueAt&& Value) {
+  putLine(Out, PatternSteps(Pattern), Count, std::forward<ValueAt>(Value));
+}
+
+/// Writes the literal text at \p At of \p Steps (a step's, or the tail when
+/// \p At is the step count), known when the library is compiled.
+template <const PatternSteps& Steps, std::size_t At, typename Sink>
+void putFixedLiteral(Sink& Out) {
+  constexpr std::string_view Literal = At < Steps.size() ? Steps.begin()[At].Literal : Steps.tail();
+  if constexpr (Literal.size() == 1)
+    Out.ascii(Literal.front());
+  else if constexpr (!Literal.empty())
+    Out.ascii(Literal);
+}
+
+/// A setting name, written with every blank as NameBlankReplacement
+/// (writtenName).
+struct WrittenName {
+  std::wstring_view Text;
+};
+
+/// Step \p I of \p Steps written with its value \p V: the literal text
+/// before the directive, then the value as the directive writes it. That
+/// the value's type fits its directive is checked when the library is
+/// compiled (text for "%s", an int for "%d", an int or
+/// a double for "%lg" and "%.0f").
+template <const PatternSteps& Steps, std::size_t I, typename Sink, typename Value>
+void putFixedStep(Sink& Out, const Value& V) {
+  using Directive = PatternSteps::Directive;
+  constexpr PatternSteps::Step Step = Steps.begin()[I];
+  putFixedLiteral<Steps, I>(Out);
+  if constexpr (Step.Type == Directive::Text) {
+    static_assert(std::is_same_v<Value, std::wstring_view> || std::is_same_v<Value, WrittenName> ||
+                      std::is_same_v<Value, LineValue>,
+                  "a text for a %s directive");
+    if constexpr (std::is_same_v<Value, LineValue>)
+      putText(Out, V);
+    else if constexpr (std::is_same_v<Value, WrittenName>)
+      Out.name(V.Text);
+    else
+      Out.text(V);
+  } else if constexpr (Step.Type == Directive::Int) {
+    static_assert(std::is_same_v<Value, int>, "an int for a %d directive");
+    Out.integer(V);
+  } else {
+    static_assert(std::is_same_v<Value, int> || std::is_same_v<Value, double>,
+                  "a number for a %lg or %.0f directive");
+    if constexpr (Step.Type == Directive::Lg)
+      Out.lg(V);
+    else
+      Out.fixed0(V);
+  }
+}
+
+template <const PatternSteps& Steps, typename Sink, std::size_t... I, typename... Values>
+void putFixedSteps(Sink& Out, std::index_sequence<I...>, const Values&... V) {
+  (putFixedStep<Steps, I>(Out, V), ...);
+}
+
+/// Formats the line of \p Steps, a pattern known when the library is
+/// compiled, with one value per directive: the steps are laid out in code
+/// with no test of a value's kind left for run time (putLine's result).
+template <const PatternSteps& Steps, typename Sink, typename... Values>
+void putFixedLine(Sink& Out, const Values&... V) {
+  static_assert(Steps.size() == sizeof...(Values), "one value per directive of the pattern");
+  putFixedSteps<Steps>(Out, std::index_sequence_for<Values...>{}, V...);
+  putFixedLiteral<Steps, sizeof...(Values)>(Out);
+}
+
+/// The steps of the item line, and of the data pattern of section \p Id,
+/// taken apart when the library is compiled.
+constexpr PatternSteps ItemSteps(ItemPattern);
+template <Section Id>
+constexpr PatternSteps DataSteps(Sections[static_cast<std::size_t>(Id)].DataPattern);
+
+template <typename Sink, typename Pattern>
+void putLine(Sink& Out, const Pattern& Form, std::initializer_list<LineValue> Values) {
+  putLine(Out, Form, Values.size(),
           [&](std::size_t I) -> const LineValue& { return Values.begin()[I]; });
 }
 
@@ -252,21 +458,36 @@ void putKeyLine(Sink& Out, const KeyRowLayout& Row, int Number, std::wstring_vie
 
 // ---- Setting lines ------------------------------------------------------------------
 
+/// An object of each kind of setting record, for kindOf when the library is
+/// compiled (kindOf looks at the record's type only).
+template <typename Record> const Record RecordSample{};
+
+/// The value of field \p I of the record's kind (kindOf), as its line holds
+/// it: an int or a double.
+template <std::size_t I, typename Record> auto fieldValue(const Record& R) {
+  constexpr RecordField<Record> Field = kindOf(RecordSample<Record>).Fields[I];
+  if constexpr (Field.Int != nullptr)
+    return static_cast<int>(R.*Field.Int);
+  else
+    return R.*Field.Real;
+}
+
+template <typename Sink, typename Record, std::size_t... I>
+void putSettingFields(Sink& Out, std::wstring_view Name, const Record& R,
+                      std::index_sequence<I...>) {
+  constexpr Section Id = kindOf(RecordSample<Record>).Id;
+  putFixedLine<DataSteps<Id>>(Out, WrittenName{Name}, fieldValue<I>(R)...);
+}
+
 /// A setting line: the name with blanks as '_', then the record's values in
 /// the order of its kind's table.
 template <typename Sink, typename Record>
 void putSetting(Sink& Out, std::wstring_view Name, const Record& R) {
-  const auto Setting = kindOf(R);
-  const std::size_t Count = std::size(Setting.Fields);
-  putLine(Out, layoutOf(Setting.Id).DataPattern, Count + 1, [&](std::size_t I) {
-    if (I == 0)
-      return LineValue::writtenName(Name);
-    const RecordField<Record>& Field = Setting.Fields[I - 1];
-    return Field.Int ? LineValue(static_cast<int>(R.*Field.Int)) : LineValue(R.*Field.Real);
-  });
+  constexpr std::size_t Count = std::size(kindOf(RecordSample<Record>).Fields);
+  putSettingFields(Out, Name, R, std::make_index_sequence<Count>{});
 }
 
-/// The used percentages of a melt-front record: Count taken within 0 to 100.
+/// The used percentages of a melt-front record (formatPercentages).
 LineValue percentages(const MeltRecord& R) {
   const int Count = std::clamp(R.Count, 0, MaxPercentages);
   return LineValue::wholeNumbers(R.Percentage, static_cast<std::size_t>(Count),
@@ -274,8 +495,7 @@ LineValue percentages(const MeltRecord& R) {
 }
 
 template <typename Sink> void putSetting(Sink& Out, std::wstring_view Name, const MeltRecord& R) {
-  putLine(Out, layoutOf(Section::MeltFrontTimeCapture).DataPattern,
-          {LineValue::writtenName(Name), percentages(R)});
+  putFixedLine<DataSteps<Section::MeltFrontTimeCapture>>(Out, WrittenName{Name}, percentages(R));
 }
 
 // ---- [ResultEx] ------------------------------------------------------------------------
@@ -324,11 +544,10 @@ void putItemLine(Sink& Out, const Item& I, std::wstring_view ProjectViewName,
   const std::wstring_view Object = (ObjectName.empty() || ObjectName == ProjectSettingName)
                                        ? std::wstring_view(NoSetting)
                                        : ObjectName;
-  putLine(Out, ItemPattern,
-          {std::wstring_view(I.Key), I.Output, I.DisplayMode, I.ParameterX, I.ParameterY,
-           I.ParameterZ, I.FaceNumber, orNoSetting(I.ClippingName), View, Object,
-           orNoSetting(I.CaptureName), orNoSetting(I.SlicingName), I.AirTrap, I.WeldLine,
-           I.ItemCountOf1Page});
+  putFixedLine<ItemSteps>(Out, std::wstring_view(I.Key), I.Output, I.DisplayMode, I.ParameterX,
+                          I.ParameterY, I.ParameterZ, I.FaceNumber, orNoSetting(I.ClippingName),
+                          View, Object, orNoSetting(I.CaptureName), orNoSetting(I.SlicingName),
+                          I.AirTrap, I.WeldLine, I.ItemCountOf1Page);
 }
 
 } // namespace

@@ -3,12 +3,15 @@
 // its labels and numbers): blanks in names, '%' as data, and the melt-front
 // percentage count held within 0 to 100. Item lines, [ResultEx] rows, UTF-8
 // names and the line limits are compared as whole sections in
-// SettingWriterTest.cpp and SafeSaveTest.cpp.
+// SettingWriterTest.cpp and SafeSaveTest.cpp; ASCII names narrowed in blocks
+// and integers of every width are checked here.
+#include "platform/Platform.h"
 #include "template/Format.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 
 using namespace zrv::format;
 
@@ -47,4 +50,46 @@ TEST(WriteLines, MeltFrontPercentages) {
   EXPECT_EQ(std::count(All.begin(), All.end(), '-'), 99);
   EXPECT_EQ(All.substr(0, 8), "M,0-1-2-");
   EXPECT_EQ(All.substr(All.size() - 7), "-98-99 ");
+}
+
+TEST(WriteLines, Utf8LinesOfNamesAndNumbersOfEveryWidth) {
+  // ASCII names are narrowed eight characters at a time: a blank, a
+  // character beyond ASCII or the name's end at any place of a block must
+  // give the name's own bytes, its blanks as '_' where the layout says so.
+  for (std::size_t Length = 1; Length <= 19; ++Length)
+    for (std::size_t At = 0; At < Length; ++At)
+      for (wchar_t Odd : {L' ', L'\x7f', L'\u00c4', L'\u20ac'}) {
+        std::wstring Name(Length, L'n');
+        Name[At] = Odd;
+        std::wstring Written = Name;
+        std::replace(Written.begin(), Written.end(), L' ', L'_');
+        ViewRecord View;
+        View.AngleX = 105;
+        View.Scale = 1.5;
+        ByteBuffer Setting;
+        appendSettingLine(Setting, Name, View);
+        EXPECT_EQ(Setting.view(), zrv::platform::ToUtf8(Written) + ",105,0,0,1.5") << Length << At;
+        ItemLineView Item;
+        Item.Key = Name; // an item key keeps its blanks
+        ByteBuffer Line;
+        appendItemLine(Line, Item, L"", L"");
+        EXPECT_EQ(Line.view(), zrv::platform::ToUtf8(Name) + ",0,0,0,0,0,0,-,-,-,-,-,0,0,1");
+      }
+
+  // Integers of one, two and more digits, negative ones and the extremes.
+  ItemLineView Item;
+  Item.Key = L"K";
+  Item.Output = 9;
+  Item.DisplayMode = 10;
+  Item.ParameterX = 99;
+  Item.ParameterY = 100;
+  Item.ParameterZ = -1;
+  Item.FaceNumber = std::numeric_limits<int>::min();
+  Item.AirTrap = std::numeric_limits<int>::max();
+  Item.WeldLine = -10;
+  const std::wstring Views[] = {L"Top", L"Front Left"};
+  Item.ManyViewNames = NameSpan{Views, 2};
+  ByteBuffer Line;
+  appendItemLine(Line, Item, L"", L"");
+  EXPECT_EQ(Line.view(), "K,9,10,99,100,-1,-2147483648,-,Top;Front Left;,-,-,-,2147483647,-10,1");
 }
