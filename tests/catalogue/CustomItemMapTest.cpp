@@ -16,7 +16,7 @@ constexpr int Injection = 0;
 
 } // namespace
 
-TEST(CustomItemMapTest, QueryItemIdPicksTheInjectionListOfTheModule) {
+TEST(CustomItemMapTest, QueryItemIdPicksTheInjectionListOfTheModuleAndTrimsTheName) {
   CZRVResultItemMap_Custom Custom;
   EXPECT_EQ(Custom.QueryItemID(Shell, Injection, 0, 1, L"MeltFrontTime"), 1);
   EXPECT_EQ(Custom.QueryItemID(Solid, Injection, 0, 1, L"MeltFrontTime"), 417);
@@ -34,10 +34,7 @@ TEST(CustomItemMapTest, QueryItemIdPicksTheInjectionListOfTheModule) {
   EXPECT_EQ(Custom.QueryItemID(Solid, Injection, 0, 19, L"Viscosity"), 1578);
   // The third argument is not consulted.
   EXPECT_EQ(Custom.QueryItemID(Shell, Injection, 12345, 1, L"Pressure"), 3);
-}
-
-TEST(CustomItemMapTest, QueryItemIdWithoutAList) {
-  CZRVResultItemMap_Custom Custom;
+  // Modules, kinds and application types without a list.
   EXPECT_EQ(Custom.QueryItemID(Shell, Injection, 0, 5, L"MeltFrontTime"), -1);
   EXPECT_EQ(Custom.QueryItemID(Shell, Injection, 0, 13, L"Temperature"), -1);
   EXPECT_EQ(Custom.QueryItemID(Shell, Injection, 0, 17, L"Temperature"), -1);
@@ -47,10 +44,7 @@ TEST(CustomItemMapTest, QueryItemIdWithoutAList) {
   EXPECT_EQ(Custom.QueryItemID(-1, Injection, 0, 1, L"MeltFrontTime"), -1);
   EXPECT_EQ(Custom.QueryItemID(Shell, 2, 0, 1, L"MeltFrontTime"), -1);
   EXPECT_EQ(Custom.QueryItemID(Solid, 1, 0, 1, L"MeltFrontTime"), -1);
-}
-
-TEST(CustomItemMapTest, QueryItemIdTrimsButComparesExactly) {
-  CZRVResultItemMap_Custom Custom;
+  // Names are trimmed but compared exactly.
   EXPECT_EQ(Custom.QueryItemID(Shell, Injection, 0, 1, L" \tMeltFrontTime\t \r\n"), 1);
   EXPECT_EQ(Custom.QueryItemID(Shell, Injection, 0, 1, L"Melt FrontTime"), -1);
   EXPECT_EQ(Custom.QueryItemID(Solid, Injection, 0, 2, L"  FlakeConcentration(Weight Percentage) "),
@@ -94,10 +88,7 @@ TEST(CustomItemMapTest, GetModuleIdLaterRowsWin) {
   EXPECT_EQ(Custom.GetModuleID(L"PaddleShift"), 7);
   EXPECT_EQ(Custom.GetModuleID(L"Warp HotRunnerSteady"), 19);
   EXPECT_EQ(Custom.GetModuleID(L"HOTRUNNERSTEADY Stress"), 19);
-}
-
-TEST(CustomItemMapTest, GetModuleIdWithoutAKeyWord) {
-  CZRVResultItemMap_Custom Custom;
+  // Key words are compared in letter case.
   EXPECT_EQ(Custom.GetModuleID(L"flow packing"), -1);
   EXPECT_EQ(Custom.GetModuleID(L"Mold"), -1);
   EXPECT_EQ(Custom.GetModuleID(L"Mold Flow"), 1);

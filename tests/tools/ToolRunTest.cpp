@@ -13,6 +13,7 @@
 #include "ToolTestUtil.h"
 
 using namespace tooltest;
+using zrvtest::holds;
 
 namespace {
 
@@ -88,7 +89,7 @@ TEST(ZrvTemplateTool, EveryValidSampleChecksClean) {
   for (const fs::path& File : Files) {
     ToolRun R = run({"check", File.string()});
     EXPECT_EQ(R.Status, 0) << R.Out << R.Err;
-    EXPECT_NE(R.Out.find(": clean; checked as"), std::string::npos) << R.Out;
+    EXPECT_TRUE(holds(R.Out, ": clean; checked as")) << R.Out;
   }
 }
 
@@ -113,7 +114,7 @@ TEST(ZrvTemplateTool, ProjectTypeFromOptionsOrHeader) {
                        "--process\n");
   R = run({"check", Bare, "--kind", "shell", "--process", "gasin"});
   EXPECT_EQ(R.Status, 1); // no [ResultEx]
-  EXPECT_NE(R.Out.find("checked as shell gas injection (LoadShellGasIn)"), std::string::npos);
+  EXPECT_TRUE(holds(R.Out, "checked as shell gas injection (LoadShellGasIn)"));
 }
 
 TEST(ZrvTemplateTool, ErrorsNameTheFileAndSayWhatToDo) {
@@ -124,7 +125,7 @@ TEST(ZrvTemplateTool, ErrorsNameTheFileAndSayWhatToDo) {
                        "': no such file; give the path of a report template file (.csv)\n");
   R = run({"show", Samples.string()});
   EXPECT_EQ(R.Status, 2);
-  EXPECT_NE(R.Err.find("it is a folder, not a file"), std::string::npos);
+  EXPECT_TRUE(holds(R.Err, "it is a folder, not a file"));
   R = run({"check", sample("SolidInjection.csv"), "--kind", "solid", "--process", "gasin"});
   EXPECT_EQ(R.Status, 2);
   EXPECT_EQ(R.Err, "zrvtemplate: error: no template loader reads a solid gas injection project; "
@@ -132,16 +133,16 @@ TEST(ZrvTemplateTool, ErrorsNameTheFileAndSayWhatToDo) {
                    "shell: injection, gasin, rim)\n");
   R = run({"check", sample("SolidInjection.csv"), "--process", "blow"});
   EXPECT_EQ(R.Status, 2);
-  EXPECT_NE(R.Err.find("'blow' is no process; use one of injection 0,"), std::string::npos);
+  EXPECT_TRUE(holds(R.Err, "'blow' is no process; use one of injection 0,"));
   R = run({"--help"}); // no arguments at all: ExitStatus.cmake
   EXPECT_EQ(R.Status, 0);
   for (const char* Command : {"check", "show", "catalogue"})
-    EXPECT_NE(R.Out.find(Command), std::string::npos) << Command;
+    EXPECT_TRUE(holds(R.Out, Command)) << Command;
   R = run({"check", "--help"});
   EXPECT_EQ(R.Status, 0);
   for (const char* Option : {"--kind", "--process", "--thermoset", "--underfill",
                              "--encapsulation-cm", "--json", "Exit status"})
-    EXPECT_NE(R.Out.find(Option), std::string::npos) << Option;
+    EXPECT_TRUE(holds(R.Out, Option)) << Option;
 }
 
 TEST(ZrvTemplateTool, CatalogueListsWhatTheReaderResolves) {
@@ -161,23 +162,21 @@ TEST(ZrvTemplateTool, CatalogueListsWhatTheReaderResolves) {
 
   R = run({"catalogue", "--kind", "solid", "--process", "injection", "--section", "WireSweep"});
   EXPECT_EQ(R.Status, 2);
-  EXPECT_NE(R.Err.find("section [WireSweep] is not read for solid injection; give one of "
-                       "[ModelResult], [FlowResult]"),
-            std::string::npos);
+  EXPECT_TRUE(holds(R.Err, "section [WireSweep] is not read for solid injection; give one of "
+                           "[ModelResult], [FlowResult]"));
   EXPECT_EQ(run({"catalogue", "--kind", "solid"}).Status, 2);
 }
 
 TEST(ZrvTemplateTool, ShowPrintsTheLoadedDocument) {
   ToolRun R = run({"show", broken("UnresolvedName.csv")});
   EXPECT_EQ(R.Status, 0);
-  EXPECT_NE(R.Out.find("Loaded as: solid injection (LoadSolidInjection)\n\n[FileHeader]\n"
-                       "  FileVersion: 1001\n"),
-            std::string::npos);
+  EXPECT_TRUE(holds(R.Out, "Loaded as: solid injection (LoadSolidInjection)\n\n[FileHeader]\n"
+                           "  FileVersion: 1001\n"));
   // The second flow item keeps the view that resolved and loses the rest.
-  EXPECT_NE(R.Out.find("  Pressure (id 422): output PNG, display slicing, X Y Z 0 0 1, faces 10, "
-                       "clipping Half_X, views Iso_Front, air trap 0, weld line 0, items per "
-                       "page 1\n"),
-            std::string::npos)
+  EXPECT_TRUE(holds(R.Out,
+                    "  Pressure (id 422): output PNG, display slicing, X Y Z 0 0 1, faces 10, "
+                    "clipping Half_X, views Iso_Front, air trap 0, weld line 0, items per "
+                    "page 1\n"))
       << R.Out;
   EXPECT_EQ(R.Err, "zrvtemplate: note: the load of '" + broken("UnresolvedName.csv") +
                        "' passed over or changed 7 things; \"zrvtemplate check\" lists them\n");
@@ -199,7 +198,7 @@ TEST(ZrvTemplateTool, CheckListsTwentyFindingsOfACodeAndCountsTheRest) {
       ++Listed[Line.substr(Line.rfind('['))];
   for (const auto& [Code, Count] : Listed)
     EXPECT_LE(Count, 20) << Code;
-  EXPECT_NE(R.Out.find("more findings [bracket-in-line] not shown"), std::string::npos) << R.Out;
+  EXPECT_TRUE(holds(R.Out, "more findings [bracket-in-line] not shown"));
   // The JSON form lists as many and counts the rest by code.
   ToolRun Json = run({"check", File, "--kind", "solid", "--process", "injection", "--json"});
   nlohmann::json Report = nlohmann::json::parse(Json.Out);
@@ -212,12 +211,12 @@ TEST(ZrvTemplateTool, UnreadableTemplatesSayWhy) {
   zrvtest::writeBytes(Dir.path() / "wide.csv", std::string("\xFF\xFE[\0F\0", 6));
   ToolRun R = run({"check", (Dir.path() / "wide.csv").u8string()});
   EXPECT_EQ(R.Status, 2);
-  EXPECT_NE(R.Err.find("not a UTF-8 text template"), std::string::npos) << R.Err;
+  EXPECT_TRUE(holds(R.Err, "not a UTF-8 text template"));
 #ifndef _WIN32 // a name over 255 bytes: the limit of the file systems there
   const std::string Long = (Dir.path() / std::string(300, 'n')).u8string();
   R = run({"check", Long});
   EXPECT_EQ(R.Status, 2);
-  EXPECT_NE(R.Err.find("longer than the system allows"), std::string::npos) << R.Err;
+  EXPECT_TRUE(holds(R.Err, "longer than the system allows"));
 #endif
 }
 
@@ -234,8 +233,8 @@ TEST(ZrvTemplateTool, CommandLineConventions) {
   zrvtest::writeBytes(Dir.path() / "notes.txt", "not a template");
   ToolRun Many = run({"check", Clean, Dir.path().u8string(), Broken});
   EXPECT_EQ(Many.Status, 1);
-  EXPECT_NE(Many.Out.find("sub/a.csv: clean;"), std::string::npos) << Many.Out;
-  EXPECT_EQ(Many.Out.find("notes.txt"), std::string::npos);
+  EXPECT_TRUE(holds(Many.Out, "sub/a.csv: clean;")) << Many.Out;
+  EXPECT_FALSE(holds(Many.Out, "notes.txt"));
   EXPECT_EQ(Many.Out.substr(Many.Out.rfind('\n', Many.Out.size() - 2) + 1),
             "3 files checked: 2 clean, 1 with findings, 0 not checked\n");
   auto Json = nlohmann::json::parse(run({"check", "--json", Clean, Broken}).Out);
@@ -247,7 +246,7 @@ TEST(ZrvTemplateTool, CommandLineConventions) {
   // "-" reads standard input.
   ToolRun Stdin = run({"check", "-"}, Padded);
   EXPECT_EQ(Stdin.Status, 0);
-  EXPECT_NE(Stdin.Out.find("<stdin>: clean;"), std::string::npos) << Stdin.Out;
+  EXPECT_TRUE(holds(Stdin.Out, "<stdin>: clean;")) << Stdin.Out;
   EXPECT_EQ(run({"format", "-"}, Padded).Out, zrvtest::readBytes(sample("SolidICM.csv")));
   EXPECT_EQ(run({"format", "-i", "-"}, Padded).Status, 2);
   EXPECT_EQ(run({"check", "-", "-"}, Padded).Status, 2);
@@ -256,13 +255,13 @@ TEST(ZrvTemplateTool, CommandLineConventions) {
   const std::string Quoted = (fs::path(ZRV_TOOL_FIXTURES) / "quoted.csv").u8string();
   ToolRun Selected = run({"check", "--select", "quoted-fields,encoding", Quoted});
   EXPECT_EQ(Selected.Status, 1);
-  EXPECT_EQ(Selected.Out.find("[unknown-key]"), std::string::npos);
-  EXPECT_NE(Selected.Out.find("1 error, 0 warnings"), std::string::npos) << Selected.Out;
+  EXPECT_FALSE(holds(Selected.Out, "[unknown-key]"));
+  EXPECT_TRUE(holds(Selected.Out, "1 error, 0 warnings"));
   ToolRun Ignored = run({"check", "--ignore", "unknown-key", Broken});
   EXPECT_EQ(Ignored.Status, 0) << Ignored.Out;
   ToolRun Unknown = run({"check", "--ignore", "unknown-keys", Broken});
   EXPECT_EQ(Unknown.Status, 2);
-  EXPECT_NE(Unknown.Err.find("'unknown-keys' is no finding code"), std::string::npos);
+  EXPECT_TRUE(holds(Unknown.Err, "'unknown-keys' is no finding code"));
 
   // --version, "did you mean", colour when asked (never in piped output:
   // ExitStatus.cmake), --json refused where a template is printed.
@@ -273,13 +272,12 @@ TEST(ZrvTemplateTool, CommandLineConventions) {
   EXPECT_EQ(Typo.Status, 2);
   EXPECT_EQ(Typo.Err, "zrvtemplate: error: 'chek' is no subcommand; did you mean 'check'? "
                       "(\"zrvtemplate --help\" lists them)\n");
-  EXPECT_EQ(run({"frobnicate"}).Err.find("did you mean"), std::string::npos);
-  EXPECT_NE(run({"check", Broken}, "", true).Out.find(":72: \033[1;31merror\033[0m: "),
-            std::string::npos);
+  EXPECT_FALSE(holds(run({"frobnicate"}).Err, "did you mean"));
+  EXPECT_TRUE(holds(run({"check", Broken}, "", true).Out, ":72: \033[1;31merror\033[0m: "));
   for (const char* Command : {"format", "import"}) {
     ToolRun NoJson = run({Command, "--json", Clean});
     EXPECT_EQ(NoJson.Status, 2) << Command;
-    EXPECT_NE(NoJson.Err.find("prints a template, not JSON"), std::string::npos) << Command;
+    EXPECT_TRUE(holds(NoJson.Err, "prints a template, not JSON")) << Command;
   }
 
   // The library's log text reaches neither the output nor the host's sink
