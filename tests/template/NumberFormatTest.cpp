@@ -99,23 +99,18 @@ TEST(NumberFormat, ScannerReadsIntegersLikeFormattedInput) {
   EXPECT_EQ(Word, "-");
   EXPECT_EQ(ints(B, 3), "8 1 - |.5");
 
-  EXPECT_EQ(leadingInt("99999999999"), INT_MAX);
-  EXPECT_EQ(leadingInt("-99999999999999999999999"), INT_MIN);
-  EXPECT_EQ(leadingInt("\t\r\n 42\n"), 42);
-  EXPECT_EQ(leadingInt("abc"), 0);
-  EXPECT_EQ(leadingInt(""), 0);
+  for (auto [Text, Value] :
+       {std::pair("99999999999", INT_MAX), std::pair("-99999999999999999999999", INT_MIN),
+        std::pair("\t\r\n 42\n", 42), std::pair("abc", 0), std::pair("", 0)})
+    EXPECT_EQ(leadingInt(Text), Value) << Text;
 }
 
 TEST(NumberFormat, ScannerReadsRealsLikeFormattedInput) {
-  EXPECT_EQ(leadingReal(".5"), 0.5);
-  EXPECT_EQ(leadingReal("5."), 5.0);
-  EXPECT_EQ(leadingReal(" -2e3x"), -2000.0);
-  EXPECT_EQ(leadingReal("+1.25"), 1.25);
-  EXPECT_EQ(leadingReal("1e"), 1.0);
-  EXPECT_EQ(leadingReal("1e-05"), 1e-5);
-  EXPECT_EQ(leadingReal("0x10"), 0.0);
-  EXPECT_EQ(leadingReal("+-1"), 0.0);
-  EXPECT_EQ(leadingReal("abc"), 0.0);
+  for (auto [Text, Value] :
+       {std::pair(".5", 0.5), std::pair("5.", 5.0), std::pair(" -2e3x", -2000.0),
+        std::pair("+1.25", 1.25), std::pair("1e", 1.0), std::pair("1e-05", 1e-5),
+        std::pair("0x10", 0.0), std::pair("+-1", 0.0), std::pair("abc", 0.0)})
+    EXPECT_EQ(leadingReal(Text), Value) << Text;
   EXPECT_TRUE(std::isinf(leadingReal("-inf")));
   EXPECT_TRUE(std::isnan(leadingReal("nan")));
   EXPECT_TRUE(std::isnan(leadingReal("-nan")));
