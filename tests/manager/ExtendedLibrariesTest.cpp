@@ -39,30 +39,30 @@ TEST(ExtendedLibraries, HandOverKeepsEmptyNamesAndCountsOptions) {
 }
 
 TEST(ExtendedLibraries, MeltSettingByIndex) {
-  auto percentages = [](const ItemEx::stMeltFrontTimeCapture& R) {
-    return std::vector<double>(R.Percentage, R.Percentage + 4);
-  };
   Manager M;
+  // The count and first four percentages of "m".
+  auto m = [&] {
+    const ItemEx::stMeltFrontTimeCapture R = M.GetMeltSetting(L"m");
+    return std::make_pair(R.Count, std::vector<double>(R.Percentage, R.Percentage + 4));
+  };
+  using Melt = std::pair<int, std::vector<double>>;
   M.SetMeltSettingByIndex(L"m", 3, 25.0);
-  EXPECT_EQ(M.GetMeltSetting(L"m").Count, 1);
-  EXPECT_EQ(percentages(M.GetMeltSetting(L"m")), (std::vector<double>{25.0, 0.0, 0.0, 0.0}));
+  EXPECT_EQ(m(), (Melt{1, {25.0, 0.0, 0.0, 0.0}}));
   M.SetMeltSettingByIndex(L"m", 1, 10.0);
   M.SetMeltSettingByIndex(L"m", 3, 75.0);
-  EXPECT_EQ(M.GetMeltSetting(L"m").Count, 4);
-  EXPECT_EQ(percentages(M.GetMeltSetting(L"m")), (std::vector<double>{25.0, 10.0, 0.0, 75.0}));
+  EXPECT_EQ(m(), (Melt{4, {25.0, 10.0, 0.0, 75.0}}));
   M.SetMeltSettingByIndex(L"m", 0, 5.0); // Count is above 0: it stays
-  EXPECT_EQ(M.GetMeltSetting(L"m").Count, 4);
+  EXPECT_EQ(m().first, 4);
 
   M.SetMeltSettingByIndex(L"n", -4, 50.0); // a new name takes any index
   EXPECT_EQ(M.GetMeltSetting(L"n").Count, 1);
-  EXPECT_EQ(options(M, &Manager::GetMeltOption), (Names{L"m", L"n"}));
   // Outside 0 to 99 a known name changes nothing, not even its option place.
   M.SetMeltSettingByIndex(L"m", 100, 1.0);
   M.SetMeltSettingByIndex(L"m", -1, 1.0);
-  EXPECT_EQ(M.GetMeltSetting(L"m").Count, 4);
+  EXPECT_EQ(m(), (Melt{4, {5.0, 10.0, 0.0, 75.0}}));
   EXPECT_EQ(options(M, &Manager::GetMeltOption), (Names{L"m", L"n"}));
   M.SetMeltSettingByIndex(L"m", 99, 1.0);
-  EXPECT_EQ(M.GetMeltSetting(L"m").Count, 100);
+  EXPECT_EQ(m().first, 100);
   EXPECT_EQ(options(M, &Manager::GetMeltOption), (Names{L"n", L"m"}));
 }
 
@@ -87,14 +87,14 @@ TEST(ExtendedLibraries, BindingToExtendedItems) {
   M.SetMeltSettingByIndex(L"full", 0, 30.0);
   M.SetMeltSetting(L"empty", {});
   EXPECT_EQ(M.SetItemMelt(4, L"full"), 1); // the number is not used: always item 0
-  EXPECT_EQ(M.HasMeltFrontCaptureSetting(0), 1);
-  EXPECT_EQ(M.HasMeltFrontCaptureSetting(4), 0);
+  EXPECT_EQ(std::make_pair(M.HasMeltFrontCaptureSetting(0), M.HasMeltFrontCaptureSetting(4)),
+            std::make_pair(1, 0));
   EXPECT_EQ(M.SetItemMelt(0, L"empty"), 1);
   const ItemEx Melt = itemExAt(M, 0);
-  EXPECT_EQ(Melt.MeltName, L"empty");
-  EXPECT_EQ(Melt.MeltCapture.Count, 0);
-  EXPECT_EQ(Melt.MeltCapture.Percentage[0], 0.0);
-  EXPECT_EQ(Melt.HasMeltCapture, 1); // not cleared by an empty record
+  // HasMeltCapture is not cleared by an empty record.
+  EXPECT_EQ(std::make_tuple(Melt.MeltName, Melt.MeltCapture.Count, Melt.MeltCapture.Percentage[0],
+                            Melt.HasMeltCapture),
+            std::make_tuple(std::wstring(L"empty"), 0, 0.0, 1));
   EXPECT_EQ(got(M, &Manager::GetMeltName), Answer(1, L"empty"));
   EXPECT_EQ(M.SetItemExOutput(0, 0), 1);
   EXPECT_EQ(M.IsOutputMelt(), 0);
@@ -124,8 +124,8 @@ TEST(ExtendedLibraries, DeletesSwitchBoundNamesToDefault) {
   EXPECT_EQ(M.DeleteAnimationSetting(L"spare"), 1);
   EXPECT_EQ(itemExAt(M, 3).AnimationName, L"anim");
   EXPECT_EQ(M.DeleteAnimationSetting(L"anim"), 1);
-  EXPECT_EQ(itemExAt(M, 3).AnimationName, L"Default");
-  EXPECT_EQ(itemExAt(M, 3).Output, 1);
+  EXPECT_EQ(std::make_pair(itemExAt(M, 3).AnimationName, itemExAt(M, 3).Output),
+            std::make_pair(std::wstring(L"Default"), 1));
   EXPECT_EQ(M.DeleteImageSetting(L"img"), 1);
   EXPECT_EQ(itemExAt(M, 5).ImageName, L"Default");
   EXPECT_EQ(M.DeleteMeltSetting(L"melt"), 1);
@@ -156,7 +156,7 @@ TEST(ExtendedLibraries, ReportWideOptionsNeedTheirPositions) {
   Manager Five = withExtendedItems(5);
   zrvtest::DiagnosticCapture Capture;
   EXPECT_EQ(Five.SetWarpageScale(2.5), 1);
-  EXPECT_EQ(Five.GetWarpageScale(), 2.5);
-  EXPECT_EQ(Five.IsOutput3DPDF(), 1); // a new extended item is output
+  // A new extended item is output.
+  EXPECT_EQ(std::make_pair(Five.GetWarpageScale(), Five.IsOutput3DPDF()), std::make_pair(2.5, 1));
   EXPECT_TRUE(Capture.Messages.empty());
 }

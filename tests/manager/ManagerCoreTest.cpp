@@ -119,13 +119,12 @@ TEST(ManagerCore, ExtendedItemsAndModules) {
   ItemEx Ex;
   EXPECT_EQ(M.GetItemEx(2, Ex), 0);
 
-  EXPECT_EQ(M.AddModuleID(ZRV_MODULE_FLOW), 1);
-  EXPECT_EQ(M.AddModuleID(ZRV_MODULE_FLOW), 1);
-  EXPECT_EQ(M.AddModuleID(ZRV_MODULE_WARP), 1);
-  EXPECT_EQ(M.GetModuleCount(), 3);
-  EXPECT_EQ(M.GetModuleID(2), ZRV_MODULE_WARP);
-  EXPECT_EQ(M.GetModuleID(-1), -1);
-  EXPECT_EQ(M.GetModuleID(3), -1);
+  EXPECT_EQ(M.AddModuleID(ZRV_MODULE_FLOW) + M.AddModuleID(ZRV_MODULE_FLOW) +
+                M.AddModuleID(ZRV_MODULE_WARP),
+            3);
+  EXPECT_EQ(
+      (std::vector<int>{M.GetModuleCount(), M.GetModuleID(2), M.GetModuleID(-1), M.GetModuleID(3)}),
+      (std::vector<int>{3, ZRV_MODULE_WARP, -1, -1}));
   std::vector<int> Modules{99, 98, 97, 96};
   M.GetModuleIDList(Modules);
   EXPECT_EQ(Modules, (std::vector<int>{1, 1, 4}));

@@ -36,12 +36,9 @@ TEST(PlatformPosix, TextModeWritesBytesAsTheyAre) {
   zrvtest::TempDir Dir;
   std::FILE* Out = OpenTextFileForWriting(Dir.file(L"plain.csv"));
   ASSERT_NE(Out, nullptr);
-  std::fputs("a\nb\x1A"
-             "c",
-             Out);
+  std::fputs("a\nb\x1A\x63", Out);
   std::fclose(Out);
-  EXPECT_EQ(zrvtest::readBytes(Dir.path() / "plain.csv"), "a\nb\x1A"
-                                                          "c");
+  EXPECT_EQ(zrvtest::readBytes(Dir.path() / "plain.csv"), "a\nb\x1A\x63");
 }
 
 TEST(PlatformPosix, SymbolicLinksAreReparsePoints) {

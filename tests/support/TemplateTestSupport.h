@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <initializer_list>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "TestSupport.h"
@@ -40,6 +42,15 @@ inline const std::string ItemLabel = [] {
       return std::string(Section.Label.begin(), Section.Label.end());
   return std::string();
 }();
+
+/// The end line of a template as a save writes it.
+inline const std::string EofLine = "[EOF],,,,,,,,,,";
+
+/// A result item line of \p Key with output 1, face number 10, view \p View
+/// and nothing else attached.
+inline std::string itemLine(const std::string& Key, const std::string& View = "-") {
+  return Key + ",1,0,0,0,0,10,-," + View + ",-,-,-,0,0,1";
+}
 
 /// A file of the test data folder (tests/data).
 inline std::filesystem::path dataFile(const std::string& Name) {
@@ -77,7 +88,23 @@ struct Recorder : ZRVTemplateObserver {
         Found.push_back(F);
     return Found;
   }
+  /// The line and text of each finding of \p Kind, in the order reported.
+  std::vector<std::pair<int, std::wstring>> where(ZRVTemplateFindingKind Kind) const {
+    std::vector<std::pair<int, std::wstring>> Found;
+    for (const ZRVTemplateFinding& F : of(Kind))
+      Found.emplace_back(F.Line, F.Text);
+    return Found;
+  }
 };
+
+/// Loads \p Bytes, written to a template file of their own, into \p Doc
+/// through \p Loader, telling \p Observer; the reader's result.
+inline int loadBytes(const std::string& Bytes, CZRVReportItemManager& Doc,
+                     ZRVTemplateObserver* Observer = nullptr,
+                     ZRV_TEMPLATE_LOADER Loader = ZRV_LOAD_SOLID_INJECTION) {
+  TemplateFile File(Bytes);
+  return CZRVReportTemplateReader().Load(Loader, File.path().c_str(), &Doc, 0, 0, Observer);
+}
 
 using TextGetter = void (CZRVReportItemManager::*)(wchar_t*) const;
 
@@ -111,6 +138,16 @@ inline CZRVReportItem itemAt(const CZRVReportItemManager& Doc, int Index) {
   CZRVReportItem Item;
   Doc.GetItem(Index, Item);
   return Item;
+}
+
+/// One value of each item of the document, in list order.
+template <typename Value>
+std::vector<Value> eachItem(const CZRVReportItemManager& Doc,
+                            Value (CZRVReportItem::*Get)() const) {
+  std::vector<Value> Values;
+  for (int I = 0; I < Doc.GetItemCount(); ++I)
+    Values.push_back((itemAt(Doc, I).*Get)());
+  return Values;
 }
 
 /// The item ids of the document in list order.

@@ -3,6 +3,8 @@
 #ifndef ZRVREPORT_TESTS_TESTSUPPORT_H
 #define ZRVREPORT_TESTS_TESTSUPPORT_H
 
+#include <gtest/gtest.h>
+
 #include <atomic>
 #include <chrono>
 #include <filesystem>
@@ -52,13 +54,27 @@ inline std::string readBytes(const std::filesystem::path& Path) {
   return std::string(std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>());
 }
 
+/// Whether \p Whole holds \p Part; a failure shows both.
+template <typename Char>
+::testing::AssertionResult holds(const std::basic_string<Char>& Whole,
+                                 const std::basic_string<Char>& Part) {
+  if (Whole.find(Part) != std::basic_string<Char>::npos)
+    return ::testing::AssertionSuccess() << "'" << Part << "' in:\n" << Whole;
+  return ::testing::AssertionFailure() << "'" << Part << "' not in:\n" << Whole;
+}
+inline ::testing::AssertionResult holds(const std::string& Whole, const char* Part) {
+  return holds(Whole, std::string(Part));
+}
+inline ::testing::AssertionResult holds(const std::wstring& Whole, const wchar_t* Part) {
+  return holds(Whole, std::wstring(Part));
+}
+
 /// Collects the diagnostic messages sent while it lives.
 class DiagnosticCapture {
 public:
   DiagnosticCapture() {
-    Previous = ZRVSetDiagnosticSink([this](const std::wstring& Message) {
-      Messages.push_back(Message);
-    });
+    Previous =
+        ZRVSetDiagnosticSink([this](const std::wstring& Message) { Messages.push_back(Message); });
   }
   ~DiagnosticCapture() { ZRVSetDiagnosticSink(Previous); }
   DiagnosticCapture(const DiagnosticCapture&) = delete;

@@ -47,6 +47,15 @@ std::vector<double> sampleValues() {
   return Values;
 }
 
+/// What \p Reads successive readInt calls take from \p Scanner, each value or
+/// "-" for a read that fails, then "|" and what is left.
+std::string ints(LineScanner& Scanner, int Reads) {
+  std::string Taken;
+  for (int I = 0, Value = 0; I < Reads; ++I)
+    Taken += (Scanner.readInt(Value) ? std::to_string(Value) : "-") + " ";
+  return Taken + "|" + std::string(Scanner.rest());
+}
+
 } // namespace
 
 TEST(NumberFormat, LgSpellsInfinityAndNaNWithTheirSign) {
@@ -80,47 +89,28 @@ TEST(NumberFormat, Fixed0AndIntegers) {
 }
 
 TEST(NumberFormat, ScannerReadsIntegersLikeFormattedInput) {
-  int Value = -1;
   LineScanner A("  12ab");
-  EXPECT_TRUE(A.readInt(Value));
-  EXPECT_EQ(Value, 12);
-  EXPECT_EQ(A.rest(), "ab");
-  EXPECT_FALSE(A.readInt(Value)); // "ab" is no number, position kept
-  EXPECT_EQ(A.rest(), "ab");
-
+  EXPECT_EQ(ints(A, 2), "12 - |ab"); // "ab" is no number, position kept
+  // A sign without digits is no number; "1.5": the integer stops at '.'.
   LineScanner B("+5 -7 - 8 1.5");
-  EXPECT_TRUE(B.readInt(Value));
-  EXPECT_EQ(Value, 5);
-  EXPECT_TRUE(B.readInt(Value));
-  EXPECT_EQ(Value, -7);
-  EXPECT_FALSE(B.readInt(Value)); // a sign without digits
+  EXPECT_EQ(ints(B, 3), "5 -7 - |- 8 1.5");
   std::string_view Word;
   EXPECT_TRUE(B.readWord(Word));
   EXPECT_EQ(Word, "-");
-  EXPECT_TRUE(B.readInt(Value));
-  EXPECT_EQ(Value, 8);
-  EXPECT_TRUE(B.readInt(Value)); // "1.5": the integer stops at '.'
-  EXPECT_EQ(Value, 1);
-  EXPECT_FALSE(B.readInt(Value));
-  EXPECT_EQ(B.rest(), ".5");
+  EXPECT_EQ(ints(B, 3), "8 1 - |.5");
 
-  EXPECT_EQ(leadingInt("99999999999"), INT_MAX);
-  EXPECT_EQ(leadingInt("-99999999999999999999999"), INT_MIN);
-  EXPECT_EQ(leadingInt("\t\r\n 42\n"), 42);
-  EXPECT_EQ(leadingInt("abc"), 0);
-  EXPECT_EQ(leadingInt(""), 0);
+  for (auto [Text, Value] :
+       {std::pair("99999999999", INT_MAX), std::pair("-99999999999999999999999", INT_MIN),
+        std::pair("\t\r\n 42\n", 42), std::pair("abc", 0), std::pair("", 0)})
+    EXPECT_EQ(leadingInt(Text), Value) << Text;
 }
 
 TEST(NumberFormat, ScannerReadsRealsLikeFormattedInput) {
-  EXPECT_EQ(leadingReal(".5"), 0.5);
-  EXPECT_EQ(leadingReal("5."), 5.0);
-  EXPECT_EQ(leadingReal(" -2e3x"), -2000.0);
-  EXPECT_EQ(leadingReal("+1.25"), 1.25);
-  EXPECT_EQ(leadingReal("1e"), 1.0);
-  EXPECT_EQ(leadingReal("1e-05"), 1e-5);
-  EXPECT_EQ(leadingReal("0x10"), 0.0);
-  EXPECT_EQ(leadingReal("+-1"), 0.0);
-  EXPECT_EQ(leadingReal("abc"), 0.0);
+  for (auto [Text, Value] :
+       {std::pair(".5", 0.5), std::pair("5.", 5.0), std::pair(" -2e3x", -2000.0),
+        std::pair("+1.25", 1.25), std::pair("1e", 1.0), std::pair("1e-05", 1e-5),
+        std::pair("0x10", 0.0), std::pair("+-1", 0.0), std::pair("abc", 0.0)})
+    EXPECT_EQ(leadingReal(Text), Value) << Text;
   EXPECT_TRUE(std::isinf(leadingReal("-inf")));
   EXPECT_TRUE(std::isnan(leadingReal("nan")));
   EXPECT_TRUE(std::isnan(leadingReal("-nan")));

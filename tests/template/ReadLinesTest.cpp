@@ -78,19 +78,19 @@ TEST(ReadLines, HeaderLines) {
   EXPECT_EQ(Remark("Remark," + std::string(256, 'r')), L"<nothing>");
 
   // The key is found by substring in the fixed order; the first match wins.
-  auto field = [](const char* Line) {
-    auto Parsed = parseHeaderLine(Line);
-    return Parsed ? join(' ', static_cast<int>(Parsed->Field), Parsed->Number) : "-";
+  auto is = [](HeaderField Field, int Number) {
+    return join(' ', static_cast<int>(Field), Number);
   };
-  EXPECT_EQ(field("FileVersion,1001\n"),
-            join(' ', static_cast<int>(HeaderField::FileVersion), 1001));
-  EXPECT_EQ(field("ProjectType,1,\"(0:Solid,1:Shell)\"\n"),
-            join(' ', static_cast<int>(HeaderField::ProjectType), 1));
-  EXPECT_EQ(field("FileVersion,1000x"),
-            join(' ', static_cast<int>(HeaderField::FileVersion), 1000));
-  EXPECT_EQ(field("ProjectName,x"), join(' ', static_cast<int>(HeaderField::Name), 0));
-  EXPECT_EQ(field("MyFileIDName,x"), join(' ', static_cast<int>(HeaderField::FileID), 0));
-  EXPECT_EQ(field("DateCreateBy,x"), join(' ', static_cast<int>(HeaderField::Date), 0));
+  auto field = [&](const char* Line) {
+    auto Parsed = parseHeaderLine(Line);
+    return Parsed ? is(Parsed->Field, Parsed->Number) : "-";
+  };
+  EXPECT_EQ(field("FileVersion,1001\n"), is(HeaderField::FileVersion, 1001));
+  EXPECT_EQ(field("ProjectType,1,\"(0:Solid,1:Shell)\"\n"), is(HeaderField::ProjectType, 1));
+  EXPECT_EQ(field("FileVersion,1000x"), is(HeaderField::FileVersion, 1000));
+  EXPECT_EQ(field("ProjectName,x"), is(HeaderField::Name, 0));
+  EXPECT_EQ(field("MyFileIDName,x"), is(HeaderField::FileID, 0));
+  EXPECT_EQ(field("DateCreateBy,x"), is(HeaderField::Date, 0));
   EXPECT_EQ(field("Author,x"), "-");
 }
 

@@ -20,20 +20,17 @@ ProjectType type(int ProjectKind, int AppType, bool Thermoset = false) {
 } // namespace
 
 TEST(ZrvTemplateProjectType, NamesAndNumbers) {
-  EXPECT_EQ(ParseKind("solid"), 0);
-  EXPECT_EQ(ParseKind("Shell"), 1);
-  EXPECT_EQ(ParseKind("2"), 2);
-  EXPECT_FALSE(ParseKind("3"));
-  EXPECT_FALSE(ParseKind("solids"));
-  EXPECT_EQ(ParseProcess("icpackage"), 3);
-  EXPECT_EQ(ParseProcess("GasIn"), 1);
-  EXPECT_EQ(ParseProcess("cfm"), 14);
-  EXPECT_EQ(ParseProcess("0"), 0);
-  EXPECT_EQ(ParseProcess("14"), 14);
-  EXPECT_FALSE(ParseProcess("15"));
-  EXPECT_FALSE(ParseProcess("-1"));
-  EXPECT_FALSE(ParseProcess("4x"));
-  EXPECT_FALSE(ParseProcess(""));
+  // What each text gives; -1 where it is refused.
+  auto parsed = [](auto Parse, std::initializer_list<const char*> Texts) {
+    std::vector<int> Values;
+    for (const char* Text : Texts)
+      Values.push_back(Parse(Text).value_or(-1));
+    return Values;
+  };
+  EXPECT_EQ(parsed(ParseKind, {"solid", "Shell", "2", "3", "solids"}),
+            (std::vector<int>{0, 1, 2, -1, -1}));
+  EXPECT_EQ(parsed(ParseProcess, {"icpackage", "GasIn", "cfm", "0", "14", "15", "-1", "4x", ""}),
+            (std::vector<int>{3, 1, 14, 0, 14, -1, -1, -1, -1}));
   ASSERT_EQ(Processes().size(), 15u);
   for (std::size_t I = 0; I < Processes().size(); ++I)
     EXPECT_EQ(Processes()[I].AppType, static_cast<int>(I));

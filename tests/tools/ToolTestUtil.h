@@ -3,6 +3,8 @@
 #ifndef ZRVREPORT_TESTS_TOOLS_TOOLTESTUTIL_H
 #define ZRVREPORT_TESTS_TOOLS_TOOLTESTUTIL_H
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <sstream>
@@ -36,6 +38,28 @@ inline ToolRun run(const std::vector<std::string>& Args, const std::string& Inpu
   Result.Out = Out.str();
   Result.Err = Err.str();
   return Result;
+}
+
+/// Whether \p R ended with \p Status and \p Printed (its standard output or
+/// error) holds \p Part; a failure shows what the run printed.
+inline ::testing::AssertionResult endedWith(const ToolRun& R, int Status,
+                                            const std::string& Printed, const std::string& Part) {
+  if (R.Status == Status && Printed.find(Part) != std::string::npos)
+    return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure()
+         << "status " << R.Status << " (not " << Status << ") or no '" << Part << "' in:\n"
+         << R.Out << R.Err;
+}
+inline ::testing::AssertionResult printed(const ToolRun& R, int Status, const std::string& Part) {
+  return endedWith(R, Status, R.Out, Part);
+}
+inline ::testing::AssertionResult printedError(const ToolRun& R, int Status,
+                                               const std::string& Part) {
+  return endedWith(R, Status, R.Err, Part);
+}
+/// Whether \p R was refused (status 2) saying \p Part on standard error.
+inline ::testing::AssertionResult refused(const ToolRun& R, const std::string& Part) {
+  return printedError(R, 2, Part);
 }
 
 /// The ".csv" files of \p Folder (not of its subfolders), sorted.
