@@ -36,13 +36,13 @@ public:
   /// least half so that sections added one after another do not move the
   /// items each time.
   static void makeRoomForItems(CZRVReportItemManager& Document, std::size_t More) {
-    std::vector<CZRVReportItem>& Items = Document.Doc->Items;
+    zrv::manager::ItemStore& Items = Document.Doc->Items;
     if (Items.capacity() < Items.size() + More)
       Items.reserve(std::max(Items.size() + More, Items.capacity() * 3 / 2));
   }
 
   /// The names of an item that a template line holds.
-  enum class ItemName { Save, Clipping, View, Object, Capture, Slicing, Tag, Count };
+  using ItemName = zrv::manager::ItemName;
 
   /// The name \p Which of \p Item, to read or to move a decoded name into.
   static std::wstring& name(CZRVReportItem& Item, ItemName Which) { return Item.*nameField(Which); }
@@ -50,13 +50,19 @@ public:
     return Item.*nameField(Which);
   }
 
+  /// \p Item as a record of a document whose pools are \p Pools.
+  static zrv::manager::ItemRecord pack(const CZRVReportItem& Item, zrv::manager::ItemPools& Pools);
+  /// Makes \p Out equal to the item that \p Record and \p Pools describe.
+  static void unpack(const zrv::manager::ItemRecord& Record, const zrv::manager::ItemPools& Pools,
+                     CZRVReportItem& Out);
+
 private:
   using NameField = std::wstring CZRVReportItem::*;
   static NameField nameField(ItemName Which) {
     static constexpr NameField Fields[] = {
         &CZRVReportItem::SaveName,   &CZRVReportItem::ClippingName, &CZRVReportItem::ViewName,
         &CZRVReportItem::ObjectName, &CZRVReportItem::CaptureName,  &CZRVReportItem::SlicingName,
-        &CZRVReportItem::TagName};
+        &CZRVReportItem::TagName,    &CZRVReportItem::ItemName};
     static_assert(sizeof(Fields) / sizeof(Fields[0]) == static_cast<int>(ItemName::Count),
                   "one field per item name");
     return Fields[static_cast<int>(Which)];

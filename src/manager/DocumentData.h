@@ -7,6 +7,7 @@
 
 #include "zrvreport/ZRVReportItemManager.h"
 
+#include "manager/ItemStore.h"
 #include "manager/OptionList.h"
 
 #include <map>
@@ -41,7 +42,8 @@ struct CZRVReportItemManager::Impl {
   std::wstring Summary;
   int ReportType = -1;
   int OutputCoverLogo = 1;
-  std::vector<CZRVReportItem> Items;
+  /// The items, packed, with the pools of names and records they share.
+  zrv::manager::ItemStore Items;
   std::vector<CZRVReportItemEx> ItemExs;
   std::vector<int> ModuleIDs;
   std::wstring ImageExtension = L"PNG";
