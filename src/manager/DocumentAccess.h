@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 class ZRVDocumentAccess {
@@ -48,6 +49,18 @@ public:
   static std::wstring& name(CZRVReportItem& Item, ItemName Which) { return Item.*nameField(Which); }
   static const std::wstring& name(const CZRVReportItem& Item, ItemName Which) {
     return Item.*nameField(Which);
+  }
+
+  /// The pools that the item records of \p Document refer to.
+  static zrv::manager::ItemPools& itemPools(CZRVReportItemManager& Document) {
+    return Document.Doc->Items.pools();
+  }
+
+  /// Appends \p Record, whose ids refer to the pools of \p Document, as the
+  /// last item, as AddItem appends an item.
+  static void appendRecord(CZRVReportItemManager& Document, zrv::manager::ItemRecord&& Record) {
+    Document.Doc->Items.push_back(std::move(Record));
+    Document.indexLastItem();
   }
 
   /// \p Item as a record of a document whose pools are \p Pools.

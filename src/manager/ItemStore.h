@@ -109,6 +109,32 @@ bool sameValue(const std::vector<Element>& A, const std::vector<Element>& B) {
   return true;
 }
 
+/// A list of names read in place, pooled as the list of those names.
+struct NameListView {
+  const std::wstring_view* Names = nullptr;
+  std::size_t Count = 0;
+
+  operator std::vector<std::wstring>() const {
+    return std::vector<std::wstring>(Names, Names + Count);
+  }
+};
+
+inline std::size_t hashOf(const NameListView& List) {
+  std::size_t Hash = List.Count;
+  for (std::size_t I = 0; I < List.Count; ++I)
+    mixHash(Hash, hashOf(List.Names[I]));
+  return Hash;
+}
+
+inline bool sameValue(const std::vector<std::wstring>& A, const NameListView& B) {
+  if (A.size() != B.Count)
+    return false;
+  for (std::size_t I = 0; I < B.Count; ++I)
+    if (A[I] != B.Names[I])
+      return false;
+  return true;
+}
+
 /// Values of one type held once each, found by value. Values never move
 /// (references stay valid while the pool lives) and are kept until the pool
 /// is cleared. A copy of a pool is a pool of its own: its index holds ids,
