@@ -11,7 +11,7 @@ using namespace zrv::manager;
 
 void ZRVDocumentAccess::adoptLibraries(CZRVReportItemManager& Document, ZRVClipMap&& Clipping,
                                        ZRVViewMap&& View, ZRVObjectMap&& Object,
-                                       ZRVCaptureMap&& Capture, ZRVMeltMap&& Melt,
+                                       ZRVCaptureMap&& Capture, StoredMeltMap&& Melt,
                                        ZRVSliceMap&& Slicing, ZRVAnimationMap&& Animation,
                                        ZRVImageMap&& Image) {
   Data& D = *Document.Doc;

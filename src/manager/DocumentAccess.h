@@ -30,8 +30,8 @@ public:
   /// do with a copy (empty names dropped or kept as each library's rule says).
   static void adoptLibraries(CZRVReportItemManager& Document, ZRVClipMap&& Clipping,
                              ZRVViewMap&& View, ZRVObjectMap&& Object, ZRVCaptureMap&& Capture,
-                             ZRVMeltMap&& Melt, ZRVSliceMap&& Slicing, ZRVAnimationMap&& Animation,
-                             ZRVImageMap&& Image);
+                             zrv::manager::StoredMeltMap&& Melt, ZRVSliceMap&& Slicing,
+                             ZRVAnimationMap&& Animation, ZRVImageMap&& Image);
 
   /// Room for \p More further items in \p Document's item list, grown by at
   /// least half so that sections added one after another do not move the
@@ -41,6 +41,10 @@ public:
     if (Items.capacity() < Items.size() + More)
       Items.reserve(std::max(Items.size() + More, Items.capacity() * 3 / 2));
   }
+
+  /// Gives back the room reserved beyond the items \p Document holds, once a
+  /// load has added all of its items.
+  static void trimItems(CZRVReportItemManager& Document) { Document.Doc->Items.shrinkToFit(); }
 
   /// The names of an item that a template line holds.
   using ItemName = zrv::manager::ItemName;

@@ -9,6 +9,7 @@
 
 #include "manager/ItemStore.h"
 #include "manager/OptionList.h"
+#include "manager/StoredMelt.h"
 
 #include <map>
 #include <string>
@@ -63,7 +64,7 @@ struct CZRVReportItemManager::Impl {
   OptionList ObjectOptions;
   ZRVCaptureMap CaptureMap;
   OptionList CaptureOptions;
-  ZRVMeltMap MeltMap;
+  zrv::manager::StoredMeltMap MeltMap;
   OptionList MeltOptions;
   ZRVAnimationMap AnimationMap;
   OptionList AnimationOptions;

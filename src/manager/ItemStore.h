@@ -347,6 +347,8 @@ public:
   bool empty() const { return Records.empty(); }
   std::size_t capacity() const { return Records.capacity(); }
   void reserve(std::size_t Count) { Records.reserve(Count); }
+  /// Gives back the room reserved beyond the items held.
+  void shrinkToFit() { Records.shrink_to_fit(); }
 
   /// The item at \p Position; none when it is negative or past the end.
   ItemRef at(int Position) {

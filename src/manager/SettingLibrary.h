@@ -8,6 +8,7 @@
 #include "zrvreport/ZRVReportItemEx.h"
 
 #include "manager/ItemStore.h"
+#include "manager/StoredMelt.h"
 #include "util/Text.h"
 
 #include <algorithm>
@@ -187,7 +188,7 @@ template <typename LibraryMap> struct ExtendedKind {
   static constexpr EmptyName Empty = EmptyName::Listed;
   static constexpr Counted Count = Counted::Options;
 };
-using MeltKind = ExtendedKind<ZRVMeltMap>;
+using MeltKind = ExtendedKind<StoredMeltMap>;
 using AnimationKind = ExtendedKind<ZRVAnimationMap>;
 using ImageKind = ExtendedKind<ZRVImageMap>;
 

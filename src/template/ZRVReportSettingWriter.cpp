@@ -23,6 +23,11 @@ using namespace zrv::format;
 
 namespace {
 
+/// A library record in the form the line formatter takes: the record itself,
+/// or the public form of a melt-front capture record the document keeps short.
+template <typename Record> const Record& publicRecord(const Record& R) { return R; }
+inline MeltRecord publicRecord(const zrv::manager::StoredMelt& R) { return R; }
+
 constexpr const wchar_t* StartMessage = L"[ReportSetting] start to save template %s";
 // The messages of a failed save: the path, then why.
 constexpr const wchar_t* OpenFailMessage = L"[ReportSetting] open file fail %s: %s";
@@ -313,7 +318,7 @@ void Source::settings(TemplateText& T, Section Id, const List& Options, const Li
     const Record* Found = Records.find(Name);
     const Record& R = Found ? *Found : Missing;
     T.name(Name, Tag, Name);
-    T.line([&](ByteBuffer& Out) { appendSettingLine(Out, Name, R); }, Tag, Name);
+    T.line([&](ByteBuffer& Out) { appendSettingLine(Out, Name, publicRecord(R)); }, Tag, Name);
   }
   T.sectionEnd();
 }

@@ -287,6 +287,7 @@ int CZRVReportTemplateProjectReader::Load(const std::wstring& Path, CZRVReportIt
   handOverTables();
   if (zrv::SetsManyViewData(Options.Entry))
     Document->SetAllManyViewData();
+  ZRVDocumentAccess::trimItems(*Document);
 
   Reader = nullptr;
   Document = nullptr;

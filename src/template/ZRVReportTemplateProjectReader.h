@@ -13,6 +13,7 @@
 
 #include "catalogue/Selection.h"
 #include "manager/ItemStore.h"
+#include "manager/StoredMelt.h"
 #include "platform/LineReader.h"
 #include "template/Format.h"
 #include "template/TemplateLayout.h"
@@ -98,7 +99,7 @@ private:
   ZRVViewMap ViewTable;
   ZRVObjectMap ObjectTable;
   ZRVCaptureMap CaptureTable;
-  ZRVMeltMap MeltTable;
+  zrv::manager::StoredMeltMap MeltTable; ///< kept as the document keeps it
   ZRVSliceMap SlicingTable;
   ZRVAnimationMap AnimationTable;
   ZRVImageMap ImageTable;
