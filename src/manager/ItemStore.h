@@ -18,7 +18,6 @@
 #include <string>
 #include <string_view>
 #include <tuple>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -135,10 +134,10 @@ inline bool sameValue(const std::vector<std::wstring>& A, const NameListView& B)
   return true;
 }
 
-/// Values of one type held once each, found by value. Values never move
-/// (references stay valid while the pool lives) and are kept until the pool
-/// is cleared. A copy of a pool is a pool of its own: its index holds ids,
-/// not addresses.
+/// Values of one type held once each, found by value through an open-addressed
+/// hash table of ids. Values never move (references stay valid while the pool
+/// lives) and are kept until the pool is cleared. A copy of a pool is a pool
+/// of its own: its table holds ids and hashes, not addresses.
 template <typename Value> class ValuePool {
 public:
   ValuePool() { clear(); }
@@ -146,18 +145,20 @@ public:
   /// The id of \p Key's value; the value is added when the pool lacks it.
   template <typename Key> PoolId intern(const Key& Wanted) {
     const std::size_t Hash = hashOf(Wanted);
-    const PoolId Found = find(Wanted, Hash);
-    if (Found != NotFound)
-      return Found;
+    const std::size_t At = slotOf(Wanted, Hash);
+    if (Slots[At].Id != NotFound)
+      return Slots[At].Id;
     const auto Id = static_cast<PoolId>(Values.size());
     Values.emplace_back(Value(Wanted));
-    Index.emplace(Hash, Id);
+    Slots[At] = {Hash, Id};
+    if (Values.size() * 2 > Slots.size())
+      grow();
     return Id;
   }
 
   /// The id of \p Key's value, or NotFound.
   template <typename Key> PoolId find(const Key& Wanted) const {
-    return find(Wanted, hashOf(Wanted));
+    return Slots[slotOf(Wanted, hashOf(Wanted))].Id;
   }
 
   const Value& operator[](PoolId Id) const { return Values[Id]; }
@@ -165,24 +166,45 @@ public:
   /// Empties the pool down to its start value (id 0).
   void clear() {
     Values.clear();
-    Index.clear();
+    Slots.assign(16, Slot());
     Values.emplace_back();
-    Index.emplace(hashOf(Values.front()), 0);
+    Slots[slotOf(Values.front(), hashOf(Values.front()))] = {hashOf(Values.front()), 0};
   }
 
   static constexpr PoolId NotFound = ~PoolId(0);
 
 private:
-  template <typename Key> PoolId find(const Key& Wanted, std::size_t Hash) const {
-    auto [First, Last] = Index.equal_range(Hash);
-    for (; First != Last; ++First)
-      if (sameValue(Values[First->second], Wanted))
-        return First->second;
-    return NotFound;
+  struct Slot {
+    std::size_t Hash = 0;
+    PoolId Id = NotFound;
+  };
+
+  /// The slot that holds \p Wanted, or the free slot where it would go.
+  template <typename Key> std::size_t slotOf(const Key& Wanted, std::size_t Hash) const {
+    const std::size_t Mask = Slots.size() - 1;
+    std::size_t At = (Hash ^ (Hash >> 29)) & Mask;
+    while (Slots[At].Id != NotFound &&
+           !(Slots[At].Hash == Hash && sameValue(Values[Slots[At].Id], Wanted)))
+      At = (At + 1) & Mask;
+    return At;
+  }
+
+  void grow() {
+    std::vector<Slot> Old(Slots.size() * 2);
+    Old.swap(Slots);
+    const std::size_t Mask = Slots.size() - 1;
+    for (const Slot& Entry : Old) {
+      if (Entry.Id == NotFound)
+        continue;
+      std::size_t At = (Entry.Hash ^ (Entry.Hash >> 29)) & Mask;
+      while (Slots[At].Id != NotFound)
+        At = (At + 1) & Mask;
+      Slots[At] = Entry;
+    }
   }
 
   std::deque<Value> Values;
-  std::unordered_multimap<std::size_t, PoolId> Index;
+  std::vector<Slot> Slots;
 };
 
 /// The names of an item, in the order of its record's name ids.

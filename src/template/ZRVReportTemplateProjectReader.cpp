@@ -618,6 +618,15 @@ zrv::manager::PoolId pooledRecord(zrv::manager::ValuePool<Record>& Pool, Entry& 
 
 template <typename Record> Record asStored(const Record& Setting) { return Setting; }
 
+/// The pool id of the name of the setting an index entry gives an item.
+template <typename Entry>
+zrv::manager::PoolId pooledName(zrv::manager::ItemPools& Pools, Entry& Found,
+                                std::wstring_view Name) {
+  if (Found.Name == zrv::manager::ValuePool<std::wstring>::NotFound)
+    Found.Name = Pools.Names.intern(Name);
+  return Found.Name;
+}
+
 } // namespace
 
 void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source, int FileVersion) {
@@ -686,7 +695,8 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
       Item.Clipping =
           pooledRecord(Pools.Clippings, *Found, asStored<CZRVReportItem::tagCLIPSETTING>);
       Item.HasClipping = 1;
-      Item.Names[static_cast<int>(ItemName::Clipping)] = intern(Parsed.ClippingName);
+      Item.Names[static_cast<int>(ItemName::Clipping)] =
+          pooledName(Pools, *Found, Parsed.ClippingName);
     } else {
       unresolved(Parsed.ClippingName, 8);
     }
@@ -723,7 +733,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
           return View;
         });
         Item.HasView = 1;
-        Item.Names[static_cast<int>(ItemName::View)] = intern(ViewField);
+        Item.Names[static_cast<int>(ItemName::View)] = pooledName(Pools, *Found, ViewField);
       } else if (!fileformat::isViewList(ViewField)) {
         unresolved(ViewField, 9);
       }
@@ -735,7 +745,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   if (auto* Found = ObjectIndex.find(Parsed.ObjectName)) {
     Item.Object = pooledRecord(Pools.Objects, *Found, asStored<CZRVReportItem::tagOBJECTSETTING>);
     Item.HasObject = 1;
-    Item.Names[static_cast<int>(ItemName::Object)] = intern(Parsed.ObjectName);
+    Item.Names[static_cast<int>(ItemName::Object)] = pooledName(Pools, *Found, Parsed.ObjectName);
   } else {
     unresolved(Parsed.ObjectName, 10);
   }
@@ -746,14 +756,14 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
           Capture.FocusOn = Capture.Width > 0 && Capture.Height > 0 ? 1 : 0;
           return Capture;
         });
-    Item.Names[static_cast<int>(ItemName::Capture)] = intern(Parsed.CaptureName);
+    Item.Names[static_cast<int>(ItemName::Capture)] = pooledName(Pools, *Found, Parsed.CaptureName);
   } else {
     unresolved(Parsed.CaptureName, 11);
   }
   if (auto* Found = SlicingIndex.find(Parsed.SlicingName)) {
     Item.Slicing = pooledRecord(Pools.Slicings, *Found, asStored<CZRVReportItem::tagSLICESETTING>);
     Item.HasSlicing = 1;
-    Item.Names[static_cast<int>(ItemName::Slicing)] = intern(Parsed.SlicingName);
+    Item.Names[static_cast<int>(ItemName::Slicing)] = pooledName(Pools, *Found, Parsed.SlicingName);
   } else {
     unresolved(Parsed.SlicingName, 12);
   }

@@ -132,12 +132,13 @@ private:
   const zrv::SectionKeys* SectionKeys = nullptr;
 
   // ---- Item lines to item records ---------------------------------------------------
-  /// The file's settings of one kind by name, hashed, each with the id of its
-  /// record in the document's pools once an item has used it.
+  /// The file's settings of one kind by name, hashed, each with the ids of
+  /// its record and its name in the document's pools once an item has used it.
   template <typename Record> struct SettingIndex {
     struct Entry {
       const Record* Setting;
       zrv::manager::PoolId Pooled;
+      zrv::manager::PoolId Name;
     };
     std::unordered_map<std::wstring_view, Entry> Entries;
 
@@ -145,7 +146,8 @@ private:
       Entries.clear();
       Entries.reserve(Settings.size());
       for (const auto& [Name, Setting] : Settings)
-        Entries.emplace(Name, Entry{&Setting, zrv::manager::ValuePool<Record>::NotFound});
+        Entries.emplace(Name, Entry{&Setting, zrv::manager::ValuePool<Record>::NotFound,
+                                    zrv::manager::ValuePool<Record>::NotFound});
     }
     Entry* find(std::wstring_view Name) {
       const auto Found = Entries.find(Name);
