@@ -73,7 +73,8 @@ inline auto fieldsOf(const CZRVReportItem::tagFOCUSCAPTURE& R) {
   return std::tie(R.Capture, R.Width, R.Height, R.FocusOn, R.Name);
 }
 
-template <typename Record> auto hashOf(const Record& Value) -> decltype(fieldsOf(Value), 0ul) {
+template <typename Record>
+auto hashOf(const Record& Value) -> decltype(fieldsOf(Value), std::size_t()) {
   std::size_t Hash = 0;
   std::apply([&Hash](const auto&... Field) { (mixHash(Hash, hashOf(Field)), ...); },
              fieldsOf(Value));
