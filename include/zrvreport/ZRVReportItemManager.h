@@ -1068,17 +1068,6 @@ private:
   // through this one internal class.
   friend class ZRVDocumentAccess;
 
-  // ---- Document core data ------------------------------------------------------
-  /// The item at \p Index, or null when the index is outside the item list.
-  CZRVReportItem* itemAt(int Index);
-  const CZRVReportItem* itemAt(int Index) const;
-  /// The first item with id \p ItemID, or null.
-  CZRVReportItem* firstItemWithID(int ItemID);
-  const CZRVReportItem* firstItemWithID(int ItemID) const;
-  /// The first item with id \p ItemID and module \p ModuleID, or null.
-  CZRVReportItem* firstItemWith(int ItemID, int ModuleID);
-  const CZRVReportItem* firstItemWith(int ItemID, int ModuleID) const;
-
   // ---- The item list and its lookup indexes ------------------------------------
   // Every insertion, erasure or replacement of items goes through these
   // members, which keep the indexes in step with the list, so that a lookup
@@ -1086,12 +1075,14 @@ private:
   // in a table instead of a walk of the list.
   /// Appends a copy of \p Item.
   void appendItem(CZRVReportItem&& Item);
+  /// Enters the last item of the list into the indexes.
+  void indexLastItem();
   /// Erases the item at \p Position; later items move up.
   void eraseItem(std::size_t Position);
   /// Replaces the item at \p Position by a copy of \p Item.
   void replaceItem(std::size_t Position, const CZRVReportItem& Item);
-  /// Replaces the whole list by a copy of \p Source.
-  void assignItems(const std::vector<CZRVReportItem>& Source);
+  /// Replaces the whole list by a copy of the items of \p Source.
+  void assignItems(const CZRVReportItemManager& Source);
   /// Empties the list.
   void clearItems();
   /// Rebuilds the indexes by id and by id and module from the list, and marks

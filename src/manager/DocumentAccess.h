@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 class ZRVDocumentAccess {
@@ -29,20 +30,24 @@ public:
   /// do with a copy (empty names dropped or kept as each library's rule says).
   static void adoptLibraries(CZRVReportItemManager& Document, ZRVClipMap&& Clipping,
                              ZRVViewMap&& View, ZRVObjectMap&& Object, ZRVCaptureMap&& Capture,
-                             ZRVMeltMap&& Melt, ZRVSliceMap&& Slicing, ZRVAnimationMap&& Animation,
-                             ZRVImageMap&& Image);
+                             zrv::manager::StoredMeltMap&& Melt, ZRVSliceMap&& Slicing,
+                             ZRVAnimationMap&& Animation, ZRVImageMap&& Image);
 
   /// Room for \p More further items in \p Document's item list, grown by at
   /// least half so that sections added one after another do not move the
   /// items each time.
   static void makeRoomForItems(CZRVReportItemManager& Document, std::size_t More) {
-    std::vector<CZRVReportItem>& Items = Document.Doc->Items;
+    zrv::manager::ItemStore& Items = Document.Doc->Items;
     if (Items.capacity() < Items.size() + More)
       Items.reserve(std::max(Items.size() + More, Items.capacity() * 3 / 2));
   }
 
+  /// Gives back the room reserved beyond the items \p Document holds, once a
+  /// load has added all of its items.
+  static void trimItems(CZRVReportItemManager& Document) { Document.Doc->Items.shrinkToFit(); }
+
   /// The names of an item that a template line holds.
-  enum class ItemName { Save, Clipping, View, Object, Capture, Slicing, Tag, Count };
+  using ItemName = zrv::manager::ItemName;
 
   /// The name \p Which of \p Item, to read or to move a decoded name into.
   static std::wstring& name(CZRVReportItem& Item, ItemName Which) { return Item.*nameField(Which); }
@@ -50,13 +55,31 @@ public:
     return Item.*nameField(Which);
   }
 
+  /// The pools that the item records of \p Document refer to.
+  static zrv::manager::ItemPools& itemPools(CZRVReportItemManager& Document) {
+    return Document.Doc->Items.pools();
+  }
+
+  /// Appends \p Record, whose ids refer to the pools of \p Document, as the
+  /// last item, as AddItem appends an item.
+  static void appendRecord(CZRVReportItemManager& Document, zrv::manager::ItemRecord&& Record) {
+    Document.Doc->Items.push_back(std::move(Record));
+    Document.indexLastItem();
+  }
+
+  /// \p Item as a record of a document whose pools are \p Pools.
+  static zrv::manager::ItemRecord pack(const CZRVReportItem& Item, zrv::manager::ItemPools& Pools);
+  /// Makes \p Out equal to the item that \p Record and \p Pools describe.
+  static void unpack(const zrv::manager::ItemRecord& Record, const zrv::manager::ItemPools& Pools,
+                     CZRVReportItem& Out);
+
 private:
   using NameField = std::wstring CZRVReportItem::*;
   static NameField nameField(ItemName Which) {
     static constexpr NameField Fields[] = {
         &CZRVReportItem::SaveName,   &CZRVReportItem::ClippingName, &CZRVReportItem::ViewName,
         &CZRVReportItem::ObjectName, &CZRVReportItem::CaptureName,  &CZRVReportItem::SlicingName,
-        &CZRVReportItem::TagName};
+        &CZRVReportItem::TagName,    &CZRVReportItem::ItemName};
     static_assert(sizeof(Fields) / sizeof(Fields[0]) == static_cast<int>(ItemName::Count),
                   "one field per item name");
     return Fields[static_cast<int>(Which)];

@@ -7,7 +7,9 @@
 
 #include "zrvreport/ZRVReportItemManager.h"
 
+#include "manager/ItemStore.h"
 #include "manager/OptionList.h"
+#include "manager/StoredMelt.h"
 
 #include <map>
 #include <string>
@@ -41,7 +43,8 @@ struct CZRVReportItemManager::Impl {
   std::wstring Summary;
   int ReportType = -1;
   int OutputCoverLogo = 1;
-  std::vector<CZRVReportItem> Items;
+  /// The items, packed, with the pools of names and records they share.
+  zrv::manager::ItemStore Items;
   std::vector<CZRVReportItemEx> ItemExs;
   std::vector<int> ModuleIDs;
   std::wstring ImageExtension = L"PNG";
@@ -61,7 +64,7 @@ struct CZRVReportItemManager::Impl {
   OptionList ObjectOptions;
   ZRVCaptureMap CaptureMap;
   OptionList CaptureOptions;
-  ZRVMeltMap MeltMap;
+  zrv::manager::StoredMeltMap MeltMap;
   OptionList MeltOptions;
   ZRVAnimationMap AnimationMap;
   OptionList AnimationOptions;

@@ -16,7 +16,17 @@ namespace {
 
 // ---- Per-item value families --------------------------------------------------
 
-// One numeric value of a report item: how to store it, how to read it and
+using zrv::manager::ItemRecord;
+using zrv::manager::ItemRef;
+
+// One number that the item's record holds itself (stored as given): where it
+// is and what the document answers when no item matches.
+struct RecordValue {
+  std::int32_t ItemRecord::*Field;
+  int Missing;
+};
+
+// One number of the item's side block: how to store it, how to read it and
 // what the document answers when no item matches.
 template <typename T> struct ItemValue {
   void (CZRVReportItem::*Set)(T);
@@ -25,16 +35,11 @@ template <typename T> struct ItemValue {
 };
 
 namespace field {
-constexpr ItemValue<int> OutputAirTrap{&CZRVReportItem::SetOutputAirTrap,
-                                       &CZRVReportItem::GetOutputAirTrap, 0};
-constexpr ItemValue<int> OutputWeldLine{&CZRVReportItem::SetOutputWeldLine,
-                                        &CZRVReportItem::GetOutputWeldLine, 0};
-constexpr ItemValue<int> ItemCountOf1Page{&CZRVReportItem::SetItemCountOf1Page,
-                                          &CZRVReportItem::GetItemCountOf1Page, -1};
-constexpr ItemValue<int> ProjectHasThisItem{&CZRVReportItem::SetIsProjectHasThisItem,
-                                            &CZRVReportItem::GetIsProjectHasThisItem, 0};
-constexpr ItemValue<int> ReportOutputThisItem{&CZRVReportItem::SetIsReportOutputThisItem,
-                                              &CZRVReportItem::GetIsReportOutputThisItem, 0};
+constexpr RecordValue OutputAirTrap{&ItemRecord::OutputAirTrap, 0};
+constexpr RecordValue OutputWeldLine{&ItemRecord::OutputWeldLine, 0};
+constexpr RecordValue ItemCountOf1Page{&ItemRecord::ItemCountOf1Page, -1};
+constexpr RecordValue ProjectHasThisItem{&ItemRecord::ProjectHasThisItem, 0};
+constexpr RecordValue ReportOutputThisItem{&ItemRecord::ReportOutputThisItem, 0};
 // A missing minimum is far above and a missing maximum or average far below
 // any stored statistic, so callers can tell them from real values.
 constexpr ItemValue<double> StatMinValue{&CZRVReportItem::SetStatMinValue,
@@ -46,16 +51,27 @@ constexpr ItemValue<double> StatAvgValue{&CZRVReportItem::SetStatAvgValue,
 } // namespace field
 
 // Stores the value in the item; 1, or 0 without an item.
-template <typename T> int storeValue(CZRVReportItem* Item, const ItemValue<T>& Field, T Value) {
+int storeValue(ItemRef Item, const RecordValue& Field, int Value) {
   if (!Item)
     return 0;
-  (Item->*Field.Set)(Value);
+  Item.record().*Field.Field = Value;
   return 1;
 }
 
 // The item's value, or the family's answer for a missing item.
-template <typename T> T loadValue(const CZRVReportItem* Item, const ItemValue<T>& Field) {
-  return Item ? (Item->*Field.Get)() : Field.Missing;
+int loadValue(ItemRef Item, const RecordValue& Field) {
+  return Item ? Item.record().*Field.Field : Field.Missing;
+}
+
+template <typename T> int storeValue(ItemRef Item, const ItemValue<T>& Field, T Value) {
+  if (!Item)
+    return 0;
+  Item.change([&](CZRVReportItem& Stored) { (Stored.*Field.Set)(Value); });
+  return 1;
+}
+
+template <typename T> T loadValue(ItemRef Item, const ItemValue<T>& Field) {
+  return Item ? (Item.copy().*Field.Get)() : Field.Missing;
 }
 
 // One text of a report item.
@@ -77,19 +93,19 @@ constexpr ItemText TagName{&CZRVReportItem::SetTagName, &CZRVReportItem::GetTagN
 } // namespace field
 
 // Stores the text in the item; 1, or 0 without an item.
-int storeText(CZRVReportItem* Item, const ItemText& Field, const wchar_t* Text) {
+int storeText(ItemRef Item, const ItemText& Field, const wchar_t* Text) {
   if (!Item)
     return 0;
-  (Item->*Field.Set)(Text);
+  Item.change([&](CZRVReportItem& Stored) { (Stored.*Field.Set)(Text); });
   return 1;
 }
 
 // Copies the item's text into the buffer; 1, or 0 with the buffer untouched
 // without an item.
-int loadText(const CZRVReportItem* Item, const ItemText& Field, wchar_t* Buffer) {
+int loadText(ItemRef Item, const ItemText& Field, wchar_t* Buffer) {
   if (!Item)
     return 0;
-  zrv::copyToBuffer((Item->*Field.Get)(), Buffer);
+  zrv::copyToBuffer((Item.copy().*Field.Get)(), Buffer);
   return 1;
 }
 
@@ -176,83 +192,89 @@ void CZRVReportItemManager::SetItemLegendData(int ItemID, int ModuleID, double M
                                               double MinValue, unsigned long MaxColor,
                                               unsigned long MinColor, const wchar_t* Unit,
                                               int Digits) {
-  if (CZRVReportItem* Item = firstItemWith(ItemID, ModuleID))
-    Item->SetLegendData(MaxValue, MinValue, MaxColor, MinColor, Unit, Digits);
+  if (auto Item = Doc->Items.at(firstIndexWith(ItemID, ModuleID)))
+    Item.change([&](CZRVReportItem& Stored) {
+      Stored.SetLegendData(MaxValue, MinValue, MaxColor, MinColor, Unit, Digits);
+    });
 }
 
 void CZRVReportItemManager::GetItemLegendData(int ItemID, int ModuleID, double& MaxValue,
                                               double& MinValue, unsigned long& MaxColor,
                                               unsigned long& MinColor, wchar_t* Unit,
                                               int& Digits) const {
-  const CZRVReportItem* Item = firstItemWith(ItemID, ModuleID);
-  if (!Item)
+  const auto Found = Doc->Items.at(firstIndexWith(ItemID, ModuleID));
+  if (!Found)
     return;
-  MaxValue = Item->GetLegendMaxValue();
-  MinValue = Item->GetLegendMinValue();
-  MaxColor = Item->GetLegendMaxColor();
-  MinColor = Item->GetLegendMinColor();
-  zrv::copyToBuffer(Item->GetLegendUnit(), Unit);
-  Digits = Item->GetLegendDight();
+  const CZRVReportItem Item = Found.copy();
+  MaxValue = Item.GetLegendMaxValue();
+  MinValue = Item.GetLegendMinValue();
+  MaxColor = Item.GetLegendMaxColor();
+  MinColor = Item.GetLegendMinColor();
+  zrv::copyToBuffer(Item.GetLegendUnit(), Unit);
+  Digits = Item.GetLegendDight();
 }
 
 int CZRVReportItemManager::HasResultImage(int ItemID, int ModuleID) {
   // The stored item is asked, not a copy: its test may move the stored path
   // to the animation's extension.
-  CZRVReportItem* Item = firstItemWith(ItemID, ModuleID);
-  return Item ? Item->HasResultImage() : 0;
+  auto Item = Doc->Items.at(firstIndexWith(ItemID, ModuleID));
+  int Has = 0;
+  if (Item)
+    Item.change([&Has](CZRVReportItem& Stored) { Has = Stored.HasResultImage(); });
+  return Has;
 }
 
 int CZRVReportItemManager::HasStatImage(int ItemID, int ModuleID) const {
-  const CZRVReportItem* Item = firstItemWith(ItemID, ModuleID);
-  return Item ? Item->HasStatImage() : 0;
+  const auto Item = Doc->Items.at(firstIndexWith(ItemID, ModuleID));
+  return Item ? Item.copy().HasStatImage() : 0;
 }
 
 void CZRVReportItemManager::SetResultImagePath(int ItemID, int ModuleID, const wchar_t* Path) {
-  storeText(firstItemWith(ItemID, ModuleID), field::ResultImagePath, Path);
+  storeText(Doc->Items.at(firstIndexWith(ItemID, ModuleID)), field::ResultImagePath, Path);
 }
 
 void CZRVReportItemManager::GetResultImagePath(int ItemID, int ModuleID, wchar_t* Path) const {
-  loadText(firstItemWith(ItemID, ModuleID), field::ResultImagePath, Path);
+  loadText(Doc->Items.at(firstIndexWith(ItemID, ModuleID)), field::ResultImagePath, Path);
 }
 
 void CZRVReportItemManager::SetStatImagePath(int ItemID, int ModuleID, const wchar_t* Path) {
-  storeText(firstItemWith(ItemID, ModuleID), field::StatImagePath, Path);
+  storeText(Doc->Items.at(firstIndexWith(ItemID, ModuleID)), field::StatImagePath, Path);
 }
 
 void CZRVReportItemManager::GetStatImagePath(int ItemID, int ModuleID, wchar_t* Path) const {
-  loadText(firstItemWith(ItemID, ModuleID), field::StatImagePath, Path);
+  loadText(Doc->Items.at(firstIndexWith(ItemID, ModuleID)), field::StatImagePath, Path);
 }
 
 void CZRVReportItemManager::SetItemImagePath(int ItemID, int ModuleID, const wchar_t* ResultPath,
                                              const wchar_t* StatPath) {
-  CZRVReportItem* Item = firstItemWith(ItemID, ModuleID);
+  auto Item = Doc->Items.at(firstIndexWith(ItemID, ModuleID));
   storeText(Item, field::ResultImagePath, ResultPath);
   storeText(Item, field::StatImagePath, StatPath);
 }
 
 void CZRVReportItemManager::GetItemImagePath(int ItemID, int ModuleID, wchar_t* ResultPath,
                                              wchar_t* StatPath) const {
-  const CZRVReportItem* Item = firstItemWith(ItemID, ModuleID);
+  auto Item = Doc->Items.at(firstIndexWith(ItemID, ModuleID));
   loadText(Item, field::ResultImagePath, ResultPath);
   loadText(Item, field::StatImagePath, StatPath);
 }
 
 void CZRVReportItemManager::SetDescription(int ItemID, int ModuleID, const wchar_t* Text) {
-  storeText(firstItemWith(ItemID, ModuleID), field::Description, Text);
+  storeText(Doc->Items.at(firstIndexWith(ItemID, ModuleID)), field::Description, Text);
 }
 
 void CZRVReportItemManager::GetDescription(int ItemID, int ModuleID, wchar_t* Text) const {
-  loadText(firstItemWith(ItemID, ModuleID), field::Description, Text);
+  loadText(Doc->Items.at(firstIndexWith(ItemID, ModuleID)), field::Description, Text);
 }
 
 void CZRVReportItemManager::GetDisItemName(int ItemID, int ModuleID, wchar_t* Text) const {
-  loadText(firstItemWith(ItemID, ModuleID), field::DisItemName, Text);
+  loadText(Doc->Items.at(firstIndexWith(ItemID, ModuleID)), field::DisItemName, Text);
 }
 
 void CZRVReportItemManager::SetItemDisplayData(int ItemID, int ModuleID, const wchar_t* ItemName,
                                                const wchar_t* ModuleName,
                                                const wchar_t* Description) {
-  CZRVReportItem* Item = firstItemWith(ItemID, ModuleID);
+  auto Item = Doc->Items.at(firstIndexWith(ItemID, ModuleID));
   storeText(Item, field::DisItemName, ItemName);
   storeText(Item, field::DisModuleName, ModuleName);
   storeText(Item, field::Description, Description);
@@ -260,7 +282,7 @@ void CZRVReportItemManager::SetItemDisplayData(int ItemID, int ModuleID, const w
 
 void CZRVReportItemManager::GetItemDisplayData(int ItemID, int ModuleID, wchar_t* ItemName,
                                                wchar_t* ModuleName, wchar_t* Description) const {
-  const CZRVReportItem* Item = firstItemWith(ItemID, ModuleID);
+  auto Item = Doc->Items.at(firstIndexWith(ItemID, ModuleID));
   loadText(Item, field::DisItemName, ItemName);
   loadText(Item, field::DisModuleName, ModuleName);
   loadText(Item, field::Description, Description);
@@ -269,80 +291,83 @@ void CZRVReportItemManager::GetItemDisplayData(int ItemID, int ModuleID, wchar_t
 // ---- Per-item data by module id and item id ----------------------------------------
 
 void CZRVReportItemManager::SetOutputAirTrap(int ModuleID, int ItemID, int Output) {
-  storeValue(firstItemWith(ItemID, ModuleID), field::OutputAirTrap, Output);
+  storeValue(Doc->Items.at(firstIndexWith(ItemID, ModuleID)), field::OutputAirTrap, Output);
 }
 
 int CZRVReportItemManager::GetOutputAirTrap(int ModuleID, int ItemID) const {
-  return loadValue(firstItemWith(ItemID, ModuleID), field::OutputAirTrap);
+  return loadValue(Doc->Items.at(firstIndexWith(ItemID, ModuleID)), field::OutputAirTrap);
 }
 
 void CZRVReportItemManager::SetOutputWeldLine(int ModuleID, int ItemID, int Output) {
-  storeValue(firstItemWith(ItemID, ModuleID), field::OutputWeldLine, Output);
+  storeValue(Doc->Items.at(firstIndexWith(ItemID, ModuleID)), field::OutputWeldLine, Output);
 }
 
 int CZRVReportItemManager::GetOutputWeldLine(int ModuleID, int ItemID) const {
-  return loadValue(firstItemWith(ItemID, ModuleID), field::OutputWeldLine);
+  return loadValue(Doc->Items.at(firstIndexWith(ItemID, ModuleID)), field::OutputWeldLine);
 }
 
 int CZRVReportItemManager::SetItemCountOf1Page(int ModuleID, int ItemID, int Count) {
-  return storeValue(firstItemWith(ItemID, ModuleID), field::ItemCountOf1Page, Count);
+  return storeValue(Doc->Items.at(firstIndexWith(ItemID, ModuleID)), field::ItemCountOf1Page,
+                    Count);
 }
 
 int CZRVReportItemManager::GetItemCountOf1Page(int ModuleID, int ItemID) const {
-  return loadValue(firstItemWith(ItemID, ModuleID), field::ItemCountOf1Page);
+  return loadValue(Doc->Items.at(firstIndexWith(ItemID, ModuleID)), field::ItemCountOf1Page);
 }
 
 int CZRVReportItemManager::SetStatMinValue(int ModuleID, int ItemID, double Value) {
-  return storeValue(firstItemWith(ItemID, ModuleID), field::StatMinValue, Value);
+  return storeValue(Doc->Items.at(firstIndexWith(ItemID, ModuleID)), field::StatMinValue, Value);
 }
 
 int CZRVReportItemManager::SetStatMaxValue(int ModuleID, int ItemID, double Value) {
-  return storeValue(firstItemWith(ItemID, ModuleID), field::StatMaxValue, Value);
+  return storeValue(Doc->Items.at(firstIndexWith(ItemID, ModuleID)), field::StatMaxValue, Value);
 }
 
 int CZRVReportItemManager::SetStatAvgValue(int ModuleID, int ItemID, double Value) {
-  return storeValue(firstItemWith(ItemID, ModuleID), field::StatAvgValue, Value);
+  return storeValue(Doc->Items.at(firstIndexWith(ItemID, ModuleID)), field::StatAvgValue, Value);
 }
 
 double CZRVReportItemManager::GetStatMinValue(int ModuleID, int ItemID) const {
-  return loadValue(firstItemWith(ItemID, ModuleID), field::StatMinValue);
+  return loadValue(Doc->Items.at(firstIndexWith(ItemID, ModuleID)), field::StatMinValue);
 }
 
 double CZRVReportItemManager::GetStatMaxValue(int ModuleID, int ItemID) const {
-  return loadValue(firstItemWith(ItemID, ModuleID), field::StatMaxValue);
+  return loadValue(Doc->Items.at(firstIndexWith(ItemID, ModuleID)), field::StatMaxValue);
 }
 
 double CZRVReportItemManager::GetStatAvgValue(int ModuleID, int ItemID) const {
-  return loadValue(firstItemWith(ItemID, ModuleID), field::StatAvgValue);
+  return loadValue(Doc->Items.at(firstIndexWith(ItemID, ModuleID)), field::StatAvgValue);
 }
 
 int CZRVReportItemManager::SetTagName(int ModuleID, int ItemID, const wchar_t* Tag) {
-  return storeText(firstItemWith(ItemID, ModuleID), field::TagName, Tag);
+  return storeText(Doc->Items.at(firstIndexWith(ItemID, ModuleID)), field::TagName, Tag);
 }
 
 int CZRVReportItemManager::GetTagName(int ModuleID, int ItemID, wchar_t* Tag) const {
-  return loadText(firstItemWith(ItemID, ModuleID), field::TagName, Tag);
+  return loadText(Doc->Items.at(firstIndexWith(ItemID, ModuleID)), field::TagName, Tag);
 }
 
 int CZRVReportItemManager::HasTagName(int ModuleID, int ItemID) const {
-  const CZRVReportItem* Item = firstItemWith(ItemID, ModuleID);
+  auto Item = Doc->Items.at(firstIndexWith(ItemID, ModuleID));
   return Item ? Item->HasTagName() : 0;
 }
 
 int CZRVReportItemManager::SetIsProjectHasThisItem(int ModuleID, int ItemID, int Has) {
-  return storeValue(firstItemWith(ItemID, ModuleID), field::ProjectHasThisItem, Has);
+  return storeValue(Doc->Items.at(firstIndexWith(ItemID, ModuleID)), field::ProjectHasThisItem,
+                    Has);
 }
 
 int CZRVReportItemManager::GetIsProjectHasThisItem(int ModuleID, int ItemID) const {
-  return loadValue(firstItemWith(ItemID, ModuleID), field::ProjectHasThisItem);
+  return loadValue(Doc->Items.at(firstIndexWith(ItemID, ModuleID)), field::ProjectHasThisItem);
 }
 
 int CZRVReportItemManager::SetIsReportOutputThisItem(int ModuleID, int ItemID, int Output) {
-  return storeValue(firstItemWith(ItemID, ModuleID), field::ReportOutputThisItem, Output);
+  return storeValue(Doc->Items.at(firstIndexWith(ItemID, ModuleID)), field::ReportOutputThisItem,
+                    Output);
 }
 
 int CZRVReportItemManager::GetIsReportOutputThisItem(int ModuleID, int ItemID) const {
-  return loadValue(firstItemWith(ItemID, ModuleID), field::ReportOutputThisItem);
+  return loadValue(Doc->Items.at(firstIndexWith(ItemID, ModuleID)), field::ReportOutputThisItem);
 }
 
 // ---- Per-item data by index ------------------------------------------------------------
@@ -355,23 +380,23 @@ constexpr const wchar_t* WeldLineIndexMessage =
 } // namespace
 
 void CZRVReportItemManager::SetOutputAirTrapByIndex(int Index, int Output) {
-  storeValue(itemAt(Index), field::OutputAirTrap, Output);
+  storeValue(Doc->Items.at(Index), field::OutputAirTrap, Output);
 }
 
 int CZRVReportItemManager::GetOutputAirTrapByIndex(int Index) const {
-  const CZRVReportItem* Item = itemAt(Index);
+  auto Item = Doc->Items.at(Index);
   if (!Item)
     zrv::Diagnose(AirTrapIndexMessage, {Index});
   return loadValue(Item, field::OutputAirTrap);
 }
 
 void CZRVReportItemManager::SetOutputWeldLineByIndex(int Index, int Output) {
-  if (!storeValue(itemAt(Index), field::OutputWeldLine, Output))
+  if (!storeValue(Doc->Items.at(Index), field::OutputWeldLine, Output))
     zrv::Diagnose(WeldLineIndexMessage, {Index});
 }
 
 int CZRVReportItemManager::GetOutputWeldLineByIndex(int Index) const {
-  const CZRVReportItem* Item = itemAt(Index);
+  auto Item = Doc->Items.at(Index);
   if (!Item)
     zrv::Diagnose(WeldLineIndexMessage, {Index});
   return loadValue(Item, field::OutputWeldLine);
@@ -650,7 +675,7 @@ void CZRVReportItemManager::SyncReportEngineData(const CZRVReportItemManager* Ot
   Doc->TemplateName = Other->Doc->TemplateName;
   Doc->Summary = Other->Doc->Summary;
   Doc->ReportType = Other->Doc->ReportType;
-  assignItems(Other->Doc->Items);
+  assignItems(*Other);
   Doc->ItemExs = Other->Doc->ItemExs;
   Doc->ModuleIDs = Other->Doc->ModuleIDs;
   Doc->ClippingMap = Other->Doc->ClippingMap;

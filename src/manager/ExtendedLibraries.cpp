@@ -43,7 +43,11 @@ constexpr const wchar_t* Missing3DPDF = L"[ReportItemManager] cant find Output3D
 // ---- Melt-front time capture ------------------------------------------------------------
 
 void CZRVReportItemManager::SetMeltMap(const ZRVMeltMap& Map) {
-  handOver<MeltKind>(Doc->MeltMap, Doc->MeltOptions, Map);
+  // The records are kept in their short form: only the places in use.
+  StoredMeltMap Stored;
+  for (const auto& [Name, Record] : Map)
+    Stored.emplace_hint(Stored.end(), Name, Record);
+  handOver<MeltKind>(Doc->MeltMap, Doc->MeltOptions, Stored);
 }
 int CZRVReportItemManager::GetMeltOptionCount() const {
   return optionCount<MeltKind>(Doc->MeltMap, Doc->MeltOptions);

@@ -15,8 +15,6 @@
 
 namespace {
 
-using ItemList = std::vector<CZRVReportItem>;
-
 // The form in which GetItemIndex compares names: every space removed.
 std::wstring withoutSpaces(std::wstring Name) {
   Name.erase(std::remove(Name.begin(), Name.end(), L' '), Name.end());
@@ -57,42 +55,49 @@ CZRVReportItemManager::~CZRVReportItemManager() = default;
 // ---- The item list and its indexes --------------------------------------------------
 
 void CZRVReportItemManager::appendItem(CZRVReportItem&& Item) {
-  const int Position = positionOf(Doc->Items.size());
-  Doc->Items.push_back(std::move(Item));
-  const CZRVReportItem& Added = Doc->Items.back();
+  Doc->Items.push_back(Item);
+  indexLastItem();
+}
+
+void CZRVReportItemManager::indexLastItem() {
+  const std::size_t Position = Doc->Items.size() - 1;
+  const zrv::manager::ItemRecord& Added = Doc->Items.record(Position);
   // A key already present names an earlier item, which stays the first.
-  Doc->FirstIndexByID.emplace(Added.GetItemID(), Position);
-  Doc->FirstIndexByIDModule.emplace(idModuleKey(Added.GetItemID(), Added.GetModuleID()), Position);
+  Doc->FirstIndexByID.emplace(Added.ItemID, positionOf(Position));
+  Doc->FirstIndexByIDModule.emplace(idModuleKey(Added.ItemID, Added.ModuleID),
+                                    positionOf(Position));
   if (Doc->NameIndexBuilt) {
-    Doc->FirstIndexByName.emplace(std::make_pair(Added.GetModuleID(), nameKey(Added.GetItemName())),
-                                  Position);
+    const zrv::manager::ItemRef Item = Doc->Items[Position];
     Doc->FirstIndexByName.emplace(
-        std::make_pair(Added.GetModuleID(), nameKey(Added.GetItemSaveName())), Position);
+        std::make_pair(Added.ModuleID, nameKey(Item.name(zrv::manager::ItemName::Item))),
+        positionOf(Position));
+    Doc->FirstIndexByName.emplace(
+        std::make_pair(Added.ModuleID, nameKey(Item.name(zrv::manager::ItemName::Save))),
+        positionOf(Position));
   }
 }
 
 void CZRVReportItemManager::eraseItem(std::size_t Position) {
-  Doc->Items.erase(Doc->Items.begin() + static_cast<std::ptrdiff_t>(Position));
+  Doc->Items.erase(Position);
   // Every later position moves up and the erased item may have been the
   // first of its keys: rebuilding costs no more than the erase itself.
   reindexItems();
 }
 
 void CZRVReportItemManager::replaceItem(std::size_t Position, const CZRVReportItem& Item) {
-  CZRVReportItem& Target = Doc->Items[Position];
-  const bool SameKeys =
-      Target.GetItemID() == Item.GetItemID() && Target.GetModuleID() == Item.GetModuleID();
-  Target = Item;
+  const zrv::manager::ItemRecord& Target = Doc->Items.record(Position);
+  const bool SameKeys = Target.ItemID == Item.GetItemID() && Target.ModuleID == Item.GetModuleID();
+  Doc->Items.replace(Position, Item);
   if (SameKeys)
     Doc->NameIndexBuilt = false; // the names may have changed
   else
     reindexItems();
 }
 
-void CZRVReportItemManager::assignItems(const std::vector<CZRVReportItem>& Source) {
-  if (&Source == &Doc->Items)
+void CZRVReportItemManager::assignItems(const CZRVReportItemManager& Source) {
+  if (&Source == this)
     return;
-  Doc->Items = Source;
+  Doc->Items = Source.Doc->Items;
   reindexItems();
 }
 
@@ -110,10 +115,9 @@ void CZRVReportItemManager::reindexItems() {
   Doc->FirstIndexByName.clear();
   Doc->NameIndexBuilt = false;
   for (std::size_t I = 0; I < Doc->Items.size(); ++I) {
-    const CZRVReportItem& Item = Doc->Items[I];
-    Doc->FirstIndexByID.emplace(Item.GetItemID(), positionOf(I));
-    Doc->FirstIndexByIDModule.emplace(idModuleKey(Item.GetItemID(), Item.GetModuleID()),
-                                      positionOf(I));
+    const zrv::manager::ItemRecord& Item = Doc->Items.record(I);
+    Doc->FirstIndexByID.emplace(Item.ItemID, positionOf(I));
+    Doc->FirstIndexByIDModule.emplace(idModuleKey(Item.ItemID, Item.ModuleID), positionOf(I));
   }
 }
 
@@ -131,11 +135,15 @@ int CZRVReportItemManager::firstIndexNamed(int ModuleID, const std::wstring& Nam
   if (!Doc->NameIndexBuilt) {
     Doc->FirstIndexByName.clear();
     for (std::size_t I = 0; I < Doc->Items.size(); ++I) {
-      const CZRVReportItem& Item = Doc->Items[I];
-      Doc->FirstIndexByName.emplace(std::make_pair(Item.GetModuleID(), nameKey(Item.GetItemName())),
-                                    positionOf(I));
+      const zrv::manager::ItemRef Item = Doc->Items[I];
       Doc->FirstIndexByName.emplace(
-          std::make_pair(Item.GetModuleID(), nameKey(Item.GetItemSaveName())), positionOf(I));
+          std::make_pair(static_cast<int>(Item.GetModuleID()),
+                         nameKey(Item.name(zrv::manager::ItemName::Item))),
+          positionOf(I));
+      Doc->FirstIndexByName.emplace(
+          std::make_pair(static_cast<int>(Item.GetModuleID()),
+                         nameKey(Item.name(zrv::manager::ItemName::Save))),
+          positionOf(I));
     }
     Doc->NameIndexBuilt = true;
   }
@@ -144,30 +152,6 @@ int CZRVReportItemManager::firstIndexNamed(int ModuleID, const std::wstring& Nam
 }
 
 // ---- Private lookups -------------------------------------------------------------
-
-CZRVReportItem* CZRVReportItemManager::itemAt(int Index) {
-  return zrv::inRange(Index, Doc->Items) ? &Doc->Items[static_cast<std::size_t>(Index)] : nullptr;
-}
-
-const CZRVReportItem* CZRVReportItemManager::itemAt(int Index) const {
-  return zrv::inRange(Index, Doc->Items) ? &Doc->Items[static_cast<std::size_t>(Index)] : nullptr;
-}
-
-CZRVReportItem* CZRVReportItemManager::firstItemWithID(int ItemID) {
-  return itemAt(firstIndexWithID(ItemID));
-}
-
-const CZRVReportItem* CZRVReportItemManager::firstItemWithID(int ItemID) const {
-  return itemAt(firstIndexWithID(ItemID));
-}
-
-CZRVReportItem* CZRVReportItemManager::firstItemWith(int ItemID, int ModuleID) {
-  return itemAt(firstIndexWith(ItemID, ModuleID));
-}
-
-const CZRVReportItem* CZRVReportItemManager::firstItemWith(int ItemID, int ModuleID) const {
-  return itemAt(firstIndexWith(ItemID, ModuleID));
-}
 
 CZRVReportItemEx* CZRVReportItemManager::itemExAt(int Position) {
   return zrv::inRange(Position, Doc->ItemExs) ? &Doc->ItemExs[static_cast<std::size_t>(Position)]
@@ -350,25 +334,25 @@ int CZRVReportItemManager::HasItems() const { return Doc->Items.empty() ? 0 : 1;
 int CZRVReportItemManager::HasItemExs() const { return Doc->ItemExs.empty() ? 0 : 1; }
 
 int CZRVReportItemManager::GetItem(int Index, CZRVReportItem& Item) const {
-  const CZRVReportItem* Found = itemAt(Index);
+  const auto Found = Doc->Items.at(Index);
   if (!Found)
     return 0;
-  Item = *Found;
+  Doc->Items.copyTo(Found.position(), Item);
   return 1;
 }
 
 int CZRVReportItemManager::GetItem(ZRV_RESULT_ITEMS ItemID, CZRVReportItem& Item) const {
-  const CZRVReportItem* Found = firstItemWithID(ItemID);
+  const auto Found = Doc->Items.at(firstIndexWithID(ItemID));
   if (!Found)
     return 0;
-  Item = *Found;
+  Doc->Items.copyTo(Found.position(), Item);
   return 1;
 }
 
 int CZRVReportItemManager::GetItem(int Index, wchar_t* Name, int& Output, int& Display, int& X,
                                    int& Y, int& Z, int& Faces, wchar_t* Clipping, wchar_t* View,
                                    wchar_t* Object, wchar_t* Capture, wchar_t* Slicing) const {
-  const CZRVReportItem* Item = itemAt(Index);
+  auto Item = Doc->Items.at(Index);
   if (!Item)
     return 0;
   Output = Item->GetOutput();
@@ -402,7 +386,7 @@ int CZRVReportItemManager::SetItem(ZRV_RESULT_ITEMS ItemID, const CZRVReportItem
 }
 
 int CZRVReportItemManager::SetItemName(int ModuleID, ZRV_RESULT_ITEMS ItemID, const wchar_t* Name) {
-  CZRVReportItem* Target = firstItemWith(ItemID, ModuleID);
+  auto Target = Doc->Items.at(firstIndexWith(ItemID, ModuleID));
   if (!Target)
     return 0;
   Target->SetItemName(Name);
@@ -411,23 +395,23 @@ int CZRVReportItemManager::SetItemName(int ModuleID, ZRV_RESULT_ITEMS ItemID, co
 }
 
 int CZRVReportItemManager::GetItemID(int Index) const {
-  const CZRVReportItem* Item = itemAt(Index);
+  auto Item = Doc->Items.at(Index);
   return Item ? Item->GetItemID() : 0;
 }
 
 int CZRVReportItemManager::GetItemModuleID(int ItemID) const {
-  const CZRVReportItem* Item = firstItemWithID(ItemID);
+  auto Item = Doc->Items.at(firstIndexWithID(ItemID));
   return Item ? Item->GetModuleID() : -1;
 }
 
 int CZRVReportItemManager::GetItemModuleIDByIndex(int Index) const {
-  const CZRVReportItem* Item = itemAt(Index);
+  auto Item = Doc->Items.at(Index);
   return Item ? Item->GetModuleID() : -1;
 }
 
 int CZRVReportItemManager::GetItemName(int Index, wchar_t* Name) const {
   zrv::copyToBuffer(std::wstring(), Name);
-  const CZRVReportItem* Item = itemAt(Index);
+  auto Item = Doc->Items.at(Index);
   if (!Item)
     return 0;
   zrv::copyToBuffer(Item->GetItemName(), Name);
@@ -443,7 +427,7 @@ int CZRVReportItemManager::GetItemIndex(int ModuleID, const wchar_t* Name) const
 }
 
 int CZRVReportItemManager::SetItemOutput(int Index, CZRVReportItem::ZRV_REPORT_OUTPUT Output) {
-  CZRVReportItem* Item = itemAt(Index);
+  auto Item = Doc->Items.at(Index);
   if (!Item)
     return 0;
   Item->SetOutput(Output);
@@ -452,7 +436,7 @@ int CZRVReportItemManager::SetItemOutput(int Index, CZRVReportItem::ZRV_REPORT_O
 
 int CZRVReportItemManager::SetItemOutput(ZRV_RESULT_ITEMS ItemID,
                                          CZRVReportItem::ZRV_REPORT_OUTPUT Output) {
-  CZRVReportItem* Item = firstItemWithID(ItemID);
+  auto Item = Doc->Items.at(firstIndexWithID(ItemID));
   if (!Item)
     return 0;
   Item->SetOutput(Output);
@@ -460,7 +444,7 @@ int CZRVReportItemManager::SetItemOutput(ZRV_RESULT_ITEMS ItemID,
 }
 
 int CZRVReportItemManager::SetItemOutput(int ItemID, int ModuleID, int Output) {
-  CZRVReportItem* Item = firstItemWith(ItemID, ModuleID);
+  auto Item = Doc->Items.at(firstIndexWith(ItemID, ModuleID));
   if (!Item)
     return 0;
   Item->SetOutput(Output);
@@ -469,7 +453,7 @@ int CZRVReportItemManager::SetItemOutput(int ItemID, int ModuleID, int Output) {
 
 int CZRVReportItemManager::SetItemDisplayMode(int Index,
                                               CZRVReportItem::ZRV_REPORT_DISPLAY Display) {
-  CZRVReportItem* Item = itemAt(Index);
+  auto Item = Doc->Items.at(Index);
   if (!Item)
     return 0;
   Item->SetDisplayMode(Display);
@@ -477,42 +461,42 @@ int CZRVReportItemManager::SetItemDisplayMode(int Index,
 }
 
 int CZRVReportItemManager::GetItemOutput(int Index) const {
-  const CZRVReportItem* Item = itemAt(Index);
+  auto Item = Doc->Items.at(Index);
   return Item ? Item->GetOutput() : 0;
 }
 
 int CZRVReportItemManager::GetItemDisplayMode(int Index) const {
-  const CZRVReportItem* Item = itemAt(Index);
+  auto Item = Doc->Items.at(Index);
   return Item ? Item->GetDisplayMode() : 0;
 }
 
 int CZRVReportItemManager::GetItemParameterX(int Index) const {
-  const CZRVReportItem* Item = itemAt(Index);
+  auto Item = Doc->Items.at(Index);
   return Item ? Item->GetParameterX() : 0;
 }
 
 int CZRVReportItemManager::GetItemParameterY(int Index) const {
-  const CZRVReportItem* Item = itemAt(Index);
+  auto Item = Doc->Items.at(Index);
   return Item ? Item->GetParameterY() : 0;
 }
 
 int CZRVReportItemManager::GetItemParameterZ(int Index) const {
-  const CZRVReportItem* Item = itemAt(Index);
+  auto Item = Doc->Items.at(Index);
   return Item ? Item->GetParameterZ() : 0;
 }
 
 int CZRVReportItemManager::GetItemFaceNumber(int Index) const {
-  const CZRVReportItem* Item = itemAt(Index);
+  auto Item = Doc->Items.at(Index);
   return Item ? Item->GetFaceNumber() : 0;
 }
 
 int CZRVReportItemManager::GetItemFaceNumber(int ItemID, int ModuleID) const {
-  const CZRVReportItem* Item = firstItemWith(ItemID, ModuleID);
+  auto Item = Doc->Items.at(firstIndexWith(ItemID, ModuleID));
   return Item ? Item->GetFaceNumber() : 0;
 }
 
 int CZRVReportItemManager::SetItemFaceNumber(int Index, int Faces) {
-  CZRVReportItem* Item = itemAt(Index);
+  auto Item = Doc->Items.at(Index);
   if (!Item)
     return 0;
   Item->SetFaceNumber(Faces);
@@ -520,17 +504,17 @@ int CZRVReportItemManager::SetItemFaceNumber(int Index, int Faces) {
 }
 
 int CZRVReportItemManager::IsItemOutput(int Index) const {
-  const CZRVReportItem* Item = itemAt(Index);
+  auto Item = Doc->Items.at(Index);
   return Item ? Item->IsOutput() : 0;
 }
 
 int CZRVReportItemManager::IsItemOutput(ZRV_RESULT_ITEMS ItemID) const {
-  const CZRVReportItem* Item = firstItemWithID(ItemID);
+  auto Item = Doc->Items.at(firstIndexWithID(ItemID));
   return Item ? Item->IsOutput() : 0;
 }
 
 int CZRVReportItemManager::IsItemExist(ZRV_RESULT_ITEMS ItemID) const {
-  return firstItemWithID(ItemID) ? 1 : 0;
+  return Doc->Items.at(firstIndexWithID(ItemID)) ? 1 : 0;
 }
 
 // ---- Extended items -------------------------------------------------------------------
@@ -584,13 +568,13 @@ void CZRVReportItemManager::GetModuleIDList(std::vector<int>& ModuleIDList) cons
 
 void CZRVReportItemManager::GetModuleItemIDList(int ModuleID,
                                                 std::vector<ZRV_RESULT_ITEMS>& ItemIDList) const {
-  for (const CZRVReportItem& Item : Doc->Items)
-    if (Item.GetModuleID() == ModuleID)
-      ItemIDList.push_back(Item.GetItemID());
+  for (std::size_t I = 0; I < Doc->Items.size(); ++I)
+    if (Doc->Items.record(I).ModuleID == ModuleID)
+      ItemIDList.push_back(Doc->Items[I].GetItemID());
 }
 
 void CZRVReportItemManager::GetModuleItemIDList(int ModuleID, std::vector<int>& ItemIDList) const {
-  for (const CZRVReportItem& Item : Doc->Items)
-    if (Item.GetModuleID() == ModuleID)
-      ItemIDList.push_back(Item.GetItemID());
+  for (std::size_t I = 0; I < Doc->Items.size(); ++I)
+    if (Doc->Items.record(I).ModuleID == ModuleID)
+      ItemIDList.push_back(Doc->Items[I].GetItemID());
 }

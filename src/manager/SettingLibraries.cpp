@@ -18,7 +18,7 @@ void CZRVReportItemManager::SetClippingMap(const ZRVClipMap& Map) {
   handOver<ClippingKind>(Doc->ClippingMap, Doc->ClippingOptions, Map);
 }
 int CZRVReportItemManager::HasClippingSetting(int Index) const {
-  return itemFlag<ClippingKind>(itemAt(Index));
+  return itemFlag<ClippingKind>(Doc->Items.at(Index));
 }
 int CZRVReportItemManager::GetClippingOptionCount() const {
   return optionCount<ClippingKind>(Doc->ClippingMap, Doc->ClippingOptions);
@@ -27,10 +27,10 @@ int CZRVReportItemManager::GetClippingOption(int Index, wchar_t* Name) const {
   return optionByIndex<ClippingKind>(Doc->ClippingMap, Doc->ClippingOptions, Index, Name);
 }
 int CZRVReportItemManager::GetClippingName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const {
-  return copyItemName<ClippingKind>(firstItemWithID(ItemID), Name);
+  return copyItemName<ClippingKind>(Doc->Items.at(firstIndexWithID(ItemID)), Name);
 }
 int CZRVReportItemManager::GetClippingNameByIndex(int Index, wchar_t* Name) const {
-  return copyItemName<ClippingKind>(itemAt(Index), Name);
+  return copyItemName<ClippingKind>(Doc->Items.at(Index), Name);
 }
 Item::tagCLIPSETTING CZRVReportItemManager::GetClippingSetting(const wchar_t* Name) const {
   return readRecord(Doc->ClippingMap, zrv::text(Name));
@@ -39,7 +39,7 @@ void CZRVReportItemManager::SetClippingSetting(const wchar_t* Name, Item::tagCLI
   storeRecord(Doc->ClippingMap, Doc->ClippingOptions, zrv::text(Name), std::move(Setting));
 }
 int CZRVReportItemManager::SetItemClipping(int Index, const wchar_t* Name) {
-  return assignToItem<ClippingKind>(Doc->ClippingMap, itemAt(Index), zrv::text(Name));
+  return assignToItem<ClippingKind>(Doc->ClippingMap, Doc->Items.at(Index), zrv::text(Name));
 }
 int CZRVReportItemManager::DeleteClippingSetting(const wchar_t* Name) {
   return deleteSetting<ClippingKind>(Doc->ClippingMap, Doc->ClippingOptions, Doc->Items,
@@ -52,7 +52,7 @@ void CZRVReportItemManager::SetSlicingMap(const ZRVSliceMap& Map) {
   handOver<SlicingKind>(Doc->SlicingMap, Doc->SlicingOptions, Map);
 }
 int CZRVReportItemManager::HasSlicingSetting(int Index) const {
-  return itemFlag<SlicingKind>(itemAt(Index));
+  return itemFlag<SlicingKind>(Doc->Items.at(Index));
 }
 int CZRVReportItemManager::GetSlicingOptionCount() const {
   return optionCount<SlicingKind>(Doc->SlicingMap, Doc->SlicingOptions);
@@ -61,7 +61,7 @@ int CZRVReportItemManager::GetSlicingOption(int Index, wchar_t* Name) const {
   return optionByIndex<SlicingKind>(Doc->SlicingMap, Doc->SlicingOptions, Index, Name);
 }
 int CZRVReportItemManager::GetSlicingName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const {
-  return copyItemName<SlicingKind>(firstItemWithID(ItemID), Name);
+  return copyItemName<SlicingKind>(Doc->Items.at(firstIndexWithID(ItemID)), Name);
 }
 Item::tagSLICESETTING CZRVReportItemManager::GetSlicingSetting(const wchar_t* Name) const {
   return readRecord(Doc->SlicingMap, zrv::text(Name));
@@ -70,7 +70,7 @@ void CZRVReportItemManager::SetSlicingSetting(const wchar_t* Name, Item::tagSLIC
   storeRecord(Doc->SlicingMap, Doc->SlicingOptions, zrv::text(Name), std::move(Setting));
 }
 int CZRVReportItemManager::SetItemSlicing(int Index, const wchar_t* Name) {
-  return assignToItem<SlicingKind>(Doc->SlicingMap, itemAt(Index), zrv::text(Name));
+  return assignToItem<SlicingKind>(Doc->SlicingMap, Doc->Items.at(Index), zrv::text(Name));
 }
 int CZRVReportItemManager::DeleteSlicingSetting(const wchar_t* Name) {
   return deleteSetting<SlicingKind>(Doc->SlicingMap, Doc->SlicingOptions, Doc->Items,
@@ -83,7 +83,7 @@ void CZRVReportItemManager::SetViewMap(const ZRVViewMap& Map) {
   handOver<ViewKind>(Doc->ViewMap, Doc->ViewOptions, Map);
 }
 int CZRVReportItemManager::HasViewSetting(int Index) const {
-  return itemFlag<ViewKind>(itemAt(Index));
+  return itemFlag<ViewKind>(Doc->Items.at(Index));
 }
 int CZRVReportItemManager::GetViewOptionCount() const {
   return optionCount<ViewKind>(Doc->ViewMap, Doc->ViewOptions);
@@ -92,10 +92,10 @@ int CZRVReportItemManager::GetViewOption(int Index, wchar_t* Name) const {
   return optionByIndex<ViewKind>(Doc->ViewMap, Doc->ViewOptions, Index, Name);
 }
 int CZRVReportItemManager::GetViewName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const {
-  return copyItemName<ViewKind>(firstItemWithID(ItemID), Name);
+  return copyItemName<ViewKind>(Doc->Items.at(firstIndexWithID(ItemID)), Name);
 }
 int CZRVReportItemManager::GetOneViewNameByIndex(int Index, wchar_t* Name) const {
-  return copyItemName<ViewKind>(itemAt(Index), Name);
+  return copyItemName<ViewKind>(Doc->Items.at(Index), Name);
 }
 Item::tagVIEWSETTING CZRVReportItemManager::GetViewSetting(const wchar_t* Name) const {
   return readRecord(Doc->ViewMap, zrv::text(Name));
@@ -104,7 +104,7 @@ void CZRVReportItemManager::SetViewSetting(const wchar_t* Name, Item::tagVIEWSET
   storeRecord(Doc->ViewMap, Doc->ViewOptions, zrv::text(Name), std::move(Setting));
 }
 int CZRVReportItemManager::SetItemView(int Index, const wchar_t* Name) {
-  return assignToItem<ViewKind>(Doc->ViewMap, itemAt(Index), zrv::text(Name));
+  return assignToItem<ViewKind>(Doc->ViewMap, Doc->Items.at(Index), zrv::text(Name));
 }
 int CZRVReportItemManager::DeleteViewSetting(const wchar_t* Name) {
   return deleteSetting<ViewKind>(Doc->ViewMap, Doc->ViewOptions, Doc->Items, Doc->FirstIndexByID,
@@ -125,51 +125,51 @@ void CZRVReportItemManager::SetViewSettingByProjectAngle(const wchar_t* Name, fl
 }
 
 int CZRVReportItemManager::GetViewCount(ZRV_RESULT_ITEMS ItemID, int ModuleID) const {
-  const Item* Found = firstItemWith(ItemID, ModuleID);
+  auto Found = Doc->Items.at(firstIndexWith(ItemID, ModuleID));
   return Found ? Found->GetViewCount() : 0;
 }
 
 int CZRVReportItemManager::GetViewByIndex(ZRV_RESULT_ITEMS ItemID, int Index,
                                           Item::tagVIEWSETTING& View) const {
-  const Item* Found = firstItemWithID(ItemID);
+  auto Found = Doc->Items.at(firstIndexWithID(ItemID));
   if (!Found)
     return 0;
-  Found->GetViewByIndex(Index, View); // a bad index leaves View as it was
+  Found.copy().GetViewByIndex(Index, View); // a bad index leaves View as it was
   return 1;
 }
 
 int CZRVReportItemManager::GetViewNameByIndex(ZRV_RESULT_ITEMS ItemID, int Index,
                                               wchar_t* Name) const {
-  const Item* Found = firstItemWithID(ItemID);
+  auto Found = Doc->Items.at(firstIndexWithID(ItemID));
   if (!Found)
     return 0;
-  zrv::copyToBuffer(Found->GetViewNameByIndex(Index), Name);
+  zrv::copyToBuffer(Found.copy().GetViewNameByIndex(Index), Name);
   return 1;
 }
 
 int CZRVReportItemManager::GetViewDataByName(ZRV_RESULT_ITEMS ItemID, const wchar_t* Name,
                                              double& AngleX, double& AngleY, double& AngleZ,
                                              double& Scale) const {
-  const Item* Found = firstItemWithID(ItemID);
+  auto Found = Doc->Items.at(firstIndexWithID(ItemID));
   if (!Found)
     return 0;
-  Found->GetViewDataByName(Name, AngleX, AngleY, AngleZ, Scale);
+  Found.copy().GetViewDataByName(Name, AngleX, AngleY, AngleZ, Scale);
   return 1;
 }
 
 int CZRVReportItemManager::SetItemManyView(ZRV_RESULT_ITEMS ItemID, const wchar_t* Name) {
-  Item* Found = firstItemWithID(ItemID);
+  auto Found = Doc->Items.at(firstIndexWithID(ItemID));
   if (!Found)
     return 0;
-  Found->SetManyViewName(Name);
+  Found.change([Name](Item& Stored) { Stored.SetManyViewName(Name); });
   return 1;
 }
 
 int CZRVReportItemManager::DeleteItemView(ZRV_RESULT_ITEMS ItemID, const wchar_t* Name) {
-  Item* Found = firstItemWithID(ItemID);
+  auto Found = Doc->Items.at(firstIndexWithID(ItemID));
   if (!Found)
     return 0;
-  Found->DeleteItemView(Name);
+  Found.change([Name](Item& Stored) { Stored.DeleteItemView(Name); });
   return 1;
 }
 
@@ -179,7 +179,7 @@ void CZRVReportItemManager::SetObjectMap(const ZRVObjectMap& Map) {
   handOver<ObjectKind>(Doc->ObjectMap, Doc->ObjectOptions, Map);
 }
 int CZRVReportItemManager::HasObjectSetting(int Index) const {
-  return itemFlag<ObjectKind>(itemAt(Index));
+  return itemFlag<ObjectKind>(Doc->Items.at(Index));
 }
 int CZRVReportItemManager::GetObjectOptionCount() const {
   return optionCount<ObjectKind>(Doc->ObjectMap, Doc->ObjectOptions);
@@ -188,10 +188,10 @@ int CZRVReportItemManager::GetObjectOption(int Index, wchar_t* Name) const {
   return optionByIndex<ObjectKind>(Doc->ObjectMap, Doc->ObjectOptions, Index, Name);
 }
 int CZRVReportItemManager::GetObjectName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const {
-  return copyItemName<ObjectKind>(firstItemWithID(ItemID), Name);
+  return copyItemName<ObjectKind>(Doc->Items.at(firstIndexWithID(ItemID)), Name);
 }
 int CZRVReportItemManager::GetObjectNameByIndex(int Index, wchar_t* Name) const {
-  return copyItemName<ObjectKind>(itemAt(Index), Name);
+  return copyItemName<ObjectKind>(Doc->Items.at(Index), Name);
 }
 Item::tagOBJECTSETTING CZRVReportItemManager::GetObjectSetting(const wchar_t* Name) const {
   return readRecord(Doc->ObjectMap, zrv::text(Name));
@@ -200,7 +200,7 @@ void CZRVReportItemManager::SetObjectSetting(const wchar_t* Name, Item::tagOBJEC
   storeRecord(Doc->ObjectMap, Doc->ObjectOptions, zrv::text(Name), std::move(Setting));
 }
 int CZRVReportItemManager::SetItemObject(int Index, const wchar_t* Name) {
-  return assignToItem<ObjectKind>(Doc->ObjectMap, itemAt(Index), zrv::text(Name));
+  return assignToItem<ObjectKind>(Doc->ObjectMap, Doc->Items.at(Index), zrv::text(Name));
 }
 int CZRVReportItemManager::DeleteObjectSetting(const wchar_t* Name) {
   return deleteSetting<ObjectKind>(Doc->ObjectMap, Doc->ObjectOptions, Doc->Items,
@@ -236,7 +236,7 @@ void CZRVReportItemManager::SetCaptureMap(const ZRVCaptureMap& Map) {
   handOver<CaptureKind>(Doc->CaptureMap, Doc->CaptureOptions, Map);
 }
 int CZRVReportItemManager::HasCaptureSetting(int Index) const {
-  return itemFlag<CaptureKind>(itemAt(Index));
+  return itemFlag<CaptureKind>(Doc->Items.at(Index));
 }
 int CZRVReportItemManager::GetCaptureOptionCount() const {
   return optionCount<CaptureKind>(Doc->CaptureMap, Doc->CaptureOptions);
@@ -245,7 +245,7 @@ int CZRVReportItemManager::GetCaptureOption(int Index, wchar_t* Name) const {
   return optionByIndex<CaptureKind>(Doc->CaptureMap, Doc->CaptureOptions, Index, Name);
 }
 int CZRVReportItemManager::GetCaptureName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const {
-  return copyItemName<CaptureKind>(firstItemWithID(ItemID), Name);
+  return copyItemName<CaptureKind>(Doc->Items.at(firstIndexWithID(ItemID)), Name);
 }
 Item::tagFOCUSCAPTURE CZRVReportItemManager::GetCaptureSetting(const wchar_t* Name) const {
   return readRecord(Doc->CaptureMap, zrv::text(Name));
@@ -254,7 +254,7 @@ void CZRVReportItemManager::SetCaptureSetting(const wchar_t* Name, Item::tagFOCU
   storeRecord(Doc->CaptureMap, Doc->CaptureOptions, zrv::text(Name), std::move(Setting));
 }
 int CZRVReportItemManager::SetItemCapture(int Index, const wchar_t* Name) {
-  return assignToItem<CaptureKind>(Doc->CaptureMap, itemAt(Index), zrv::text(Name));
+  return assignToItem<CaptureKind>(Doc->CaptureMap, Doc->Items.at(Index), zrv::text(Name));
 }
 int CZRVReportItemManager::DeleteCaptureSetting(const wchar_t* Name) {
   return deleteSetting<CaptureKind>(Doc->CaptureMap, Doc->CaptureOptions, Doc->Items,

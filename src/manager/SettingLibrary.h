@@ -7,6 +7,8 @@
 #include "zrvreport/ZRVReportItem.h"
 #include "zrvreport/ZRVReportItemEx.h"
 
+#include "manager/ItemStore.h"
+#include "manager/StoredMelt.h"
 #include "util/Text.h"
 
 #include <algorithm>
@@ -21,7 +23,7 @@ namespace zrv::manager {
 // The option lists (the names of a library in the order its option getters
 // list them) are the document's own OptionList; the operations below take
 // them as the template parameter List.
-using ItemList = std::vector<CZRVReportItem>;
+using ItemList = ItemStore;
 /// The document's index of the first item with each result item id: item id
 /// -> its position in the item list.
 using FirstIndexMap = std::unordered_map<int, int>;
@@ -115,8 +117,8 @@ struct ClippingKind {
   static constexpr EmptyName Empty = EmptyName::Dropped;
   static constexpr Counted Count = Counted::Entries;
   static constexpr bool DeleteResetsUsers = true;
-  static std::wstring nameOf(const CZRVReportItem& Item) { return Item.GetClippingName(); }
-  static int flagOf(const CZRVReportItem& Item) { return Item.HasClippingSetting(); }
+  static constexpr ItemName NameOf = ItemName::Clipping;
+  static int flagOf(const ItemRef& Item) { return Item.HasClippingSetting(); }
   static void assign(CZRVReportItem& Item, const std::wstring& Name, Map::mapped_type Record) {
     Item.SetClippingName(Name.c_str());
     Item.SetClippingSetting(std::move(Record));
@@ -128,8 +130,8 @@ struct SlicingKind {
   static constexpr EmptyName Empty = EmptyName::Listed;
   static constexpr Counted Count = Counted::Entries;
   static constexpr bool DeleteResetsUsers = false;
-  static std::wstring nameOf(const CZRVReportItem& Item) { return Item.GetSlicingName(); }
-  static int flagOf(const CZRVReportItem& Item) { return Item.HasSlicingSetting(); }
+  static constexpr ItemName NameOf = ItemName::Slicing;
+  static int flagOf(const ItemRef& Item) { return Item.HasSlicingSetting(); }
   static void assign(CZRVReportItem& Item, const std::wstring& Name, Map::mapped_type Record) {
     Item.SetSlicingName(Name.c_str());
     Item.SetSlicingSetting(std::move(Record));
@@ -142,9 +144,9 @@ struct ViewKind {
   static constexpr Counted Count = Counted::Entries;
   static constexpr bool DeleteResetsUsers = false;
   /// The item's single view name.
-  static std::wstring nameOf(const CZRVReportItem& Item) { return Item.GetViewName(); }
+  static constexpr ItemName NameOf = ItemName::View;
   /// The single view flag, or several-view records present.
-  static int flagOf(const CZRVReportItem& Item) { return Item.HasViewSetting(); }
+  static int flagOf(const ItemRef& Item) { return Item.HasViewSetting(); }
   /// Angles and scale go into the item's single view (which raises its view
   /// flag); the record's name is not copied.
   static void assign(CZRVReportItem& Item, const std::wstring& Name, const Map::mapped_type& View) {
@@ -158,8 +160,8 @@ struct ObjectKind {
   static constexpr EmptyName Empty = EmptyName::Dropped;
   static constexpr Counted Count = Counted::Options;
   static constexpr bool DeleteResetsUsers = true;
-  static std::wstring nameOf(const CZRVReportItem& Item) { return Item.GetObjectName(); }
-  static int flagOf(const CZRVReportItem& Item) { return Item.HasObjectSetting(); }
+  static constexpr ItemName NameOf = ItemName::Object;
+  static int flagOf(const ItemRef& Item) { return Item.HasObjectSetting(); }
   static void assign(CZRVReportItem& Item, const std::wstring& Name, Map::mapped_type Record) {
     Item.SetObjectName(Name.c_str());
     Item.SetObjectSetting(std::move(Record));
@@ -171,9 +173,9 @@ struct CaptureKind {
   static constexpr EmptyName Empty = EmptyName::Listed;
   static constexpr Counted Count = Counted::Options;
   static constexpr bool DeleteResetsUsers = false;
-  static std::wstring nameOf(const CZRVReportItem& Item) { return Item.GetCaptureName(); }
+  static constexpr ItemName NameOf = ItemName::Capture;
   /// Focus capture in force.
-  static int flagOf(const CZRVReportItem& Item) { return Item.IsFocusCapture(); }
+  static int flagOf(const ItemRef& Item) { return Item.IsFocusCapture(); }
   static void assign(CZRVReportItem& Item, const std::wstring& Name, Map::mapped_type Record) {
     Item.SetCaptureName(Name.c_str());
     Item.SetCaptureSetting(std::move(Record));
@@ -186,7 +188,7 @@ template <typename LibraryMap> struct ExtendedKind {
   static constexpr EmptyName Empty = EmptyName::Listed;
   static constexpr Counted Count = Counted::Options;
 };
-using MeltKind = ExtendedKind<ZRVMeltMap>;
+using MeltKind = ExtendedKind<StoredMeltMap>;
 using AnimationKind = ExtendedKind<ZRVAnimationMap>;
 using ImageKind = ExtendedKind<ZRVImageMap>;
 
@@ -216,26 +218,26 @@ int optionByIndex(const typename Traits::Map& Library, const List& Options, int 
 }
 
 /// The kind's flag of \p Item; 0 for no item.
-template <typename Traits> int itemFlag(const CZRVReportItem* Item) {
-  return Item ? Traits::flagOf(*Item) : 0;
+template <typename Traits> int itemFlag(const ItemRef& Item) {
+  return Item ? Traits::flagOf(Item) : 0;
 }
 
 /// Copies the kind's name of \p Item into \p Name; 1, or 0 for no item.
-template <typename Traits> int copyItemName(const CZRVReportItem* Item, wchar_t* Name) {
+template <typename Traits> int copyItemName(const ItemRef& Item, wchar_t* Name) {
   if (!Item)
     return 0;
-  copyToBuffer(Traits::nameOf(*Item), Name);
+  copyToBuffer(Item.name(Traits::NameOf), Name);
   return 1;
 }
 
 /// Gives \p Item the name and the library's record of that name (a default
 /// record when the library has none); 1, or 0 for no item.
 template <typename Traits>
-int assignToItem(const typename Traits::Map& Library, CZRVReportItem* Item,
-                 const std::wstring& Name) {
+int assignToItem(const typename Traits::Map& Library, ItemRef Item, const std::wstring& Name) {
   if (!Item)
     return 0;
-  Traits::assign(*Item, Name, readRecord(Library, Name));
+  Item.change(
+      [&](CZRVReportItem& Stored) { Traits::assign(Stored, Name, readRecord(Library, Name)); });
   return 1;
 }
 
@@ -256,8 +258,13 @@ inline int firstIndexIn(const FirstIndexMap& FirstIndexOfID, int ItemID) {
 /// setting \p Name: some first item has that name.
 template <typename Traits>
 bool isUsed(const ItemList& Items, const FirstIndexMap& FirstIndexOfID, const std::wstring& Name) {
+  // A name no item has is not in the document's name pool.
+  const PoolId Wanted = Items.pools().Names.find(std::wstring_view(Name));
+  if (Wanted == ValuePool<std::wstring>::NotFound)
+    return false;
   for (const auto& [ItemID, First] : FirstIndexOfID)
-    if (Traits::nameOf(Items[static_cast<std::size_t>(First)]) == Name)
+    if (Items.record(static_cast<std::size_t>(First)).Names[static_cast<int>(Traits::NameOf)] ==
+        Wanted)
       return true;
   return false;
 }
@@ -269,15 +276,19 @@ template <typename Traits>
 std::vector<int> usersOf(const ItemList& Items, const FirstIndexMap& FirstIndexOfID,
                          const std::wstring& Name) {
   std::vector<int> UsingIDs;
-  for (const auto& [ItemID, First] : FirstIndexOfID)
-    if (Traits::nameOf(Items[static_cast<std::size_t>(First)]) == Name)
-      UsingIDs.push_back(ItemID);
   std::vector<int> Users;
+  const PoolId Wanted = Items.pools().Names.find(std::wstring_view(Name));
+  if (Wanted == ValuePool<std::wstring>::NotFound)
+    return Users;
+  for (const auto& [ItemID, First] : FirstIndexOfID)
+    if (Items.record(static_cast<std::size_t>(First)).Names[static_cast<int>(Traits::NameOf)] ==
+        Wanted)
+      UsingIDs.push_back(ItemID);
   if (UsingIDs.empty())
     return Users;
   std::sort(UsingIDs.begin(), UsingIDs.end());
   for (std::size_t I = 0; I < Items.size(); ++I)
-    if (std::binary_search(UsingIDs.begin(), UsingIDs.end(), Items[I].GetItemID()))
+    if (std::binary_search(UsingIDs.begin(), UsingIDs.end(), Items.record(I).ItemID))
       Users.push_back(static_cast<int>(I));
   return Users;
 }
@@ -288,7 +299,7 @@ void switchUsers(const typename Traits::Map& Library, ItemList& Items,
                  const FirstIndexMap& FirstIndexOfID, const std::wstring& Name,
                  const std::wstring& Fallback) {
   for (int I : usersOf<Traits>(Items, FirstIndexOfID, Name))
-    assignToItem<Traits>(Library, &Items[static_cast<std::size_t>(I)], Fallback);
+    assignToItem<Traits>(Library, Items.at(I), Fallback);
 }
 
 /// Erases the setting \p Name; for kinds that say so, its users then get the

@@ -9,6 +9,8 @@
 #include "platform/Platform.h"
 #include "util/Text.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -44,8 +46,8 @@ int CZRVReportItemManager::CheckViewUsed(const wchar_t* Name) const {
   // The several-view names of every item itself. Names that differ in length
   // are never equal, letter case ignored: names hold no null character, as
   // every way into an item takes them as null-terminated text.
-  for (const CZRVReportItem& Item : Doc->Items)
-    for (const std::wstring& ViewName : Item.GetViewNameList())
+  for (std::size_t I = 0; I < Doc->Items.size(); ++I)
+    for (const std::wstring& ViewName : Doc->Items[I].GetViewNameList())
       if (ViewName.size() == Wanted.size() && zrv::platform::CompareNoCase(ViewName, Wanted) == 0)
         return 1;
   return 0;
@@ -87,30 +89,46 @@ void CZRVReportItemManager::ChangeMeltToDefault(const wchar_t* Name) {
 
 // ---- Project views -----------------------------------------------------------------------------
 
+namespace {
+
+/// Resolves the views of \p Item against the project's view library: a
+/// single view takes the library's record or loses its name; each of several
+/// views appends its record, or clears the single view name when missing.
+void resolveProjectViews(const ZRVViewMap& Library, CZRVReportItem& Item) {
+  const std::vector<std::wstring> ViewNames = Item.GetViewNameList();
+  if (ViewNames.empty()) {
+    const std::wstring Single = Item.GetViewName();
+    if (Single.empty())
+      return;
+    const auto Found = Library.find(Single);
+    if (Found != Library.end())
+      ViewKind::assign(Item, Single, Found->second);
+    else
+      Item.SetViewName(L"");
+    return;
+  }
+  for (const std::wstring& ViewName : ViewNames) {
+    if (ViewName.empty())
+      continue;
+    const auto Found = Library.find(ViewName);
+    if (Found != Library.end())
+      Item.SetManyView(Found->second);
+    else
+      Item.SetViewName(L"");
+  }
+}
+
+} // namespace
+
 void CZRVReportItemManager::SetViewMapByProject() {
   handOver<ViewKind>(Doc->ViewMap, Doc->ViewOptions, Doc->ViewMap);
-  for (CZRVReportItem& Item : Doc->Items) {
-    const std::vector<std::wstring> ViewNames = Item.GetViewNameList();
-    if (ViewNames.empty()) {
-      const std::wstring Single = Item.GetViewName();
-      if (Single.empty())
-        continue;
-      const auto Found = Doc->ViewMap.find(Single);
-      if (Found != Doc->ViewMap.end())
-        ViewKind::assign(Item, Single, Found->second);
-      else
-        Item.SetViewName(L"");
-      continue;
-    }
-    for (const std::wstring& ViewName : ViewNames) {
-      if (ViewName.empty())
-        continue;
-      const auto Found = Doc->ViewMap.find(ViewName);
-      if (Found != Doc->ViewMap.end())
-        Item.SetManyView(Found->second);
-      else
-        Item.SetViewName(L"");
-    }
+  for (std::size_t Position = 0; Position < Doc->Items.size(); ++Position) {
+    if (Doc->Items[Position].GetViewNameList().empty() &&
+        Doc->Items[Position].name(ItemName::View).empty())
+      continue; // nothing to resolve: the item stays as it is
+    CZRVReportItem Item = Doc->Items[Position].copy();
+    resolveProjectViews(Doc->ViewMap, Item);
+    Doc->Items.replace(Position, Item);
   }
 }
 
@@ -122,13 +140,27 @@ void CZRVReportItemManager::SetAllManyViewData() {
   for (const auto& [Name, View] : Doc->ViewMap)
     Views.emplace(Name, &View);
   const CZRVReportItem::tagVIEWSETTING DefaultView;
-  for (CZRVReportItem& Item : Doc->Items) {
-    // The names are read from the item's own list; records are appended, and
-    // the name list does not change while they are.
-    const std::vector<std::wstring>& Names = Item.GetViewNameList();
-    for (std::size_t I = 0; I < Names.size(); ++I) {
-      const auto Found = Views.find(Names[I]);
-      Item.SetManyView(Found != Views.end() ? *Found->second : DefaultView);
+  // Items that list the same names with the same records get the same new
+  // record list: it is made once for each such pair of pooled lists.
+  ItemPools& Pools = Doc->Items.pools();
+  std::unordered_map<std::uint64_t, PoolId> Done;
+  std::vector<CZRVReportItem::tagVIEWSETTING> Records;
+  for (std::size_t Position = 0; Position < Doc->Items.size(); ++Position) {
+    ItemRecord& Item = Doc->Items.record(Position);
+    if (Item.ViewNames == 0)
+      continue; // the item lists no names: nothing is appended
+    const std::uint64_t Key = (static_cast<std::uint64_t>(Item.ViewNames) << 32) | Item.ViewRecords;
+    if (const auto Found = Done.find(Key); Found != Done.end()) {
+      Item.ViewRecords = Found->second;
+      continue;
     }
+    // The names are read from the item's own list; records are appended.
+    Records = Pools.ViewRecordLists[Item.ViewRecords];
+    for (const std::wstring& Name : Pools.ViewNameLists[Item.ViewNames]) {
+      const auto Found = Views.find(Name);
+      Records.push_back(Found != Views.end() ? *Found->second : DefaultView);
+    }
+    Item.ViewRecords = Pools.ViewRecordLists.intern(Records);
+    Done.emplace(Key, Item.ViewRecords);
   }
 }

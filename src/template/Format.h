@@ -436,6 +436,9 @@ struct ParsedItemLine {
 /// Also empty: a line without a key, or one whose key or any name field is
 /// longer than MaxNameChars.
 std::optional<ParsedItemLine> parseItemLine(std::string_view Line, int FileVersion);
+/// As above, into \p Item, whose texts keep their room from line to line; false
+/// for the empty result (\p Item then holds no meaning).
+bool parseItemLine(std::string_view Line, int FileVersion, ParsedItemLine& Item);
 
 /// Calls \p Visit with each name of a several-view field, split at every ';',
 /// empty parts left out ("Top;Side;" gives Top, then Side).

@@ -2,11 +2,14 @@
 #include "template/Format.h"
 
 #include "platform/Platform.h"
+#include "platform/Utf8.h"
 #include "util/Text.h"
 
 #include <algorithm>
 #include <array>
 #include <iterator>
+#include <optional>
+#include <utility>
 
 namespace zrv::format {
 
@@ -261,7 +264,18 @@ bool isReadFieldCount(std::size_t Count) {
 /// The most fields an item line is read with.
 constexpr std::size_t MaxItemFields = 16;
 
-std::optional<ParsedItemLine> parseFullItemLine(std::string_view Line) {
+/// Decodes \p Bytes into \p Out, reusing its room: ASCII bytes are widened
+/// one by one, anything else goes through the UTF-8 decoder.
+void decodeInto(std::string_view Bytes, std::wstring& Out) {
+  if (platform::IsAscii(Bytes))
+    Out.assign(Bytes.begin(), Bytes.end());
+  else
+    Out = decode(Bytes);
+}
+
+/// Reads a full item line into \p Item (every field set afresh; the texts
+/// keep their room from earlier lines); false as parseItemLine's empty result.
+bool readFullItemLine(std::string_view Line, ParsedItemLine& Item) {
   std::array<std::string_view, MaxItemFields> Field;
   std::size_t FieldCount = 0;
   for (std::size_t Start = 0;; ++FieldCount) {
@@ -274,41 +288,52 @@ std::optional<ParsedItemLine> parseFullItemLine(std::string_view Line) {
   }
   ++FieldCount;
   if (!isReadFieldCount(FieldCount))
-    return std::nullopt;
+    return false;
 
-  auto Name = [&](std::size_t I) { return decode(firstWord(Field[I])); };
+  auto Name = [&](std::size_t I, std::wstring& Out) { decodeInto(firstWord(Field[I]), Out); };
   auto Number = [&](std::size_t I) { return leadingInt(Field[I]); };
 
-  ParsedItemLine Item;
   Item.FieldCount = static_cast<int>(FieldCount);
-  Item.Key = Name(0);
+  Name(0, Item.Key);
   Item.Output = mapOutput(Number(1));
   Item.DisplayMode = mapDisplayMode(Number(2));
   Item.ParameterX = Number(3);
   Item.ParameterY = Number(4);
   Item.ParameterZ = Number(5);
   Item.FaceNumber = Number(6);
-  Item.ClippingName = Name(7);
-  Item.ViewField = Name(8);
-  Item.ObjectName = Name(9);
-  Item.CaptureName = Name(10);
+  Name(7, Item.ClippingName);
+  Name(8, Item.ViewField);
+  Name(9, Item.ObjectName);
+  Name(10, Item.CaptureName);
+  Item.SlicingName.clear();
   if (FieldCount >= 12)
-    Item.SlicingName = Name(11);
+    Name(11, Item.SlicingName);
+  Item.AirTrap = 0;
+  Item.WeldLine = 0;
   if (FieldCount >= 14) {
     Item.AirTrap = Number(12);
     Item.WeldLine = Number(13);
   }
+  Item.ItemCountOf1Page = 1;
   if (FieldCount >= 15) {
     int Count = Number(14);
     Item.ItemCountOf1Page = Count == 0 ? 1 : Count;
   }
+  Item.TagName.clear();
   if (FieldCount >= 16)
-    Item.TagName = Name(15);
+    Name(15, Item.TagName);
 
   for (const std::wstring* Text : {&Item.Key, &Item.ClippingName, &Item.ViewField, &Item.ObjectName,
                                    &Item.CaptureName, &Item.SlicingName, &Item.TagName})
     if (!fitsNameLimit(*Text))
-      return std::nullopt;
+      return false;
+  return true;
+}
+
+std::optional<ParsedItemLine> parseFullItemLine(std::string_view Line) {
+  ParsedItemLine Item;
+  if (!readFullItemLine(Line, Item))
+    return std::nullopt;
   return Item;
 }
 
@@ -351,6 +376,16 @@ std::optional<ParsedItemLine> parseItemLine(std::string_view Line, int FileVersi
   if (Item && Item->Key.empty())
     return std::nullopt;
   return Item;
+}
+
+bool parseItemLine(std::string_view Line, int FileVersion, ParsedItemLine& Item) {
+  if (itemLineFormOf(FileVersion) == ItemLineForm::Full)
+    return readFullItemLine(Line, Item) && !Item.Key.empty();
+  std::optional<ParsedItemLine> Read = parseItemLine(Line, FileVersion);
+  if (!Read)
+    return false;
+  Item = std::move(*Read);
+  return true;
 }
 
 } // namespace zrv::format

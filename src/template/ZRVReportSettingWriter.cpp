@@ -23,6 +23,11 @@ using namespace zrv::format;
 
 namespace {
 
+/// A library record in the form the line formatter takes: the record itself,
+/// or the public form of a melt-front capture record the document keeps short.
+template <typename Record> const Record& publicRecord(const Record& R) { return R; }
+inline MeltRecord publicRecord(const zrv::manager::StoredMelt& R) { return R; }
+
 constexpr const wchar_t* StartMessage = L"[ReportSetting] start to save template %s";
 // The messages of a failed save: the path, then why.
 constexpr const wchar_t* OpenFailMessage = L"[ReportSetting] open file fail %s: %s";
@@ -313,7 +318,7 @@ void Source::settings(TemplateText& T, Section Id, const List& Options, const Li
     const Record* Found = Records.find(Name);
     const Record& R = Found ? *Found : Missing;
     T.name(Name, Tag, Name);
-    T.line([&](ByteBuffer& Out) { appendSettingLine(Out, Name, R); }, Tag, Name);
+    T.line([&](ByteBuffer& Out) { appendSettingLine(Out, Name, publicRecord(R)); }, Tag, Name);
   }
   T.sectionEnd();
 }
@@ -371,12 +376,12 @@ void Source::resultEx(TemplateText& T) const {
 /// same item id and module id (the document's index answers it).
 ItemLineView Source::itemLine(std::size_t Index) const {
   const CZRVReportItemManager& Doc = *Document;
-  const CZRVReportItem& Item = Data->Items[Index];
+  const zrv::manager::ItemRef Item = Data->Items[Index];
   const int FirstIndex = Doc.GetItemIndex(Item.GetItemID(), Item.GetModuleID());
-  const CZRVReportItem& First =
+  const zrv::manager::ItemRef First =
       FirstIndex >= 0 ? Data->Items[static_cast<std::size_t>(FirstIndex)] : Item;
   ItemLineView Line;
-  Line.Key = ZRVDocumentAccess::name(Item, ItemName::Save);
+  Line.Key = Item.name(ItemName::Save);
   Line.Output = Item.GetOutput();
   Line.DisplayMode = Item.GetDisplayMode();
   // The parameters as GetParameterX, Y, Z give them: the slicing values.
@@ -384,11 +389,11 @@ ItemLineView Source::itemLine(std::size_t Index) const {
   Line.ParameterY = Item.GetParameterY();
   Line.ParameterZ = Item.GetParameterZ();
   Line.FaceNumber = Item.GetFaceNumber();
-  Line.ClippingName = ZRVDocumentAccess::name(Item, ItemName::Clipping);
-  Line.ViewName = ZRVDocumentAccess::name(Item, ItemName::View);
-  Line.ObjectName = ZRVDocumentAccess::name(Item, ItemName::Object);
-  Line.CaptureName = ZRVDocumentAccess::name(Item, ItemName::Capture);
-  Line.SlicingName = ZRVDocumentAccess::name(Item, ItemName::Slicing);
+  Line.ClippingName = Item.name(ItemName::Clipping);
+  Line.ViewName = Item.name(ItemName::View);
+  Line.ObjectName = Item.name(ItemName::Object);
+  Line.CaptureName = Item.name(ItemName::Capture);
+  Line.SlicingName = Item.name(ItemName::Slicing);
   Line.ManyViewNames = NameSpan{First.GetViewNameList().data(), First.GetViewNameList().size()};
   Line.AirTrap = Item.GetOutputAirTrap();
   Line.WeldLine = Item.GetOutputWeldLine();
@@ -397,7 +402,7 @@ ItemLineView Source::itemLine(std::size_t Index) const {
 }
 
 void Source::results(const std::vector<std::wstring>& Tags, TemplateText& T) const {
-  const std::vector<CZRVReportItem>& Items = Data->Items;
+  const zrv::manager::ItemStore& Items = Data->Items;
 
   // The items of each section in document order, found once; at
   // SectionCount the items of modules without a section, whose empty tag

@@ -13,6 +13,7 @@
 #include "platform/Diagnostics.h"
 #include "platform/Platform.h"
 #include "template/Format.h"
+#include "util/Text.h"
 #include "zrvreport/ZRVReportItemManager.h"
 
 namespace fileformat = zrv::format;
@@ -265,6 +266,7 @@ int CZRVReportTemplateProjectReader::Load(const std::wstring& Path, CZRVReportIt
   Options = LoadOptions;
   Reader = &FileReader;
   SectionKeys = nullptr;
+  SettingsIndexed = false;
   // The result sections of the chain, looked up once for the whole load.
   ResultSections.clear();
   for (ZRV_RESULT_MODULES Module : zrv::AcceptedSections(Options.Entry))
@@ -285,6 +287,7 @@ int CZRVReportTemplateProjectReader::Load(const std::wstring& Path, CZRVReportIt
   handOverTables();
   if (zrv::SetsManyViewData(Options.Entry))
     Document->SetAllManyViewData();
+  ZRVDocumentAccess::trimItems(*Document);
 
   Reader = nullptr;
   Document = nullptr;
@@ -468,6 +471,7 @@ int CZRVReportTemplateProjectReader::LoadHeader(const std::wstring& Path,
 template <typename Table, typename ParseLine>
 void CZRVReportTemplateProjectReader::parseSettings(fileformat::Section Id, Table& Settings,
                                                     ParseLine Parse) {
+  SettingsIndexed = false; // the table may change
   while (readLine() && !fileformat::isTagLine(Line)) {
     auto Setting = Parse(Line);
     if (!Setting) {
@@ -589,10 +593,47 @@ void CZRVReportTemplateProjectReader::parseResultSection(ZRV_RESULT_MODULES Modu
     removeICPackageItems(Module);
 }
 
+void CZRVReportTemplateProjectReader::indexSettings() {
+  if (SettingsIndexed)
+    return;
+  ClippingIndex.build(ClippingTable);
+  ViewIndex.build(ViewTable);
+  ObjectIndex.build(ObjectTable);
+  CaptureIndex.build(CaptureTable);
+  SlicingIndex.build(SlicingTable);
+  SettingsIndexed = true;
+}
+
+namespace {
+
+/// The pool id of the record an index entry gives an item (made into the
+/// item's form by \p ItemForm), pooled on the first use.
+template <typename Entry, typename Record, typename ItemForm>
+zrv::manager::PoolId pooledRecord(zrv::manager::ValuePool<Record>& Pool, Entry& Found,
+                                  ItemForm Form) {
+  if (Found.Pooled == zrv::manager::ValuePool<Record>::NotFound)
+    Found.Pooled = Pool.intern(Form(*Found.Setting));
+  return Found.Pooled;
+}
+
+template <typename Record> Record asStored(const Record& Setting) { return Setting; }
+
+/// The pool id of the name of the setting an index entry gives an item.
+template <typename Entry>
+zrv::manager::PoolId pooledName(zrv::manager::ItemPools& Pools, Entry& Found,
+                                std::wstring_view Name) {
+  if (Found.Name == zrv::manager::ValuePool<std::wstring>::NotFound)
+    Found.Name = Pools.Names.intern(Name);
+  return Found.Name;
+}
+
+} // namespace
+
 void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source, int FileVersion) {
+  using zrv::manager::ItemName;
   std::string_view Text = withoutLineEnd(textOf(Source));
-  std::optional<fileformat::ParsedItemLine> Parsed = fileformat::parseItemLine(Text, FileVersion);
-  if (!Parsed) {
+  fileformat::ParsedItemLine& Parsed = ItemFields;
+  if (!fileformat::parseItemLine(Text, FileVersion, Parsed)) {
     if (fileformat::itemLineFormOf(FileVersion) == fileformat::ItemLineForm::Full)
       noteDropped(Text, Source.Number, fileformat::ItemLabel,
                   std::vector<int>(std::begin(fileformat::ItemLineFieldCounts),
@@ -602,10 +643,10 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
     return;
   }
   ZRV_RESULT_ITEMS Id{};
-  if (!SectionKeys || !SectionKeys->find(Parsed->Key, Id)) {
+  if (!SectionKeys || !SectionKeys->find(Parsed.Key, Id)) {
     // A version 1000 read takes the label line for the key "Item": not a finding.
     if (!holdsNothing(Text, fileformat::ItemLabel))
-      note(FindingKind::UnknownItemKey, Source.Number, Parsed->Key);
+      note(FindingKind::UnknownItemKey, Source.Number, Parsed.Key);
     return;
   }
 
@@ -616,100 +657,123 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
         return;
       int Number = fileformat::leadingInt(Value);
       if (Number < Low || Number > High)
-        note(FindingKind::ValueOutOfRange, Source.Number, Parsed->Key, Number, Field, {Low, High});
+        note(FindingKind::ValueOutOfRange, Source.Number, Parsed.Key, Number, Field, {Low, High});
     };
     checkRange(2, 0, 3);
     checkRange(3, 0, 4);
-    if (Parsed->FieldCount >= 15)
+    if (Parsed.FieldCount >= 15)
       checkRange(15, 1, 4);
   }
 
-  // The item takes the names decoded from the line over (its fields are
-  // set directly, as its setters would set them from a copy).
-  CZRVReportItem Item;
-  Item.SetItemID(Id);
-  ZRVDocumentAccess::name(Item, ZRVDocumentAccess::ItemName::Save) = std::move(Parsed->Key);
-  Item.SetOutput(Parsed->Output);
-  Item.SetDisplayMode(Parsed->DisplayMode);
-  Item.SetParameterX(Parsed->ParameterX);
-  Item.SetParameterY(Parsed->ParameterY);
-  Item.SetParameterZ(Parsed->ParameterZ);
-  Item.SetFaceNumber(Parsed->FaceNumber);
-  Item.SetOutputAirTrap(Parsed->AirTrap);
-  Item.SetOutputWeldLine(Parsed->WeldLine);
-  Item.SetItemCountOf1Page(Parsed->ItemCountOf1Page == 0 ? 1 : Parsed->ItemCountOf1Page);
+  // The item is built as its record: its names and the records of the
+  // settings it names go into the document's pools (each setting's record
+  // once per load), its numbers as its setters would store them.
+  indexSettings();
+  zrv::manager::ItemPools& Pools = ZRVDocumentAccess::itemPools(*Document);
+  auto intern = [&Pools](std::wstring_view Name) { return Pools.Names.intern(Name); };
+  zrv::manager::ItemRecord Item;
+  Item.ItemID = Id;
+  Item.Names[static_cast<int>(ItemName::Save)] = intern(Parsed.Key);
+  Item.Output = zrv::mapOutput(Parsed.Output);
+  Item.DisplayMode = zrv::mapDisplayMode(Parsed.DisplayMode);
+  Item.ParameterX = Parsed.ParameterX;
+  Item.ParameterY = Parsed.ParameterY;
+  Item.ParameterZ = Parsed.ParameterZ;
+  Item.FaceNumber = Parsed.FaceNumber;
+  Item.OutputAirTrap = Parsed.AirTrap;
+  Item.OutputWeldLine = Parsed.WeldLine;
+  Item.ItemCountOf1Page = Parsed.ItemCountOf1Page == 0 ? 1 : Parsed.ItemCountOf1Page;
 
-  auto unresolved = [&](const std::wstring& Name, int Field) {
+  auto unresolved = [&](std::wstring_view Name, int Field) {
     if (Options.Observer && !Name.empty() && !fileformat::isNoSetting(Name))
-      note(FindingKind::UnresolvedName, Source.Number, Name, 0, Field);
+      note(FindingKind::UnresolvedName, Source.Number, std::wstring(Name), 0, Field);
   };
 
   // Field 8: clipping.
-  if (!Parsed->ClippingName.empty()) {
-    if (auto Found = ClippingTable.find(Parsed->ClippingName); Found != ClippingTable.end()) {
-      Item.SetClippingSetting(Found->second);
-      ZRVDocumentAccess::name(Item, ZRVDocumentAccess::ItemName::Clipping) =
-          std::move(Parsed->ClippingName);
+  if (!Parsed.ClippingName.empty()) {
+    if (auto* Found = ClippingIndex.find(Parsed.ClippingName)) {
+      Item.Clipping =
+          pooledRecord(Pools.Clippings, *Found, asStored<CZRVReportItem::tagCLIPSETTING>);
+      Item.HasClipping = 1;
+      Item.Names[static_cast<int>(ItemName::Clipping)] =
+          pooledName(Pools, *Found, Parsed.ClippingName);
     } else {
-      unresolved(Parsed->ClippingName, 8);
+      unresolved(Parsed.ClippingName, 8);
     }
   }
 
-  // Field 9: a single view, or several views each followed by ';'.
-  std::wstring& ViewField = Parsed->ViewField;
+  // Field 9: a single view, or several views each followed by ';'. A single
+  // view takes the angles and scale of its setting, not its name.
+  const std::wstring& ViewField = Parsed.ViewField;
   if (!ViewField.empty() && !fileformat::isNoSetting(ViewField)) {
     bool ManyFound = false;
     if (fileformat::isViewList(ViewField)) {
+      ViewParts.clear();
       fileformat::forEachViewName(ViewField, [&](std::wstring_view Part) {
-        ViewName.assign(Part); // reused: its room outlives the item
-        if (ViewTable.count(ViewName)) {
-          Item.SetManyViewName(ViewName.c_str());
+        if (ViewIndex.find(Part)) {
+          if (std::find(ViewParts.begin(), ViewParts.end(), Part) == ViewParts.end())
+            ViewParts.push_back(Part);
           ManyFound = true;
         } else {
-          unresolved(ViewName, 9);
+          unresolved(Part, 9);
         }
       });
+      if (ManyFound)
+        Item.ViewNames = Pools.ViewNameLists.intern(
+            zrv::manager::NameListView{ViewParts.data(), ViewParts.size()});
     }
     if (!ManyFound) {
-      if (auto Found = ViewTable.find(ViewField); Found != ViewTable.end()) {
-        const CZRVReportItem::tagVIEWSETTING& View = Found->second;
-        Item.SetViewSetting(View.AngleX, View.AngleY, View.AngleZ, View.Scale);
-        ZRVDocumentAccess::name(Item, ZRVDocumentAccess::ItemName::View) = std::move(ViewField);
+      if (auto* Found = ViewIndex.find(ViewField)) {
+        Item.View = pooledRecord(Pools.Views, *Found, [](const CZRVReportItem::tagVIEWSETTING& S) {
+          CZRVReportItem::tagVIEWSETTING View;
+          View.AngleX = S.AngleX;
+          View.AngleY = S.AngleY;
+          View.AngleZ = S.AngleZ;
+          View.Scale = S.Scale;
+          return View;
+        });
+        Item.HasView = 1;
+        Item.Names[static_cast<int>(ItemName::View)] = pooledName(Pools, *Found, ViewField);
       } else if (!fileformat::isViewList(ViewField)) {
         unresolved(ViewField, 9);
       }
     }
   }
 
-  // Fields 10 to 12: object, focus capture, slicing.
-  if (auto Found = ObjectTable.find(Parsed->ObjectName); Found != ObjectTable.end()) {
-    Item.SetObjectSetting(Found->second);
-    ZRVDocumentAccess::name(Item, ZRVDocumentAccess::ItemName::Object) =
-        std::move(Parsed->ObjectName);
+  // Fields 10 to 12: object, focus capture, slicing. A capture record's
+  // focus is on when it has a size, as the item's setter makes it.
+  if (auto* Found = ObjectIndex.find(Parsed.ObjectName)) {
+    Item.Object = pooledRecord(Pools.Objects, *Found, asStored<CZRVReportItem::tagOBJECTSETTING>);
+    Item.HasObject = 1;
+    Item.Names[static_cast<int>(ItemName::Object)] = pooledName(Pools, *Found, Parsed.ObjectName);
   } else {
-    unresolved(Parsed->ObjectName, 10);
+    unresolved(Parsed.ObjectName, 10);
   }
-  if (auto Found = CaptureTable.find(Parsed->CaptureName); Found != CaptureTable.end()) {
-    Item.SetCaptureSetting(Found->second);
-    ZRVDocumentAccess::name(Item, ZRVDocumentAccess::ItemName::Capture) =
-        std::move(Parsed->CaptureName);
+  if (auto* Found = CaptureIndex.find(Parsed.CaptureName)) {
+    Item.Capture =
+        pooledRecord(Pools.Captures, *Found, [](const CZRVReportItem::tagFOCUSCAPTURE& S) {
+          CZRVReportItem::tagFOCUSCAPTURE Capture = S;
+          Capture.FocusOn = Capture.Width > 0 && Capture.Height > 0 ? 1 : 0;
+          return Capture;
+        });
+    Item.Names[static_cast<int>(ItemName::Capture)] = pooledName(Pools, *Found, Parsed.CaptureName);
   } else {
-    unresolved(Parsed->CaptureName, 11);
+    unresolved(Parsed.CaptureName, 11);
   }
-  if (auto Found = SlicingTable.find(Parsed->SlicingName); Found != SlicingTable.end()) {
-    Item.SetSlicingSetting(Found->second);
-    ZRVDocumentAccess::name(Item, ZRVDocumentAccess::ItemName::Slicing) =
-        std::move(Parsed->SlicingName);
+  if (auto* Found = SlicingIndex.find(Parsed.SlicingName)) {
+    Item.Slicing = pooledRecord(Pools.Slicings, *Found, asStored<CZRVReportItem::tagSLICESETTING>);
+    Item.HasSlicing = 1;
+    Item.Names[static_cast<int>(ItemName::Slicing)] = pooledName(Pools, *Found, Parsed.SlicingName);
   } else {
-    unresolved(Parsed->SlicingName, 12);
+    unresolved(Parsed.SlicingName, 12);
   }
 
   // Field 16: the tag name.
-  if (Parsed->FieldCount == 16)
-    ZRVDocumentAccess::name(Item, ZRVDocumentAccess::ItemName::Tag) = std::move(Parsed->TagName);
+  if (Parsed.FieldCount == 16)
+    Item.Names[static_cast<int>(ItemName::Tag)] = intern(Parsed.TagName);
 
-  Item.SetModuleID(SectionModule);
-  Document->AddItem(std::move(Item));
+  Item.ModuleID = SectionModule;
+  ZRVDocumentAccess::appendRecord(*Document, std::move(Item));
 }
 
 void CZRVReportTemplateProjectReader::removeICPackageItems(ZRV_RESULT_MODULES Module) {

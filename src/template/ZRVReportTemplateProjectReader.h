@@ -7,11 +7,15 @@
 #include <deque>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "catalogue/Selection.h"
+#include "manager/ItemStore.h"
+#include "manager/StoredMelt.h"
 #include "platform/LineReader.h"
+#include "template/Format.h"
 #include "template/TemplateLayout.h"
 #include "zrvreport/ZRVReportItem.h"
 #include "zrvreport/ZRVReportItemEx.h"
@@ -95,7 +99,7 @@ private:
   ZRVViewMap ViewTable;
   ZRVObjectMap ObjectTable;
   ZRVCaptureMap CaptureTable;
-  ZRVMeltMap MeltTable;
+  zrv::manager::StoredMeltMap MeltTable; ///< kept as the document keeps it
   ZRVSliceMap SlicingTable;
   ZRVAnimationMap AnimationTable;
   ZRVImageMap ImageTable;
@@ -121,12 +125,45 @@ private:
   std::wstring SectionTag; ///< the section being read, for findings
   std::vector<CollectedLine> Collected;
   std::string CollectedBytes; ///< the collected lines one after another
-  std::wstring ViewName;      ///< one name of a several-view field
   bool Collecting = false;    ///< a section's lines are being collected
   /// Findings made while collecting, told when the parse reaches their line.
   std::deque<ZRVTemplateFinding> Deferred;
   /// The keys of the last result section whose tag had a key list.
   const zrv::SectionKeys* SectionKeys = nullptr;
+
+  // ---- Item lines to item records ---------------------------------------------------
+  /// The file's settings of one kind by name, hashed, each with the ids of
+  /// its record and its name in the document's pools once an item has used it.
+  template <typename Record> struct SettingIndex {
+    struct Entry {
+      const Record* Setting;
+      zrv::manager::PoolId Pooled;
+      zrv::manager::PoolId Name;
+    };
+    std::unordered_map<std::wstring_view, Entry> Entries;
+
+    template <typename Table> void build(const Table& Settings) {
+      Entries.clear();
+      Entries.reserve(Settings.size());
+      for (const auto& [Name, Setting] : Settings)
+        Entries.emplace(Name, Entry{&Setting, zrv::manager::ValuePool<Record>::NotFound,
+                                    zrv::manager::ValuePool<Record>::NotFound});
+    }
+    Entry* find(std::wstring_view Name) {
+      const auto Found = Entries.find(Name);
+      return Found != Entries.end() ? &Found->second : nullptr;
+    }
+  };
+  /// Builds the setting indexes when a setting section has changed a table.
+  void indexSettings();
+  SettingIndex<CZRVReportItem::tagCLIPSETTING> ClippingIndex;
+  SettingIndex<CZRVReportItem::tagVIEWSETTING> ViewIndex;
+  SettingIndex<CZRVReportItem::tagOBJECTSETTING> ObjectIndex;
+  SettingIndex<CZRVReportItem::tagFOCUSCAPTURE> CaptureIndex;
+  SettingIndex<CZRVReportItem::tagSLICESETTING> SlicingIndex;
+  bool SettingsIndexed = false;
+  zrv::format::ParsedItemLine ItemFields;   ///< the item line read, kept for its room
+  std::vector<std::wstring_view> ViewParts; ///< the listed views of the item line
 };
 
 #endif // ZRVREPORT_TEMPLATE_PROJECTREADER_H

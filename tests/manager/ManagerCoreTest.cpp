@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstring>
 #include <cwchar>
+#include <memory>
 
 #include "ManagerTestUtil.h"
 #include "TestSupport.h"
@@ -172,4 +175,60 @@ TEST(ManagerCore, RemoveAllItemResetsOnlyTheLoadedContent) {
             std::make_tuple(3, 1, 0, 4, 1));
   zrvtest::DiagnosticCapture Quiet;
   EXPECT_EQ(M.GetProjectPath(), L"/p");
+}
+
+// The document keeps items packed, their names and records pooled for the
+// whole document: a copy of the document must own its pools, a copied-out
+// item must not reach back into the document, and every field must come back
+// exactly as it was stored.
+TEST(ManagerCore, PackedItemsComeBackExactlyAndCopiesShareNothing) {
+  auto M = std::make_unique<Manager>();
+  Item First = makeItem(11, ZRV_MODULE_FLOW, L"First name", L"FirstKey");
+  First.SetClippingName(L"Clip A");
+  Item::tagCLIPSETTING Clip;
+  Clip.RangeY = -0.0;
+  Clip.Name = L"Clip A";
+  First.SetClippingSetting(Clip);
+  First.SetManyViewName(L"Top view");
+  First.SetManyViewName(L"Side view");
+  First.SetDescription(L"described");
+  First.SetStatMaxValue(2.5);
+  M->AddItem(First);
+  M->AddItem(makeItem(12, ZRV_MODULE_FLOW, L"Second name", L"SecondKey"));
+
+  // Every field as it went in, the sign of a zero included.
+  Item Back = itemAt(*M, 0);
+  EXPECT_EQ(Back.GetItemName(), L"First name");
+  EXPECT_EQ(Back.GetClippingName(), L"Clip A");
+  EXPECT_TRUE(std::signbit(Back.GetClippingRangeY()));
+  EXPECT_EQ(Back.GetViewNameList(), (Names{L"Top view", L"Side view"}));
+  EXPECT_EQ(Back.GetDescription(), L"described");
+  EXPECT_EQ(Back.GetStatMaxValue(), 2.5);
+
+  // A copied-out item changed does not change the document.
+  Back.SetItemName(L"Changed outside");
+  EXPECT_EQ(itemAt(*M, 0).GetItemName(), L"First name");
+
+  // A copy of the document outlives the original and changes on its own.
+  auto Copy = std::make_unique<Manager>(*M);
+  EXPECT_EQ(Copy->SetItemName(ZRV_MODULE_FLOW, Id(12), L"Renamed in copy"), 1);
+  Copy->SetDescription(11, ZRV_MODULE_FLOW, L"copy text");
+  EXPECT_EQ(itemAt(*M, 1).GetItemName(), L"Second name");
+  EXPECT_EQ(itemAt(*M, 0).GetDescription(), L"described");
+  M.reset();
+  EXPECT_EQ(itemAt(*Copy, 0).GetItemName(), L"First name");
+  EXPECT_EQ(itemAt(*Copy, 1).GetItemName(), L"Renamed in copy");
+  EXPECT_EQ(itemAt(*Copy, 0).GetDescription(), L"copy text");
+  EXPECT_EQ(Copy->GetItemIndex(ZRV_MODULE_FLOW, L"renamedincopy"), 1);
+
+  // A melt-front record kept short comes back with all its places.
+  ItemEx::stMeltFrontTimeCapture Melt;
+  Melt.Count = 2;
+  Melt.Percentage[0] = 10.0;
+  Melt.Percentage[60] = -0.0;
+  Melt.Percentage[99] = 7.5;
+  Copy->SetMeltSetting(L"m", Melt);
+  const ItemEx::stMeltFrontTimeCapture Read = Copy->GetMeltSetting(L"m");
+  EXPECT_EQ(Read.Count, 2);
+  EXPECT_EQ(std::memcmp(Read.Percentage, Melt.Percentage, sizeof Melt.Percentage), 0);
 }

@@ -1,0 +1,119 @@
+// ItemStore.cpp - items packed into records and made back from them, and the
+// item list's changes.
+#include "manager/ItemStore.h"
+
+#include "manager/DocumentAccess.h"
+#include "util/Text.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace zrv::manager {
+
+ItemRecord& ItemRecord::operator=(const ItemRecord& Other) {
+  if (this == &Other)
+    return *this;
+  std::unique_ptr<ItemExtra> OwnExtra = std::move(Extra);
+  ItemRecord& Self = *this;
+  // Every field but the side block is plain data.
+  Self.ItemID = Other.ItemID;
+  Self.ModuleID = Other.ModuleID;
+  Self.Output = Other.Output;
+  Self.DisplayMode = Other.DisplayMode;
+  Self.ParameterX = Other.ParameterX;
+  Self.ParameterY = Other.ParameterY;
+  Self.ParameterZ = Other.ParameterZ;
+  Self.FaceNumber = Other.FaceNumber;
+  Self.ItemCountOf1Page = Other.ItemCountOf1Page;
+  Self.OutputAirTrap = Other.OutputAirTrap;
+  Self.OutputWeldLine = Other.OutputWeldLine;
+  Self.ProjectHasThisItem = Other.ProjectHasThisItem;
+  Self.ReportOutputThisItem = Other.ReportOutputThisItem;
+  Self.HasClipping = Other.HasClipping;
+  Self.HasView = Other.HasView;
+  Self.HasObject = Other.HasObject;
+  Self.HasSlicing = Other.HasSlicing;
+  std::copy(std::begin(Other.Names), std::end(Other.Names), std::begin(Self.Names));
+  Self.Clipping = Other.Clipping;
+  Self.Slicing = Other.Slicing;
+  Self.View = Other.View;
+  Self.Object = Other.Object;
+  Self.Capture = Other.Capture;
+  Self.ViewNames = Other.ViewNames;
+  Self.ViewRecords = Other.ViewRecords;
+  if (Other.Extra) {
+    if (OwnExtra)
+      *OwnExtra = *Other.Extra;
+    else
+      OwnExtra = std::make_unique<ItemExtra>(*Other.Extra);
+    Extra = std::move(OwnExtra);
+  }
+  return *this;
+}
+
+void ItemPools::clear() {
+  Names.clear();
+  Clippings.clear();
+  Slicings.clear();
+  Views.clear();
+  Objects.clear();
+  Captures.clear();
+  ViewNameLists.clear();
+  ViewRecordLists.clear();
+}
+
+// ---- ItemRef ------------------------------------------------------------------------
+
+int ItemRef::GetParameterX() const { return Store->pools().Slicings[record().Slicing].SliceX; }
+int ItemRef::GetParameterY() const { return Store->pools().Slicings[record().Slicing].SliceY; }
+int ItemRef::GetParameterZ() const { return Store->pools().Slicings[record().Slicing].SliceZ; }
+
+int ItemRef::HasViewSetting() const {
+  return record().HasView != 0 || record().ViewRecords != 0 ? 1 : 0;
+}
+
+int ItemRef::IsFocusCapture() const { return Store->pools().Captures[record().Capture].FocusOn; }
+
+const std::vector<std::wstring>& ItemRef::GetViewNameList() const {
+  return Store->pools().ViewNameLists[record().ViewNames];
+}
+
+void ItemRef::SetOutput(int Value) { record().Output = zrv::mapOutput(Value); }
+void ItemRef::SetDisplayMode(int Value) { record().DisplayMode = zrv::mapDisplayMode(Value); }
+void ItemRef::SetItemName(const wchar_t* Name) {
+  record().Names[static_cast<int>(ItemName::Item)] =
+      Store->pools().Names.intern(std::wstring_view(zrv::text(Name)));
+}
+
+CZRVReportItem ItemRef::copy() const {
+  CZRVReportItem Item;
+  Store->copyTo(Position, Item);
+  return Item;
+}
+
+void ItemRef::storeBack(const CZRVReportItem& Item) { Store->replace(Position, Item); }
+
+// ---- ItemStore ----------------------------------------------------------------------
+
+void ItemStore::push_back(const CZRVReportItem& Item) {
+  Records.push_back(ZRVDocumentAccess::pack(Item, Pools));
+}
+
+void ItemStore::replace(std::size_t Position, const CZRVReportItem& Item) {
+  Records[Position] = ZRVDocumentAccess::pack(Item, Pools);
+}
+
+void ItemStore::erase(std::size_t Position) {
+  Records.erase(Records.begin() + static_cast<std::ptrdiff_t>(Position));
+}
+
+void ItemStore::clear() {
+  Records.clear();
+  Pools.clear();
+}
+
+void ItemStore::copyTo(std::size_t Position, CZRVReportItem& Out) const {
+  ZRVDocumentAccess::unpack(Records[Position], Pools, Out);
+}
+
+} // namespace zrv::manager

@@ -1,0 +1,419 @@
+// ItemStore.h - how a settings document keeps its report items: one small
+// record per item, its numbers packed and its names, setting records and view
+// lists held once for the whole document in pools and referred to by 32-bit
+// ids; the texts the report engine sets on a few items in a side block made
+// only when one is set. The public CZRVReportItem is made from a record when
+// an item is copied out, and packed into one when it is stored.
+#ifndef ZRVREPORT_MANAGER_ITEMSTORE_H
+#define ZRVREPORT_MANAGER_ITEMSTORE_H
+
+#include "zrvreport/ZRVReportItem.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+namespace zrv::manager {
+
+/// A position in one of the document's pools; 0 is the pool's start value
+/// (the empty name, a default record, an empty list).
+using PoolId = std::uint32_t;
+
+// ---- Hashing and comparing pooled values ---------------------------------------------
+// Numbers are hashed and compared by their bits, so that a pooled record gives
+// back exactly what was stored (-0.0 stays -0.0, and a NaN is kept as it was).
+
+inline void mixHash(std::size_t& Hash, std::size_t Value) {
+  Hash ^= Value + 0x9e3779b97f4a7c15ULL + (Hash << 6) + (Hash >> 2);
+}
+
+inline std::uint64_t bitsOf(double Value) {
+  std::uint64_t Bits;
+  std::memcpy(&Bits, &Value, sizeof Bits);
+  return Bits;
+}
+
+inline std::size_t hashOf(std::int32_t Value) {
+  return std::hash<std::uint32_t>()(static_cast<std::uint32_t>(Value));
+}
+inline std::size_t hashOf(double Value) { return std::hash<std::uint64_t>()(bitsOf(Value)); }
+inline std::size_t hashOf(std::wstring_view Text) { return std::hash<std::wstring_view>()(Text); }
+inline std::size_t hashOf(const std::wstring& Text) { return hashOf(std::wstring_view(Text)); }
+
+inline bool sameValue(std::int32_t A, std::int32_t B) { return A == B; }
+inline bool sameValue(double A, double B) { return bitsOf(A) == bitsOf(B); }
+inline bool sameValue(const std::wstring& A, const std::wstring& B) { return A == B; }
+inline bool sameValue(const std::wstring& A, std::wstring_view B) { return A == B; }
+
+/// The fields of each setting record, in one place for hashing and comparing.
+inline auto fieldsOf(const CZRVReportItem::tagCLIPSETTING& R) {
+  return std::tie(R.ClipBy, R.KeepX, R.KeepY, R.KeepZ, R.RangeX, R.RangeY, R.RangeZ, R.Inverse,
+                  R.Name);
+}
+inline auto fieldsOf(const CZRVReportItem::tagSLICESETTING& R) {
+  return std::tie(R.SliceX, R.SliceY, R.SliceZ, R.RangeX, R.RangeY, R.RangeZ, R.Name);
+}
+inline auto fieldsOf(const CZRVReportItem::tagVIEWSETTING& R) {
+  return std::tie(R.AngleX, R.AngleY, R.AngleZ, R.Scale, R.Name);
+}
+inline auto fieldsOf(const CZRVReportItem::tagOBJECTSETTING& R) {
+  return std::tie(R.ShowRunner, R.ShowPart, R.ShowPartInsert, R.ShowCoolChannel, R.ShowMoldbase,
+                  R.ShowMoldInsert, R.ShowMeltEntrance, R.ShowCoolantEntrance, R.ShowHeatingRod,
+                  R.ShowHotRunnerMetal, R.Name);
+}
+inline auto fieldsOf(const CZRVReportItem::tagFOCUSCAPTURE& R) {
+  return std::tie(R.Capture, R.Width, R.Height, R.FocusOn, R.Name);
+}
+
+template <typename Record>
+auto hashOf(const Record& Value) -> decltype(fieldsOf(Value), std::size_t()) {
+  std::size_t Hash = 0;
+  std::apply([&Hash](const auto&... Field) { (mixHash(Hash, hashOf(Field)), ...); },
+             fieldsOf(Value));
+  return Hash;
+}
+
+template <typename Record>
+auto sameValue(const Record& A, const Record& B) -> decltype(fieldsOf(A), true) {
+  return std::apply(
+      [&B](const auto&... FieldsOfA) {
+        return std::apply(
+            [&](const auto&... FieldsOfB) { return (sameValue(FieldsOfA, FieldsOfB) && ...); },
+            fieldsOf(B));
+      },
+      fieldsOf(A));
+}
+
+template <typename Element> std::size_t hashOf(const std::vector<Element>& List) {
+  std::size_t Hash = List.size();
+  for (const Element& Value : List)
+    mixHash(Hash, hashOf(Value));
+  return Hash;
+}
+
+template <typename Element>
+bool sameValue(const std::vector<Element>& A, const std::vector<Element>& B) {
+  if (A.size() != B.size())
+    return false;
+  for (std::size_t I = 0; I < A.size(); ++I)
+    if (!sameValue(A[I], B[I]))
+      return false;
+  return true;
+}
+
+/// A list of names read in place, pooled as the list of those names.
+struct NameListView {
+  const std::wstring_view* Names = nullptr;
+  std::size_t Count = 0;
+
+  operator std::vector<std::wstring>() const {
+    return std::vector<std::wstring>(Names, Names + Count);
+  }
+};
+
+inline std::size_t hashOf(const NameListView& List) {
+  std::size_t Hash = List.Count;
+  for (std::size_t I = 0; I < List.Count; ++I)
+    mixHash(Hash, hashOf(List.Names[I]));
+  return Hash;
+}
+
+inline bool sameValue(const std::vector<std::wstring>& A, const NameListView& B) {
+  if (A.size() != B.Count)
+    return false;
+  for (std::size_t I = 0; I < B.Count; ++I)
+    if (A[I] != B.Names[I])
+      return false;
+  return true;
+}
+
+/// Values of one type held once each, found by value through an open-addressed
+/// hash table of ids. Values never move (references stay valid while the pool
+/// lives) and are kept until the pool is cleared. A copy of a pool is a pool
+/// of its own: its table holds ids and hashes, not addresses.
+template <typename Value> class ValuePool {
+public:
+  ValuePool() { clear(); }
+
+  /// The id of \p Key's value; the value is added when the pool lacks it.
+  template <typename Key> PoolId intern(const Key& Wanted) {
+    const std::size_t Hash = hashOf(Wanted);
+    const std::size_t At = slotOf(Wanted, Hash);
+    if (Slots[At].Id != NotFound)
+      return Slots[At].Id;
+    const auto Id = static_cast<PoolId>(Values.size());
+    Values.emplace_back(Value(Wanted));
+    Slots[At] = {Hash, Id};
+    if (Values.size() * 2 > Slots.size())
+      grow();
+    return Id;
+  }
+
+  /// The id of \p Key's value, or NotFound.
+  template <typename Key> PoolId find(const Key& Wanted) const {
+    return Slots[slotOf(Wanted, hashOf(Wanted))].Id;
+  }
+
+  const Value& operator[](PoolId Id) const { return Values[Id]; }
+
+  /// Empties the pool down to its start value (id 0).
+  void clear() {
+    Values.clear();
+    Slots.assign(16, Slot());
+    Values.emplace_back();
+    Slots[slotOf(Values.front(), hashOf(Values.front()))] = {hashOf(Values.front()), 0};
+  }
+
+  static constexpr PoolId NotFound = ~PoolId(0);
+
+private:
+  struct Slot {
+    std::size_t Hash = 0;
+    PoolId Id = NotFound;
+  };
+
+  /// The slot that holds \p Wanted, or the free slot where it would go.
+  template <typename Key> std::size_t slotOf(const Key& Wanted, std::size_t Hash) const {
+    const std::size_t Mask = Slots.size() - 1;
+    std::size_t At = (Hash ^ (Hash >> 29)) & Mask;
+    while (Slots[At].Id != NotFound &&
+           !(Slots[At].Hash == Hash && sameValue(Values[Slots[At].Id], Wanted)))
+      At = (At + 1) & Mask;
+    return At;
+  }
+
+  void grow() {
+    std::vector<Slot> Old(Slots.size() * 2);
+    Old.swap(Slots);
+    const std::size_t Mask = Slots.size() - 1;
+    for (const Slot& Entry : Old) {
+      if (Entry.Id == NotFound)
+        continue;
+      std::size_t At = (Entry.Hash ^ (Entry.Hash >> 29)) & Mask;
+      while (Slots[At].Id != NotFound)
+        At = (At + 1) & Mask;
+      Slots[At] = Entry;
+    }
+  }
+
+  std::deque<Value> Values;
+  std::vector<Slot> Slots;
+};
+
+/// The names of an item, in the order of its record's name ids.
+enum class ItemName { Save, Clipping, View, Object, Capture, Slicing, Tag, Item, Count };
+
+/// What the report engine sets on some items while a report is produced,
+/// and texts few items have: kept beside an item only when one is set.
+struct ItemExtra {
+  std::wstring DisItemName;
+  std::wstring DisModuleName;
+  std::wstring CaptureFilePath;
+  std::wstring ResultImagePath;
+  std::wstring StatImagePath;
+  std::wstring LegendUnit;
+  std::wstring Description;
+  double LegendMaxValue = 0.0;
+  double LegendMinValue = 0.0;
+  std::uint32_t LegendMaxColor = 0;
+  std::uint32_t LegendMinColor = 0;
+  std::int32_t LegendDigits = 0;
+  double StatMinValue = 0.0;
+  double StatMaxValue = 0.0;
+  double StatAvgValue = 0.0;
+};
+
+/// One stored item. The start values are those of a new CZRVReportItem.
+struct ItemRecord {
+  std::int32_t ItemID = 0;
+  std::int32_t ModuleID = ZRV_MODULE_NONE;
+  std::int32_t Output = CZRVReportItem::ZRV_OUTPUT_PNG;
+  std::int32_t DisplayMode = CZRVReportItem::ZRV_DISPLAY_SURFACE;
+  std::int32_t ParameterX = 1;
+  std::int32_t ParameterY = 1;
+  std::int32_t ParameterZ = 1;
+  std::int32_t FaceNumber = 10;
+  std::int32_t ItemCountOf1Page = 1;
+  std::int32_t OutputAirTrap = 0;
+  std::int32_t OutputWeldLine = 0;
+  std::int32_t ProjectHasThisItem = 0;
+  std::int32_t ReportOutputThisItem = 0;
+  std::int32_t HasClipping = 0;
+  std::int32_t HasView = 0;
+  std::int32_t HasObject = 0;
+  std::int32_t HasSlicing = 0;
+  PoolId Names[static_cast<int>(ItemName::Count)] = {};
+  PoolId Clipping = 0;
+  PoolId Slicing = 0;
+  PoolId View = 0;
+  PoolId Object = 0;
+  PoolId Capture = 0;
+  PoolId ViewNames = 0;   ///< the several-view names
+  PoolId ViewRecords = 0; ///< the several-view records
+  std::unique_ptr<ItemExtra> Extra;
+
+  ItemRecord() = default;
+  ItemRecord(const ItemRecord& Other) { *this = Other; }
+  ItemRecord(ItemRecord&&) noexcept = default;
+  ItemRecord& operator=(const ItemRecord& Other);
+  ItemRecord& operator=(ItemRecord&&) noexcept = default;
+  ~ItemRecord() = default;
+};
+
+/// The pools that the records of one document refer to.
+struct ItemPools {
+  ValuePool<std::wstring> Names;
+  ValuePool<CZRVReportItem::tagCLIPSETTING> Clippings;
+  ValuePool<CZRVReportItem::tagSLICESETTING> Slicings;
+  ValuePool<CZRVReportItem::tagVIEWSETTING> Views;
+  ValuePool<CZRVReportItem::tagOBJECTSETTING> Objects;
+  ValuePool<CZRVReportItem::tagFOCUSCAPTURE> Captures;
+  ValuePool<std::vector<std::wstring>> ViewNameLists;
+  ValuePool<std::vector<CZRVReportItem::tagVIEWSETTING>> ViewRecordLists;
+
+  void clear();
+};
+
+class ItemStore;
+
+/// One stored item as the document's members read and change it, or none (a
+/// lookup that found nothing). Reads of numbers and names come from the
+/// record; changes of numbers go into it; anything else is read from a copy
+/// made from the record, or changed in such a copy that is then stored back.
+class ItemRef {
+public:
+  ItemRef() = default;
+  ItemRef(ItemStore* Items, std::size_t At) : Store(Items), Position(At) {}
+
+  explicit operator bool() const { return Store != nullptr; }
+  /// Lets a found item be used as the pointer it replaces: Item->GetOutput().
+  const ItemRef* operator->() const { return this; }
+  ItemRef* operator->() { return this; }
+
+  const ItemRecord& record() const;
+  ItemRecord& record();
+  std::size_t position() const { return Position; }
+
+  ZRV_RESULT_ITEMS GetItemID() const { return static_cast<ZRV_RESULT_ITEMS>(record().ItemID); }
+  ZRV_RESULT_MODULES GetModuleID() const {
+    return static_cast<ZRV_RESULT_MODULES>(record().ModuleID);
+  }
+  int GetOutput() const { return record().Output; }
+  int IsOutput() const { return GetOutput() >= 1 && GetOutput() <= 3 ? 1 : 0; }
+  int GetDisplayMode() const { return record().DisplayMode; }
+  /// The slicing values, as CZRVReportItem::GetParameterX ... give them.
+  int GetParameterX() const;
+  int GetParameterY() const;
+  int GetParameterZ() const;
+  int GetFaceNumber() const { return record().FaceNumber; }
+  int GetItemCountOf1Page() const { return record().ItemCountOf1Page; }
+  int GetOutputAirTrap() const { return record().OutputAirTrap; }
+  int GetOutputWeldLine() const { return record().OutputWeldLine; }
+  int GetIsProjectHasThisItem() const { return record().ProjectHasThisItem; }
+  int GetIsReportOutputThisItem() const { return record().ReportOutputThisItem; }
+  int HasClippingSetting() const { return record().HasClipping != 0 ? 1 : 0; }
+  int HasSlicingSetting() const { return record().HasSlicing != 0 ? 1 : 0; }
+  int HasObjectSetting() const { return record().HasObject != 0 ? 1 : 0; }
+  int HasViewSetting() const;
+  int IsFocusCapture() const;
+  int HasTagName() const { return record().Names[static_cast<int>(ItemName::Tag)] != 0 ? 1 : 0; }
+
+  /// The name \p Which, read in place.
+  const std::wstring& name(ItemName Which) const;
+  std::wstring GetItemName() const { return name(ItemName::Item); }
+  std::wstring GetItemSaveName() const { return name(ItemName::Save); }
+  std::wstring GetClippingName() const { return name(ItemName::Clipping); }
+  std::wstring GetViewName() const { return name(ItemName::View); }
+  std::wstring GetObjectName() const { return name(ItemName::Object); }
+  std::wstring GetCaptureName() const { return name(ItemName::Capture); }
+  std::wstring GetSlicingName() const { return name(ItemName::Slicing); }
+  std::wstring GetTagName() const { return name(ItemName::Tag); }
+  /// The several-view names, read in place.
+  const std::vector<std::wstring>& GetViewNameList() const;
+  int GetViewCount() const { return static_cast<int>(GetViewNameList().size()); }
+
+  void SetOutput(int Value);
+  void SetDisplayMode(int Value);
+  void SetFaceNumber(int Value) { record().FaceNumber = Value; }
+  void SetItemName(const wchar_t* Name);
+
+  /// A CZRVReportItem equal to the stored one.
+  CZRVReportItem copy() const;
+  /// Changes a copy of the item with \p Change and stores it back (the item
+  /// id and module id must stay as they are: the indexes are not touched).
+  template <typename Change> void change(Change&& Apply) {
+    CZRVReportItem Item = copy();
+    Apply(Item);
+    storeBack(Item);
+  }
+
+private:
+  void storeBack(const CZRVReportItem& Item);
+
+  ItemStore* Store = nullptr;
+  std::size_t Position = 0;
+};
+
+/// The items of one document in list order, with the pools their records
+/// refer to.
+class ItemStore {
+public:
+  std::size_t size() const { return Records.size(); }
+  bool empty() const { return Records.empty(); }
+  std::size_t capacity() const { return Records.capacity(); }
+  void reserve(std::size_t Count) { Records.reserve(Count); }
+  /// Gives back the room reserved beyond the items held.
+  void shrinkToFit() { Records.shrink_to_fit(); }
+
+  /// The item at \p Position; none when it is negative or past the end.
+  ItemRef at(int Position) {
+    return Position >= 0 && static_cast<std::size_t>(Position) < Records.size()
+               ? ItemRef(this, static_cast<std::size_t>(Position))
+               : ItemRef();
+  }
+  /// The item at \p Position, which must be inside the list.
+  ItemRef operator[](std::size_t Position) const {
+    return ItemRef(const_cast<ItemStore*>(this), Position);
+  }
+
+  const ItemRecord& record(std::size_t Position) const { return Records[Position]; }
+  ItemRecord& record(std::size_t Position) { return Records[Position]; }
+
+  /// Appends \p Item packed into a record.
+  void push_back(const CZRVReportItem& Item);
+  /// Appends a record whose ids refer to this store's pools.
+  void push_back(ItemRecord&& Record) { Records.push_back(std::move(Record)); }
+  /// Replaces the item at \p Position by \p Item packed into a record.
+  void replace(std::size_t Position, const CZRVReportItem& Item);
+  void erase(std::size_t Position);
+  /// Empties the list and its pools.
+  void clear();
+
+  /// Fills \p Out with the item at \p Position.
+  void copyTo(std::size_t Position, CZRVReportItem& Out) const;
+
+  ItemPools& pools() { return Pools; }
+  const ItemPools& pools() const { return Pools; }
+
+private:
+  std::vector<ItemRecord> Records;
+  ItemPools Pools;
+};
+
+inline const ItemRecord& ItemRef::record() const { return Store->record(Position); }
+inline ItemRecord& ItemRef::record() { return Store->record(Position); }
+inline const std::wstring& ItemRef::name(ItemName Which) const {
+  return Store->pools().Names[record().Names[static_cast<int>(Which)]];
+}
+
+} // namespace zrv::manager
+
+#endif // ZRVREPORT_MANAGER_ITEMSTORE_H
