@@ -27,47 +27,90 @@ void ZRVDocumentAccess::adoptLibraries(CZRVReportItemManager& Document, ZRVClipM
 
 // ---- Items packed into records and made back ------------------------------------------
 
-namespace {
+struct ZRVDocumentAccess::SharedFields {
+  template <typename T> using InRecord = std::pair<T ItemRecord::*, T CZRVReportItem::*>;
+  template <typename T> using InExtra = std::pair<T ItemExtra::*, T CZRVReportItem::*>;
+  using Item = CZRVReportItem;
 
-/// The side block of an item: null when every one of its fields has its
-/// start value.
-std::unique_ptr<ItemExtra> extraOf(const ItemExtra& Fields) {
-  const ItemExtra Start;
-  const bool AllStart =
-      Fields.DisItemName.empty() && Fields.DisModuleName.empty() &&
-      Fields.CaptureFilePath.empty() && Fields.ResultImagePath.empty() &&
-      Fields.StatImagePath.empty() && Fields.LegendUnit.empty() && Fields.Description.empty() &&
-      sameValue(Fields.LegendMaxValue, Start.LegendMaxValue) &&
-      sameValue(Fields.LegendMinValue, Start.LegendMinValue) &&
-      Fields.LegendMaxColor == Start.LegendMaxColor &&
-      Fields.LegendMinColor == Start.LegendMinColor && Fields.LegendDigits == Start.LegendDigits &&
-      sameValue(Fields.StatMinValue, Start.StatMinValue) &&
-      sameValue(Fields.StatMaxValue, Start.StatMaxValue) &&
-      sameValue(Fields.StatAvgValue, Start.StatAvgValue);
-  return AllStart ? nullptr : std::make_unique<ItemExtra>(Fields);
-}
+  /// The numbers a record keeps inline (the id and module apart: their
+  /// types differ).
+  static constexpr InRecord<std::int32_t> Numbers[] = {
+      {&ItemRecord::Output, &Item::Output},
+      {&ItemRecord::DisplayMode, &Item::DisplayMode},
+      {&ItemRecord::ParameterX, &Item::ParameterX},
+      {&ItemRecord::ParameterY, &Item::ParameterY},
+      {&ItemRecord::ParameterZ, &Item::ParameterZ},
+      {&ItemRecord::FaceNumber, &Item::FaceNumber},
+      {&ItemRecord::ItemCountOf1Page, &Item::ItemCountOf1Page},
+      {&ItemRecord::OutputAirTrap, &Item::OutputAirTrap},
+      {&ItemRecord::OutputWeldLine, &Item::OutputWeldLine},
+      {&ItemRecord::ProjectHasThisItem, &Item::ProjectHasThisItem},
+      {&ItemRecord::ReportOutputThisItem, &Item::ReportOutputThisItem},
+      {&ItemRecord::HasClipping, &Item::HasClipping},
+      {&ItemRecord::HasView, &Item::HasView},
+      {&ItemRecord::HasObject, &Item::HasObject},
+      {&ItemRecord::HasSlicing, &Item::HasSlicing},
+  };
 
-} // namespace
+  /// The fields of the side block, by type.
+  static constexpr InExtra<std::wstring> Texts[] = {
+      {&ItemExtra::DisItemName, &Item::DisItemName},
+      {&ItemExtra::DisModuleName, &Item::DisModuleName},
+      {&ItemExtra::CaptureFilePath, &Item::CaptureFilePath},
+      {&ItemExtra::ResultImagePath, &Item::ResultImagePath},
+      {&ItemExtra::StatImagePath, &Item::StatImagePath},
+      {&ItemExtra::LegendUnit, &Item::LegendUnit},
+      {&ItemExtra::Description, &Item::Description},
+  };
+  static constexpr InExtra<double> Reals[] = {
+      {&ItemExtra::LegendMaxValue, &Item::LegendMaxValue},
+      {&ItemExtra::LegendMinValue, &Item::LegendMinValue},
+      {&ItemExtra::StatMinValue, &Item::StatMinValue},
+      {&ItemExtra::StatMaxValue, &Item::StatMaxValue},
+      {&ItemExtra::StatAvgValue, &Item::StatAvgValue},
+  };
+  static constexpr InExtra<std::uint32_t> Colors[] = {
+      {&ItemExtra::LegendMaxColor, &Item::LegendMaxColor},
+      {&ItemExtra::LegendMinColor, &Item::LegendMinColor},
+  };
+  static constexpr InExtra<std::int32_t> Digits[] = {
+      {&ItemExtra::LegendDigits, &Item::LegendDigits},
+  };
+
+  /// Runs \p Each(table) on each table of the side block.
+  template <typename Visit> static void eachExtraTable(Visit&& Each) {
+    Each(Texts);
+    Each(Reals);
+    Each(Colors);
+    Each(Digits);
+  }
+
+  /// The side block of \p Item: null when every one of its fields has its
+  /// start value.
+  static std::unique_ptr<ItemExtra> extraOf(const Item& From) {
+    const ItemExtra Start;
+    bool AllStart = true;
+    eachExtraTable([&](const auto& Table) {
+      for (const auto& [Stored, Public] : Table)
+        AllStart = AllStart && sameValue(From.*Public, Start.*Stored);
+    });
+    if (AllStart)
+      return nullptr;
+    auto Extra = std::make_unique<ItemExtra>();
+    eachExtraTable([&](const auto& Table) {
+      for (const auto& [Stored, Public] : Table)
+        (*Extra).*Stored = From.*Public;
+    });
+    return Extra;
+  }
+};
 
 ItemRecord ZRVDocumentAccess::pack(const CZRVReportItem& Item, ItemPools& Pools) {
   ItemRecord R;
   R.ItemID = Item.ItemID;
   R.ModuleID = Item.ModuleID;
-  R.Output = Item.Output;
-  R.DisplayMode = Item.DisplayMode;
-  R.ParameterX = Item.ParameterX;
-  R.ParameterY = Item.ParameterY;
-  R.ParameterZ = Item.ParameterZ;
-  R.FaceNumber = Item.FaceNumber;
-  R.ItemCountOf1Page = Item.ItemCountOf1Page;
-  R.OutputAirTrap = Item.OutputAirTrap;
-  R.OutputWeldLine = Item.OutputWeldLine;
-  R.ProjectHasThisItem = Item.ProjectHasThisItem;
-  R.ReportOutputThisItem = Item.ReportOutputThisItem;
-  R.HasClipping = Item.HasClipping;
-  R.HasView = Item.HasView;
-  R.HasObject = Item.HasObject;
-  R.HasSlicing = Item.HasSlicing;
+  for (const auto& [Stored, Public] : SharedFields::Numbers)
+    R.*Stored = Item.*Public;
   for (int Which = 0; Which < static_cast<int>(ItemName::Count); ++Which)
     R.Names[Which] = Pools.Names.intern(name(Item, static_cast<ItemName>(Which)));
   R.Clipping = Pools.Clippings.intern(Item.ClipSetting);
@@ -77,44 +120,15 @@ ItemRecord ZRVDocumentAccess::pack(const CZRVReportItem& Item, ItemPools& Pools)
   R.Capture = Pools.Captures.intern(Item.CaptureSetting);
   R.ViewNames = Pools.ViewNameLists.intern(Item.ViewNames);
   R.ViewRecords = Pools.ViewRecordLists.intern(Item.ViewRecords);
-  ItemExtra Fields;
-  Fields.DisItemName = Item.DisItemName;
-  Fields.DisModuleName = Item.DisModuleName;
-  Fields.CaptureFilePath = Item.CaptureFilePath;
-  Fields.ResultImagePath = Item.ResultImagePath;
-  Fields.StatImagePath = Item.StatImagePath;
-  Fields.LegendUnit = Item.LegendUnit;
-  Fields.Description = Item.Description;
-  Fields.LegendMaxValue = Item.LegendMaxValue;
-  Fields.LegendMinValue = Item.LegendMinValue;
-  Fields.LegendMaxColor = Item.LegendMaxColor;
-  Fields.LegendMinColor = Item.LegendMinColor;
-  Fields.LegendDigits = Item.LegendDigits;
-  Fields.StatMinValue = Item.StatMinValue;
-  Fields.StatMaxValue = Item.StatMaxValue;
-  Fields.StatAvgValue = Item.StatAvgValue;
-  R.Extra = extraOf(Fields);
+  R.Extra = SharedFields::extraOf(Item);
   return R;
 }
 
 void ZRVDocumentAccess::unpack(const ItemRecord& R, const ItemPools& Pools, CZRVReportItem& Out) {
   Out.ItemID = static_cast<ZRV_RESULT_ITEMS>(R.ItemID);
   Out.ModuleID = static_cast<ZRV_RESULT_MODULES>(R.ModuleID);
-  Out.Output = R.Output;
-  Out.DisplayMode = R.DisplayMode;
-  Out.ParameterX = R.ParameterX;
-  Out.ParameterY = R.ParameterY;
-  Out.ParameterZ = R.ParameterZ;
-  Out.FaceNumber = R.FaceNumber;
-  Out.ItemCountOf1Page = R.ItemCountOf1Page;
-  Out.OutputAirTrap = R.OutputAirTrap;
-  Out.OutputWeldLine = R.OutputWeldLine;
-  Out.ProjectHasThisItem = R.ProjectHasThisItem;
-  Out.ReportOutputThisItem = R.ReportOutputThisItem;
-  Out.HasClipping = R.HasClipping;
-  Out.HasView = R.HasView;
-  Out.HasObject = R.HasObject;
-  Out.HasSlicing = R.HasSlicing;
+  for (const auto& [Stored, Public] : SharedFields::Numbers)
+    Out.*Public = R.*Stored;
   for (int Which = 0; Which < static_cast<int>(ItemName::Count); ++Which)
     name(Out, static_cast<ItemName>(Which)) = Pools.Names[R.Names[Which]];
   Out.ClipSetting = Pools.Clippings[R.Clipping];
@@ -126,19 +140,8 @@ void ZRVDocumentAccess::unpack(const ItemRecord& R, const ItemPools& Pools, CZRV
   Out.ViewRecords = Pools.ViewRecordLists[R.ViewRecords];
   const ItemExtra Start;
   const ItemExtra& Fields = R.Extra ? *R.Extra : Start;
-  Out.DisItemName = Fields.DisItemName;
-  Out.DisModuleName = Fields.DisModuleName;
-  Out.CaptureFilePath = Fields.CaptureFilePath;
-  Out.ResultImagePath = Fields.ResultImagePath;
-  Out.StatImagePath = Fields.StatImagePath;
-  Out.LegendUnit = Fields.LegendUnit;
-  Out.Description = Fields.Description;
-  Out.LegendMaxValue = Fields.LegendMaxValue;
-  Out.LegendMinValue = Fields.LegendMinValue;
-  Out.LegendMaxColor = Fields.LegendMaxColor;
-  Out.LegendMinColor = Fields.LegendMinColor;
-  Out.LegendDigits = Fields.LegendDigits;
-  Out.StatMinValue = Fields.StatMinValue;
-  Out.StatMaxValue = Fields.StatMaxValue;
-  Out.StatAvgValue = Fields.StatAvgValue;
+  SharedFields::eachExtraTable([&](const auto& Table) {
+    for (const auto& [Stored, Public] : Table)
+      Out.*Public = Fields.*Stored;
+  });
 }

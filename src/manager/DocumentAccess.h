@@ -74,6 +74,9 @@ public:
                      CZRVReportItem& Out);
 
 private:
+  /// The fields that an item and its record, or its side block, hold alike.
+  struct SharedFields;
+
   using NameField = std::wstring CZRVReportItem::*;
   static NameField nameField(ItemName Which) {
     static constexpr NameField Fields[] = {

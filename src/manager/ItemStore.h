@@ -49,6 +49,7 @@ inline std::size_t hashOf(std::wstring_view Text) { return std::hash<std::wstrin
 inline std::size_t hashOf(const std::wstring& Text) { return hashOf(std::wstring_view(Text)); }
 
 inline bool sameValue(std::int32_t A, std::int32_t B) { return A == B; }
+inline bool sameValue(std::uint32_t A, std::uint32_t B) { return A == B; }
 inline bool sameValue(double A, double B) { return bitsOf(A) == bitsOf(B); }
 inline bool sameValue(const std::wstring& A, const std::wstring& B) { return A == B; }
 inline bool sameValue(const std::wstring& A, std::wstring_view B) { return A == B; }
