@@ -125,6 +125,8 @@ static void test_project_type_and_flags(void) {
   CHECK_STATUS(ZRV_OK, zrv_setting_project_type_name(setting, name, sizeof name, &needed));
   CHECK(strcmp(name, "SolidICM") == 0 && needed == strlen(name) + 1);
   /* Out-of-set values change nothing. */
+  CHECK_STATUS(ZRV_OK, zrv_setting_set_project_type(setting, 2, 0));
+  CHECK_STATUS(ZRV_OK, zrv_setting_set_project_type(setting, 0, 4));
   CHECK_STATUS(ZRV_E_INVALID_ARGUMENT, zrv_setting_set_project_type(setting, 3, 0));
   CHECK_STATUS(ZRV_E_INVALID_ARGUMENT, zrv_setting_set_project_type(setting, 1, 15));
   CHECK_STATUS(ZRV_E_INVALID_ARGUMENT, zrv_setting_set_flags(setting, 16u));
@@ -215,6 +217,7 @@ static void test_libraries(void) {
   CHECK(library_count(setting, ZRV_LIBRARY_VIEW) == count + 1);
   CHECK_STATUS(ZRV_OK, zrv_library_name(setting, ZRV_LIBRARY_VIEW, count, text, sizeof text, NULL));
   CHECK(strcmp(text, "Side") == 0);
+  CHECK_STATUS(ZRV_OK, zrv_library_name(setting, ZRV_LIBRARY_VIEW, 0, text, sizeof text, NULL));
   CHECK_STATUS(ZRV_OK, zrv_record_get(setting, ZRV_LIBRARY_VIEW, "Side", values, 4, &got));
   CHECK(values[2] == 30.0 && values[3] == 2.5);
   CHECK_STATUS(ZRV_OK, zrv_record_put(setting, ZRV_LIBRARY_MELT, "Thirds", melt, 3));

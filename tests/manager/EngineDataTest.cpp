@@ -195,6 +195,21 @@ TEST(EngineData, AnimationPathSlotsFollowTheSlotTable) {
   EXPECT_EQ(got(Manager(), &Manager::GetModuleAnimPath, 20), Answer(1, L""));
 }
 
+TEST(EngineData, SummaryTablesZeroToTwoAppendRows) {
+  Manager M;
+  const ZRVSummaryData Rows{{L"Mesh", L"Nodes"}, {L"Tet", L"1200"}};
+  M.SetSummaryData(2, Rows);
+  M.SetSummaryData(2, {{L"Time"}, {L"3 s"}});
+  M.SetSummaryData(3, Rows);
+  M.SetSummaryData(-1, Rows);
+  const ZRVSummaryData Last = M.GetSummaryData(2);
+  EXPECT_EQ(Last.FirstColumn, (std::vector<std::wstring>{L"Mesh", L"Nodes", L"Time"}));
+  EXPECT_EQ(Last.SecondColumn, (std::vector<std::wstring>{L"Tet", L"1200", L"3 s"}));
+  EXPECT_TRUE(M.GetSummaryData(0).FirstColumn.empty());
+  EXPECT_TRUE(M.GetSummaryData(3).FirstColumn.empty());
+  EXPECT_TRUE(M.GetSummaryData(-1).SecondColumn.empty());
+}
+
 TEST(EngineData, XYCurveWithTheSameKeysIsReplacedAtTheEnd) {
   Manager M;
   ZRVXYCurveData Curve;

@@ -20,6 +20,8 @@ using namespace zrv::platform;
 TEST(PlatformText, Utf8EncodingAndReplacementOfBadBytes) {
   // The round trip of valid text is the shared exchange file's test.
   EXPECT_EQ(ToUtf8(L"\u00e9"), "\xC3\xA9");
+  // The last three-byte and the first four-byte character.
+  EXPECT_EQ(ToUtf8(L"\uFFFF\U00010000"), "\xEF\xBF\xBF\xF0\x90\x80\x80");
 
   // Each invalid byte or broken sequence becomes U+FFFD; nothing vanishes.
   EXPECT_EQ(FromUtf8("a\xFF\x62"), L"a\uFFFDb");
@@ -34,6 +36,17 @@ TEST(PlatformText, Utf8EncodingAndReplacementOfBadBytes) {
   // A surrogate without its partner is written as U+FFFD.
   EXPECT_EQ(ToUtf8(std::wstring{static_cast<wchar_t>(0xD800), L'x'}), "\xEF\xBF\xBDx");
   EXPECT_EQ(ToUtf8(std::wstring{L'x', static_cast<wchar_t>(0xDC00)}), "x\xEF\xBF\xBD");
+}
+
+TEST(PlatformText, NamePatterns) {
+  // "*.ext" compares the end of the name, a name that is only the extension
+  // included; any other pattern compares the whole name; both ignore case.
+  EXPECT_TRUE(MatchesPattern(L".csv", L"*.csv"));
+  EXPECT_TRUE(MatchesPattern(L"a.CSV", L"*.csv"));
+  EXPECT_FALSE(MatchesPattern(L"csv", L"*.csv"));
+  EXPECT_TRUE(MatchesPattern(L"Logo.PNG", L"logo.png"));
+  EXPECT_FALSE(MatchesPattern(L"logo.png", L"logo.pn"));
+  EXPECT_TRUE(MatchesPattern(L"x", L"*.*"));
 }
 
 TEST(PlatformText, CaseInsensitiveComparisonAndLowerCaseFoldOnlyAToZ) {

@@ -242,6 +242,16 @@ TEST(TemplateReader, HeaderOnlyLoadAndFailures) {
   EXPECT_EQ(Reader.Load(ZRV_LOAD_COUNT, Missing.c_str(), &M), 0);
 }
 
+TEST(TemplateReader, HeaderNumbersMayCarryASign) {
+  CZRVReportItemManager M;
+  Recorder Seen;
+  loadBytes(joinLines({"[FileHeader]", "FileVersion,+5", "ProjectType, -1", "AppType,x", EofLine}),
+            M, &Seen);
+  EXPECT_EQ(Seen.where(ZRVTemplateFindingKind::NotANumber),
+            (std::vector<std::pair<int, std::wstring>>{{4, L"x"}}));
+  EXPECT_EQ(std::make_pair(M.GetFileVersion(), M.GetFileProjectType()), std::make_pair(5, -1));
+}
+
 TEST(TemplateReader, ThermosetFlagSwitchesKeyLists) {
   TemplateFile File(header(1001) + joinLines({"[FlowResult]", ItemLabel, itemLine("MeltFrontTime"),
                                               "FiberConcetrationVolumePercentage,1,0,0,0,0,10,-,-,"
