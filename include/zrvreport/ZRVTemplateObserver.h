@@ -70,6 +70,11 @@ enum class ZRVTemplateFindingKind : int {
   NotANumber
 };
 
+/// The number of finding kinds: one past the last (a kind added to the end
+/// of the list above moves this along with it).
+inline constexpr int ZRVTemplateFindingKindCount =
+    static_cast<int>(ZRVTemplateFindingKind::NotANumber) + 1;
+
 /// One finding of a load.
 struct ZRVTemplateFinding {
   /// What the load passed over or changed.

@@ -377,6 +377,14 @@ ZRVREPORT_EXPORT zrv_status zrv_catalogue_key(const zrv_catalogue* catalogue, in
  * ZRV_E_FAILED when a folder cannot be created or listed. */
 ZRVREPORT_EXPORT zrv_status zrv_install_templates(const char* source_root, const char* target_root);
 
+/** Why the calling thread's last zrv_install_templates that ran (not one
+ * refused for its arguments) failed or left files behind: one line per folder listing, folder
+ * creation, backup rename or file copy that failed, in the order they failed, each "[ReportSetting]
+ * OPERATION fail PATH: REASON" (or "... fail PATH to PATH: REASON" for a rename or a copy) with the
+ * system's reason, the lines separated by a line feed. Empty before the thread's first install and
+ * when nothing failed. Each thread keeps its own, so a host's threads do not read each other's. */
+ZRVREPORT_EXPORT zrv_status zrv_install_message(char* buffer, size_t size, size_t* needed);
+
 /** The checks of every template (".csv" in any letter case) of one folder. */
 typedef struct zrv_folder_check zrv_folder_check;
 

@@ -100,10 +100,11 @@ class TemplateTests(TemporaryCopies):
         os.makedirs(source)
         shutil.copyfile(os.path.join(TEMPLATES, "SolidICM.csv"), os.path.join(source, "SolidICM.csv"))
         target = os.path.join(self.folder, "target")
-        with self.assertRaises(zrvreport.ZrvError):  # only the last level is created
+        with self.assertRaises(zrvreport.ZrvError) as raised:  # only the last level is created
             zrvreport.install_templates(os.path.dirname(source), os.path.join(target, "deeper"))
+        self.assertTrue(raised.exception.message.startswith("[ReportSetting] create folder fail "))
         os.makedirs(target)
-        zrvreport.install_templates(os.path.dirname(source), target)
+        self.assertEqual(zrvreport.install_templates(os.path.dirname(source), target), [])
         results = zrvreport.check_folder(os.path.join(target, "ReportSetting"))
         self.assertEqual(list(results), ["SolidICM.csv"])
         self.assertTrue(results["SolidICM.csv"].loaded)

@@ -29,6 +29,9 @@ zrv::ReaderEntryPoint entryOf(int Loader) { return static_cast<zrv::ReaderEntryP
 
 bool validLoader(int Loader) { return Loader >= 0 && Loader < ZRV_LOAD_COUNT; }
 
+/// What the calling thread's last install noted (see zrv_install_message).
+thread_local std::wstring LastInstallMessage;
+
 } // namespace
 
 extern "C" {
@@ -160,9 +163,14 @@ zrv_status zrv_install_templates(const char* source_root, const char* target_roo
     if (const zrv_status Status = zrv::capi::textArg(target_root, Target); Status != ZRV_OK)
       return Status;
     CZRVReportSetting Facade;
-    return Facade.CopyReportSettingTemplateFile(Source.c_str(), Target.c_str()) ? ZRV_OK
-                                                                                : ZRV_E_FAILED;
+    const int Installed = Facade.CopyReportSettingTemplateFile(Source.c_str(), Target.c_str());
+    LastInstallMessage = Facade.GetLastCopyMessage();
+    return Installed ? ZRV_OK : ZRV_E_FAILED;
   });
+}
+
+zrv_status zrv_install_message(char* buffer, size_t size, size_t* needed) {
+  return guarded([&] { return zrv::capi::textOut(LastInstallMessage, buffer, size, needed); });
 }
 
 } // extern "C"

@@ -73,9 +73,16 @@ const FindingKindRow FindingKinds[] = {
     {FindingKind::SectionRead, "section-read", ZRV_SEVERITY_NOTE, [](const ZRVTemplateFinding& F) {
        return "section " + sectionOf(F) + " is read";
      }},
+    {FindingKind::TextNotUtf8, "not-utf8", ZRV_SEVERITY_ERROR, [](const ZRVTemplateFinding& F) {
+       return "byte " + std::to_string(F.Number) +
+              " of the line is not UTF-8, and each such byte reads as U+FFFD";
+     }},
+    {FindingKind::NotANumber, "not-a-number", ZRV_SEVERITY_ERROR, [](const ZRVTemplateFinding& F) {
+       return "header value " + quoted(F.Text) + " does not start with a number, so it reads as 0";
+     }},
 };
 // clang-format on
-constexpr int FindingKindCount = static_cast<int>(FindingKind::SectionRead) + 1;
+constexpr int FindingKindCount = ZRVTemplateFindingKindCount;
 static_assert(sizeof(FindingKinds) / sizeof(FindingKinds[0]) == FindingKindCount,
               "one row per finding kind");
 

@@ -342,7 +342,9 @@ static void test_check(void) {
   CHECK(check == NULL);
   CHECK_STATUS(ZRV_OK, zrv_finding_kind(0, &code, &severity));
   CHECK(code != NULL && severity == ZRV_SEVERITY_ERROR);
-  CHECK_STATUS(ZRV_E_OUT_OF_RANGE, zrv_finding_kind(11, &code, &severity));
+  CHECK_STATUS(ZRV_OK, zrv_finding_kind(12, &code, &severity));
+  CHECK(strcmp(code, "not-a-number") == 0 && severity == ZRV_SEVERITY_ERROR);
+  CHECK_STATUS(ZRV_E_OUT_OF_RANGE, zrv_finding_kind(13, &code, &severity));
   path_in(path, sizeof path, temp_folder, "broken.csv");
   remove(path);
 }
@@ -381,11 +383,13 @@ static void test_catalogue(void) {
 }
 
 static void test_folders(void) {
-  char source[256], source_settings[256], target[256], target_settings[256], file[300];
+  char source[256], source_settings[256], target[256], target_settings[256], file[300],
+      message[1024];
   zrv_folder_check* result = NULL;
   const zrv_check* check = NULL;
   const char* name = NULL;
   int count = 0, status = -1;
+  size_t needed = 0;
   path_in(source, sizeof source, temp_folder, "source");
   path_in(source_settings, sizeof source_settings, source, "ReportSetting");
   path_in(target, sizeof target, temp_folder, "target");
@@ -411,6 +415,11 @@ static void test_folders(void) {
   }
   CHECK_STATUS(ZRV_E_FAILED, zrv_check_folder(file, &result));
   CHECK_STATUS(ZRV_E_NULL_ARGUMENT, zrv_install_templates(NULL, target));
+  CHECK_STATUS(ZRV_OK, zrv_install_message(NULL, 0, &needed));
+  CHECK(needed == 1); /* nothing failed: the empty text */
+  CHECK_STATUS(ZRV_E_FAILED, zrv_install_templates(source, file));
+  CHECK_STATUS(ZRV_OK, zrv_install_message(message, sizeof message, NULL));
+  CHECK(strstr(message, "[ReportSetting] create folder fail ") == message);
   remove(file);
   path_in(file, sizeof file, source_settings, "Mine.csv");
   remove(file);

@@ -471,5 +471,13 @@ def catalogue(kind="solid", process="injection", **flags):
 
 def install_templates(source_root, target_root):
     """Brings the templates of SOURCE/ReportSetting into TARGET/ReportSetting
-    (older templates of the target are moved aside, missing files copied)."""
-    _call("zrv_install_templates", _utf8(str(source_root)), _utf8(str(target_root)))
+    (older templates of the target are moved aside, missing files copied).
+
+    Raises ZrvError when a folder cannot be created or listed; its message
+    names each failed operation with the system's reason. Returns the list of
+    what failed without stopping the install (a file not copied, a template
+    not moved aside), one line each; empty when everything was done."""
+    _call("zrv_install_templates", _utf8(str(source_root)), _utf8(str(target_root)),
+          message=lambda: _text("zrv_install_message") or None)
+    message = _text("zrv_install_message")
+    return message.split("\n") if message else []
