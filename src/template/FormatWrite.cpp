@@ -6,6 +6,7 @@
 #include "platform/Utf8.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <cstdint>
 #include <cstring>
@@ -19,10 +20,10 @@ namespace {
 
 // ---- The values of a line ------------------------------------------------------------
 
-/// One value formatted into a line pattern.
+/// A text value whose form is chosen at run time (an item's view column, a
+/// melt-front record's percentages).
 class LineValue {
 public:
-  enum class ValueType { Int, Real, Text };
   /// How a text value is written.
   enum class TextForm {
     AsStored,     ///< as it stands
@@ -30,13 +31,7 @@ public:
     ViewList,     ///< several names, each followed by ViewListSeparator
     WholeNumbers  ///< several reals, each as "%.0f", joined by a separator
   };
-  LineValue(int Number) : Type(ValueType::Int) { Value.Int = Number; }
-  LineValue(double Number) : Type(ValueType::Real) { Value.Real = Number; }
-  LineValue(std::wstring_view Text) : Type(ValueType::Text), Size(Text.size()) {
-    Value.Chars = Text.data();
-  }
-  LineValue(const std::wstring& Text) : LineValue(std::wstring_view(Text)) {}
-  LineValue(const wchar_t* Text) : LineValue(std::wstring_view(Text ? Text : L"")) {}
+  LineValue(std::wstring_view Text) : Size(Text.size()) { Value.Chars = Text.data(); }
 
   /// A setting name written with every blank as '_'.
   static LineValue writtenName(std::wstring_view Name) {
@@ -62,10 +57,7 @@ public:
     return Result;
   }
 
-  ValueType type() const { return Type; }
   TextForm textForm() const { return Form; }
-  int intValue() const { return Value.Int; }
-  double realValue() const { return Type == ValueType::Int ? Value.Int : Value.Real; }
   /// The text of an AsStored or BlanksAsMark value.
   std::wstring_view textValue() const { return std::wstring_view(Value.Chars, Size); }
   /// The names of a ViewList value, the reals of a WholeNumbers value.
@@ -77,13 +69,10 @@ public:
 private:
   // Kept small: a line's values are built for every line written.
   union Payload {
-    int Int;
-    double Real;
     const wchar_t* Chars;
     const std::wstring* Names;
     const double* Reals;
   };
-  ValueType Type;
   TextForm Form = TextForm::AsStored;
   char ListSeparator = '\0';
   Payload Value{};
@@ -237,10 +226,10 @@ template <typename Sink> void putText(Sink& Out, const LineValue& Value) {
   }
 }
 
-/// A line pattern taken apart: each directive with the literal text before
-/// it, and the literal text after the last one. Setting and item lines, most
-/// of a file, are written from steps taken apart once (settingSteps,
-/// itemSteps) rather than from their pattern read again for every line.
+/// A line pattern taken apart when the library is compiled: each directive
+/// with the literal text before it, and the literal text after the last one.
+/// Every line is written from the steps of its pattern (putFixedLine), so no
+/// pattern is read again while a file is written.
 class PatternSteps {
 public:
   /// The directives of a line pattern.
@@ -305,65 +294,6 @@ private:
   std::string_view Tail;
 };
 
-/// Writes the literal text \p Text: a single character (the usual ',')
-/// without the room check of a longer run.
-template <typename Sink> void putLiteral(Sink& Out, std::string_view Text) {
-  if (Text.size() == 1)
-    Out.ascii(Text.front());
-  else if (!Text.empty())
-    Out.ascii(Text);
-}
-
-/// Formats the steps of a pattern into \p Out: each directive takes the next
-/// of the \p Count values that \p ValueAt gives by index, in order.
-template <typename Sink, typename ValueAt>
-void putLine(Sink& Out, const PatternSteps& Steps, std::size_t Count, ValueAt&& Value) {
-  using Directive = PatternSteps::Directive;
-  std::size_t Next = 0;
-  for (const PatternSteps::Step& Step : Steps) {
-    putLiteral(Out, Step.Literal);
-    if (Next == Count) {
-      assert(!"line pattern has more directives than values");
-      continue;
-    }
-    const auto& V = Value(Next++);
-    const LineValue::ValueType Wanted = Step.Type == Directive::Text  ? LineValue::ValueType::Text
-                                        : Step.Type == Directive::Int ? LineValue::ValueType::Int
-                                                                      : LineValue::ValueType::Real;
-    const bool TypeFits = V.type() == Wanted || (Wanted == LineValue::ValueType::Real &&
-                                                 V.type() == LineValue::ValueType::Int);
-    if (!TypeFits) {
-      assert(!"line value of the wrong type for its directive");
-      continue;
-    }
-    switch (Step.Type) {
-    case Directive::Text:
-      if (V.textForm() == LineValue::TextForm::AsStored)
-        Out.text(V.textValue());
-      else
-        putText(Out, V);
-      break;
-    case Directive::Int:
-      Out.integer(V.intValue());
-      break;
-    case Directive::Lg:
-      Out.lg(V.realValue());
-      break;
-    case Directive::Fixed0:
-      Out.fixed0(V.realValue());
-      break;
-    }
-  }
-  putLiteral(Out, Steps.tail());
-  assert(Next == Count && "line pattern has fewer directives than values");
-}
-
-/// Formats \p Pattern into \p Out (putLine over its steps).
-template <typename Sink, typename ValueAt>
-void putLine(Sink& Out, std::string_view Pattern, std::size_t Count, ValueAt&& Value) {
-  putLine(Out, PatternSteps(Pattern), Count, std::forward<ValueAt>(Value));
-}
-
 /// Writes the literal text at \p At of \p Steps (a step's, or the tail when
 /// \p At is the step count), known when the library is compiled.
 template <const PatternSteps& Steps, std::size_t At, typename Sink>
@@ -381,6 +311,13 @@ struct WrittenName {
   std::wstring_view Text;
 };
 
+/// ASCII text of the layout tables (a key, a label), written as it stands or
+/// enclosed in double quotes.
+struct AsciiText {
+  std::string_view Text;
+  bool Quoted = false;
+};
+
 /// Step \p I of \p Steps written with its value \p V: the literal text
 /// before the directive, then the value as the directive writes it. That
 /// the value's type fits its directive is checked when the library is
@@ -393,14 +330,21 @@ void putFixedStep(Sink& Out, const Value& V) {
   putFixedLiteral<Steps, I>(Out);
   if constexpr (Step.Type == Directive::Text) {
     static_assert(std::is_same_v<Value, std::wstring_view> || std::is_same_v<Value, WrittenName> ||
-                      std::is_same_v<Value, LineValue>,
+                      std::is_same_v<Value, AsciiText> || std::is_same_v<Value, LineValue>,
                   "a text for a %s directive");
-    if constexpr (std::is_same_v<Value, LineValue>)
+    if constexpr (std::is_same_v<Value, LineValue>) {
       putText(Out, V);
-    else if constexpr (std::is_same_v<Value, WrittenName>)
+    } else if constexpr (std::is_same_v<Value, WrittenName>) {
       Out.name(V.Text);
-    else
+    } else if constexpr (std::is_same_v<Value, AsciiText>) {
+      if (V.Quoted)
+        Out.ascii('"');
+      Out.ascii(V.Text);
+      if (V.Quoted)
+        Out.ascii('"');
+    } else {
       Out.text(V);
+    }
   } else if constexpr (Step.Type == Directive::Int) {
     static_assert(std::is_same_v<Value, int>, "an int for a %d directive");
     Out.integer(V);
@@ -421,7 +365,7 @@ void putFixedSteps(Sink& Out, std::index_sequence<I...>, const Values&... V) {
 
 /// Formats the line of \p Steps, a pattern known when the library is
 /// compiled, with one value per directive: the steps are laid out in code
-/// with no test of a value's kind left for run time (putLine's result).
+/// with no test of a value's kind left for run time.
 template <const PatternSteps& Steps, typename Sink, typename... Values>
 void putFixedLine(Sink& Out, const Values&... V) {
   static_assert(Steps.size() == sizeof...(Values), "one value per directive of the pattern");
@@ -429,32 +373,44 @@ void putFixedLine(Sink& Out, const Values&... V) {
   putFixedLiteral<Steps, sizeof...(Values)>(Out);
 }
 
-/// The steps of the item line, and of the data pattern of section \p Id,
-/// taken apart when the library is compiled.
+/// The steps of the item line, of the data pattern of section \p Id, of row
+/// \p I of a table of key rows (HeaderRows, InfoRows) and of [ResultEx] row
+/// \p I, taken apart when the library is compiled.
 constexpr PatternSteps ItemSteps(ItemPattern);
 template <Section Id>
 constexpr PatternSteps DataSteps(Sections[static_cast<std::size_t>(Id)].DataPattern);
+template <const auto& Rows, std::size_t I> constexpr PatternSteps KeyRowSteps(Rows[I].Pattern);
+template <std::size_t I> constexpr PatternSteps ResultExSteps(ResultExRows[I].Pattern);
 
-template <typename Sink, typename Pattern>
-void putLine(Sink& Out, const Pattern& Form, std::initializer_list<LineValue> Values) {
-  putLine(Out, Form, Values.size(),
-          [&](std::size_t I) -> const LineValue& { return Values.begin()[I]; });
+/// One writer per row of a table, indexed by the row's position: each writes
+/// its row from its own steps.
+template <typename Writer, template <std::size_t> typename WriterOf, std::size_t... I>
+constexpr std::array<Writer, sizeof...(I)> writersOf(std::index_sequence<I...>) {
+  return {{&WriterOf<I>::put...}};
 }
 
 // ---- [FileHeader] and [Info] ------------------------------------------------------------
 
-/// A [FileHeader] or [Info] line: the row's pattern (the key literal in it)
-/// with the number, followed by the row's label in double quotes when it has
-/// one, or with the text.
-template <typename Sink>
-void putKeyLine(Sink& Out, const KeyRowLayout& Row, int Number, std::wstring_view Text) {
-  if (Row.Kind == ValueKind::Text)
-    return putLine(Out, Row.Pattern, {Text});
-  if (*Row.Label == '\0')
-    return putLine(Out, Row.Pattern, {Number});
-  const std::wstring Quoted = L"\"" + widen(Row.Label) + L"\"";
-  putLine(Out, Row.Pattern, {Number, Quoted});
-}
+/// A [FileHeader] or [Info] line of row \p I of \p Rows: the key with the
+/// number, followed by the row's label in double quotes when it has one, or
+/// with the text.
+template <const auto& Rows> struct KeyRowWriter {
+  template <std::size_t I> struct Row {
+    static void put(Utf8Sink& Out, int Number, std::wstring_view Text) {
+      constexpr KeyRowLayout Layout = Rows[I];
+      constexpr const PatternSteps& Steps = KeyRowSteps<Rows, I>;
+      if constexpr (Layout.Kind == ValueKind::Text)
+        putFixedLine<Steps>(Out, Text);
+      else if constexpr (std::string_view(Layout.Label).empty())
+        putFixedLine<Steps>(Out, Number);
+      else
+        putFixedLine<Steps>(Out, Number, AsciiText{Layout.Label, true});
+    }
+  };
+  using Put = void (*)(Utf8Sink&, int, std::wstring_view);
+  static constexpr auto Writers = writersOf<Put, Row>(
+      std::make_index_sequence<std::tuple_size_v<std::decay_t<decltype(Rows)>>>{});
+};
 
 // ---- Setting lines ------------------------------------------------------------------
 
@@ -500,30 +456,24 @@ template <typename Sink> void putSetting(Sink& Out, std::wstring_view Name, cons
 
 // ---- [ResultEx] ------------------------------------------------------------------------
 
-template <typename Sink>
-bool putResultExRow(Sink& Out, std::size_t Position, int Output, std::wstring_view Setting,
-                    double WarpageScale) {
-  if (Position >= ResultExRows.size())
-    return false;
-  const ResultExRowLayout& Row = ResultExRows[Position];
-  const std::wstring Key = widen(Row.Key);
-  const int Column = Output == 1 ? 1 : 0;
-  switch (static_cast<ResultExKey>(Position)) {
-  case ResultExKey::PDF3D:
-    putLine(Out, Row.Pattern, {Key, Column});
-    break;
-  case ResultExKey::WarpageScale:
-    putLine(Out, Row.Pattern, {Key, Column, WarpageScale});
-    break;
-  default:
-    if (Setting.empty())
-      putLine(Out, Row.Pattern, {Key, Column, widen(Row.EmptySetting)});
+/// [ResultEx] row \p I: the key, the output column (1 or 0) and the row's
+/// value: nothing more, the warpage scale, or the setting name (the row's
+/// replacement for an empty name).
+template <std::size_t I> struct ResultExWriter {
+  static void put(Utf8Sink& Out, int Column, std::wstring_view Setting, double WarpageScale) {
+    constexpr ResultExRowLayout Row = ResultExRows[I];
+    constexpr const PatternSteps& Steps = ResultExSteps<I>;
+    constexpr AsciiText Key{Row.Key};
+    if constexpr (static_cast<ResultExKey>(I) == ResultExKey::PDF3D)
+      putFixedLine<Steps>(Out, Key, Column);
+    else if constexpr (static_cast<ResultExKey>(I) == ResultExKey::WarpageScale)
+      putFixedLine<Steps>(Out, Key, Column, WarpageScale);
+    else if (Setting.empty())
+      putFixedLine<Steps>(Out, Key, Column, AsciiText{Row.EmptySetting});
     else
-      putLine(Out, Row.Pattern, {Key, Column, Setting});
-    break;
+      putFixedLine<Steps>(Out, Key, Column, Setting);
   }
-  return true;
-}
+};
 
 // ---- Item lines -------------------------------------------------------------------------
 
@@ -563,12 +513,12 @@ std::size_t viewListLength(const std::wstring* First, std::size_t Count) {
 
 void appendHeaderLine(ByteBuffer& Out, HeaderField Field, int Number, std::wstring_view Text) {
   Utf8Sink Sink(Out);
-  putKeyLine(Sink, HeaderRows[static_cast<std::size_t>(Field)], Number, Text);
+  KeyRowWriter<HeaderRows>::Writers[static_cast<std::size_t>(Field)](Sink, Number, Text);
 }
 
 void appendInfoLine(ByteBuffer& Out, InfoField Field, int Number, std::wstring_view Text) {
   Utf8Sink Sink(Out);
-  putKeyLine(Sink, InfoRows[static_cast<std::size_t>(Field)], Number, Text);
+  KeyRowWriter<InfoRows>::Writers[static_cast<std::size_t>(Field)](Sink, Number, Text);
 }
 
 template <typename Record>
@@ -588,8 +538,14 @@ template void appendSettingLine(ByteBuffer&, std::wstring_view, const ImageRecor
 
 bool appendResultExRow(ByteBuffer& Out, std::size_t Position, int Output, std::wstring_view Setting,
                        double WarpageScale) {
+  using Put = void (*)(Utf8Sink&, int, std::wstring_view, double);
+  static constexpr auto Writers =
+      writersOf<Put, ResultExWriter>(std::make_index_sequence<ResultExRowCount>{});
+  if (Position >= Writers.size())
+    return false;
   Utf8Sink Sink(Out);
-  return putResultExRow(Sink, Position, Output, Setting, WarpageScale);
+  Writers[Position](Sink, Output == 1 ? 1 : 0, Setting, WarpageScale);
+  return true;
 }
 
 void appendItemLine(ByteBuffer& Out, const ItemLineView& Item, std::wstring_view ProjectViewName,
