@@ -317,6 +317,7 @@ static void test_check(void) {
     CHECK(status == ZRV_LOAD_LOADED_WITH_FINDINGS);
     CHECK_STATUS(ZRV_OK, zrv_check_count(check, &count, &errors, &warnings));
     CHECK(errors == 1 && warnings == 2); /* the short label line, no "[EOF]" */
+    CHECK(count == 5);                   /* and the notes of the two sections read */
     for (i = 0; i < count; ++i) {
       CHECK_STATUS(ZRV_OK, zrv_check_finding(check, i, &finding));
       if (strcmp(finding.code, "unknown-key") == 0) {
@@ -342,7 +343,10 @@ static void test_check(void) {
   CHECK(check == NULL);
   CHECK_STATUS(ZRV_OK, zrv_finding_kind(0, &code, &severity));
   CHECK(code != NULL && severity == ZRV_SEVERITY_ERROR);
+  CHECK_STATUS(ZRV_OK, zrv_finding_kind(10, &code, &severity)); /* the last kind */
+  CHECK(code != NULL && strcmp(code, "section-read") == 0 && severity == ZRV_SEVERITY_NOTE);
   CHECK_STATUS(ZRV_E_OUT_OF_RANGE, zrv_finding_kind(11, &code, &severity));
+  CHECK_STATUS(ZRV_E_OUT_OF_RANGE, zrv_finding_kind(-1, &code, &severity));
   path_in(path, sizeof path, temp_folder, "broken.csv");
   remove(path);
 }

@@ -156,12 +156,13 @@ TEST(ReportItem, SingleViewFlagsAndObjectFlags) {
   Objects.ShowPart = 1;
   Objects.ShowRunner = 2;
   Objects.ShowHotRunnerMetal = 1;
+  Objects.ShowCoolChannel = 1;
   I.SetObjectSetting(Objects);
   EXPECT_EQ(I.HasObjectSetting(), 1);
   // Only exactly 1 counts as shown.
   EXPECT_EQ(std::make_tuple(I.IsShowPart(), I.IsShowRunner(), I.IsShowHotRunnerMetal(),
-                            I.IsShowMoldbase()),
-            std::make_tuple(1, 0, 1, 0));
+                            I.IsShowMoldbase(), I.IsShowCoolChannel()),
+            std::make_tuple(1, 0, 1, 0, 1));
 }
 
 TEST(ReportItem, ResultImageRewritesAnimationPathsAndTriesTheViewImage) {

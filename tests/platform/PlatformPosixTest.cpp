@@ -54,6 +54,12 @@ TEST(PlatformPosix, SymbolicLinksAreReparsePoints) {
   EXPECT_TRUE(Link->IsDirectory);
 }
 
+TEST(PlatformPosix, FolderFlushFailsWithoutTheFolder) {
+  zrvtest::TempDir Dir;
+  EXPECT_TRUE(FlushFolderOf(Dir.file(L"t.csv")));
+  EXPECT_FALSE(FlushFolderOf(Dir.file(L"missing/t.csv")));
+}
+
 TEST(PlatformPosix, FifoDeviceLinkLoopAndLongNameAreRefusedAtOnce) {
   zrvtest::TempDir Dir;
   const fs::path Fifo = Dir.path() / "pipe.csv";

@@ -22,6 +22,11 @@ TEST(PlatformText, Utf8EncodingAndReplacementOfBadBytes) {
   EXPECT_EQ(ToUtf8(L"\u00e9"), "\xC3\xA9");
   // The last three-byte and the first four-byte character.
   EXPECT_EQ(ToUtf8(L"\uFFFF\U00010000"), "\xEF\xBF\xBF\xF0\x90\x80\x80");
+  // The last two-byte, the first three-byte and the last valid character, both ways.
+  const std::string Edges = "\xDF\xBF\xE0\xA0\x80\xF4\x8F\xBF\xBF";
+  EXPECT_EQ(ToUtf8(L"\u07FF\u0800\U0010FFFF"), Edges);
+  EXPECT_EQ(FromUtf8(Edges), L"\u07FF\u0800\U0010FFFF");
+  EXPECT_EQ(FromUtf8("\xC1\xBF\xE0\x9F\xBF"), L"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"); // overlong
 
   // Each invalid byte or broken sequence becomes U+FFFD; nothing vanishes.
   EXPECT_EQ(FromUtf8("a\xFF\x62"), L"a\uFFFDb");
