@@ -1,5 +1,6 @@
 // TestSupport.h - helpers shared by the tests: temporary folders that clean up
-// after themselves, whole-file reads and writes, and capture of diagnostics.
+// after themselves, whole-file reads and writes, folder listings and capture of
+// diagnostics.
 #ifndef ZRVREPORT_TESTS_TESTSUPPORT_H
 #define ZRVREPORT_TESTS_TESTSUPPORT_H
 
@@ -10,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -47,6 +49,14 @@ private:
 inline void writeBytes(const std::filesystem::path& Path, const std::string& Bytes) {
   std::ofstream Out(Path, std::ios::binary | std::ios::trunc);
   Out.write(Bytes.data(), static_cast<std::streamsize>(Bytes.size()));
+}
+
+/// The names in folder \p Folder (without "." and "..").
+inline std::set<std::wstring> folderNames(const std::filesystem::path& Folder) {
+  std::set<std::wstring> Names;
+  for (const auto& Entry : std::filesystem::directory_iterator(Folder))
+    Names.insert(Entry.path().filename().wstring());
+  return Names;
 }
 
 inline std::string readBytes(const std::filesystem::path& Path) {
