@@ -4,9 +4,6 @@
 // this suite as well).
 #include "TemplateTestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <tuple>
 
 #ifndef _WIN32

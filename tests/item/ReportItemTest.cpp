@@ -2,9 +2,6 @@
 // inputs, derived modes, several views and result image lookup.
 #include "zrvreport/ZRVReportItem.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <tuple>
 
 #include "TestSupport.h"

@@ -6,16 +6,11 @@
 
 #include "platform/Platform.h"
 
-#include <gtest/gtest.h>
-
 #include "ManagerTestUtil.h"
 
 #include <algorithm>
 #include <random>
 #include <set>
-#include <string>
-#include <tuple>
-#include <vector>
 
 using mtest::Id;
 using mtest::Item;

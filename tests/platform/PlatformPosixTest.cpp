@@ -5,13 +5,8 @@
 #include "zrvreport/ZRVReportItemManager.h"
 #include "zrvreport/ZRVReportTemplateReader.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
-#include <string>
-#include <vector>
 
 #include <sys/stat.h>
 

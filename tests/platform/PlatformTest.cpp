@@ -4,13 +4,8 @@
 #include "zrvreport/ZRVReportItemManager.h"
 #include "zrvreport/ZRVReportTemplateReader.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <string>
-#include <vector>
 
 #include "TestSupport.h"
 

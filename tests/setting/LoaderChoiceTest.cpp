@@ -4,15 +4,10 @@
 // on one template whose sections hold the keys of every catalogue list.
 #include "zrvreport/zrvreport.h"
 
-#include <gtest/gtest.h>
-
 #include <map>
 #include <optional>
-#include <set>
-#include <string>
 #include <tuple>
 #include <utility>
-#include <vector>
 
 #include "TestSupport.h"
 #include "catalogue/Selection.h"

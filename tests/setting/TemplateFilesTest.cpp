@@ -2,16 +2,10 @@
 // template pictures, in temporary folder trees.
 #include "zrvreport/zrvreport.h"
 
-#include <gtest/gtest.h>
-
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <map>
-#include <set>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "SettingTestPeer.h"
 #include "TestSupport.h"

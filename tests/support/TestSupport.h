@@ -1,6 +1,7 @@
 // TestSupport.h - helpers shared by the tests: temporary folders that clean up
 // after themselves, whole-file reads and writes, folder listings and capture of
-// diagnostics.
+// diagnostics. It brings GoogleTest and the standard headers that every test
+// uses (filesystem, set, string, vector), so the tests include it instead.
 #ifndef ZRVREPORT_TESTS_TESTSUPPORT_H
 #define ZRVREPORT_TESTS_TESTSUPPORT_H
 

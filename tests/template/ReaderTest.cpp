@@ -1,9 +1,6 @@
 // ReaderTest.cpp - loading report templates: the example file field by field,
 // the order of sections, line shapes, versions, key lists and the findings a
 // load reports to its observer.
-#include "zrvreport/zrvreport.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>

@@ -3,12 +3,7 @@
 // of one template by two processes at once.
 #include "platform/SafeSave.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
-#include <filesystem>
-#include <set>
-#include <string>
 
 #include <sys/stat.h>
 #include <sys/wait.h>

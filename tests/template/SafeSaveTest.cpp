@@ -6,17 +6,11 @@
 #include "zrvreport/ZRVReportItemManager.h"
 #include "zrvreport/ZRVReportSettingWriter.h"
 
-#include <gtest/gtest.h>
-
 #include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
-#include <set>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include "TestSupport.h"
 

@@ -3,12 +3,6 @@
 // read-only file is refused.
 #include "platform/SafeSave.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <set>
-#include <string>
-
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif

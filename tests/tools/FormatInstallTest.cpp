@@ -3,7 +3,6 @@
 // document, and install reports what the facade moved aside and copied. The
 // tool, the facade and the C interface take their loader from one table,
 // which LoaderChoiceTest.cpp checks for every project type.
-#include <gtest/gtest.h>
 
 #include "DocumentView.h"
 #include "InstallReport.h"
