@@ -25,16 +25,14 @@
 static int passed = 0;
 static int failed = 0;
 
-#define CHECK(condition)                                                                           \
-  do {                                                                                             \
-    if (condition) {                                                                               \
-      ++passed;                                                                                    \
-    } else {                                                                                       \
-      ++failed;                                                                                    \
-      fprintf(stderr, "%s:%d: failed: %s\n", __FILE__, __LINE__, #condition);                      \
-    }                                                                                              \
-  } while (0)
-
+/* Counts a check; a failed one is told with its place and text. */
+static void count_check(int holds, const char* file, int line, const char* text) {
+  passed += holds;
+  failed += !holds;
+  if (!holds)
+    fprintf(stderr, "%s:%d: failed: %s\n", file, line, text);
+}
+#define CHECK(condition) count_check((condition) ? 1 : 0, __FILE__, __LINE__, #condition)
 #define CHECK_STATUS(expected, call) CHECK((call) == (expected))
 
 static char data_folder[1024];

@@ -108,12 +108,10 @@ TEST(TemplatePaths, FolderBackupAndTemplateNames) {
   EXPECT_EQ(zrv::BackupPath(L"x.csv", 1001, 99), L"x.csv_Ver1001.bak99");
   EXPECT_EQ(zrv::BackupPath(L"x.csv", -1, 10), L"x.csv_Ver-1.bak10");
 
-  EXPECT_TRUE(zrv::IsTemplatePath(L"a.csv"));
-  EXPECT_TRUE(zrv::IsTemplatePath(L"A.CSV"));
-  EXPECT_TRUE(zrv::IsTemplatePath(L".Csv"));
-  EXPECT_FALSE(zrv::IsTemplatePath(L"csv"));
-  EXPECT_FALSE(zrv::IsTemplatePath(L"a.csv_Ver3.bak01"));
-  EXPECT_FALSE(zrv::IsTemplatePath(L"a.csvx"));
+  for (const wchar_t* Path : {L"a.csv", L"A.CSV", L".Csv"})
+    EXPECT_TRUE(zrv::IsTemplatePath(Path)) << Path;
+  for (const wchar_t* Path : {L"csv", L"a.csv_Ver3.bak01", L"a.csvx"})
+    EXPECT_FALSE(zrv::IsTemplatePath(Path)) << Path;
 }
 
 TEST(CopyReportSettingTemplateFile, CreatesTheTargetFolderAndCopiesTheWholeTree) {
