@@ -362,10 +362,8 @@ TEST(BadInput, TemplateTreeWithALinkLoopAndALinkOutside) {
   TempDir Dir;
   const std::filesystem::path Source = Dir.path() / "install" / "ReportSetting";
   const std::filesystem::path Outside = Dir.path() / "elsewhere";
-  std::filesystem::create_directories(Source / "sub");
-  std::filesystem::create_directories(Outside);
-  writeBytes(Source / "sub" / "picture.png", "png");
-  writeBytes(Outside / "private.txt", "private");
+  plant(Source, "sub/picture.png=png");
+  plant(Outside, "private.txt=private");
   std::error_code Error;
   std::filesystem::create_directory_symlink(Source, Source / "sub" / "loop", Error);
   if (!Error)

@@ -73,8 +73,7 @@ TEST(PlatformText, NameOrderFollowsUtf16CodeUnits) {
 
 TEST(PlatformFiles, RenameNeverReplacesAnExistingFile) {
   zrvtest::TempDir Dir;
-  zrvtest::writeBytes(Dir.path() / "a.csv", "A");
-  zrvtest::writeBytes(Dir.path() / "b.csv", "B");
+  zrvtest::plant(Dir.path(), "a.csv=A b.csv=B");
   EXPECT_FALSE(RenameNoReplace(Dir.file(L"a.csv"), Dir.file(L"b.csv")));
   EXPECT_EQ(zrvtest::readBytes(Dir.path() / "a.csv") + zrvtest::readBytes(Dir.path() / "b.csv"),
             "AB");
@@ -96,15 +95,13 @@ TEST(PlatformFiles, StatusExistenceReplaceAndDirectories) {
   EXPECT_FALSE(CreateDirectory(Dir.file(L"two/levels"))); // parent missing
   EXPECT_TRUE(fs::is_directory(Dir.path() / "one"));
 
-  zrvtest::writeBytes(Dir.path() / "src.png", "png");
-  zrvtest::writeBytes(Dir.path() / "dst.png", "old");
+  zrvtest::plant(Dir.path(), "src.png=png dst.png=old");
   EXPECT_FALSE(CopyFile(Dir.file(L"src.png"), Dir.file(L"dst.png"), true)); // never overwrites
   EXPECT_EQ(zrvtest::readBytes(Dir.path() / "dst.png"), "old");
   EXPECT_TRUE(CopyFile(Dir.file(L"src.png"), Dir.file(L"dst.png"), false));
   EXPECT_EQ(zrvtest::readBytes(Dir.path() / "dst.png"), "png");
 
-  zrvtest::writeBytes(Dir.path() / "new.tmp", "new");
-  zrvtest::writeBytes(Dir.path() / "t.csv", "old");
+  zrvtest::plant(Dir.path(), "new.tmp=new t.csv=old");
   EXPECT_TRUE(ReplaceFile(Dir.file(L"new.tmp"), Dir.file(L"t.csv")));
   EXPECT_EQ(zrvtest::readBytes(Dir.path() / "t.csv"), "new");
   EXPECT_TRUE(RemoveFile(Dir.file(L"t.csv")));
@@ -113,11 +110,7 @@ TEST(PlatformFiles, StatusExistenceReplaceAndDirectories) {
 
 TEST(PlatformDirectory, ListingByPatternWithDotEntriesAndBits) {
   zrvtest::TempDir Dir;
-  zrvtest::writeBytes(Dir.path() / "Shell.csv", "");
-  zrvtest::writeBytes(Dir.path() / "SOLID.CSV", "");
-  zrvtest::writeBytes(Dir.path() / "notes.txt", "");
-  zrvtest::writeBytes(Dir.path() / "csv", "");
-  fs::create_directory(Dir.path() / "pictures");
+  zrvtest::plant(Dir.path(), "Shell.csv= SOLID.CSV= notes.txt= csv= pictures/");
 
   std::vector<DirectoryEntry> All;
   ASSERT_TRUE(ListDirectory(Dir.path().wstring(), L"*", All));

@@ -25,53 +25,20 @@ std::string templateBytes(int Version, const std::string& Mark) {
          "\r\n\r\n\r\n[EOF],,,,,,,,,,";
 }
 
-using Tree = std::map<std::string, std::string>;
+using zrvtest::Tree;
+using zrvtest::treeOf;
 
-/// The files (path: bytes) and folders (path ending in '/': "") under \p Root.
-Tree treeOf(const fs::path& Root) {
-  Tree Found;
-  for (const auto& Entry : fs::recursive_directory_iterator(Root)) {
-    const std::string Name = Entry.path().lexically_relative(Root).generic_string();
-    if (Entry.is_directory())
-      Found[Name + "/"] = "";
-    else
-      Found[Name] = zrvtest::readBytes(Entry.path());
-  }
-  return Found;
+/// A file's bytes as a tree notation writes them: "N:mark" stands for
+/// templateBytes(N, "mark").
+std::string templateOrText(const std::string& Value) {
+  const std::size_t Colon = Value.find(':');
+  return Colon == std::string::npos
+             ? Value
+             : templateBytes(std::stoi(Value.substr(0, Colon)), Value.substr(Colon + 1));
 }
-
-/// The tree that \p Entries describes, as treeOf gives it: blank-separated
-/// "path=bytes" files, each with the folders on its path, and "path/"
-/// folders; bytes "N:mark" stand for templateBytes(N, "mark").
-Tree tree(const std::string& Entries) {
-  Tree Described;
-  std::istringstream In(Entries);
-  for (std::string Entry; In >> Entry;) {
-    const std::size_t Equals = Entry.find('=');
-    const std::string Path = Entry.substr(0, Equals);
-    for (std::size_t Slash = Path.find('/'); Slash != std::string::npos;
-         Slash = Path.find('/', Slash + 1))
-      Described[Path.substr(0, Slash + 1)] = "";
-    if (Equals == std::string::npos)
-      continue;
-    const std::string Bytes = Entry.substr(Equals + 1);
-    const std::size_t Colon = Bytes.find(':');
-    Described[Path] = Colon == std::string::npos ? Bytes
-                                                 : templateBytes(std::stoi(Bytes.substr(0, Colon)),
-                                                                 Bytes.substr(Colon + 1));
-  }
-  return Described;
-}
-
-/// Makes the files and folders that \p Entries describe under \p Root.
+Tree tree(const std::string& Entries) { return zrvtest::tree(Entries, templateOrText); }
 void plant(const fs::path& Root, const std::string& Entries) {
-  fs::create_directories(Root);
-  for (const auto& [Path, Bytes] : tree(Entries)) {
-    if (Path.back() == '/')
-      fs::create_directories(Root / Path);
-    else
-      zrvtest::writeBytes(Root / Path, Bytes);
-  }
+  zrvtest::plant(Root, Entries, templateOrText);
 }
 
 /// A source root and a target root, each with its "ReportSetting" folder
