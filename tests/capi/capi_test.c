@@ -25,16 +25,14 @@
 static int passed = 0;
 static int failed = 0;
 
-#define CHECK(condition)                                                                           \
-  do {                                                                                             \
-    if (condition) {                                                                               \
-      ++passed;                                                                                    \
-    } else {                                                                                       \
-      ++failed;                                                                                    \
-      fprintf(stderr, "%s:%d: failed: %s\n", __FILE__, __LINE__, #condition);                      \
-    }                                                                                              \
-  } while (0)
-
+/* Counts a check; a failed one is told with its place and text. */
+static void count_check(int holds, const char* file, int line, const char* text) {
+  passed += holds;
+  failed += !holds;
+  if (!holds)
+    fprintf(stderr, "%s:%d: failed: %s\n", file, line, text);
+}
+#define CHECK(condition) count_check((condition) ? 1 : 0, __FILE__, __LINE__, #condition)
 #define CHECK_STATUS(expected, call) CHECK((call) == (expected))
 
 static char data_folder[1024];
@@ -317,6 +315,7 @@ static void test_check(void) {
     CHECK(status == ZRV_LOAD_LOADED_WITH_FINDINGS);
     CHECK_STATUS(ZRV_OK, zrv_check_count(check, &count, &errors, &warnings));
     CHECK(errors == 1 && warnings == 2); /* the short label line, no "[EOF]" */
+    CHECK(count == 5);                   /* and the notes of the two sections read */
     for (i = 0; i < count; ++i) {
       CHECK_STATUS(ZRV_OK, zrv_check_finding(check, i, &finding));
       if (strcmp(finding.code, "unknown-key") == 0) {
@@ -342,9 +341,10 @@ static void test_check(void) {
   CHECK(check == NULL);
   CHECK_STATUS(ZRV_OK, zrv_finding_kind(0, &code, &severity));
   CHECK(code != NULL && severity == ZRV_SEVERITY_ERROR);
-  CHECK_STATUS(ZRV_OK, zrv_finding_kind(12, &code, &severity));
-  CHECK(strcmp(code, "not-a-number") == 0 && severity == ZRV_SEVERITY_ERROR);
+  CHECK_STATUS(ZRV_OK, zrv_finding_kind(12, &code, &severity)); /* the last kind */
+  CHECK(code != NULL && strcmp(code, "not-a-number") == 0 && severity == ZRV_SEVERITY_ERROR);
   CHECK_STATUS(ZRV_E_OUT_OF_RANGE, zrv_finding_kind(13, &code, &severity));
+  CHECK_STATUS(ZRV_E_OUT_OF_RANGE, zrv_finding_kind(-1, &code, &severity));
   path_in(path, sizeof path, temp_folder, "broken.csv");
   remove(path);
 }

@@ -1,11 +1,8 @@
 // CustomItemMapTest.cpp - custom result names and module names resolved by
 // the custom item map.
-#include <gtest/gtest.h>
 
-#include <string>
 #include <tuple>
 #include <utility>
-#include <vector>
 
 #include "TestSupport.h"
 #include "zrvreport/ZRVResultItemMap_Custom.h"

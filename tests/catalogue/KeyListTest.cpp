@@ -2,8 +2,10 @@
 // the catalogue's key list table (key counts and id blocks) and its edge cases.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iterator>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -171,47 +173,41 @@ TEST(KeyListTest, EveryListMatchesTheKeyListTable) {
 }
 
 TEST(KeyListTest, KeysAndIdsOfChosenEntries) {
-  struct Spot {
-    Member Fill;
-    const wchar_t* Key;
-    int Id;
-  };
-  const Spot Spots[] = {
-      {&M::LoadModelMap, L"Thickness", 1598},
-      {&M::LoadShellInjectionFlowMap, L"FiberOrientationLayerSkin", 47},
-      {&M::LoadShellInjectionWarpMap, L"TotalDisplacementPVT", 377},
-      {&M::LoadSolidInjectionFlowMap, L"ScorchIndex", 526},
-      {&M::LoadSolidInjectionFlowMap, L"XY_Converion", 1587},
-      {&M::LoadSolidInjectionPackMap, L"ClampingForceCentroid", 805},
-      {&M::LoadSolidInjectionWarpMap, L"TotalDisplacement", 1215},
-      {&M::LoadSolidInjectionWarpMap, L"MajorModulus", 1206},
-      {&M::LoadSolidRIMFlowMap, L"PowderConcentration", 504},
-      {&M::LoadSolidICPackageWireSweepMap, L"DistanceToClosestWireByWire", 1481},
-      {&M::LoadSolidMCIMFlowMap, L"XY_GasVolumeFraction", 1583},
-      {&M::LoadSolidPIMPackMap, L"ScorchIndex", 934},
-      {&M::LoadSolidBIIMFlowMap, L"ReMeltedAreaTemperature", 1057},
-      {&M::LoadDifferentialDisplacementMap, L"TotalDifferentialShrinkageEffectDisplacement", 1242},
-      // The same key has other ids in other lists.
-      {&M::LoadShellInjectionFlowMap, L"MeltFrontTime", 1},
-      {&M::LoadShellRIMFlowMap, L"MeltFrontTime", 48},
-      {&M::LoadShellInjectionPackMap, L"MeltFrontTime", 145},
-      {&M::LoadSolidInjectionFlowMap, L"MeltFrontTime", 417},
-      {&M::LoadSolidGasInFlowMap, L"MeltFrontTime", 679},
-      {&M::LoadSolidGAIMFlowMap, L"MeltFrontTime", 679},
-      // Different keys share an id.
-      {&M::LoadSolidCOIMFlowMap, L"MeltFrontTimeSkin", 679},
-      {&M::LoadSolidBIIMFlowMap, L"MeltFrontTime(EM#1)", 679},
-      {&M::LoadSolidInjectionPackMap, L"FlakeConcentration(VolumePercentage)", 789},
-      {&M::LoadSolidRIMCureMap, L"FlakeConcentrationVolumePercentage", 789},
-      // Keys outside the list: of another list, in other letter case, with a
-      // blank, or without the blank or hash they are written with.
-      {&M::LoadShellInjectionFlowMap, L"meltfronttime", -1},
-      {&M::LoadShellInjectionFlowMap, L"MeltFrontTime ", -1},
-      {&M::LoadSolidInjectionPackMap, L"FlakeConcentration(WeightPercentage)", -1},
-      {&M::LoadSolidBIIMFlowMap, L"MeltFrontTime", -1},
-  };
-  for (const Spot& S : Spots)
-    EXPECT_EQ(idOf(S.Fill, S.Key), S.Id) << S.Key;
+  // "List:Key=Id", -1 for a key outside the list. The same key has other ids
+  // in other lists (MeltFrontTime), different keys share an id (679, 789);
+  // keys of another list, in other letter case, or without the blank or hash
+  // they are written with are outside.
+  std::istringstream Spots(
+      "Model:Thickness=1598 ShellInjectionFlow:FiberOrientationLayerSkin=47 "
+      "ShellInjectionWarp:TotalDisplacementPVT=377 SolidInjectionFlow:ScorchIndex=526 "
+      "SolidInjectionFlow:XY_Converion=1587 SolidInjectionPack:ClampingForceCentroid=805 "
+      "SolidInjectionWarp:TotalDisplacement=1215 SolidInjectionWarp:MajorModulus=1206 "
+      "SolidRIMFlow:PowderConcentration=504 "
+      "SolidICPackageWireSweep:DistanceToClosestWireByWire=1481 "
+      "SolidMCIMFlow:XY_GasVolumeFraction=1583 SolidPIMPack:ScorchIndex=934 "
+      "SolidBIIMFlow:ReMeltedAreaTemperature=1057 "
+      "DifferentialDisplacement:TotalDifferentialShrinkageEffectDisplacement=1242 "
+      "ShellInjectionFlow:MeltFrontTime=1 ShellRIMFlow:MeltFrontTime=48 "
+      "ShellInjectionPack:MeltFrontTime=145 SolidInjectionFlow:MeltFrontTime=417 "
+      "SolidGasInFlow:MeltFrontTime=679 SolidGAIMFlow:MeltFrontTime=679 "
+      "SolidCOIMFlow:MeltFrontTimeSkin=679 SolidBIIMFlow:MeltFrontTime(EM#1)=679 "
+      "SolidInjectionPack:FlakeConcentration(VolumePercentage)=789 "
+      "SolidRIMCure:FlakeConcentrationVolumePercentage=789 ShellInjectionFlow:meltfronttime=-1 "
+      "SolidInjectionPack:FlakeConcentration(WeightPercentage)=-1 "
+      "SolidBIIMFlow:MeltFrontTime=-1");
+  for (std::string Spot; Spots >> Spot;) {
+    const std::size_t Colon = Spot.find(':'), Equals = Spot.rfind('=');
+    const std::string List = Spot.substr(0, Colon),
+                      Key = Spot.substr(Colon + 1, Equals - Colon - 1);
+    const auto Row = std::find_if(std::begin(Table), std::end(Table), [&](const ListRow& R) {
+      return std::wstring(R.Name) == std::wstring(List.begin(), List.end());
+    });
+    ASSERT_NE(Row, std::end(Table)) << Spot;
+    EXPECT_EQ(idOf(Row->Fill, std::wstring(Key.begin(), Key.end()).c_str()),
+              std::stoi(Spot.substr(Equals + 1)))
+        << Spot;
+  }
+  EXPECT_EQ(idOf(&M::LoadShellInjectionFlowMap, L"MeltFrontTime "), -1);
 }
 
 TEST(KeyListTest, FillWithoutClearingKeepsExistingIds) {

@@ -4,9 +4,6 @@
 // this suite as well).
 #include "TemplateTestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <tuple>
 
 #ifndef _WIN32
@@ -188,31 +185,18 @@ TEST(BadInput, TenThousandMeltFrontPercentagesKeepOneHundred) {
 }
 
 TEST(BadInput, NumbersBeyondIntAreClampedRealsBeyondDoubleAreNotNumbers) {
+  const std::string ItemBeyondInt = "Pressure,99999999999,-99999999999,4294967297,-2147483649,"
+                                    "2147483647,99999999999999999999,-,-,"
+                                    "-,-,-,99999999999,-99999999999,99999999999";
   const std::string Bytes =
-      joinLines({"[FileHeader]",
-                 "FileVersion,99999999999",
-                 "ProjectType,-99999999999",
-                 "AppType,2147483648",
-                 "[ViewSetting]",
-                 "Big,1e308,0,0,1",
-                 "Huge,1e309,0,0,1",
-                 "Tiny,1e-400,0,0,1",
-                 "[ClippingSetting]",
-                 "Clip, 99999999999, -99999999999, 0, 0,50,50,50,0",
-                 "[MeltFrontTimeCapture]",
-                 "Settings",
-                 "Melt,1e999-5",
-                 "[ResultEx]",
-                 "Flow-MeltFrontTime, 99999999999, Melt",
-                 "PPTTemplate, 1, -",
-                 "3DPDF, 0, -",
-                 "Animation, 0, Default",
-                 "WarpageScale, 1, 1e999",
-                 "[FlowResult]",
-                 ItemLabel,
-                 "Pressure,99999999999,-99999999999,4294967297,-2147483649,2147483647,"
-                 "99999999999999999999,-,-,-,-,-,99999999999,-99999999999,99999999999",
-                 EofLine});
+      joinLines({"[FileHeader]", "FileVersion,99999999999", "ProjectType,-99999999999",
+                 "AppType,2147483648", "[ViewSetting]", "Big,1e308,0,0,1", "Huge,1e309,0,0,1"}) +
+      joinLines({"Tiny,1e-400,0,0,1", "[ClippingSetting]",
+                 "Clip, 99999999999, -99999999999, 0, 0,50,50,50,0", "[MeltFrontTimeCapture]",
+                 "Settings", "Melt,1e999-5", "[ResultEx]",
+                 "Flow-MeltFrontTime, 99999999999, Melt"}) +
+      joinLines({"PPTTemplate, 1, -", "3DPDF, 0, -", "Animation, 0, Default",
+                 "WarpageScale, 1, 1e999", "[FlowResult]", ItemLabel, ItemBeyondInt, EofLine});
   CZRVReportItemManager Doc;
   ASSERT_EQ(loadBytes(Bytes, Doc), 1);
   const int Max = 2147483647, Min = -Max - 1;
@@ -359,19 +343,15 @@ TEST(BadInput, FindingsOfALongLineInAResultSectionComeInFileOrder) {
                                      LongWithNul, "Density,9,0,0,0,0,10,-,-,-,-,-,0,0,1", EofLine}),
                       Doc, &Findings),
             1);
-  std::vector<std::pair<Kind, int>> Seen;
-  for (const ZRVTemplateFinding& F : Findings.Findings)
-    Seen.emplace_back(F.Kind, F.Line);
-  EXPECT_EQ(Seen, (std::vector<std::pair<Kind, int>>{{Kind::UnknownItemKey, 7},
-                                                     {Kind::LineTooLong, 8},
-                                                     {Kind::LineIgnored, 8},
-                                                     {Kind::LineIgnored, 8},
-                                                     {Kind::LineIgnored, 8},
-                                                     {Kind::LineTooLong, 9},
-                                                     {Kind::LineIgnored, 9},
-                                                     {Kind::LineIgnored, 9},
-                                                     {Kind::LineIgnored, 9},
-                                                     {Kind::ValueOutOfRange, 10}}));
+  std::vector<Kind> Kinds;
+  std::vector<int> Lines;
+  for (const ZRVTemplateFinding& F : Findings.Findings) {
+    Kinds.push_back(F.Kind);
+    Lines.push_back(F.Line);
+  }
+  const Kind U = Kind::UnknownItemKey, T = Kind::LineTooLong, I = Kind::LineIgnored;
+  EXPECT_EQ(Kinds, (std::vector<Kind>{U, T, I, I, I, T, I, I, I, Kind::ValueOutOfRange}));
+  EXPECT_EQ(Lines, (std::vector<int>{7, 8, 8, 8, 8, 9, 9, 9, 9, 10}));
   EXPECT_EQ(eachItem(Doc, &CZRVReportItem::GetItemSaveName), std::vector<std::wstring>{L"Density"});
 }
 
@@ -382,10 +362,8 @@ TEST(BadInput, TemplateTreeWithALinkLoopAndALinkOutside) {
   TempDir Dir;
   const std::filesystem::path Source = Dir.path() / "install" / "ReportSetting";
   const std::filesystem::path Outside = Dir.path() / "elsewhere";
-  std::filesystem::create_directories(Source / "sub");
-  std::filesystem::create_directories(Outside);
-  writeBytes(Source / "sub" / "picture.png", "png");
-  writeBytes(Outside / "private.txt", "private");
+  plant(Source, "sub/picture.png=png");
+  plant(Outside, "private.txt=private");
   std::error_code Error;
   std::filesystem::create_directory_symlink(Source, Source / "sub" / "loop", Error);
   if (!Error)

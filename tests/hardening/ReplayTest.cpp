@@ -3,10 +3,7 @@
 // its checks; a violated check aborts the test.
 #include "TemplateTestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
-#include <filesystem>
 
 extern "C" int zrvFuzzReaderInput(const std::uint8_t* Data, std::size_t Size);
 extern "C" int zrvFuzzObserverInput(const std::uint8_t* Data, std::size_t Size);

@@ -2,9 +2,6 @@
 // inputs, derived modes, several views and result image lookup.
 #include "zrvreport/ZRVReportItem.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <tuple>
 
 #include "TestSupport.h"
@@ -156,12 +153,13 @@ TEST(ReportItem, SingleViewFlagsAndObjectFlags) {
   Objects.ShowPart = 1;
   Objects.ShowRunner = 2;
   Objects.ShowHotRunnerMetal = 1;
+  Objects.ShowCoolChannel = 1;
   I.SetObjectSetting(Objects);
   EXPECT_EQ(I.HasObjectSetting(), 1);
   // Only exactly 1 counts as shown.
   EXPECT_EQ(std::make_tuple(I.IsShowPart(), I.IsShowRunner(), I.IsShowHotRunnerMetal(),
-                            I.IsShowMoldbase()),
-            std::make_tuple(1, 0, 1, 0));
+                            I.IsShowMoldbase(), I.IsShowCoolChannel()),
+            std::make_tuple(1, 0, 1, 0, 1));
 }
 
 TEST(ReportItem, ResultImageRewritesAnimationPathsAndTriesTheViewImage) {

@@ -4,8 +4,6 @@
 // SyncReportEngineData takes over.
 #include "zrvreport/ZRVReportItemManager.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdint>
 

@@ -3,8 +3,6 @@
 // report-wide options with their messages.
 #include "zrvreport/ZRVReportItemManager.h"
 
-#include <gtest/gtest.h>
-
 #include "ManagerTestUtil.h"
 #include "TestSupport.h"
 

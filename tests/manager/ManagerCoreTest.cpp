@@ -4,8 +4,6 @@
 // plain scans in ItemIndexTest.cpp.
 #include "zrvreport/ZRVReportItemManager.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstring>
 #include <cwchar>

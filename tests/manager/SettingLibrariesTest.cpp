@@ -4,10 +4,6 @@
 // view and project object extras.
 #include "zrvreport/ZRVReportItemManager.h"
 
-#include <gtest/gtest.h>
-
-#include <tuple>
-
 #include "ManagerTestUtil.h"
 
 using namespace mtest;

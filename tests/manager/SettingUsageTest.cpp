@@ -4,10 +4,6 @@
 // filled documents are compared with plain scans in ItemIndexTest.cpp.
 #include "zrvreport/ZRVReportItemManager.h"
 
-#include <gtest/gtest.h>
-
-#include <tuple>
-
 #include "ManagerTestUtil.h"
 
 using namespace mtest;

@@ -1,8 +1,6 @@
 // DiagnosticsTest.cpp - message formatting and the replaceable sink.
 #include "platform/Diagnostics.h"
 
-#include <gtest/gtest.h>
-
 #include "TestSupport.h"
 
 TEST(Diagnostics, FormatsTextAndNumbersInOrder) {

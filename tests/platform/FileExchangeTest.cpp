@@ -5,12 +5,7 @@
 #include "platform/LineReader.h"
 #include "platform/Platform.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
-#include <filesystem>
-#include <string>
-#include <vector>
 
 #include "TestSupport.h"
 

@@ -2,8 +2,6 @@
 #include "platform/LineReader.h"
 #include "platform/Platform.h"
 
-#include <gtest/gtest.h>
-
 #include "TestSupport.h"
 
 namespace {

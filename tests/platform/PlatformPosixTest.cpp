@@ -5,13 +5,8 @@
 #include "zrvreport/ZRVReportItemManager.h"
 #include "zrvreport/ZRVReportTemplateReader.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
-#include <string>
-#include <vector>
 
 #include <sys/stat.h>
 
@@ -52,6 +47,12 @@ TEST(PlatformPosix, SymbolicLinksAreReparsePoints) {
   ASSERT_NE(Link, All.end());
   EXPECT_TRUE(Link->IsReparsePoint);
   EXPECT_TRUE(Link->IsDirectory);
+}
+
+TEST(PlatformPosix, FolderFlushFailsWithoutTheFolder) {
+  zrvtest::TempDir Dir;
+  EXPECT_TRUE(FlushFolderOf(Dir.file(L"t.csv")));
+  EXPECT_FALSE(FlushFolderOf(Dir.file(L"missing/t.csv")));
 }
 
 TEST(PlatformPosix, FifoDeviceLinkLoopAndLongNameAreRefusedAtOnce) {

@@ -4,13 +4,8 @@
 #include "zrvreport/ZRVReportItemManager.h"
 #include "zrvreport/ZRVReportTemplateReader.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <string>
-#include <vector>
 
 #include "TestSupport.h"
 
@@ -22,6 +17,11 @@ TEST(PlatformText, Utf8EncodingAndReplacementOfBadBytes) {
   EXPECT_EQ(ToUtf8(L"\u00e9"), "\xC3\xA9");
   // The last three-byte and the first four-byte character.
   EXPECT_EQ(ToUtf8(L"\uFFFF\U00010000"), "\xEF\xBF\xBF\xF0\x90\x80\x80");
+  // The last two-byte, the first three-byte and the last valid character, both ways.
+  const std::string Edges = "\xDF\xBF\xE0\xA0\x80\xF4\x8F\xBF\xBF";
+  EXPECT_EQ(ToUtf8(L"\u07FF\u0800\U0010FFFF"), Edges);
+  EXPECT_EQ(FromUtf8(Edges), L"\u07FF\u0800\U0010FFFF");
+  EXPECT_EQ(FromUtf8("\xC1\xBF\xE0\x9F\xBF"), L"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"); // overlong
 
   // Each invalid byte or broken sequence becomes U+FFFD; nothing vanishes.
   EXPECT_EQ(FromUtf8("a\xFF\x62"), L"a\uFFFDb");
@@ -73,8 +73,7 @@ TEST(PlatformText, NameOrderFollowsUtf16CodeUnits) {
 
 TEST(PlatformFiles, RenameNeverReplacesAnExistingFile) {
   zrvtest::TempDir Dir;
-  zrvtest::writeBytes(Dir.path() / "a.csv", "A");
-  zrvtest::writeBytes(Dir.path() / "b.csv", "B");
+  zrvtest::plant(Dir.path(), "a.csv=A b.csv=B");
   EXPECT_FALSE(RenameNoReplace(Dir.file(L"a.csv"), Dir.file(L"b.csv")));
   EXPECT_EQ(zrvtest::readBytes(Dir.path() / "a.csv") + zrvtest::readBytes(Dir.path() / "b.csv"),
             "AB");
@@ -96,15 +95,13 @@ TEST(PlatformFiles, StatusExistenceReplaceAndDirectories) {
   EXPECT_FALSE(CreateDirectory(Dir.file(L"two/levels"))); // parent missing
   EXPECT_TRUE(fs::is_directory(Dir.path() / "one"));
 
-  zrvtest::writeBytes(Dir.path() / "src.png", "png");
-  zrvtest::writeBytes(Dir.path() / "dst.png", "old");
+  zrvtest::plant(Dir.path(), "src.png=png dst.png=old");
   EXPECT_FALSE(CopyFile(Dir.file(L"src.png"), Dir.file(L"dst.png"), true)); // never overwrites
   EXPECT_EQ(zrvtest::readBytes(Dir.path() / "dst.png"), "old");
   EXPECT_TRUE(CopyFile(Dir.file(L"src.png"), Dir.file(L"dst.png"), false));
   EXPECT_EQ(zrvtest::readBytes(Dir.path() / "dst.png"), "png");
 
-  zrvtest::writeBytes(Dir.path() / "new.tmp", "new");
-  zrvtest::writeBytes(Dir.path() / "t.csv", "old");
+  zrvtest::plant(Dir.path(), "new.tmp=new t.csv=old");
   EXPECT_TRUE(ReplaceFile(Dir.file(L"new.tmp"), Dir.file(L"t.csv")));
   EXPECT_EQ(zrvtest::readBytes(Dir.path() / "t.csv"), "new");
   EXPECT_TRUE(RemoveFile(Dir.file(L"t.csv")));
@@ -113,11 +110,7 @@ TEST(PlatformFiles, StatusExistenceReplaceAndDirectories) {
 
 TEST(PlatformDirectory, ListingByPatternWithDotEntriesAndBits) {
   zrvtest::TempDir Dir;
-  zrvtest::writeBytes(Dir.path() / "Shell.csv", "");
-  zrvtest::writeBytes(Dir.path() / "SOLID.CSV", "");
-  zrvtest::writeBytes(Dir.path() / "notes.txt", "");
-  zrvtest::writeBytes(Dir.path() / "csv", "");
-  fs::create_directory(Dir.path() / "pictures");
+  zrvtest::plant(Dir.path(), "Shell.csv= SOLID.CSV= notes.txt= csv= pictures/");
 
   std::vector<DirectoryEntry> All;
   ASSERT_TRUE(ListDirectory(Dir.path().wstring(), L"*", All));

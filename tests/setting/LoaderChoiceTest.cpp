@@ -4,15 +4,10 @@
 // on one template whose sections hold the keys of every catalogue list.
 #include "zrvreport/zrvreport.h"
 
-#include <gtest/gtest.h>
-
 #include <map>
 #include <optional>
-#include <set>
-#include <string>
 #include <tuple>
 #include <utility>
-#include <vector>
 
 #include "TestSupport.h"
 #include "catalogue/Selection.h"
@@ -163,6 +158,29 @@ TEST(LoaderChoice, EveryProjectLoadsThroughItsEntryPoint) {
   }
   EXPECT_EQ(Choices, 22u);
   EXPECT_EQ(Distinct.size(), Choices);
+}
+
+TEST(LoaderChoice, NamesSectionsAndCallsAtTheEndsOfTheRanges) {
+  for (auto [Loader, Name] : {std::pair(ZRV_LOAD_SHELL_INJECTION, L"LoadShellInjection"),
+                              std::pair(ZRV_LOAD_SOLID_CFM, L"LoadSolidCFM")}) {
+    EXPECT_EQ(ZRVTemplateLoaderName(Loader), Name);
+    EXPECT_FALSE(ZRVTemplateLoaderSections(Loader, 0).empty()) << Loader;
+  }
+  for (auto Outside : {static_cast<ZRV_TEMPLATE_LOADER>(-1), ZRV_LOAD_COUNT}) {
+    EXPECT_EQ(ZRVTemplateLoaderName(Outside), L"");
+    EXPECT_TRUE(ZRVTemplateLoaderSections(Outside, 0).empty());
+  }
+  // Kinds 0 and 2 are solid, 1 shell; -1 and 3 have no loader.
+  ZRVTemplateLoaderCall Call;
+  for (auto [Kind, Loader] :
+       {std::pair(0, ZRV_LOAD_SOLID_INJECTION), std::pair(1, ZRV_LOAD_SHELL_INJECTION),
+        std::pair(2, ZRV_LOAD_SOLID_INJECTION)}) {
+    Call.Loader = ZRV_LOAD_COUNT;
+    EXPECT_TRUE(ZRVTemplateLoaderOf(Kind, 0, 0, 0, 0, Call));
+    EXPECT_EQ(Call.Loader, Loader) << Kind;
+  }
+  EXPECT_FALSE(ZRVTemplateLoaderOf(-1, 0, 0, 0, 0, Call));
+  EXPECT_FALSE(ZRVTemplateLoaderOf(3, 0, 0, 0, 0, Call));
 }
 
 } // namespace

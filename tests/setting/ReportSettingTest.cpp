@@ -2,15 +2,8 @@
 // project type names, file paths, saving through one writer, replacing the
 // document and copying facades. A host's whole cycle is the example
 // examples/host_cycle.cpp, which the suite runs (example_host_cycle).
-#include "zrvreport/zrvreport.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <string>
 #include <tuple>
-#include <utility>
-#include <vector>
 
 #include "SettingTestPeer.h"
 #include "TemplateTestSupport.h"

@@ -1,14 +1,8 @@
 // StatusTest.cpp - the load and save status of the facade, the reader and the
 // writer: one case per outcome, the messages that tell why, and the observer
 // the facade hands to its loads.
-#include "zrvreport/zrvreport.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <string>
-#include <vector>
 
 #include "TemplateTestSupport.h"
 #include "platform/SafeSave.h"

@@ -1,5 +1,8 @@
 // TestSupport.h - helpers shared by the tests: temporary folders that clean up
-// after themselves, whole-file reads and writes, and capture of diagnostics.
+// after themselves, whole-file reads and writes, folder listings, folder trees
+// written and compared in a short notation, and capture of diagnostics. It
+// brings GoogleTest and the standard headers that every test uses
+// (filesystem, map, set, string, vector), so the tests include it instead.
 #ifndef ZRVREPORT_TESTS_TESTSUPPORT_H
 #define ZRVREPORT_TESTS_TESTSUPPORT_H
 
@@ -10,6 +13,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <set>
+#include <sstream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -49,9 +55,62 @@ inline void writeBytes(const std::filesystem::path& Path, const std::string& Byt
   Out.write(Bytes.data(), static_cast<std::streamsize>(Bytes.size()));
 }
 
+/// The names in folder \p Folder (without "." and "..").
+inline std::set<std::wstring> folderNames(const std::filesystem::path& Folder) {
+  std::set<std::wstring> Names;
+  for (const auto& Entry : std::filesystem::directory_iterator(Folder))
+    Names.insert(Entry.path().filename().wstring());
+  return Names;
+}
+
 inline std::string readBytes(const std::filesystem::path& Path) {
   std::ifstream In(Path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>());
+}
+
+/// A folder tree: files as "path" (with '/' between folders) and their
+/// bytes, folders as "path/" and "".
+using Tree = std::map<std::string, std::string>;
+
+/// The files and folders under \p Root.
+inline Tree treeOf(const std::filesystem::path& Root) {
+  Tree Found;
+  for (const auto& Entry : std::filesystem::recursive_directory_iterator(Root)) {
+    const std::string Name = Entry.path().lexically_relative(Root).generic_string();
+    Found[Entry.is_directory() ? Name + "/" : Name] =
+        Entry.is_directory() ? "" : readBytes(Entry.path());
+  }
+  return Found;
+}
+
+/// The tree that \p Entries describes: blank-separated "path=bytes" files,
+/// each with the folders on its path, and "path/" folders; \p Bytes, when
+/// given, turns each written value into the file's bytes.
+inline Tree tree(const std::string& Entries, std::string (*Bytes)(const std::string&) = nullptr) {
+  Tree Described;
+  std::istringstream In(Entries);
+  for (std::string Entry; In >> Entry;) {
+    const std::size_t Equals = Entry.find('=');
+    const std::string Path = Entry.substr(0, Equals);
+    for (std::size_t Slash = Path.find('/'); Slash != std::string::npos;
+         Slash = Path.find('/', Slash + 1))
+      Described[Path.substr(0, Slash + 1)] = "";
+    if (Equals != std::string::npos)
+      Described[Path] = Bytes ? Bytes(Entry.substr(Equals + 1)) : Entry.substr(Equals + 1);
+  }
+  return Described;
+}
+
+/// Makes under \p Root the files and folders that \p Entries describe.
+inline void plant(const std::filesystem::path& Root, const std::string& Entries,
+                  std::string (*Bytes)(const std::string&) = nullptr) {
+  std::filesystem::create_directories(Root);
+  for (const auto& [Path, Content] : tree(Entries, Bytes)) {
+    if (Path.back() == '/')
+      std::filesystem::create_directories(Root / Path);
+    else
+      writeBytes(Root / Path, Content);
+  }
 }
 
 /// Whether \p Whole holds \p Part; a failure shows both.

@@ -1,9 +1,6 @@
 // ReaderTest.cpp - loading report templates: the example file field by field,
 // the order of sections, line shapes, versions, key lists and the findings a
 // load reports to its observer.
-#include "zrvreport/zrvreport.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
@@ -250,6 +247,30 @@ TEST(TemplateReader, HeaderNumbersMayCarryASign) {
   EXPECT_EQ(Seen.where(ZRVTemplateFindingKind::NotANumber),
             (std::vector<std::pair<int, std::wstring>>{{4, L"x"}}));
   EXPECT_EQ(std::make_pair(M.GetFileVersion(), M.GetFileProjectType()), std::make_pair(5, -1));
+}
+
+TEST(TemplateReader, HeaderFieldsQuotedLabelCellsAndALongLineAfterAFullOne) {
+  CZRVReportItemManager M;
+  loadBytes(joinLines({"[FileHeader]", "Date,2024", "Name,N1", EofLine}), M);
+  // Each header line sets its own field only.
+  EXPECT_EQ(std::make_tuple(text(M, &CZRVReportItemManager::GetFileDate),
+                            text(M, &CZRVReportItemManager::GetFileName), M.GetFileProjectType()),
+            std::make_tuple(std::wstring(L"2024"), std::wstring(L"N1"), -1));
+  // "" inside quotes is one '"': only the second line is the label line.
+  auto findingsAfterLabel = [&](const std::string& Label) {
+    Recorder Seen;
+    loadBytes(joinLines({"[MeltFrontTimeCapture]", Label, EofLine}), M, &Seen);
+    return Seen.Findings.size();
+  };
+  EXPECT_EQ(findingsAfterLabel("Settings,\"Capture \"\"Percentage\"\"\""), 1u);
+  EXPECT_EQ(findingsAfterLabel("Settings,\"\"Capture Percentage\"\""), 0u);
+
+  // A line that fills a whole piece with its line end is no long line: the
+  // long line after it is told.
+  Recorder Long;
+  loadBytes(joinLines({"[ViewSetting]", std::string(510, 'a'), std::string(600, 'b'), EofLine}), M,
+            &Long);
+  EXPECT_EQ(Long.where(ZRVTemplateFindingKind::LineTooLong).size(), 1u);
 }
 
 TEST(TemplateReader, ThermosetFlagSwitchesKeyLists) {

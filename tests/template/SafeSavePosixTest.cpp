@@ -3,12 +3,7 @@
 // of one template by two processes at once.
 #include "platform/SafeSave.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
-#include <filesystem>
-#include <set>
-#include <string>
 
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -21,13 +16,6 @@ namespace {
 namespace fs = std::filesystem;
 using zrv::platform::SafeSaveResult;
 using zrv::platform::SaveFileSafely;
-
-std::set<std::string> folderNames(const fs::path& Folder) {
-  std::set<std::string> Names;
-  for (const auto& Entry : fs::directory_iterator(Folder))
-    Names.insert(Entry.path().filename().string());
-  return Names;
-}
 
 struct stat statOf(const fs::path& Path) {
   struct stat Status {};
@@ -51,8 +39,9 @@ TEST(SafeSavePosix, SaveThroughALinkUpdatesTheFileItNames) {
   EXPECT_TRUE(fs::is_symlink(Dir.path() / "far.csv"));
   EXPECT_TRUE(fs::is_symlink(Dir.path() / "near.csv"));
   EXPECT_EQ(zrvtest::readBytes(Dir.path() / "real" / "t.csv"), "new");
-  EXPECT_EQ(folderNames(Dir.path() / "real"), std::set<std::string>{"t.csv"});
-  EXPECT_EQ(folderNames(Dir.path()), (std::set<std::string>{"far.csv", "near.csv", "real"}));
+  EXPECT_EQ(zrvtest::folderNames(Dir.path() / "real"), std::set<std::wstring>{L"t.csv"});
+  EXPECT_EQ(zrvtest::folderNames(Dir.path()),
+            (std::set<std::wstring>{L"far.csv", L"near.csv", L"real"}));
 
   // A link loop is refused with the system's reason.
   fs::create_symlink("b.csv", Dir.path() / "a.csv");
@@ -117,5 +106,5 @@ TEST(SafeSavePosix, TwoProcessesSaveOneTemplateWithoutFailure) {
   }
   const std::string Last = zrvtest::readBytes(Dir.path() / "t.csv");
   EXPECT_TRUE(Last == Content[0] || Last == Content[1]) << Last.size();
-  EXPECT_EQ(folderNames(Dir.path()), std::set<std::string>{"t.csv"});
+  EXPECT_EQ(zrvtest::folderNames(Dir.path()), std::set<std::wstring>{L"t.csv"});
 }

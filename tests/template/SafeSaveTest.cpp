@@ -6,17 +6,11 @@
 #include "zrvreport/ZRVReportItemManager.h"
 #include "zrvreport/ZRVReportSettingWriter.h"
 
-#include <gtest/gtest.h>
-
 #include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
-#include <set>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include "TestSupport.h"
 
@@ -33,13 +27,6 @@ public:
   SafeSaveSteps& steps() { return zrv::platform::CurrentSafeSaveSteps(); }
 };
 
-std::set<std::string> folderNames(const std::filesystem::path& Folder) {
-  std::set<std::string> Names;
-  for (const auto& Entry : std::filesystem::directory_iterator(Folder))
-    Names.insert(Entry.path().filename().string());
-  return Names;
-}
-
 /// A document with one setting of each kind and an item, saved to \p Path.
 void fillDocument(CZRVReportItemManager& Doc, const std::wstring& Path) {
   Doc.SetProjectPath(Path.c_str());
@@ -52,6 +39,26 @@ void fillDocument(CZRVReportItemManager& Doc, const std::wstring& Path) {
   Item.SetItemSaveName(L"MeltFrontTime");
   Doc.AddItem(Item);
 }
+
+/// A template file holding \p Old, and a document to save over it through a
+/// writer, with the messages of the save captured.
+struct OldTemplate {
+  zrvtest::TempDir Dir;
+  const std::wstring Target = Dir.file(L"template.csv");
+  CZRVReportItemManager Doc;
+  CZRVReportSettingWriter Writer{&Doc};
+  zrvtest::DiagnosticCapture Log;
+  explicit OldTemplate(const std::string& Old = "old") {
+    zrvtest::writeBytes(Dir.path() / "template.csv", Old);
+    fillDocument(Doc, Target);
+  }
+  int save() { return Writer.SaveTemplate(Target.c_str()); }
+  std::string bytes() const { return zrvtest::readBytes(Dir.path() / "template.csv"); }
+  /// True when the folder holds the template alone.
+  bool alone() const {
+    return zrvtest::folderNames(Dir.path()) == std::set<std::wstring>{L"template.csv"};
+  }
+};
 
 // Failing stand-ins for the steps. A failing write puts half of the bytes
 // into the file first, as a full disk would; a failing close still releases
@@ -87,33 +94,27 @@ TEST(SafeSave, FailureAtEveryStepKeepsTheOldTemplate) {
   };
   for (const Case& C : Cases) {
     SCOPED_TRACE(C.Step);
-    zrvtest::TempDir Dir;
-    const std::wstring Target = Dir.file(L"template.csv");
-    zrvtest::writeBytes(Dir.path() / "template.csv", "old template\r\n[EOF],,,,,,,,,,");
-    CZRVReportItemManager Doc;
-    fillDocument(Doc, Target);
-    CZRVReportSettingWriter Writer(&Doc);
-
+    const std::string Old = "old template\r\n[EOF],,,,,,,,,,";
+    OldTemplate T(Old);
     StepsGuard Guard;
     C.Break(Guard.steps());
-    zrvtest::DiagnosticCapture Log;
-    EXPECT_EQ(Writer.SaveTemplate(Target.c_str()), 0);
-    EXPECT_EQ(zrvtest::readBytes(Dir.path() / "template.csv"), "old template\r\n[EOF],,,,,,,,,,");
-    EXPECT_EQ(folderNames(Dir.path()), std::set<std::string>{"template.csv"});
+    EXPECT_EQ(T.save(), 0);
+    EXPECT_EQ(T.bytes(), Old);
+    EXPECT_TRUE(T.alone());
     // The message says why: the system's reason, or what the step could
     // not do when the system gave none.
-    ASSERT_EQ(Log.Messages.size(), 3u);
-    EXPECT_EQ(Log.Messages[0], L"[ReportSetting] start to save template " + Target);
+    ASSERT_EQ(T.Log.Messages.size(), 3u);
+    EXPECT_EQ(T.Log.Messages[0], L"[ReportSetting] start to save template " + T.Target);
     const std::wstring Failed =
-        L"[ReportSetting] " + std::wstring(C.Message) + L" " + Target + L": ";
-    EXPECT_EQ(Log.Messages[2].substr(0, Failed.size()), Failed);
-    EXPECT_GT(Log.Messages[2].size(), Failed.size());
+        L"[ReportSetting] " + std::wstring(C.Message) + L" " + T.Target + L": ";
+    EXPECT_EQ(T.Log.Messages[2].substr(0, Failed.size()), Failed);
+    EXPECT_GT(T.Log.Messages[2].size(), Failed.size());
 
     // With the real steps back the same writer saves.
     Guard.steps() = zrv::platform::DefaultSafeSaveSteps();
-    EXPECT_EQ(Writer.SaveTemplate(Target.c_str()), 1);
-    EXPECT_EQ(zrvtest::readBytes(Dir.path() / "template.csv").substr(0, 14), "[FileHeader]\r\n");
-    EXPECT_EQ(folderNames(Dir.path()), std::set<std::string>{"template.csv"});
+    EXPECT_EQ(T.save(), 1);
+    EXPECT_EQ(T.bytes().substr(0, 14), "[FileHeader]\r\n");
+    EXPECT_TRUE(T.alone());
   }
 }
 
@@ -130,11 +131,12 @@ TEST(SafeSave, StaleTemporaryFilesAreRemovedAndDoNotStopASave) {
   zrvtest::writeBytes(Dir.path() / "t.csv.zrvsave.tmp", "half");
   zrvtest::writeBytes(Dir.path() / "t.csv.zrvsave.7.tmp", "half");
   zrvtest::writeBytes(Dir.path() / "u.csv.zrvsave.1.tmp", "other");
-  ASSERT_EQ(folderNames(Dir.path()).size(), 103u);
+  ASSERT_EQ(zrvtest::folderNames(Dir.path()).size(), 103u);
 
   EXPECT_EQ(zrv::platform::SaveFileSafely(Target, "new"), zrv::platform::SafeSaveResult::Saved);
   EXPECT_EQ(zrvtest::readBytes(std::filesystem::path(Target)), "new");
-  EXPECT_EQ(folderNames(Dir.path()), (std::set<std::string>{"t.csv", "u.csv.zrvsave.1.tmp"}));
+  EXPECT_EQ(zrvtest::folderNames(Dir.path()),
+            (std::set<std::wstring>{L"t.csv", L"u.csv.zrvsave.1.tmp"}));
 }
 
 namespace {
@@ -183,97 +185,84 @@ TEST(SafeSave, TakenTemporaryNameIsRetriedAndFolderFlushFailureReported) {
   zrvtest::DiagnosticCapture Log;
   EXPECT_EQ(Writer.SaveTemplate(Target.c_str()), 0);
   EXPECT_EQ(Log.Messages.back(), L"[ReportSetting] write file fail " + Target + L": " + Reason);
-  EXPECT_EQ(folderNames(Dir.path()), std::set<std::string>{"t.csv"});
+  EXPECT_EQ(zrvtest::folderNames(Dir.path()), std::set<std::wstring>{L"t.csv"});
 }
 
 TEST(SafeSave, LineTooLongForTheReaderRefusesTheSave) {
-  zrvtest::TempDir Dir;
-  const std::wstring Target = Dir.file(L"template.csv");
-  zrvtest::writeBytes(Dir.path() / "template.csv", "old");
-  CZRVReportItemManager Doc;
-  fillDocument(Doc, Target);
-  CZRVReportSettingWriter Writer(&Doc);
-  zrvtest::DiagnosticCapture Log;
+  OldTemplate T;
 
   // A view line of 510 UTF-8 bytes plus its line end is read in one piece:
   // 250 two-byte letters and one more letter, then ",90,0,0,1".
   const std::wstring Fits = std::wstring(250, L'\u00FC') + L"a";
-  Doc.SetViewSetting(Fits.c_str(), CZRVReportItem::tagVIEWSETTING());
-  ASSERT_EQ(Writer.SaveTemplate(Target.c_str()), 1);
-  EXPECT_NE(zrvtest::readBytes(Dir.path() / "template.csv").find(",90,0,0,1\r\n"),
-            std::string::npos);
+  T.Doc.SetViewSetting(Fits.c_str(), CZRVReportItem::tagVIEWSETTING());
+  ASSERT_EQ(T.save(), 1);
+  EXPECT_NE(T.bytes().find(",90,0,0,1\r\n"), std::string::npos);
 
   // One byte more and the line would arrive in two pieces: nothing is
   // written, the message names the section and the setting.
-  zrvtest::writeBytes(Dir.path() / "template.csv", "old");
-  Doc.DeleteViewSetting(Fits.c_str());
+  zrvtest::writeBytes(T.Dir.path() / "template.csv", "old");
+  T.Doc.DeleteViewSetting(Fits.c_str());
   const std::wstring TooLong = Fits + L"b";
-  Doc.SetViewSetting(TooLong.c_str(), CZRVReportItem::tagVIEWSETTING());
-  Log.Messages.clear();
-  EXPECT_EQ(Writer.SaveTemplate(Target.c_str()), 0);
-  EXPECT_EQ(zrvtest::readBytes(Dir.path() / "template.csv"), "old");
-  EXPECT_EQ(folderNames(Dir.path()), std::set<std::string>{"template.csv"});
-  EXPECT_EQ(Log.Messages.back(), L"[ReportSetting] template not saved, line longer than 511 "
-                                 L"bytes in [ViewSetting]: " +
-                                     TooLong);
-  Doc.DeleteViewSetting(TooLong.c_str());
+  T.Doc.SetViewSetting(TooLong.c_str(), CZRVReportItem::tagVIEWSETTING());
+  T.Log.Messages.clear();
+  EXPECT_EQ(T.save(), 0);
+  EXPECT_EQ(T.bytes(), "old");
+  EXPECT_TRUE(T.alone());
+  EXPECT_EQ(T.Log.Messages.back(), L"[ReportSetting] template not saved, line longer than 511 "
+                                   L"bytes in [ViewSetting]: " +
+                                       TooLong);
+  T.Doc.DeleteViewSetting(TooLong.c_str());
 
   // An item line whose names are each short enough but together too long.
   CZRVReportItem Item;
-  Doc.GetItem(0, Item);
+  T.Doc.GetItem(0, Item);
   const std::wstring Long(120, L'n');
   Item.SetClippingName(Long.c_str());
   Item.SetObjectName(Long.c_str());
   Item.SetCaptureName(Long.c_str());
   Item.SetSlicingName(Long.c_str());
-  Doc.SetItem(0, Item);
-  EXPECT_EQ(Writer.SaveTemplate(Target.c_str()), 0);
-  EXPECT_EQ(Log.Messages.back(), L"[ReportSetting] template not saved, line longer than 511 "
-                                 L"bytes in [FlowResult]: MeltFrontTime");
-  EXPECT_EQ(zrvtest::readBytes(Dir.path() / "template.csv"), "old");
+  T.Doc.SetItem(0, Item);
+  EXPECT_EQ(T.save(), 0);
+  EXPECT_EQ(T.Log.Messages.back(), L"[ReportSetting] template not saved, line longer than 511 "
+                                   L"bytes in [FlowResult]: MeltFrontTime");
+  EXPECT_EQ(T.bytes(), "old");
 }
 
 TEST(SafeSave, NameLongerThan255CharactersRefusesTheSave) {
-  zrvtest::TempDir Dir;
-  const std::wstring Target = Dir.file(L"template.csv");
-  zrvtest::writeBytes(Dir.path() / "template.csv", "old");
-  CZRVReportItemManager Doc;
-  fillDocument(Doc, Target);
-  CZRVReportSettingWriter Writer(&Doc);
-  zrvtest::DiagnosticCapture Log;
+  OldTemplate T;
   const std::wstring Max(255, L'x');
   const std::wstring Over(256, L'x');
   const std::wstring Refused = L"[ReportSetting] template not saved, name longer than 255 "
                                L"characters in ";
 
   // 255 characters are a name; 256 are not, wherever the name stands.
-  Doc.SetRemark(Max.c_str());
-  Doc.SetCaptureSetting(Max.c_str(), CZRVReportItem::tagFOCUSCAPTURE());
-  ASSERT_EQ(Writer.SaveTemplate(Target.c_str()), 1);
+  T.Doc.SetRemark(Max.c_str());
+  T.Doc.SetCaptureSetting(Max.c_str(), CZRVReportItem::tagFOCUSCAPTURE());
+  ASSERT_EQ(T.save(), 1);
 
-  zrvtest::writeBytes(Dir.path() / "template.csv", "old");
-  Doc.SetRemark(Over.c_str());
-  EXPECT_EQ(Writer.SaveTemplate(Target.c_str()), 0);
-  EXPECT_EQ(Log.Messages.back(), Refused + L"[FileHeader]: Remark");
-  Doc.SetRemark(nullptr);
+  zrvtest::writeBytes(T.Dir.path() / "template.csv", "old");
+  T.Doc.SetRemark(Over.c_str());
+  EXPECT_EQ(T.save(), 0);
+  EXPECT_EQ(T.Log.Messages.back(), Refused + L"[FileHeader]: Remark");
+  T.Doc.SetRemark(nullptr);
 
   // The several-view field counts as one name.
   CZRVReportItem Item;
-  Doc.GetItem(0, Item);
+  T.Doc.GetItem(0, Item);
   for (int I = 0; I < 26; ++I)
     Item.SetManyViewName((L"View_" + std::to_wstring(1000 + I)).c_str()); // 26 x 10 characters
-  Doc.SetItem(0, Item);
-  EXPECT_EQ(Writer.SaveTemplate(Target.c_str()), 0);
-  EXPECT_EQ(Log.Messages.back(), Refused + L"[FlowResult]: MeltFrontTime");
+  T.Doc.SetItem(0, Item);
+  EXPECT_EQ(T.save(), 0);
+  EXPECT_EQ(T.Log.Messages.back(), Refused + L"[FlowResult]: MeltFrontTime");
 
-  Doc.SetItem(0, CZRVReportItem());
+  T.Doc.SetItem(0, CZRVReportItem());
   for (int I = 0; I < 6; ++I)
-    Doc.AddItemEx(CZRVReportItemEx());
-  Doc.SetPPTTemplate(Over.c_str());
-  EXPECT_EQ(Writer.SaveTemplate(Target.c_str()), 0);
-  EXPECT_EQ(Log.Messages.back(), Refused + L"[ResultEx]: PPTTemplate");
-  EXPECT_EQ(zrvtest::readBytes(Dir.path() / "template.csv"), "old");
-  EXPECT_EQ(folderNames(Dir.path()), std::set<std::string>{"template.csv"});
+    T.Doc.AddItemEx(CZRVReportItemEx());
+  T.Doc.SetPPTTemplate(Over.c_str());
+  EXPECT_EQ(T.save(), 0);
+  EXPECT_EQ(T.Log.Messages.back(), Refused + L"[ResultEx]: PPTTemplate");
+  EXPECT_EQ(T.bytes(), "old");
+  EXPECT_TRUE(T.alone());
 }
 
 TEST(SafeSave, ASaveWaitsWhileTheLockIsHeldAndALeftLockFileIsFree) {
@@ -300,12 +289,12 @@ TEST(SafeSave, ASaveWaitsWhileTheLockIsHeldAndALeftLockFileIsFree) {
   Saver.join();
   EXPECT_EQ(Result, zrv::platform::SafeSaveResult::Saved);
   EXPECT_EQ(zrvtest::readBytes(Dir.path() / "t.csv"), "new");
-  EXPECT_EQ(folderNames(Dir.path()), std::set<std::string>{"t.csv"});
+  EXPECT_EQ(zrvtest::folderNames(Dir.path()), std::set<std::wstring>{L"t.csv"});
 
   // A lock file that no save holds (its process ended) stops nothing and
   // goes with the save.
   zrvtest::writeBytes(fs::path(LockName), "");
   EXPECT_EQ(zrv::platform::SaveFileSafely(Target, "newer"), zrv::platform::SafeSaveResult::Saved);
   EXPECT_EQ(zrvtest::readBytes(Dir.path() / "t.csv"), "newer");
-  EXPECT_EQ(folderNames(Dir.path()), std::set<std::string>{"t.csv"});
+  EXPECT_EQ(zrvtest::folderNames(Dir.path()), std::set<std::wstring>{L"t.csv"});
 }

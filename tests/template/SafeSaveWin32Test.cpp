@@ -3,12 +3,6 @@
 // read-only file is refused.
 #include "platform/SafeSave.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <set>
-#include <string>
-
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
@@ -21,13 +15,6 @@ namespace {
 namespace fs = std::filesystem;
 using zrv::platform::SafeSaveResult;
 using zrv::platform::SaveFileSafely;
-
-std::set<std::wstring> folderNames(const fs::path& Folder) {
-  std::set<std::wstring> Names;
-  for (const auto& Entry : fs::directory_iterator(Folder))
-    Names.insert(Entry.path().filename().wstring());
-  return Names;
-}
 
 DWORD attributesOf(const fs::path& Path) { return ::GetFileAttributesW(Path.c_str()); }
 
@@ -89,7 +76,7 @@ TEST(SafeSaveWin32, AttributesAreKeptAndAReadOnlyFileIsRefused) {
             SafeSaveResult::TargetNotWritable);
   EXPECT_FALSE(Reason.empty());
   EXPECT_EQ(zrvtest::readBytes(Target), "newer");
-  EXPECT_EQ(folderNames(Dir.path()), std::set<std::wstring>{L"t.csv"});
+  EXPECT_EQ(zrvtest::folderNames(Dir.path()), std::set<std::wstring>{L"t.csv"});
   ::SetFileAttributesW(Target.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
@@ -117,8 +104,8 @@ TEST(SafeSaveWin32, SaveThroughALinkUpdatesTheFileItNames) {
   if (WindowsLink) {
     EXPECT_NE(attributesOf(Link) & FILE_ATTRIBUTE_REPARSE_POINT, 0u);
   }
-  EXPECT_EQ(folderNames(Dir.path() / "real"), std::set<std::wstring>{L"t.csv"});
-  EXPECT_EQ(folderNames(Dir.path()), (std::set<std::wstring>{L"link.csv", L"real"}));
+  EXPECT_EQ(zrvtest::folderNames(Dir.path() / "real"), std::set<std::wstring>{L"t.csv"});
+  EXPECT_EQ(zrvtest::folderNames(Dir.path()), (std::set<std::wstring>{L"link.csv", L"real"}));
 
   // A link whose file is missing is refused with the system's reason (a
   // Windows link; Wine shows a dangling Unix link as no file at all, which a
@@ -128,6 +115,6 @@ TEST(SafeSaveWin32, SaveThroughALinkUpdatesTheFileItNames) {
     std::wstring Reason;
     EXPECT_EQ(SaveFileSafely(Link.wstring(), "x", &Reason), SafeSaveResult::TargetNotWritable);
     EXPECT_FALSE(Reason.empty());
-    EXPECT_TRUE(folderNames(Dir.path() / "real").empty());
+    EXPECT_TRUE(zrvtest::folderNames(Dir.path() / "real").empty());
   }
 }

@@ -6,13 +6,8 @@
 #include "zrvreport/ZRVReportItemManager.h"
 #include "zrvreport/ZRVReportSettingWriter.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
-#include <filesystem>
 #include <initializer_list>
-#include <string>
-#include <vector>
 
 #include "TemplateTestSupport.h"
 

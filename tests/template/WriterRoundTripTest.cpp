@@ -5,11 +5,6 @@
 #include "zrvreport/ZRVReportSettingWriter.h"
 #include "zrvreport/ZRVReportTemplateReader.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <string>
-
 #include "TemplateTestSupport.h"
 
 namespace {

@@ -3,7 +3,6 @@
 // document, and install reports what the facade moved aside and copied. The
 // tool, the facade and the C interface take their loader from one table,
 // which LoaderChoiceTest.cpp checks for every project type.
-#include <gtest/gtest.h>
 
 #include "DocumentView.h"
 #include "InstallReport.h"
@@ -140,13 +139,12 @@ TEST(ZrvTemplateInstall, ListsWhatTheFacadeMovedAsideAndCopied) {
   zrvtest::TempDir Dir;
   fs::path Source = Dir.path() / "install";
   fs::path Target = Dir.path() / "project";
-  fs::create_directories(Source / "ReportSetting" / "pictures");
-  fs::create_directories(Target / "ReportSetting");
   std::string Icm = zrvtest::readBytes(Samples / "SolidICM.csv");
+  zrvtest::plant(Source, "ReportSetting/pictures/cover.png=png");
   zrvtest::writeBytes(Source / "ReportSetting" / "SolidICM.csv", Icm);
-  zrvtest::writeBytes(Source / "ReportSetting" / "pictures" / "cover.png", "png");
   std::string Older = Icm;
   Older.replace(Older.find("FileVersion,1001"), 16, "FileVersion,1000");
+  fs::create_directories(Target / "ReportSetting");
   zrvtest::writeBytes(Target / "ReportSetting" / "SolidICM.csv", Older);
   zrvtest::writeBytes(Target / "ReportSetting" / "Mine.csv", Icm); // the source lacks it
 
@@ -178,13 +176,10 @@ TEST(ZrvTemplateInstall, ListsWhatTheFacadeMovedAsideAndCopied) {
 TEST(ZrvTemplateInstall, FailuresSayWhy) {
   zrvtest::TempDir Dir;
   fs::path Source = Dir.path() / "install", Target = Dir.path() / "project";
-  fs::create_directories(Source / "ReportSetting" / "pictures");
-  zrvtest::writeBytes(Source / "ReportSetting" / "pictures" / "cover.png", "png");
-  zrvtest::writeBytes(Source / "ReportSetting" / "notes.txt", "notes");
+  zrvtest::plant(Source, "ReportSetting/pictures/cover.png=png ReportSetting/notes.txt=notes");
   // A file where the subfolder goes: its creation and its copy fail (also
   // for root, unlike a folder without write permission); the rest is done.
-  fs::create_directories(Target / "ReportSetting");
-  zrvtest::writeBytes(Target / "ReportSetting" / "pictures", "in the way");
+  zrvtest::plant(Target, "ReportSetting/pictures=in-the-way");
   const std::string Into = (Target / "ReportSetting").string() + "/";
   ToolRun R = run({"install", Source.string(), Target.string()});
   EXPECT_EQ(R.Status, 2);

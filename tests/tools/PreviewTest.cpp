@@ -1,7 +1,6 @@
 // PreviewTest.cpp - the preview page of zrvtemplate: escaping of any name, the
 // page plan of a section, and every finding of check shown once on the page,
 // beside the struck-through item line or section it passed over.
-#include <gtest/gtest.h>
 
 #include <map>
 #include <regex>

@@ -2,7 +2,6 @@
 // editors write it back (tests/tools/data): what the reader forgives checks
 // clean, what loses data names its cause, and format never writes a lossy
 // load.
-#include <gtest/gtest.h>
 
 #include "TestSupport.h"
 #include "ToolTestUtil.h"

@@ -1,11 +1,8 @@
 // ToolRunTest.cpp - the whole command line on the sample templates: every
 // valid sample checks clean, every broken one gives its findings at their
 // lines, and the errors name the file and say what to do.
-#include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
-#include <sstream>
 
 #include <nlohmann/json.hpp>
 
