@@ -28,10 +28,16 @@ public:
   /// Moves the eight libraries a load read into \p Document and lists each
   /// library's names afresh in key order, as the public SetClippingMap ...
   /// do with a copy (empty names dropped or kept as each library's rule says).
-  static void adoptLibraries(CZRVReportItemManager& Document, ZRVClipMap&& Clipping,
-                             ZRVViewMap&& View, ZRVObjectMap&& Object, ZRVCaptureMap&& Capture,
-                             zrv::manager::StoredMeltMap&& Melt, ZRVSliceMap&& Slicing,
-                             ZRVAnimationMap&& Animation, ZRVImageMap&& Image);
+  template <typename Record> using Library = zrv::manager::NamedLibrary<Record>;
+  static void adoptLibraries(CZRVReportItemManager& Document,
+                             Library<CZRVReportItem::tagCLIPSETTING>&& Clipping,
+                             Library<CZRVReportItem::tagVIEWSETTING>&& View,
+                             Library<CZRVReportItem::tagOBJECTSETTING>&& Object,
+                             Library<CZRVReportItem::tagFOCUSCAPTURE>&& Capture,
+                             Library<zrv::manager::StoredMelt>&& Melt,
+                             Library<CZRVReportItem::tagSLICESETTING>&& Slicing,
+                             Library<CZRVReportItemEx::stAnimationSetting>&& Animation,
+                             Library<CZRVReportItemEx::stImageSetting>&& Image);
 
   /// Room for \p More further items in \p Document's item list, grown by at
   /// least half so that sections added one after another do not move the

@@ -8,7 +8,7 @@
 #include "zrvreport/ZRVReportItemManager.h"
 
 #include "manager/ItemStore.h"
-#include "manager/OptionList.h"
+#include "manager/NamedLibrary.h"
 #include "manager/StoredMelt.h"
 
 #include <map>
@@ -18,8 +18,6 @@
 #include <vector>
 
 struct CZRVReportItemManager::Impl {
-  using OptionList = zrv::manager::OptionList;
-
   int ProjectType = -1;
   int ThermosetRun = 0;
   int HasValvePin = 0;
@@ -52,24 +50,18 @@ struct CZRVReportItemManager::Impl {
   int OutputRun = 0;
 
   // ---- Setting library data ----------------------------------------------------
-  // Each library maps a setting name to its record; its option list holds the
-  // names in the order the option getters enumerate them.
-  ZRVClipMap ClippingMap;
-  OptionList ClippingOptions;
-  ZRVSliceMap SlicingMap;
-  OptionList SlicingOptions;
-  ZRVViewMap ViewMap;
-  OptionList ViewOptions;
-  ZRVObjectMap ObjectMap;
-  OptionList ObjectOptions;
-  ZRVCaptureMap CaptureMap;
-  OptionList CaptureOptions;
-  zrv::manager::StoredMeltMap MeltMap;
-  OptionList MeltOptions;
-  ZRVAnimationMap AnimationMap;
-  OptionList AnimationOptions;
-  ZRVImageMap ImageMap;
-  OptionList ImageOptions;
+  // Each library holds its records by name and its option list: the names in
+  // the order the option getters enumerate them.
+  template <typename Record> using Library = zrv::manager::NamedLibrary<Record>;
+  Library<CZRVReportItem::tagCLIPSETTING> Clippings;
+  Library<CZRVReportItem::tagSLICESETTING> Slicings;
+  Library<CZRVReportItem::tagVIEWSETTING> Views;
+  Library<CZRVReportItem::tagOBJECTSETTING> Objects;
+  Library<CZRVReportItem::tagFOCUSCAPTURE> Captures;
+  /// Melt-front capture records in their short form.
+  Library<zrv::manager::StoredMelt> Melts;
+  Library<CZRVReportItemEx::stAnimationSetting> Animations;
+  Library<CZRVReportItemEx::stImageSetting> Images;
   /// Which components the current project has.
   CZRVReportItem::tagOBJECTSETTING ProjectObjectSetting;
 

@@ -313,12 +313,12 @@ void CZRVReportItemManager::RemoveAllItem() {
   // A new load lists the names afresh; the records themselves are replaced
   // only when the loaded libraries are handed over. The animation and image
   // option lists are kept.
-  Doc->ClippingOptions.clear();
-  Doc->ViewOptions.clear();
-  Doc->ObjectOptions.clear();
-  Doc->CaptureOptions.clear();
-  Doc->MeltOptions.clear();
-  Doc->SlicingOptions.clear();
+  Doc->Clippings.clearOptions();
+  Doc->Views.clearOptions();
+  Doc->Objects.clearOptions();
+  Doc->Captures.clearOptions();
+  Doc->Melts.clearOptions();
+  Doc->Slicings.clearOptions();
   Doc->CompanyName.clear();
   Doc->CompanyWebSite.clear();
   Doc->LogoPath.clear();
