@@ -41,11 +41,14 @@ public:
 
   /// Room for \p More further items in \p Document's item list, grown by at
   /// least half so that sections added one after another do not move the
-  /// items each time.
+  /// items each time, and in its lookup indexes.
   static void makeRoomForItems(CZRVReportItemManager& Document, std::size_t More) {
     zrv::manager::ItemStore& Items = Document.Doc->Items;
     if (Items.capacity() < Items.size() + More)
       Items.reserve(std::max(Items.size() + More, Items.capacity() * 3 / 2));
+    // The lookup indexes get room for as many keys as there will be items.
+    Document.Doc->FirstIndexByID.reserve(Items.size() + More);
+    Document.Doc->FirstIndexByIDModule.reserve(Items.size() + More);
   }
 
   /// Gives back the room reserved beyond the items \p Document holds, once a

@@ -7,13 +7,14 @@
 
 #include "zrvreport/ZRVReportItemManager.h"
 
+#include "manager/FirstPositionIndex.h"
 #include "manager/ItemStore.h"
 #include "manager/NamedLibrary.h"
 #include "manager/StoredMelt.h"
 
+#include <cstdint>
 #include <map>
 #include <string>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -96,9 +97,9 @@ struct CZRVReportItemManager::Impl {
 
   // ---- Item lookup indexes ---------------------------------------------------------
   /// Item id -> position of the first item with that id.
-  std::unordered_map<int, int> FirstIndexByID;
+  zrv::manager::FirstPositionIndex<std::uint32_t> FirstIndexByID;
   /// (item id, module id) packed in 64 bits -> position of the first item with both.
-  std::unordered_map<long long, int> FirstIndexByIDModule;
+  zrv::manager::FirstPositionIndex<std::uint64_t> FirstIndexByIDModule;
   /// (module id, name folded as GetItemIndex by name compares it) -> position
   /// of the first item of that module with that item name or save name. Built
   /// on the first lookup after a change of the list; kept up to date by

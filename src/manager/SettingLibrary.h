@@ -7,6 +7,7 @@
 #include "zrvreport/ZRVReportItem.h"
 #include "zrvreport/ZRVReportItemEx.h"
 
+#include "manager/FirstPositionIndex.h"
 #include "manager/ItemStore.h"
 #include "manager/NamedLibrary.h"
 #include "manager/StoredMelt.h"
@@ -14,8 +15,8 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -24,7 +25,7 @@ namespace zrv::manager {
 using ItemList = ItemStore;
 /// The document's index of the first item with each result item id: item id
 /// -> its position in the item list.
-using FirstIndexMap = std::unordered_map<int, int>;
+using FirstIndexMap = FirstPositionIndex<std::uint32_t>;
 
 /// What the count getter of a library counts.
 enum class Counted { Entries, Options };
@@ -232,12 +233,6 @@ int assignToItem(const typename Traits::Library& Library, ItemRef Item, const st
 // the scans take the document's index of those first items (FirstIndexMap),
 // judge each of them once and carry the verdict to the other items of its id.
 
-/// The position of the first item with id \p ItemID; -1 when no item has it.
-inline int firstIndexIn(const FirstIndexMap& FirstIndexOfID, int ItemID) {
-  const auto Found = FirstIndexOfID.find(ItemID);
-  return Found != FirstIndexOfID.end() ? Found->second : -1;
-}
-
 /// True when some item, judged by the first item with its id, uses the
 /// setting \p Name: some first item has that name.
 template <typename Traits>
@@ -246,11 +241,13 @@ bool isUsed(const ItemList& Items, const FirstIndexMap& FirstIndexOfID, const st
   const PoolId Wanted = Items.pools().Names.find(std::wstring_view(Name));
   if (Wanted == ValuePool<std::wstring>::NotFound)
     return false;
-  for (const auto& [ItemID, First] : FirstIndexOfID)
-    if (Items.record(static_cast<std::size_t>(First)).Names[static_cast<int>(Traits::NameOf)] ==
-        Wanted)
-      return true;
-  return false;
+  bool Used = false;
+  FirstIndexOfID.forEach([&](std::uint32_t, int First) {
+    Used = Used ||
+           Items.record(static_cast<std::size_t>(First)).Names[static_cast<int>(Traits::NameOf)] ==
+               Wanted;
+  });
+  return Used;
 }
 
 /// The indexes of the items that use the setting \p Name, each judged by the
@@ -264,10 +261,11 @@ std::vector<int> usersOf(const ItemList& Items, const FirstIndexMap& FirstIndexO
   const PoolId Wanted = Items.pools().Names.find(std::wstring_view(Name));
   if (Wanted == ValuePool<std::wstring>::NotFound)
     return Users;
-  for (const auto& [ItemID, First] : FirstIndexOfID)
+  FirstIndexOfID.forEach([&](std::uint32_t ItemID, int First) {
     if (Items.record(static_cast<std::size_t>(First)).Names[static_cast<int>(Traits::NameOf)] ==
         Wanted)
-      UsingIDs.push_back(ItemID);
+      UsingIDs.push_back(static_cast<int>(ItemID));
+  });
   if (UsingIDs.empty())
     return Users;
   std::sort(UsingIDs.begin(), UsingIDs.end());
