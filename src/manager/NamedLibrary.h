@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -100,11 +99,18 @@ public:
   }
 
   /// Adds \p Value under \p Name unless the library has the name already
-  /// (then false and nothing changes). The name is not listed.
-  bool add(std::wstring_view Name, Record Value) {
+  /// (then false and nothing changes). The name is not listed. With
+  /// \p NamedByKey the record's own name is \p Name, whatever its Name field
+  /// holds (a record read from a line, whose name is its key).
+  bool add(std::wstring_view Name, Record Value, bool NamedByKey = false) {
     if (find(Name) != NotFound)
       return false;
-    append(Name, std::move(Value));
+    const Id At = append(Name, std::move(Value));
+    if constexpr (HasName)
+      if (NamedByKey && !Entries[At].NameIsKey) {
+        Entries[At].NameIsKey = true;
+        std::wstring().swap(Entries[At].Value.Name);
+      }
     return true;
   }
 
@@ -205,6 +211,12 @@ public:
     buildTree();
   }
 
+  /// Gives back the room reserved beyond the entries and names held.
+  void shrinkToFit() {
+    Entries.shrink_to_fit();
+    Names.shrink_to_fit();
+  }
+
   /// Empties the option list; the records stay.
   void clearOptions() {
     for (Entry& E : Entries)
@@ -238,8 +250,13 @@ private:
     bool NameIsKey = false; ///< Value.Name was the name and is kept empty
   };
 
+  /// FNV-1a over the name's characters: names are short, and this inlines
+  /// where a general byte hash is a call that costs more than the table.
   static std::uint32_t hashOf(std::wstring_view Name) {
-    return static_cast<std::uint32_t>(std::hash<std::wstring_view>()(Name));
+    std::uint32_t Hash = 2166136261u;
+    for (wchar_t C : Name)
+      Hash = (Hash ^ static_cast<std::uint32_t>(C)) * 16777619u;
+    return Hash ^ (Hash >> 15);
   }
   std::wstring_view nameOf(const Entry& E) const {
     return std::wstring_view(Names.data() + E.NameAt, E.NameSize);

@@ -185,11 +185,13 @@ void handOver(typename Traits::Library& Target, const Map& Source) {
   handOver(Target, Source, Traits::Empty);
 }
 
-/// Replaces the library by \p Source, moved in, and lists its names afresh.
+/// Replaces the library by \p Source, moved in with no room to spare, and
+/// lists its names afresh.
 template <typename Traits>
 void adopt(typename Traits::Library& Target, typename Traits::Library&& Source) {
   Target = std::move(Source);
   Source.clear(); // its counts went along with its entries
+  Target.shrinkToFit();
   Target.listInKeyOrder(Traits::Empty);
 }
 

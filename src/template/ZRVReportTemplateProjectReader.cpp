@@ -353,25 +353,26 @@ void CZRVReportTemplateProjectReader::dispatch() {
   }
   take(fileformat::Section::Info); // its lines are left to the main loop, which ignores them
   if (take(fileformat::Section::ViewSetting)) {
-    parseSettings(fileformat::Section::ViewSetting, ViewTable, fileformat::parseViewLine);
+    parseSettings<CZRVReportItem::tagVIEWSETTING>(fileformat::Section::ViewSetting, ViewTable);
     parsed();
   }
   if (take(fileformat::Section::ClippingSetting)) {
-    parseSettings(fileformat::Section::ClippingSetting, ClippingTable,
-                  fileformat::parseClippingLine);
+    parseSettings<CZRVReportItem::tagCLIPSETTING>(fileformat::Section::ClippingSetting,
+                                                  ClippingTable);
     parsed();
   }
   if (take(fileformat::Section::SlicingSetting)) {
-    parseSettings(fileformat::Section::SlicingSetting, SlicingTable, fileformat::parseSlicingLine);
+    parseSettings<CZRVReportItem::tagSLICESETTING>(fileformat::Section::SlicingSetting,
+                                                   SlicingTable);
     parsed();
   }
   if (take(fileformat::Section::ObjectSetting)) {
-    parseSettings(fileformat::Section::ObjectSetting, ObjectTable, fileformat::parseObjectLine);
+    parseSettings<CZRVReportItem::tagOBJECTSETTING>(fileformat::Section::ObjectSetting,
+                                                    ObjectTable);
     parsed();
   }
   if (take(fileformat::Section::FocusCapture)) {
-    parseSettings(fileformat::Section::FocusCapture, CaptureTable,
-                  fileformat::parseFocusCaptureLine);
+    parseSettings<CZRVReportItem::tagFOCUSCAPTURE>(fileformat::Section::FocusCapture, CaptureTable);
     parsed();
   }
   if (take(fileformat::Section::MeltFrontTimeCapture)) {
@@ -379,12 +380,12 @@ void CZRVReportTemplateProjectReader::dispatch() {
     parsed();
   }
   if (take(fileformat::Section::AnimationSetting)) {
-    parseSettings(fileformat::Section::AnimationSetting, AnimationTable,
-                  fileformat::parseAnimationLine);
+    parseSettings<CZRVReportItemEx::stAnimationSetting>(fileformat::Section::AnimationSetting,
+                                                        AnimationTable);
     parsed();
   }
   if (take(fileformat::Section::ImageSetting)) {
-    parseSettings(fileformat::Section::ImageSetting, ImageTable, fileformat::parseImageLine);
+    parseSettings<CZRVReportItemEx::stImageSetting>(fileformat::Section::ImageSetting, ImageTable);
     parsed();
   }
   if (take(fileformat::Section::ResultEx)) {
@@ -486,20 +487,21 @@ int CZRVReportTemplateProjectReader::LoadHeader(const std::wstring& Path,
 
 // ---- Setting sections ----------------------------------------------------------------
 
-template <typename Table, typename ParseLine>
-void CZRVReportTemplateProjectReader::parseSettings(fileformat::Section Id, Table& Settings,
-                                                    ParseLine Parse) {
+template <typename Parsed, typename Table>
+void CZRVReportTemplateProjectReader::parseSettings(fileformat::Section Id, Table& Settings) {
   SettingsIndexed = false; // the table may change
+  // One setting read line after line: its name keeps its room, so a line
+  // allocates nothing until its name and record are added to the table.
+  fileformat::NamedSetting<Parsed> Setting;
   while (readLine() && !fileformat::isTagLine(Line)) {
-    auto Setting = Parse(Line);
-    if (!Setting) {
+    if (!fileformat::readSettingLine(Line, Setting)) {
       noteIgnoredLine(Id);
       continue;
     }
     // The first line of a name wins; a later one leaves the name unmoved
-    // for its finding.
-    if (!Settings.add(Setting->Name, std::move(Setting->Value)))
-      note(FindingKind::DuplicateSetting, LineNumber, Setting->Name);
+    // for its finding. The record's name is its key.
+    if (!Settings.add(Setting.Name, Setting.Value, true))
+      note(FindingKind::DuplicateSetting, LineNumber, Setting.Name);
   }
 }
 
@@ -509,7 +511,7 @@ void CZRVReportTemplateProjectReader::parseMeltSettings() {
     return;
   noteDropped(Line, LineNumber,
               fileformat::layoutOf(fileformat::Section::MeltFrontTimeCapture).Label);
-  parseSettings(fileformat::Section::MeltFrontTimeCapture, MeltTable, fileformat::parseMeltLine);
+  parseSettings<fileformat::MeltRecord>(fileformat::Section::MeltFrontTimeCapture, MeltTable);
 }
 
 // ---- Collected sections ----------------------------------------------------------------

@@ -77,8 +77,10 @@ private:
   /// The end of the chain for a tag line that no test took.
   void passOver();
   void parseHeader();
-  template <typename Table, typename ParseLine>
-  void parseSettings(zrv::format::Section Id, Table& Settings, ParseLine Parse);
+  /// Reads the lines of a setting section, each a setting of type \p Parsed,
+  /// into \p Settings.
+  template <typename Parsed, typename Table>
+  void parseSettings(zrv::format::Section Id, Table& Settings);
   void parseMeltSettings();
   void collectSection();
   void parseResultEx();
