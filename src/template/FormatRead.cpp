@@ -20,9 +20,13 @@ std::wstring decode(std::string_view Bytes) { return platform::FromUtf8(Bytes); 
 /// Decodes \p Bytes into \p Out, reusing its room: ASCII bytes are widened
 /// one by one, anything else goes through the UTF-8 decoder.
 void decodeInto(std::string_view Bytes, std::wstring& Out) {
-  if (platform::IsAscii(Bytes))
-    Out.assign(Bytes.begin(), Bytes.end());
-  else
+  if (platform::IsAscii(Bytes)) {
+    // Widened in place: an assign from narrow iterators would build a
+    // temporary wide string first, an allocation per name.
+    Out.resize(Bytes.size());
+    std::transform(Bytes.begin(), Bytes.end(), Out.begin(),
+                   [](char C) { return static_cast<wchar_t>(C); });
+  } else
     Out = decode(Bytes);
 }
 
