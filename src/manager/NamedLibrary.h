@@ -5,6 +5,8 @@
 #ifndef ZRVREPORT_MANAGER_NAMEDLIBRARY_H
 #define ZRVREPORT_MANAGER_NAMEDLIBRARY_H
 
+#include "util/Text.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -250,14 +252,7 @@ private:
     bool NameIsKey = false; ///< Value.Name was the name and is kept empty
   };
 
-  /// FNV-1a over the name's characters: names are short, and this inlines
-  /// where a general byte hash is a call that costs more than the table.
-  static std::uint32_t hashOf(std::wstring_view Name) {
-    std::uint32_t Hash = 2166136261u;
-    for (wchar_t C : Name)
-      Hash = (Hash ^ static_cast<std::uint32_t>(C)) * 16777619u;
-    return Hash ^ (Hash >> 15);
-  }
+  static std::uint32_t hashOf(std::wstring_view Name) { return hashName(Name); }
   std::wstring_view nameOf(const Entry& E) const {
     return std::wstring_view(Names.data() + E.NameAt, E.NameSize);
   }
