@@ -9,20 +9,24 @@
 
 using namespace zrv::manager;
 
-void ZRVDocumentAccess::adoptLibraries(CZRVReportItemManager& Document, ZRVClipMap&& Clipping,
-                                       ZRVViewMap&& View, ZRVObjectMap&& Object,
-                                       ZRVCaptureMap&& Capture, StoredMeltMap&& Melt,
-                                       ZRVSliceMap&& Slicing, ZRVAnimationMap&& Animation,
-                                       ZRVImageMap&& Image) {
+void ZRVDocumentAccess::adoptLibraries(CZRVReportItemManager& Document,
+                                       Library<CZRVReportItem::tagCLIPSETTING>&& Clipping,
+                                       Library<CZRVReportItem::tagVIEWSETTING>&& View,
+                                       Library<CZRVReportItem::tagOBJECTSETTING>&& Object,
+                                       Library<CZRVReportItem::tagFOCUSCAPTURE>&& Capture,
+                                       Library<StoredMelt>&& Melt,
+                                       Library<CZRVReportItem::tagSLICESETTING>&& Slicing,
+                                       Library<CZRVReportItemEx::stAnimationSetting>&& Animation,
+                                       Library<CZRVReportItemEx::stImageSetting>&& Image) {
   Data& D = *Document.Doc;
-  adopt<ClippingKind>(D.ClippingMap, D.ClippingOptions, std::move(Clipping));
-  adopt<ViewKind>(D.ViewMap, D.ViewOptions, std::move(View));
-  adopt<ObjectKind>(D.ObjectMap, D.ObjectOptions, std::move(Object));
-  adopt<CaptureKind>(D.CaptureMap, D.CaptureOptions, std::move(Capture));
-  adopt<MeltKind>(D.MeltMap, D.MeltOptions, std::move(Melt));
-  adopt<SlicingKind>(D.SlicingMap, D.SlicingOptions, std::move(Slicing));
-  adopt<AnimationKind>(D.AnimationMap, D.AnimationOptions, std::move(Animation));
-  adopt<ImageKind>(D.ImageMap, D.ImageOptions, std::move(Image));
+  adopt<ClippingKind>(D.Clippings, std::move(Clipping));
+  adopt<ViewKind>(D.Views, std::move(View));
+  adopt<ObjectKind>(D.Objects, std::move(Object));
+  adopt<CaptureKind>(D.Captures, std::move(Capture));
+  adopt<MeltKind>(D.Melts, std::move(Melt));
+  adopt<SlicingKind>(D.Slicings, std::move(Slicing));
+  adopt<AnimationKind>(D.Animations, std::move(Animation));
+  adopt<ImageKind>(D.Images, std::move(Image));
 }
 
 // ---- Items packed into records and made back ------------------------------------------

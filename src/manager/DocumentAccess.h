@@ -28,18 +28,27 @@ public:
   /// Moves the eight libraries a load read into \p Document and lists each
   /// library's names afresh in key order, as the public SetClippingMap ...
   /// do with a copy (empty names dropped or kept as each library's rule says).
-  static void adoptLibraries(CZRVReportItemManager& Document, ZRVClipMap&& Clipping,
-                             ZRVViewMap&& View, ZRVObjectMap&& Object, ZRVCaptureMap&& Capture,
-                             zrv::manager::StoredMeltMap&& Melt, ZRVSliceMap&& Slicing,
-                             ZRVAnimationMap&& Animation, ZRVImageMap&& Image);
+  template <typename Record> using Library = zrv::manager::NamedLibrary<Record>;
+  static void adoptLibraries(CZRVReportItemManager& Document,
+                             Library<CZRVReportItem::tagCLIPSETTING>&& Clipping,
+                             Library<CZRVReportItem::tagVIEWSETTING>&& View,
+                             Library<CZRVReportItem::tagOBJECTSETTING>&& Object,
+                             Library<CZRVReportItem::tagFOCUSCAPTURE>&& Capture,
+                             Library<zrv::manager::StoredMelt>&& Melt,
+                             Library<CZRVReportItem::tagSLICESETTING>&& Slicing,
+                             Library<CZRVReportItemEx::stAnimationSetting>&& Animation,
+                             Library<CZRVReportItemEx::stImageSetting>&& Image);
 
   /// Room for \p More further items in \p Document's item list, grown by at
   /// least half so that sections added one after another do not move the
-  /// items each time.
+  /// items each time, and in its lookup indexes.
   static void makeRoomForItems(CZRVReportItemManager& Document, std::size_t More) {
     zrv::manager::ItemStore& Items = Document.Doc->Items;
     if (Items.capacity() < Items.size() + More)
       Items.reserve(std::max(Items.size() + More, Items.capacity() * 3 / 2));
+    // The lookup indexes get room for as many keys as there will be items.
+    Document.Doc->FirstIndexByID.reserve(Items.size() + More);
+    Document.Doc->FirstIndexByIDModule.reserve(Items.size() + More);
   }
 
   /// Gives back the room reserved beyond the items \p Document holds, once a

@@ -7,19 +7,18 @@
 
 #include "zrvreport/ZRVReportItemManager.h"
 
+#include "manager/FirstPositionIndex.h"
 #include "manager/ItemStore.h"
-#include "manager/OptionList.h"
+#include "manager/NamedLibrary.h"
 #include "manager/StoredMelt.h"
 
+#include <cstdint>
 #include <map>
 #include <string>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
 struct CZRVReportItemManager::Impl {
-  using OptionList = zrv::manager::OptionList;
-
   int ProjectType = -1;
   int ThermosetRun = 0;
   int HasValvePin = 0;
@@ -52,24 +51,18 @@ struct CZRVReportItemManager::Impl {
   int OutputRun = 0;
 
   // ---- Setting library data ----------------------------------------------------
-  // Each library maps a setting name to its record; its option list holds the
-  // names in the order the option getters enumerate them.
-  ZRVClipMap ClippingMap;
-  OptionList ClippingOptions;
-  ZRVSliceMap SlicingMap;
-  OptionList SlicingOptions;
-  ZRVViewMap ViewMap;
-  OptionList ViewOptions;
-  ZRVObjectMap ObjectMap;
-  OptionList ObjectOptions;
-  ZRVCaptureMap CaptureMap;
-  OptionList CaptureOptions;
-  zrv::manager::StoredMeltMap MeltMap;
-  OptionList MeltOptions;
-  ZRVAnimationMap AnimationMap;
-  OptionList AnimationOptions;
-  ZRVImageMap ImageMap;
-  OptionList ImageOptions;
+  // Each library holds its records by name and its option list: the names in
+  // the order the option getters enumerate them.
+  template <typename Record> using Library = zrv::manager::NamedLibrary<Record>;
+  Library<CZRVReportItem::tagCLIPSETTING> Clippings;
+  Library<CZRVReportItem::tagSLICESETTING> Slicings;
+  Library<CZRVReportItem::tagVIEWSETTING> Views;
+  Library<CZRVReportItem::tagOBJECTSETTING> Objects;
+  Library<CZRVReportItem::tagFOCUSCAPTURE> Captures;
+  /// Melt-front capture records in their short form.
+  Library<zrv::manager::StoredMelt> Melts;
+  Library<CZRVReportItemEx::stAnimationSetting> Animations;
+  Library<CZRVReportItemEx::stImageSetting> Images;
   /// Which components the current project has.
   CZRVReportItem::tagOBJECTSETTING ProjectObjectSetting;
 
@@ -104,9 +97,9 @@ struct CZRVReportItemManager::Impl {
 
   // ---- Item lookup indexes ---------------------------------------------------------
   /// Item id -> position of the first item with that id.
-  std::unordered_map<int, int> FirstIndexByID;
+  zrv::manager::FirstPositionIndex<std::uint32_t> FirstIndexByID;
   /// (item id, module id) packed in 64 bits -> position of the first item with both.
-  std::unordered_map<long long, int> FirstIndexByIDModule;
+  zrv::manager::FirstPositionIndex<std::uint64_t> FirstIndexByIDModule;
   /// (module id, name folded as GetItemIndex by name compares it) -> position
   /// of the first item of that module with that item name or save name. Built
   /// on the first lookup after a change of the list; kept up to date by

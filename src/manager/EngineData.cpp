@@ -678,17 +678,11 @@ void CZRVReportItemManager::SyncReportEngineData(const CZRVReportItemManager* Ot
   assignItems(*Other);
   Doc->ItemExs = Other->Doc->ItemExs;
   Doc->ModuleIDs = Other->Doc->ModuleIDs;
-  Doc->ClippingMap = Other->Doc->ClippingMap;
-  Doc->ClippingOptions = Other->Doc->ClippingOptions;
-  Doc->ViewMap = Other->Doc->ViewMap;
-  Doc->ViewOptions = Other->Doc->ViewOptions;
-  Doc->ObjectMap = Other->Doc->ObjectMap;
-  Doc->ObjectOptions = Other->Doc->ObjectOptions;
-  Doc->CaptureMap = Other->Doc->CaptureMap;
-  Doc->CaptureOptions = Other->Doc->CaptureOptions;
-  Doc->MeltMap = Other->Doc->MeltMap;
-  Doc->MeltOptions = Other->Doc->MeltOptions;
-  Doc->SlicingMap = Other->Doc->SlicingMap;
-  Doc->SlicingOptions = Other->Doc->SlicingOptions;
+  Doc->Clippings = Other->Doc->Clippings;
+  Doc->Views = Other->Doc->Views;
+  Doc->Objects = Other->Doc->Objects;
+  Doc->Captures = Other->Doc->Captures;
+  Doc->Melts = Other->Doc->Melts;
+  Doc->Slicings = Other->Doc->Slicings;
   Doc->ProjectObjectSetting = Other->Doc->ProjectObjectSetting;
 }

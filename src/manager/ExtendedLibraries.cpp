@@ -26,10 +26,9 @@ int copyBoundName(const ItemEx* Bound, BoundName Field, wchar_t* Name) {
 }
 
 /// Erases a setting; an extended item bound to it is switched to "Default".
-template <typename Map, typename List>
-int deleteBoundSetting(Map& Library, List& Options, const std::wstring& Name, ItemEx* Bound,
-                       BoundName Field) {
-  if (!eraseRecord(Library, Options, Name))
+template <typename Library>
+int deleteBoundSetting(Library& Target, const std::wstring& Name, ItemEx* Bound, BoundName Field) {
+  if (!eraseRecord(Target, Name))
     return 0;
   if (Bound && Bound->*Field == Name)
     Bound->*Field = L"Default";
@@ -44,44 +43,39 @@ constexpr const wchar_t* Missing3DPDF = L"[ReportItemManager] cant find Output3D
 
 void CZRVReportItemManager::SetMeltMap(const ZRVMeltMap& Map) {
   // The records are kept in their short form: only the places in use.
-  StoredMeltMap Stored;
-  for (const auto& [Name, Record] : Map)
-    Stored.emplace_hint(Stored.end(), Name, Record);
-  handOver<MeltKind>(Doc->MeltMap, Doc->MeltOptions, Stored);
+  handOver<MeltKind>(Doc->Melts, Map);
 }
-int CZRVReportItemManager::GetMeltOptionCount() const {
-  return optionCount<MeltKind>(Doc->MeltMap, Doc->MeltOptions);
-}
+int CZRVReportItemManager::GetMeltOptionCount() const { return optionCount<MeltKind>(Doc->Melts); }
 int CZRVReportItemManager::GetMeltOption(int Index, wchar_t* Name) const {
-  return optionByIndex<MeltKind>(Doc->MeltMap, Doc->MeltOptions, Index, Name);
+  return optionByIndex<MeltKind>(Doc->Melts, Index, Name);
 }
 int CZRVReportItemManager::GetMeltName(wchar_t* Name) const {
   return copyBoundName(itemExAt(MeltFrontPosition), &ItemEx::MeltName, Name);
 }
 ItemEx::stMeltFrontTimeCapture CZRVReportItemManager::GetMeltSetting(const wchar_t* Name) const {
-  return readRecord(Doc->MeltMap, zrv::text(Name));
+  return readRecord(Doc->Melts, zrv::text(Name));
 }
 void CZRVReportItemManager::SetMeltSetting(const wchar_t* Name,
                                            ItemEx::stMeltFrontTimeCapture Setting) {
-  storeRecord(Doc->MeltMap, Doc->MeltOptions, zrv::text(Name), std::move(Setting));
+  storeRecord(Doc->Melts, zrv::text(Name), std::move(Setting));
 }
 
 void CZRVReportItemManager::SetMeltSettingByIndex(const wchar_t* Name, int Index, double Percent) {
   const std::wstring Key = zrv::text(Name);
-  const auto Found = Doc->MeltMap.find(Key);
+  const auto Found = Doc->Melts.find(Key);
   ItemEx::stMeltFrontTimeCapture Record;
-  if (Found == Doc->MeltMap.end()) {
+  if (Found == Doc->Melts.NotFound) {
     Record.Count = 1;
     Record.Percentage[0] = Percent;
   } else {
     if (Index < 0 || Index >= ItemEx::stMeltFrontTimeCapture::MaxCount)
       return;
-    Record = Found->second;
+    Record = Doc->Melts.record(Found);
     if (Record.Count <= Index)
       Record.Count = Index + 1;
     Record.Percentage[Index] = Percent;
   }
-  storeRecord(Doc->MeltMap, Doc->MeltOptions, Key, Record);
+  storeRecord(Doc->Melts, Key, Record);
 }
 
 int CZRVReportItemManager::SetItemMelt(int /*Unused*/, const wchar_t* Name) {
@@ -96,7 +90,7 @@ int CZRVReportItemManager::SetItemMelt(int /*Unused*/, const wchar_t* Name) {
 }
 
 int CZRVReportItemManager::DeleteMeltSetting(const wchar_t* Name) {
-  return eraseRecord(Doc->MeltMap, Doc->MeltOptions, zrv::text(Name)) ? 1 : 0;
+  return eraseRecord(Doc->Melts, zrv::text(Name)) ? 1 : 0;
 }
 
 int CZRVReportItemManager::IsOutputMelt() const {
@@ -112,23 +106,23 @@ int CZRVReportItemManager::HasMeltFrontCaptureSetting(int Index) const {
 // ---- Animation -------------------------------------------------------------------------------
 
 void CZRVReportItemManager::SetAnimationMap(const ZRVAnimationMap& Map) {
-  handOver<AnimationKind>(Doc->AnimationMap, Doc->AnimationOptions, Map);
+  handOver<AnimationKind>(Doc->Animations, Map);
 }
 int CZRVReportItemManager::GetAnimationOptionCount() const {
-  return optionCount<AnimationKind>(Doc->AnimationMap, Doc->AnimationOptions);
+  return optionCount<AnimationKind>(Doc->Animations);
 }
 int CZRVReportItemManager::GetAnimationOption(int Index, wchar_t* Name) const {
-  return optionByIndex<AnimationKind>(Doc->AnimationMap, Doc->AnimationOptions, Index, Name);
+  return optionByIndex<AnimationKind>(Doc->Animations, Index, Name);
 }
 int CZRVReportItemManager::GetAnimationName(wchar_t* Name) const {
   return copyBoundName(itemExAt(AnimationPosition), &ItemEx::AnimationName, Name);
 }
 ItemEx::stAnimationSetting CZRVReportItemManager::GetAnimationSetting(const wchar_t* Name) const {
-  return readRecord(Doc->AnimationMap, zrv::text(Name));
+  return readRecord(Doc->Animations, zrv::text(Name));
 }
 void CZRVReportItemManager::SetAnimationSetting(const wchar_t* Name,
                                                 ItemEx::stAnimationSetting Setting) {
-  storeRecord(Doc->AnimationMap, Doc->AnimationOptions, zrv::text(Name), std::move(Setting));
+  storeRecord(Doc->Animations, zrv::text(Name), std::move(Setting));
 }
 
 void CZRVReportItemManager::SetAnimationSetting(const wchar_t* Name, int Output, double Time,
@@ -154,8 +148,8 @@ int CZRVReportItemManager::SetItemAnimation(int Output, const wchar_t* Name) {
 }
 
 int CZRVReportItemManager::DeleteAnimationSetting(const wchar_t* Name) {
-  return deleteBoundSetting(Doc->AnimationMap, Doc->AnimationOptions, zrv::text(Name),
-                            itemExAt(AnimationPosition), &ItemEx::AnimationName);
+  return deleteBoundSetting(Doc->Animations, zrv::text(Name), itemExAt(AnimationPosition),
+                            &ItemEx::AnimationName);
 }
 
 int CZRVReportItemManager::IsOutputAnimation() const {
@@ -166,22 +160,22 @@ int CZRVReportItemManager::IsOutputAnimation() const {
 // ---- Image -----------------------------------------------------------------------------------
 
 void CZRVReportItemManager::SetImageMap(const ZRVImageMap& Map) {
-  handOver<ImageKind>(Doc->ImageMap, Doc->ImageOptions, Map);
+  handOver<ImageKind>(Doc->Images, Map);
 }
 int CZRVReportItemManager::GetImageOptionCount() const {
-  return optionCount<ImageKind>(Doc->ImageMap, Doc->ImageOptions);
+  return optionCount<ImageKind>(Doc->Images);
 }
 int CZRVReportItemManager::GetImageOption(int Index, wchar_t* Name) const {
-  return optionByIndex<ImageKind>(Doc->ImageMap, Doc->ImageOptions, Index, Name);
+  return optionByIndex<ImageKind>(Doc->Images, Index, Name);
 }
 int CZRVReportItemManager::GetImageName(wchar_t* Name) const {
   return copyBoundName(itemExAt(ImagePosition), &ItemEx::ImageName, Name);
 }
 ItemEx::stImageSetting CZRVReportItemManager::GetImageSetting(const wchar_t* Name) const {
-  return readRecord(Doc->ImageMap, zrv::text(Name));
+  return readRecord(Doc->Images, zrv::text(Name));
 }
 void CZRVReportItemManager::SetImageSetting(const wchar_t* Name, ItemEx::stImageSetting Setting) {
-  storeRecord(Doc->ImageMap, Doc->ImageOptions, zrv::text(Name), std::move(Setting));
+  storeRecord(Doc->Images, zrv::text(Name), std::move(Setting));
 }
 
 void CZRVReportItemManager::SetImageSetting(const wchar_t* Name, int Output, int Resolution) {
@@ -203,8 +197,8 @@ int CZRVReportItemManager::SetItemImage(const wchar_t* Name) {
 }
 
 int CZRVReportItemManager::DeleteImageSetting(const wchar_t* Name) {
-  return deleteBoundSetting(Doc->ImageMap, Doc->ImageOptions, zrv::text(Name),
-                            itemExAt(ImagePosition), &ItemEx::ImageName);
+  return deleteBoundSetting(Doc->Images, zrv::text(Name), itemExAt(ImagePosition),
+                            &ItemEx::ImageName);
 }
 
 // ---- Report-wide options -----------------------------------------------------------------------

@@ -9,6 +9,8 @@
 
 #include "zrvreport/ZRVReportItem.h"
 
+#include "util/Text.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -45,7 +47,7 @@ inline std::size_t hashOf(std::int32_t Value) {
   return std::hash<std::uint32_t>()(static_cast<std::uint32_t>(Value));
 }
 inline std::size_t hashOf(double Value) { return std::hash<std::uint64_t>()(bitsOf(Value)); }
-inline std::size_t hashOf(std::wstring_view Text) { return std::hash<std::wstring_view>()(Text); }
+inline std::size_t hashOf(std::wstring_view Text) { return hashName(Text); }
 inline std::size_t hashOf(const std::wstring& Text) { return hashOf(std::wstring_view(Text)); }
 
 inline bool sameValue(std::int32_t A, std::int32_t B) { return A == B; }

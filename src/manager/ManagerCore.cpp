@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <utility>
 
@@ -28,11 +29,13 @@ std::wstring nameKey(std::wstring Name) {
   return zrv::platform::ToLower(withoutSpaces(std::move(Name)));
 }
 
+// The key of an item id in the index by id.
+std::uint32_t idKey(int ItemID) { return static_cast<std::uint32_t>(ItemID); }
+
 // The key of an item id and module id in the index by both.
-long long idModuleKey(int ItemID, int ModuleID) {
-  return static_cast<long long>(
-      (static_cast<unsigned long long>(static_cast<unsigned>(ItemID)) << 32) |
-      static_cast<unsigned>(ModuleID));
+std::uint64_t idModuleKey(int ItemID, int ModuleID) {
+  return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(ItemID)) << 32) |
+         static_cast<std::uint32_t>(ModuleID);
 }
 
 // The position as the indexes store it.
@@ -63,9 +66,8 @@ void CZRVReportItemManager::indexLastItem() {
   const std::size_t Position = Doc->Items.size() - 1;
   const zrv::manager::ItemRecord& Added = Doc->Items.record(Position);
   // A key already present names an earlier item, which stays the first.
-  Doc->FirstIndexByID.emplace(Added.ItemID, positionOf(Position));
-  Doc->FirstIndexByIDModule.emplace(idModuleKey(Added.ItemID, Added.ModuleID),
-                                    positionOf(Position));
+  Doc->FirstIndexByID.add(idKey(Added.ItemID), positionOf(Position));
+  Doc->FirstIndexByIDModule.add(idModuleKey(Added.ItemID, Added.ModuleID), positionOf(Position));
   if (Doc->NameIndexBuilt) {
     const zrv::manager::ItemRef Item = Doc->Items[Position];
     Doc->FirstIndexByName.emplace(
@@ -110,25 +112,23 @@ void CZRVReportItemManager::clearItems() {
 }
 
 void CZRVReportItemManager::reindexItems() {
-  Doc->FirstIndexByID.clear();
-  Doc->FirstIndexByIDModule.clear();
+  Doc->FirstIndexByID.clear(Doc->Items.size());
+  Doc->FirstIndexByIDModule.clear(Doc->Items.size());
   Doc->FirstIndexByName.clear();
   Doc->NameIndexBuilt = false;
   for (std::size_t I = 0; I < Doc->Items.size(); ++I) {
     const zrv::manager::ItemRecord& Item = Doc->Items.record(I);
-    Doc->FirstIndexByID.emplace(Item.ItemID, positionOf(I));
-    Doc->FirstIndexByIDModule.emplace(idModuleKey(Item.ItemID, Item.ModuleID), positionOf(I));
+    Doc->FirstIndexByID.add(idKey(Item.ItemID), positionOf(I));
+    Doc->FirstIndexByIDModule.add(idModuleKey(Item.ItemID, Item.ModuleID), positionOf(I));
   }
 }
 
 int CZRVReportItemManager::firstIndexWithID(int ItemID) const {
-  const auto Found = Doc->FirstIndexByID.find(ItemID);
-  return Found != Doc->FirstIndexByID.end() ? Found->second : -1;
+  return Doc->FirstIndexByID.find(idKey(ItemID));
 }
 
 int CZRVReportItemManager::firstIndexWith(int ItemID, int ModuleID) const {
-  const auto Found = Doc->FirstIndexByIDModule.find(idModuleKey(ItemID, ModuleID));
-  return Found != Doc->FirstIndexByIDModule.end() ? Found->second : -1;
+  return Doc->FirstIndexByIDModule.find(idModuleKey(ItemID, ModuleID));
 }
 
 int CZRVReportItemManager::firstIndexNamed(int ModuleID, const std::wstring& Name) const {
@@ -313,12 +313,12 @@ void CZRVReportItemManager::RemoveAllItem() {
   // A new load lists the names afresh; the records themselves are replaced
   // only when the loaded libraries are handed over. The animation and image
   // option lists are kept.
-  Doc->ClippingOptions.clear();
-  Doc->ViewOptions.clear();
-  Doc->ObjectOptions.clear();
-  Doc->CaptureOptions.clear();
-  Doc->MeltOptions.clear();
-  Doc->SlicingOptions.clear();
+  Doc->Clippings.clearOptions();
+  Doc->Views.clearOptions();
+  Doc->Objects.clearOptions();
+  Doc->Captures.clearOptions();
+  Doc->Melts.clearOptions();
+  Doc->Slicings.clearOptions();
   Doc->CompanyName.clear();
   Doc->CompanyWebSite.clear();
   Doc->LogoPath.clear();

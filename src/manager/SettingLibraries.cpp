@@ -15,16 +15,16 @@ using Item = CZRVReportItem;
 // ---- Clipping ----------------------------------------------------------------------
 
 void CZRVReportItemManager::SetClippingMap(const ZRVClipMap& Map) {
-  handOver<ClippingKind>(Doc->ClippingMap, Doc->ClippingOptions, Map);
+  handOver<ClippingKind>(Doc->Clippings, Map);
 }
 int CZRVReportItemManager::HasClippingSetting(int Index) const {
   return itemFlag<ClippingKind>(Doc->Items.at(Index));
 }
 int CZRVReportItemManager::GetClippingOptionCount() const {
-  return optionCount<ClippingKind>(Doc->ClippingMap, Doc->ClippingOptions);
+  return optionCount<ClippingKind>(Doc->Clippings);
 }
 int CZRVReportItemManager::GetClippingOption(int Index, wchar_t* Name) const {
-  return optionByIndex<ClippingKind>(Doc->ClippingMap, Doc->ClippingOptions, Index, Name);
+  return optionByIndex<ClippingKind>(Doc->Clippings, Index, Name);
 }
 int CZRVReportItemManager::GetClippingName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const {
   return copyItemName<ClippingKind>(Doc->Items.at(firstIndexWithID(ItemID)), Name);
@@ -33,63 +33,61 @@ int CZRVReportItemManager::GetClippingNameByIndex(int Index, wchar_t* Name) cons
   return copyItemName<ClippingKind>(Doc->Items.at(Index), Name);
 }
 Item::tagCLIPSETTING CZRVReportItemManager::GetClippingSetting(const wchar_t* Name) const {
-  return readRecord(Doc->ClippingMap, zrv::text(Name));
+  return readRecord(Doc->Clippings, zrv::text(Name));
 }
 void CZRVReportItemManager::SetClippingSetting(const wchar_t* Name, Item::tagCLIPSETTING Setting) {
-  storeRecord(Doc->ClippingMap, Doc->ClippingOptions, zrv::text(Name), std::move(Setting));
+  storeRecord(Doc->Clippings, zrv::text(Name), std::move(Setting));
 }
 int CZRVReportItemManager::SetItemClipping(int Index, const wchar_t* Name) {
-  return assignToItem<ClippingKind>(Doc->ClippingMap, Doc->Items.at(Index), zrv::text(Name));
+  return assignToItem<ClippingKind>(Doc->Clippings, Doc->Items.at(Index), zrv::text(Name));
 }
 int CZRVReportItemManager::DeleteClippingSetting(const wchar_t* Name) {
-  return deleteSetting<ClippingKind>(Doc->ClippingMap, Doc->ClippingOptions, Doc->Items,
-                                     Doc->FirstIndexByID, zrv::text(Name));
+  return deleteSetting<ClippingKind>(Doc->Clippings, Doc->Items, Doc->FirstIndexByID,
+                                     zrv::text(Name));
 }
 
 // ---- Slicing ---------------------------------------------------------------------------
 
 void CZRVReportItemManager::SetSlicingMap(const ZRVSliceMap& Map) {
-  handOver<SlicingKind>(Doc->SlicingMap, Doc->SlicingOptions, Map);
+  handOver<SlicingKind>(Doc->Slicings, Map);
 }
 int CZRVReportItemManager::HasSlicingSetting(int Index) const {
   return itemFlag<SlicingKind>(Doc->Items.at(Index));
 }
 int CZRVReportItemManager::GetSlicingOptionCount() const {
-  return optionCount<SlicingKind>(Doc->SlicingMap, Doc->SlicingOptions);
+  return optionCount<SlicingKind>(Doc->Slicings);
 }
 int CZRVReportItemManager::GetSlicingOption(int Index, wchar_t* Name) const {
-  return optionByIndex<SlicingKind>(Doc->SlicingMap, Doc->SlicingOptions, Index, Name);
+  return optionByIndex<SlicingKind>(Doc->Slicings, Index, Name);
 }
 int CZRVReportItemManager::GetSlicingName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const {
   return copyItemName<SlicingKind>(Doc->Items.at(firstIndexWithID(ItemID)), Name);
 }
 Item::tagSLICESETTING CZRVReportItemManager::GetSlicingSetting(const wchar_t* Name) const {
-  return readRecord(Doc->SlicingMap, zrv::text(Name));
+  return readRecord(Doc->Slicings, zrv::text(Name));
 }
 void CZRVReportItemManager::SetSlicingSetting(const wchar_t* Name, Item::tagSLICESETTING Setting) {
-  storeRecord(Doc->SlicingMap, Doc->SlicingOptions, zrv::text(Name), std::move(Setting));
+  storeRecord(Doc->Slicings, zrv::text(Name), std::move(Setting));
 }
 int CZRVReportItemManager::SetItemSlicing(int Index, const wchar_t* Name) {
-  return assignToItem<SlicingKind>(Doc->SlicingMap, Doc->Items.at(Index), zrv::text(Name));
+  return assignToItem<SlicingKind>(Doc->Slicings, Doc->Items.at(Index), zrv::text(Name));
 }
 int CZRVReportItemManager::DeleteSlicingSetting(const wchar_t* Name) {
-  return deleteSetting<SlicingKind>(Doc->SlicingMap, Doc->SlicingOptions, Doc->Items,
-                                    Doc->FirstIndexByID, zrv::text(Name));
+  return deleteSetting<SlicingKind>(Doc->Slicings, Doc->Items, Doc->FirstIndexByID,
+                                    zrv::text(Name));
 }
 
 // ---- View ---------------------------------------------------------------------------------
 
 void CZRVReportItemManager::SetViewMap(const ZRVViewMap& Map) {
-  handOver<ViewKind>(Doc->ViewMap, Doc->ViewOptions, Map);
+  handOver<ViewKind>(Doc->Views, Map);
 }
 int CZRVReportItemManager::HasViewSetting(int Index) const {
   return itemFlag<ViewKind>(Doc->Items.at(Index));
 }
-int CZRVReportItemManager::GetViewOptionCount() const {
-  return optionCount<ViewKind>(Doc->ViewMap, Doc->ViewOptions);
-}
+int CZRVReportItemManager::GetViewOptionCount() const { return optionCount<ViewKind>(Doc->Views); }
 int CZRVReportItemManager::GetViewOption(int Index, wchar_t* Name) const {
-  return optionByIndex<ViewKind>(Doc->ViewMap, Doc->ViewOptions, Index, Name);
+  return optionByIndex<ViewKind>(Doc->Views, Index, Name);
 }
 int CZRVReportItemManager::GetViewName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const {
   return copyItemName<ViewKind>(Doc->Items.at(firstIndexWithID(ItemID)), Name);
@@ -98,17 +96,16 @@ int CZRVReportItemManager::GetOneViewNameByIndex(int Index, wchar_t* Name) const
   return copyItemName<ViewKind>(Doc->Items.at(Index), Name);
 }
 Item::tagVIEWSETTING CZRVReportItemManager::GetViewSetting(const wchar_t* Name) const {
-  return readRecord(Doc->ViewMap, zrv::text(Name));
+  return readRecord(Doc->Views, zrv::text(Name));
 }
 void CZRVReportItemManager::SetViewSetting(const wchar_t* Name, Item::tagVIEWSETTING Setting) {
-  storeRecord(Doc->ViewMap, Doc->ViewOptions, zrv::text(Name), std::move(Setting));
+  storeRecord(Doc->Views, zrv::text(Name), std::move(Setting));
 }
 int CZRVReportItemManager::SetItemView(int Index, const wchar_t* Name) {
-  return assignToItem<ViewKind>(Doc->ViewMap, Doc->Items.at(Index), zrv::text(Name));
+  return assignToItem<ViewKind>(Doc->Views, Doc->Items.at(Index), zrv::text(Name));
 }
 int CZRVReportItemManager::DeleteViewSetting(const wchar_t* Name) {
-  return deleteSetting<ViewKind>(Doc->ViewMap, Doc->ViewOptions, Doc->Items, Doc->FirstIndexByID,
-                                 zrv::text(Name));
+  return deleteSetting<ViewKind>(Doc->Views, Doc->Items, Doc->FirstIndexByID, zrv::text(Name));
 }
 
 void CZRVReportItemManager::SetViewSettingByProjectAngle(const wchar_t* Name, float AngleX,
@@ -121,7 +118,7 @@ void CZRVReportItemManager::SetViewSettingByProjectAngle(const wchar_t* Name, fl
   View.AngleZ = static_cast<double>(AngleZ);
   View.Scale = static_cast<double>(Scale);
   View.Name = Key;
-  storeRecord(Doc->ViewMap, Doc->ViewOptions, Key, std::move(View));
+  storeRecord(Doc->Views, Key, std::move(View));
 }
 
 int CZRVReportItemManager::GetViewCount(ZRV_RESULT_ITEMS ItemID, int ModuleID) const {
@@ -176,16 +173,16 @@ int CZRVReportItemManager::DeleteItemView(ZRV_RESULT_ITEMS ItemID, const wchar_t
 // ---- Object ---------------------------------------------------------------------------------
 
 void CZRVReportItemManager::SetObjectMap(const ZRVObjectMap& Map) {
-  handOver<ObjectKind>(Doc->ObjectMap, Doc->ObjectOptions, Map);
+  handOver<ObjectKind>(Doc->Objects, Map);
 }
 int CZRVReportItemManager::HasObjectSetting(int Index) const {
   return itemFlag<ObjectKind>(Doc->Items.at(Index));
 }
 int CZRVReportItemManager::GetObjectOptionCount() const {
-  return optionCount<ObjectKind>(Doc->ObjectMap, Doc->ObjectOptions);
+  return optionCount<ObjectKind>(Doc->Objects);
 }
 int CZRVReportItemManager::GetObjectOption(int Index, wchar_t* Name) const {
-  return optionByIndex<ObjectKind>(Doc->ObjectMap, Doc->ObjectOptions, Index, Name);
+  return optionByIndex<ObjectKind>(Doc->Objects, Index, Name);
 }
 int CZRVReportItemManager::GetObjectName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const {
   return copyItemName<ObjectKind>(Doc->Items.at(firstIndexWithID(ItemID)), Name);
@@ -194,17 +191,16 @@ int CZRVReportItemManager::GetObjectNameByIndex(int Index, wchar_t* Name) const 
   return copyItemName<ObjectKind>(Doc->Items.at(Index), Name);
 }
 Item::tagOBJECTSETTING CZRVReportItemManager::GetObjectSetting(const wchar_t* Name) const {
-  return readRecord(Doc->ObjectMap, zrv::text(Name));
+  return readRecord(Doc->Objects, zrv::text(Name));
 }
 void CZRVReportItemManager::SetObjectSetting(const wchar_t* Name, Item::tagOBJECTSETTING Setting) {
-  storeRecord(Doc->ObjectMap, Doc->ObjectOptions, zrv::text(Name), std::move(Setting));
+  storeRecord(Doc->Objects, zrv::text(Name), std::move(Setting));
 }
 int CZRVReportItemManager::SetItemObject(int Index, const wchar_t* Name) {
-  return assignToItem<ObjectKind>(Doc->ObjectMap, Doc->Items.at(Index), zrv::text(Name));
+  return assignToItem<ObjectKind>(Doc->Objects, Doc->Items.at(Index), zrv::text(Name));
 }
 int CZRVReportItemManager::DeleteObjectSetting(const wchar_t* Name) {
-  return deleteSetting<ObjectKind>(Doc->ObjectMap, Doc->ObjectOptions, Doc->Items,
-                                   Doc->FirstIndexByID, zrv::text(Name));
+  return deleteSetting<ObjectKind>(Doc->Objects, Doc->Items, Doc->FirstIndexByID, zrv::text(Name));
 }
 
 void CZRVReportItemManager::SetObjectSettingByProjectObject(
@@ -223,7 +219,7 @@ void CZRVReportItemManager::SetObjectSettingByProjectObject(
   Project.ShowCoolantEntrance = ShowCoolantEntrance;
   Project.ShowHeatingRod = ShowHeatingRod;
   Project.ShowHotRunnerMetal = ShowHotRunnerMetal;
-  storeRecord(Doc->ObjectMap, Doc->ObjectOptions, Project.Name, Project);
+  storeRecord(Doc->Objects, Project.Name, Project);
 }
 
 Item::tagOBJECTSETTING CZRVReportItemManager::GetProjectObjectSetting() const {
@@ -233,30 +229,30 @@ Item::tagOBJECTSETTING CZRVReportItemManager::GetProjectObjectSetting() const {
 // ---- Focus capture ---------------------------------------------------------------------------
 
 void CZRVReportItemManager::SetCaptureMap(const ZRVCaptureMap& Map) {
-  handOver<CaptureKind>(Doc->CaptureMap, Doc->CaptureOptions, Map);
+  handOver<CaptureKind>(Doc->Captures, Map);
 }
 int CZRVReportItemManager::HasCaptureSetting(int Index) const {
   return itemFlag<CaptureKind>(Doc->Items.at(Index));
 }
 int CZRVReportItemManager::GetCaptureOptionCount() const {
-  return optionCount<CaptureKind>(Doc->CaptureMap, Doc->CaptureOptions);
+  return optionCount<CaptureKind>(Doc->Captures);
 }
 int CZRVReportItemManager::GetCaptureOption(int Index, wchar_t* Name) const {
-  return optionByIndex<CaptureKind>(Doc->CaptureMap, Doc->CaptureOptions, Index, Name);
+  return optionByIndex<CaptureKind>(Doc->Captures, Index, Name);
 }
 int CZRVReportItemManager::GetCaptureName(ZRV_RESULT_ITEMS ItemID, wchar_t* Name) const {
   return copyItemName<CaptureKind>(Doc->Items.at(firstIndexWithID(ItemID)), Name);
 }
 Item::tagFOCUSCAPTURE CZRVReportItemManager::GetCaptureSetting(const wchar_t* Name) const {
-  return readRecord(Doc->CaptureMap, zrv::text(Name));
+  return readRecord(Doc->Captures, zrv::text(Name));
 }
 void CZRVReportItemManager::SetCaptureSetting(const wchar_t* Name, Item::tagFOCUSCAPTURE Setting) {
-  storeRecord(Doc->CaptureMap, Doc->CaptureOptions, zrv::text(Name), std::move(Setting));
+  storeRecord(Doc->Captures, zrv::text(Name), std::move(Setting));
 }
 int CZRVReportItemManager::SetItemCapture(int Index, const wchar_t* Name) {
-  return assignToItem<CaptureKind>(Doc->CaptureMap, Doc->Items.at(Index), zrv::text(Name));
+  return assignToItem<CaptureKind>(Doc->Captures, Doc->Items.at(Index), zrv::text(Name));
 }
 int CZRVReportItemManager::DeleteCaptureSetting(const wchar_t* Name) {
-  return deleteSetting<CaptureKind>(Doc->CaptureMap, Doc->CaptureOptions, Doc->Items,
-                                    Doc->FirstIndexByID, zrv::text(Name));
+  return deleteSetting<CaptureKind>(Doc->Captures, Doc->Items, Doc->FirstIndexByID,
+                                    zrv::text(Name));
 }

@@ -7,29 +7,26 @@
 #include "zrvreport/ZRVReportItem.h"
 #include "zrvreport/ZRVReportItemEx.h"
 
+#include "manager/FirstPositionIndex.h"
 #include "manager/ItemStore.h"
+#include "manager/NamedLibrary.h"
 #include "manager/StoredMelt.h"
 #include "util/Text.h"
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
 namespace zrv::manager {
 
-// The option lists (the names of a library in the order its option getters
-// list them) are the document's own OptionList; the operations below take
-// them as the template parameter List.
 using ItemList = ItemStore;
 /// The document's index of the first item with each result item id: item id
 /// -> its position in the item list.
-using FirstIndexMap = std::unordered_map<int, int>;
+using FirstIndexMap = FirstPositionIndex<std::uint32_t>;
 
-/// What happens to an empty name when a whole library is handed over.
-enum class EmptyName { Dropped, Listed };
 /// What the count getter of a library counts.
 enum class Counted { Entries, Options };
 
@@ -43,67 +40,49 @@ enum ExtendedPosition : int {
   ImagePosition = 5        ///< "Image"
 };
 
-// ---- Library operations over (library, option list) ------------------------------
+// ---- Library operations ----------------------------------------------------------
 
-/// Lists the names of the library afresh in key order, empty names as \p Rule
-/// says.
-template <typename Map, typename List>
-void listInKeyOrder(const Map& Library, List& Options, EmptyName Rule) {
-  Options.clear();
-  for (const auto& Entry : Library)
-    if (Rule == EmptyName::Listed || !Entry.first.empty())
-      Options.push_back(Entry.first);
+/// Replaces the library by a copy of \p Source and lists its names afresh
+/// in key order, empty names as \p Rule says.
+template <typename Library, typename Map>
+void handOver(Library& Target, const Map& Source, EmptyName Rule) {
+  Target.assign(Source);
+  Target.listInKeyOrder(Rule);
 }
 
-/// Replaces the library by \p Source (unless it is the library itself) and
-/// lists its names afresh.
-template <typename Map, typename List>
-void handOver(Map& Library, List& Options, const Map& Source, EmptyName Rule) {
-  if (&Source != &Library)
-    Library = Source;
-  listInKeyOrder(Library, Options, Rule);
-}
-
-template <typename Map, typename List>
-int optionCount(const Map& Library, const List& Options, Counted Rule) {
-  return static_cast<int>(Rule == Counted::Entries ? Library.size() : Options.size());
+template <typename Library> int optionCount(const Library& Target, Counted Rule) {
+  return static_cast<int>(Rule == Counted::Entries ? Target.size() : Target.optionCount());
 }
 
 /// Copies the option at \p Index into \p Name; 0 and \p Name untouched when
 /// the index is negative, not below \p Count or past the option list.
-template <typename List>
-int optionByIndex(const List& Options, int Count, int Index, wchar_t* Name) {
-  if (Index >= Count || !inRange(Index, Options))
+template <typename Library>
+int optionByIndex(const Library& Target, int Count, int Index, wchar_t* Name) {
+  if (Index < 0 || Index >= Count || static_cast<std::size_t>(Index) >= Target.optionCount())
     return 0;
-  copyToBuffer(Options[static_cast<std::size_t>(Index)], Name);
+  if (Name) {
+    const std::wstring_view Option = Target.name(Target.optionAt(static_cast<std::size_t>(Index)));
+    Option.copy(Name, Option.size());
+    Name[Option.size()] = L'\0';
+  }
   return 1;
 }
 
 /// The record stored under \p Name, or a default record.
-template <typename Map>
-typename Map::mapped_type readRecord(const Map& Library, const std::wstring& Name) {
-  const auto Found = Library.find(Name);
-  return Found != Library.end() ? Found->second : typename Map::mapped_type();
+template <typename Library> auto readRecord(const Library& Target, const std::wstring& Name) {
+  return Target.get(Name);
 }
 
 /// Inserts or replaces the record under \p Name; either way the name becomes
-/// the last of the option list. Only names of the library are ever listed, so
-/// a name new to the library has no place in the list to leave.
-template <typename Map, typename List>
-void storeRecord(Map& Library, List& Options, const std::wstring& Name,
-                 typename Map::mapped_type Record) {
-  if (!Library.insert_or_assign(Name, std::move(Record)).second)
-    Options.erase(Name);
-  Options.push_back(Name);
+/// the last of the option list.
+template <typename Library, typename Record>
+void storeRecord(Library& Target, const std::wstring& Name, Record&& Value) {
+  Target.store(Name, std::forward<Record>(Value));
 }
 
 /// Erases the record and its option; false when the library has no such name.
-template <typename Map, typename List>
-bool eraseRecord(Map& Library, List& Options, const std::wstring& Name) {
-  if (Library.erase(Name) == 0)
-    return false;
-  Options.erase(Name);
-  return true;
+template <typename Library> bool eraseRecord(Library& Target, const std::wstring& Name) {
+  return Target.erase(Name);
 }
 
 // ---- The kinds of named setting ------------------------------------------------------
@@ -114,6 +93,7 @@ bool eraseRecord(Map& Library, List& Options, const std::wstring& Name) {
 
 struct ClippingKind {
   using Map = ZRVClipMap;
+  using Library = NamedLibrary<Map::mapped_type>;
   static constexpr EmptyName Empty = EmptyName::Dropped;
   static constexpr Counted Count = Counted::Entries;
   static constexpr bool DeleteResetsUsers = true;
@@ -127,6 +107,7 @@ struct ClippingKind {
 
 struct SlicingKind {
   using Map = ZRVSliceMap;
+  using Library = NamedLibrary<Map::mapped_type>;
   static constexpr EmptyName Empty = EmptyName::Listed;
   static constexpr Counted Count = Counted::Entries;
   static constexpr bool DeleteResetsUsers = false;
@@ -140,6 +121,7 @@ struct SlicingKind {
 
 struct ViewKind {
   using Map = ZRVViewMap;
+  using Library = NamedLibrary<Map::mapped_type>;
   static constexpr EmptyName Empty = EmptyName::Dropped;
   static constexpr Counted Count = Counted::Entries;
   static constexpr bool DeleteResetsUsers = false;
@@ -157,6 +139,7 @@ struct ViewKind {
 
 struct ObjectKind {
   using Map = ZRVObjectMap;
+  using Library = NamedLibrary<Map::mapped_type>;
   static constexpr EmptyName Empty = EmptyName::Dropped;
   static constexpr Counted Count = Counted::Options;
   static constexpr bool DeleteResetsUsers = true;
@@ -170,6 +153,7 @@ struct ObjectKind {
 
 struct CaptureKind {
   using Map = ZRVCaptureMap;
+  using Library = NamedLibrary<Map::mapped_type>;
   static constexpr EmptyName Empty = EmptyName::Listed;
   static constexpr Counted Count = Counted::Options;
   static constexpr bool DeleteResetsUsers = false;
@@ -183,38 +167,41 @@ struct CaptureKind {
 };
 
 /// The three report-wide libraries list empty names and count their options.
-template <typename LibraryMap> struct ExtendedKind {
+template <typename LibraryMap, typename Stored = typename LibraryMap::mapped_type>
+struct ExtendedKind {
   using Map = LibraryMap;
+  using Library = NamedLibrary<Stored>;
   static constexpr EmptyName Empty = EmptyName::Listed;
   static constexpr Counted Count = Counted::Options;
 };
-using MeltKind = ExtendedKind<StoredMeltMap>;
+using MeltKind = ExtendedKind<ZRVMeltMap, StoredMelt>;
 using AnimationKind = ExtendedKind<ZRVAnimationMap>;
 using ImageKind = ExtendedKind<ZRVImageMap>;
 
 // ---- Operations driven by a library's traits ------------------------------------------
 
-template <typename Traits, typename List>
-void handOver(typename Traits::Map& Library, List& Options, const typename Traits::Map& Source) {
-  handOver(Library, Options, Source, Traits::Empty);
+template <typename Traits, typename Map>
+void handOver(typename Traits::Library& Target, const Map& Source) {
+  handOver(Target, Source, Traits::Empty);
 }
 
-/// Replaces the library by \p Source, moved in, and lists its names afresh.
-template <typename Traits, typename List>
-void adopt(typename Traits::Map& Library, List& Options, typename Traits::Map&& Source) {
-  Library = std::move(Source);
-  listInKeyOrder(Library, Options, Traits::Empty);
+/// Replaces the library by \p Source, moved in with no room to spare, and
+/// lists its names afresh.
+template <typename Traits>
+void adopt(typename Traits::Library& Target, typename Traits::Library&& Source) {
+  Target = std::move(Source);
+  Source.clear(); // its counts went along with its entries
+  Target.shrinkToFit();
+  Target.listInKeyOrder(Traits::Empty);
 }
 
-template <typename Traits, typename List>
-int optionCount(const typename Traits::Map& Library, const List& Options) {
-  return optionCount(Library, Options, Traits::Count);
+template <typename Traits> int optionCount(const typename Traits::Library& Target) {
+  return optionCount(Target, Traits::Count);
 }
 
-template <typename Traits, typename List>
-int optionByIndex(const typename Traits::Map& Library, const List& Options, int Index,
-                  wchar_t* Name) {
-  return optionByIndex(Options, optionCount<Traits>(Library, Options), Index, Name);
+template <typename Traits>
+int optionByIndex(const typename Traits::Library& Target, int Index, wchar_t* Name) {
+  return optionByIndex(Target, optionCount<Traits>(Target), Index, Name);
 }
 
 /// The kind's flag of \p Item; 0 for no item.
@@ -233,7 +220,7 @@ template <typename Traits> int copyItemName(const ItemRef& Item, wchar_t* Name) 
 /// Gives \p Item the name and the library's record of that name (a default
 /// record when the library has none); 1, or 0 for no item.
 template <typename Traits>
-int assignToItem(const typename Traits::Map& Library, ItemRef Item, const std::wstring& Name) {
+int assignToItem(const typename Traits::Library& Library, ItemRef Item, const std::wstring& Name) {
   if (!Item)
     return 0;
   Item.change(
@@ -248,12 +235,6 @@ int assignToItem(const typename Traits::Map& Library, ItemRef Item, const std::w
 // the scans take the document's index of those first items (FirstIndexMap),
 // judge each of them once and carry the verdict to the other items of its id.
 
-/// The position of the first item with id \p ItemID; -1 when no item has it.
-inline int firstIndexIn(const FirstIndexMap& FirstIndexOfID, int ItemID) {
-  const auto Found = FirstIndexOfID.find(ItemID);
-  return Found != FirstIndexOfID.end() ? Found->second : -1;
-}
-
 /// True when some item, judged by the first item with its id, uses the
 /// setting \p Name: some first item has that name.
 template <typename Traits>
@@ -262,11 +243,13 @@ bool isUsed(const ItemList& Items, const FirstIndexMap& FirstIndexOfID, const st
   const PoolId Wanted = Items.pools().Names.find(std::wstring_view(Name));
   if (Wanted == ValuePool<std::wstring>::NotFound)
     return false;
-  for (const auto& [ItemID, First] : FirstIndexOfID)
-    if (Items.record(static_cast<std::size_t>(First)).Names[static_cast<int>(Traits::NameOf)] ==
-        Wanted)
-      return true;
-  return false;
+  bool Used = false;
+  FirstIndexOfID.forEach([&](std::uint32_t, int First) {
+    Used = Used ||
+           Items.record(static_cast<std::size_t>(First)).Names[static_cast<int>(Traits::NameOf)] ==
+               Wanted;
+  });
+  return Used;
 }
 
 /// The indexes of the items that use the setting \p Name, each judged by the
@@ -280,10 +263,11 @@ std::vector<int> usersOf(const ItemList& Items, const FirstIndexMap& FirstIndexO
   const PoolId Wanted = Items.pools().Names.find(std::wstring_view(Name));
   if (Wanted == ValuePool<std::wstring>::NotFound)
     return Users;
-  for (const auto& [ItemID, First] : FirstIndexOfID)
+  FirstIndexOfID.forEach([&](std::uint32_t ItemID, int First) {
     if (Items.record(static_cast<std::size_t>(First)).Names[static_cast<int>(Traits::NameOf)] ==
         Wanted)
-      UsingIDs.push_back(ItemID);
+      UsingIDs.push_back(static_cast<int>(ItemID));
+  });
   if (UsingIDs.empty())
     return Users;
   std::sort(UsingIDs.begin(), UsingIDs.end());
@@ -295,7 +279,7 @@ std::vector<int> usersOf(const ItemList& Items, const FirstIndexMap& FirstIndexO
 
 /// Gives every user of \p Name the setting \p Fallback.
 template <typename Traits>
-void switchUsers(const typename Traits::Map& Library, ItemList& Items,
+void switchUsers(const typename Traits::Library& Library, ItemList& Items,
                  const FirstIndexMap& FirstIndexOfID, const std::wstring& Name,
                  const std::wstring& Fallback) {
   for (int I : usersOf<Traits>(Items, FirstIndexOfID, Name))
@@ -304,10 +288,10 @@ void switchUsers(const typename Traits::Map& Library, ItemList& Items,
 
 /// Erases the setting \p Name; for kinds that say so, its users then get the
 /// empty name. 1, or 0 when the library has no such name.
-template <typename Traits, typename List>
-int deleteSetting(typename Traits::Map& Library, List& Options, ItemList& Items,
+template <typename Traits>
+int deleteSetting(typename Traits::Library& Library, ItemList& Items,
                   const FirstIndexMap& FirstIndexOfID, const std::wstring& Name) {
-  if (!eraseRecord(Library, Options, Name))
+  if (!eraseRecord(Library, Name))
     return 0;
   if constexpr (Traits::DeleteResetsUsers)
     switchUsers<Traits>(Library, Items, FirstIndexOfID, Name, std::wstring());

@@ -62,23 +62,23 @@ int CZRVReportItemManager::CheckMeltUsed(const wchar_t* Name) const {
 // ---- Switches to the fallback setting ---------------------------------------------------------
 
 void CZRVReportItemManager::ChangeClippingToDefault(const wchar_t* Name) {
-  switchUsers<ClippingKind>(Doc->ClippingMap, Doc->Items, Doc->FirstIndexByID, zrv::text(Name),
+  switchUsers<ClippingKind>(Doc->Clippings, Doc->Items, Doc->FirstIndexByID, zrv::text(Name),
                             DefaultName);
 }
 void CZRVReportItemManager::ChangeSlicingToDefault(const wchar_t* Name) {
-  switchUsers<SlicingKind>(Doc->SlicingMap, Doc->Items, Doc->FirstIndexByID, zrv::text(Name),
+  switchUsers<SlicingKind>(Doc->Slicings, Doc->Items, Doc->FirstIndexByID, zrv::text(Name),
                            DefaultName);
 }
 void CZRVReportItemManager::ChangeCaptureToDefault(const wchar_t* Name) {
-  switchUsers<CaptureKind>(Doc->CaptureMap, Doc->Items, Doc->FirstIndexByID, zrv::text(Name),
+  switchUsers<CaptureKind>(Doc->Captures, Doc->Items, Doc->FirstIndexByID, zrv::text(Name),
                            DefaultName);
 }
 void CZRVReportItemManager::ChangeObjectToDefault(const wchar_t* Name, const wchar_t* Fallback) {
-  switchUsers<ObjectKind>(Doc->ObjectMap, Doc->Items, Doc->FirstIndexByID, zrv::text(Name),
+  switchUsers<ObjectKind>(Doc->Objects, Doc->Items, Doc->FirstIndexByID, zrv::text(Name),
                           zrv::text(Fallback));
 }
 void CZRVReportItemManager::ChangeViewToDefault(const wchar_t* Name, const wchar_t* Fallback) {
-  switchUsers<ViewKind>(Doc->ViewMap, Doc->Items, Doc->FirstIndexByID, zrv::text(Name),
+  switchUsers<ViewKind>(Doc->Views, Doc->Items, Doc->FirstIndexByID, zrv::text(Name),
                         zrv::text(Fallback));
 }
 
@@ -94,15 +94,15 @@ namespace {
 /// Resolves the views of \p Item against the project's view library: a
 /// single view takes the library's record or loses its name; each of several
 /// views appends its record, or clears the single view name when missing.
-void resolveProjectViews(const ZRVViewMap& Library, CZRVReportItem& Item) {
+void resolveProjectViews(const ViewKind::Library& Library, CZRVReportItem& Item) {
   const std::vector<std::wstring> ViewNames = Item.GetViewNameList();
   if (ViewNames.empty()) {
     const std::wstring Single = Item.GetViewName();
     if (Single.empty())
       return;
     const auto Found = Library.find(Single);
-    if (Found != Library.end())
-      ViewKind::assign(Item, Single, Found->second);
+    if (Found != Library.NotFound)
+      ViewKind::assign(Item, Single, Library.stored(Found));
     else
       Item.SetViewName(L"");
     return;
@@ -111,8 +111,8 @@ void resolveProjectViews(const ZRVViewMap& Library, CZRVReportItem& Item) {
     if (ViewName.empty())
       continue;
     const auto Found = Library.find(ViewName);
-    if (Found != Library.end())
-      Item.SetManyView(Found->second);
+    if (Found != Library.NotFound)
+      Item.SetManyView(Library.record(Found));
     else
       Item.SetViewName(L"");
   }
@@ -121,25 +121,20 @@ void resolveProjectViews(const ZRVViewMap& Library, CZRVReportItem& Item) {
 } // namespace
 
 void CZRVReportItemManager::SetViewMapByProject() {
-  handOver<ViewKind>(Doc->ViewMap, Doc->ViewOptions, Doc->ViewMap);
+  Doc->Views.listInKeyOrder(ViewKind::Empty);
   for (std::size_t Position = 0; Position < Doc->Items.size(); ++Position) {
     if (Doc->Items[Position].GetViewNameList().empty() &&
         Doc->Items[Position].name(ItemName::View).empty())
       continue; // nothing to resolve: the item stays as it is
     CZRVReportItem Item = Doc->Items[Position].copy();
-    resolveProjectViews(Doc->ViewMap, Item);
+    resolveProjectViews(Doc->Views, Item);
     Doc->Items.replace(Position, Item);
   }
 }
 
 void CZRVReportItemManager::SetAllManyViewData() {
-  // Every listed name is looked up once per item that lists it; a hash table
-  // over the library's names, made once, answers each of those lookups.
-  std::unordered_map<std::wstring_view, const CZRVReportItem::tagVIEWSETTING*> Views;
-  Views.reserve(Doc->ViewMap.size());
-  for (const auto& [Name, View] : Doc->ViewMap)
-    Views.emplace(Name, &View);
-  const CZRVReportItem::tagVIEWSETTING DefaultView;
+  // Every listed name is looked up in the library's own hashed index.
+  const ViewKind::Library& Views = Doc->Views;
   // Items that list the same names with the same records get the same new
   // record list: it is made once for each such pair of pooled lists.
   ItemPools& Pools = Doc->Items.pools();
@@ -157,8 +152,7 @@ void CZRVReportItemManager::SetAllManyViewData() {
     // The names are read from the item's own list; records are appended.
     Records = Pools.ViewRecordLists[Item.ViewRecords];
     for (const std::wstring& Name : Pools.ViewNameLists[Item.ViewNames]) {
-      const auto Found = Views.find(Name);
-      Records.push_back(Found != Views.end() ? *Found->second : DefaultView);
+      Records.push_back(Views.get(Name));
     }
     Item.ViewRecords = Pools.ViewRecordLists.intern(Records);
     Done.emplace(Key, Item.ViewRecords);

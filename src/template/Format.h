@@ -376,6 +376,20 @@ std::optional<NamedSetting<ImageRecord>> parseImageLine(std::string_view Line);
 /// 100).
 std::optional<NamedSetting<MeltRecord>> parseMeltLine(std::string_view Line);
 
+/// Reads a setting line of the record's kind as the parse functions above do,
+/// into \p Setting, whose name keeps its room from earlier lines: true and
+/// the name and the record's values set afresh, or false (the empty result
+/// above) and \p Setting not to be used. The record's Name field is left
+/// empty: the name is Setting.Name.
+bool readSettingLine(std::string_view Line, NamedSetting<ViewRecord>& Setting);
+bool readSettingLine(std::string_view Line, NamedSetting<ClipRecord>& Setting);
+bool readSettingLine(std::string_view Line, NamedSetting<SliceRecord>& Setting);
+bool readSettingLine(std::string_view Line, NamedSetting<ObjectRecord>& Setting);
+bool readSettingLine(std::string_view Line, NamedSetting<CaptureRecord>& Setting);
+bool readSettingLine(std::string_view Line, NamedSetting<AnimationRecord>& Setting);
+bool readSettingLine(std::string_view Line, NamedSetting<ImageRecord>& Setting);
+bool readSettingLine(std::string_view Line, NamedSetting<MeltRecord>& Setting);
+
 /// One [ResultEx] row as read.
 struct ParsedResultExRow {
   /// The row kind by key; ResultExKey::Count for any other key.

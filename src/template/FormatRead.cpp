@@ -17,6 +17,19 @@ namespace {
 
 std::wstring decode(std::string_view Bytes) { return platform::FromUtf8(Bytes); }
 
+/// Decodes \p Bytes into \p Out, reusing its room: ASCII bytes are widened
+/// one by one, anything else goes through the UTF-8 decoder.
+void decodeInto(std::string_view Bytes, std::wstring& Out) {
+  if (platform::IsAscii(Bytes)) {
+    // Widened in place: an assign from narrow iterators would build a
+    // temporary wide string first, an allocation per name.
+    Out.resize(Bytes.size());
+    std::transform(Bytes.begin(), Bytes.end(), Out.begin(),
+                   [](char C) { return static_cast<wchar_t>(C); });
+  } else
+    Out = decode(Bytes);
+}
+
 /// The first word of \p Text, empty when it holds none.
 std::string_view firstWord(std::string_view Text) {
   std::string_view Word;
@@ -30,12 +43,10 @@ constexpr std::size_t MaxSettingValues = 10;
 /// The name and values of a setting line, read by its section's pattern.
 class ScannedSetting {
 public:
-  /// Reads \p Line by the pattern of \p Id; false when the line gives fewer
-  /// values than the section accepts or its name is too long.
-  bool scan(std::string_view Line, Section Id);
-
-  /// The name read; taken out by the setting built from it.
-  std::wstring& name() { return Name; }
+  /// Reads \p Line by the pattern of \p Id, its name into \p Name; false
+  /// when the line gives fewer values than the section accepts or its name
+  /// is too long.
+  bool scan(std::string_view Line, Section Id, std::wstring& Name);
   /// Value \p Index as an integer when the line's accepted values include it,
   /// else \p Default.
   int integer(std::size_t Index, int Default) const {
@@ -51,12 +62,11 @@ private:
     int Int = 0;
     double Real = 0.0;
   };
-  std::wstring Name;
   std::array<Value, MaxSettingValues> Values{};
   std::size_t Taken = 0;
 };
 
-bool ScannedSetting::scan(std::string_view Line, Section Id) {
+bool ScannedSetting::scan(std::string_view Line, Section Id, std::wstring& Name) {
   const SectionLayout& Row = layoutOf(Id);
   LineScanner Scanner(Line, true);
   std::string_view NameBytes;
@@ -85,15 +95,8 @@ bool ScannedSetting::scan(std::string_view Line, Section Id) {
   else
     return false;
 
-  Name = decode(NameBytes);
+  decodeInto(NameBytes, Name);
   return fitsNameLimit(Name);
-}
-
-template <typename Record> NamedSetting<Record> named(std::wstring& Name) {
-  NamedSetting<Record> Setting;
-  Setting.Value.Name = Name;
-  Setting.Name = std::move(Name);
-  return Setting;
 }
 
 } // namespace
@@ -146,15 +149,16 @@ std::optional<ParsedHeaderValue> parseHeaderLine(std::string_view Line) {
 
 namespace {
 
-/// A setting line read by the section's pattern into a record whose values
-/// are \p Fields; values the line does not give keep the record's defaults.
-template <typename Record> std::optional<NamedSetting<Record>> parseSetting(std::string_view Line) {
+/// A setting line read by the section's pattern into \p Setting: the name,
+/// and a record whose values are the kind's fields; values the line does not
+/// give keep the record's defaults. The record's Name field is left empty.
+template <typename Record> bool readSetting(std::string_view Line, NamedSetting<Record>& Setting) {
   const auto Kind = kindOf(Record());
   ScannedSetting S;
-  if (!S.scan(Line, Kind.Id))
-    return std::nullopt;
-  auto Setting = named<Record>(S.name());
+  if (!S.scan(Line, Kind.Id, Setting.Name))
+    return false;
   Record& R = Setting.Value;
+  R = Record();
   for (std::size_t I = 0; I < std::size(Kind.Fields); ++I) {
     const RecordField<Record>& Field = Kind.Fields[I];
     if (Field.Int)
@@ -162,10 +166,41 @@ template <typename Record> std::optional<NamedSetting<Record>> parseSetting(std:
     else
       R.*Field.Real = S.real(I, R.*Field.Real);
   }
+  return true;
+}
+
+/// A setting line as a new setting whose record holds the name as well.
+template <typename Record> std::optional<NamedSetting<Record>> parseSetting(std::string_view Line) {
+  std::optional<NamedSetting<Record>> Setting(std::in_place);
+  if (!readSetting(Line, *Setting))
+    return std::nullopt;
+  Setting->Value.Name = Setting->Name;
   return Setting;
 }
 
 } // namespace
+
+bool readSettingLine(std::string_view Line, NamedSetting<ViewRecord>& Setting) {
+  return readSetting(Line, Setting);
+}
+bool readSettingLine(std::string_view Line, NamedSetting<ClipRecord>& Setting) {
+  return readSetting(Line, Setting);
+}
+bool readSettingLine(std::string_view Line, NamedSetting<SliceRecord>& Setting) {
+  return readSetting(Line, Setting);
+}
+bool readSettingLine(std::string_view Line, NamedSetting<ObjectRecord>& Setting) {
+  return readSetting(Line, Setting);
+}
+bool readSettingLine(std::string_view Line, NamedSetting<CaptureRecord>& Setting) {
+  return readSetting(Line, Setting);
+}
+bool readSettingLine(std::string_view Line, NamedSetting<AnimationRecord>& Setting) {
+  return readSetting(Line, Setting);
+}
+bool readSettingLine(std::string_view Line, NamedSetting<ImageRecord>& Setting) {
+  return readSetting(Line, Setting);
+}
 
 std::optional<NamedSetting<ViewRecord>> parseViewLine(std::string_view Line) {
   return parseSetting<ViewRecord>(Line);
@@ -190,6 +225,13 @@ std::optional<NamedSetting<ImageRecord>> parseImageLine(std::string_view Line) {
 }
 
 std::optional<NamedSetting<MeltRecord>> parseMeltLine(std::string_view Line) {
+  std::optional<NamedSetting<MeltRecord>> Setting(std::in_place);
+  if (!readSettingLine(Line, *Setting))
+    return std::nullopt;
+  return Setting;
+}
+
+bool readSettingLine(std::string_view Line, NamedSetting<MeltRecord>& Setting) {
   // Commas count as blanks throughout (the line is read as if each were one).
   auto isBlank = [](char C) { return isSpaceByte(C) || C == FieldSeparator; };
   std::string_view Text = Line;
@@ -199,19 +241,19 @@ std::optional<NamedSetting<MeltRecord>> parseMeltLine(std::string_view Line) {
   std::string_view First;
   std::string_view Second;
   if (!Scanner.readWord(First) || !Scanner.readWord(Second))
-    return std::nullopt;
+    return false;
   std::size_t Cut = 0;
   while (!isBlank(Text[Cut]))
     ++Cut;
   if (Cut == 0)
-    return std::nullopt;
+    return false;
 
-  NamedSetting<MeltRecord> Setting;
-  Setting.Name = decode(Text.substr(0, Cut));
+  decodeInto(Text.substr(0, Cut), Setting.Name);
   if (!fitsNameLimit(Setting.Name))
-    return std::nullopt;
+    return false;
   std::string_view Rest = Text.substr(Cut + 1);
   MeltRecord& R = Setting.Value;
+  R = MeltRecord();
   int Count = 0;
   for (std::size_t Start = 0; Count < MaxPercentages; ++Count) {
     std::size_t End = Rest.find(PercentageSeparator, Start);
@@ -225,7 +267,7 @@ std::optional<NamedSetting<MeltRecord>> parseMeltLine(std::string_view Line) {
     Start = End + 1;
   }
   R.Count = Count;
-  return Setting;
+  return true;
 }
 
 // ---- [ResultEx] ---------------------------------------------------------------------
@@ -263,15 +305,6 @@ bool isReadFieldCount(std::size_t Count) {
 
 /// The most fields an item line is read with.
 constexpr std::size_t MaxItemFields = 16;
-
-/// Decodes \p Bytes into \p Out, reusing its room: ASCII bytes are widened
-/// one by one, anything else goes through the UTF-8 decoder.
-void decodeInto(std::string_view Bytes, std::wstring& Out) {
-  if (platform::IsAscii(Bytes))
-    Out.assign(Bytes.begin(), Bytes.end());
-  else
-    Out = decode(Bytes);
-}
 
 /// Reads a full item line into \p Item (every field set afresh; the texts
 /// keep their room from earlier lines); false as parseItemLine's empty result.

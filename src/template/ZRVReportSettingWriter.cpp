@@ -115,71 +115,6 @@ private:
   std::optional<RefusalNote> Refusal;
 };
 
-/// Libraries of at least this many settings are searched through a hashed
-/// index while their section is written; smaller ones through their own
-/// ordered lookup, which costs less than building the index.
-constexpr std::size_t HashedLibrarySize = 32;
-
-/// Finds the records of a setting library by name, once per line of its
-/// section, the names coming in the order of the option list. Names that
-/// come in the library's own order (a template whose names sort as they are
-/// listed) are found by walking the library along; any other name through
-/// the library's ordered lookup or, in a large library, through a hashed
-/// index built on the first such name.
-template <typename Library> class RecordFinder {
-public:
-  using Record = typename Library::mapped_type;
-  using Entry = typename Library::const_iterator;
-
-  explicit RecordFinder(const Library& Map) : Entries(Map), Next(Map.begin()) {}
-
-  /// The record stored under \p Name; null when the library lacks it.
-  const Record* find(const std::wstring& Name) {
-    Entry Found = Next != Entries.end() && Next->first == Name ? Next : lookUp(Name);
-    if (Found == Entries.end())
-      return nullptr;
-    Next = std::next(Found);
-    return &Found->second;
-  }
-
-private:
-  Entry lookUp(const std::wstring& Name) {
-    if (Entries.size() < HashedLibrarySize)
-      return Entries.find(Name);
-    if (Slots.empty())
-      index();
-    for (std::size_t Slot = hashOf(Name) & Mask; Slots[Slot] != Entries.end();
-         Slot = (Slot + 1) & Mask)
-      if (Slots[Slot]->first == Name)
-        return Slots[Slot];
-    return Entries.end();
-  }
-
-  /// Open addressing over a power-of-two table at most half full.
-  void index() {
-    std::size_t Size = 1;
-    while (Size < Entries.size() * 2)
-      Size *= 2;
-    Slots.assign(Size, Entries.end());
-    Mask = Size - 1;
-    for (Entry At = Entries.begin(); At != Entries.end(); ++At) {
-      std::size_t Slot = hashOf(At->first) & Mask;
-      while (Slots[Slot] != Entries.end())
-        Slot = (Slot + 1) & Mask;
-      Slots[Slot] = At;
-    }
-  }
-
-  static std::size_t hashOf(const std::wstring& Name) {
-    return std::hash<std::wstring_view>()(Name);
-  }
-
-  const Library& Entries;
-  Entry Next;
-  std::vector<Entry> Slots;
-  std::size_t Mask = 0;
-};
-
 } // namespace
 
 using ItemName = ZRVDocumentAccess::ItemName;
@@ -199,46 +134,41 @@ struct Source {
   void header(TemplateText& T) const;
   void info(TemplateText& T) const;
   void view(TemplateText& T) const {
-    settings(T, Section::ViewSetting, Data->ViewOptions, Data->ViewMap, PrjCurViewName);
+    settings(T, Section::ViewSetting, Data->Views, PrjCurViewName);
   }
   void clipping(TemplateText& T) const {
-    settings(T, Section::ClippingSetting, Data->ClippingOptions, Data->ClippingMap, {});
+    settings(T, Section::ClippingSetting, Data->Clippings, {});
   }
-  void slicing(TemplateText& T) const {
-    settings(T, Section::SlicingSetting, Data->SlicingOptions, Data->SlicingMap, {});
-  }
+  void slicing(TemplateText& T) const { settings(T, Section::SlicingSetting, Data->Slicings, {}); }
   void object(TemplateText& T) const {
-    settings(T, Section::ObjectSetting, Data->ObjectOptions, Data->ObjectMap, PrjCurSettingName);
+    settings(T, Section::ObjectSetting, Data->Objects, PrjCurSettingName);
   }
   void focusCapture(TemplateText& T) const {
-    settings(T, Section::FocusCapture, Data->CaptureOptions, Data->CaptureMap, {});
+    settings(T, Section::FocusCapture, Data->Captures, {});
   }
   void meltFrontTimeCapture(TemplateText& T) const {
-    settings(T, Section::MeltFrontTimeCapture, Data->MeltOptions, Data->MeltMap, {});
+    settings(T, Section::MeltFrontTimeCapture, Data->Melts, {});
   }
   void animation(TemplateText& T) const {
-    settings(T, Section::AnimationSetting, Data->AnimationOptions, Data->AnimationMap, {});
+    settings(T, Section::AnimationSetting, Data->Animations, {});
   }
-  void image(TemplateText& T) const {
-    settings(T, Section::ImageSetting, Data->ImageOptions, Data->ImageMap, {});
-  }
+  void image(TemplateText& T) const { settings(T, Section::ImageSetting, Data->Images, {}); }
   void resultEx(TemplateText& T) const;
   void results(const std::vector<std::wstring>& Tags, TemplateText& T) const;
 
   /// About the size of a whole template of the document, so that its bytes
   /// are built in one buffer without moving them as it grows.
   std::size_t sizeEstimate() const {
-    const std::size_t Settings = Data->ViewOptions.size() + Data->ClippingOptions.size() +
-                                 Data->SlicingOptions.size() + Data->ObjectOptions.size() +
-                                 Data->CaptureOptions.size() + Data->MeltOptions.size() +
-                                 Data->AnimationOptions.size() + Data->ImageOptions.size();
+    const std::size_t Settings = Data->Views.optionCount() + Data->Clippings.optionCount() +
+                                 Data->Slicings.optionCount() + Data->Objects.optionCount() +
+                                 Data->Captures.optionCount() + Data->Melts.optionCount() +
+                                 Data->Animations.optionCount() + Data->Images.optionCount();
     return 8192 + 64 * Settings + 128 * Data->Items.size();
   }
 
 private:
-  template <typename List, typename Library>
-  void settings(TemplateText& T, Section Id, const List& Options, const Library& Map,
-                std::wstring_view Skip) const;
+  template <typename Library>
+  void settings(TemplateText& T, Section Id, const Library& Settings, std::wstring_view Skip) const;
   ItemLineView itemLine(std::size_t Index) const;
 };
 
@@ -298,25 +228,21 @@ void Source::info(TemplateText& T) const {
 
 // ---- Setting sections ------------------------------------------------------------------------
 
-/// A setting section: tag, label, one line per name of \p Options in order
-/// (an empty name, and a name equal to \p Skip, left out), two blank lines.
-/// Each line holds the record stored under its name in \p Map (a name the
-/// library lacks gets the record's defaults).
-template <typename List, typename Library>
-void Source::settings(TemplateText& T, Section Id, const List& Options, const Library& Map,
+/// A setting section: tag, label, one line per name of the library's option
+/// list in order (an empty name, and a name equal to \p Skip, left out), two
+/// blank lines. Each line holds the record listed under its name.
+template <typename Library>
+void Source::settings(TemplateText& T, Section Id, const Library& Settings,
                       std::wstring_view Skip) const {
-  using Record = typename Library::mapped_type;
-  static const Record Missing{};
   const std::wstring Tag = widen(tagOf(Id));
   T.asciiLine(tagOf(Id), Tag, Tag);
   T.asciiLine(layoutOf(Id).Label, Tag, Tag);
-  RecordFinder<Library> Records(Map);
-  for (std::size_t I = 0; I < Options.size(); ++I) {
-    const std::wstring& Name = Options[I];
+  for (std::size_t I = 0; I < Settings.optionCount(); ++I) {
+    const auto Listed = Settings.optionAt(I);
+    const std::wstring_view Name = Settings.name(Listed);
     if (Name.empty() || Name == Skip)
       continue;
-    const Record* Found = Records.find(Name);
-    const Record& R = Found ? *Found : Missing;
+    const auto& R = Settings.stored(Listed);
     T.name(Name, Tag, Name);
     T.line([&](ByteBuffer& Out) { appendSettingLine(Out, Name, publicRecord(R)); }, Tag, Name);
   }

@@ -267,6 +267,7 @@ int CZRVReportTemplateProjectReader::Load(const std::wstring& Path, CZRVReportIt
   Reader = &FileReader;
   SectionKeys = nullptr;
   SettingsIndexed = false;
+  clearTables();
   // The result sections of the chain, looked up once for the whole load.
   ResultSections.clear();
   for (ZRV_RESULT_MODULES Module : zrv::AcceptedSections(Options.Entry))
@@ -294,6 +295,22 @@ int CZRVReportTemplateProjectReader::Load(const std::wstring& Path, CZRVReportIt
   return 1;
 }
 
+void CZRVReportTemplateProjectReader::clearTables() {
+  ClippingTable.clear();
+  ViewTable.clear();
+  ObjectTable.clear();
+  CaptureTable.clear();
+  MeltTable.clear();
+  SlicingTable.clear();
+  AnimationTable.clear();
+  ImageTable.clear();
+  ClippingIndex.clear();
+  ViewIndex.clear();
+  ObjectIndex.clear();
+  CaptureIndex.clear();
+  SlicingIndex.clear();
+}
+
 void CZRVReportTemplateProjectReader::handOverTables() {
   // Each table is moved into the document's library, which lists its names
   // as a hand-over of a copy would.
@@ -301,6 +318,7 @@ void CZRVReportTemplateProjectReader::handOverTables() {
                                     std::move(ObjectTable), std::move(CaptureTable),
                                     std::move(MeltTable), std::move(SlicingTable),
                                     std::move(AnimationTable), std::move(ImageTable));
+  clearTables();
 }
 
 // The chain of tag tests, in a fixed order, on the same line buffer. A parser
@@ -335,25 +353,26 @@ void CZRVReportTemplateProjectReader::dispatch() {
   }
   take(fileformat::Section::Info); // its lines are left to the main loop, which ignores them
   if (take(fileformat::Section::ViewSetting)) {
-    parseSettings(fileformat::Section::ViewSetting, ViewTable, fileformat::parseViewLine);
+    parseSettings<CZRVReportItem::tagVIEWSETTING>(fileformat::Section::ViewSetting, ViewTable);
     parsed();
   }
   if (take(fileformat::Section::ClippingSetting)) {
-    parseSettings(fileformat::Section::ClippingSetting, ClippingTable,
-                  fileformat::parseClippingLine);
+    parseSettings<CZRVReportItem::tagCLIPSETTING>(fileformat::Section::ClippingSetting,
+                                                  ClippingTable);
     parsed();
   }
   if (take(fileformat::Section::SlicingSetting)) {
-    parseSettings(fileformat::Section::SlicingSetting, SlicingTable, fileformat::parseSlicingLine);
+    parseSettings<CZRVReportItem::tagSLICESETTING>(fileformat::Section::SlicingSetting,
+                                                   SlicingTable);
     parsed();
   }
   if (take(fileformat::Section::ObjectSetting)) {
-    parseSettings(fileformat::Section::ObjectSetting, ObjectTable, fileformat::parseObjectLine);
+    parseSettings<CZRVReportItem::tagOBJECTSETTING>(fileformat::Section::ObjectSetting,
+                                                    ObjectTable);
     parsed();
   }
   if (take(fileformat::Section::FocusCapture)) {
-    parseSettings(fileformat::Section::FocusCapture, CaptureTable,
-                  fileformat::parseFocusCaptureLine);
+    parseSettings<CZRVReportItem::tagFOCUSCAPTURE>(fileformat::Section::FocusCapture, CaptureTable);
     parsed();
   }
   if (take(fileformat::Section::MeltFrontTimeCapture)) {
@@ -361,12 +380,12 @@ void CZRVReportTemplateProjectReader::dispatch() {
     parsed();
   }
   if (take(fileformat::Section::AnimationSetting)) {
-    parseSettings(fileformat::Section::AnimationSetting, AnimationTable,
-                  fileformat::parseAnimationLine);
+    parseSettings<CZRVReportItemEx::stAnimationSetting>(fileformat::Section::AnimationSetting,
+                                                        AnimationTable);
     parsed();
   }
   if (take(fileformat::Section::ImageSetting)) {
-    parseSettings(fileformat::Section::ImageSetting, ImageTable, fileformat::parseImageLine);
+    parseSettings<CZRVReportItemEx::stImageSetting>(fileformat::Section::ImageSetting, ImageTable);
     parsed();
   }
   if (take(fileformat::Section::ResultEx)) {
@@ -468,23 +487,21 @@ int CZRVReportTemplateProjectReader::LoadHeader(const std::wstring& Path,
 
 // ---- Setting sections ----------------------------------------------------------------
 
-template <typename Table, typename ParseLine>
-void CZRVReportTemplateProjectReader::parseSettings(fileformat::Section Id, Table& Settings,
-                                                    ParseLine Parse) {
+template <typename Parsed, typename Table>
+void CZRVReportTemplateProjectReader::parseSettings(fileformat::Section Id, Table& Settings) {
   SettingsIndexed = false; // the table may change
+  // One setting read line after line: its name keeps its room, so a line
+  // allocates nothing until its name and record are added to the table.
+  fileformat::NamedSetting<Parsed> Setting;
   while (readLine() && !fileformat::isTagLine(Line)) {
-    auto Setting = Parse(Line);
-    if (!Setting) {
+    if (!fileformat::readSettingLine(Line, Setting)) {
       noteIgnoredLine(Id);
       continue;
     }
-    // A saved template lists each library in key order, so the end is the
-    // right place to try first. The first line of a name wins; a later one
-    // leaves the name unmoved for its finding.
-    const std::size_t Before = Settings.size();
-    Settings.try_emplace(Settings.end(), std::move(Setting->Name), std::move(Setting->Value));
-    if (Settings.size() == Before)
-      note(FindingKind::DuplicateSetting, LineNumber, Setting->Name);
+    // The first line of a name wins; a later one leaves the name unmoved
+    // for its finding. The record's name is its key.
+    if (!Settings.add(Setting.Name, Setting.Value, true))
+      note(FindingKind::DuplicateSetting, LineNumber, Setting.Name);
   }
 }
 
@@ -494,7 +511,7 @@ void CZRVReportTemplateProjectReader::parseMeltSettings() {
     return;
   noteDropped(Line, LineNumber,
               fileformat::layoutOf(fileformat::Section::MeltFrontTimeCapture).Label);
-  parseSettings(fileformat::Section::MeltFrontTimeCapture, MeltTable, fileformat::parseMeltLine);
+  parseSettings<fileformat::MeltRecord>(fileformat::Section::MeltFrontTimeCapture, MeltTable);
 }
 
 // ---- Collected sections ----------------------------------------------------------------
@@ -523,9 +540,9 @@ void CZRVReportTemplateProjectReader::parseResultEx() {
     bool Resolved = true;
     switch (Parsed->Key) {
     case fileformat::ResultExKey::MeltFrontTime:
-      if (auto Found = MeltTable.find(Parsed->Setting); Found != MeltTable.end()) {
-        Entry.MeltCapture = Found->second;
-        if (Found->second.Count > 0)
+      if (auto Found = MeltTable.find(Parsed->Setting); Found != MeltTable.NotFound) {
+        Entry.MeltCapture = MeltTable.record(Found);
+        if (Entry.MeltCapture.Count > 0)
           Entry.HasMeltCapture = 1;
         Entry.MeltName = Parsed->Setting;
       } else {
@@ -536,8 +553,8 @@ void CZRVReportTemplateProjectReader::parseResultEx() {
       Entry.PPTTemplatePath = Parsed->Setting;
       break;
     case fileformat::ResultExKey::Animation:
-      if (auto Found = AnimationTable.find(Parsed->Setting); Found != AnimationTable.end()) {
-        Entry.AnimationSetting = Found->second;
+      if (auto Found = AnimationTable.find(Parsed->Setting); Found != AnimationTable.NotFound) {
+        Entry.AnimationSetting = AnimationTable.record(Found);
         Entry.AnimationName = Parsed->Setting;
       } else {
         Resolved = false;
@@ -547,8 +564,8 @@ void CZRVReportTemplateProjectReader::parseResultEx() {
       Entry.WarpageScale = Parsed->WarpageScale;
       break;
     case fileformat::ResultExKey::Image:
-      if (auto Found = ImageTable.find(Parsed->Setting); Found != ImageTable.end()) {
-        Entry.ImageSetting = Found->second;
+      if (auto Found = ImageTable.find(Parsed->Setting); Found != ImageTable.NotFound) {
+        Entry.ImageSetting = ImageTable.record(Found);
         Entry.ImageName = Parsed->Setting;
       } else {
         Resolved = false;
@@ -608,11 +625,11 @@ namespace {
 
 /// The pool id of the record an index entry gives an item (made into the
 /// item's form by \p ItemForm), pooled on the first use.
-template <typename Entry, typename Record, typename ItemForm>
-zrv::manager::PoolId pooledRecord(zrv::manager::ValuePool<Record>& Pool, Entry& Found,
-                                  ItemForm Form) {
+template <typename Index, typename Record, typename ItemForm>
+zrv::manager::PoolId pooledRecord(zrv::manager::ValuePool<Record>& Pool, const Index& Settings,
+                                  typename Index::Entry& Found, ItemForm Form) {
   if (Found.Pooled == zrv::manager::ValuePool<Record>::NotFound)
-    Found.Pooled = Pool.intern(Form(*Found.Setting));
+    Found.Pooled = Pool.intern(Form(Settings.record(Found)));
   return Found.Pooled;
 }
 
@@ -692,8 +709,8 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   // Field 8: clipping.
   if (!Parsed.ClippingName.empty()) {
     if (auto* Found = ClippingIndex.find(Parsed.ClippingName)) {
-      Item.Clipping =
-          pooledRecord(Pools.Clippings, *Found, asStored<CZRVReportItem::tagCLIPSETTING>);
+      Item.Clipping = pooledRecord(Pools.Clippings, ClippingIndex, *Found,
+                                   asStored<CZRVReportItem::tagCLIPSETTING>);
       Item.HasClipping = 1;
       Item.Names[static_cast<int>(ItemName::Clipping)] =
           pooledName(Pools, *Found, Parsed.ClippingName);
@@ -724,14 +741,15 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
     }
     if (!ManyFound) {
       if (auto* Found = ViewIndex.find(ViewField)) {
-        Item.View = pooledRecord(Pools.Views, *Found, [](const CZRVReportItem::tagVIEWSETTING& S) {
-          CZRVReportItem::tagVIEWSETTING View;
-          View.AngleX = S.AngleX;
-          View.AngleY = S.AngleY;
-          View.AngleZ = S.AngleZ;
-          View.Scale = S.Scale;
-          return View;
-        });
+        Item.View = pooledRecord(Pools.Views, ViewIndex, *Found,
+                                 [](const CZRVReportItem::tagVIEWSETTING& S) {
+                                   CZRVReportItem::tagVIEWSETTING View;
+                                   View.AngleX = S.AngleX;
+                                   View.AngleY = S.AngleY;
+                                   View.AngleZ = S.AngleZ;
+                                   View.Scale = S.Scale;
+                                   return View;
+                                 });
         Item.HasView = 1;
         Item.Names[static_cast<int>(ItemName::View)] = pooledName(Pools, *Found, ViewField);
       } else if (!fileformat::isViewList(ViewField)) {
@@ -743,25 +761,27 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   // Fields 10 to 12: object, focus capture, slicing. A capture record's
   // focus is on when it has a size, as the item's setter makes it.
   if (auto* Found = ObjectIndex.find(Parsed.ObjectName)) {
-    Item.Object = pooledRecord(Pools.Objects, *Found, asStored<CZRVReportItem::tagOBJECTSETTING>);
+    Item.Object = pooledRecord(Pools.Objects, ObjectIndex, *Found,
+                               asStored<CZRVReportItem::tagOBJECTSETTING>);
     Item.HasObject = 1;
     Item.Names[static_cast<int>(ItemName::Object)] = pooledName(Pools, *Found, Parsed.ObjectName);
   } else {
     unresolved(Parsed.ObjectName, 10);
   }
   if (auto* Found = CaptureIndex.find(Parsed.CaptureName)) {
-    Item.Capture =
-        pooledRecord(Pools.Captures, *Found, [](const CZRVReportItem::tagFOCUSCAPTURE& S) {
-          CZRVReportItem::tagFOCUSCAPTURE Capture = S;
-          Capture.FocusOn = Capture.Width > 0 && Capture.Height > 0 ? 1 : 0;
-          return Capture;
-        });
+    Item.Capture = pooledRecord(Pools.Captures, CaptureIndex, *Found,
+                                [](const CZRVReportItem::tagFOCUSCAPTURE& S) {
+                                  CZRVReportItem::tagFOCUSCAPTURE Capture = S;
+                                  Capture.FocusOn = Capture.Width > 0 && Capture.Height > 0 ? 1 : 0;
+                                  return Capture;
+                                });
     Item.Names[static_cast<int>(ItemName::Capture)] = pooledName(Pools, *Found, Parsed.CaptureName);
   } else {
     unresolved(Parsed.CaptureName, 11);
   }
   if (auto* Found = SlicingIndex.find(Parsed.SlicingName)) {
-    Item.Slicing = pooledRecord(Pools.Slicings, *Found, asStored<CZRVReportItem::tagSLICESETTING>);
+    Item.Slicing = pooledRecord(Pools.Slicings, SlicingIndex, *Found,
+                                asStored<CZRVReportItem::tagSLICESETTING>);
     Item.HasSlicing = 1;
     Item.Names[static_cast<int>(ItemName::Slicing)] = pooledName(Pools, *Found, Parsed.SlicingName);
   } else {

@@ -4,6 +4,7 @@
 #ifndef ZRVREPORT_TEMPLATE_PROJECTREADER_H
 #define ZRVREPORT_TEMPLATE_PROJECTREADER_H
 
+#include <cstdint>
 #include <deque>
 #include <string>
 #include <string_view>
@@ -13,6 +14,7 @@
 
 #include "catalogue/Selection.h"
 #include "manager/ItemStore.h"
+#include "manager/NamedLibrary.h"
 #include "manager/StoredMelt.h"
 #include "platform/LineReader.h"
 #include "template/Format.h"
@@ -75,8 +77,10 @@ private:
   /// The end of the chain for a tag line that no test took.
   void passOver();
   void parseHeader();
-  template <typename Table, typename ParseLine>
-  void parseSettings(zrv::format::Section Id, Table& Settings, ParseLine Parse);
+  /// Reads the lines of a setting section, each a setting of type \p Parsed,
+  /// into \p Settings.
+  template <typename Parsed, typename Table>
+  void parseSettings(zrv::format::Section Id, Table& Settings);
   void parseMeltSettings();
   void collectSection();
   void parseResultEx();
@@ -84,6 +88,8 @@ private:
   void parseItemLine(const CollectedLine& Line, int FileVersion);
   void removeICPackageItems(ZRV_RESULT_MODULES Module);
   void handOverTables();
+  /// Empties the settings tables and their indexes.
+  void clearTables();
   void note(ZRVTemplateFindingKind What, int LineNumber, std::wstring Text, int Number = 0,
             int Field = 0, std::vector<int> Accepted = {});
   /// Tells the observer the deferred findings of lines up to \p UpToLine.
@@ -95,14 +101,15 @@ private:
                    std::vector<int> Accepted = {});
 
   // The file's named settings, one entry per name (the first line wins).
-  ZRVClipMap ClippingTable;
-  ZRVViewMap ViewTable;
-  ZRVObjectMap ObjectTable;
-  ZRVCaptureMap CaptureTable;
-  zrv::manager::StoredMeltMap MeltTable; ///< kept as the document keeps it
-  ZRVSliceMap SlicingTable;
-  ZRVAnimationMap AnimationTable;
-  ZRVImageMap ImageTable;
+  template <typename Record> using Library = zrv::manager::NamedLibrary<Record>;
+  Library<CZRVReportItem::tagCLIPSETTING> ClippingTable;
+  Library<CZRVReportItem::tagVIEWSETTING> ViewTable;
+  Library<CZRVReportItem::tagOBJECTSETTING> ObjectTable;
+  Library<CZRVReportItem::tagFOCUSCAPTURE> CaptureTable;
+  Library<zrv::manager::StoredMelt> MeltTable; ///< kept as the document keeps it
+  Library<CZRVReportItem::tagSLICESETTING> SlicingTable;
+  Library<CZRVReportItemEx::stAnimationSetting> AnimationTable;
+  Library<CZRVReportItemEx::stImageSetting> ImageTable;
   /// The tag line of the result section being read (at most 255 bytes).
   std::string CurrentSectionLine;
   ZRV_RESULT_MODULES SectionModule = ZRV_MODULE_FLOW; ///< module of the section's items
@@ -132,27 +139,37 @@ private:
   const zrv::SectionKeys* SectionKeys = nullptr;
 
   // ---- Item lines to item records ---------------------------------------------------
-  /// The file's settings of one kind by name, hashed, each with the ids of
-  /// its record and its name in the document's pools once an item has used it.
+  /// The file's settings of one kind, found by name in their table, each
+  /// with the ids of its record and its name in the document's pools once an
+  /// item has used it.
   template <typename Record> struct SettingIndex {
     struct Entry {
-      const Record* Setting;
+      std::uint32_t At; ///< entry number in the table
       zrv::manager::PoolId Pooled;
       zrv::manager::PoolId Name;
     };
-    std::unordered_map<std::wstring_view, Entry> Entries;
+    const Library<Record>* Table = nullptr;
+    std::vector<Entry> Entries; ///< by entry number of the table
 
-    template <typename Table> void build(const Table& Settings) {
+    /// Indexes \p Settings; entries already indexed keep their pool ids (a
+    /// table only grows during a load, and its first line of a name wins).
+    void build(const Library<Record>& Settings) {
+      Table = &Settings;
+      for (std::size_t At = Entries.size(); At < Settings.entryLimit(); ++At)
+        Entries.push_back(Entry{static_cast<std::uint32_t>(At),
+                                zrv::manager::ValuePool<Record>::NotFound,
+                                zrv::manager::ValuePool<Record>::NotFound});
+    }
+    void clear() {
+      Table = nullptr;
       Entries.clear();
-      Entries.reserve(Settings.size());
-      for (const auto& [Name, Setting] : Settings)
-        Entries.emplace(Name, Entry{&Setting, zrv::manager::ValuePool<Record>::NotFound,
-                                    zrv::manager::ValuePool<Record>::NotFound});
     }
     Entry* find(std::wstring_view Name) {
-      const auto Found = Entries.find(Name);
-      return Found != Entries.end() ? &Found->second : nullptr;
+      const auto Found = Table->find(Name);
+      return Found != Table->NotFound ? &Entries[Found] : nullptr;
     }
+    /// The record of \p Found with its name.
+    Record record(const Entry& Found) const { return Table->record(Found.At); }
   };
   /// Builds the setting indexes when a setting section has changed a table.
   void indexSettings();

@@ -3,13 +3,27 @@
 #define ZRVREPORT_UTIL_TEXT_H
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace zrv {
 
+/// A hash of a name for the document's hashed tables: FNV-1a over its
+/// characters, mixed so that its low bits alone index a table. Names are
+/// short; this inlines where a general byte hash is a call costing more than
+/// the table's lookup.
+inline std::uint32_t hashName(std::wstring_view Name) {
+  std::uint32_t Hash = 2166136261u;
+  for (wchar_t C : Name)
+    Hash = (Hash ^ static_cast<std::uint32_t>(C)) * 16777619u;
+  return Hash ^ (Hash >> 15);
+}
+
 /// A text argument of the interface: a null pointer is the empty string.
-inline std::wstring text(const wchar_t* Value) { return Value ? std::wstring(Value) : std::wstring(); }
+inline std::wstring text(const wchar_t* Value) {
+  return Value ? std::wstring(Value) : std::wstring();
+}
 
 /// Copies \p Value with its terminator into a caller's buffer (the caller
 /// provides room). A null buffer is left alone.

@@ -229,3 +229,38 @@ TEST(SettingLibraries, RemoveAllItemEmptiesOptionListsButKeepsRecords) {
   EXPECT_EQ(options(Copy, &Manager::GetObjectOption), (Names{L"o", L"p"}));
   EXPECT_EQ(Copy.GetProjectObjectSetting().ShowPart, 1);
 }
+
+TEST(SettingLibraries, RecordsKeepTheirOwnNamesAndOrderThroughDeletes) {
+  Manager M;
+  // A record's own name is given back as stored, whether it is the key,
+  // another name or empty.
+  Item::tagCLIPSETTING Other = clip(7.0);
+  Other.Name = L"other";
+  M.SetClippingSetting(L"c", Other);
+  Item::tagCLIPSETTING Same = clip(8.0);
+  Same.Name = L"same";
+  M.SetClippingSetting(L"same", Same);
+  M.SetClippingSetting(L"empty", clip(9.0));
+  EXPECT_EQ(M.GetClippingSetting(L"c").Name, L"other");
+  EXPECT_EQ(M.GetClippingSetting(L"same").Name, L"same");
+  EXPECT_EQ(M.GetClippingSetting(L"empty").Name, L"");
+  // Many deletes squeeze the library; the records left keep name and values.
+  for (int I = 0; I < 100; ++I)
+    M.SetClippingSetting((L"n" + std::to_wstring(I)).c_str(), clip(I));
+  for (int I = 0; I < 100; I += 1 + (I % 3 == 0 ? 1 : 0))
+    M.DeleteClippingSetting((L"n" + std::to_wstring(I)).c_str());
+  EXPECT_EQ(M.GetClippingSetting(L"n97").RangeX, 97.0);
+  EXPECT_EQ(M.GetClippingSetting(L"n1").RangeX, 1.0);
+  EXPECT_EQ(M.GetClippingSetting(L"n2").RangeX, 50.0);
+  EXPECT_EQ(M.GetClippingSetting(L"c").Name, L"other");
+  EXPECT_EQ(options(M, &Manager::GetClippingOption).front(), L"c");
+  // A hand-over lists names in the maps' order, a character above U+FFFF
+  // before U+E000 as in UTF-16.
+  const ZRVViewMap Views{{L"\U00010000", {}}, {L"\uE000", {}}, {L"a", {}}, {L"\u00E9", {}}};
+  M.SetViewMap(Views);
+  Names InMapOrder;
+  for (const auto& Entry : Views)
+    InMapOrder.push_back(Entry.first);
+  EXPECT_EQ(options(M, &Manager::GetViewOption), InMapOrder);
+  EXPECT_EQ(InMapOrder.back(), L"\uE000");
+}

@@ -1,0 +1,409 @@
+// NamedLibrary.h - a library of named settings kept flat: its records in one
+// array, their names once each in one block of wide characters, a hashed index
+// by name, and its option list (the names in the order the option getters
+// list them) as positions in that array.
+#ifndef ZRVREPORT_MANAGER_NAMEDLIBRARY_H
+#define ZRVREPORT_MANAGER_NAMEDLIBRARY_H
+
+#include "util/Text.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+namespace zrv::manager {
+
+/// What happens to an empty name when a library lists its names afresh.
+enum class EmptyName { Dropped, Listed };
+
+/// True when \p Left sorts before \p Right in the order of ZRVNameLess (the
+/// names' UTF-16 code units), which the libraries list their names in.
+inline bool nameLess(std::wstring_view Left, std::wstring_view Right) noexcept {
+  if constexpr (sizeof(wchar_t) == 2) {
+    return Left < Right;
+  } else {
+    // A character above U+FFFF sorts as its surrogate pair: its high
+    // surrogate first, which sorts below U+E000 to U+FFFF.
+    auto key = [](wchar_t C) {
+      const auto Code = static_cast<std::uint64_t>(static_cast<std::uint32_t>(C));
+      if (Code > 0xFFFF && Code <= 0x10FFFF) {
+        const std::uint64_t V = Code - 0x10000;
+        return ((0xD800 + (V >> 10)) << 16) | (0xDC00 + (V & 0x3FF));
+      }
+      return Code << 16;
+    };
+    const std::size_t Shorter = std::min(Left.size(), Right.size());
+    for (std::size_t I = 0; I < Shorter; ++I)
+      if (Left[I] != Right[I])
+        return key(Left[I]) < key(Right[I]);
+    return Left.size() < Right.size();
+  }
+}
+
+/// The named settings of one kind. Each entry holds its record and refers to
+/// its name in the library's block of names; a record whose own Name field
+/// equals its name keeps that field empty and gets it back when read, so a
+/// name is held once. An entry is found by name through an open-addressing
+/// table of entry numbers. The option list is a list of entry numbers with a
+/// count tree over its slots, so that appending, taking out and reading by
+/// position each cost O(log n) (a stored name moves to the end).
+///
+/// Entry numbers stay valid until a name is erased; erased entries and the
+/// holes they leave in the option list are squeezed out once they outnumber
+/// the live ones.
+template <typename Record> class NamedLibrary {
+public:
+  using Id = std::uint32_t;
+  static constexpr Id NotFound = ~Id(0);
+
+  /// Number of names (records) in the library.
+  std::size_t size() const { return Live; }
+  /// One past the largest entry number in use.
+  std::size_t entryLimit() const { return Entries.size(); }
+
+  /// The entry named \p Name; NotFound when there is none.
+  Id find(std::wstring_view Name) const {
+    if (Index.empty())
+      return NotFound;
+    const std::uint32_t Hash = hashOf(Name);
+    for (std::size_t Slot = Hash & Mask; Index[Slot] != NotFound; Slot = (Slot + 1) & Mask) {
+      const Entry& E = Entries[Index[Slot]];
+      if (E.Alive && E.Hash == Hash && nameOf(E) == Name)
+        return Index[Slot];
+    }
+    return NotFound;
+  }
+
+  /// The name of entry \p At.
+  std::wstring_view name(Id At) const { return nameOf(Entries[At]); }
+  /// The record of entry \p At as it was stored, its Name field included.
+  Record record(Id At) const {
+    const Entry& E = Entries[At];
+    Record Out = E.Value;
+    if constexpr (HasName)
+      if (E.NameIsKey)
+        Out.Name.assign(nameOf(E));
+    return Out;
+  }
+  /// The record of entry \p At in place; its Name field may be left empty
+  /// (the name is name(At)).
+  const Record& stored(Id At) const { return Entries[At].Value; }
+
+  /// The record named \p Name, or a default record.
+  Record get(std::wstring_view Name) const {
+    const Id Found = find(Name);
+    return Found != NotFound ? record(Found) : Record();
+  }
+
+  /// Adds \p Value under \p Name unless the library has the name already
+  /// (then false and nothing changes). The name is not listed. With
+  /// \p NamedByKey the record's own name is \p Name, whatever its Name field
+  /// holds (a record read from a line, whose name is its key).
+  bool add(std::wstring_view Name, Record Value, bool NamedByKey = false) {
+    if (find(Name) != NotFound)
+      return false;
+    const Id At = append(Name, std::move(Value));
+    if constexpr (HasName)
+      if (NamedByKey && !Entries[At].NameIsKey) {
+        Entries[At].NameIsKey = true;
+        std::wstring().swap(Entries[At].Value.Name);
+      }
+    return true;
+  }
+
+  /// Inserts or replaces the record under \p Name; either way the name
+  /// becomes the last of the option list.
+  void store(std::wstring_view Name, Record Value) {
+    Id At = find(Name);
+    if (At == NotFound) {
+      At = append(Name, std::move(Value));
+    } else {
+      setValue(Entries[At], Name, std::move(Value));
+      unlist(At);
+    }
+    list(At);
+  }
+
+  /// Erases the record named \p Name and its option; false when the library
+  /// has no such name.
+  bool erase(std::wstring_view Name) {
+    const Id At = find(Name);
+    if (At == NotFound)
+      return false;
+    unlist(At);
+    Entries[At].Alive = false;
+    Entries[At].Value = Record();
+    --Live;
+    const std::size_t Dead = Entries.size() - Live;
+    if (Dead >= MinDeadToSqueeze && Dead > Live)
+      squeeze();
+    return true;
+  }
+
+  /// Empties the library and its option list.
+  void clear() {
+    Entries.clear();
+    Names.clear();
+    Index.clear();
+    Mask = 0;
+    Live = 0;
+    clearOptions();
+  }
+
+  /// Replaces the library by the entries of \p Source (a map from names to
+  /// records that convert to Record), none of them listed.
+  template <typename Map> void assign(const Map& Source) {
+    clear();
+    Entries.reserve(Source.size());
+    std::size_t Chars = 0;
+    for (const auto& Pair : Source)
+      Chars += Pair.first.size();
+    Names.reserve(Chars);
+    for (const auto& [Name, Value] : Source)
+      append(Name, Record(Value));
+  }
+
+  // ---- The option list --------------------------------------------------------
+
+  /// Number of listed names.
+  std::size_t optionCount() const { return Listed; }
+
+  /// The entry listed at \p Position (0-based, below optionCount()).
+  Id optionAt(std::size_t Position) const {
+    if (Listed == Slots.size())
+      return Slots[Position];
+    // The slot that holds the (Position + 1)-th name: walk the tree down from
+    // its largest power of two, keeping the slots whose names come before.
+    const std::size_t Room = Tree.size() - 1;
+    std::size_t Step = 1;
+    while (Step * 2 <= Room)
+      Step *= 2;
+    std::size_t Slot = 0; // the tree's 1-based slots up to here hold fewer names
+    auto Remaining = static_cast<int>(Position) + 1;
+    for (; Step > 0; Step /= 2) {
+      if (Slot + Step <= Room && Tree[Slot + Step] < Remaining) {
+        Slot += Step;
+        Remaining -= Tree[Slot];
+      }
+    }
+    return Slots[Slot]; // 1-based Slot + 1 is 0-based Slot
+  }
+
+  /// Lists the names afresh in key order, empty names as \p Rule says.
+  void listInKeyOrder(EmptyName Rule) {
+    clearOptions();
+    std::vector<Id> Order;
+    Order.reserve(Live);
+    for (Id At = 0; At < Entries.size(); ++At)
+      if (Entries[At].Alive && (Rule == EmptyName::Listed || Entries[At].NameSize != 0))
+        Order.push_back(At);
+    auto Less = [this](Id A, Id B) { return nameLess(name(A), name(B)); };
+    // A saved template and a handed-over map come in key order already.
+    if (!std::is_sorted(Order.begin(), Order.end(), Less))
+      std::sort(Order.begin(), Order.end(), Less);
+    Slots = std::move(Order);
+    Listed = Slots.size();
+    for (std::size_t Slot = 0; Slot < Slots.size(); ++Slot)
+      Entries[Slots[Slot]].OptionSlot = static_cast<std::int32_t>(Slot);
+    buildTree();
+  }
+
+  /// Gives back the room reserved beyond the entries and names held.
+  void shrinkToFit() {
+    Entries.shrink_to_fit();
+    Names.shrink_to_fit();
+  }
+
+  /// Empties the option list; the records stay.
+  void clearOptions() {
+    for (Entry& E : Entries)
+      E.OptionSlot = Unlisted;
+    Slots.clear();
+    Tree.clear();
+    Listed = 0;
+  }
+
+private:
+  static constexpr bool detectName(...) { return false; }
+  template <typename R>
+  static constexpr auto detectName(R*) -> decltype(std::declval<R&>().Name, true) {
+    return true;
+  }
+  /// Whether the record carries its own name.
+  static constexpr bool HasName = detectName(static_cast<Record*>(nullptr));
+
+  static constexpr std::int32_t Unlisted = -1;
+  static constexpr Id Hole = NotFound;
+  /// Fewer dead entries or holes than this are never squeezed out.
+  static constexpr std::size_t MinDeadToSqueeze = 16;
+
+  struct Entry {
+    Record Value;
+    std::uint32_t NameAt = 0;   ///< the name's first character in Names
+    std::uint32_t NameSize = 0; ///< its length
+    std::uint32_t Hash = 0;
+    std::int32_t OptionSlot = Unlisted; ///< its slot in the option list
+    bool Alive = true;
+    bool NameIsKey = false; ///< Value.Name was the name and is kept empty
+  };
+
+  static std::uint32_t hashOf(std::wstring_view Name) { return hashName(Name); }
+  std::wstring_view nameOf(const Entry& E) const {
+    return std::wstring_view(Names.data() + E.NameAt, E.NameSize);
+  }
+
+  static void setValue(Entry& E, std::wstring_view Name, Record Value) {
+    if constexpr (HasName) {
+      E.NameIsKey = Value.Name == Name;
+      if (E.NameIsKey)
+        std::wstring().swap(Value.Name);
+    }
+    E.Value = std::move(Value);
+  }
+
+  Id append(std::wstring_view Name, Record Value) {
+    const auto At = static_cast<Id>(Entries.size());
+    Entry E;
+    setValue(E, Name, std::move(Value));
+    E.NameAt = static_cast<std::uint32_t>(Names.size());
+    E.NameSize = static_cast<std::uint32_t>(Name.size());
+    E.Hash = hashOf(Name);
+    Names.insert(Names.end(), Name.begin(), Name.end());
+    Entries.push_back(std::move(E));
+    ++Live;
+    if (Entries.size() * 2 > Index.size())
+      reindex(); // the table stays at most half full
+    else
+      place(At);
+    return At;
+  }
+
+  void place(Id At) {
+    std::size_t Slot = Entries[At].Hash & Mask;
+    while (Index[Slot] != NotFound)
+      Slot = (Slot + 1) & Mask;
+    Index[Slot] = At;
+  }
+
+  void reindex() {
+    std::size_t Size = 16;
+    while (Size < Entries.size() * 2)
+      Size *= 2;
+    Index.assign(Size, NotFound);
+    Mask = Size - 1;
+    for (Id At = 0; At < Entries.size(); ++At)
+      if (Entries[At].Alive)
+        place(At);
+  }
+
+  /// Lays out the live entries, their names and the option list again
+  /// without dead entries and holes.
+  void squeeze() {
+    std::vector<Id> NewId(Entries.size(), NotFound);
+    std::vector<Entry> Kept;
+    Kept.reserve(Live);
+    std::vector<wchar_t> KeptNames;
+    for (Id At = 0; At < Entries.size(); ++At) {
+      Entry& E = Entries[At];
+      if (!E.Alive)
+        continue;
+      NewId[At] = static_cast<Id>(Kept.size());
+      const std::wstring_view Name = nameOf(E);
+      E.NameAt = static_cast<std::uint32_t>(KeptNames.size());
+      KeptNames.insert(KeptNames.end(), Name.begin(), Name.end());
+      Kept.push_back(std::move(E));
+    }
+    std::vector<Id> Order;
+    Order.reserve(Listed);
+    for (Id Slot : Slots)
+      if (Slot != Hole)
+        Order.push_back(NewId[Slot]);
+    Entries = std::move(Kept);
+    Names = std::move(KeptNames);
+    reindex();
+    clearOptions();
+    for (Id At : Order)
+      list(At);
+  }
+
+  // ---- Option list slots ----------------------------------------------------------
+
+  void list(Id At) {
+    const std::size_t Slot = Slots.size();
+    if (Tree.size() <= Slot + 1) {
+      Slots.push_back(At);
+      buildTree();
+    } else {
+      Slots.push_back(At);
+      addToTree(Slot, 1);
+    }
+    Entries[At].OptionSlot = static_cast<std::int32_t>(Slot);
+    ++Listed;
+  }
+
+  void unlist(Id At) {
+    const std::int32_t Slot = Entries[At].OptionSlot;
+    if (Slot == Unlisted)
+      return;
+    Entries[At].OptionSlot = Unlisted;
+    Slots[static_cast<std::size_t>(Slot)] = Hole;
+    addToTree(static_cast<std::size_t>(Slot), -1);
+    --Listed;
+    // Holes at the end are simply dropped: their tree counts are 0 already.
+    while (!Slots.empty() && Slots.back() == Hole)
+      Slots.pop_back();
+    const std::size_t Holes = Slots.size() - Listed;
+    if (Holes >= MinDeadToSqueeze && Holes > Listed)
+      squeezeOptions();
+  }
+
+  /// Lists the listed entries again in their order, without holes.
+  void squeezeOptions() {
+    std::vector<Id> Order;
+    Order.reserve(Listed);
+    for (Id Kept : Slots)
+      if (Kept != Hole)
+        Order.push_back(Kept);
+    clearOptions();
+    for (Id Kept : Order)
+      list(Kept);
+  }
+
+  /// Counts the slots afresh in a tree with room for at least one more slot.
+  void buildTree() {
+    std::size_t Room = MinDeadToSqueeze;
+    while (Room < Slots.size() + 1)
+      Room *= 2;
+    Tree.assign(Room + 1, 0);
+    for (std::size_t I = 1; I <= Room; ++I) {
+      if (I - 1 < Slots.size() && Slots[I - 1] != Hole)
+        Tree[I] += 1;
+      const std::size_t Parent = I + (I & (~I + 1));
+      if (Parent <= Room)
+        Tree[Parent] += Tree[I];
+    }
+  }
+
+  void addToTree(std::size_t Slot, int Delta) {
+    for (std::size_t I = Slot + 1; I < Tree.size(); I += I & (~I + 1))
+      Tree[I] += Delta;
+  }
+
+  std::vector<Entry> Entries;
+  std::vector<wchar_t> Names; ///< every entry's name, one after another
+  std::vector<Id> Index;      ///< open addressing by name hash: entry numbers
+  std::size_t Mask = 0;
+  std::size_t Live = 0;
+  std::vector<Id> Slots; ///< the option list: entry numbers, Hole where taken out
+  std::vector<int> Tree; ///< binary indexed tree of the live slots, 1-based
+  std::size_t Listed = 0;
+};
+
+} // namespace zrv::manager
+
+#endif // ZRVREPORT_MANAGER_NAMEDLIBRARY_H
