@@ -260,20 +260,9 @@ struct StepsGuard {
   ~StepsGuard() { zrv::CurrentTemplateFileSteps() = zrv::DefaultTemplateFileSteps(); }
 };
 
-// Failing stand-ins: each refuses as a folder without write permission would.
-bool denyPath(const std::wstring&) {
-  errno = EACCES;
-  return false;
-}
-bool denyList(const std::wstring&, std::wstring_view, std::vector<zrv::platform::DirectoryEntry>&) {
-  errno = EACCES;
-  return false;
-}
-bool denyCopy(const std::wstring&, const std::wstring&, bool) {
-  errno = EACCES;
-  return false;
-}
-bool denyRename(const std::wstring&, const std::wstring&) {
+// A failing stand-in for any operation: it refuses as a folder without
+// write permission would.
+template <class... Args> bool deny(Args...) {
   errno = EACCES;
   return false;
 }
@@ -334,22 +323,21 @@ TEST(TemplateFileSteps, FailureAtEachOperationLosesNothingAndSaysWhy) {
        "", "ReportSetting/Old.csv=3:old"},
       // The backup is made, the template and the new file copied; the
       // subfolder and the report folders are missing, so their files are not.
-      {"create folder", [](zrv::TemplateFileSteps& S) { S.CreateFolder = denyPath; }, 1, 1,
+      {"create folder", [](zrv::TemplateFileSteps& S) { S.CreateFolder = deny; }, 1, 1,
        "create folder,copy file", "create folder,create folder,copy file",
        "ReportSetting/Old.csv=5:src ReportSetting/Old.csv_Ver3.bak01=3:old "
        "ReportSetting/New.csv=1:new"},
       // Nothing is moved aside without the source's versions; the picture
       // copy creates its folders and then lists nothing.
-      {"list folder", [](zrv::TemplateFileSteps& S) { S.ListFolder = denyList; }, 0, 1,
-       "list folder", "list folder,list folder,list folder,list folder",
+      {"list folder", [](zrv::TemplateFileSteps& S) { S.ListFolder = deny; }, 0, 1, "list folder",
+       "list folder,list folder,list folder,list folder",
        "ReportSetting/Old.csv=3:old Report/Template/"},
       // The template that cannot be moved aside stays and is not overwritten.
-      {"rename file", [](zrv::TemplateFileSteps& S) { S.Rename = denyRename; }, 1, 1, "rename file",
-       "",
+      {"rename file", [](zrv::TemplateFileSteps& S) { S.Rename = deny; }, 1, 1, "rename file", "",
        "ReportSetting/Old.csv=3:old ReportSetting/New.csv=1:new ReportSetting/sub/inner.txt=inner "
        "Report/Template/a.png=png"},
       // The outdated template is kept under its backup name.
-      {"copy file", [](zrv::TemplateFileSteps& S) { S.Copy = denyCopy; }, 1, 1,
+      {"copy file", [](zrv::TemplateFileSteps& S) { S.Copy = deny; }, 1, 1,
        "copy file,copy file,copy file", "copy file",
        "ReportSetting/Old.csv_Ver3.bak01=3:old ReportSetting/sub/ Report/Template/"},
   };
