@@ -305,10 +305,13 @@ TEST(BadInput, AFolderOrAnUnreadableFileIsNotLoaded) {
     EXPECT_EQ(Reader.LoadShellInjection(Path.c_str(), &Doc), 0);
     EXPECT_EQ(Reader.LoadTemplateFileHeader(Path.c_str(), &Doc), 0);
     ASSERT_EQ(Capture.Messages.size(), 1u);
-    EXPECT_EQ(Capture.Messages[0].rfind(L"[ReportTemplateReader] Can't open this template file " +
-                                            Path + L": " + Reason,
-                                        0),
-              0u);
+    const std::wstring Lead =
+        L"[ReportTemplateReader] Can't open this template file " + Path + L": ";
+    if (Reason.empty()) // the folder's reason differs between systems
+      EXPECT_TRUE(Capture.Messages[0].rfind(Lead, 0) == 0 &&
+                  Capture.Messages[0].size() > Lead.size());
+    else
+      EXPECT_EQ(Capture.Messages[0], Lead + Reason);
     EXPECT_EQ(views(Doc), std::vector<std::wstring>{L"Kept"});
     EXPECT_EQ(Doc.GetFileVersion(), 5);
   }
