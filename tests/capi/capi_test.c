@@ -234,6 +234,9 @@ static void test_libraries(void) {
   CHECK_STATUS(ZRV_E_INVALID_UTF8,
                zrv_record_put(setting, ZRV_LIBRARY_VIEW, "\xED\xA0\x80", view, 4));
   CHECK_STATUS(ZRV_E_INVALID_UTF8, zrv_record_put(setting, ZRV_LIBRARY_VIEW, "\xC0\xAF", view, 4));
+  CHECK_STATUS(ZRV_E_INVALID_UTF8,
+               zrv_record_put(setting, ZRV_LIBRARY_VIEW, "\xF4\x90\x80\x80", view, 4));
+  CHECK_STATUS(ZRV_OK, zrv_record_put(setting, ZRV_LIBRARY_VIEW, "\xF4\x8F\xBF\xBF", view, 4));
   {
     char long_name[300];
     memset(long_name, 'n', 256);
@@ -247,7 +250,8 @@ static void test_libraries(void) {
   CHECK_STATUS(ZRV_E_NULL_ARGUMENT, zrv_record_put(setting, ZRV_LIBRARY_VIEW, NULL, view, 4));
   CHECK_STATUS(ZRV_E_NOT_FOUND, zrv_record_get(setting, ZRV_LIBRARY_VIEW, "Bad", values, 4, &got));
   CHECK_STATUS(ZRV_E_OUT_OF_RANGE,
-               zrv_library_name(setting, ZRV_LIBRARY_VIEW, 1000, text, sizeof text, NULL));
+               zrv_library_name(setting, ZRV_LIBRARY_VIEW, library_count(setting, ZRV_LIBRARY_VIEW),
+                                text, sizeof text, NULL));
   /* Usage checks and default switches. */
   CHECK(record_used(setting, ZRV_LIBRARY_CLIPPING, "Half_X") == 1);
   CHECK(record_used(setting, ZRV_LIBRARY_SLICING, "Nothing") == 0);

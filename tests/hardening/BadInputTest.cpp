@@ -46,11 +46,11 @@ TEST(BadInput, SingleLineOfTenMegabytes) {
   EXPECT_TRUE(Findings.of(Kind::EndMissing).empty());
 
   // The header-only load finds [FileHeader] before the long line, and also
-  // after it.
+  // after it; the first [FileHeader] is the one read.
   CZRVReportItemManager HeaderDoc;
   EXPECT_EQ(Reader.LoadTemplateFileHeader(File.path().c_str(), &HeaderDoc), 1);
   EXPECT_EQ(HeaderDoc.GetFileVersion(), 1001);
-  TemplateFile Late(std::string(Size, 'B') + Crlf + header(77));
+  TemplateFile Late(std::string(Size, 'B') + Crlf + header(77) + header(78));
   EXPECT_EQ(Reader.LoadTemplateFileHeader(Late.path().c_str(), &HeaderDoc), 1);
   EXPECT_EQ(HeaderDoc.GetFileVersion(), 77);
 }

@@ -156,5 +156,7 @@ TEST(ExtendedLibraries, ReportWideOptionsNeedTheirPositions) {
   EXPECT_EQ(Five.SetWarpageScale(2.5), 1);
   // A new extended item is output.
   EXPECT_EQ(std::make_pair(Five.GetWarpageScale(), Five.IsOutput3DPDF()), std::make_pair(2.5, 1));
+  Five.SetIsOutput3DPDF(2); // only 1 means on
+  EXPECT_EQ(Five.IsOutput3DPDF(), 0);
   EXPECT_TRUE(Capture.Messages.empty());
 }

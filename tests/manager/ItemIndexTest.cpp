@@ -1,9 +1,11 @@
 // ItemIndexTest.cpp - the document's indexed lookups of "the first item with"
 // an id, an id and module, or a name, and its usage scans, give exactly what
 // plain walks of the item list give, through every kind of change of the list;
-// its option lists keep exactly the order of last change.
+// its option lists keep exactly the order of last change; equal setting
+// records are held once.
 #include "zrvreport/ZRVReportItemManager.h"
 
+#include "manager/ItemStore.h"
 #include "platform/Platform.h"
 
 #include "ManagerTestUtil.h"
@@ -365,4 +367,29 @@ TEST(ItemIndex, OptionListsKeepTheOrderOfLastChange) {
       }
     }
   }
+}
+
+TEST(ItemPools, EqualRecordsAreHeldOnceAndAnyDifferenceCounts) {
+  zrv::manager::ValuePool<Item::tagCLIPSETTING> Pool;
+  std::vector<Item::tagCLIPSETTING> Records;
+  for (int I = 0; I < 40; ++I) { // more than the table's first 16 slots
+    Item::tagCLIPSETTING R;
+    R.ClipBy = I % 3;
+    R.RangeY = I / 3;
+    R.Name = I % 2 ? L"odd" : L"";
+    Records.push_back(R);
+  }
+  std::vector<zrv::manager::PoolId> Ids;
+  for (const auto& R : Records)
+    Ids.push_back(Pool.intern(R));
+  EXPECT_EQ(std::set<zrv::manager::PoolId>(Ids.begin(), Ids.end()).size(), Records.size());
+  for (std::size_t I = 0; I < Records.size(); ++I) {
+    EXPECT_EQ(Pool.intern(Item::tagCLIPSETTING(Records[I])), Ids[I]);
+    EXPECT_EQ(Pool.find(Records[I]), Ids[I]);
+    EXPECT_EQ(Pool[Ids[I]].RangeY, Records[I].RangeY);
+  }
+  zrv::manager::ValuePool<std::vector<std::wstring>> Lists;
+  const auto One = Lists.intern(std::vector<std::wstring>{L"a"});
+  EXPECT_NE(Lists.intern(std::vector<std::wstring>{L"a", L""}), One);
+  EXPECT_EQ(Lists.intern(std::vector<std::wstring>{L"a"}), One);
 }

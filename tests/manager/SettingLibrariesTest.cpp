@@ -254,13 +254,12 @@ TEST(SettingLibraries, RecordsKeepTheirOwnNamesAndOrderThroughDeletes) {
   EXPECT_EQ(M.GetClippingSetting(L"n2").RangeX, 50.0);
   EXPECT_EQ(M.GetClippingSetting(L"c").Name, L"other");
   EXPECT_EQ(options(M, &Manager::GetClippingOption).front(), L"c");
-  // A hand-over lists names in the maps' order, a character above U+FFFF
-  // before U+E000 as in UTF-16.
-  const ZRVViewMap Views{{L"\U00010000", {}}, {L"\uE000", {}}, {L"a", {}}, {L"\u00E9", {}}};
+  // A hand-over lists names in the order of UTF-16 code units: a character
+  // above U+FFFF before U+E000 to U+FFFF.
+  const Names InUtf16Order{L"a", L"\u00E9", L"\U00010000", L"\uE000", L"\uFFFF"};
+  ZRVViewMap Views;
+  for (auto Name = InUtf16Order.rbegin(); Name != InUtf16Order.rend(); ++Name)
+    Views[*Name] = {};
   M.SetViewMap(Views);
-  Names InMapOrder;
-  for (const auto& Entry : Views)
-    InMapOrder.push_back(Entry.first);
-  EXPECT_EQ(options(M, &Manager::GetViewOption), InMapOrder);
-  EXPECT_EQ(InMapOrder.back(), L"\uE000");
+  EXPECT_EQ(options(M, &Manager::GetViewOption), InUtf16Order);
 }

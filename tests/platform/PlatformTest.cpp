@@ -179,7 +179,7 @@ TEST(PlatformProcess, ExecutablePathNamesThisProgram) {
 TEST(PlatformFiles, TemplateOpensOnlyAsUtf8Text) {
   zrvtest::TempDir Dir;
   zrvtest::writeBytes(Dir.path() / "utf16.csv", std::string("\xFF\xFE[\0F\0", 6));
-  zrvtest::writeBytes(Dir.path() / "utf16be.csv", std::string("\xFE\xFF\0[\0F", 6));
+  zrvtest::writeBytes(Dir.path() / "utf16be.csv", std::string("\xFE\xFF", 2)); // the mark alone
   zrvtest::writeBytes(Dir.path() / "binary.csv", std::string("[File\0Header]\r\n", 15));
   // A NUL after the first line is the reader's business: the file opens.
   zrvtest::writeBytes(Dir.path() / "later.csv", std::string("[FileHeader]\r\nA\0B\r\n", 19));
