@@ -1,9 +1,6 @@
 // CustomItemMapTest.cpp - custom result names and module names resolved by
 // the custom item map.
 
-#include <tuple>
-#include <utility>
-
 #include "TestSupport.h"
 #include "zrvreport/ZRVResultItemMap_Custom.h"
 

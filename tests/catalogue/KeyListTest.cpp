@@ -1,13 +1,6 @@
 // KeyListTest.cpp - the key lists of the result item catalogue checked against
 // the catalogue's key list table (key counts and id blocks) and its edge cases.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <iterator>
-#include <set>
-#include <sstream>
-#include <string>
-#include <vector>
+#include "TestSupport.h"
 
 #include "zrvreport/ZRVReportResultItemMap.h"
 

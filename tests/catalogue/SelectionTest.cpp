@@ -1,12 +1,6 @@
 // SelectionTest.cpp - the selection of key lists by reader entry point, section
 // and thermoset flag, and the table of result sections.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <iterator>
-#include <sstream>
-#include <string>
-#include <vector>
+#include "TestSupport.h"
 
 #include "catalogue/KeyLists.h"
 #include "catalogue/Selection.h"

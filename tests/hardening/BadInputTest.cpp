@@ -4,8 +4,6 @@
 // this suite as well).
 #include "TemplateTestSupport.h"
 
-#include <tuple>
-
 #ifndef _WIN32
 #include <unistd.h>
 #endif

@@ -3,8 +3,6 @@
 // its checks; a violated check aborts the test.
 #include "TemplateTestSupport.h"
 
-#include <cstdint>
-
 extern "C" int zrvFuzzReaderInput(const std::uint8_t* Data, std::size_t Size);
 extern "C" int zrvFuzzObserverInput(const std::uint8_t* Data, std::size_t Size);
 extern "C" int zrvFuzzRoundTripInput(const std::uint8_t* Data, std::size_t Size);

@@ -2,8 +2,6 @@
 // inputs, derived modes, several views and result image lookup.
 #include "zrvreport/ZRVReportItem.h"
 
-#include <tuple>
-
 #include "TestSupport.h"
 
 using Item = CZRVReportItem;

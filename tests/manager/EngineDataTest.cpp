@@ -4,9 +4,6 @@
 // SyncReportEngineData takes over.
 #include "zrvreport/ZRVReportItemManager.h"
 
-#include <algorithm>
-#include <cstdint>
-
 #include "ManagerTestUtil.h"
 #include "TestSupport.h"
 

@@ -10,9 +10,7 @@
 
 #include "ManagerTestUtil.h"
 
-#include <algorithm>
-#include <random>
-#include <set>
+#include "TestSupport.h"
 
 using mtest::Id;
 using mtest::Item;

@@ -4,11 +4,6 @@
 // plain scans in ItemIndexTest.cpp.
 #include "zrvreport/ZRVReportItemManager.h"
 
-#include <cmath>
-#include <cstring>
-#include <cwchar>
-#include <memory>
-
 #include "ManagerTestUtil.h"
 #include "TestSupport.h"
 

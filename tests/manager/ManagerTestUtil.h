@@ -3,12 +3,7 @@
 #ifndef ZRVREPORT_TESTS_MANAGER_MANAGERTESTUTIL_H
 #define ZRVREPORT_TESTS_MANAGER_MANAGERTESTUTIL_H
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <tuple>
-#include <utility>
-#include <vector>
+#include "TestSupport.h"
 
 #include "zrvreport/ZRVReportItemManager.h"
 

@@ -5,8 +5,6 @@
 #include "platform/LineReader.h"
 #include "platform/Platform.h"
 
-#include <cstdlib>
-
 #include "TestSupport.h"
 
 namespace fs = std::filesystem;

@@ -5,9 +5,6 @@
 #include "zrvreport/ZRVReportItemManager.h"
 #include "zrvreport/ZRVReportTemplateReader.h"
 
-#include <algorithm>
-#include <chrono>
-
 #include <sys/stat.h>
 
 #include "TestSupport.h"

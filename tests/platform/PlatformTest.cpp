@@ -4,9 +4,6 @@
 #include "zrvreport/ZRVReportItemManager.h"
 #include "zrvreport/ZRVReportTemplateReader.h"
 
-#include <algorithm>
-#include <cstdio>
-
 #include "TestSupport.h"
 
 namespace fs = std::filesystem;

@@ -4,11 +4,6 @@
 // on one template whose sections hold the keys of every catalogue list.
 #include "zrvreport/zrvreport.h"
 
-#include <map>
-#include <optional>
-#include <tuple>
-#include <utility>
-
 #include "TestSupport.h"
 #include "catalogue/Selection.h"
 #include "template/TemplateLayout.h"

@@ -3,8 +3,6 @@
 // document and copying facades. A host's whole cycle is the example
 // examples/host_cycle.cpp, which the suite runs (example_host_cycle).
 
-#include <tuple>
-
 #include "SettingTestPeer.h"
 #include "TemplateTestSupport.h"
 

@@ -3,7 +3,7 @@
 #ifndef ZRVREPORT_TESTS_SETTING_SETTINGTESTPEER_H
 #define ZRVREPORT_TESTS_SETTING_SETTINGTESTPEER_H
 
-#include <string>
+#include "TestSupport.h"
 
 #include "zrvreport/ZRVReportSetting.h"
 

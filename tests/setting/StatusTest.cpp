@@ -2,8 +2,6 @@
 // writer: one case per outcome, the messages that tell why, and the observer
 // the facade hands to its loads.
 
-#include <algorithm>
-
 #include "TemplateTestSupport.h"
 #include "platform/SafeSave.h"
 

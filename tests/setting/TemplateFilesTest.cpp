@@ -2,11 +2,6 @@
 // template pictures, in temporary folder trees.
 #include "zrvreport/zrvreport.h"
 
-#include <cerrno>
-#include <cstring>
-#include <map>
-#include <sstream>
-
 #include "SettingTestPeer.h"
 #include "TestSupport.h"
 #include "platform/Platform.h"
@@ -113,44 +108,30 @@ TEST(CopyReportSettingTemplateFile, FailsWithoutRootsOrSourceFolder) {
   EXPECT_TRUE(zrvtest::folderNames(R.TargetFolder).empty());
 }
 
-TEST(CopyReportSettingTemplateFile, OlderTemplatesAreBackedUpAndReplaced) {
+TEST(CopyReportSettingTemplateFile, OlderTemplatesAndThoseTheSourceLacksAreBackedUp) {
   Roots R;
-  plant(R.SourceFolder, "SolidInjection.csv=5:src ShellRIM.csv=5:src");
-  plant(R.TargetFolder,
-        "SolidInjection.csv=3:old ShellRIM.csv=3:old ShellRIM.csv_Ver3.bak01=earlier");
-  EXPECT_EQ(R.copy(), 1);
-  EXPECT_EQ(treeOf(R.TargetFolder),
-            tree("SolidInjection.csv=5:src SolidInjection.csv_Ver3.bak01=3:old ShellRIM.csv=5:src "
-                 "ShellRIM.csv_Ver3.bak01=earlier ShellRIM.csv_Ver3.bak02=3:old"));
-}
-
-TEST(CopyReportSettingTemplateFile, EqualOrNewerTemplatesAndOtherFilesStay) {
-  Roots R;
-  plant(R.SourceFolder, "Equal.csv=5:src Newer.csv=5:src notes.txt=src Plain.csv=9:src");
-  const std::string Kept = "Equal.csv=5:tgt Newer.csv=7:tgt notes.txt=tgt";
-  plant(R.TargetFolder, Kept);
-  // A ".csv" target without a [FileHeader] is no template to compare.
+  // Equal and newer versions stay, as do other files and a ".csv" without a
+  // [FileHeader]. A name that differs from the source's in letter case only
+  // is no match; upper-case extensions count; a header without a version is
+  // version 0; a backup name taken already takes the next counter.
+  plant(R.SourceFolder, "SolidInjection.csv=5:src ShellRIM.csv=5:src Equal.csv=5:src "
+                        "Newer.csv=5:src notes.txt=src Plain.csv=9:src Case.csv=5:src "
+                        "OLD.CSV=2:src NoVersion.csv=2:src");
+  const std::string Kept = "Equal.csv=5:tgt Newer.csv=7:tgt notes.txt=tgt ";
+  plant(R.TargetFolder, Kept + "SolidInjection.csv=3:old ShellRIM.csv=3:old "
+                               "ShellRIM.csv_Ver3.bak01=earlier case.csv=6:case "
+                               "Extra.csv=1:extra OLD.CSV=1:old");
   const std::string Plain = "[ViewSetting]\r\nTop,90,0,0,1\r\n";
-  zrvtest::writeBytes(R.TargetFolder / "Plain.csv", Plain);
-  EXPECT_EQ(R.copy(), 1);
-  Tree Expected = tree(Kept);
-  Expected["Plain.csv"] = Plain;
-  EXPECT_EQ(treeOf(R.TargetFolder), Expected);
-}
-
-TEST(CopyReportSettingTemplateFile, TemplatesTheSourceLacksAreMovedAside) {
-  Roots R;
-  // The name differs from the source's in letter case only: no match.
-  // Upper-case extensions count; a header without a version is version 0.
-  plant(R.SourceFolder, "SolidInjection.csv=5:src OLD.CSV=2:src NoVersion.csv=2:src");
-  plant(R.TargetFolder, "solidinjection.csv=6:case Extra.csv=1:extra OLD.CSV=1:old");
   const std::string NoVersion = "[FileHeader]\r\nName,none\r\n[EOF]";
+  zrvtest::writeBytes(R.TargetFolder / "Plain.csv", Plain);
   zrvtest::writeBytes(R.TargetFolder / "NoVersion.csv", NoVersion);
-
   EXPECT_EQ(R.copy(), 1);
-  Tree Expected = tree("SolidInjection.csv=5:src solidinjection.csv_Ver6.bak01=6:case "
-                       "Extra.csv_Ver1.bak01=1:extra OLD.CSV=2:src OLD.CSV_Ver1.bak01=1:old "
-                       "NoVersion.csv=2:src");
+  Tree Expected = tree(Kept + "SolidInjection.csv=5:src SolidInjection.csv_Ver3.bak01=3:old "
+                              "ShellRIM.csv=5:src ShellRIM.csv_Ver3.bak01=earlier "
+                              "ShellRIM.csv_Ver3.bak02=3:old Case.csv=5:src "
+                              "case.csv_Ver6.bak01=6:case Extra.csv_Ver1.bak01=1:extra "
+                              "OLD.CSV=2:src OLD.CSV_Ver1.bak01=1:old NoVersion.csv=2:src");
+  Expected["Plain.csv"] = Plain;
   Expected["NoVersion.csv_Ver0.bak01"] = NoVersion;
   EXPECT_EQ(treeOf(R.TargetFolder), Expected);
 }

@@ -7,13 +7,7 @@
 
 #include "zrvreport/zrvreport.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <initializer_list>
-#include <string>
 #include <type_traits>
-#include <utility>
-#include <vector>
 
 #include "TestSupport.h"
 

@@ -1,23 +1,40 @@
 // TestSupport.h - helpers shared by the tests: temporary folders that clean up
 // after themselves, whole-file reads and writes, folder listings, folder trees
 // written and compared in a short notation, and capture of diagnostics. It
-// brings GoogleTest and the standard headers that every test uses
-// (filesystem, map, set, string, vector), so the tests include it instead.
+// brings GoogleTest and the standard headers the tests use, so the tests
+// include it instead of listing them each.
 #ifndef ZRVREPORT_TESTS_TESTSUPPORT_H
 #define ZRVREPORT_TESTS_TESTSUPPORT_H
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <cwchar>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
+#include <limits>
 #include <map>
+#include <memory>
+#include <optional>
+#include <random>
 #include <set>
 #include <sstream>
 #include <string>
 #include <system_error>
+#include <thread>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "zrvreport/ZRVCommon.h"

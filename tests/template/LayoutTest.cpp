@@ -5,7 +5,7 @@
 #include "platform/Platform.h"
 #include "template/TemplateLayout.h"
 
-#include <gtest/gtest.h>
+#include "TestSupport.h"
 
 using namespace zrv::format;
 

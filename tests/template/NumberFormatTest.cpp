@@ -2,15 +2,7 @@
 // "%d") and reads them (the line scanner).
 #include "template/Format.h"
 
-#include <gtest/gtest.h>
-
-#include <climits>
-#include <cmath>
-#include <cstdint>
-#include <cstdio>
-#include <cstring>
-#include <limits>
-#include <sstream>
+#include "TestSupport.h"
 
 using namespace zrv::format;
 

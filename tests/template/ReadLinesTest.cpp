@@ -5,9 +5,7 @@
 // a value read into the wrong field shows.
 #include "template/Format.h"
 
-#include <gtest/gtest.h>
-
-#include <sstream>
+#include "TestSupport.h"
 
 using namespace zrv::format;
 

@@ -2,10 +2,6 @@
 // the order of sections, line shapes, versions, key lists and the findings a
 // load reports to its observer.
 
-#include <algorithm>
-#include <chrono>
-#include <tuple>
-
 #include "TemplateTestSupport.h"
 
 using namespace zrvtest;

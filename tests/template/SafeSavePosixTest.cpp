@@ -3,8 +3,6 @@
 // of one template by two processes at once.
 #include "platform/SafeSave.h"
 
-#include <cstdio>
-
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>

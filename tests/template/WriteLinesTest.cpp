@@ -8,10 +8,7 @@
 #include "platform/Platform.h"
 #include "template/Format.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <limits>
+#include "TestSupport.h"
 
 using namespace zrv::format;
 

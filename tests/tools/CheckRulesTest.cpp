@@ -1,7 +1,7 @@
 // CheckRulesTest.cpp - the check rules on findings made up for the purpose:
 // how a passed-over tag is told apart, the [ResultEx] positions, the advice for
 // unknown keys and names, and the order of the messages.
-#include <gtest/gtest.h>
+#include "TestSupport.h"
 
 #include "CheckRules.h"
 #include "zrvreport/ZRVReportItemManager.h"

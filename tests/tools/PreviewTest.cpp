@@ -2,7 +2,6 @@
 // page plan of a section, and every finding of check shown once on the page,
 // beside the struck-through item line or section it passed over.
 
-#include <map>
 #include <regex>
 
 #include <nlohmann/json.hpp>

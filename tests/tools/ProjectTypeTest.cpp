@@ -1,7 +1,7 @@
 // ProjectTypeTest.cpp - process names and numbers, the flags the tool passes
 // to the loader it picks, and the project type names. That the tool picks the
 // facade's loader for every project type is in FormatInstallTest.cpp.
-#include <gtest/gtest.h>
+#include "TestSupport.h"
 
 #include "ProjectType.h"
 

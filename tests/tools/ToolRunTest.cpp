@@ -2,8 +2,6 @@
 // valid sample checks clean, every broken one gives its findings at their
 // lines, and the errors name the file and say what to do.
 
-#include <map>
-
 #include <nlohmann/json.hpp>
 
 #include "TestSupport.h"

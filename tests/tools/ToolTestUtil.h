@@ -3,13 +3,7 @@
 #ifndef ZRVREPORT_TESTS_TOOLS_TOOLTESTUTIL_H
 #define ZRVREPORT_TESTS_TOOLS_TOOLTESTUTIL_H
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <filesystem>
-#include <sstream>
-#include <string>
-#include <vector>
+#include "TestSupport.h"
 
 #include "Commands.h"
 
