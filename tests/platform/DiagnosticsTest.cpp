@@ -3,7 +3,7 @@
 
 #include "TestSupport.h"
 
-TEST(Diagnostics, FormatsTextAndNumbersInOrder) {
+TEST(Diagnostics, FormatsTextAndNumbersInOrderForAReplaceableSink) {
   EXPECT_EQ(zrv::FormatDiagnostic(L"[ReportItemManager] cant find AirTrap item, index %d", {7}),
             L"[ReportItemManager] cant find AirTrap item, index 7");
   EXPECT_EQ(zrv::FormatDiagnostic(L"%s at %d of %s", {L"key", -3, std::wstring(L"file")}),
@@ -13,9 +13,8 @@ TEST(Diagnostics, FormatsTextAndNumbersInOrder) {
   // Sizes and the other integer types of either platform format as numbers.
   std::vector<int> Three(3);
   EXPECT_EQ(zrv::FormatDiagnostic(L"%d %d %d %d", {Three.size(), 4u, -5L, 6ULL}), L"3 4 -5 6");
-}
 
-TEST(Diagnostics, SinkReceivesMessagesAndIsReplaceable) {
+  // The sink receives the messages and is replaceable.
   std::vector<std::wstring> First;
   ZRVDiagnosticSink Old = ZRVSetDiagnosticSink([&](const std::wstring& M) { First.push_back(M); });
   zrv::Diagnose(L"[ReportSetting] Manager GetProjectPath end %s", {L"C:\\a.csv"});

@@ -28,7 +28,7 @@ fs::path exchangeFixture() {
 
 } // namespace
 
-TEST(PlatformExchange, WrittenBytesAreTheSharedFile) {
+TEST(PlatformExchange, WrittenBytesAreTheSharedFileAndReadBackToTheSameText) {
   zrvtest::TempDir Dir;
   std::FILE* Out = OpenTextFileForWriting(Dir.file(L"exchange.csv"));
   ASSERT_NE(Out, nullptr);
@@ -40,9 +40,8 @@ TEST(PlatformExchange, WrittenBytesAreTheSharedFile) {
   const std::string Expected = zrvtest::readBytes(exchangeFixture());
   ASSERT_FALSE(Expected.empty()) << "missing " << exchangeFixture().string();
   EXPECT_EQ(zrvtest::readBytes(Dir.path() / "exchange.csv"), Expected);
-}
 
-TEST(PlatformExchange, SharedFileReadsBackToTheSameText) {
+  // The shared file reads back to the same text.
   std::FILE* In = OpenFile(exchangeFixture().wstring(), "rb");
   ASSERT_NE(In, nullptr) << "missing " << exchangeFixture().string();
   LineReader Reader(In);

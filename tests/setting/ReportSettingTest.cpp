@@ -116,7 +116,7 @@ TEST(ReportSetting, ProjectTypeNames) {
   EXPECT_EQ(displayName(S), L"Solid / Injection");
 }
 
-TEST(ReportSetting, SavesThroughOneWriterWithTheCurrentNames) {
+TEST(ReportSetting, SavesThroughOneWriterWithTheCurrentNamesUntilTheDocumentIsReplaced) {
   Project P;
   CZRVReportSetting S;
   P.open(S);
@@ -134,15 +134,8 @@ TEST(ReportSetting, SavesThroughOneWriterWithTheCurrentNames) {
   EXPECT_FALSE(zrvtest::holds(Saved, "\r\nTop_View,"));
   EXPECT_FALSE(zrvtest::holds(Saved, "\r\nPart_Only,"));
   EXPECT_TRUE(zrvtest::holds(Saved, "\r\nIso_Front,"));
-}
 
-TEST(ReportSetting, ReplacedDocumentGoesBackToTheCaller) {
-  Project P;
-  CZRVReportSetting S;
-  P.open(S);
-  S.SaveTemplate();
-  ASSERT_NE(ZRVReportSettingTestPeer::writer(S), nullptr);
-
+  // A replaced document goes back to the caller.
   CZRVReportItemManager* Old = S.GetReportItemManager();
   auto* Fresh = new CZRVReportItemManager();
   Fresh->SetProjectPath(P.Path.c_str());
@@ -154,9 +147,9 @@ TEST(ReportSetting, ReplacedDocumentGoesBackToTheCaller) {
   EXPECT_EQ(ZRVReportSettingTestPeer::writer(S), nullptr);
   S.SaveTemplate();
   EXPECT_NE(ZRVReportSettingTestPeer::writer(S), nullptr);
-  const std::string Saved = zrvtest::readBytes(P.Path);
-  EXPECT_TRUE(zrvtest::holds(Saved, "Remark,fresh document"));
-  EXPECT_FALSE(zrvtest::holds(Saved, "\r\nMeltFrontTime,"));
+  const std::string SavedFresh = zrvtest::readBytes(P.Path);
+  EXPECT_TRUE(zrvtest::holds(SavedFresh, "Remark,fresh document"));
+  EXPECT_FALSE(zrvtest::holds(SavedFresh, "\r\nMeltFrontTime,"));
 
   // Null and the same document change nothing.
   const CZRVReportSettingWriter* Writer = ZRVReportSettingTestPeer::writer(S);

@@ -21,6 +21,13 @@ ZRVLoadStatus loadAs(CZRVReportSetting& S, const std::wstring& Path) {
   return S.GetLastLoadStatus();
 }
 
+/// The example template with one item key misspelt (a finding, not a failure).
+zrvtest::TemplateFile misspeltExample() {
+  std::string Bytes = zrvtest::exampleBytes();
+  Bytes.replace(Bytes.find("\nMeltFrontTime,"), 15, "\nMeltFrontTim,");
+  return zrvtest::TemplateFile(Bytes);
+}
+
 /// Puts the real save steps back when a test has replaced some.
 struct StepsGuard {
   ~StepsGuard() { zrv::platform::CurrentSafeSaveSteps() = zrv::platform::DefaultSafeSaveSteps(); }
@@ -47,11 +54,7 @@ TEST(LoadStatus, EachOutcomeOfTheFacadeLoad) {
   EXPECT_EQ(S.GetReportItemManager()->GetItemCount(), 3);
 
   // A key the section does not list is dropped: loaded, with findings.
-  std::string Bytes = zrvtest::exampleBytes();
-  const std::string Key = "\nMeltFrontTime,";
-  ASSERT_NE(Bytes.find(Key), std::string::npos);
-  Bytes.replace(Bytes.find(Key), Key.size(), "\nMeltFrontTim,");
-  TemplateFile Misspelt(Bytes);
+  TemplateFile Misspelt = misspeltExample();
   EXPECT_EQ(loadAs(S, Misspelt.path()), ZRVLoadStatus::LoadedWithFindings);
   EXPECT_TRUE(ZRVLoadSucceeded(S.GetLastLoadStatus()));
 
@@ -84,10 +87,7 @@ TEST(LoadStatus, EachOutcomeOfTheFacadeLoad) {
 }
 
 TEST(LoadStatus, ObserverAndReaderArguments) {
-  std::string Bytes = zrvtest::exampleBytes();
-  Bytes.replace(Bytes.find("\nMeltFrontTime,"), 15, "\nMeltFrontTim,");
-  TemplateFile Misspelt(Bytes);
-
+  TemplateFile Misspelt = misspeltExample();
   Recorder Seen;
   CZRVReportSetting S;
   S.SetProjectType(0, 0);
