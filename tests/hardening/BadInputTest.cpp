@@ -168,8 +168,7 @@ TEST(BadInput, TenThousandMeltFrontPercentagesKeepOneHundred) {
   ASSERT_EQ(loadBytes(Bytes, Doc), 1);
   // The first piece holds 154 percentages (the last cut short); 100 are kept. The other pieces
   // are single words (no blank) and are ignored.
-  EXPECT_EQ(options(Doc, &CZRVReportItemManager::GetMeltOptionCount,
-                    &CZRVReportItemManager::GetMeltOption),
+  EXPECT_EQ(options(Doc, &CZRVReportItemManager::GetMeltOption),
             (std::vector<std::wstring>{L"After", L"Many"}));
   auto Melt = Doc.GetMeltSetting(L"Many");
   ASSERT_EQ(Melt.Count, 100);

@@ -3,9 +3,7 @@
 #ifndef ZRVREPORT_TESTS_MANAGER_MANAGERTESTUTIL_H
 #define ZRVREPORT_TESTS_MANAGER_MANAGERTESTUTIL_H
 
-#include "TestSupport.h"
-
-#include "zrvreport/ZRVReportItemManager.h"
+#include "TemplateTestSupport.h"
 
 namespace mtest {
 
@@ -16,6 +14,10 @@ using Names = std::vector<std::wstring>;
 /// A getter's result and the text it left in a buffer that held "untouched".
 using Answer = std::pair<int, std::wstring>;
 
+using zrvtest::itemAt;
+using zrvtest::options;
+using zrvtest::text;
+
 constexpr auto Id(int Value) { return static_cast<ZRV_RESULT_ITEMS>(Value); }
 
 inline Item makeItem(int ItemID, int Module, const wchar_t* Name = L"",
@@ -25,12 +27,6 @@ inline Item makeItem(int ItemID, int Module, const wchar_t* Name = L"",
   Result.SetModuleID(static_cast<ZRV_RESULT_MODULES>(Module));
   Result.SetItemName(Name);
   Result.SetItemSaveName(SaveName);
-  return Result;
-}
-
-inline Item itemAt(const Manager& M, int Index) {
-  Item Result;
-  EXPECT_EQ(M.GetItem(Index, Result), 1) << Index;
   return Result;
 }
 
@@ -47,29 +43,12 @@ inline Manager withExtendedItems(int Count) {
   return M;
 }
 
-/// Every name an option getter lists, up to the first index it refuses.
-inline Names options(const Manager& M, int (Manager::*Get)(int, wchar_t*) const) {
-  Names Listed;
-  wchar_t Buf[256];
-  for (int I = 0; (M.*Get)(I, Buf) == 1; ++I)
-    Listed.emplace_back(Buf);
-  return Listed;
-}
-
 /// A buffer getter's result and text: got(M, &Manager::GetViewName, Id(5)).
 template <typename... P, typename... A>
 Answer got(const Manager& M, int (Manager::*Get)(P...) const, A... Args) {
   wchar_t Buf[256] = L"untouched";
   const int Result = (M.*Get)(Args..., Buf);
   return {Result, Buf};
-}
-
-/// The text a getter without result leaves in a buffer that held "untouched".
-template <typename... P, typename... A>
-std::wstring text(const Manager& M, void (Manager::*Get)(P...) const, A... Args) {
-  wchar_t Buf[256] = L"untouched";
-  (M.*Get)(Args..., Buf);
-  return Buf;
 }
 
 } // namespace mtest

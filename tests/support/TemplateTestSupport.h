@@ -100,37 +100,34 @@ inline int loadBytes(const std::string& Bytes, CZRVReportItemManager& Doc,
   return CZRVReportTemplateReader().Load(Loader, File.path().c_str(), &Doc, 0, 0, Observer);
 }
 
-using TextGetter = void (CZRVReportItemManager::*)(wchar_t*) const;
-
-/// A text field of the document.
-inline std::wstring text(const CZRVReportItemManager& Doc, TextGetter Get) {
-  std::wstring Buffer(4096, L'\0');
-  (Doc.*Get)(Buffer.data());
-  return Buffer.c_str();
+/// The text a getter without result leaves in a buffer that held "untouched":
+/// text(Doc, &CZRVReportItemManager::GetRemark).
+template <typename... P, typename... A>
+std::wstring text(const CZRVReportItemManager& Doc, void (CZRVReportItemManager::*Get)(P...) const,
+                  A... Args) {
+  wchar_t Buffer[4096] = L"untouched";
+  (Doc.*Get)(Args..., Buffer);
+  return Buffer;
 }
 
-/// The names of a library in option-list order.
+/// Every name an option getter lists, up to the first index it refuses.
 inline std::vector<std::wstring> options(const CZRVReportItemManager& Doc,
-                                         int (CZRVReportItemManager::*Count)() const,
                                          int (CZRVReportItemManager::*Option)(int, wchar_t*)
                                              const) {
-  std::vector<std::wstring> Names;
-  for (int I = 0; I < (Doc.*Count)(); ++I) {
-    std::wstring Buffer(4096, L'\0');
-    (Doc.*Option)(I, Buffer.data());
-    Names.push_back(Buffer.c_str());
-  }
-  return Names;
+  std::vector<std::wstring> Listed;
+  wchar_t Buffer[4096];
+  for (int I = 0; (Doc.*Option)(I, Buffer) == 1; ++I)
+    Listed.emplace_back(Buffer);
+  return Listed;
 }
 
 inline std::vector<std::wstring> views(const CZRVReportItemManager& Doc) {
-  return options(Doc, &CZRVReportItemManager::GetViewOptionCount,
-                 &CZRVReportItemManager::GetViewOption);
+  return options(Doc, &CZRVReportItemManager::GetViewOption);
 }
 
 inline CZRVReportItem itemAt(const CZRVReportItemManager& Doc, int Index) {
   CZRVReportItem Item;
-  Doc.GetItem(Index, Item);
+  EXPECT_EQ(Doc.GetItem(Index, Item), 1) << Index;
   return Item;
 }
 
