@@ -155,12 +155,16 @@ TEST(KeyListTest, EveryListMatchesTheKeyListTable) {
     Expected.merge(parseBlocks(Row.Curves));
     EXPECT_EQ(Ids, Expected);
 
-    // Clearing first gives the same map whatever the map held before.
+    // Without clearing, the map keeps what it held (a listed key its own
+    // id); clearing first gives the same map whatever the map held before.
     M Catalogue;
-    ZRVItemMap Refill{{L"Unrelated", static_cast<ZRV_RESULT_ITEMS>(7)}};
-    (Catalogue.*Row.Fill)(Refill, 1);
-    EXPECT_EQ(Refill, Map);
+    const std::wstring Listed = Map.begin()->first;
+    ZRVItemMap Refill{{L"Unrelated", static_cast<ZRV_RESULT_ITEMS>(7)},
+                      {Listed, static_cast<ZRV_RESULT_ITEMS>(9999)}};
     (Catalogue.*Row.Fill)(Refill, 0);
+    EXPECT_EQ(std::make_tuple(Refill.size(), Refill.at(L"Unrelated"), Refill.at(Listed)),
+              std::make_tuple(Map.size() + 1, 7, 9999));
+    (Catalogue.*Row.Fill)(Refill, 1);
     EXPECT_EQ(Refill, Map);
   }
 }
@@ -201,20 +205,4 @@ TEST(KeyListTest, KeysAndIdsOfChosenEntries) {
         << Spot;
   }
   EXPECT_EQ(idOf(&M::LoadShellInjectionFlowMap, L"MeltFrontTime "), -1);
-}
-
-TEST(KeyListTest, FillWithoutClearingKeepsExistingIds) {
-  M Catalogue;
-  ZRVItemMap Map{{L"MeltFrontTime", static_cast<ZRV_RESULT_ITEMS>(999)},
-                 {L"Custom", static_cast<ZRV_RESULT_ITEMS>(5)}};
-  Catalogue.LoadShellInjectionFlowMap(Map, 0);
-  EXPECT_EQ(Map.size(), 54u);
-  EXPECT_EQ(Map.at(L"MeltFrontTime"), 999);
-  EXPECT_EQ(Map.at(L"Custom"), 5);
-  EXPECT_EQ(Map.at(L"Pressure"), 3);
-
-  Catalogue.LoadShellInjectionFlowMap(Map, 1);
-  EXPECT_EQ(Map.size(), 53u);
-  EXPECT_EQ(Map.at(L"MeltFrontTime"), 1);
-  EXPECT_EQ(Map.count(L"Custom"), 0u);
 }

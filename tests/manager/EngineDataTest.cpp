@@ -5,7 +5,6 @@
 #include "zrvreport/ZRVReportItemManager.h"
 
 #include "ManagerTestUtil.h"
-#include "TestSupport.h"
 
 using namespace mtest;
 
@@ -126,7 +125,7 @@ TEST(EngineData, ShellFiberLayerRangesIncludeTheirBounds) {
     EXPECT_EQ(Manager::IsShellFiberLayerItem(Id), 0) << Id;
 }
 
-TEST(EngineData, ImageDataFirstKeyWinsAndTableFourIsReadByPosition) {
+TEST(EngineData, ImageDataFirstKeyWinsTableFourIsReadByPositionCapturesAreItemZeros) {
   Manager M;
   M.SetImgData(1, L"k", L"first");
   M.SetImgData(1, L"k", L"second");
@@ -145,10 +144,9 @@ TEST(EngineData, ImageDataFirstKeyWinsAndTableFourIsReadByPosition) {
   M.GetMeltFrontTimeCaptureImage(2, Key, Pic);
   M.GetMeltFrontTimeCaptureImage(-1, Key, Pic);
   EXPECT_EQ((Names{Key, Pic}), (Names{L"m", L"five"}));
-}
 
-TEST(EngineData, MeltFrontCapturesComeFromExtendedItemZero) {
-  Manager M;
+  // Melt-front captures come from extended item 0.
+  M = Manager();
   EXPECT_EQ(M.GetMeltFrontTimeCaptureCount(), 0);
   EXPECT_EQ(M.GetMeltFrontTimeCapture(0), -1.0);
   ItemEx Melt;

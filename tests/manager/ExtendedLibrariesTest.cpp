@@ -4,7 +4,6 @@
 #include "zrvreport/ZRVReportItemManager.h"
 
 #include "ManagerTestUtil.h"
-#include "TestSupport.h"
 
 using namespace mtest;
 

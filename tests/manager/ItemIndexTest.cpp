@@ -10,8 +10,6 @@
 
 #include "ManagerTestUtil.h"
 
-#include "TestSupport.h"
-
 using mtest::Id;
 using mtest::Item;
 using mtest::Manager;

@@ -5,7 +5,6 @@
 #include "zrvreport/ZRVReportItemManager.h"
 
 #include "ManagerTestUtil.h"
-#include "TestSupport.h"
 
 using namespace mtest;
 

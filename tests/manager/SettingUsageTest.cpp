@@ -64,6 +64,19 @@ TEST(SettingUsage, SwitchesToDefaultGoThroughTheItemAssignment) {
   }
   EXPECT_EQ(std::make_pair(M.CheckClippingUsed(L"A"), M.CheckClippingUsed(L"Default")),
             std::make_pair(0, 1));
+
+  // The melt-front capture falls back on the extended item.
+  M = Manager();
+  M.AddItemEx(ItemEx());
+  M.SetMeltSettingByIndex(L"m", 0, 40.0);
+  M.SetMeltSettingByIndex(L"Default", 0, 60.0);
+  M.SetItemMelt(0, L"m");
+  EXPECT_EQ(M.CheckMeltUsed(L"m") - M.CheckMeltUsed(L""), 1);
+  M.ChangeMeltToDefault(L"other");
+  EXPECT_EQ(itemExAt(M, 0).MeltName, L"m");
+  M.ChangeMeltToDefault(L"m");
+  EXPECT_EQ(std::make_pair(itemExAt(M, 0).MeltName, itemExAt(M, 0).MeltCapture.Percentage[0]),
+            std::make_pair(std::wstring(L"Default"), 60.0));
 }
 
 TEST(SettingUsage, ViewSwitchLeavesSeveralViewsAlone) {
@@ -80,20 +93,6 @@ TEST(SettingUsage, ViewSwitchLeavesSeveralViewsAlone) {
             std::make_tuple(std::wstring(L"Top"), 33.0, Names{L"Front"}));
   EXPECT_EQ(viewRecords(Got), (Records{{L"Front", 10.0}}));
   EXPECT_EQ(itemAt(M, 1).GetViewName(), L"Side");
-}
-
-TEST(SettingUsage, MeltFrontFallback) {
-  Manager M;
-  M.AddItemEx(ItemEx());
-  M.SetMeltSettingByIndex(L"m", 0, 40.0);
-  M.SetMeltSettingByIndex(L"Default", 0, 60.0);
-  M.SetItemMelt(0, L"m");
-  EXPECT_EQ(M.CheckMeltUsed(L"m") - M.CheckMeltUsed(L""), 1);
-  M.ChangeMeltToDefault(L"other");
-  EXPECT_EQ(itemExAt(M, 0).MeltName, L"m");
-  M.ChangeMeltToDefault(L"m");
-  EXPECT_EQ(std::make_pair(itemExAt(M, 0).MeltName, itemExAt(M, 0).MeltCapture.Percentage[0]),
-            std::make_pair(std::wstring(L"Default"), 60.0));
 }
 
 TEST(SettingUsage, SetViewMapByProjectResolvesAndAppends) {

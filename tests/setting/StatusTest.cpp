@@ -136,7 +136,6 @@ TEST(SaveStatus, EachOutcomeOfTheFacadeSave) {
   EXPECT_EQ(S.GetLastSaveStatus(), ZRVSaveStatus::Saved);
   EXPECT_TRUE(S.GetLastSaveMessage().empty());
 
-  CZRVReportItemManager* M = S.GetReportItemManager();
   const std::string Saved = zrvtest::readBytes(Target);
   {
     StepsGuard Guard;
@@ -152,17 +151,6 @@ TEST(SaveStatus, EachOutcomeOfTheFacadeSave) {
     EXPECT_EQ(S.GetLastSaveStatus(), ZRVSaveStatus::ReplaceFailed);
   }
   EXPECT_EQ(zrvtest::readBytes(Target), Saved);
-
-  // Refusals: a name over 255 characters, a line over 511 bytes.
-  CZRVReportItem::tagVIEWSETTING View{};
-  const std::wstring LongName(256, L'v');
-  View.Name = LongName;
-  M->SetViewSetting(LongName.c_str(), View);
-  S.SaveTemplate();
-  EXPECT_EQ(S.GetLastSaveStatus(), ZRVSaveStatus::NameTooLong);
-  M->DeleteViewSetting(LongName.c_str());
-  EXPECT_EQ(S.SaveTemplate(), 1);
-  EXPECT_EQ(S.GetLastSaveStatus(), ZRVSaveStatus::Saved);
 
   // A folder at the target, a missing folder, an empty path (solid process 5
   // has no loader, so setting the path loads nothing).
@@ -190,22 +178,7 @@ TEST(SaveStatus, WriterAndTexts) {
   EXPECT_EQ(Unbound.SaveTemplate(L"x"), 0);
   EXPECT_EQ(Unbound.GetLastSaveStatus(), ZRVSaveStatus::NoTarget);
 
-  CZRVReportItemManager Document;
-  TempDir Dir;
-  const std::wstring Target = Dir.file(L"t.csv");
-  Document.SetProjectPath(Target.c_str());
-  CZRVReportSettingWriter Writer(&Document);
-  const std::wstring LongName(256, L'v');
-  Document.SetViewSetting(LongName.c_str(), CZRVReportItem::tagVIEWSETTING());
-  EXPECT_EQ(Writer.SaveTemplate(Target.c_str()), 0);
-  EXPECT_EQ(Writer.GetLastSaveStatus(), ZRVSaveStatus::NameTooLong);
-  Document.DeleteViewSetting(LongName.c_str());
-  // 252 characters, 503 bytes of UTF-8: the view line is 512 bytes long.
-  const std::wstring Wide = std::wstring(251, L'\u00FC') + L"b";
-  Document.SetViewSetting(Wide.c_str(), CZRVReportItem::tagVIEWSETTING());
-  EXPECT_EQ(Writer.SaveTemplate(Target.c_str()), 0);
-  EXPECT_EQ(Writer.GetLastSaveStatus(), ZRVSaveStatus::LineTooLong);
-  EXPECT_FALSE(fs::exists(Target));
+  // The refusals of a line or name too long: SafeSaveTest.cpp.
 
   EXPECT_STREQ(ZRVLoadStatusText(ZRVLoadStatus::FileMissing), L"file missing");
   EXPECT_STREQ(ZRVLoadStatusText(ZRVLoadStatus::InvalidArgument), L"invalid argument");

@@ -191,6 +191,7 @@ TEST(SafeSave, LineTooLongForTheReaderRefusesTheSave) {
   T.Doc.SetViewSetting(TooLong.c_str(), CZRVReportItem::tagVIEWSETTING());
   T.Log.Messages.clear();
   EXPECT_EQ(T.save(), 0);
+  EXPECT_EQ(T.Writer.GetLastSaveStatus(), ZRVSaveStatus::LineTooLong);
   EXPECT_EQ(T.bytes(), "old");
   EXPECT_TRUE(T.alone());
   EXPECT_EQ(T.Log.Messages.back(), L"[ReportSetting] template not saved, line longer than 511 "
@@ -228,6 +229,7 @@ TEST(SafeSave, NameLongerThan255CharactersRefusesTheSave) {
   zrvtest::writeBytes(T.Dir.path() / "template.csv", "old");
   T.Doc.SetRemark(Over.c_str());
   EXPECT_EQ(T.save(), 0);
+  EXPECT_EQ(T.Writer.GetLastSaveStatus(), ZRVSaveStatus::NameTooLong);
   EXPECT_EQ(T.Log.Messages.back(), Refused + L"[FileHeader]: Remark");
   T.Doc.SetRemark(nullptr);
 

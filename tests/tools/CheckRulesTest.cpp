@@ -50,7 +50,7 @@ std::vector<std::string> codes(const std::vector<Diagnostic>& Found) {
 
 } // namespace
 
-TEST(ZrvTemplateCheckRules, PassedOverTagsAreToldApart) {
+TEST(ZrvTemplateCheckRules, PassedOverTagsAndResultExPositions) {
   std::vector<ZRVTemplateFinding> F = cleanResultEx();
   F.push_back(finding(K::SectionPassedOver, 40, L"[CoolResult]", L"[FlowResult]"));
   F.push_back(finding(K::SectionPassedOver, 50, L"[FlowResult]", L"[WireSweep],,"));
@@ -74,9 +74,8 @@ TEST(ZrvTemplateCheckRules, PassedOverTagsAreToldApart) {
   std::vector<ZRVTemplateFinding> Sweep = cleanResultEx();
   Sweep.push_back(F[8]);
   EXPECT_EQ(codes(CheckFindings(Sweep, Package)), (std::vector<std::string>{"50 section-order"}));
-}
 
-TEST(ZrvTemplateCheckRules, ResultExPositions) {
+  // The [ResultEx] positions.
   EXPECT_TRUE(CheckFindings(cleanResultEx(), solidInjection()).empty());
 
   // No [ResultEx]: one error at the first result section's tag.
@@ -90,10 +89,10 @@ TEST(ZrvTemplateCheckRules, ResultExPositions) {
             (std::vector<std::string>{"40 section-order"}));
 
   // A misspelt key, a seventh row, and a short section.
-  std::vector<ZRVTemplateFinding> F = cleanResultEx();
+  F = cleanResultEx();
   F[4].Text = L"Animaton";
   F.push_back(finding(K::ExtendedItemAdded, 26, L"[ResultEx]", L"Image", 6));
-  std::vector<Diagnostic> D = CheckFindings(F, solidInjection());
+  D = CheckFindings(F, solidInjection());
   ASSERT_EQ(codes(D), (std::vector<std::string>{"23 resultex-rows", "26 resultex-rows"}));
   EXPECT_EQ(D[0].Message, "row key 'Animaton' is none of 'Flow-MeltFrontTime', 'PPTTemplate', "
                           "'3DPDF', 'Animation', 'WarpageScale', 'Image': the row fills position "

@@ -7,7 +7,6 @@
 #include "DocumentView.h"
 #include "InstallReport.h"
 #include "TemplateLoad.h"
-#include "TestSupport.h"
 #include "TextUtil.h"
 #include "ToolTestUtil.h"
 #include "zrvreport/ZRVReportSetting.h"

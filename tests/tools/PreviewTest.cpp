@@ -7,7 +7,6 @@
 #include <nlohmann/json.hpp>
 
 #include "Preview.h"
-#include "TestSupport.h"
 #include "ToolTestUtil.h"
 
 using namespace tooltest;

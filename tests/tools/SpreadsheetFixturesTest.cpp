@@ -3,7 +3,6 @@
 // clean, what loses data names its cause, and format never writes a lossy
 // load.
 
-#include "TestSupport.h"
 #include "ToolTestUtil.h"
 
 using namespace tooltest;
