@@ -26,12 +26,6 @@ bool isPlainWholeNumber(double Value, double Limit) {
 
 char* endOf(std::to_chars_result Result) { return Result.ec == std::errc() ? Result.ptr : nullptr; }
 
-/// Appends what \p Write writes into a buffer of \p Room bytes.
-template <std::size_t Room, typename Writer> void appendWritten(std::string& Out, Writer Write) {
-  char Buffer[Room];
-  Out.append(Buffer, static_cast<std::size_t>(Write(Buffer, Buffer + Room) - Buffer));
-}
-
 } // namespace
 
 char* writeInt(char* First, char* Last, int Value) {
@@ -51,38 +45,6 @@ char* writeFixed0(char* First, char* Last, double Value) {
   if (isPlainWholeNumber(Value, 2147483647.0))
     return writeInt(First, Last, static_cast<int>(Value));
   return endOf(std::to_chars(First, Last, Value, std::chars_format::fixed, 0));
-}
-
-void appendInt(std::string& Out, int Value) {
-  appendWritten<IntRoom>(Out,
-                         [&](char* First, char* Last) { return writeInt(First, Last, Value); });
-}
-
-void appendLg(std::string& Out, double Value) {
-  appendWritten<LgRoom>(Out, [&](char* First, char* Last) { return writeLg(First, Last, Value); });
-}
-
-void appendFixed0(std::string& Out, double Value) {
-  appendWritten<Fixed0Room>(
-      Out, [&](char* First, char* Last) { return writeFixed0(First, Last, Value); });
-}
-
-std::string formatLg(double Value) {
-  std::string Text;
-  appendLg(Text, Value);
-  return Text;
-}
-
-std::string formatFixed0(double Value) {
-  std::string Text;
-  appendFixed0(Text, Value);
-  return Text;
-}
-
-std::string formatInt(int Value) {
-  std::string Text;
-  appendInt(Text, Value);
-  return Text;
 }
 
 // ---- Text as written -------------------------------------------------------------

@@ -36,27 +36,6 @@ using ImageRecord = CZRVReportItemEx::stImageSetting;
 
 // ---- Numbers as written ------------------------------------------------------------
 
-/// A real as "%lg" writes it in the "C" locale: 6 significant digits, the
-/// shorter of fixed and exponential notation, trailing zeros dropped (90.0
-/// gives "90", 0.25 "0.25", 1234567.0 "1.23457e+06", 1e-5 "1e-05"). The
-/// exponent has at least two digits on every platform. Negative zero gives
-/// "-0"; infinities "inf" and "-inf"; NaN "nan" or "-nan" by its sign bit
-/// (what the reader's number rule reads back as NaN).
-std::string formatLg(double Value);
-
-/// A real as "%.0f" writes it in the "C" locale: rounded to a whole number
-/// (halfway cases to even, as the exact binary value decides), no decimal
-/// point (2.5 gives "2", 3.5 "4", -0.4 "-0").
-std::string formatFixed0(double Value);
-
-/// An integer as "%d" writes it.
-std::string formatInt(int Value);
-
-/// formatLg, formatFixed0 and formatInt appended to \p Out.
-void appendLg(std::string& Out, double Value);
-void appendFixed0(std::string& Out, double Value);
-void appendInt(std::string& Out, int Value);
-
 /// The room that writeInt always has enough of ("-2147483648").
 inline constexpr std::size_t IntRoom = 11;
 /// The room that writeLg always has enough of ("-1.23457e+308").
@@ -64,9 +43,17 @@ inline constexpr std::size_t LgRoom = 32;
 /// The room that writeFixed0 always has enough of (309 digits and a sign).
 inline constexpr std::size_t Fixed0Room = 320;
 
-/// formatInt, formatLg and formatFixed0 written to the room from \p First to
-/// \p Last; the end of what was written, or null (and the room's content
-/// undefined) when the room is too small.
+/// Numbers written to the room from \p First to \p Last; the end of what was
+/// written, or null (and the room's content undefined) when the room is too
+/// small. writeInt writes an integer as "%d" does. writeLg writes a real as
+/// "%lg" does in the "C" locale: 6 significant digits, the shorter of fixed
+/// and exponential notation, trailing zeros dropped (90.0 gives "90", 0.25
+/// "0.25", 1234567.0 "1.23457e+06", 1e-5 "1e-05"); the exponent has at least
+/// two digits on every platform; negative zero gives "-0", infinities "inf"
+/// and "-inf", NaN "nan" or "-nan" by its sign bit (what the reader's number
+/// rule reads back as NaN). writeFixed0 writes a real as "%.0f" does in the
+/// "C" locale: rounded to a whole number (halfway cases to even, as the exact
+/// binary value decides), no decimal point (2.5 gives "2", 3.5 "4", -0.4 "-0").
 char* writeInt(char* First, char* Last, int Value);
 char* writeLg(char* First, char* Last, double Value);
 char* writeFixed0(char* First, char* Last, double Value);

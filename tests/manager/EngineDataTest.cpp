@@ -80,7 +80,7 @@ TEST(EngineData, NoMatchingItemGivesTheFixedAnswersAndTouchesNothing) {
   EXPECT_EQ(M.SetTagName(2, 5, nullptr) + M.HasTagName(2, 5), 1);
 }
 
-TEST(EngineData, IndexAccessLogsExactlyTheListedMessages) {
+TEST(EngineData, IndexAccessLogsExactlyTheListedMessagesFiberLayerRangesIncludeTheirBounds) {
   Manager M = withItems();
   zrvtest::DiagnosticCapture Capture;
   M.SetOutputAirTrapByIndex(4, 1);
@@ -95,6 +95,12 @@ TEST(EngineData, IndexAccessLogsExactlyTheListedMessages) {
                                      L"[ReportItemManager] cant find AirTrap item, index 4",
                                      L"[ReportItemManager] cant find WeldLine item, index 7"}));
   EXPECT_EQ(itemAt(M, 0).GetOutputAirTrap() + itemAt(M, 3).GetOutputWeldLine(), 0);
+
+  // The shell fiber layer ranges include their bounds.
+  for (int Id : {18, 46, 66, 94, 115, 143, 162, 190, 211, 239, 259, 287})
+    EXPECT_EQ(Manager::IsShellFiberLayerItem(Id), 1) << Id;
+  for (int Id : {-1, 17, 47, 65, 95, 114, 144, 161, 191, 210, 240, 258, 288})
+    EXPECT_EQ(Manager::IsShellFiberLayerItem(Id), 0) << Id;
 }
 
 TEST(EngineData, ImageQueriesLookAtTheStoredItemOnDisk) {
@@ -116,13 +122,6 @@ TEST(EngineData, ImageQueriesLookAtTheStoredItemOnDisk) {
   wchar_t Result[256] = L"", StatOut[256] = L"";
   M.GetItemImagePath(5, 2, Result, StatOut);
   EXPECT_EQ((Names{Result, StatOut}), (Names{Dir.file(L"flow.gif"), Stat}));
-}
-
-TEST(EngineData, ShellFiberLayerRangesIncludeTheirBounds) {
-  for (int Id : {18, 46, 66, 94, 115, 143, 162, 190, 211, 239, 259, 287})
-    EXPECT_EQ(Manager::IsShellFiberLayerItem(Id), 1) << Id;
-  for (int Id : {-1, 17, 47, 65, 95, 114, 144, 161, 191, 210, 240, 258, 288})
-    EXPECT_EQ(Manager::IsShellFiberLayerItem(Id), 0) << Id;
 }
 
 TEST(EngineData, ImageDataFirstKeyWinsTableFourIsReadByPositionCapturesAreItemZeros) {
@@ -188,7 +187,7 @@ TEST(EngineData, AnimationPathSlotsFollowTheSlotTable) {
   EXPECT_EQ(got(Manager(), &Manager::GetModuleAnimPath, 20), Answer(1, L""));
 }
 
-TEST(EngineData, SummaryTablesZeroToTwoAppendRows) {
+TEST(EngineData, SummaryTablesZeroToTwoAppendRowsXYCurvesOfTheSameKeysAreReplaced) {
   Manager M;
   const ZRVSummaryData Rows{{L"Mesh", L"Nodes"}, {L"Tet", L"1200"}};
   M.SetSummaryData(2, Rows);
@@ -201,10 +200,9 @@ TEST(EngineData, SummaryTablesZeroToTwoAppendRows) {
   EXPECT_TRUE(M.GetSummaryData(0).FirstColumn.empty());
   EXPECT_TRUE(M.GetSummaryData(3).FirstColumn.empty());
   EXPECT_TRUE(M.GetSummaryData(-1).SecondColumn.empty());
-}
 
-TEST(EngineData, XYCurveWithTheSameKeysIsReplacedAtTheEnd) {
-  Manager M;
+  // An XY curve with the same keys is replaced at the end.
+  M = Manager();
   ZRVXYCurveData Curve;
   EXPECT_EQ(M.GetXYCurveData(0, Curve), 0);
   M.SetXYCurveData({1, 10, {L"old"}, {}, {}});

@@ -15,7 +15,7 @@ const std::wstring PdfMessage = L"[ReportItemManager] cant find Output3DPDF item
 
 } // namespace
 
-TEST(ExtendedLibraries, HandOverKeepsEmptyNamesAndCountsOptions) {
+TEST(ExtendedLibraries, HandOverKeepsEmptyNamesAndCountsOptionsMeltSettingsByIndex) {
   Manager M;
   M.SetMeltMap(ZRVMeltMap{{L"b", {}}, {L"A", {}}, {L"", {}}, {L"D", {}}});
   M.SetAnimationMap(ZRVAnimationMap{{L"b", {}}, {L"", {}}});
@@ -33,10 +33,9 @@ TEST(ExtendedLibraries, HandOverKeepsEmptyNamesAndCountsOptions) {
   EXPECT_EQ(M.GetAnimationOptionCount() + M.GetImageOptionCount(), 4);
   EXPECT_EQ(got(M, &Manager::GetMeltOption, 0), Answer(0, L"untouched"));
   EXPECT_EQ(got(M, &Manager::GetImageOption, 2), Answer(0, L"untouched"));
-}
 
-TEST(ExtendedLibraries, MeltSettingByIndex) {
-  Manager M;
+  // Melt settings set by index.
+  M = Manager();
   // The count and first four percentages of "m".
   auto m = [&] {
     const ItemEx::stMeltFrontTimeCapture R = M.GetMeltSetting(L"m");

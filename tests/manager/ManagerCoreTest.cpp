@@ -50,7 +50,7 @@ TEST(ManagerCore, OperationsByIdAndModuleActOnTheFirstMatchOnly) {
   EXPECT_EQ(M.GetItemFaceNumber(7, ZRV_MODULE_COOL), 0);
 }
 
-TEST(ManagerCore, ItemLineGetter) {
+TEST(ManagerCore, ItemLineGetterAndIndexGettersOutOfRange) {
   Manager M;
   Item Line = makeItem(4, ZRV_MODULE_FLOW, L"Item Name", L"SaveName");
   Line.SetOutput(2);
@@ -78,11 +78,8 @@ TEST(ManagerCore, ItemLineGetter) {
             0);
   EXPECT_EQ(Output, -5);
   EXPECT_STREQ(Name, L"untouched");
-}
 
-TEST(ManagerCore, IndexGettersOutOfRange) {
-  Manager M;
-  M.AddItem(makeItem(4, ZRV_MODULE_FLOW, L"name"));
+  // The getters by index outside the list.
   for (int Bad : {-1, 1}) {
     EXPECT_EQ(M.GetItemID(Bad), 0);
     EXPECT_EQ(M.GetItemModuleIDByIndex(Bad), -1);

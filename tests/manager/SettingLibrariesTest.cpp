@@ -97,7 +97,7 @@ TEST(SettingLibraries, AssigningToItems) {
   EXPECT_EQ(got(M, &Manager::GetObjectNameByIndex, 1), Answer(0, L"untouched"));
 }
 
-TEST(SettingLibraries, ClippingAndObjectDeletesResetUsersJudgedByFirstItemWithId) {
+TEST(SettingLibraries, ClippingAndObjectDeletesResetUsersJudgedByFirstItemWithIdOthersDoNot) {
   for (bool Object : {false, true}) {
     Manager M;
     M.AddItem(itemWithClipping(1, ZRV_MODULE_FLOW, L"C"));
@@ -125,9 +125,8 @@ TEST(SettingLibraries, ClippingAndObjectDeletesResetUsersJudgedByFirstItemWithId
         EXPECT_EQ(Got.HasObjectSetting(), Expected[I][0] ? 0 : 1) << I;
     }
   }
-}
 
-TEST(SettingLibraries, OtherDeletesLeaveItemsAlone) {
+  // Other deletes leave the items alone.
   Manager M;
   M.AddItem(Item());
   Item::tagVIEWSETTING View;

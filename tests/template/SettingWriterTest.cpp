@@ -266,7 +266,7 @@ TEST(SettingWriter, ModuleListedTwiceAndModuleWithoutSection) {
             Flow + Flow + joinLines({"", ItemLabel, "Odd,1,0,0,0,0,10,-,-,-,-,-,0,0,1", "", ""}));
 }
 
-TEST(SettingWriter, EmptyLibraryNamesAreNotWritten) {
+TEST(SettingWriter, EmptyLibraryNamesAreNotWrittenInfoFieldsAre) {
   CZRVReportItemManager Doc;
   CZRVReportItem::tagCLIPSETTING Clip;
   // An empty name stays in the map but not in the clipping option list.
@@ -281,8 +281,20 @@ TEST(SettingWriter, EmptyLibraryNamesAreNotWritten) {
   Melt.Percentage[2] = 99.5;
   Doc.SetMeltMap(ZRVMeltMap{{L"", Melt}, {L"Thirds", Melt}});
   ASSERT_EQ(Doc.GetMeltOptionCount(), 2);
+  // [FileHeader] stands in every fixture that WriterRoundTripTest.cpp saves
+  // back; [Info] in none of them.
+  Doc.SetCompanyName(L"Firm");
+  Doc.SetComanyWebSite(L"www.example.org");
+  Doc.SetAuthorName(L"A. Author");
+  Doc.SetAuthorEMail(L"a@example.org");
+  Doc.SetReportType(1);
+  Doc.SetTemplateName(L"T, 100%");
 
   Writer W(&Doc);
+  EXPECT_EQ(sectionBytes(W, &Writer::WriteInfoData),
+            joinLines({"[Info]", "CompanyName,Firm", "CompanyWebSite,www.example.org",
+                       "AuthorName,A. Author", "AuthorE-mail,a@example.org",
+                       "ReportType,1,\"(0:HTML, 1:PPT)\"", "TemplateName,T, 100%", "", ""}));
   EXPECT_EQ(sectionBytes(W, &Writer::WriteClippingData),
             joinLines({"[ClippingSetting]", exampleLabel("[ClippingSetting]"),
                        "A, 1, 0, 0, 0,50,50,50,0", "", ""}));
@@ -291,23 +303,6 @@ TEST(SettingWriter, EmptyLibraryNamesAreNotWritten) {
   EXPECT_EQ(sectionBytes(W, &Writer::WriteMeltFrontTimeCaptureData),
             joinLines({"[MeltFrontTimeCapture]", exampleLabel("[MeltFrontTimeCapture]"),
                        "Thirds,12-50-100 ", "", ""}));
-}
-
-TEST(SettingWriter, InfoSection) {
-  // [FileHeader] stands in every fixture that WriterRoundTripTest.cpp saves
-  // back; [Info] in none of them.
-  CZRVReportItemManager Doc;
-  Doc.SetCompanyName(L"Firm");
-  Doc.SetComanyWebSite(L"www.example.org");
-  Doc.SetAuthorName(L"A. Author");
-  Doc.SetAuthorEMail(L"a@example.org");
-  Doc.SetReportType(1);
-  Doc.SetTemplateName(L"T, 100%");
-  Writer W(&Doc);
-  EXPECT_EQ(sectionBytes(W, &Writer::WriteInfoData),
-            joinLines({"[Info]", "CompanyName,Firm", "CompanyWebSite,www.example.org",
-                       "AuthorName,A. Author", "AuthorE-mail,a@example.org",
-                       "ReportType,1,\"(0:HTML, 1:PPT)\"", "TemplateName,T, 100%", "", ""}));
 }
 
 TEST(SettingWriter, TargetThatCannotBeWrittenGivesOpenFileFail) {
