@@ -284,12 +284,12 @@ TEST(BadInput, AFolderOrAnUnreadableFileIsNotLoaded) {
   // for a file that cannot be opened, and leave the document alone. One
   // message each, with the reason after the path (its words: StatusTest.cpp).
   TempDir Dir;
-  std::filesystem::create_directory(Dir.path() / "folder.csv");
+  fs::create_directory(Dir.path() / "folder.csv");
   TemplateFile File(header(1001) + joinLines({ViewSection, "Top,90,0,0,1"}));
   std::vector<std::pair<std::wstring, std::wstring>> Cases = {{Dir.file(L"folder.csv"), L""}};
 #ifndef _WIN32 // no read permission to take away there; root reads without it
   if (::geteuid() != 0) {
-    std::filesystem::permissions(File.folder().path() / "t.csv", std::filesystem::perms::none);
+    fs::permissions(File.folder().path() / "t.csv", fs::perms::none);
     Cases.emplace_back(File.path(), L"Permission denied");
   }
 #endif
@@ -312,7 +312,7 @@ TEST(BadInput, AFolderOrAnUnreadableFileIsNotLoaded) {
     EXPECT_EQ(views(Doc), std::vector<std::wstring>{L"Kept"});
     EXPECT_EQ(Doc.GetFileVersion(), 5);
   }
-  std::filesystem::permissions(File.folder().path() / "t.csv", std::filesystem::perms::owner_all);
+  fs::permissions(File.folder().path() / "t.csv", fs::perms::owner_all);
 }
 
 TEST(BadInput, FindingsOfALongLineInAResultSectionComeInFileOrder) {
@@ -348,24 +348,24 @@ TEST(BadInput, TemplateTreeWithALinkLoopAndALinkOutside) {
   // a folder outside the tree: the copy must end, and neither link is
   // descended into.
   TempDir Dir;
-  const std::filesystem::path Source = Dir.path() / "install" / "ReportSetting";
-  const std::filesystem::path Outside = Dir.path() / "elsewhere";
+  const fs::path Source = Dir.path() / "install" / "ReportSetting";
+  const fs::path Outside = Dir.path() / "elsewhere";
   plant(Source, "sub/picture.png=png");
   plant(Outside, "private.txt=private");
   std::error_code Error;
-  std::filesystem::create_directory_symlink(Source, Source / "sub" / "loop", Error);
+  fs::create_directory_symlink(Source, Source / "sub" / "loop", Error);
   if (!Error)
-    std::filesystem::create_directory_symlink(Outside, Source / "away", Error);
+    fs::create_directory_symlink(Outside, Source / "away", Error);
   if (Error)
     GTEST_SKIP() << "symbolic links cannot be made here";
 
   CZRVReportSetting Setting;
   const std::wstring From = (Dir.path() / "install").wstring();
   const std::wstring To = (Dir.path() / "project").wstring();
-  std::filesystem::create_directories(Dir.path() / "project");
+  fs::create_directories(Dir.path() / "project");
   EXPECT_EQ(Setting.CopyReportSettingTemplateFile(From.c_str(), To.c_str()), 1);
-  const std::filesystem::path Target = Dir.path() / "project" / "ReportSetting";
+  const fs::path Target = Dir.path() / "project" / "ReportSetting";
   EXPECT_EQ(readBytes(Target / "sub" / "picture.png"), "png");
-  EXPECT_FALSE(std::filesystem::is_directory(Target / "sub" / "loop"));
-  EXPECT_FALSE(std::filesystem::exists(Target / "away" / "private.txt"));
+  EXPECT_FALSE(fs::is_directory(Target / "sub" / "loop"));
+  EXPECT_FALSE(fs::exists(Target / "away" / "private.txt"));
 }

@@ -11,9 +11,9 @@ namespace {
 
 using FuzzTarget = int (*)(const std::uint8_t*, std::size_t);
 
-std::vector<std::filesystem::path> regressionInputs() {
-  std::vector<std::filesystem::path> Inputs;
-  for (const auto& Entry : std::filesystem::directory_iterator(zrvtest::dataFile("regressions")))
+std::vector<fs::path> regressionInputs() {
+  std::vector<fs::path> Inputs;
+  for (const auto& Entry : fs::directory_iterator(zrvtest::dataFile("regressions")))
     if (Entry.is_regular_file())
       Inputs.push_back(Entry.path());
   std::sort(Inputs.begin(), Inputs.end());
@@ -23,9 +23,9 @@ std::vector<std::filesystem::path> regressionInputs() {
 } // namespace
 
 TEST(FuzzRegressionsPosix, EveryInputPassesEveryFuzzTarget) {
-  std::vector<std::filesystem::path> Inputs = regressionInputs();
+  std::vector<fs::path> Inputs = regressionInputs();
   ASSERT_GE(Inputs.size(), 2u);
-  for (const std::filesystem::path& Input : Inputs) {
+  for (const fs::path& Input : Inputs) {
     std::string Bytes = zrvtest::readBytes(Input);
     const auto* Data = reinterpret_cast<const std::uint8_t*>(Bytes.data());
     for (FuzzTarget Target : {zrvFuzzReaderInput, zrvFuzzObserverInput, zrvFuzzRoundTripInput})

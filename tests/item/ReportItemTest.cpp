@@ -62,11 +62,7 @@ TEST(ReportItem, ParametersReportSliceFlagsAndSliceMode) {
 
 TEST(ReportItem, ClippingModesFlagsAndPartialUpdate) {
   Item I;
-  Item::tagCLIPSETTING Clip;
-  Clip.ClipBy = 3;
-  Clip.Inverse = 1;
-  Clip.KeepY = 2;
-  Clip.Name = L"Half_Z";
+  Item::tagCLIPSETTING Clip{3, 0, 2, 0, 50, 50, 50, 1, L"Half_Z"}; // KeepY 2, inverse
   I.SetClippingSetting(Clip);
   // Only exactly 1 counts as kept.
   EXPECT_EQ(std::make_tuple(I.GetClipMode(), I.IsInversed(), I.IsClipKeptY()),
@@ -171,7 +167,7 @@ TEST(ReportItem, ResultImageRewritesAnimationPathsAndTriesTheViewImage) {
   EXPECT_EQ(I.GetResultImagePath(), Base + L".gif");
 
   // The second try: lower-cased path without extension, "_view_0", ".gif".
-  std::filesystem::path ViewImage = lowerAscii(Base) + L"_view_0.gif";
+  fs::path ViewImage = lowerAscii(Base) + L"_view_0.gif";
   zrvtest::writeBytes(ViewImage, "GIF89a");
   Item J;
   J.SetOutput(2);

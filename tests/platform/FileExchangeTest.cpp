@@ -7,7 +7,6 @@
 
 #include "TestSupport.h"
 
-namespace fs = std::filesystem;
 using namespace zrv::platform;
 
 namespace {

@@ -9,7 +9,6 @@
 
 #include "TestSupport.h"
 
-namespace fs = std::filesystem;
 using namespace zrv::platform;
 
 TEST(PlatformPosix, SlashPathsAndOneWideCharacterPerCodePoint) {

@@ -6,7 +6,6 @@
 
 #include "TestSupport.h"
 
-namespace fs = std::filesystem;
 using namespace zrv::platform;
 
 TEST(PlatformText, Utf8EncodingAndReplacementOfBadBytes) {

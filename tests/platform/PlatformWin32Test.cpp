@@ -15,7 +15,6 @@
 
 #include "TestSupport.h"
 
-namespace fs = std::filesystem;
 using namespace zrv::platform;
 
 TEST(PlatformWin32, Utf16WideCharactersAndSurrogatePairs) {

@@ -6,8 +6,6 @@
 #include "SettingTestPeer.h"
 #include "TemplateTestSupport.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
 /// A copy of the example template in a temporary folder.

@@ -5,7 +5,6 @@
 #include "TemplateTestSupport.h"
 #include "platform/SafeSave.h"
 
-namespace fs = std::filesystem;
 using zrvtest::TempDir;
 using zrvtest::TemplateFile;
 

@@ -8,8 +8,6 @@
 #include "setting/TemplateFileSteps.h"
 #include "setting/TemplatePaths.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
 constexpr wchar_t Sep = fs::path::preferred_separator;

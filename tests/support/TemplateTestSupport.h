@@ -47,9 +47,9 @@ inline std::string itemLine(const std::string& Key, const std::string& View = "-
 }
 
 /// A file of the test data folder (tests/data).
-inline std::filesystem::path dataFile(const std::string& Name) {
+inline fs::path dataFile(const std::string& Name) {
   const char* Dir = std::getenv("ZRV_TEST_DATA");
-  return std::filesystem::path(Dir ? Dir : "tests/data") / Name;
+  return fs::path(Dir ? Dir : "tests/data") / Name;
 }
 
 /// The bytes of the example template of the test data folder.

@@ -39,6 +39,8 @@
 
 #include "zrvreport/ZRVCommon.h"
 
+namespace fs = std::filesystem;
+
 namespace zrvtest {
 
 /// A fresh folder under the system's temporary folder, removed with its
@@ -48,39 +50,39 @@ public:
   TempDir() {
     static std::atomic<unsigned> Counter{0};
     auto Stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    Root = std::filesystem::temp_directory_path() /
+    Root = fs::temp_directory_path() /
            ("zrvtest_" + std::to_string(Stamp) + "_" + std::to_string(Counter++));
-    std::filesystem::create_directories(Root);
+    fs::create_directories(Root);
   }
   ~TempDir() {
     std::error_code Ignored;
-    std::filesystem::remove_all(Root, Ignored);
+    fs::remove_all(Root, Ignored);
   }
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
 
-  const std::filesystem::path& path() const { return Root; }
+  const fs::path& path() const { return Root; }
   /// The wide path of \p Name inside the folder.
   std::wstring file(const std::wstring& Name) const { return (Root / Name).wstring(); }
 
 private:
-  std::filesystem::path Root;
+  fs::path Root;
 };
 
-inline void writeBytes(const std::filesystem::path& Path, const std::string& Bytes) {
+inline void writeBytes(const fs::path& Path, const std::string& Bytes) {
   std::ofstream Out(Path, std::ios::binary | std::ios::trunc);
   Out.write(Bytes.data(), static_cast<std::streamsize>(Bytes.size()));
 }
 
 /// The names in folder \p Folder (without "." and "..").
-inline std::set<std::wstring> folderNames(const std::filesystem::path& Folder) {
+inline std::set<std::wstring> folderNames(const fs::path& Folder) {
   std::set<std::wstring> Names;
-  for (const auto& Entry : std::filesystem::directory_iterator(Folder))
+  for (const auto& Entry : fs::directory_iterator(Folder))
     Names.insert(Entry.path().filename().wstring());
   return Names;
 }
 
-inline std::string readBytes(const std::filesystem::path& Path) {
+inline std::string readBytes(const fs::path& Path) {
   std::ifstream In(Path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>());
 }
@@ -90,9 +92,9 @@ inline std::string readBytes(const std::filesystem::path& Path) {
 using Tree = std::map<std::string, std::string>;
 
 /// The files and folders under \p Root.
-inline Tree treeOf(const std::filesystem::path& Root) {
+inline Tree treeOf(const fs::path& Root) {
   Tree Found;
-  for (const auto& Entry : std::filesystem::recursive_directory_iterator(Root)) {
+  for (const auto& Entry : fs::recursive_directory_iterator(Root)) {
     const std::string Name = Entry.path().lexically_relative(Root).generic_string();
     Found[Entry.is_directory() ? Name + "/" : Name] =
         Entry.is_directory() ? "" : readBytes(Entry.path());
@@ -119,12 +121,12 @@ inline Tree tree(const std::string& Entries, std::string (*Bytes)(const std::str
 }
 
 /// Makes under \p Root the files and folders that \p Entries describe.
-inline void plant(const std::filesystem::path& Root, const std::string& Entries,
+inline void plant(const fs::path& Root, const std::string& Entries,
                   std::string (*Bytes)(const std::string&) = nullptr) {
-  std::filesystem::create_directories(Root);
+  fs::create_directories(Root);
   for (const auto& [Path, Content] : tree(Entries, Bytes)) {
     if (Path.back() == '/')
-      std::filesystem::create_directories(Root / Path);
+      fs::create_directories(Root / Path);
     else
       writeBytes(Root / Path, Content);
   }

@@ -11,7 +11,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using zrv::platform::SafeSaveResult;
 using zrv::platform::SaveFileSafely;
 

@@ -117,7 +117,7 @@ int CreateCalls = 0;
 /// Finds its first name taken (another process created it just before).
 std::FILE* createAfterCollision(const std::wstring& Path) {
   if (CreateCalls++ == 0) {
-    zrvtest::writeBytes(std::filesystem::path(Path), "someone else's");
+    zrvtest::writeBytes(fs::path(Path), "someone else's");
     return zrv::platform::CreateNewFile(Path);
   }
   return zrv::platform::CreateNewFile(Path);
@@ -137,7 +137,7 @@ TEST(SafeSave, StaleTemporaryFilesGoATakenNameIsRetriedAFolderFlushFailureIsRepo
   // What a hundred crashed saves leave, in the names of this and of earlier
   // versions, is removed; the temporary files of another template stay.
   for (unsigned long long I = 0; I < 100; ++I)
-    zrvtest::writeBytes(std::filesystem::path(SafeSaveTemporaryName(Target, I)), "half");
+    zrvtest::writeBytes(fs::path(SafeSaveTemporaryName(Target, I)), "half");
   zrvtest::writeBytes(Dir.path() / "t.csv.zrvsave.tmp", "half");
   zrvtest::writeBytes(Dir.path() / "t.csv.zrvsave.7.tmp", "half");
   zrvtest::writeBytes(Dir.path() / "u.csv.zrvsave.1.tmp", "other");
@@ -150,7 +150,7 @@ TEST(SafeSave, StaleTemporaryFilesGoATakenNameIsRetriedAFolderFlushFailureIsRepo
             zrv::platform::SafeSaveResult::Saved);
   EXPECT_EQ(CreateCalls, 2);
   EXPECT_EQ(Reason, L"");
-  EXPECT_EQ(zrvtest::readBytes(std::filesystem::path(Target)), "new");
+  EXPECT_EQ(zrvtest::readBytes(fs::path(Target)), "new");
 
   // The rename happened, but the folder did not reach the disk: the save
   // fails and says why, through the writer as well.
@@ -161,7 +161,7 @@ TEST(SafeSave, StaleTemporaryFilesGoATakenNameIsRetriedAFolderFlushFailureIsRepo
   const std::wstring Expected = L"the folder could not be flushed to the disk: ";
   EXPECT_EQ(Reason.substr(0, Expected.size()), Expected);
   EXPECT_GT(Reason.size(), Expected.size());
-  EXPECT_EQ(zrvtest::readBytes(std::filesystem::path(Target)), "newer");
+  EXPECT_EQ(zrvtest::readBytes(fs::path(Target)), "newer");
 
   CZRVReportItemManager Doc;
   fillDocument(Doc, Target);
@@ -253,7 +253,6 @@ TEST(SafeSave, NameLongerThan255CharactersRefusesTheSave) {
 }
 
 TEST(SafeSave, ASaveWaitsWhileTheLockIsHeldAndALeftLockFileIsFree) {
-  namespace fs = std::filesystem;
   zrvtest::TempDir Dir;
   const std::wstring Target = Dir.file(L"t.csv");
   const std::wstring LockName = zrv::platform::SafeSaveLockName(Target);

@@ -12,7 +12,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using zrv::platform::SafeSaveResult;
 using zrv::platform::SaveFileSafely;
 

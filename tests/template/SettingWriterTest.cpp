@@ -18,7 +18,7 @@ using zrvtest::joinLines;
 /// The bytes one section writer puts into a stream opened in text mode.
 std::string sectionBytes(const Writer& W, SectionMember Member) {
   zrvtest::TempDir Dir;
-  const std::filesystem::path Path = Dir.path() / "section.txt";
+  const fs::path Path = Dir.path() / "section.txt";
   std::FILE* Stream = std::fopen(Path.string().c_str(), "w");
   EXPECT_NE(Stream, nullptr);
   if (!Stream)

@@ -11,14 +11,13 @@ namespace {
 
 using zrvtest::dataFile;
 
-void load(ZRV_TEMPLATE_LOADER Loader, const std::filesystem::path& Path,
-          CZRVReportItemManager& Doc) {
+void load(ZRV_TEMPLATE_LOADER Loader, const fs::path& Path, CZRVReportItemManager& Doc) {
   CZRVReportTemplateReader Reader;
   ASSERT_EQ(Reader.Load(Loader, Path.wstring().c_str(), &Doc), 1) << Path;
 }
 
 /// Saves \p Doc to \p Path through the writer; the bytes written.
-std::string save(CZRVReportItemManager& Doc, const std::filesystem::path& Path) {
+std::string save(CZRVReportItemManager& Doc, const fs::path& Path) {
   Doc.SetProjectPath(Path.wstring().c_str());
   CZRVReportSettingWriter Writer(&Doc);
   EXPECT_EQ(Writer.SaveTemplate(Path.wstring().c_str()), 1);

@@ -13,14 +13,7 @@ namespace {
 
 ZRVTemplateFinding finding(K Kind, int Line, std::wstring Section, std::wstring Text = L"",
                            int Number = 0, int Field = 0) {
-  ZRVTemplateFinding F;
-  F.Kind = Kind;
-  F.Line = Line;
-  F.Section = std::move(Section);
-  F.Text = std::move(Text);
-  F.Number = Number;
-  F.Field = Field;
-  return F;
+  return {Kind, Line, std::move(Section), std::move(Text), Number, Field, {}};
 }
 
 /// The six [ResultEx] rows as a clean load reports them, from line 20 on.

@@ -9,8 +9,6 @@
 
 namespace tooltest {
 
-namespace fs = std::filesystem;
-
 const fs::path Samples = ZRV_SAMPLE_TEMPLATES;
 
 /// The exit status and the two output streams of one run.
