@@ -49,10 +49,7 @@ TEST(ReportItem, ParametersReportSliceFlagsAndSliceMode) {
               std::make_tuple(C.Mode, C.Y, C.Z));
   }
 
-  Item::tagSLICESETTING Named;
-  Named.SliceZ = 1;
-  Named.RangeZ = 12.5;
-  Named.Name = L"Mid_Z";
+  const Item::tagSLICESETTING Named{0, 0, 1, 50, 50, 12.5, L"Mid_Z"};
   I.SetSlicingSetting(0, 0, 0);
   I.SetSlicingSetting(Named);
   I.SetSlicingSetting(1, 0, 0); // ranges and name stay
@@ -143,11 +140,8 @@ TEST(ReportItem, SingleViewFlagsAndObjectFlags) {
   I.SetViewSettingByName(L"Top", 9, 9, 9, 9); // keeps the single view and its name
   EXPECT_EQ(std::make_pair(I.GetViewX(), I.GetViewCount()), std::make_pair(1.0, 0));
 
-  Item::tagOBJECTSETTING Objects;
-  Objects.ShowPart = 1;
-  Objects.ShowRunner = 2;
-  Objects.ShowHotRunnerMetal = 1;
-  Objects.ShowCoolChannel = 1;
+  // Runner 2, part, cooling channels and hot-runner metal 1.
+  const Item::tagOBJECTSETTING Objects{2, 1, 0, 1, 0, 0, 0, 0, 0, 1, L""};
   I.SetObjectSetting(Objects);
   EXPECT_EQ(I.HasObjectSetting(), 1);
   // Only exactly 1 counts as shown.

@@ -7,18 +7,6 @@
 
 using namespace zrvtool;
 
-namespace {
-
-ProjectType type(int ProjectKind, int AppType, bool Thermoset = false) {
-  ProjectType T;
-  T.ProjectKind = ProjectKind;
-  T.AppType = AppType;
-  T.Thermoset = Thermoset;
-  return T;
-}
-
-} // namespace
-
 TEST(ZrvTemplateProjectType, NamesAndNumbers) {
   // What each text gives; -1 where it is refused.
   auto parsed = [](auto Parse, std::initializer_list<const char*> Texts) {
@@ -44,20 +32,19 @@ TEST(ZrvTemplateProjectType, ProcessFlags) {
     return C ? std::make_tuple(C->Loader, C->FlagA, C->FlagB, C->Thermoset)
              : std::make_tuple(ZRV_LOAD_COUNT, -1, -1, -1);
   };
-  ProjectType Package = type(0, 3, true);
-  Package.EncapsulationCM = true;
-  EXPECT_EQ(call(Package), std::make_tuple(ZRV_LOAD_SOLID_ICPACKAGE, 0, 1, 0));
-  EXPECT_EQ(call(type(0, 4, true)), std::make_tuple(ZRV_LOAD_SOLID_ICM, 1, 0, 1));
-  EXPECT_EQ(call(type(1, 3)), std::make_tuple(ZRV_LOAD_COUNT, -1, -1, -1));
+  EXPECT_EQ(call(ProjectType{0, 3, true, false, true}),
+            std::make_tuple(ZRV_LOAD_SOLID_ICPACKAGE, 0, 1, 0));
+  EXPECT_EQ(call(ProjectType{0, 4, true}), std::make_tuple(ZRV_LOAD_SOLID_ICM, 1, 0, 1));
+  EXPECT_EQ(call(ProjectType{1, 3}), std::make_tuple(ZRV_LOAD_COUNT, -1, -1, -1));
   EXPECT_EQ(LoaderName(ZRV_LOAD_SOLID_ICPACKAGE), "LoadSolidICPackage");
 }
 
 TEST(ZrvTemplateProjectType, TypeNamesAndDescriptions) {
   // The names themselves are the library's (ReportSettingTest.cpp); the
   // tool passes the kind and the thermoset flag on.
-  EXPECT_EQ(ProjectTypeName(type(2, 3)), "SolidEncapsulation");
-  EXPECT_EQ(ProjectTypeName(type(0, 0, true)), "SolidInjection(RIM)");
-  EXPECT_EQ(Describe(type(1, 1)), "shell gas injection");
-  EXPECT_EQ(Describe(type(0, 4, true)), "solid injection compression (thermoset)");
-  EXPECT_EQ(Describe(type(0, 5)), "solid FAIM");
+  EXPECT_EQ(ProjectTypeName(ProjectType{2, 3}), "SolidEncapsulation");
+  EXPECT_EQ(ProjectTypeName(ProjectType{0, 0, true}), "SolidInjection(RIM)");
+  EXPECT_EQ(Describe(ProjectType{1, 1}), "shell gas injection");
+  EXPECT_EQ(Describe(ProjectType{0, 4, true}), "solid injection compression (thermoset)");
+  EXPECT_EQ(Describe(ProjectType{0, 5}), "solid FAIM");
 }
