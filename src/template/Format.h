@@ -345,15 +345,8 @@ template <typename Record> struct NamedSetting {
 ///   or 3 to 5 with the first 3 and the ranges at 50.0; object: 10, or 8 or 9
 ///   with the first 8 and the last two flags 0; focus capture: 3 (FocusOn
 ///   0); animation: 4; image: 2.
-std::optional<NamedSetting<ViewRecord>> parseViewLine(std::string_view Line);
-std::optional<NamedSetting<ClipRecord>> parseClippingLine(std::string_view Line);
-std::optional<NamedSetting<SliceRecord>> parseSlicingLine(std::string_view Line);
-std::optional<NamedSetting<ObjectRecord>> parseObjectLine(std::string_view Line);
-std::optional<NamedSetting<CaptureRecord>> parseFocusCaptureLine(std::string_view Line);
-std::optional<NamedSetting<AnimationRecord>> parseAnimationLine(std::string_view Line);
-std::optional<NamedSetting<ImageRecord>> parseImageLine(std::string_view Line);
-
-/// Reads a [MeltFrontTimeCapture] data line (the section's first line, the
+///
+/// A [MeltFrontTimeCapture] data line (the section's first line, the
 /// label, is the caller's to skip): commas become blanks and trailing space
 /// is removed; the line must then hold at least two words. The name is the
 /// text before the first space byte (a line starting with space gives the
@@ -361,13 +354,11 @@ std::optional<NamedSetting<ImageRecord>> parseImageLine(std::string_view Line);
 /// part is read as a real after leading space (0.0 when it is not a number).
 /// Count is the number of parts; parts beyond the 100th are dropped (Count
 /// 100).
-std::optional<NamedSetting<MeltRecord>> parseMeltLine(std::string_view Line);
-
-/// Reads a setting line of the record's kind as the parse functions above do,
-/// into \p Setting, whose name keeps its room from earlier lines: true and
-/// the name and the record's values set afresh, or false (the empty result
-/// above) and \p Setting not to be used. The record's Name field is left
-/// empty: the name is Setting.Name.
+///
+/// Each overload reads the line into \p Setting, whose name keeps its room from
+/// earlier lines: true and the name and the record's values set afresh, or
+/// false (the empty result) and \p Setting not to be used. The record's Name
+/// field is left empty: the name is Setting.Name.
 bool readSettingLine(std::string_view Line, NamedSetting<ViewRecord>& Setting);
 bool readSettingLine(std::string_view Line, NamedSetting<ClipRecord>& Setting);
 bool readSettingLine(std::string_view Line, NamedSetting<SliceRecord>& Setting);

@@ -169,15 +169,6 @@ template <typename Record> bool readSetting(std::string_view Line, NamedSetting<
   return true;
 }
 
-/// A setting line as a new setting whose record holds the name as well.
-template <typename Record> std::optional<NamedSetting<Record>> parseSetting(std::string_view Line) {
-  std::optional<NamedSetting<Record>> Setting(std::in_place);
-  if (!readSetting(Line, *Setting))
-    return std::nullopt;
-  Setting->Value.Name = Setting->Name;
-  return Setting;
-}
-
 } // namespace
 
 bool readSettingLine(std::string_view Line, NamedSetting<ViewRecord>& Setting) {
@@ -200,35 +191,6 @@ bool readSettingLine(std::string_view Line, NamedSetting<AnimationRecord>& Setti
 }
 bool readSettingLine(std::string_view Line, NamedSetting<ImageRecord>& Setting) {
   return readSetting(Line, Setting);
-}
-
-std::optional<NamedSetting<ViewRecord>> parseViewLine(std::string_view Line) {
-  return parseSetting<ViewRecord>(Line);
-}
-std::optional<NamedSetting<ClipRecord>> parseClippingLine(std::string_view Line) {
-  return parseSetting<ClipRecord>(Line);
-}
-std::optional<NamedSetting<SliceRecord>> parseSlicingLine(std::string_view Line) {
-  return parseSetting<SliceRecord>(Line);
-}
-std::optional<NamedSetting<ObjectRecord>> parseObjectLine(std::string_view Line) {
-  return parseSetting<ObjectRecord>(Line);
-}
-std::optional<NamedSetting<CaptureRecord>> parseFocusCaptureLine(std::string_view Line) {
-  return parseSetting<CaptureRecord>(Line);
-}
-std::optional<NamedSetting<AnimationRecord>> parseAnimationLine(std::string_view Line) {
-  return parseSetting<AnimationRecord>(Line);
-}
-std::optional<NamedSetting<ImageRecord>> parseImageLine(std::string_view Line) {
-  return parseSetting<ImageRecord>(Line);
-}
-
-std::optional<NamedSetting<MeltRecord>> parseMeltLine(std::string_view Line) {
-  std::optional<NamedSetting<MeltRecord>> Setting(std::in_place);
-  if (!readSettingLine(Line, *Setting))
-    return std::nullopt;
-  return Setting;
 }
 
 bool readSettingLine(std::string_view Line, NamedSetting<MeltRecord>& Setting) {

@@ -74,18 +74,12 @@ TEST(SettingLibraries, AssigningToItems) {
   EXPECT_EQ(itemAt(M, 0).GetClippingRangeX(), 20.0);
   EXPECT_EQ(M.SetItemClipping(1, L"known") + M.HasClippingSetting(1), 0);
 
-  Item::tagSLICESETTING Slice;
-  Slice.SliceY = 1;
-  M.SetSlicingSetting(L"s", Slice);
+  M.SetSlicingSetting(L"s", {0, 1, 0, 50, 50, 50, L""});
   EXPECT_EQ(M.SetItemSlicing(0, L"s"), 1);
   EXPECT_EQ(M.GetItemParameterY(0) + M.HasSlicingSetting(0), 2);
 
-  Item::tagFOCUSCAPTURE Capture;
-  Capture.Width = 10;
-  Capture.Height = 0;
-  M.SetCaptureSetting(L"flat", Capture);
-  Capture.Height = 5;
-  M.SetCaptureSetting(L"box", Capture);
+  M.SetCaptureSetting(L"flat", {0, 10, 0, 0, L""});
+  M.SetCaptureSetting(L"box", {0, 10, 5, 0, L""});
   EXPECT_EQ(M.SetItemCapture(0, L"flat") + M.HasCaptureSetting(0), 1); // no height: no capture
   EXPECT_EQ(M.SetItemCapture(0, L"box") + M.HasCaptureSetting(0), 2);
   EXPECT_EQ(M.SetItemCapture(-1, L"box"), 0);

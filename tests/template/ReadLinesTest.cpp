@@ -59,6 +59,12 @@ std::string shown(const std::optional<ParsedItemLine>& L) {
            : "-";
 }
 
+/// A setting line of the record's kind as read, or nothing.
+template <typename Record> std::optional<NamedSetting<Record>> parsed(std::string_view Line) {
+  NamedSetting<Record> Setting;
+  return readSettingLine(Line, Setting) ? std::optional(Setting) : std::nullopt;
+}
+
 } // namespace
 
 TEST(ReadLines, HeaderLines) {
@@ -93,52 +99,52 @@ TEST(ReadLines, HeaderLines) {
 }
 
 TEST(ReadLines, ValueCountsOfEachSettingKind) {
-  EXPECT_EQ(shown(parseViewLine("Iso_Front,45,30,0,1.2\n")), "Iso_Front: 45 30 0 1.2");
-  EXPECT_EQ(parseViewLine("Iso_Front,45,30,0,1.2\n")->Value.Name, L"Iso_Front");
-  EXPECT_EQ(shown(parseViewLine("V,1,2,3")), "-");
-  EXPECT_EQ(shown(parseViewLine("V 1 2 3 4 5")), "V: 1 2 3 4");
-  EXPECT_EQ(shown(parseViewLine("V,1e1,-2,.5,4x")), "V: 10 -2 0.5 4");
-  EXPECT_EQ(parseViewLine("Ansicht_\xc3\x84,1,2,3,4")->Name, L"Ansicht_\u00c4");
-  EXPECT_EQ(shown(parseViewLine(std::string(256, 'n') + ",1,2,3,4")), "-");
-  EXPECT_TRUE(parseViewLine(std::string(255, 'n') + ",1,2,3,4"));
+  EXPECT_EQ(shown(parsed<ViewRecord>("Iso_Front,45,30,0,1.2\n")), "Iso_Front: 45 30 0 1.2");
+  EXPECT_EQ(parsed<ViewRecord>("Iso_Front,45,30,0,1.2\n")->Value.Name, L""); // the name is apart
+  EXPECT_EQ(shown(parsed<ViewRecord>("V,1,2,3")), "-");
+  EXPECT_EQ(shown(parsed<ViewRecord>("V 1 2 3 4 5")), "V: 1 2 3 4");
+  EXPECT_EQ(shown(parsed<ViewRecord>("V,1e1,-2,.5,4x")), "V: 10 -2 0.5 4");
+  EXPECT_EQ(parsed<ViewRecord>("Ansicht_\xc3\x84,1,2,3,4")->Name, L"Ansicht_\u00c4");
+  EXPECT_EQ(shown(parsed<ViewRecord>(std::string(256, 'n') + ",1,2,3,4")), "-");
+  EXPECT_TRUE(parsed<ViewRecord>(std::string(255, 'n') + ",1,2,3,4"));
 
-  EXPECT_EQ(shown(parseClippingLine("Half_X, 2, 1, 0, 1,10,20,30,1")),
+  EXPECT_EQ(shown(parsed<ClipRecord>("Half_X, 2, 1, 0, 1,10,20,30,1")),
             "Half_X: 2 1 0 1 10 20 30 1");
-  EXPECT_EQ(shown(parseClippingLine("C, 2, 1, 0, 1,10,20,30")), "C: 2 1 0 1 10 20 30 0");
-  EXPECT_EQ(shown(parseClippingLine("C, 2, 1, 0, 1,10,20")), "-");
-  EXPECT_EQ(shown(parseClippingLine("C, 1.5, 1, 0, 1,10,20,30,1")), "-"); // stops after "1"
+  EXPECT_EQ(shown(parsed<ClipRecord>("C, 2, 1, 0, 1,10,20,30")), "C: 2 1 0 1 10 20 30 0");
+  EXPECT_EQ(shown(parsed<ClipRecord>("C, 2, 1, 0, 1,10,20")), "-");
+  EXPECT_EQ(shown(parsed<ClipRecord>("C, 1.5, 1, 0, 1,10,20,30,1")), "-"); // stops after "1"
 
   // 3 to 5 values: the first three, the ranges stay 50.
-  EXPECT_EQ(shown(parseSlicingLine("Mid_Z, 0, 0, 1")), "Mid_Z: 0 0 1 50 50 50");
-  EXPECT_EQ(shown(parseSlicingLine("S, 1, 0, 0, 10, 20")), "S: 1 0 0 50 50 50");
-  EXPECT_EQ(shown(parseSlicingLine("S, 1, 0, 0, 10, 20, 30, 99")), "S: 1 0 0 10 20 30");
-  EXPECT_EQ(shown(parseSlicingLine("S, 1, 0")), "-");
+  EXPECT_EQ(shown(parsed<SliceRecord>("Mid_Z, 0, 0, 1")), "Mid_Z: 0 0 1 50 50 50");
+  EXPECT_EQ(shown(parsed<SliceRecord>("S, 1, 0, 0, 10, 20")), "S: 1 0 0 50 50 50");
+  EXPECT_EQ(shown(parsed<SliceRecord>("S, 1, 0, 0, 10, 20, 30, 99")), "S: 1 0 0 10 20 30");
+  EXPECT_EQ(shown(parsed<SliceRecord>("S, 1, 0")), "-");
 
   // 8 or 9 values: the first eight, the last two flags 0.
-  EXPECT_EQ(shown(parseObjectLine("O, 1, 2, 3, 4,5,6,7,8,9,10")), "O: 1 2 3 4 5 6 7 8 9 10");
-  EXPECT_EQ(shown(parseObjectLine("O, 1, 2, 3, 4,5,6,7,8,9")), "O: 1 2 3 4 5 6 7 8 0 0");
-  EXPECT_EQ(shown(parseObjectLine("O, 1, 2, 3, 4,5,6,7,8")), "O: 1 2 3 4 5 6 7 8 0 0");
-  EXPECT_EQ(shown(parseObjectLine("O, 1, 1, 1, 1,1,1,1")), "-");
+  EXPECT_EQ(shown(parsed<ObjectRecord>("O, 1, 2, 3, 4,5,6,7,8,9,10")), "O: 1 2 3 4 5 6 7 8 9 10");
+  EXPECT_EQ(shown(parsed<ObjectRecord>("O, 1, 2, 3, 4,5,6,7,8,9")), "O: 1 2 3 4 5 6 7 8 0 0");
+  EXPECT_EQ(shown(parsed<ObjectRecord>("O, 1, 2, 3, 4,5,6,7,8")), "O: 1 2 3 4 5 6 7 8 0 0");
+  EXPECT_EQ(shown(parsed<ObjectRecord>("O, 1, 1, 1, 1,1,1,1")), "-");
 
   // Label lines give nothing.
-  EXPECT_FALSE(parseViewLine(layoutOf(Section::ViewSetting).Label));
-  EXPECT_FALSE(parseClippingLine(layoutOf(Section::ClippingSetting).Label));
-  EXPECT_FALSE(parseSlicingLine(layoutOf(Section::SlicingSetting).Label));
+  EXPECT_FALSE(parsed<ViewRecord>(layoutOf(Section::ViewSetting).Label));
+  EXPECT_FALSE(parsed<ClipRecord>(layoutOf(Section::ClippingSetting).Label));
+  EXPECT_FALSE(parsed<SliceRecord>(layoutOf(Section::SlicingSetting).Label));
 }
 
 TEST(ReadLines, MeltFrontLines) {
-  EXPECT_EQ(shown(parseMeltLine("Quarters,25-50-75-100 \n")), "Quarters: 25 50 75 100");
-  EXPECT_EQ(shown(parseMeltLine("One,40")), "One: 40");
-  EXPECT_EQ(shown(parseMeltLine("Solo \n")), "-");
-  EXPECT_EQ(shown(parseMeltLine(" Lead,5")), "-"); // a line starting with a blank has no name
+  EXPECT_EQ(shown(parsed<MeltRecord>("Quarters,25-50-75-100 \n")), "Quarters: 25 50 75 100");
+  EXPECT_EQ(shown(parsed<MeltRecord>("One,40")), "One: 40");
+  EXPECT_EQ(shown(parsed<MeltRecord>("Solo \n")), "-");
+  EXPECT_EQ(shown(parsed<MeltRecord>(" Lead,5")), "-"); // a line starting with a blank has no name
   // The label line parses like data; the reader skips it by its position.
-  EXPECT_EQ(parseMeltLine(layoutOf(Section::MeltFrontTimeCapture).Label)->Name, L"Settings");
-  EXPECT_EQ(shown(parseMeltLine("A, 10 - x-25-")), "A: 10 0 25 0"); // not a number: 0
+  EXPECT_EQ(parsed<MeltRecord>(layoutOf(Section::MeltFrontTimeCapture).Label)->Name, L"Settings");
+  EXPECT_EQ(shown(parsed<MeltRecord>("A, 10 - x-25-")), "A: 10 0 25 0"); // not a number: 0
 
   std::string Many = "M,";
   for (int I = 1; I <= 150; ++I)
     Many += std::to_string(I) + (I < 150 ? "-" : "");
-  auto Cut = parseMeltLine(Many);
+  auto Cut = parsed<MeltRecord>(Many);
   ASSERT_TRUE(Cut);
   EXPECT_EQ(Cut->Value.Count, MaxPercentages);
   EXPECT_EQ(Cut->Value.Percentage[99], 100.0);

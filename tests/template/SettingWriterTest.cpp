@@ -88,8 +88,7 @@ TEST(SettingWriter, ProjectViewAndObjectSettingAreLeftOutAndShownAsDash) {
   CZRVReportItemManager Doc;
   Doc.SetViewSetting(L"Iso", view(45, 30, 0, 1.2));
   Doc.SetViewSetting(L"Own View", view(10, 20, 30, 2));
-  CZRVReportItem::tagOBJECTSETTING Parts;
-  Parts.ShowPart = 1;
+  const CZRVReportItem::tagOBJECTSETTING Parts{0, 1, 0, 0, 0, 0, 0, 0, 0, 0, L""}; // the part
   Doc.SetObjectSetting(L"Mine", Parts);
   Doc.SetObjectSetting(L"Parts", Parts);
   Doc.AddModuleID(1);

@@ -74,18 +74,9 @@ TEST(WriteLines, Utf8LinesOfNamesAndNumbersOfEveryWidth) {
       }
 
   // Integers of one, two and more digits, negative ones and the extremes.
-  ItemLineView Item;
-  Item.Key = L"K";
-  Item.Output = 9;
-  Item.DisplayMode = 10;
-  Item.ParameterX = 99;
-  Item.ParameterY = 100;
-  Item.ParameterZ = -1;
-  Item.FaceNumber = std::numeric_limits<int>::min();
-  Item.AirTrap = std::numeric_limits<int>::max();
-  Item.WeldLine = -10;
   const std::wstring Views[] = {L"Top", L"Front Left"};
-  Item.ManyViewNames = NameSpan{Views, 2};
+  const ItemLineView Item{
+      L"K", 9, 10, 99, 100, -1, INT_MIN, {}, {}, {}, {}, {}, NameSpan{Views, 2}, INT_MAX, -10, 1};
   ByteBuffer Line;
   appendItemLine(Line, Item, L"", L"");
   EXPECT_EQ(Line.view(), "K,9,10,99,100,-1,-2147483648,-,Top;Front Left;,-,-,-,2147483647,-10,1");
