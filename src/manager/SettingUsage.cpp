@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 using namespace zrv::manager;
@@ -154,7 +155,8 @@ void CZRVReportItemManager::SetAllManyViewData() {
     for (const std::wstring& Name : Pools.ViewNameLists[Item.ViewNames]) {
       Records.push_back(Views.get(Name));
     }
-    Item.ViewRecords = Pools.ViewRecordLists.intern(Records);
+    // Moved into the pool when it is new; the next item fills it afresh.
+    Item.ViewRecords = Pools.ViewRecordLists.intern(std::move(Records));
     Done.emplace(Key, Item.ViewRecords);
   }
 }
