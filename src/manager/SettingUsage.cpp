@@ -14,7 +14,6 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <utility>
 #include <vector>
 
 using namespace zrv::manager;
@@ -155,8 +154,7 @@ void CZRVReportItemManager::SetAllManyViewData() {
     for (const std::wstring& Name : Pools.ViewNameLists[Item.ViewNames]) {
       Records.push_back(Views.get(Name));
     }
-    // Moved into the pool when it is new; the next item fills it afresh.
-    Item.ViewRecords = Pools.ViewRecordLists.intern(std::move(Records));
+    Item.ViewRecords = Pools.ViewRecordLists.intern(Records);
     Done.emplace(Key, Item.ViewRecords);
   }
 }
