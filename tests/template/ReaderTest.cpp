@@ -178,6 +178,29 @@ TEST(TemplateReader, ViewListsResolvePartByPart) {
   EXPECT_EQ(itemAt(Shell, 0).GetViewRecordList().size(), 0u);
 }
 
+TEST(TemplateReader, EqualViewListsShareOneListAndOrderCounts) {
+  // A load finds an item's list of views by the views' entries: the same
+  // views in the same order are one list, repeats and unknown names aside;
+  // another order is another list.
+  TemplateFile File(
+      header(1001) +
+      joinLines({"[ViewSetting]", "Top,90,0,0,1", "Side,0,90,0,1", "", "[FlowResult]", ItemLabel,
+                 itemLine("Pressure", "Top;Side;"), itemLine("Temperature", "Side;Top;"),
+                 itemLine("Density", "Top;Top;Nowhere;Side;"), itemLine("Viscosity", "Side;"),
+                 EofLine}));
+  CZRVReportItemManager M;
+  CZRVReportTemplateReader Reader;
+  ASSERT_EQ(Reader.LoadSolidInjection(File.path().c_str(), &M), 1);
+  using Names = std::vector<std::wstring>;
+  EXPECT_EQ(itemAt(M, 0).GetViewNameList(), (Names{L"Top", L"Side"}));
+  EXPECT_EQ(itemAt(M, 1).GetViewNameList(), (Names{L"Side", L"Top"}));
+  EXPECT_EQ(itemAt(M, 2).GetViewNameList(), (Names{L"Top", L"Side"}));
+  EXPECT_EQ(itemAt(M, 3).GetViewNameList(), (Names{L"Side"}));
+  const auto Side = itemAt(M, 1).GetViewRecordList();
+  ASSERT_EQ(Side.size(), 2u);
+  EXPECT_EQ(std::make_pair(Side[0].AngleY, Side[1].AngleX), std::make_pair(90.0, 90.0));
+}
+
 TEST(TemplateReader, ICPackageRemovalsCountOnlyFlagOne) {
   TemplateFile File(
       header(1001) +
