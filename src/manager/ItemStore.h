@@ -148,16 +148,11 @@ public:
 
   /// The id of \p Key's value; the value is added when the pool lacks it.
   template <typename Key> PoolId intern(const Key& Wanted) {
-    const std::size_t Hash = hashOf(Wanted);
-    const std::size_t At = slotOf(Wanted, Hash);
-    if (Slots[At].Id != NotFound)
-      return Slots[At].Id;
-    const auto Id = static_cast<PoolId>(Values.size());
-    Values.emplace_back(Value(Wanted));
-    Slots[At] = {Hash, Id};
-    if (Values.size() * 2 > Slots.size())
-      grow();
-    return Id;
+    return internWith(Wanted, [&Wanted] { return Value(Wanted); });
+  }
+  /// The id of \p Wanted; it is moved into the pool when the pool lacks it.
+  PoolId intern(Value&& Wanted) {
+    return internWith(Wanted, [&Wanted] { return std::move(Wanted); });
   }
 
   /// The id of \p Key's value, or NotFound.
@@ -182,6 +177,21 @@ private:
     std::size_t Hash = 0;
     PoolId Id = NotFound;
   };
+
+  /// The id of \p Wanted, adding the value \p Make gives when the pool
+  /// lacks it.
+  template <typename Key, typename Make> PoolId internWith(const Key& Wanted, Make&& Made) {
+    const std::size_t Hash = hashOf(Wanted);
+    const std::size_t At = slotOf(Wanted, Hash);
+    if (Slots[At].Id != NotFound)
+      return Slots[At].Id;
+    const auto Id = static_cast<PoolId>(Values.size());
+    Values.emplace_back(Made());
+    Slots[At] = {Hash, Id};
+    if (Values.size() * 2 > Slots.size())
+      grow();
+    return Id;
+  }
 
   /// The slot that holds \p Wanted, or the free slot where it would go.
   template <typename Key> std::size_t slotOf(const Key& Wanted, std::size_t Hash) const {

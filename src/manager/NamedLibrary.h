@@ -49,7 +49,7 @@ inline bool nameLess(std::wstring_view Left, std::wstring_view Right) noexcept {
 /// its name in the library's block of names; a record whose own Name field
 /// equals its name keeps that field empty and gets it back when read, so a
 /// name is held once. An entry is found by name through an open-addressing
-/// table of entry numbers. The option list is a list of entry numbers with a
+/// table of name hashes and entry numbers. The option list is a list of entry numbers with a
 /// count tree over its slots, so that appending, taking out and reading by
 /// position each cost O(log n) (a stored name moves to the end).
 ///
@@ -71,23 +71,26 @@ public:
     if (Index.empty())
       return NotFound;
     const std::uint32_t Hash = hashOf(Name);
-    for (std::size_t Slot = Hash & Mask; Index[Slot] != NotFound; Slot = (Slot + 1) & Mask) {
-      const Entry& E = Entries[Index[Slot]];
-      if (E.Alive && E.Hash == Hash && nameOf(E) == Name)
-        return Index[Slot];
-    }
+    // The slots hold the hashes and only live entries, and the names' places
+    // are kept apart from the records, so a lookup reads the slots, one place
+    // and one name: the records are large and, in a big library, far apart.
+    for (std::size_t Slot = Hash & Mask; Index[Slot].At != NotFound; Slot = (Slot + 1) & Mask)
+      if (Index[Slot].Hash == Hash && Index[Slot].At != Erased && name(Index[Slot].At) == Name)
+        return Index[Slot].At;
     return NotFound;
   }
 
   /// The name of entry \p At.
-  std::wstring_view name(Id At) const { return nameOf(Entries[At]); }
+  std::wstring_view name(Id At) const {
+    return std::wstring_view(Names.data() + Places[At].At, Places[At].Size);
+  }
   /// The record of entry \p At as it was stored, its Name field included.
   Record record(Id At) const {
     const Entry& E = Entries[At];
     Record Out = E.Value;
     if constexpr (HasName)
       if (E.NameIsKey)
-        Out.Name.assign(nameOf(E));
+        Out.Name.assign(name(At));
     return Out;
   }
   /// The record of entry \p At in place; its Name field may be left empty
@@ -136,6 +139,7 @@ public:
     if (At == NotFound)
       return false;
     unlist(At);
+    unindex(At);
     Entries[At].Alive = false;
     Entries[At].Value = Record();
     --Live;
@@ -148,6 +152,7 @@ public:
   /// Empties the library and its option list.
   void clear() {
     Entries.clear();
+    Places.clear();
     Names.clear();
     Index.clear();
     Mask = 0;
@@ -160,6 +165,7 @@ public:
   template <typename Map> void assign(const Map& Source) {
     clear();
     Entries.reserve(Source.size());
+    Places.reserve(Source.size());
     std::size_t Chars = 0;
     for (const auto& Pair : Source)
       Chars += Pair.first.size();
@@ -200,7 +206,7 @@ public:
     std::vector<Id> Order;
     Order.reserve(Live);
     for (Id At = 0; At < Entries.size(); ++At)
-      if (Entries[At].Alive && (Rule == EmptyName::Listed || Entries[At].NameSize != 0))
+      if (Entries[At].Alive && (Rule == EmptyName::Listed || Places[At].Size != 0))
         Order.push_back(At);
     auto Less = [this](Id A, Id B) { return nameLess(name(A), name(B)); };
     // A saved template and a handed-over map come in key order already.
@@ -216,6 +222,7 @@ public:
   /// Gives back the room reserved beyond the entries and names held.
   void shrinkToFit() {
     Entries.shrink_to_fit();
+    Places.shrink_to_fit();
     Names.shrink_to_fit();
   }
 
@@ -238,14 +245,14 @@ private:
   static constexpr bool HasName = detectName(static_cast<Record*>(nullptr));
 
   static constexpr std::int32_t Unlisted = -1;
+  /// An index slot whose entry was erased: lookups probe past it.
+  static constexpr Id Erased = NotFound - 1;
   static constexpr Id Hole = NotFound;
   /// Fewer dead entries or holes than this are never squeezed out.
   static constexpr std::size_t MinDeadToSqueeze = 16;
 
   struct Entry {
     Record Value;
-    std::uint32_t NameAt = 0;   ///< the name's first character in Names
-    std::uint32_t NameSize = 0; ///< its length
     std::uint32_t Hash = 0;
     std::int32_t OptionSlot = Unlisted; ///< its slot in the option list
     bool Alive = true;
@@ -253,9 +260,11 @@ private:
   };
 
   static std::uint32_t hashOf(std::wstring_view Name) { return hashName(Name); }
-  std::wstring_view nameOf(const Entry& E) const {
-    return std::wstring_view(Names.data() + E.NameAt, E.NameSize);
-  }
+  /// Where an entry's name is in Names.
+  struct NamePlace {
+    std::uint32_t At = 0;   ///< its first character
+    std::uint32_t Size = 0; ///< its length
+  };
 
   static void setValue(Entry& E, std::wstring_view Name, Record Value) {
     if constexpr (HasName) {
@@ -270,9 +279,9 @@ private:
     const auto At = static_cast<Id>(Entries.size());
     Entry E;
     setValue(E, Name, std::move(Value));
-    E.NameAt = static_cast<std::uint32_t>(Names.size());
-    E.NameSize = static_cast<std::uint32_t>(Name.size());
     E.Hash = hashOf(Name);
+    Places.push_back(
+        {static_cast<std::uint32_t>(Names.size()), static_cast<std::uint32_t>(Name.size())});
     Names.insert(Names.end(), Name.begin(), Name.end());
     Entries.push_back(std::move(E));
     ++Live;
@@ -284,17 +293,29 @@ private:
   }
 
   void place(Id At) {
-    std::size_t Slot = Entries[At].Hash & Mask;
-    while (Index[Slot] != NotFound)
+    const std::uint32_t Hash = Entries[At].Hash;
+    std::size_t Slot = Hash & Mask;
+    while (Index[Slot].At != NotFound)
       Slot = (Slot + 1) & Mask;
-    Index[Slot] = At;
+    Index[Slot] = {Hash, At};
+  }
+
+  /// Marks the slot of entry \p At as erased; it stays taken until the
+  /// table is laid out again, so the probes past it still reach their entries.
+  void unindex(Id At) {
+    for (std::size_t Slot = Entries[At].Hash & Mask; Index[Slot].At != NotFound;
+         Slot = (Slot + 1) & Mask)
+      if (Index[Slot].At == At) {
+        Index[Slot].At = Erased;
+        return;
+      }
   }
 
   void reindex() {
     std::size_t Size = 16;
     while (Size < Entries.size() * 2)
       Size *= 2;
-    Index.assign(Size, NotFound);
+    Index.assign(Size, IndexSlot());
     Mask = Size - 1;
     for (Id At = 0; At < Entries.size(); ++At)
       if (Entries[At].Alive)
@@ -307,14 +328,17 @@ private:
     std::vector<Id> NewId(Entries.size(), NotFound);
     std::vector<Entry> Kept;
     Kept.reserve(Live);
+    std::vector<NamePlace> KeptPlaces;
+    KeptPlaces.reserve(Live);
     std::vector<wchar_t> KeptNames;
     for (Id At = 0; At < Entries.size(); ++At) {
       Entry& E = Entries[At];
       if (!E.Alive)
         continue;
       NewId[At] = static_cast<Id>(Kept.size());
-      const std::wstring_view Name = nameOf(E);
-      E.NameAt = static_cast<std::uint32_t>(KeptNames.size());
+      const std::wstring_view Name = name(At);
+      KeptPlaces.push_back(
+          {static_cast<std::uint32_t>(KeptNames.size()), static_cast<std::uint32_t>(Name.size())});
       KeptNames.insert(KeptNames.end(), Name.begin(), Name.end());
       Kept.push_back(std::move(E));
     }
@@ -324,6 +348,7 @@ private:
       if (Slot != Hole)
         Order.push_back(NewId[Slot]);
     Entries = std::move(Kept);
+    Places = std::move(KeptPlaces);
     Names = std::move(KeptNames);
     reindex();
     clearOptions();
@@ -395,8 +420,14 @@ private:
   }
 
   std::vector<Entry> Entries;
-  std::vector<wchar_t> Names; ///< every entry's name, one after another
-  std::vector<Id> Index;      ///< open addressing by name hash: entry numbers
+  std::vector<NamePlace> Places; ///< where each entry's name is, by entry number
+  std::vector<wchar_t> Names;    ///< every entry's name, one after another
+  /// A slot of the index: the hash of an entry's name and its number.
+  struct IndexSlot {
+    std::uint32_t Hash = 0;
+    Id At = NotFound;
+  };
+  std::vector<IndexSlot> Index; ///< open addressing by name hash
   std::size_t Mask = 0;
   std::size_t Live = 0;
   std::vector<Id> Slots; ///< the option list: entry numbers, Hole where taken out

@@ -309,6 +309,7 @@ void CZRVReportTemplateProjectReader::clearTables() {
   ObjectIndex.clear();
   CaptureIndex.clear();
   SlicingIndex.clear();
+  ViewLists.clear();
 }
 
 void CZRVReportTemplateProjectReader::handOverTables() {
@@ -633,7 +634,9 @@ zrv::manager::PoolId pooledRecord(zrv::manager::ValuePool<Record>& Pool, const I
   return Found.Pooled;
 }
 
-template <typename Record> Record asStored(const Record& Setting) { return Setting; }
+/// The record as the library stores it (taken by value, so that the copy
+/// the library gives is moved into the pool).
+template <typename Record> Record asStored(Record Setting) { return Setting; }
 
 /// The pool id of the name of the setting an index entry gives an item.
 template <typename Entry>
@@ -726,18 +729,28 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
     bool ManyFound = false;
     if (fileformat::isViewList(ViewField)) {
       ViewParts.clear();
+      ViewPartIds.clear();
       fileformat::forEachViewName(ViewField, [&](std::wstring_view Part) {
-        if (ViewIndex.find(Part)) {
-          if (std::find(ViewParts.begin(), ViewParts.end(), Part) == ViewParts.end())
+        if (auto* Found = ViewIndex.find(Part)) {
+          // A name listed twice is kept once: one entry has one name.
+          if (std::find(ViewPartIds.begin(), ViewPartIds.end(), Found->At) == ViewPartIds.end()) {
             ViewParts.push_back(Part);
+            ViewPartIds.push_back(Found->At);
+          }
           ManyFound = true;
         } else {
           unresolved(Part, 9);
         }
       });
-      if (ManyFound)
-        Item.ViewNames = Pools.ViewNameLists.intern(
-            zrv::manager::NameListView{ViewParts.data(), ViewParts.size()});
+      if (ManyFound) {
+        zrv::manager::PoolId Pooled = ViewLists.find(ViewPartIds);
+        if (Pooled == zrv::manager::ValuePool<std::vector<std::wstring>>::NotFound) {
+          Pooled = Pools.ViewNameLists.intern(
+              zrv::manager::NameListView{ViewParts.data(), ViewParts.size()});
+          ViewLists.add(ViewPartIds, Pooled);
+        }
+        Item.ViewNames = Pooled;
+      }
     }
     if (!ManyFound) {
       if (auto* Found = ViewIndex.find(ViewField)) {
@@ -770,8 +783,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   }
   if (auto* Found = CaptureIndex.find(Parsed.CaptureName)) {
     Item.Capture = pooledRecord(Pools.Captures, CaptureIndex, *Found,
-                                [](const CZRVReportItem::tagFOCUSCAPTURE& S) {
-                                  CZRVReportItem::tagFOCUSCAPTURE Capture = S;
+                                [](CZRVReportItem::tagFOCUSCAPTURE Capture) {
                                   Capture.FocusOn = Capture.Width > 0 && Capture.Height > 0 ? 1 : 0;
                                   return Capture;
                                 });

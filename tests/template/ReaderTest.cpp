@@ -151,16 +151,26 @@ TEST(TemplateReader, ViewListsResolvePartByPart) {
       header(1001) +
       joinLines({"[ViewSetting]", "Top,90,0,0,1", "Side,0,90,0,1", "", "[FlowResult]", ItemLabel,
                  itemLine("Pressure", "Top;Nowhere;"), itemLine("Temperature", "Gone;Lost;"),
-                 itemLine("Density"), itemLine("Viscosity", "Side"), EofLine}));
+                 itemLine("Density"), itemLine("Viscosity", "Side"),
+                 itemLine("ShearRate", "Top;Side;"), itemLine("MeltFrontTime", "Side;Top;"),
+                 itemLine("WeldLine", "Top;Top;Nowhere;Side;"), EofLine}));
   CZRVReportItemManager Shell, Solid;
   CZRVReportTemplateReader Reader;
   ASSERT_EQ(Reader.LoadSolidInjection(File.path().c_str(), &Solid), 1);
   EXPECT_EQ(itemAt(Solid, 0).GetViewNameList(), std::vector<std::wstring>{L"Top"});
   EXPECT_EQ(itemAt(Solid, 0).GetViewRecordList().size(), 1u);
-  EXPECT_EQ(eachItem(Solid, &CZRVReportItem::HasViewSetting), (std::vector<int>{1, 0, 0, 1}));
+  EXPECT_EQ(eachItem(Solid, &CZRVReportItem::HasViewSetting),
+            (std::vector<int>{1, 0, 0, 1, 1, 1, 1}));
   EXPECT_EQ(itemAt(Solid, 1).GetViewCount(), 0);
   EXPECT_EQ(std::make_pair(itemAt(Solid, 3).GetViewY(), itemAt(Solid, 3).GetViewName()),
             std::make_pair(90.0, std::wstring(L"Side")));
+  // The same views in the same order make one list, repeats and unknown
+  // names aside; another order is another list.
+  const std::vector<std::wstring> TopSide{L"Top", L"Side"}, SideTop{L"Side", L"Top"};
+  EXPECT_EQ(itemAt(Solid, 6).GetViewNameList(), TopSide);
+  EXPECT_EQ(itemAt(Solid, 4).GetViewNameList(), TopSide);
+  EXPECT_EQ(itemAt(Solid, 5).GetViewNameList(), SideTop);
+  EXPECT_EQ(itemAt(Solid, 5).GetViewRecordList()[1].AngleX, 90.0);
 
   // A shell load keeps the names but fills no records.
   TemplateFile ShellFile(header(1001) +
