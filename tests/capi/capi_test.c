@@ -235,6 +235,8 @@ static void test_libraries(void) {
                zrv_record_put(setting, ZRV_LIBRARY_VIEW, "\xED\xA0\x80", view, 4));
   CHECK_STATUS(ZRV_E_INVALID_UTF8, zrv_record_put(setting, ZRV_LIBRARY_VIEW, "\xC0\xAF", view, 4));
   CHECK_STATUS(ZRV_E_INVALID_UTF8,
+               zrv_record_put(setting, ZRV_LIBRARY_VIEW, "\xED\xBF\xBF", view, 4)); /* U+DFFF */
+  CHECK_STATUS(ZRV_E_INVALID_UTF8,
                zrv_record_put(setting, ZRV_LIBRARY_VIEW, "\xF4\x90\x80\x80", view, 4));
   CHECK_STATUS(ZRV_OK, zrv_record_put(setting, ZRV_LIBRARY_VIEW, "\xF4\x8F\xBF\xBF", view, 4));
   {

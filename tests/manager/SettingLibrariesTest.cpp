@@ -249,7 +249,7 @@ TEST(SettingLibraries, RecordsKeepTheirOwnNamesAndOrderThroughDeletes) {
   EXPECT_EQ(options(M, &Manager::GetClippingOption).front(), L"c");
   // A hand-over lists names in the order of UTF-16 code units: a character
   // above U+FFFF before U+E000 to U+FFFF.
-  const Names InUtf16Order{L"a", L"\u00E9", L"\U00010000", L"\uE000", L"\uFFFF"};
+  const Names InUtf16Order{L"a", L"\u00E9", L"\U00010000", L"\U0010FFFF", L"\uE000", L"\uFFFF"};
   ZRVViewMap Views;
   for (auto Name = InUtf16Order.rbegin(); Name != InUtf16Order.rend(); ++Name)
     Views[*Name] = {};
