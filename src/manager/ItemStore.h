@@ -9,6 +9,7 @@
 
 #include "zrvreport/ZRVReportItem.h"
 
+#include "manager/TextPool.h"
 #include "util/Text.h"
 
 #include <cstddef>
@@ -24,10 +25,6 @@
 #include <vector>
 
 namespace zrv::manager {
-
-/// A position in one of the document's pools; 0 is the pool's start value
-/// (the empty name, a default record, an empty list).
-using PoolId = std::uint32_t;
 
 // ---- Hashing and comparing pooled values ---------------------------------------------
 // Numbers are hashed and compared by their bits, so that a pooled record gives
@@ -157,7 +154,7 @@ public:
 
   /// The id of \p Key's value, or NotFound.
   template <typename Key> PoolId find(const Key& Wanted) const {
-    return Slots[slotOf(Wanted, hashOf(Wanted))].Id;
+    return Slots[slotOf(Wanted, slotHash(Wanted))].Id;
   }
 
   const Value& operator[](PoolId Id) const { return Values[Id]; }
@@ -167,21 +164,27 @@ public:
     Values.clear();
     Slots.assign(16, Slot());
     Values.emplace_back();
-    Slots[slotOf(Values.front(), hashOf(Values.front()))] = {hashOf(Values.front()), 0};
+    Slots[slotOf(Values.front(), slotHash(Values.front()))] = {slotHash(Values.front()), 0};
   }
 
   static constexpr PoolId NotFound = ~PoolId(0);
 
 private:
   struct Slot {
-    std::size_t Hash = 0;
+    std::uint32_t Hash = 0;
     PoolId Id = NotFound;
   };
+
+  /// The value's hash folded to the 32 bits a slot keeps.
+  template <typename Key> static std::uint32_t slotHash(const Key& Wanted) {
+    const std::size_t Hash = hashOf(Wanted);
+    return static_cast<std::uint32_t>(Hash ^ (Hash >> 32));
+  }
 
   /// The id of \p Wanted, adding the value \p Make gives when the pool
   /// lacks it.
   template <typename Key, typename Make> PoolId internWith(const Key& Wanted, Make&& Made) {
-    const std::size_t Hash = hashOf(Wanted);
+    const std::uint32_t Hash = slotHash(Wanted);
     const std::size_t At = slotOf(Wanted, Hash);
     if (Slots[At].Id != NotFound)
       return Slots[At].Id;
@@ -194,9 +197,9 @@ private:
   }
 
   /// The slot that holds \p Wanted, or the free slot where it would go.
-  template <typename Key> std::size_t slotOf(const Key& Wanted, std::size_t Hash) const {
+  template <typename Key> std::size_t slotOf(const Key& Wanted, std::uint32_t Hash) const {
     const std::size_t Mask = Slots.size() - 1;
-    std::size_t At = (Hash ^ (Hash >> 29)) & Mask;
+    std::size_t At = (Hash ^ (Hash >> 17)) & Mask;
     while (Slots[At].Id != NotFound &&
            !(Slots[At].Hash == Hash && sameValue(Values[Slots[At].Id], Wanted)))
       At = (At + 1) & Mask;
@@ -210,7 +213,7 @@ private:
     for (const Slot& Entry : Old) {
       if (Entry.Id == NotFound)
         continue;
-      std::size_t At = (Entry.Hash ^ (Entry.Hash >> 29)) & Mask;
+      std::size_t At = (Entry.Hash ^ (Entry.Hash >> 17)) & Mask;
       while (Slots[At].Id != NotFound)
         At = (At + 1) & Mask;
       Slots[At] = Entry;
@@ -283,7 +286,7 @@ struct ItemRecord {
 
 /// The pools that the records of one document refer to.
 struct ItemPools {
-  ValuePool<std::wstring> Names;
+  TextPool Names;
   ValuePool<CZRVReportItem::tagCLIPSETTING> Clippings;
   ValuePool<CZRVReportItem::tagSLICESETTING> Slicings;
   ValuePool<CZRVReportItem::tagVIEWSETTING> Views;
@@ -340,15 +343,15 @@ public:
   int HasTagName() const { return record().Names[static_cast<int>(ItemName::Tag)] != 0 ? 1 : 0; }
 
   /// The name \p Which, read in place.
-  const std::wstring& name(ItemName Which) const;
-  std::wstring GetItemName() const { return name(ItemName::Item); }
-  std::wstring GetItemSaveName() const { return name(ItemName::Save); }
-  std::wstring GetClippingName() const { return name(ItemName::Clipping); }
-  std::wstring GetViewName() const { return name(ItemName::View); }
-  std::wstring GetObjectName() const { return name(ItemName::Object); }
-  std::wstring GetCaptureName() const { return name(ItemName::Capture); }
-  std::wstring GetSlicingName() const { return name(ItemName::Slicing); }
-  std::wstring GetTagName() const { return name(ItemName::Tag); }
+  std::wstring_view name(ItemName Which) const;
+  std::wstring GetItemName() const { return std::wstring(name(ItemName::Item)); }
+  std::wstring GetItemSaveName() const { return std::wstring(name(ItemName::Save)); }
+  std::wstring GetClippingName() const { return std::wstring(name(ItemName::Clipping)); }
+  std::wstring GetViewName() const { return std::wstring(name(ItemName::View)); }
+  std::wstring GetObjectName() const { return std::wstring(name(ItemName::Object)); }
+  std::wstring GetCaptureName() const { return std::wstring(name(ItemName::Capture)); }
+  std::wstring GetSlicingName() const { return std::wstring(name(ItemName::Slicing)); }
+  std::wstring GetTagName() const { return std::wstring(name(ItemName::Tag)); }
   /// The several-view names, read in place.
   const std::vector<std::wstring>& GetViewNameList() const;
   int GetViewCount() const { return static_cast<int>(GetViewNameList().size()); }
@@ -423,7 +426,7 @@ private:
 
 inline const ItemRecord& ItemRef::record() const { return Store->record(Position); }
 inline ItemRecord& ItemRef::record() { return Store->record(Position); }
-inline const std::wstring& ItemRef::name(ItemName Which) const {
+inline std::wstring_view ItemRef::name(ItemName Which) const {
   return Store->pools().Names[record().Names[static_cast<int>(Which)]];
 }
 

@@ -25,8 +25,8 @@ std::wstring withoutSpaces(std::wstring Name) {
 // The key of a name in the name index: without spaces and lower-cased by the
 // platform's per-character mapping, the one CompareNoCase compares with, so
 // that two names have the same key exactly when GetItemIndex finds them equal.
-std::wstring nameKey(std::wstring Name) {
-  return zrv::platform::ToLower(withoutSpaces(std::move(Name)));
+std::wstring nameKey(std::wstring_view Name) {
+  return zrv::platform::ToLower(withoutSpaces(std::wstring(Name)));
 }
 
 // The key of an item id in the index by id.

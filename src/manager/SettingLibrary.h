@@ -241,7 +241,7 @@ template <typename Traits>
 bool isUsed(const ItemList& Items, const FirstIndexMap& FirstIndexOfID, const std::wstring& Name) {
   // A name no item has is not in the document's name pool.
   const PoolId Wanted = Items.pools().Names.find(std::wstring_view(Name));
-  if (Wanted == ValuePool<std::wstring>::NotFound)
+  if (Wanted == TextPool::NotFound)
     return false;
   bool Used = false;
   FirstIndexOfID.forEach([&](std::uint32_t, int First) {
@@ -261,7 +261,7 @@ std::vector<int> usersOf(const ItemList& Items, const FirstIndexMap& FirstIndexO
   std::vector<int> UsingIDs;
   std::vector<int> Users;
   const PoolId Wanted = Items.pools().Names.find(std::wstring_view(Name));
-  if (Wanted == ValuePool<std::wstring>::NotFound)
+  if (Wanted == TextPool::NotFound)
     return Users;
   FirstIndexOfID.forEach([&](std::uint32_t ItemID, int First) {
     if (Items.record(static_cast<std::size_t>(First)).Names[static_cast<int>(Traits::NameOf)] ==

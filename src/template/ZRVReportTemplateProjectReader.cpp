@@ -642,7 +642,7 @@ template <typename Record> Record asStored(Record Setting) { return Setting; }
 template <typename Entry>
 zrv::manager::PoolId pooledName(zrv::manager::ItemPools& Pools, Entry& Found,
                                 std::wstring_view Name) {
-  if (Found.Name == zrv::manager::ValuePool<std::wstring>::NotFound)
+  if (Found.Name == zrv::manager::TextPool::NotFound)
     Found.Name = Pools.Names.intern(Name);
   return Found.Name;
 }

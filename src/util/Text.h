@@ -27,7 +27,7 @@ inline std::wstring text(const wchar_t* Value) {
 
 /// Copies \p Value with its terminator into a caller's buffer (the caller
 /// provides room). A null buffer is left alone.
-inline void copyToBuffer(const std::wstring& Value, wchar_t* Buffer) {
+inline void copyToBuffer(std::wstring_view Value, wchar_t* Buffer) {
   if (!Buffer)
     return;
   Value.copy(Buffer, Value.size());

@@ -387,3 +387,38 @@ TEST(ItemPools, EqualRecordsAreHeldOnceAndAnyDifferenceCounts) {
     EXPECT_EQ(Pool[Ids[std::size_t(I)]].RangeY, I / 3);
   }
 }
+
+TEST(ItemPools, TextsAreHeldOnceAndStayWhereTheyAreThroughCopies) {
+  // 3,000 names fill several blocks; one name is longer than any block.
+  using zrv::manager::PoolId;
+  using zrv::manager::TextPool;
+  auto name = [](int I) { return L"Name_" + std::to_wstring(I); };
+  const std::wstring Long(20000, L'x');
+  TextPool Pool;
+  EXPECT_EQ(Pool.intern(L""), PoolId(0));
+  const PoolId First = Pool.intern(name(0));
+  const std::wstring_view FirstSeen = Pool[First];
+  std::vector<PoolId> Ids;
+  for (int I = 0; I < 3000; ++I)
+    Ids.push_back(Pool.intern(name(I)));
+  const PoolId LongId = Pool.intern(Long);
+  EXPECT_EQ(Ids.front(), First);
+  EXPECT_EQ(FirstSeen.data(), Pool[First].data()) << "a text moved when the pool grew";
+  EXPECT_EQ(std::set<PoolId>(Ids.begin(), Ids.end()).size(), Ids.size());
+  EXPECT_EQ(Pool.find(L"Name_3000"), TextPool::NotFound);
+  EXPECT_EQ(Pool.find(L"Name_29"), Ids[29]);
+
+  // A copy answers alone once the original is gone, and adds texts of its own.
+  auto Copy = std::make_unique<TextPool>(Pool);
+  Pool.clear();
+  EXPECT_EQ(Pool.find(L"Name_29"), TextPool::NotFound);
+  EXPECT_EQ(Pool.size(), 1u);
+  Pool.intern(L"other");
+  for (int I = 0; I < 3000; I += 7)
+    ASSERT_EQ((*Copy)[Ids[std::size_t(I)]], name(I)) << I;
+  EXPECT_EQ((*Copy)[LongId], Long);
+  const PoolId Next = PoolId(Copy->size());
+  EXPECT_EQ(Copy->intern(L"Name_3000"), Next);
+  EXPECT_EQ((*Copy)[Copy->find(L"Name_3000")], L"Name_3000");
+  EXPECT_EQ((*Copy)[0], L"");
+}
