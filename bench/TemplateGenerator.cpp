@@ -221,7 +221,8 @@ std::string GenerateSolidInjectionTemplate(const TemplateShape& Shape) {
         R.CaptureName = Capture;
         R.SlicingName = Slicing;
         R.ViewName = View;
-        R.ManyViewNames = {ManyViews.data(), ManyViews.size()};
+        const std::vector<std::wstring_view> ManyViewNames(ManyViews.begin(), ManyViews.end());
+        R.ManyViewNames = {ManyViewNames.data(), ManyViewNames.size()};
         R.ItemCountOf1Page = 1;
         Out.lineBy(
             [&](fileformat::ByteBuffer& Bytes) { fileformat::appendItemLine(Bytes, R, L"", L""); });

@@ -122,8 +122,8 @@ ItemRecord ZRVDocumentAccess::pack(const CZRVReportItem& Item, ItemPools& Pools)
   R.View = Pools.Views.intern(Item.ViewSetting);
   R.Object = Pools.Objects.intern(Item.ObjectSetting);
   R.Capture = Pools.Captures.intern(Item.CaptureSetting);
-  R.ViewNames = Pools.ViewNameLists.intern(Item.ViewNames);
-  R.ViewRecords = Pools.ViewRecordLists.intern(Item.ViewRecords);
+  R.ViewNames = Pools.internNames(Item.ViewNames);
+  R.ViewRecords = Pools.internViews(Item.ViewRecords);
   R.Extra = SharedFields::extraOf(Item);
   return R;
 }
@@ -140,8 +140,12 @@ void ZRVDocumentAccess::unpack(const ItemRecord& R, const ItemPools& Pools, CZRV
   Out.ViewSetting = Pools.Views[R.View];
   Out.ObjectSetting = Pools.Objects[R.Object];
   Out.CaptureSetting = Pools.Captures[R.Capture];
-  Out.ViewNames = Pools.ViewNameLists[R.ViewNames];
-  Out.ViewRecords = Pools.ViewRecordLists[R.ViewRecords];
+  Out.ViewNames.clear();
+  for (PoolId Name : Pools.ViewNameLists[R.ViewNames])
+    Out.ViewNames.emplace_back(Pools.Names[Name]);
+  Out.ViewRecords.clear();
+  for (PoolId View : Pools.ViewRecordLists[R.ViewRecords])
+    Out.ViewRecords.push_back(Pools.Views[View]);
   const ItemExtra Start;
   const ItemExtra& Fields = R.Extra ? *R.Extra : Start;
   SharedFields::eachExtraTable([&](const auto& Table) {

@@ -62,6 +62,26 @@ void ItemPools::clear() {
   ViewRecordLists.clear();
 }
 
+PoolId ItemPools::internNames(const std::vector<std::wstring>& List) {
+  if (List.empty())
+    return 0;
+  std::vector<PoolId> Ids;
+  Ids.reserve(List.size());
+  for (const std::wstring& Name : List)
+    Ids.push_back(Names.intern(Name));
+  return ViewNameLists.intern(Ids.data(), Ids.size());
+}
+
+PoolId ItemPools::internViews(const std::vector<CZRVReportItem::tagVIEWSETTING>& List) {
+  if (List.empty())
+    return 0;
+  std::vector<PoolId> Ids;
+  Ids.reserve(List.size());
+  for (const CZRVReportItem::tagVIEWSETTING& View : List)
+    Ids.push_back(Views.intern(View));
+  return ViewRecordLists.intern(Ids.data(), Ids.size());
+}
+
 // ---- ItemRef ------------------------------------------------------------------------
 
 int ItemRef::GetParameterX() const { return Store->pools().Slicings[record().Slicing].SliceX; }
@@ -74,8 +94,8 @@ int ItemRef::HasViewSetting() const {
 
 int ItemRef::IsFocusCapture() const { return Store->pools().Captures[record().Capture].FocusOn; }
 
-const std::vector<std::wstring>& ItemRef::GetViewNameList() const {
-  return Store->pools().ViewNameLists[record().ViewNames];
+ViewNameList ItemRef::GetViewNameList() const {
+  return ViewNameList(Store->pools().Names, Store->pools().ViewNameLists[record().ViewNames]);
 }
 
 void ItemRef::SetOutput(int Value) { record().Output = zrv::mapOutput(Value); }

@@ -9,7 +9,7 @@
 
 #include "zrvreport/ZRVReportItem.h"
 
-#include "manager/TextPool.h"
+#include "manager/SequencePool.h"
 #include "util/Text.h"
 
 #include <cstddef>
@@ -90,49 +90,6 @@ auto sameValue(const Record& A, const Record& B) -> decltype(fieldsOf(A), true) 
             fieldsOf(B));
       },
       fieldsOf(A));
-}
-
-template <typename Element> std::size_t hashOf(const std::vector<Element>& List) {
-  std::size_t Hash = List.size();
-  for (const Element& Value : List)
-    mixHash(Hash, hashOf(Value));
-  return Hash;
-}
-
-template <typename Element>
-bool sameValue(const std::vector<Element>& A, const std::vector<Element>& B) {
-  if (A.size() != B.size())
-    return false;
-  for (std::size_t I = 0; I < A.size(); ++I)
-    if (!sameValue(A[I], B[I]))
-      return false;
-  return true;
-}
-
-/// A list of names read in place, pooled as the list of those names.
-struct NameListView {
-  const std::wstring_view* Names = nullptr;
-  std::size_t Count = 0;
-
-  operator std::vector<std::wstring>() const {
-    return std::vector<std::wstring>(Names, Names + Count);
-  }
-};
-
-inline std::size_t hashOf(const NameListView& List) {
-  std::size_t Hash = List.Count;
-  for (std::size_t I = 0; I < List.Count; ++I)
-    mixHash(Hash, hashOf(List.Names[I]));
-  return Hash;
-}
-
-inline bool sameValue(const std::vector<std::wstring>& A, const NameListView& B) {
-  if (A.size() != B.Count)
-    return false;
-  for (std::size_t I = 0; I < B.Count; ++I)
-    if (A[I] != B.Names[I])
-      return false;
-  return true;
 }
 
 /// Values of one type held once each, found by value through an open-addressed
@@ -292,13 +249,47 @@ struct ItemPools {
   ValuePool<CZRVReportItem::tagVIEWSETTING> Views;
   ValuePool<CZRVReportItem::tagOBJECTSETTING> Objects;
   ValuePool<CZRVReportItem::tagFOCUSCAPTURE> Captures;
-  ValuePool<std::vector<std::wstring>> ViewNameLists;
-  ValuePool<std::vector<CZRVReportItem::tagVIEWSETTING>> ViewRecordLists;
+  /// Several-view names: lists of ids of Names.
+  IdListPool ViewNameLists;
+  /// Several-view records: lists of ids of Views.
+  IdListPool ViewRecordLists;
+
+  /// The id of the list of \p Names, each interned in Names.
+  PoolId internNames(const std::vector<std::wstring>& List);
+  /// The id of the list of \p Records, each interned in Views.
+  PoolId internViews(const std::vector<CZRVReportItem::tagVIEWSETTING>& List);
 
   void clear();
 };
 
 class ItemStore;
+
+/// The several-view names of an item, read in place.
+class ViewNameList {
+public:
+  ViewNameList(const TextPool& Pool, Span<PoolId> List) : Texts(&Pool), Ids(List) {}
+
+  std::size_t size() const { return Ids.size(); }
+  bool empty() const { return Ids.empty(); }
+  std::wstring_view operator[](std::size_t At) const { return (*Texts)[Ids[At]]; }
+
+  struct Iterator {
+    const ViewNameList* List;
+    std::size_t At;
+    std::wstring_view operator*() const { return (*List)[At]; }
+    Iterator& operator++() {
+      ++At;
+      return *this;
+    }
+    bool operator!=(const Iterator& Other) const { return At != Other.At; }
+  };
+  Iterator begin() const { return {this, 0}; }
+  Iterator end() const { return {this, size()}; }
+
+private:
+  const TextPool* Texts;
+  Span<PoolId> Ids;
+};
 
 /// One stored item as the document's members read and change it, or none (a
 /// lookup that found nothing). Reads of numbers and names come from the
@@ -353,7 +344,7 @@ public:
   std::wstring GetSlicingName() const { return std::wstring(name(ItemName::Slicing)); }
   std::wstring GetTagName() const { return std::wstring(name(ItemName::Tag)); }
   /// The several-view names, read in place.
-  const std::vector<std::wstring>& GetViewNameList() const;
+  ViewNameList GetViewNameList() const;
   int GetViewCount() const { return static_cast<int>(GetViewNameList().size()); }
 
   void SetOutput(int Value);

@@ -47,7 +47,7 @@ int CZRVReportItemManager::CheckViewUsed(const wchar_t* Name) const {
   // are never equal, letter case ignored: names hold no null character, as
   // every way into an item takes them as null-terminated text.
   for (std::size_t I = 0; I < Doc->Items.size(); ++I)
-    for (const std::wstring& ViewName : Doc->Items[I].GetViewNameList())
+    for (const std::wstring_view ViewName : Doc->Items[I].GetViewNameList())
       if (ViewName.size() == Wanted.size() && zrv::platform::CompareNoCase(ViewName, Wanted) == 0)
         return 1;
   return 0;
@@ -139,7 +139,7 @@ void CZRVReportItemManager::SetAllManyViewData() {
   // record list: it is made once for each such pair of pooled lists.
   ItemPools& Pools = Doc->Items.pools();
   std::unordered_map<std::uint64_t, PoolId> Done;
-  std::vector<CZRVReportItem::tagVIEWSETTING> Records;
+  std::vector<PoolId> Records;
   for (std::size_t Position = 0; Position < Doc->Items.size(); ++Position) {
     ItemRecord& Item = Doc->Items.record(Position);
     if (Item.ViewNames == 0)
@@ -150,11 +150,11 @@ void CZRVReportItemManager::SetAllManyViewData() {
       continue;
     }
     // The names are read from the item's own list; records are appended.
-    Records = Pools.ViewRecordLists[Item.ViewRecords];
-    for (const std::wstring& Name : Pools.ViewNameLists[Item.ViewNames]) {
-      Records.push_back(Views.get(Name));
-    }
-    Item.ViewRecords = Pools.ViewRecordLists.intern(Records);
+    const Span<PoolId> Held = Pools.ViewRecordLists[Item.ViewRecords];
+    Records.assign(Held.begin(), Held.end());
+    for (const PoolId Name : Pools.ViewNameLists[Item.ViewNames])
+      Records.push_back(Pools.Views.intern(Views.get(Pools.Names[Name])));
+    Item.ViewRecords = Pools.ViewRecordLists.intern(Records.data(), Records.size());
     Done.emplace(Key, Item.ViewRecords);
   }
 }

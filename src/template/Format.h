@@ -202,9 +202,9 @@ template <typename Text, typename Names> struct ItemLineFields {
 
 /// Names kept elsewhere (an item's list of several views), seen in place.
 struct NameSpan {
-  const std::wstring* First = nullptr;
+  const std::wstring_view* First = nullptr;
   std::size_t Count = 0;
-  const std::wstring* data() const { return First; }
+  const std::wstring_view* data() const { return First; }
   std::size_t size() const { return Count; }
   bool empty() const { return Count == 0; }
 };
@@ -214,7 +214,7 @@ using ItemLineView = ItemLineFields<std::wstring_view, NameSpan>;
 
 /// The length in wide characters of the several-view field of \p Count names
 /// from \p First (each name and its ';').
-std::size_t viewListLength(const std::wstring* First, std::size_t Count);
+std::size_t viewListLength(const std::wstring_view* First, std::size_t Count);
 
 // ---- Lines appended as written ---------------------------------------------------------
 // Each appends the UTF-8 bytes of one line to Out, without its line end. A

@@ -40,7 +40,7 @@ public:
     return Result;
   }
   /// The \p Count names from \p First, each followed by ';'.
-  static LineValue viewList(const std::wstring* First, std::size_t Count) {
+  static LineValue viewList(const std::wstring_view* First, std::size_t Count) {
     LineValue Result(std::wstring_view{});
     Result.Form = TextForm::ViewList;
     Result.Value.Names = First;
@@ -61,7 +61,7 @@ public:
   /// The text of an AsStored or BlanksAsMark value.
   std::wstring_view textValue() const { return std::wstring_view(Value.Chars, Size); }
   /// The names of a ViewList value, the reals of a WholeNumbers value.
-  const std::wstring* names() const { return Value.Names; }
+  const std::wstring_view* names() const { return Value.Names; }
   const double* reals() const { return Value.Reals; }
   std::size_t count() const { return Size; }
   char separator() const { return ListSeparator; }
@@ -70,7 +70,7 @@ private:
   // Kept small: a line's values are built for every line written.
   union Payload {
     const wchar_t* Chars;
-    const std::wstring* Names;
+    const std::wstring_view* Names;
     const double* Reals;
   };
   TextForm Form = TextForm::AsStored;
@@ -502,7 +502,7 @@ void putItemLine(Sink& Out, const Item& I, std::wstring_view ProjectViewName,
 
 } // namespace
 
-std::size_t viewListLength(const std::wstring* First, std::size_t Count) {
+std::size_t viewListLength(const std::wstring_view* First, std::size_t Count) {
   std::size_t Length = Count;
   for (std::size_t I = 0; I < Count; ++I)
     Length += First[I].size();

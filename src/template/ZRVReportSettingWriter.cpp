@@ -170,6 +170,10 @@ private:
   template <typename Library>
   void settings(TemplateText& T, Section Id, const Library& Settings, std::wstring_view Skip) const;
   ItemLineView itemLine(std::size_t Index) const;
+
+  /// The several-view names of the last item line, seen in place: kept for
+  /// its room from line to line.
+  mutable std::vector<std::wstring_view> ViewNames;
 };
 
 // ---- [FileHeader] and [Info] ---------------------------------------------------------------
@@ -320,7 +324,11 @@ ItemLineView Source::itemLine(std::size_t Index) const {
   Line.ObjectName = Item.name(ItemName::Object);
   Line.CaptureName = Item.name(ItemName::Capture);
   Line.SlicingName = Item.name(ItemName::Slicing);
-  Line.ManyViewNames = NameSpan{First.GetViewNameList().data(), First.GetViewNameList().size()};
+  const zrv::manager::ViewNameList Many = First.GetViewNameList();
+  ViewNames.clear();
+  for (const std::wstring_view Name : Many)
+    ViewNames.push_back(Name);
+  Line.ManyViewNames = NameSpan{ViewNames.data(), ViewNames.size()};
   Line.AirTrap = Item.GetOutputAirTrap();
   Line.WeldLine = Item.GetOutputWeldLine();
   Line.ItemCountOf1Page = First.GetItemCountOf1Page();

@@ -309,7 +309,6 @@ void CZRVReportTemplateProjectReader::clearTables() {
   ObjectIndex.clear();
   CaptureIndex.clear();
   SlicingIndex.clear();
-  ViewLists.clear();
 }
 
 void CZRVReportTemplateProjectReader::handOverTables() {
@@ -729,28 +728,19 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
     bool ManyFound = false;
     if (fileformat::isViewList(ViewField)) {
       ViewParts.clear();
-      ViewPartIds.clear();
       fileformat::forEachViewName(ViewField, [&](std::wstring_view Part) {
         if (auto* Found = ViewIndex.find(Part)) {
           // A name listed twice is kept once: one entry has one name.
-          if (std::find(ViewPartIds.begin(), ViewPartIds.end(), Found->At) == ViewPartIds.end()) {
-            ViewParts.push_back(Part);
-            ViewPartIds.push_back(Found->At);
-          }
+          const zrv::manager::PoolId Name = pooledName(Pools, *Found, Part);
+          if (std::find(ViewParts.begin(), ViewParts.end(), Name) == ViewParts.end())
+            ViewParts.push_back(Name);
           ManyFound = true;
         } else {
           unresolved(Part, 9);
         }
       });
-      if (ManyFound) {
-        zrv::manager::PoolId Pooled = ViewLists.find(ViewPartIds);
-        if (Pooled == zrv::manager::ValuePool<std::vector<std::wstring>>::NotFound) {
-          Pooled = Pools.ViewNameLists.intern(
-              zrv::manager::NameListView{ViewParts.data(), ViewParts.size()});
-          ViewLists.add(ViewPartIds, Pooled);
-        }
-        Item.ViewNames = Pooled;
-      }
+      if (ManyFound)
+        Item.ViewNames = Pools.ViewNameLists.intern(ViewParts.data(), ViewParts.size());
     }
     if (!ManyFound) {
       if (auto* Found = ViewIndex.find(ViewField)) {

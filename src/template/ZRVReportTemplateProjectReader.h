@@ -180,76 +180,8 @@ private:
   SettingIndex<CZRVReportItem::tagFOCUSCAPTURE> CaptureIndex;
   SettingIndex<CZRVReportItem::tagSLICESETTING> SlicingIndex;
   bool SettingsIndexed = false;
-  /// The view lists pooled during this load, found by the entry numbers of
-  /// their views in the view table: an item line's list is then found without
-  /// comparing its names with those of the pooled lists, whose texts lie all
-  /// over the heap. Entry numbers stay as they are during a load (the tables
-  /// only grow), and so do the pool's ids.
-  class PooledViewLists {
-  public:
-    /// The pool id recorded for the list \p Ids; NotFound when there is none.
-    zrv::manager::PoolId find(const std::vector<std::uint32_t>& Ids) const {
-      if (Slots.empty())
-        return NotFound;
-      const std::uint32_t Hash = hashOf(Ids);
-      for (std::size_t At = Hash & (Slots.size() - 1); Slots[At].Pooled != NotFound;
-           At = (At + 1) & (Slots.size() - 1))
-        if (Slots[At].Hash == Hash && Slots[At].Count == Ids.size() &&
-            std::equal(Ids.begin(), Ids.end(), Lists.begin() + Slots[At].First))
-          return Slots[At].Pooled;
-      return NotFound;
-    }
-    /// Records \p Pooled for the list \p Ids, which has none yet.
-    void add(const std::vector<std::uint32_t>& Ids, zrv::manager::PoolId Pooled) {
-      if ((Used + 1) * 2 > Slots.size())
-        grow();
-      place({hashOf(Ids), static_cast<std::uint32_t>(Lists.size()),
-             static_cast<std::uint32_t>(Ids.size()), Pooled});
-      Lists.insert(Lists.end(), Ids.begin(), Ids.end());
-      ++Used;
-    }
-    void clear() {
-      Lists.clear();
-      Slots.clear();
-      Used = 0;
-    }
-
-  private:
-    static constexpr zrv::manager::PoolId NotFound = ~zrv::manager::PoolId(0);
-    struct Slot {
-      std::uint32_t Hash = 0;
-      std::uint32_t First = 0; ///< the list's first entry number in Lists
-      std::uint32_t Count = 0;
-      zrv::manager::PoolId Pooled = NotFound;
-    };
-    static std::uint32_t hashOf(const std::vector<std::uint32_t>& Ids) {
-      std::uint64_t Hash = Ids.size();
-      for (std::uint32_t Id : Ids)
-        Hash = (Hash ^ Id) * 0x9E3779B97F4A7C15ULL;
-      return static_cast<std::uint32_t>(Hash >> 32);
-    }
-    void place(const Slot& New) {
-      std::size_t At = New.Hash & (Slots.size() - 1);
-      while (Slots[At].Pooled != NotFound)
-        At = (At + 1) & (Slots.size() - 1);
-      Slots[At] = New;
-    }
-    void grow() {
-      std::vector<Slot> Old(Slots.empty() ? 64 : Slots.size() * 2);
-      Old.swap(Slots);
-      for (const Slot& Kept : Old)
-        if (Kept.Pooled != NotFound)
-          place(Kept);
-    }
-    std::vector<std::uint32_t> Lists; ///< every recorded list's entry numbers
-    std::vector<Slot> Slots;          ///< open addressing by the lists' hashes
-    std::size_t Used = 0;
-  };
-
-  zrv::format::ParsedItemLine ItemFields;   ///< the item line read, kept for its room
-  std::vector<std::wstring_view> ViewParts; ///< the listed views of the item line
-  std::vector<std::uint32_t> ViewPartIds;   ///< their entry numbers in the view table
-  PooledViewLists ViewLists;
+  zrv::format::ParsedItemLine ItemFields;      ///< the item line read, kept for its room
+  std::vector<zrv::manager::PoolId> ViewParts; ///< the pooled names of the item line's views
 };
 
 #endif // ZRVREPORT_TEMPLATE_PROJECTREADER_H

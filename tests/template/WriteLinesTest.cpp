@@ -74,7 +74,7 @@ TEST(WriteLines, Utf8LinesOfNamesAndNumbersOfEveryWidth) {
       }
 
   // Integers of one, two and more digits, negative ones and the extremes.
-  const std::wstring Views[] = {L"Top", L"Front Left"};
+  const std::wstring_view Views[] = {L"Top", L"Front Left"};
   const ItemLineView Item{
       L"K", 9, 10, 99, 100, -1, INT_MIN, {}, {}, {}, {}, {}, NameSpan{Views, 2}, INT_MAX, -10, 1};
   ByteBuffer Line;

@@ -1,0 +1,175 @@
+// SequencePool.h - sequences held once each for a document's items: the
+// texts of their names and the lists of ids of their several views. The
+// elements of all sequences lie one after another in a few large blocks, and a
+// sequence is found by its elements through an open-addressing table of
+// hashes and ids. A load adds no heap block per name or list, and emptying
+// the document frees a handful of blocks, not one per name.
+#ifndef ZRVREPORT_MANAGER_SEQUENCEPOOL_H
+#define ZRVREPORT_MANAGER_SEQUENCEPOOL_H
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace zrv::manager {
+
+/// A position in one of the document's pools; 0 is the pool's start value
+/// (the empty name, a default record, an empty list).
+using PoolId = std::uint32_t;
+
+/// The elements of one pooled sequence, seen in place.
+template <typename Element> struct Span {
+  const Element* First = nullptr;
+  std::size_t Count = 0;
+
+  const Element* begin() const { return First; }
+  const Element* end() const { return First + Count; }
+  std::size_t size() const { return Count; }
+  bool empty() const { return Count == 0; }
+  const Element& operator[](std::size_t At) const { return First[At]; }
+};
+
+/// Sequences of \p Element (a character or an id) held once each, by id; id 0
+/// is the empty sequence. A block is filled up to the room it was made with
+/// and never grows, so the elements of a sequence never move: a Span stays
+/// valid until the pool is cleared or destroyed. A copy of a pool is a pool
+/// of its own (its places are block numbers and offsets, not addresses).
+template <typename Element> class SequencePool {
+public:
+  SequencePool() { clear(); }
+
+  /// The id of the \p Count elements from \p First; added when the pool
+  /// lacks them.
+  PoolId intern(const Element* First, std::size_t Count) {
+    const std::uint32_t Hash = hashOf(First, Count);
+    const std::size_t At = slotOf(First, Count, Hash);
+    if (Slots[At].Id != NotFound)
+      return Slots[At].Id;
+    const auto Id = static_cast<PoolId>(Places.size());
+    Places.push_back(place(First, Count));
+    Slots[At] = {Hash, Id};
+    if (Places.size() * 2 > Slots.size())
+      grow();
+    return Id;
+  }
+
+  /// The id of the \p Count elements from \p First, or NotFound.
+  PoolId find(const Element* First, std::size_t Count) const {
+    return Slots[slotOf(First, Count, hashOf(First, Count))].Id;
+  }
+
+  Span<Element> operator[](PoolId Id) const {
+    const Place& At = Places[Id];
+    return At.Count == 0 ? Span<Element>()
+                         : Span<Element>{Blocks[At.Block].data() + At.Start, At.Count};
+  }
+
+  /// The number of sequences, the empty one included.
+  std::size_t size() const { return Places.size(); }
+
+  /// Empties the pool down to the empty sequence (id 0).
+  void clear() {
+    Blocks.clear();
+    Places.assign(1, Place());
+    Slots.assign(16, Slot());
+    Slots[slotOf(nullptr, 0, hashOf(nullptr, 0))] = {hashOf(nullptr, 0), 0};
+  }
+
+  static constexpr PoolId NotFound = ~PoolId(0);
+
+  /// The hash of a sequence: FNV-1a over its elements' values, then mixed.
+  static std::uint32_t hashOf(const Element* First, std::size_t Count) {
+    std::uint32_t Hash = 2166136261u;
+    for (std::size_t I = 0; I < Count; ++I)
+      Hash = (Hash ^ static_cast<std::uint32_t>(First[I])) * 16777619u;
+    return Hash ^ (Hash >> 15);
+  }
+
+private:
+  /// Elements of the first block; each further block has twice the room of
+  /// the one before, up to LastBlockSize. A longer sequence gets a block of
+  /// its own length.
+  static constexpr std::size_t FirstBlockSize = 256;
+  static constexpr std::size_t LastBlockSize = 16384;
+
+  struct Place {
+    std::uint32_t Block = 0;
+    std::uint32_t Start = 0;
+    std::uint32_t Count = 0;
+  };
+  struct Slot {
+    std::uint32_t Hash = 0;
+    PoolId Id = NotFound;
+  };
+
+  /// Copies the elements into the last block, or into a new one when the
+  /// last has no room left for them (a copied pool's blocks have no room to
+  /// spare).
+  Place place(const Element* First, std::size_t Count) {
+    if (Count == 0)
+      return Place();
+    if (Blocks.empty() || Blocks.back().capacity() - Blocks.back().size() < Count) {
+      const std::size_t Room = FirstBlockSize << std::min<std::size_t>(Blocks.size(), 6);
+      Blocks.emplace_back();
+      Blocks.back().reserve(std::max(std::min(Room, LastBlockSize), Count));
+    }
+    std::vector<Element>& Last = Blocks.back();
+    const Place At{static_cast<std::uint32_t>(Blocks.size() - 1),
+                   static_cast<std::uint32_t>(Last.size()), static_cast<std::uint32_t>(Count)};
+    Last.insert(Last.end(), First, First + Count);
+    return At;
+  }
+
+  /// The slot that holds the sequence, or the free slot where it would go.
+  std::size_t slotOf(const Element* First, std::size_t Count, std::uint32_t Hash) const {
+    const std::size_t Mask = Slots.size() - 1;
+    std::size_t At = Hash & Mask;
+    while (Slots[At].Id != NotFound &&
+           !(Slots[At].Hash == Hash && holds(Slots[At].Id, First, Count)))
+      At = (At + 1) & Mask;
+    return At;
+  }
+
+  bool holds(PoolId Id, const Element* First, std::size_t Count) const {
+    const Span<Element> Held = (*this)[Id];
+    return Held.size() == Count && std::equal(Held.begin(), Held.end(), First);
+  }
+
+  void grow() {
+    std::vector<Slot> Old(Slots.size() * 2);
+    Old.swap(Slots);
+    const std::size_t Mask = Slots.size() - 1;
+    for (const Slot& Entry : Old) {
+      if (Entry.Id == NotFound)
+        continue;
+      std::size_t At = Entry.Hash & Mask;
+      while (Slots[At].Id != NotFound)
+        At = (At + 1) & Mask;
+      Slots[At] = Entry;
+    }
+  }
+
+  std::vector<std::vector<Element>> Blocks;
+  std::vector<Place> Places; ///< where each sequence is, by id
+  std::vector<Slot> Slots;   ///< open addressing by sequence hash
+};
+
+/// Texts held once each: names are found and read as views.
+class TextPool : public SequencePool<wchar_t> {
+public:
+  PoolId intern(std::wstring_view Text) { return SequencePool::intern(Text.data(), Text.size()); }
+  PoolId find(std::wstring_view Text) const { return SequencePool::find(Text.data(), Text.size()); }
+  std::wstring_view operator[](PoolId Id) const {
+    const Span<wchar_t> Held = SequencePool::operator[](Id);
+    return std::wstring_view(Held.First, Held.Count);
+  }
+};
+
+/// Lists of ids of another pool held once each.
+using IdListPool = SequencePool<PoolId>;
+
+} // namespace zrv::manager
+
+#endif // ZRVREPORT_MANAGER_SEQUENCEPOOL_H
