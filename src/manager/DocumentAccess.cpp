@@ -117,11 +117,11 @@ ItemRecord ZRVDocumentAccess::pack(const CZRVReportItem& Item, ItemPools& Pools)
     R.*Stored = Item.*Public;
   for (int Which = 0; Which < static_cast<int>(ItemName::Count); ++Which)
     R.Names[Which] = Pools.Names.intern(name(Item, static_cast<ItemName>(Which)));
-  R.Clipping = Pools.Clippings.intern(Item.ClipSetting);
-  R.Slicing = Pools.Slicings.intern(Item.SliceSetting);
-  R.View = Pools.Views.intern(Item.ViewSetting);
-  R.Object = Pools.Objects.intern(Item.ObjectSetting);
-  R.Capture = Pools.Captures.intern(Item.CaptureSetting);
+  R.Clipping = Pools.Clippings.intern(Item.ClipSetting, Pools.Names);
+  R.Slicing = Pools.Slicings.intern(Item.SliceSetting, Pools.Names);
+  R.View = Pools.Views.intern(Item.ViewSetting, Pools.Names);
+  R.Object = Pools.Objects.intern(Item.ObjectSetting, Pools.Names);
+  R.Capture = Pools.Captures.intern(Item.CaptureSetting, Pools.Names);
   R.ViewNames = Pools.internNames(Item.ViewNames);
   R.ViewRecords = Pools.internViews(Item.ViewRecords);
   R.Extra = SharedFields::extraOf(Item);
@@ -135,17 +135,17 @@ void ZRVDocumentAccess::unpack(const ItemRecord& R, const ItemPools& Pools, CZRV
     Out.*Public = R.*Stored;
   for (int Which = 0; Which < static_cast<int>(ItemName::Count); ++Which)
     name(Out, static_cast<ItemName>(Which)) = Pools.Names[R.Names[Which]];
-  Out.ClipSetting = Pools.Clippings[R.Clipping];
-  Out.SliceSetting = Pools.Slicings[R.Slicing];
-  Out.ViewSetting = Pools.Views[R.View];
-  Out.ObjectSetting = Pools.Objects[R.Object];
-  Out.CaptureSetting = Pools.Captures[R.Capture];
+  Out.ClipSetting = Pools.Clippings.get(R.Clipping, Pools.Names);
+  Out.SliceSetting = Pools.Slicings.get(R.Slicing, Pools.Names);
+  Out.ViewSetting = Pools.Views.get(R.View, Pools.Names);
+  Out.ObjectSetting = Pools.Objects.get(R.Object, Pools.Names);
+  Out.CaptureSetting = Pools.Captures.get(R.Capture, Pools.Names);
   Out.ViewNames.clear();
   for (PoolId Name : Pools.ViewNameLists[R.ViewNames])
     Out.ViewNames.emplace_back(Pools.Names[Name]);
   Out.ViewRecords.clear();
   for (PoolId View : Pools.ViewRecordLists[R.ViewRecords])
-    Out.ViewRecords.push_back(Pools.Views[View]);
+    Out.ViewRecords.push_back(Pools.Views.get(View, Pools.Names));
   const ItemExtra Start;
   const ItemExtra& Fields = R.Extra ? *R.Extra : Start;
   SharedFields::eachExtraTable([&](const auto& Table) {

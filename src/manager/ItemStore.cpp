@@ -78,21 +78,29 @@ PoolId ItemPools::internViews(const std::vector<CZRVReportItem::tagVIEWSETTING>&
   std::vector<PoolId> Ids;
   Ids.reserve(List.size());
   for (const CZRVReportItem::tagVIEWSETTING& View : List)
-    Ids.push_back(Views.intern(View));
+    Ids.push_back(Views.intern(View, Names));
   return ViewRecordLists.intern(Ids.data(), Ids.size());
 }
 
 // ---- ItemRef ------------------------------------------------------------------------
 
-int ItemRef::GetParameterX() const { return Store->pools().Slicings[record().Slicing].SliceX; }
-int ItemRef::GetParameterY() const { return Store->pools().Slicings[record().Slicing].SliceY; }
-int ItemRef::GetParameterZ() const { return Store->pools().Slicings[record().Slicing].SliceZ; }
+int ItemRef::GetParameterX() const {
+  return Store->pools().Slicings.fields(record().Slicing).SliceX;
+}
+int ItemRef::GetParameterY() const {
+  return Store->pools().Slicings.fields(record().Slicing).SliceY;
+}
+int ItemRef::GetParameterZ() const {
+  return Store->pools().Slicings.fields(record().Slicing).SliceZ;
+}
 
 int ItemRef::HasViewSetting() const {
   return record().HasView != 0 || record().ViewRecords != 0 ? 1 : 0;
 }
 
-int ItemRef::IsFocusCapture() const { return Store->pools().Captures[record().Capture].FocusOn; }
+int ItemRef::IsFocusCapture() const {
+  return Store->pools().Captures.fields(record().Capture).FocusOn;
+}
 
 ViewNameList ItemRef::GetViewNameList() const {
   return ViewNameList(Store->pools().Names, Store->pools().ViewNameLists[record().ViewNames]);

@@ -181,6 +181,46 @@ private:
   std::vector<Slot> Slots;
 };
 
+/// Setting records held once each, each record's Name kept as an id of the
+/// document's text pool: a pooled record is plain data with no heap block of
+/// its own, and names shared with items and other records are held once.
+template <typename Record> class RecordPool {
+public:
+  /// The id of \p Value, its Name interned in \p Texts.
+  PoolId intern(Record Value, TextPool& Texts) {
+    Named Kept;
+    Kept.Name = Texts.intern(Value.Name);
+    std::wstring().swap(Value.Name); // gives its heap block back
+    Kept.Fields = std::move(Value);
+    return Pool.intern(std::move(Kept));
+  }
+  /// The record \p Id with its Name.
+  Record get(PoolId Id, const TextPool& Texts) const {
+    Record Out = Pool[Id].Fields;
+    Out.Name.assign(Texts[Pool[Id].Name]);
+    return Out;
+  }
+  /// The numbers of record \p Id; its Name is left empty.
+  const Record& fields(PoolId Id) const { return Pool[Id].Fields; }
+  void clear() { Pool.clear(); }
+
+private:
+  struct Named {
+    Record Fields; ///< Name empty
+    PoolId Name = 0;
+
+    friend std::size_t hashOf(const Named& Value) {
+      std::size_t Hash = hashOf(Value.Fields);
+      mixHash(Hash, Value.Name);
+      return Hash;
+    }
+    friend bool sameValue(const Named& A, const Named& B) {
+      return A.Name == B.Name && sameValue(A.Fields, B.Fields);
+    }
+  };
+  ValuePool<Named> Pool;
+};
+
 /// The names of an item, in the order of its record's name ids.
 enum class ItemName { Save, Clipping, View, Object, Capture, Slicing, Tag, Item, Count };
 
@@ -244,11 +284,11 @@ struct ItemRecord {
 /// The pools that the records of one document refer to.
 struct ItemPools {
   TextPool Names;
-  ValuePool<CZRVReportItem::tagCLIPSETTING> Clippings;
-  ValuePool<CZRVReportItem::tagSLICESETTING> Slicings;
-  ValuePool<CZRVReportItem::tagVIEWSETTING> Views;
-  ValuePool<CZRVReportItem::tagOBJECTSETTING> Objects;
-  ValuePool<CZRVReportItem::tagFOCUSCAPTURE> Captures;
+  RecordPool<CZRVReportItem::tagCLIPSETTING> Clippings;
+  RecordPool<CZRVReportItem::tagSLICESETTING> Slicings;
+  RecordPool<CZRVReportItem::tagVIEWSETTING> Views;
+  RecordPool<CZRVReportItem::tagOBJECTSETTING> Objects;
+  RecordPool<CZRVReportItem::tagFOCUSCAPTURE> Captures;
   /// Several-view names: lists of ids of Names.
   IdListPool ViewNameLists;
   /// Several-view records: lists of ids of Views.

@@ -153,7 +153,7 @@ void CZRVReportItemManager::SetAllManyViewData() {
     const Span<PoolId> Held = Pools.ViewRecordLists[Item.ViewRecords];
     Records.assign(Held.begin(), Held.end());
     for (const PoolId Name : Pools.ViewNameLists[Item.ViewNames])
-      Records.push_back(Pools.Views.intern(Views.get(Pools.Names[Name])));
+      Records.push_back(Pools.Views.intern(Views.get(Pools.Names[Name]), Pools.Names));
     Item.ViewRecords = Pools.ViewRecordLists.intern(Records.data(), Records.size());
     Done.emplace(Key, Item.ViewRecords);
   }

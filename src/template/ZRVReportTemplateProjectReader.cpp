@@ -626,10 +626,11 @@ namespace {
 /// The pool id of the record an index entry gives an item (made into the
 /// item's form by \p ItemForm), pooled on the first use.
 template <typename Index, typename Record, typename ItemForm>
-zrv::manager::PoolId pooledRecord(zrv::manager::ValuePool<Record>& Pool, const Index& Settings,
+zrv::manager::PoolId pooledRecord(zrv::manager::RecordPool<Record>& Pool,
+                                  zrv::manager::TextPool& Texts, const Index& Settings,
                                   typename Index::Entry& Found, ItemForm Form) {
   if (Found.Pooled == zrv::manager::ValuePool<Record>::NotFound)
-    Found.Pooled = Pool.intern(Form(Settings.record(Found)));
+    Found.Pooled = Pool.intern(Form(Settings.record(Found)), Texts);
   return Found.Pooled;
 }
 
@@ -711,7 +712,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   // Field 8: clipping.
   if (!Parsed.ClippingName.empty()) {
     if (auto* Found = ClippingIndex.find(Parsed.ClippingName)) {
-      Item.Clipping = pooledRecord(Pools.Clippings, ClippingIndex, *Found,
+      Item.Clipping = pooledRecord(Pools.Clippings, Pools.Names, ClippingIndex, *Found,
                                    asStored<CZRVReportItem::tagCLIPSETTING>);
       Item.HasClipping = 1;
       Item.Names[static_cast<int>(ItemName::Clipping)] =
@@ -744,7 +745,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
     }
     if (!ManyFound) {
       if (auto* Found = ViewIndex.find(ViewField)) {
-        Item.View = pooledRecord(Pools.Views, ViewIndex, *Found,
+        Item.View = pooledRecord(Pools.Views, Pools.Names, ViewIndex, *Found,
                                  [](const CZRVReportItem::tagVIEWSETTING& S) {
                                    CZRVReportItem::tagVIEWSETTING View;
                                    View.AngleX = S.AngleX;
@@ -764,7 +765,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   // Fields 10 to 12: object, focus capture, slicing. A capture record's
   // focus is on when it has a size, as the item's setter makes it.
   if (auto* Found = ObjectIndex.find(Parsed.ObjectName)) {
-    Item.Object = pooledRecord(Pools.Objects, ObjectIndex, *Found,
+    Item.Object = pooledRecord(Pools.Objects, Pools.Names, ObjectIndex, *Found,
                                asStored<CZRVReportItem::tagOBJECTSETTING>);
     Item.HasObject = 1;
     Item.Names[static_cast<int>(ItemName::Object)] = pooledName(Pools, *Found, Parsed.ObjectName);
@@ -772,7 +773,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
     unresolved(Parsed.ObjectName, 10);
   }
   if (auto* Found = CaptureIndex.find(Parsed.CaptureName)) {
-    Item.Capture = pooledRecord(Pools.Captures, CaptureIndex, *Found,
+    Item.Capture = pooledRecord(Pools.Captures, Pools.Names, CaptureIndex, *Found,
                                 [](CZRVReportItem::tagFOCUSCAPTURE Capture) {
                                   Capture.FocusOn = Capture.Width > 0 && Capture.Height > 0 ? 1 : 0;
                                   return Capture;
@@ -782,7 +783,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
     unresolved(Parsed.CaptureName, 11);
   }
   if (auto* Found = SlicingIndex.find(Parsed.SlicingName)) {
-    Item.Slicing = pooledRecord(Pools.Slicings, SlicingIndex, *Found,
+    Item.Slicing = pooledRecord(Pools.Slicings, Pools.Names, SlicingIndex, *Found,
                                 asStored<CZRVReportItem::tagSLICESETTING>);
     Item.HasSlicing = 1;
     Item.Names[static_cast<int>(ItemName::Slicing)] = pooledName(Pools, *Found, Parsed.SlicingName);
