@@ -39,13 +39,10 @@ public:
                              Library<CZRVReportItemEx::stAnimationSetting>&& Animation,
                              Library<CZRVReportItemEx::stImageSetting>&& Image);
 
-  /// Room for \p More further items in \p Document's item list, grown by at
-  /// least half so that sections added one after another do not move the
-  /// items each time, and in its lookup indexes.
+  /// Room for \p More further items in \p Document's lookup indexes (the
+  /// item list grows a chunk at a time, without moving its items).
   static void makeRoomForItems(CZRVReportItemManager& Document, std::size_t More) {
-    zrv::manager::ItemStore& Items = Document.Doc->Items;
-    if (Items.capacity() < Items.size() + More)
-      Items.reserve(std::max(Items.size() + More, Items.capacity() * 3 / 2));
+    const zrv::manager::ItemStore& Items = Document.Doc->Items;
     // The lookup indexes get room for as many keys as there will be items.
     Document.Doc->FirstIndexByID.reserve(Items.size() + More);
     Document.Doc->FirstIndexByIDModule.reserve(Items.size() + More);

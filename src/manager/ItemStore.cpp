@@ -124,24 +124,41 @@ void ItemRef::storeBack(const CZRVReportItem& Item) { Store->replace(Position, I
 // ---- ItemStore ----------------------------------------------------------------------
 
 void ItemStore::push_back(const CZRVReportItem& Item) {
-  Records.push_back(ZRVDocumentAccess::pack(Item, Pools));
+  push_back(ZRVDocumentAccess::pack(Item, Pools));
+}
+
+void ItemStore::push_back(ItemRecord&& Record) {
+  if (Count % ChunkSize == 0) {
+    // The first chunk grows as a small list grows; the others are made whole.
+    Chunks.emplace_back();
+    if (Count > 0)
+      Chunks.back().reserve(ChunkSize);
+  }
+  Chunks.back().push_back(std::move(Record));
+  ++Count;
 }
 
 void ItemStore::replace(std::size_t Position, const CZRVReportItem& Item) {
-  Records[Position] = ZRVDocumentAccess::pack(Item, Pools);
+  record(Position) = ZRVDocumentAccess::pack(Item, Pools);
 }
 
 void ItemStore::erase(std::size_t Position) {
-  Records.erase(Records.begin() + static_cast<std::ptrdiff_t>(Position));
+  for (std::size_t At = Position; At + 1 < Count; ++At)
+    record(At) = std::move(record(At + 1));
+  Chunks.back().pop_back();
+  if (Chunks.back().empty())
+    Chunks.pop_back();
+  --Count;
 }
 
 void ItemStore::clear() {
-  Records.clear();
+  Chunks.clear();
+  Count = 0;
   Pools.clear();
 }
 
 void ItemStore::copyTo(std::size_t Position, CZRVReportItem& Out) const {
-  ZRVDocumentAccess::unpack(Records[Position], Pools, Out);
+  ZRVDocumentAccess::unpack(record(Position), Pools, Out);
 }
 
 } // namespace zrv::manager

@@ -410,19 +410,22 @@ private:
 };
 
 /// The items of one document in list order, with the pools their records
-/// refer to.
+/// refer to. The records are kept in chunks of ChunkSize: the list grows a
+/// chunk at a time, so a load of many items never copies the records already
+/// read, and a partly filled chunk is the only room to spare.
 class ItemStore {
 public:
-  std::size_t size() const { return Records.size(); }
-  bool empty() const { return Records.empty(); }
-  std::size_t capacity() const { return Records.capacity(); }
-  void reserve(std::size_t Count) { Records.reserve(Count); }
-  /// Gives back the room reserved beyond the items held.
-  void shrinkToFit() { Records.shrink_to_fit(); }
+  std::size_t size() const { return Count; }
+  bool empty() const { return Count == 0; }
+  /// Gives back the room of the last chunk beyond the items held.
+  void shrinkToFit() {
+    if (!Chunks.empty())
+      Chunks.back().shrink_to_fit();
+  }
 
   /// The item at \p Position; none when it is negative or past the end.
   ItemRef at(int Position) {
-    return Position >= 0 && static_cast<std::size_t>(Position) < Records.size()
+    return Position >= 0 && static_cast<std::size_t>(Position) < Count
                ? ItemRef(this, static_cast<std::size_t>(Position))
                : ItemRef();
   }
@@ -431,13 +434,17 @@ public:
     return ItemRef(const_cast<ItemStore*>(this), Position);
   }
 
-  const ItemRecord& record(std::size_t Position) const { return Records[Position]; }
-  ItemRecord& record(std::size_t Position) { return Records[Position]; }
+  const ItemRecord& record(std::size_t Position) const {
+    return Chunks[Position / ChunkSize][Position % ChunkSize];
+  }
+  ItemRecord& record(std::size_t Position) {
+    return Chunks[Position / ChunkSize][Position % ChunkSize];
+  }
 
   /// Appends \p Item packed into a record.
   void push_back(const CZRVReportItem& Item);
   /// Appends a record whose ids refer to this store's pools.
-  void push_back(ItemRecord&& Record) { Records.push_back(std::move(Record)); }
+  void push_back(ItemRecord&& Record);
   /// Replaces the item at \p Position by \p Item packed into a record.
   void replace(std::size_t Position, const CZRVReportItem& Item);
   void erase(std::size_t Position);
@@ -450,8 +457,13 @@ public:
   ItemPools& pools() { return Pools; }
   const ItemPools& pools() const { return Pools; }
 
+  /// Records per chunk (about 17 KB).
+  static constexpr std::size_t ChunkSize = 128;
+
 private:
-  std::vector<ItemRecord> Records;
+  /// Every chunk but the last holds ChunkSize records.
+  std::vector<std::vector<ItemRecord>> Chunks;
+  std::size_t Count = 0;
   ItemPools Pools;
 };
 

@@ -422,3 +422,38 @@ TEST(ItemPools, TextsAreHeldOnceAndStayWhereTheyAreThroughCopies) {
   EXPECT_EQ((*Copy)[Copy->find(L"Name_3000")], L"Name_3000");
   EXPECT_EQ((*Copy)[0], L"");
 }
+
+TEST(ItemIndex, ListsLongerThanAChunkKeepTheirOrderThroughRemovalsAndCopies) {
+  // Items are kept in chunks of 128: removals shift items over chunk
+  // boundaries, and a copy's last chunk has no room to spare.
+  Manager M;
+  std::vector<int> Ids;
+  auto add = [&](Manager& To, int ItemID) {
+    Item I;
+    I.SetItemID(Id(ItemID));
+    I.SetItemName((L"N" + std::to_wstring(ItemID)).c_str());
+    To.AddItem(I);
+  };
+  for (int K = 1; K <= 300; ++K) {
+    add(M, K);
+    Ids.push_back(K);
+  }
+  for (int Position : {299, 255, 128, 127, 0}) {
+    M.RemoveItem(Id(Ids[std::size_t(Position)]));
+    Ids.erase(Ids.begin() + Position);
+  }
+  Manager Copy(M);
+  for (int K = 301; K <= 420; ++K) {
+    add(Copy, K);
+    Ids.push_back(K);
+  }
+  ASSERT_EQ(Copy.GetItemCount(), int(Ids.size()));
+  ASSERT_EQ(M.GetItemCount(), 295);
+  for (std::size_t P = 0; P < Ids.size(); ++P) {
+    const Item Got = mtest::itemAt(Copy, int(P));
+    ASSERT_EQ(std::make_pair(int(Got.GetItemID()), Got.GetItemName()),
+              std::make_pair(Ids[P], L"N" + std::to_wstring(Ids[P])))
+        << P;
+    ASSERT_EQ(Copy.GetItemIndex(Ids[P], Got.GetModuleID()), int(P));
+  }
+}
