@@ -111,7 +111,7 @@ public:
 
   /// The id of \p Key's value, or NotFound.
   template <typename Key> PoolId find(const Key& Wanted) const {
-    return Slots[slotOf(Wanted, slotHash(Wanted))].Id;
+    return Index[slotOf(Wanted, slotHash(Wanted))];
   }
 
   const Value& operator[](PoolId Id) const { return Values[Id]; }
@@ -119,23 +119,21 @@ public:
   /// Empties the pool down to its start value (id 0).
   void clear() {
     Values.clear();
-    Slots.assign(16, Slot());
+    Index.clear();
     Values.emplace_back();
-    Slots[slotOf(Values.front(), slotHash(Values.front()))] = {slotHash(Values.front()), 0};
+    const std::uint32_t Hash = slotHash(Values.front());
+    Index.put(slotOf(Values.front(), Hash), Hash, 0, 1);
   }
 
-  static constexpr PoolId NotFound = ~PoolId(0);
+  static constexpr PoolId NotFound = IdTable::NotFound;
 
 private:
-  struct Slot {
-    std::uint32_t Hash = 0;
-    PoolId Id = NotFound;
-  };
-
-  /// The value's hash folded to the 32 bits a slot keeps.
+  /// The value's hash folded to the 32 bits a slot keeps, its high bits
+  /// mixed into the low ones that index the table.
   template <typename Key> static std::uint32_t slotHash(const Key& Wanted) {
-    const std::size_t Hash = hashOf(Wanted);
-    return static_cast<std::uint32_t>(Hash ^ (Hash >> 32));
+    const std::size_t Wide = hashOf(Wanted);
+    const auto Hash = static_cast<std::uint32_t>(Wide ^ (Wide >> 32));
+    return Hash ^ (Hash >> 17);
   }
 
   /// The id of \p Wanted, adding the value \p Make gives when the pool
@@ -143,42 +141,21 @@ private:
   template <typename Key, typename Make> PoolId internWith(const Key& Wanted, Make&& Made) {
     const std::uint32_t Hash = slotHash(Wanted);
     const std::size_t At = slotOf(Wanted, Hash);
-    if (Slots[At].Id != NotFound)
-      return Slots[At].Id;
+    if (Index[At] != NotFound)
+      return Index[At];
     const auto Id = static_cast<PoolId>(Values.size());
     Values.emplace_back(Made());
-    Slots[At] = {Hash, Id};
-    if (Values.size() * 2 > Slots.size())
-      grow();
+    Index.put(At, Hash, Id, Values.size());
     return Id;
   }
 
   /// The slot that holds \p Wanted, or the free slot where it would go.
   template <typename Key> std::size_t slotOf(const Key& Wanted, std::uint32_t Hash) const {
-    const std::size_t Mask = Slots.size() - 1;
-    std::size_t At = (Hash ^ (Hash >> 17)) & Mask;
-    while (Slots[At].Id != NotFound &&
-           !(Slots[At].Hash == Hash && sameValue(Values[Slots[At].Id], Wanted)))
-      At = (At + 1) & Mask;
-    return At;
-  }
-
-  void grow() {
-    std::vector<Slot> Old(Slots.size() * 2);
-    Old.swap(Slots);
-    const std::size_t Mask = Slots.size() - 1;
-    for (const Slot& Entry : Old) {
-      if (Entry.Id == NotFound)
-        continue;
-      std::size_t At = (Entry.Hash ^ (Entry.Hash >> 17)) & Mask;
-      while (Slots[At].Id != NotFound)
-        At = (At + 1) & Mask;
-      Slots[At] = Entry;
-    }
+    return Index.slotOf(Hash, [&](PoolId Id) { return sameValue(Values[Id], Wanted); });
   }
 
   std::deque<Value> Values;
-  std::vector<Slot> Slots;
+  IdTable Index;
 };
 
 /// Setting records held once each, each record's Name kept as an id of the

@@ -7,6 +7,8 @@
 #ifndef ZRVREPORT_MANAGER_SEQUENCEPOOL_H
 #define ZRVREPORT_MANAGER_SEQUENCEPOOL_H
 
+#include "util/Text.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -31,6 +33,58 @@ template <typename Element> struct Span {
   const Element& operator[](std::size_t At) const { return First[At]; }
 };
 
+/// The index of a pool: an open-addressing table of ids by hash, at most
+/// half full. Each slot keeps its id's hash, so that a probe compares a value
+/// only when the hashes agree and growing the table reads no value.
+class IdTable {
+public:
+  static constexpr PoolId NotFound = ~PoolId(0);
+
+  IdTable() { clear(); }
+
+  /// The slot that holds the id for which \p Holds(id) is true among those
+  /// of hash \p Hash, or the free slot where such an id would go.
+  template <typename Test> std::size_t slotOf(std::uint32_t Hash, Test&& Holds) const {
+    const std::size_t Mask = Slots.size() - 1;
+    std::size_t At = Hash & Mask;
+    while (Slots[At].Id != NotFound && !(Slots[At].Hash == Hash && Holds(Slots[At].Id)))
+      At = (At + 1) & Mask;
+    return At;
+  }
+  /// The id in slot \p At, or NotFound.
+  PoolId operator[](std::size_t At) const { return Slots[At].Id; }
+  /// Puts \p Id into the free slot \p At that slotOf gave; \p Held is the
+  /// number of ids the table then holds.
+  void put(std::size_t At, std::uint32_t Hash, PoolId Id, std::size_t Held) {
+    Slots[At] = {Hash, Id};
+    if (Held * 2 > Slots.size())
+      grow();
+  }
+  void clear() { Slots.assign(16, Slot()); }
+
+private:
+  struct Slot {
+    std::uint32_t Hash = 0;
+    PoolId Id = NotFound;
+  };
+
+  void grow() {
+    std::vector<Slot> Old(Slots.size() * 2);
+    Old.swap(Slots);
+    const std::size_t Mask = Slots.size() - 1;
+    for (const Slot& Entry : Old) {
+      if (Entry.Id == NotFound)
+        continue;
+      std::size_t At = Entry.Hash & Mask;
+      while (Slots[At].Id != NotFound)
+        At = (At + 1) & Mask;
+      Slots[At] = Entry;
+    }
+  }
+
+  std::vector<Slot> Slots;
+};
+
 /// Sequences of \p Element (a character or an id) held once each, by id; id 0
 /// is the empty sequence. A block is filled up to the room it was made with
 /// and never grows, so the elements of a sequence never move: a Span stays
@@ -43,21 +97,19 @@ public:
   /// The id of the \p Count elements from \p First; added when the pool
   /// lacks them.
   PoolId intern(const Element* First, std::size_t Count) {
-    const std::uint32_t Hash = hashOf(First, Count);
+    const std::uint32_t Hash = hashElements(First, Count);
     const std::size_t At = slotOf(First, Count, Hash);
-    if (Slots[At].Id != NotFound)
-      return Slots[At].Id;
+    if (Index[At] != NotFound)
+      return Index[At];
     const auto Id = static_cast<PoolId>(Places.size());
     Places.push_back(place(First, Count));
-    Slots[At] = {Hash, Id};
-    if (Places.size() * 2 > Slots.size())
-      grow();
+    Index.put(At, Hash, Id, Places.size());
     return Id;
   }
 
   /// The id of the \p Count elements from \p First, or NotFound.
   PoolId find(const Element* First, std::size_t Count) const {
-    return Slots[slotOf(First, Count, hashOf(First, Count))].Id;
+    return Index[slotOf(First, Count, hashElements(First, Count))];
   }
 
   Span<Element> operator[](PoolId Id) const {
@@ -73,19 +125,12 @@ public:
   void clear() {
     Blocks.clear();
     Places.assign(1, Place());
-    Slots.assign(16, Slot());
-    Slots[slotOf(nullptr, 0, hashOf(nullptr, 0))] = {hashOf(nullptr, 0), 0};
+    Index.clear();
+    const std::uint32_t Hash = hashElements<Element>(nullptr, 0);
+    Index.put(slotOf(nullptr, 0, Hash), Hash, 0, 1);
   }
 
-  static constexpr PoolId NotFound = ~PoolId(0);
-
-  /// The hash of a sequence: FNV-1a over its elements' values, then mixed.
-  static std::uint32_t hashOf(const Element* First, std::size_t Count) {
-    std::uint32_t Hash = 2166136261u;
-    for (std::size_t I = 0; I < Count; ++I)
-      Hash = (Hash ^ static_cast<std::uint32_t>(First[I])) * 16777619u;
-    return Hash ^ (Hash >> 15);
-  }
+  static constexpr PoolId NotFound = IdTable::NotFound;
 
 private:
   /// Elements of the first block; each further block has twice the room of
@@ -99,11 +144,6 @@ private:
     std::uint32_t Start = 0;
     std::uint32_t Count = 0;
   };
-  struct Slot {
-    std::uint32_t Hash = 0;
-    PoolId Id = NotFound;
-  };
-
   /// Copies the elements into the last block, or into a new one when the
   /// last has no room left for them (a copied pool's blocks have no room to
   /// spare).
@@ -124,36 +164,15 @@ private:
 
   /// The slot that holds the sequence, or the free slot where it would go.
   std::size_t slotOf(const Element* First, std::size_t Count, std::uint32_t Hash) const {
-    const std::size_t Mask = Slots.size() - 1;
-    std::size_t At = Hash & Mask;
-    while (Slots[At].Id != NotFound &&
-           !(Slots[At].Hash == Hash && holds(Slots[At].Id, First, Count)))
-      At = (At + 1) & Mask;
-    return At;
-  }
-
-  bool holds(PoolId Id, const Element* First, std::size_t Count) const {
-    const Span<Element> Held = (*this)[Id];
-    return Held.size() == Count && std::equal(Held.begin(), Held.end(), First);
-  }
-
-  void grow() {
-    std::vector<Slot> Old(Slots.size() * 2);
-    Old.swap(Slots);
-    const std::size_t Mask = Slots.size() - 1;
-    for (const Slot& Entry : Old) {
-      if (Entry.Id == NotFound)
-        continue;
-      std::size_t At = Entry.Hash & Mask;
-      while (Slots[At].Id != NotFound)
-        At = (At + 1) & Mask;
-      Slots[At] = Entry;
-    }
+    return Index.slotOf(Hash, [&](PoolId Id) {
+      const Span<Element> Held = (*this)[Id];
+      return Held.size() == Count && std::equal(Held.begin(), Held.end(), First);
+    });
   }
 
   std::vector<std::vector<Element>> Blocks;
   std::vector<Place> Places; ///< where each sequence is, by id
-  std::vector<Slot> Slots;   ///< open addressing by sequence hash
+  IdTable Index;             ///< the ids by sequence hash
 };
 
 /// Texts held once each: names are found and read as views.

@@ -9,15 +9,20 @@
 
 namespace zrv {
 
-/// A hash of a name for the document's hashed tables: FNV-1a over its
-/// characters, mixed so that its low bits alone index a table. Names are
-/// short; this inlines where a general byte hash is a call costing more than
-/// the table's lookup.
-inline std::uint32_t hashName(std::wstring_view Name) {
+/// A hash of \p Count elements (characters or ids) for the document's hashed
+/// tables: FNV-1a over their values, mixed so that its low bits alone index a
+/// table. Names and lists are short; this inlines where a general byte hash
+/// is a call costing more than the table's lookup.
+template <typename Element> std::uint32_t hashElements(const Element* First, std::size_t Count) {
   std::uint32_t Hash = 2166136261u;
-  for (wchar_t C : Name)
-    Hash = (Hash ^ static_cast<std::uint32_t>(C)) * 16777619u;
+  for (std::size_t I = 0; I < Count; ++I)
+    Hash = (Hash ^ static_cast<std::uint32_t>(First[I])) * 16777619u;
   return Hash ^ (Hash >> 15);
+}
+
+/// The hash of a name.
+inline std::uint32_t hashName(std::wstring_view Name) {
+  return hashElements(Name.data(), Name.size());
 }
 
 /// A text argument of the interface: a null pointer is the empty string.
