@@ -85,13 +85,13 @@ PoolId ItemPools::internViews(const std::vector<CZRVReportItem::tagVIEWSETTING>&
 // ---- ItemRef ------------------------------------------------------------------------
 
 int ItemRef::GetParameterX() const {
-  return Store->pools().Slicings.fields(record().Slicing).SliceX;
+  return Store->pools().Slicings.numbers(record().Slicing).SliceX;
 }
 int ItemRef::GetParameterY() const {
-  return Store->pools().Slicings.fields(record().Slicing).SliceY;
+  return Store->pools().Slicings.numbers(record().Slicing).SliceY;
 }
 int ItemRef::GetParameterZ() const {
-  return Store->pools().Slicings.fields(record().Slicing).SliceZ;
+  return Store->pools().Slicings.numbers(record().Slicing).SliceZ;
 }
 
 int ItemRef::HasViewSetting() const {
@@ -99,7 +99,7 @@ int ItemRef::HasViewSetting() const {
 }
 
 int ItemRef::IsFocusCapture() const {
-  return Store->pools().Captures.fields(record().Capture).FocusOn;
+  return Store->pools().Captures.numbers(record().Capture).FocusOn;
 }
 
 ViewNameList ItemRef::GetViewNameList() const {

@@ -44,16 +44,28 @@ inline std::size_t hashOf(std::int32_t Value) {
   return std::hash<std::uint32_t>()(static_cast<std::uint32_t>(Value));
 }
 inline std::size_t hashOf(double Value) { return std::hash<std::uint64_t>()(bitsOf(Value)); }
-inline std::size_t hashOf(std::wstring_view Text) { return hashName(Text); }
-inline std::size_t hashOf(const std::wstring& Text) { return hashOf(std::wstring_view(Text)); }
 
 inline bool sameValue(std::int32_t A, std::int32_t B) { return A == B; }
 inline bool sameValue(std::uint32_t A, std::uint32_t B) { return A == B; }
 inline bool sameValue(double A, double B) { return bitsOf(A) == bitsOf(B); }
 inline bool sameValue(const std::wstring& A, const std::wstring& B) { return A == B; }
-inline bool sameValue(const std::wstring& A, std::wstring_view B) { return A == B; }
 
-/// The fields of each setting record, in one place for hashing and comparing.
+template <typename... Field> std::size_t hashOf(const std::tuple<Field...>& Fields) {
+  std::size_t Hash = 0;
+  std::apply([&Hash](const auto&... Each) { (mixHash(Hash, hashOf(Each)), ...); }, Fields);
+  return Hash;
+}
+
+template <typename Tuple, std::size_t... At>
+bool sameFields(const Tuple& A, const Tuple& B, std::index_sequence<At...>) {
+  return (sameValue(std::get<At>(A), std::get<At>(B)) && ...);
+}
+template <typename... Field>
+bool sameValue(const std::tuple<Field...>& A, const std::tuple<Field...>& B) {
+  return sameFields(A, B, std::index_sequence_for<Field...>());
+}
+
+/// The fields of each setting record, in one place for pooling them.
 inline auto fieldsOf(const CZRVReportItem::tagCLIPSETTING& R) {
   return std::tie(R.ClipBy, R.KeepX, R.KeepY, R.KeepZ, R.RangeX, R.RangeY, R.RangeZ, R.Inverse,
                   R.Name);
@@ -73,25 +85,6 @@ inline auto fieldsOf(const CZRVReportItem::tagFOCUSCAPTURE& R) {
   return std::tie(R.Capture, R.Width, R.Height, R.FocusOn, R.Name);
 }
 
-template <typename Record>
-auto hashOf(const Record& Value) -> decltype(fieldsOf(Value), std::size_t()) {
-  std::size_t Hash = 0;
-  std::apply([&Hash](const auto&... Field) { (mixHash(Hash, hashOf(Field)), ...); },
-             fieldsOf(Value));
-  return Hash;
-}
-
-template <typename Record>
-auto sameValue(const Record& A, const Record& B) -> decltype(fieldsOf(A), true) {
-  return std::apply(
-      [&B](const auto&... FieldsOfA) {
-        return std::apply(
-            [&](const auto&... FieldsOfB) { return (sameValue(FieldsOfA, FieldsOfB) && ...); },
-            fieldsOf(B));
-      },
-      fieldsOf(A));
-}
-
 /// Values of one type held once each, found by value through an open-addressed
 /// hash table of ids. Values never move (references stay valid while the pool
 /// lives) and are kept until the pool is cleared. A copy of a pool is a pool
@@ -100,18 +93,16 @@ template <typename Value> class ValuePool {
 public:
   ValuePool() { clear(); }
 
-  /// The id of \p Key's value; the value is added when the pool lacks it.
-  template <typename Key> PoolId intern(const Key& Wanted) {
-    return internWith(Wanted, [&Wanted] { return Value(Wanted); });
-  }
   /// The id of \p Wanted; it is moved into the pool when the pool lacks it.
   PoolId intern(Value&& Wanted) {
-    return internWith(Wanted, [&Wanted] { return std::move(Wanted); });
-  }
-
-  /// The id of \p Key's value, or NotFound.
-  template <typename Key> PoolId find(const Key& Wanted) const {
-    return Index[slotOf(Wanted, slotHash(Wanted))];
+    const std::uint32_t Hash = slotHash(Wanted);
+    const std::size_t At = slotOf(Wanted, Hash);
+    if (Index[At] != NotFound)
+      return Index[At];
+    const auto Id = static_cast<PoolId>(Values.size());
+    Values.push_back(std::move(Wanted));
+    Index.put(At, Hash, Id, Values.size());
+    return Id;
   }
 
   const Value& operator[](PoolId Id) const { return Values[Id]; }
@@ -130,27 +121,14 @@ public:
 private:
   /// The value's hash folded to the 32 bits a slot keeps, its high bits
   /// mixed into the low ones that index the table.
-  template <typename Key> static std::uint32_t slotHash(const Key& Wanted) {
+  static std::uint32_t slotHash(const Value& Wanted) {
     const std::size_t Wide = hashOf(Wanted);
-    const auto Hash = static_cast<std::uint32_t>(Wide ^ (Wide >> 32));
+    const auto Hash = static_cast<std::uint32_t>(Wide ^ (static_cast<std::uint64_t>(Wide) >> 32));
     return Hash ^ (Hash >> 17);
   }
 
-  /// The id of \p Wanted, adding the value \p Make gives when the pool
-  /// lacks it.
-  template <typename Key, typename Make> PoolId internWith(const Key& Wanted, Make&& Made) {
-    const std::uint32_t Hash = slotHash(Wanted);
-    const std::size_t At = slotOf(Wanted, Hash);
-    if (Index[At] != NotFound)
-      return Index[At];
-    const auto Id = static_cast<PoolId>(Values.size());
-    Values.emplace_back(Made());
-    Index.put(At, Hash, Id, Values.size());
-    return Id;
-  }
-
   /// The slot that holds \p Wanted, or the free slot where it would go.
-  template <typename Key> std::size_t slotOf(const Key& Wanted, std::uint32_t Hash) const {
+  std::size_t slotOf(const Value& Wanted, std::uint32_t Hash) const {
     return Index.slotOf(Hash, [&](PoolId Id) { return sameValue(Values[Id], Wanted); });
   }
 
@@ -158,32 +136,57 @@ private:
   IdTable Index;
 };
 
-/// Setting records held once each, each record's Name kept as an id of the
-/// document's text pool: a pooled record is plain data with no heap block of
-/// its own, and names shared with items and other records are held once.
+/// The fields of a setting record but its Name (the last of fieldsOf), as
+/// references, and as values.
+template <typename Tuple, std::size_t... At>
+auto firstFields(const Tuple& Fields, std::index_sequence<At...>) {
+  return std::tie(std::get<At>(Fields)...);
+}
+template <typename Record> auto numbersOf(const Record& Value) {
+  const auto All = fieldsOf(Value);
+  return firstFields(All, std::make_index_sequence<std::tuple_size_v<decltype(All)> - 1>());
+}
+template <typename... Field> std::tuple<Field...> valuesOf(const std::tuple<const Field&...>&);
+template <typename Record>
+using NumbersOf = decltype(valuesOf(numbersOf(std::declval<const Record&>())));
+
+/// Sets the fields of \p Value but its Name from \p From. (fieldsOf gives
+/// const references; the record is the caller's own to change.)
+template <typename Record, std::size_t... At>
+void setNumbers(Record& Value, const NumbersOf<Record>& From, std::index_sequence<At...>) {
+  const auto Fields = numbersOf(Value);
+  ((const_cast<std::tuple_element_t<At, NumbersOf<Record>>&>(std::get<At>(Fields)) =
+        std::get<At>(From)),
+   ...);
+}
+
+/// Setting records held once each as their numbers and the id of their Name
+/// in the document's text pool: a pooled record is plain data with no string
+/// of its own, and names shared with items and other records are held once.
 template <typename Record> class RecordPool {
 public:
   /// The id of \p Value, its Name interned in \p Texts.
-  PoolId intern(Record Value, TextPool& Texts) {
-    Named Kept;
-    Kept.Name = Texts.intern(Value.Name);
-    std::wstring().swap(Value.Name); // gives its heap block back
-    Kept.Fields = std::move(Value);
-    return Pool.intern(std::move(Kept));
+  PoolId intern(const Record& Value, TextPool& Texts) {
+    return Pool.intern(Named{numbersOf(Value), Texts.intern(Value.Name)});
   }
   /// The record \p Id with its Name.
   Record get(PoolId Id, const TextPool& Texts) const {
-    Record Out = Pool[Id].Fields;
+    Record Out = numbers(Id);
     Out.Name.assign(Texts[Pool[Id].Name]);
     return Out;
   }
-  /// The numbers of record \p Id; its Name is left empty.
-  const Record& fields(PoolId Id) const { return Pool[Id].Fields; }
+  /// The record \p Id with its Name left empty.
+  Record numbers(PoolId Id) const {
+    Record Out;
+    setNumbers(Out, Pool[Id].Fields, std::make_index_sequence<std::tuple_size_v<Numbers>>());
+    return Out;
+  }
   void clear() { Pool.clear(); }
 
 private:
+  using Numbers = NumbersOf<Record>;
   struct Named {
-    Record Fields; ///< Name empty
+    Numbers Fields;
     PoolId Name = 0;
 
     friend std::size_t hashOf(const Named& Value) {
@@ -277,6 +280,12 @@ struct ItemPools {
   PoolId internViews(const std::vector<CZRVReportItem::tagVIEWSETTING>& List);
 
   void clear();
+  /// Gives back the room to spare of the pools of sequences.
+  void shrinkToFit() {
+    Names.shrinkToFit();
+    ViewNameLists.shrinkToFit();
+    ViewRecordLists.shrinkToFit();
+  }
 };
 
 class ItemStore;
@@ -394,10 +403,13 @@ class ItemStore {
 public:
   std::size_t size() const { return Count; }
   bool empty() const { return Count == 0; }
-  /// Gives back the room of the last chunk beyond the items held.
+  /// Gives back the room of the last chunk beyond the items held, and the
+  /// room to spare of the pools. Names read in place before are no longer
+  /// valid.
   void shrinkToFit() {
     if (!Chunks.empty())
       Chunks.back().shrink_to_fit();
+    Pools.shrinkToFit();
   }
 
   /// The item at \p Position; none when it is negative or past the end.

@@ -88,7 +88,7 @@ private:
 /// Sequences of \p Element (a character or an id) held once each, by id; id 0
 /// is the empty sequence. A block is filled up to the room it was made with
 /// and never grows, so the elements of a sequence never move: a Span stays
-/// valid until the pool is cleared or destroyed. A copy of a pool is a pool
+/// valid until the pool is trimmed, cleared or destroyed. A copy of a pool is a pool
 /// of its own (its places are block numbers and offsets, not addresses).
 template <typename Element> class SequencePool {
 public:
@@ -120,6 +120,15 @@ public:
 
   /// The number of sequences, the empty one included.
   std::size_t size() const { return Places.size(); }
+
+  /// Gives back the room to spare of the last block and of the places, once
+  /// a load has added its sequences. The last block's elements move: no
+  /// Span of it may be held across this call.
+  void shrinkToFit() {
+    Places.shrink_to_fit();
+    if (!Blocks.empty())
+      Blocks.back().shrink_to_fit();
+  }
 
   /// Empties the pool down to the empty sequence (id 0).
   void clear() {

@@ -366,25 +366,28 @@ TEST(ItemIndex, OptionListsKeepTheOrderOfLastChange) {
 }
 
 TEST(ItemPools, EqualRecordsAreHeldOnceAndAnyDifferenceCounts) {
-  // Forty records, each differing from the others in one field or more:
-  // more than the table's first 16 slots.
+  // Forty records, each differing from the others in one field or more (the
+  // records I and I + 3 in their names only): more than the table's first 16
+  // slots.
   using zrv::manager::PoolId;
   auto record = [](int I) {
     Item::tagCLIPSETTING R;
     R.ClipBy = I % 3;
-    R.RangeY = I / 3;
+    R.RangeY = I / 6;
     R.Name = I % 2 ? L"odd" : L"";
     return R;
   };
-  zrv::manager::ValuePool<Item::tagCLIPSETTING> Pool;
+  zrv::manager::TextPool Names;
+  zrv::manager::RecordPool<Item::tagCLIPSETTING> Pool;
   std::vector<PoolId> Ids;
   for (int I = 0; I < 40; ++I)
-    Ids.push_back(Pool.intern(record(I)));
+    Ids.push_back(Pool.intern(record(I), Names));
   EXPECT_EQ(std::set<PoolId>(Ids.begin(), Ids.end()).size(), Ids.size());
   for (int I = 0; I < 40; ++I) {
-    EXPECT_EQ(std::make_pair(Pool.intern(record(I)), Pool.find(record(I))),
-              std::make_pair(Ids[std::size_t(I)], Ids[std::size_t(I)]));
-    EXPECT_EQ(Pool[Ids[std::size_t(I)]].RangeY, I / 3);
+    EXPECT_EQ(Pool.intern(record(I), Names), Ids[std::size_t(I)]);
+    const Item::tagCLIPSETTING Back = Pool.get(Ids[std::size_t(I)], Names);
+    EXPECT_EQ(std::make_tuple(Back.ClipBy, Back.RangeY, Back.Name),
+              std::make_tuple(I % 3, double(I / 6), record(I).Name));
   }
 }
 
@@ -421,6 +424,12 @@ TEST(ItemPools, TextsAreHeldOnceAndStayWhereTheyAreThroughCopies) {
   EXPECT_EQ(Copy->intern(L"Name_3000"), Next);
   EXPECT_EQ((*Copy)[Copy->find(L"Name_3000")], L"Name_3000");
   EXPECT_EQ((*Copy)[0], L"");
+
+  // Trimmed after a load, the pool still reads its names and adds new ones.
+  Copy->shrinkToFit();
+  EXPECT_EQ(Copy->intern(L"Name_3001"), Next + 1);
+  EXPECT_EQ((*Copy)[Ids[2999]], L"Name_2999");
+  EXPECT_EQ((*Copy)[Next], L"Name_3000");
 }
 
 TEST(ItemIndex, ListsLongerThanAChunkKeepTheirOrderThroughRemovalsAndCopies) {
