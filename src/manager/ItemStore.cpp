@@ -62,24 +62,32 @@ void ItemPools::clear() {
   ViewRecordLists.clear();
 }
 
-PoolId ItemPools::internNames(const std::vector<std::wstring>& List) {
+namespace {
+
+/// The id in \p Lists of the list of the ids \p Intern gives the elements of
+/// \p List.
+template <typename Element, typename Intern>
+PoolId internList(IdListPool& Lists, const std::vector<Element>& List, Intern&& Each) {
   if (List.empty())
     return 0;
   std::vector<PoolId> Ids;
   Ids.reserve(List.size());
-  for (const std::wstring& Name : List)
-    Ids.push_back(Names.intern(Name));
-  return ViewNameLists.intern(Ids.data(), Ids.size());
+  for (const Element& Value : List)
+    Ids.push_back(Each(Value));
+  return Lists.intern(Ids.data(), Ids.size());
+}
+
+} // namespace
+
+PoolId ItemPools::internNames(const std::vector<std::wstring>& List) {
+  return internList(ViewNameLists, List,
+                    [this](const std::wstring& Name) { return Names.intern(Name); });
 }
 
 PoolId ItemPools::internViews(const std::vector<CZRVReportItem::tagVIEWSETTING>& List) {
-  if (List.empty())
-    return 0;
-  std::vector<PoolId> Ids;
-  Ids.reserve(List.size());
-  for (const CZRVReportItem::tagVIEWSETTING& View : List)
-    Ids.push_back(Views.intern(View, Names));
-  return ViewRecordLists.intern(Ids.data(), Ids.size());
+  return internList(ViewRecordLists, List, [this](const CZRVReportItem::tagVIEWSETTING& View) {
+    return Views.intern(View, Names);
+  });
 }
 
 // ---- ItemRef ------------------------------------------------------------------------
