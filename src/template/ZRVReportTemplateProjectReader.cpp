@@ -629,13 +629,12 @@ template <typename Index, typename Record, typename ItemForm>
 zrv::manager::PoolId pooledRecord(zrv::manager::RecordPool<Record>& Pool,
                                   zrv::manager::TextPool& Texts, const Index& Settings,
                                   typename Index::Entry& Found, ItemForm Form) {
-  if (Found.Pooled == zrv::manager::ValuePool<Record>::NotFound)
+  if (Found.Pooled == zrv::manager::IdTable::NotFound)
     Found.Pooled = Pool.intern(Form(Settings.record(Found)), Texts);
   return Found.Pooled;
 }
 
-/// The record as the library stores it (taken by value, so that the copy
-/// the library gives is moved into the pool).
+/// The record as the library stores it.
 template <typename Record> Record asStored(Record Setting) { return Setting; }
 
 /// The pool id of the name of the setting an index entry gives an item.

@@ -157,9 +157,8 @@ private:
     void build(const Library<Record>& Settings) {
       Table = &Settings;
       for (std::size_t At = Entries.size(); At < Settings.entryLimit(); ++At)
-        Entries.push_back(Entry{static_cast<std::uint32_t>(At),
-                                zrv::manager::ValuePool<Record>::NotFound,
-                                zrv::manager::ValuePool<Record>::NotFound});
+        Entries.push_back(Entry{static_cast<std::uint32_t>(At), zrv::manager::IdTable::NotFound,
+                                zrv::manager::IdTable::NotFound});
     }
     void clear() {
       Table = nullptr;
