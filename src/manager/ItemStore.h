@@ -9,6 +9,7 @@
 
 #include "zrvreport/ZRVReportItem.h"
 
+#include "manager/RecordFields.h"
 #include "manager/SequencePool.h"
 #include "util/Text.h"
 
@@ -65,26 +66,6 @@ bool sameValue(const std::tuple<Field...>& A, const std::tuple<Field...>& B) {
   return sameFields(A, B, std::index_sequence_for<Field...>());
 }
 
-/// The fields of each setting record, in one place for pooling them.
-inline auto fieldsOf(const CZRVReportItem::tagCLIPSETTING& R) {
-  return std::tie(R.ClipBy, R.KeepX, R.KeepY, R.KeepZ, R.RangeX, R.RangeY, R.RangeZ, R.Inverse,
-                  R.Name);
-}
-inline auto fieldsOf(const CZRVReportItem::tagSLICESETTING& R) {
-  return std::tie(R.SliceX, R.SliceY, R.SliceZ, R.RangeX, R.RangeY, R.RangeZ, R.Name);
-}
-inline auto fieldsOf(const CZRVReportItem::tagVIEWSETTING& R) {
-  return std::tie(R.AngleX, R.AngleY, R.AngleZ, R.Scale, R.Name);
-}
-inline auto fieldsOf(const CZRVReportItem::tagOBJECTSETTING& R) {
-  return std::tie(R.ShowRunner, R.ShowPart, R.ShowPartInsert, R.ShowCoolChannel, R.ShowMoldbase,
-                  R.ShowMoldInsert, R.ShowMeltEntrance, R.ShowCoolantEntrance, R.ShowHeatingRod,
-                  R.ShowHotRunnerMetal, R.Name);
-}
-inline auto fieldsOf(const CZRVReportItem::tagFOCUSCAPTURE& R) {
-  return std::tie(R.Capture, R.Width, R.Height, R.FocusOn, R.Name);
-}
-
 /// Values of one type held once each, found by value through an open-addressed
 /// hash table of ids. Values never move (references stay valid while the pool
 /// lives) and are kept until the pool is cleared. A copy of a pool is a pool
@@ -136,30 +117,6 @@ private:
   IdTable Index;
 };
 
-/// The fields of a setting record but its Name (the last of fieldsOf), as
-/// references, and as values.
-template <typename Tuple, std::size_t... At>
-auto firstFields(const Tuple& Fields, std::index_sequence<At...>) {
-  return std::tie(std::get<At>(Fields)...);
-}
-template <typename Record> auto numbersOf(const Record& Value) {
-  const auto All = fieldsOf(Value);
-  return firstFields(All, std::make_index_sequence<std::tuple_size_v<decltype(All)> - 1>());
-}
-template <typename... Field> std::tuple<Field...> valuesOf(const std::tuple<const Field&...>&);
-template <typename Record>
-using NumbersOf = decltype(valuesOf(numbersOf(std::declval<const Record&>())));
-
-/// Sets the fields of \p Value but its Name from \p From. (fieldsOf gives
-/// const references; the record is the caller's own to change.)
-template <typename Record, std::size_t... At>
-void setNumbers(Record& Value, const NumbersOf<Record>& From, std::index_sequence<At...>) {
-  const auto Fields = numbersOf(Value);
-  ((const_cast<std::tuple_element_t<At, NumbersOf<Record>>&>(std::get<At>(Fields)) =
-        std::get<At>(From)),
-   ...);
-}
-
 /// Setting records held once each as their numbers and the id of their Name
 /// in the document's text pool: a pooled record is plain data with no string
 /// of its own, and names shared with items and other records are held once.
@@ -176,11 +133,7 @@ public:
     return Out;
   }
   /// The record \p Id with its Name left empty.
-  Record numbers(PoolId Id) const {
-    Record Out;
-    setNumbers(Out, Pool[Id].Fields, std::make_index_sequence<std::tuple_size_v<Numbers>>());
-    return Out;
-  }
+  Record numbers(PoolId Id) const { return recordOf<Record>(Pool[Id].Fields); }
   void clear() { Pool.clear(); }
 
 private:

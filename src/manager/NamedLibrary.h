@@ -5,6 +5,7 @@
 #ifndef ZRVREPORT_MANAGER_NAMEDLIBRARY_H
 #define ZRVREPORT_MANAGER_NAMEDLIBRARY_H
 
+#include "manager/RecordFields.h"
 #include "util/Text.h"
 
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -45,13 +47,15 @@ inline bool nameLess(std::wstring_view Left, std::wstring_view Right) noexcept {
   }
 }
 
-/// The named settings of one kind. Each entry holds its record and refers to
-/// its name in the library's block of names; a record whose own Name field
-/// equals its name keeps that field empty and gets it back when read, so a
-/// name is held once. An entry is found by name through an open-addressing
-/// table of name hashes and entry numbers. The option list is a list of entry numbers with a
-/// count tree over its slots, so that appending, taking out and reading by
-/// position each cost O(log n) (a stored name moves to the end).
+/// The named settings of one kind. Each entry refers to its name in the
+/// library's block of names and holds its record: a record with a field table
+/// (RecordFields.h) as its numbers alone, with a mark that says whether its
+/// own Name field is the entry's name (the usual case: the name is held
+/// once), empty, or another name (kept aside); any other record whole. An
+/// entry is found by name through an open-addressing table of name hashes and
+/// entry numbers. The option list is a list of entry numbers with a count tree
+/// over its slots, so that appending, taking out and reading by position each
+/// cost O(log n) (a stored name moves to the end).
 ///
 /// Entry numbers stay valid until a name is erased; erased entries and the
 /// holes they leave in the option list are squeezed out once they outnumber
@@ -60,6 +64,8 @@ template <typename Record> class NamedLibrary {
 public:
   using Id = std::uint32_t;
   static constexpr Id NotFound = ~Id(0);
+  /// Whether records are kept as their numbers (the record has a field table).
+  static constexpr bool Numbered = HasFields<Record>::value;
 
   /// Number of names (records) in the library.
   std::size_t size() const { return Live; }
@@ -87,15 +93,25 @@ public:
   /// The record of entry \p At as it was stored, its Name field included.
   Record record(Id At) const {
     const Entry& E = Entries[At];
-    Record Out = E.Value;
-    if constexpr (HasName)
-      if (E.NameIsKey)
+    if constexpr (Numbered) {
+      Record Out = recordOf<Record>(E.Value);
+      if (E.Named == OwnName::Key)
         Out.Name.assign(name(At));
-    return Out;
+      else if (E.Named == OwnName::Other)
+        Out.Name = OtherNames.at(At);
+      return Out;
+    } else {
+      return E.Value;
+    }
   }
-  /// The record of entry \p At in place; its Name field may be left empty
-  /// (the name is name(At)).
-  const Record& stored(Id At) const { return Entries[At].Value; }
+  /// The record of entry \p At with its Name field left empty (the name is
+  /// name(At)): made from its numbers, or the record kept whole in place.
+  std::conditional_t<Numbered, Record, const Record&> stored(Id At) const {
+    if constexpr (Numbered)
+      return recordOf<Record>(Entries[At].Value);
+    else
+      return Entries[At].Value;
+  }
 
   /// The record named \p Name, or a default record.
   Record get(std::wstring_view Name) const {
@@ -110,12 +126,7 @@ public:
   bool add(std::wstring_view Name, Record Value, bool NamedByKey = false) {
     if (find(Name) != NotFound)
       return false;
-    const Id At = append(Name, std::move(Value));
-    if constexpr (HasName)
-      if (NamedByKey && !Entries[At].NameIsKey) {
-        Entries[At].NameIsKey = true;
-        std::wstring().swap(Entries[At].Value.Name);
-      }
+    append(Name, std::move(Value), NamedByKey);
     return true;
   }
 
@@ -126,7 +137,7 @@ public:
     if (At == NotFound) {
       At = append(Name, std::move(Value));
     } else {
-      setValue(Entries[At], Name, std::move(Value));
+      setValue(At, Name, std::move(Value));
       unlist(At);
     }
     list(At);
@@ -141,7 +152,9 @@ public:
     unlist(At);
     unindex(At);
     Entries[At].Alive = false;
-    Entries[At].Value = Record();
+    Entries[At].Value = KeptRecord();
+    if constexpr (Numbered)
+      OtherNames.erase(At);
     --Live;
     const std::size_t Dead = Entries.size() - Live;
     if (Dead >= MinDeadToSqueeze && Dead > Live)
@@ -154,6 +167,7 @@ public:
     Entries.clear();
     Places.clear();
     Names.clear();
+    OtherNames.clear();
     Index.clear();
     Mask = 0;
     Live = 0;
@@ -241,8 +255,22 @@ private:
   static constexpr auto detectName(R*) -> decltype(std::declval<R&>().Name, true) {
     return true;
   }
-  /// Whether the record carries its own name.
-  static constexpr bool HasName = detectName(static_cast<Record*>(nullptr));
+  // A record that carries its own name needs a field table, so that the
+  // name is kept apart from its numbers.
+  static_assert(detectName(static_cast<Record*>(nullptr)) == Numbered,
+                "a named record needs a field table in RecordFields.h");
+
+  template <typename R, bool = HasFields<R>::value> struct KeptForm { using Type = R; };
+  template <typename R> struct KeptForm<R, true> { using Type = NumbersOf<R>; };
+  /// How an entry keeps its record.
+  using KeptRecord = typename KeptForm<Record>::Type;
+
+  /// What a numbered record's own Name field held when it was stored.
+  enum class OwnName : std::uint8_t {
+    Key,   ///< the entry's name
+    Empty, ///< nothing
+    Other, ///< another name, kept in OtherNames
+  };
 
   static constexpr std::int32_t Unlisted = -1;
   /// An index slot whose entry was erased: lookups probe past it.
@@ -252,11 +280,10 @@ private:
   static constexpr std::size_t MinDeadToSqueeze = 16;
 
   struct Entry {
-    Record Value;
-    std::uint32_t Hash = 0;
+    KeptRecord Value;
     std::int32_t OptionSlot = Unlisted; ///< its slot in the option list
     bool Alive = true;
-    bool NameIsKey = false; ///< Value.Name was the name and is kept empty
+    OwnName Named = OwnName::Key;
   };
 
   static std::uint32_t hashOf(std::wstring_view Name) { return hashName(Name); }
@@ -266,24 +293,34 @@ private:
     std::uint32_t Size = 0; ///< its length
   };
 
-  static void setValue(Entry& E, std::wstring_view Name, Record Value) {
-    if constexpr (HasName) {
-      E.NameIsKey = Value.Name == Name;
-      if (E.NameIsKey)
-        std::wstring().swap(Value.Name);
+  /// Keeps \p Value as the record of entry \p At, named \p Name.
+  /// With \p NamedByKey the record's own name is \p Name, whatever its
+  /// Name field holds.
+  void setValue(Id At, std::wstring_view Name, Record Value, bool NamedByKey = false) {
+    Entry& E = Entries[At];
+    if constexpr (Numbered) {
+      OtherNames.erase(At);
+      if (NamedByKey || Value.Name == Name) {
+        E.Named = OwnName::Key;
+      } else if (Value.Name.empty()) {
+        E.Named = OwnName::Empty;
+      } else {
+        E.Named = OwnName::Other;
+        OtherNames.emplace(At, std::move(Value.Name));
+      }
+      E.Value = KeptRecord(numbersOf(Value));
+    } else {
+      E.Value = std::move(Value);
     }
-    E.Value = std::move(Value);
   }
 
-  Id append(std::wstring_view Name, Record Value) {
+  Id append(std::wstring_view Name, Record Value, bool NamedByKey = false) {
     const auto At = static_cast<Id>(Entries.size());
-    Entry E;
-    setValue(E, Name, std::move(Value));
-    E.Hash = hashOf(Name);
+    Entries.emplace_back();
+    setValue(At, Name, std::move(Value), NamedByKey);
     Places.push_back(
         {static_cast<std::uint32_t>(Names.size()), static_cast<std::uint32_t>(Name.size())});
     Names.insert(Names.end(), Name.begin(), Name.end());
-    Entries.push_back(std::move(E));
     ++Live;
     if (Entries.size() * 2 > Index.size())
       reindex(); // the table stays at most half full
@@ -293,7 +330,7 @@ private:
   }
 
   void place(Id At) {
-    const std::uint32_t Hash = Entries[At].Hash;
+    const std::uint32_t Hash = hashOf(name(At));
     std::size_t Slot = Hash & Mask;
     while (Index[Slot].At != NotFound)
       Slot = (Slot + 1) & Mask;
@@ -303,7 +340,7 @@ private:
   /// Marks the slot of entry \p At as erased; it stays taken until the
   /// table is laid out again, so the probes past it still reach their entries.
   void unindex(Id At) {
-    for (std::size_t Slot = Entries[At].Hash & Mask; Index[Slot].At != NotFound;
+    for (std::size_t Slot = hashOf(name(At)) & Mask; Index[Slot].At != NotFound;
          Slot = (Slot + 1) & Mask)
       if (Index[Slot].At == At) {
         Index[Slot].At = Erased;
@@ -326,30 +363,35 @@ private:
   /// without dead entries and holes.
   void squeeze() {
     std::vector<Id> NewId(Entries.size(), NotFound);
-    std::vector<Entry> Kept;
-    Kept.reserve(Live);
+    std::vector<Entry> KeptEntries;
+    KeptEntries.reserve(Live);
     std::vector<NamePlace> KeptPlaces;
     KeptPlaces.reserve(Live);
     std::vector<wchar_t> KeptNames;
+    std::unordered_map<Id, std::wstring> KeptOthers;
     for (Id At = 0; At < Entries.size(); ++At) {
       Entry& E = Entries[At];
       if (!E.Alive)
         continue;
-      NewId[At] = static_cast<Id>(Kept.size());
+      NewId[At] = static_cast<Id>(KeptEntries.size());
+      if constexpr (Numbered)
+        if (E.Named == OwnName::Other)
+          KeptOthers.emplace(NewId[At], std::move(OtherNames.at(At)));
       const std::wstring_view Name = name(At);
       KeptPlaces.push_back(
           {static_cast<std::uint32_t>(KeptNames.size()), static_cast<std::uint32_t>(Name.size())});
       KeptNames.insert(KeptNames.end(), Name.begin(), Name.end());
-      Kept.push_back(std::move(E));
+      KeptEntries.push_back(std::move(E));
     }
     std::vector<Id> Order;
     Order.reserve(Listed);
     for (Id Slot : Slots)
       if (Slot != Hole)
         Order.push_back(NewId[Slot]);
-    Entries = std::move(Kept);
+    Entries = std::move(KeptEntries);
     Places = std::move(KeptPlaces);
     Names = std::move(KeptNames);
+    OtherNames = std::move(KeptOthers);
     reindex();
     clearOptions();
     for (Id At : Order)
@@ -422,6 +464,8 @@ private:
   std::vector<Entry> Entries;
   std::vector<NamePlace> Places; ///< where each entry's name is, by entry number
   std::vector<wchar_t> Names;    ///< every entry's name, one after another
+  /// The own Name fields that are neither the entry's name nor empty.
+  std::unordered_map<Id, std::wstring> OtherNames;
   /// A slot of the index: the hash of an entry's name and its number.
   struct IndexSlot {
     std::uint32_t Hash = 0;

@@ -240,13 +240,22 @@ TEST(SettingLibraries, RecordsKeepTheirOwnNamesAndOrderThroughDeletes) {
   // Many deletes squeeze the library; the records left keep name and values.
   for (int I = 0; I < 100; ++I)
     M.SetClippingSetting((L"n" + std::to_wstring(I)).c_str(), clip(I));
+  Item::tagCLIPSETTING Renamed = clip(97.0);
+  Renamed.Name = L"renamed";
+  M.SetClippingSetting(L"n97", Renamed); // its own name moves with it in the squeeze
   for (int I = 0; I < 100; I += 1 + (I % 3 == 0 ? 1 : 0))
     M.DeleteClippingSetting((L"n" + std::to_wstring(I)).c_str());
   EXPECT_EQ(M.GetClippingSetting(L"n97").RangeX, 97.0);
   EXPECT_EQ(M.GetClippingSetting(L"n1").RangeX, 1.0);
   EXPECT_EQ(M.GetClippingSetting(L"n2").RangeX, 50.0);
   EXPECT_EQ(M.GetClippingSetting(L"c").Name, L"other");
+  EXPECT_EQ(M.GetClippingSetting(L"n97").Name, L"renamed");
+  EXPECT_EQ(M.GetClippingSetting(L"n94").Name, L"");
   EXPECT_EQ(options(M, &Manager::GetClippingOption).front(), L"c");
+  Same.Name = L"c"; // stored again under its own name
+  M.SetClippingSetting(L"c", Same);
+  EXPECT_EQ(M.GetClippingSetting(L"c").Name, L"c");
+  EXPECT_EQ(M.GetClippingSetting(L"c").RangeX, 8.0);
   // A hand-over lists names in the order of UTF-16 code units: a character
   // above U+FFFF before U+E000 to U+FFFF.
   const Names InUtf16Order{L"a", L"\u00E9", L"\U00010000", L"\U0010FFFF", L"\uE000", L"\uFFFF"};
