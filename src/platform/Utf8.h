@@ -5,6 +5,8 @@
 #define ZRVREPORT_PLATFORM_UTF8_H
 
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -25,14 +27,26 @@ char* EncodeUtf8(char* At, std::wstring_view Text);
 /// Unicode standard recommends; nothing is dropped. NUL bytes are kept.
 std::u32string DecodeUtf8(std::string_view Bytes);
 
+/// The number of bytes at the start of \p Bytes that are below 0x80 (ASCII,
+/// each its own UTF-8 character). Eight bytes are looked at in one step: a
+/// template's lines are nearly all ASCII.
+inline std::size_t AsciiPrefixLength(std::string_view Bytes) {
+  constexpr std::uint64_t HighBits = 0x8080808080808080u;
+  const char* Data = Bytes.data();
+  std::size_t I = 0;
+  for (std::uint64_t Word; I + sizeof Word <= Bytes.size(); I += sizeof Word) {
+    std::memcpy(&Word, Data + I, sizeof Word);
+    if (Word & HighBits)
+      break;
+  }
+  while (I < Bytes.size() && static_cast<unsigned char>(Data[I]) < 0x80)
+    ++I;
+  return I;
+}
+
 /// True when every byte of \p Bytes is below 0x80 (its UTF-8 decoding is the
 /// bytes themselves).
-inline bool IsAscii(std::string_view Bytes) {
-  for (char B : Bytes)
-    if (static_cast<unsigned char>(B) >= 0x80)
-      return false;
-  return true;
-}
+inline bool IsAscii(std::string_view Bytes) { return AsciiPrefixLength(Bytes) == Bytes.size(); }
 
 } // namespace zrv::platform
 

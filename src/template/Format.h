@@ -12,7 +12,9 @@
 #define ZRVREPORT_TEMPLATE_FORMAT_H
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <iterator>
 #include <memory>
 #include <optional>
@@ -261,9 +263,18 @@ void appendItemLine(ByteBuffer& Out, const ItemLineView& Item, std::wstring_view
 
 /// True for the characters that separate words when a line is read: blank,
 /// tab, LF, CR, vertical tab and form feed.
-inline bool isSpaceByte(char C) {
-  return C == ' ' || C == '\t' || C == '\n' || C == '\r' || C == '\v' || C == '\f';
+/// The space bytes as bits of a mask of the bytes 0 to 63.
+inline constexpr std::uint64_t SpaceByteMask =
+    (std::uint64_t(1) << ' ') | (std::uint64_t(1) << '\t') | (std::uint64_t(1) << '\n') |
+    (std::uint64_t(1) << '\r') | (std::uint64_t(1) << '\v') | (std::uint64_t(1) << '\f');
+
+/// True when \p C is one of the bytes 0 to 63 whose bit \p Mask sets.
+inline bool inByteMask(char C, std::uint64_t Mask) {
+  const auto Byte = static_cast<unsigned char>(C);
+  return Byte < 64 && ((Mask >> Byte) & 1u) != 0;
 }
+
+inline bool isSpaceByte(char C) { return inByteMask(C, SpaceByteMask); }
 
 /// Reads a line from left to right as formatted input does in the "C" locale:
 /// each read skips leading space bytes first. A failed read leaves the
@@ -274,7 +285,7 @@ public:
   /// space byte, as if the line had been read with its commas replaced by
   /// blanks, without making that copy.
   explicit LineScanner(std::string_view Line, bool CommasAreBlanks = false)
-      : Text(Line), CommaIsSpace(CommasAreBlanks) {}
+      : Text(Line), Spaces(SpaceByteMask | (CommasAreBlanks ? std::uint64_t(1) << ',' : 0)) {}
 
   /// A word: the run of non-space bytes. False when only space is left.
   bool readWord(std::string_view& Word);
@@ -293,10 +304,10 @@ public:
 
 private:
   void skipSpace();
-  bool isSpace(char C) const { return isSpaceByte(C) || (CommaIsSpace && C == ','); }
+  bool isSpace(char C) const { return inByteMask(C, Spaces); }
   std::string_view Text;
   std::size_t Pos = 0;
-  bool CommaIsSpace = false;
+  std::uint64_t Spaces; ///< the space bytes, ',' among them when commas are blanks
 };
 
 /// The integer at the start of \p Text (after space), 0 when there is none.
@@ -411,6 +422,12 @@ struct ParsedItemLine {
   /// The number of fields of the line (11, 12, 14, 15 or 16); 0 for a
   /// version 1000 line.
   int FieldCount = 0;
+  /// The most fields of a line kept in Fields.
+  static constexpr std::size_t MaxFields = 16;
+  /// The first FieldCount fields as they stand in the line read (views into
+  /// it, valid while it is), for checks of what a field holds; unset for a
+  /// version 1000 line.
+  std::array<std::string_view, MaxFields> Fields{};
 };
 
 /// Reads an item line by the file's version (itemLineFormOf):

@@ -266,12 +266,12 @@ bool isReadFieldCount(std::size_t Count) {
 }
 
 /// The most fields an item line is read with.
-constexpr std::size_t MaxItemFields = 16;
+constexpr std::size_t MaxItemFields = ParsedItemLine::MaxFields;
 
 /// Reads a full item line into \p Item (every field set afresh; the texts
 /// keep their room from earlier lines); false as parseItemLine's empty result.
 bool readFullItemLine(std::string_view Line, ParsedItemLine& Item) {
-  std::array<std::string_view, MaxItemFields> Field;
+  std::array<std::string_view, MaxItemFields>& Field = Item.Fields;
   std::size_t FieldCount = 0;
   for (std::size_t Start = 0;; ++FieldCount) {
     std::size_t End = Line.find(FieldSeparator, Start);

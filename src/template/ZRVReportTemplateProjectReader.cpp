@@ -12,6 +12,7 @@
 #include "manager/DocumentAccess.h"
 #include "platform/Diagnostics.h"
 #include "platform/Platform.h"
+#include "platform/Utf8.h"
 #include "template/Format.h"
 #include "util/Text.h"
 #include "zrvreport/ZRVReportItemManager.h"
@@ -81,6 +82,10 @@ int firstInvalidUtf8(std::string_view Text) {
   std::size_t I = 0;
   while (I < Text.size()) {
     auto Byte = static_cast<unsigned char>(Text[I]);
+    if (Byte < 0x80) {
+      I += zrv::platform::AsciiPrefixLength(Text.substr(I));
+      continue;
+    }
     std::size_t Length = Byte < 0x80                    ? 1
                          : Byte >= 0xC2 && Byte <= 0xDF ? 2
                          : Byte >= 0xE0 && Byte <= 0xEF ? 3
@@ -671,7 +676,12 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
 
   if (Options.Observer) {
     auto checkRange = [&](int Field, int Low, int High) {
-      std::string_view Value = itemField(Text, Field);
+      // A full line's fields were found by the parse; a version 1000 line is
+      // split here.
+      const auto At = static_cast<std::size_t>(Field - 1);
+      std::string_view Value = Parsed.FieldCount == 0       ? itemField(Text, Field)
+                               : Field <= Parsed.FieldCount ? Parsed.Fields[At]
+                                                            : std::string_view();
       if (Value.empty() && Field > 2)
         return;
       int Number = fileformat::leadingInt(Value);

@@ -139,7 +139,10 @@ TEST(TemplateReader, ItemLinesByFieldCount) {
   EXPECT_EQ(itemAt(M, 4).GetTagName(), L"My");
 
   EXPECT_EQ(Findings.of(Kind::UnknownItemKey).size(), 3u);
-  EXPECT_EQ(Findings.of(Kind::ValueOutOfRange).size(), 3u); // 7, 5 and count 0
+  std::vector<std::pair<int, int>> OutOfRange; // field, value
+  for (const ZRVTemplateFinding& F : Findings.of(Kind::ValueOutOfRange))
+    OutOfRange.emplace_back(F.Field, F.Number);
+  EXPECT_EQ(OutOfRange, (std::vector<std::pair<int, int>>{{15, 0}, {2, 7}, {3, 5}}));
   const auto Ignored = Findings.of(Kind::LineIgnored);
   ASSERT_EQ(Ignored.size(), 1u);
   EXPECT_EQ(std::make_tuple(Ignored[0].Line, Ignored[0].Number, Ignored[0].Section),
@@ -211,6 +214,23 @@ TEST(TemplateReader, ICPackageRemovalsCountOnlyFlagOneAndThermosetSwitchesKeyLis
   ASSERT_EQ(itemIds(Plain).size(), 2u);
   EXPECT_EQ(itemIds(Plain)[1], 462);
   EXPECT_EQ(itemIds(Thermoset), std::vector<int>{509});
+}
+
+TEST(TemplateReader, TextNotUtf8IsToldAtItsFirstBadByte) {
+  CZRVReportItemManager M;
+  Recorder Findings;
+  loadBytes(joinLines({"[ViewSetting]",
+                       "abcdefghijklmnop\xFF,1,2,3,1", // after two words of ASCII
+                       "\xC3\xA9"
+                       "abcdefghij\xE0\x80,1",            // after a good sequence
+                       "\xFFx",                           // at once
+                       "caf\xC3\xA9 au lait, 1, 2, 3, 1", // well-formed
+                       EofLine}),
+            M, &Findings);
+  std::vector<std::pair<int, int>> Where; // line, column
+  for (const ZRVTemplateFinding& F : Findings.of(Kind::TextNotUtf8))
+    Where.emplace_back(F.Line, F.Number);
+  EXPECT_EQ(Where, (std::vector<std::pair<int, int>>{{2, 17}, {3, 13}, {4, 1}}));
 }
 
 TEST(TemplateReader, LibrariesAreReplacedAndListsAppended) {
