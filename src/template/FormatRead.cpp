@@ -75,15 +75,19 @@ bool ScannedSetting::scan(std::string_view Line, Section Id, std::wstring& Name)
 
   // The directives after the name's "%s" say which values follow and of what
   // kind; reading stops at the first value that is not a number.
-  std::string_view Pattern = std::string_view(Row.DataPattern).substr(2);
+  // The pattern is walked byte by byte: its directives are a few bytes apart.
+  const char* Directive = Row.DataPattern + 2;
   std::size_t Read = 0;
-  for (std::size_t Pos = Pattern.find('%');
-       Pos != std::string_view::npos && Read < MaxSettingValues; Pos = Pattern.find('%', Pos + 1)) {
-    bool Ok = Pattern.substr(Pos, 2) == "%d" ? Scanner.readInt(Values[Read].Int)
-                                             : Scanner.readReal(Values[Read].Real);
+  for (; Read < MaxSettingValues; ++Read) {
+    while (*Directive != '\0' && *Directive != '%')
+      ++Directive;
+    if (*Directive == '\0')
+      break;
+    ++Directive;
+    const bool Ok = *Directive == 'd' ? Scanner.readInt(Values[Read].Int)
+                                      : Scanner.readReal(Values[Read].Real);
     if (!Ok)
       break;
-    ++Read;
   }
 
   std::size_t Full = static_cast<std::size_t>(Row.FullValueCount);
