@@ -6,6 +6,7 @@
 #define ZRVREPORT_MANAGER_NAMEDLIBRARY_H
 
 #include "manager/RecordFields.h"
+#include "manager/SequencePool.h"
 #include "util/Text.h"
 
 #include <algorithm>
@@ -73,18 +74,7 @@ public:
   std::size_t entryLimit() const { return Entries.size(); }
 
   /// The entry named \p Name; NotFound when there is none.
-  Id find(std::wstring_view Name) const {
-    if (Index.empty())
-      return NotFound;
-    const std::uint32_t Hash = hashOf(Name);
-    // The slots hold the hashes and only live entries, and the names' places
-    // are kept apart from the records, so a lookup reads the slots, one place
-    // and one name: the records are large and, in a big library, far apart.
-    for (std::size_t Slot = Hash & Mask; Index[Slot].At != NotFound; Slot = (Slot + 1) & Mask)
-      if (Index[Slot].Hash == Hash && Index[Slot].At != Erased && name(Index[Slot].At) == Name)
-        return Index[Slot].At;
-    return NotFound;
-  }
+  Id find(std::wstring_view Name) const { return Index[slotOf(Name, hashOf(Name))]; }
 
   /// The name of entry \p At.
   std::wstring_view name(Id At) const {
@@ -124,18 +114,22 @@ public:
   /// \p NamedByKey the record's own name is \p Name, whatever its Name field
   /// holds (a record read from a line, whose name is its key).
   bool add(std::wstring_view Name, Record Value, bool NamedByKey = false) {
-    if (find(Name) != NotFound)
+    const std::uint32_t Hash = hashOf(Name);
+    const std::size_t Slot = slotOf(Name, Hash);
+    if (Index[Slot] != NotFound)
       return false;
-    append(Name, std::move(Value), NamedByKey);
+    append(Name, std::move(Value), Slot, Hash, NamedByKey);
     return true;
   }
 
   /// Inserts or replaces the record under \p Name; either way the name
   /// becomes the last of the option list.
   void store(std::wstring_view Name, Record Value) {
-    Id At = find(Name);
+    const std::uint32_t Hash = hashOf(Name);
+    const std::size_t Slot = slotOf(Name, Hash);
+    Id At = Index[Slot];
     if (At == NotFound) {
-      At = append(Name, std::move(Value));
+      At = append(Name, std::move(Value), Slot, Hash);
     } else {
       setValue(At, Name, std::move(Value));
       unlist(At);
@@ -146,11 +140,12 @@ public:
   /// Erases the record named \p Name and its option; false when the library
   /// has no such name.
   bool erase(std::wstring_view Name) {
-    const Id At = find(Name);
+    const std::size_t Slot = slotOf(Name, hashOf(Name));
+    const Id At = Index[Slot];
     if (At == NotFound)
       return false;
     unlist(At);
-    unindex(At);
+    Index.erase(Slot);
     Entries[At].Alive = false;
     Entries[At].Value = KeptRecord();
     if constexpr (Numbered)
@@ -169,7 +164,6 @@ public:
     Names.clear();
     OtherNames.clear();
     Index.clear();
-    Mask = 0;
     Live = 0;
     clearOptions();
   }
@@ -184,8 +178,10 @@ public:
     for (const auto& Pair : Source)
       Chars += Pair.first.size();
     Names.reserve(Chars);
-    for (const auto& [Name, Value] : Source)
-      append(Name, Record(Value));
+    for (const auto& [Name, Value] : Source) {
+      const std::uint32_t Hash = hashOf(Name);
+      append(Name, Record(Value), slotOf(Name, Hash), Hash);
+    }
   }
 
   // ---- The option list --------------------------------------------------------
@@ -250,6 +246,12 @@ public:
   }
 
 private:
+  /// The slot of \p Name, whose hash is \p Hash, or the free slot where it
+  /// would go.
+  std::size_t slotOf(std::wstring_view Name, std::uint32_t Hash) const {
+    return Index.slotOf(Hash, [&](Id At) { return name(At) == Name; });
+  }
+
   static constexpr bool detectName(...) { return false; }
   template <typename R>
   static constexpr auto detectName(R*) -> decltype(std::declval<R&>().Name, true) {
@@ -273,8 +275,6 @@ private:
   };
 
   static constexpr std::int32_t Unlisted = -1;
-  /// An index slot whose entry was erased: lookups probe past it.
-  static constexpr Id Erased = NotFound - 1;
   static constexpr Id Hole = NotFound;
   /// Fewer dead entries or holes than this are never squeezed out.
   static constexpr std::size_t MinDeadToSqueeze = 16;
@@ -314,7 +314,10 @@ private:
     }
   }
 
-  Id append(std::wstring_view Name, Record Value, bool NamedByKey = false) {
+  /// Adds entry \p Name at the free index slot \p Slot that slotOf gave
+  /// for it (its hash \p Hash).
+  Id append(std::wstring_view Name, Record Value, std::size_t Slot, std::uint32_t Hash,
+            bool NamedByKey = false) {
     const auto At = static_cast<Id>(Entries.size());
     Entries.emplace_back();
     setValue(At, Name, std::move(Value), NamedByKey);
@@ -322,41 +325,9 @@ private:
         {static_cast<std::uint32_t>(Names.size()), static_cast<std::uint32_t>(Name.size())});
     Names.insert(Names.end(), Name.begin(), Name.end());
     ++Live;
-    if (Entries.size() * 2 > Index.size())
-      reindex(); // the table stays at most half full
-    else
-      place(At);
+    // Erased entries keep their slots until a squeeze: every entry counts.
+    Index.put(Slot, Hash, At, Entries.size());
     return At;
-  }
-
-  void place(Id At) {
-    const std::uint32_t Hash = hashOf(name(At));
-    std::size_t Slot = Hash & Mask;
-    while (Index[Slot].At != NotFound)
-      Slot = (Slot + 1) & Mask;
-    Index[Slot] = {Hash, At};
-  }
-
-  /// Marks the slot of entry \p At as erased; it stays taken until the
-  /// table is laid out again, so the probes past it still reach their entries.
-  void unindex(Id At) {
-    for (std::size_t Slot = hashOf(name(At)) & Mask; Index[Slot].At != NotFound;
-         Slot = (Slot + 1) & Mask)
-      if (Index[Slot].At == At) {
-        Index[Slot].At = Erased;
-        return;
-      }
-  }
-
-  void reindex() {
-    std::size_t Size = 16;
-    while (Size < Entries.size() * 2)
-      Size *= 2;
-    Index.assign(Size, IndexSlot());
-    Mask = Size - 1;
-    for (Id At = 0; At < Entries.size(); ++At)
-      if (Entries[At].Alive)
-        place(At);
   }
 
   /// Lays out the live entries, their names and the option list again
@@ -392,7 +363,11 @@ private:
     Places = std::move(KeptPlaces);
     Names = std::move(KeptNames);
     OtherNames = std::move(KeptOthers);
-    reindex();
+    Index.clear();
+    for (Id At = 0; At < Entries.size(); ++At) {
+      const std::uint32_t Hash = hashOf(name(At));
+      Index.put(slotOf(name(At), Hash), Hash, At, At + 1);
+    }
     clearOptions();
     for (Id At : Order)
       list(At);
@@ -466,13 +441,7 @@ private:
   std::vector<wchar_t> Names;    ///< every entry's name, one after another
   /// The own Name fields that are neither the entry's name nor empty.
   std::unordered_map<Id, std::wstring> OtherNames;
-  /// A slot of the index: the hash of an entry's name and its number.
-  struct IndexSlot {
-    std::uint32_t Hash = 0;
-    Id At = NotFound;
-  };
-  std::vector<IndexSlot> Index; ///< open addressing by name hash
-  std::size_t Mask = 0;
+  IdTable Index; ///< entry numbers by name hash
   std::size_t Live = 0;
   std::vector<Id> Slots; ///< the option list: entry numbers, Hole where taken out
   std::vector<int> Tree; ///< binary indexed tree of the live slots, 1-based

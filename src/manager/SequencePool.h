@@ -33,9 +33,11 @@ template <typename Element> struct Span {
   const Element& operator[](std::size_t At) const { return First[At]; }
 };
 
-/// The index of a pool: an open-addressing table of ids by hash, at most
-/// half full. Each slot keeps its id's hash, so that a probe compares a value
-/// only when the hashes agree and growing the table reads no value.
+/// The index of a pool or a library: an open-addressing table of ids by
+/// hash, at most half full. Each slot keeps its id's hash, so that a probe
+/// compares a value only when the hashes agree and growing the table reads no
+/// value. An erased id leaves a marked slot that probes pass over; it stays
+/// taken until the table grows or is filled afresh.
 class IdTable {
 public:
   static constexpr PoolId NotFound = ~PoolId(0);
@@ -47,22 +49,27 @@ public:
   template <typename Test> std::size_t slotOf(std::uint32_t Hash, Test&& Holds) const {
     const std::size_t Mask = Slots.size() - 1;
     std::size_t At = Hash & Mask;
-    while (Slots[At].Id != NotFound && !(Slots[At].Hash == Hash && Holds(Slots[At].Id)))
+    while (Slots[At].Id != NotFound &&
+           !(Slots[At].Hash == Hash && Slots[At].Id != Erased && Holds(Slots[At].Id)))
       At = (At + 1) & Mask;
     return At;
   }
   /// The id in slot \p At, or NotFound.
   PoolId operator[](std::size_t At) const { return Slots[At].Id; }
   /// Puts \p Id into the free slot \p At that slotOf gave; \p Held is the
-  /// number of ids the table then holds.
+  /// number of slots then taken (the ids held and the erased ones).
   void put(std::size_t At, std::uint32_t Hash, PoolId Id, std::size_t Held) {
     Slots[At] = {Hash, Id};
     if (Held * 2 > Slots.size())
       grow();
   }
+  /// Marks the id in slot \p At (which slotOf found) as erased.
+  void erase(std::size_t At) { Slots[At].Id = Erased; }
   void clear() { Slots.assign(16, Slot()); }
 
 private:
+  static constexpr PoolId Erased = NotFound - 1;
+
   struct Slot {
     std::uint32_t Hash = 0;
     PoolId Id = NotFound;
@@ -73,7 +80,7 @@ private:
     Old.swap(Slots);
     const std::size_t Mask = Slots.size() - 1;
     for (const Slot& Entry : Old) {
-      if (Entry.Id == NotFound)
+      if (Entry.Id == NotFound || Entry.Id == Erased)
         continue;
       std::size_t At = Entry.Hash & Mask;
       while (Slots[At].Id != NotFound)

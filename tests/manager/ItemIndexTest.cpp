@@ -466,3 +466,30 @@ TEST(ItemIndex, ListsLongerThanAChunkKeepTheirOrderThroughRemovalsAndCopies) {
     ASSERT_EQ(Copy.GetItemIndex(Ids[P], Got.GetModuleID()), int(P));
   }
 }
+
+TEST(ItemPools, ErasedSlotsAreProbedPastAndDropWhenTheTableGrows) {
+  // Ids of one hash share a probe chain; erasing one in the middle must not
+  // cut the chain, nor may its slot be taken again until the table grows.
+  using zrv::manager::IdTable;
+  IdTable Table;
+  constexpr std::uint32_t Hash = 7;
+  auto slotOf = [&](std::uint32_t Id, std::uint32_t Of = 7) {
+    return Table.slotOf(Of, [Id](std::uint32_t Held) { return Held == Id; });
+  };
+  for (std::uint32_t Id = 0; Id < 3; ++Id)
+    Table.put(slotOf(Id), Hash, Id, Id + 1);
+  const std::size_t Middle = slotOf(1);
+  Table.erase(Middle);
+  EXPECT_EQ(Table[slotOf(1)], IdTable::NotFound);
+  EXPECT_EQ(Table[slotOf(2)], 2u) << "the erased slot cut the probe chain";
+  const std::size_t Free = slotOf(3);
+  EXPECT_NE(Free, Middle);
+  Table.put(Free, Hash, 3, 4);
+  EXPECT_EQ(Table[slotOf(3)], 3u);
+  // Growing lays out the held ids again, the erased one left out.
+  for (std::uint32_t Id = 4; Id < 40; ++Id)
+    Table.put(slotOf(Id, 100 + Id), 100 + Id, Id, Id + 1);
+  EXPECT_EQ(Table[slotOf(1)], IdTable::NotFound);
+  EXPECT_EQ(Table[slotOf(2)], 2u);
+  EXPECT_EQ(Table[slotOf(0)], 0u);
+}
