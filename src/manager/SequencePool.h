@@ -37,7 +37,8 @@ template <typename Element> struct Span {
 /// hash, at most half full. Each slot keeps its id's hash, so that a probe
 /// compares a value only when the hashes agree and growing the table reads no
 /// value. An erased id leaves a marked slot that probes pass over; it stays
-/// taken until the table grows or is filled afresh.
+/// taken until the table grows or is filled afresh. A table moved from has
+/// no slots: it must be cleared before it is used again.
 class IdTable {
 public:
   static constexpr PoolId NotFound = ~PoolId(0);
