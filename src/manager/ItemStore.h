@@ -124,7 +124,12 @@ template <typename Record> class RecordPool {
 public:
   /// The id of \p Value, its Name interned in \p Texts.
   PoolId intern(const Record& Value, TextPool& Texts) {
-    return Pool.intern(Named{numbersOf(Value), Texts.intern(Value.Name)});
+    return intern(Value, Texts.intern(Value.Name));
+  }
+  /// The id of \p Value with the name of id \p Name in the text pool (its
+  /// own Name field is not read).
+  PoolId intern(const Record& Value, PoolId Name) {
+    return Pool.intern(Named{numbersOf(Value), Name});
   }
   /// The record \p Id with its Name.
   Record get(PoolId Id, const TextPool& Texts) const {

@@ -628,20 +628,6 @@ void CZRVReportTemplateProjectReader::indexSettings() {
 
 namespace {
 
-/// The pool id of the record an index entry gives an item (made into the
-/// item's form by \p ItemForm), pooled on the first use.
-template <typename Index, typename Record, typename ItemForm>
-zrv::manager::PoolId pooledRecord(zrv::manager::RecordPool<Record>& Pool,
-                                  zrv::manager::TextPool& Texts, const Index& Settings,
-                                  typename Index::Entry& Found, ItemForm Form) {
-  if (Found.Pooled == zrv::manager::IdTable::NotFound)
-    Found.Pooled = Pool.intern(Form(Settings.record(Found)), Texts);
-  return Found.Pooled;
-}
-
-/// The record as the library stores it.
-template <typename Record> Record asStored(Record Setting) { return Setting; }
-
 /// The pool id of the name of the setting an index entry gives an item.
 template <typename Entry>
 zrv::manager::PoolId pooledName(zrv::manager::ItemPools& Pools, Entry& Found,
@@ -650,6 +636,27 @@ zrv::manager::PoolId pooledName(zrv::manager::ItemPools& Pools, Entry& Found,
     Found.Name = Pools.Names.intern(Name);
   return Found.Name;
 }
+
+/// The pool id of the record an index entry gives an item (made into the
+/// item's form by \p ItemForm), pooled on the first use. A record read from a
+/// file is named by its key, the name the item line gave (\p Name): that
+/// name's pool id serves the record too, so it is interned once.
+template <typename Index, typename Record, typename ItemForm>
+zrv::manager::PoolId pooledRecord(zrv::manager::RecordPool<Record>& Pool,
+                                  zrv::manager::ItemPools& Pools, const Index& Settings,
+                                  typename Index::Entry& Found, std::wstring_view Name,
+                                  ItemForm Form) {
+  if (Found.Pooled == zrv::manager::IdTable::NotFound) {
+    const Record Value = Form(Settings.record(Found));
+    const zrv::manager::PoolId Own =
+        Value.Name == Name ? pooledName(Pools, Found, Name) : Pools.Names.intern(Value.Name);
+    Found.Pooled = Pool.intern(Value, Own);
+  }
+  return Found.Pooled;
+}
+
+/// The record as the library stores it.
+template <typename Record> Record asStored(Record Setting) { return Setting; }
 
 } // namespace
 
@@ -721,8 +728,8 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   // Field 8: clipping.
   if (!Parsed.ClippingName.empty()) {
     if (auto* Found = ClippingIndex.find(Parsed.ClippingName)) {
-      Item.Clipping = pooledRecord(Pools.Clippings, Pools.Names, ClippingIndex, *Found,
-                                   asStored<CZRVReportItem::tagCLIPSETTING>);
+      Item.Clipping = pooledRecord(Pools.Clippings, Pools, ClippingIndex, *Found,
+                                   Parsed.ClippingName, asStored<CZRVReportItem::tagCLIPSETTING>);
       Item.HasClipping = 1;
       Item.Names[static_cast<int>(ItemName::Clipping)] =
           pooledName(Pools, *Found, Parsed.ClippingName);
@@ -754,7 +761,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
     }
     if (!ManyFound) {
       if (auto* Found = ViewIndex.find(ViewField)) {
-        Item.View = pooledRecord(Pools.Views, Pools.Names, ViewIndex, *Found,
+        Item.View = pooledRecord(Pools.Views, Pools, ViewIndex, *Found, ViewField,
                                  [](const CZRVReportItem::tagVIEWSETTING& S) {
                                    CZRVReportItem::tagVIEWSETTING View;
                                    View.AngleX = S.AngleX;
@@ -774,7 +781,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   // Fields 10 to 12: object, focus capture, slicing. A capture record's
   // focus is on when it has a size, as the item's setter makes it.
   if (auto* Found = ObjectIndex.find(Parsed.ObjectName)) {
-    Item.Object = pooledRecord(Pools.Objects, Pools.Names, ObjectIndex, *Found,
+    Item.Object = pooledRecord(Pools.Objects, Pools, ObjectIndex, *Found, Parsed.ObjectName,
                                asStored<CZRVReportItem::tagOBJECTSETTING>);
     Item.HasObject = 1;
     Item.Names[static_cast<int>(ItemName::Object)] = pooledName(Pools, *Found, Parsed.ObjectName);
@@ -782,7 +789,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
     unresolved(Parsed.ObjectName, 10);
   }
   if (auto* Found = CaptureIndex.find(Parsed.CaptureName)) {
-    Item.Capture = pooledRecord(Pools.Captures, Pools.Names, CaptureIndex, *Found,
+    Item.Capture = pooledRecord(Pools.Captures, Pools, CaptureIndex, *Found, Parsed.CaptureName,
                                 [](CZRVReportItem::tagFOCUSCAPTURE Capture) {
                                   Capture.FocusOn = Capture.Width > 0 && Capture.Height > 0 ? 1 : 0;
                                   return Capture;
@@ -792,7 +799,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
     unresolved(Parsed.CaptureName, 11);
   }
   if (auto* Found = SlicingIndex.find(Parsed.SlicingName)) {
-    Item.Slicing = pooledRecord(Pools.Slicings, Pools.Names, SlicingIndex, *Found,
+    Item.Slicing = pooledRecord(Pools.Slicings, Pools, SlicingIndex, *Found, Parsed.SlicingName,
                                 asStored<CZRVReportItem::tagSLICESETTING>);
     Item.HasSlicing = 1;
     Item.Names[static_cast<int>(ItemName::Slicing)] = pooledName(Pools, *Found, Parsed.SlicingName);
