@@ -86,8 +86,7 @@ int firstInvalidUtf8(std::string_view Text) {
       I += zrv::platform::AsciiPrefixLength(Text.substr(I));
       continue;
     }
-    std::size_t Length = Byte < 0x80                    ? 1
-                         : Byte >= 0xC2 && Byte <= 0xDF ? 2
+    std::size_t Length = Byte >= 0xC2 && Byte <= 0xDF   ? 2
                          : Byte >= 0xE0 && Byte <= 0xEF ? 3
                          : Byte >= 0xF0 && Byte <= 0xF4 ? 4
                                                         : 0;

@@ -225,12 +225,15 @@ TEST(TemplateReader, TextNotUtf8IsToldAtItsFirstBadByte) {
                        "abcdefghij\xE0\x80,1",            // after a good sequence
                        "\xFFx",                           // at once
                        "caf\xC3\xA9 au lait, 1, 2, 3, 1", // well-formed
+                       "\xF4\x8F\xBF\xBF \xC2\x80 ok",    // the last code point, U+0080
+                       "a\xC1\xBF",                       // an overlong lead
+                       "ab\xF5\x80\x80\x80",              // past U+10FFFF
                        EofLine}),
             M, &Findings);
   std::vector<std::pair<int, int>> Where; // line, column
   for (const ZRVTemplateFinding& F : Findings.of(Kind::TextNotUtf8))
     Where.emplace_back(F.Line, F.Number);
-  EXPECT_EQ(Where, (std::vector<std::pair<int, int>>{{2, 17}, {3, 13}, {4, 1}}));
+  EXPECT_EQ(Where, (std::vector<std::pair<int, int>>{{2, 17}, {3, 13}, {4, 1}, {7, 2}, {8, 3}}));
 }
 
 TEST(TemplateReader, LibrariesAreReplacedAndListsAppended) {
