@@ -261,9 +261,8 @@ void appendItemLine(ByteBuffer& Out, const ItemLineView& Item, std::wstring_view
 
 // ---- Reading values from a line --------------------------------------------------------
 
-/// True for the characters that separate words when a line is read: blank,
-/// tab, LF, CR, vertical tab and form feed.
-/// The space bytes as bits of a mask of the bytes 0 to 63.
+/// The bytes that separate words when a line is read (blank, tab, LF, CR,
+/// vertical tab and form feed) as bits of a mask of the bytes 0 to 63.
 inline constexpr std::uint64_t SpaceByteMask =
     (std::uint64_t(1) << ' ') | (std::uint64_t(1) << '\t') | (std::uint64_t(1) << '\n') |
     (std::uint64_t(1) << '\r') | (std::uint64_t(1) << '\v') | (std::uint64_t(1) << '\f');
@@ -274,6 +273,7 @@ inline bool inByteMask(char C, std::uint64_t Mask) {
   return Byte < 64 && ((Mask >> Byte) & 1u) != 0;
 }
 
+/// True for the bytes that separate words when a line is read.
 inline bool isSpaceByte(char C) { return inByteMask(C, SpaceByteMask); }
 
 /// Reads a line from left to right as formatted input does in the "C" locale:
