@@ -126,10 +126,11 @@ public:
   PoolId intern(const Record& Value, TextPool& Texts) {
     return intern(Value, Texts.intern(Value.Name));
   }
-  /// The id of \p Value with the name of id \p Name in the text pool (its
-  /// own Name field is not read).
-  PoolId intern(const Record& Value, PoolId Name) {
-    return Pool.intern(Named{numbersOf(Value), Name});
+  /// The same, when the caller holds the id \p Known of a text of \p Texts
+  /// that is likely the Name (a setting named by its key): the Name is then
+  /// not interned again.
+  PoolId intern(const Record& Value, TextPool& Texts, PoolId Known) {
+    return intern(Value, Value.Name == Texts[Known] ? Known : Texts.intern(Value.Name));
   }
   /// The record \p Id with its Name.
   Record get(PoolId Id, const TextPool& Texts) const {
@@ -142,6 +143,11 @@ public:
   void clear() { Pool.clear(); }
 
 private:
+  /// The id of \p Value with the text of id \p Name as its Name.
+  PoolId intern(const Record& Value, PoolId Name) {
+    return Pool.intern(Named{numbersOf(Value), Name});
+  }
+
   using Numbers = NumbersOf<Record>;
   struct Named {
     Numbers Fields;

@@ -178,10 +178,8 @@ public:
     for (const auto& Pair : Source)
       Chars += Pair.first.size();
     Names.reserve(Chars);
-    for (const auto& [Name, Value] : Source) {
-      const std::uint32_t Hash = hashOf(Name);
-      append(Name, Record(Value), slotOf(Name, Hash), Hash);
-    }
+    for (const auto& [Name, Value] : Source)
+      add(Name, Record(Value));
   }
 
   // ---- The option list --------------------------------------------------------

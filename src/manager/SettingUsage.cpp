@@ -152,12 +152,8 @@ void CZRVReportItemManager::SetAllManyViewData() {
     // The names are read from the item's own list; records are appended.
     const Span<PoolId> Held = Pools.ViewRecordLists[Item.ViewRecords];
     Records.assign(Held.begin(), Held.end());
-    for (const PoolId Name : Pools.ViewNameLists[Item.ViewNames]) {
-      // A view named by its key reuses the pool id of the name listed.
-      const ViewKind::Map::mapped_type View = Views.get(Pools.Names[Name]);
-      Records.push_back(Pools.Views.intern(
-          View, View.Name == Pools.Names[Name] ? Name : Pools.Names.intern(View.Name)));
-    }
+    for (const PoolId Name : Pools.ViewNameLists[Item.ViewNames])
+      Records.push_back(Pools.Views.intern(Views.get(Pools.Names[Name]), Pools.Names, Name));
     Item.ViewRecords = Pools.ViewRecordLists.intern(Records.data(), Records.size());
     Done.emplace(Key, Item.ViewRecords);
   }

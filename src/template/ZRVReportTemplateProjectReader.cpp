@@ -639,18 +639,15 @@ zrv::manager::PoolId pooledName(zrv::manager::ItemPools& Pools, Entry& Found,
 /// The pool id of the record an index entry gives an item (made into the
 /// item's form by \p ItemForm), pooled on the first use. A record read from a
 /// file is named by its key, the name the item line gave (\p Name): that
-/// name's pool id serves the record too, so it is interned once.
+/// name's pool id serves the record too.
 template <typename Index, typename Record, typename ItemForm>
 zrv::manager::PoolId pooledRecord(zrv::manager::RecordPool<Record>& Pool,
                                   zrv::manager::ItemPools& Pools, const Index& Settings,
                                   typename Index::Entry& Found, std::wstring_view Name,
                                   ItemForm Form) {
-  if (Found.Pooled == zrv::manager::IdTable::NotFound) {
-    const Record Value = Form(Settings.record(Found));
-    const zrv::manager::PoolId Own =
-        Value.Name == Name ? pooledName(Pools, Found, Name) : Pools.Names.intern(Value.Name);
-    Found.Pooled = Pool.intern(Value, Own);
-  }
+  if (Found.Pooled == zrv::manager::IdTable::NotFound)
+    Found.Pooled =
+        Pool.intern(Form(Settings.record(Found)), Pools.Names, pooledName(Pools, Found, Name));
   return Found.Pooled;
 }
 
