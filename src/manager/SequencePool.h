@@ -128,6 +128,13 @@ public:
 
   /// The number of sequences, the empty one included.
   std::size_t size() const { return Places.size(); }
+  /// The number of elements of all sequences.
+  std::size_t elementCount() const {
+    std::size_t Count = 0;
+    for (const std::vector<Element>& Block : Blocks)
+      Count += Block.size();
+    return Count;
+  }
 
   /// Gives back the room to spare of the last block and of the places, once
   /// a load has added its sequences. The last block's elements move: no

@@ -61,6 +61,12 @@ void appendUtf8(ByteBuffer& Out, std::wstring_view Text) {
   Out.commit(platform::EncodeUtf8(Out.room(platform::Utf8Room * Text.size()), Text));
 }
 
+void EncodedNames::add(std::wstring_view Name) {
+  appendUtf8(Bytes, Name);
+  Ends.push_back(Bytes.size());
+  Wide.push_back(Name);
+}
+
 bool fitsReadLimit(std::string_view Utf8Line) { return Utf8Line.size() + 1 <= MaxReadLineBytes; }
 
 // ---- Reading values from a line --------------------------------------------------------

@@ -20,6 +20,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "template/TemplateLayout.h"
 #include "zrvreport/ZRVReportItem.h"
@@ -80,6 +81,8 @@ public:
       grow(Count);
     return Data.get() + Size;
   }
+  /// The bytes of room after the content.
+  std::size_t spare() const { return Capacity - Size; }
   /// Makes the room up to \p End part of the content.
   void commit(const char* End) { Size = static_cast<std::size_t>(End - Data.get()); }
   void append(std::string_view Bytes) {
@@ -203,20 +206,61 @@ template <typename Text, typename Names> struct ItemLineFields {
 };
 
 /// Names kept elsewhere (an item's list of several views), seen in place.
-struct NameSpan {
-  const std::wstring_view* First = nullptr;
+template <typename Name> struct NameSpanOf {
+  const Name* First = nullptr;
   std::size_t Count = 0;
-  const std::wstring_view* data() const { return First; }
+  const Name* data() const { return First; }
+  const Name* begin() const { return First; }
+  const Name* end() const { return First + Count; }
   std::size_t size() const { return Count; }
   bool empty() const { return Count == 0; }
 };
+using NameSpan = NameSpanOf<std::wstring_view>;
 
-/// An item line's values with names that stay where they are (the writer's).
+/// An item line's values with names that stay where they are.
 using ItemLineView = ItemLineFields<std::wstring_view, NameSpan>;
 
-/// The length in wide characters of the several-view field of \p Count names
-/// from \p First (each name and its ';').
-std::size_t viewListLength(const std::wstring_view* First, std::size_t Count);
+/// A name whose UTF-8 bytes are at hand: the line's comparisons and length
+/// checks read the wide form, the line takes the bytes as they stand.
+struct EncodedName {
+  std::wstring_view Wide;
+  std::string_view Bytes;
+};
+
+/// An item line whose names a save has encoded once for all the lines that
+/// carry them (EncodedNames).
+using EncodedItemLine = ItemLineFields<EncodedName, NameSpanOf<EncodedName>>;
+
+/// The UTF-8 bytes of names numbered from 0 in the order they are added (the
+/// names a document holds once each): a name carried by many lines is
+/// encoded once. The names must stay alive with the table; what operator[]
+/// gives stays valid until the next add.
+class EncodedNames {
+public:
+  /// Makes room for \p Names more names of \p Chars wide characters in all.
+  void reserve(std::size_t Names, std::size_t Chars) {
+    Ends.reserve(Ends.size() + Names);
+    Wide.reserve(Wide.size() + Names);
+    Bytes.reserve(Bytes.size() + Chars);
+  }
+  /// Adds \p Name as the next number.
+  void add(std::wstring_view Name);
+  std::size_t size() const { return Ends.size(); }
+  /// Name \p At, which must be below size().
+  EncodedName operator[](std::size_t At) const {
+    const std::size_t Start = At == 0 ? 0 : Ends[At - 1];
+    return {Wide[At], Bytes.view().substr(Start, Ends[At] - Start)};
+  }
+
+private:
+  ByteBuffer Bytes;
+  std::vector<std::size_t> Ends; ///< where the bytes of each name end
+  std::vector<std::wstring_view> Wide;
+};
+
+/// The length in wide characters of the several-view field of \p Names
+/// (each name and its ';').
+std::size_t viewListLength(NameSpanOf<EncodedName> Names);
 
 // ---- Lines appended as written ---------------------------------------------------------
 // Each appends the UTF-8 bytes of one line to Out, without its line end. A
@@ -257,6 +301,10 @@ bool appendResultExRow(ByteBuffer& Out, std::size_t Position, int Output, std::w
 /// empty or equal to \p ProjectViewName, else ViewName with blanks as '_'.
 /// Names of fields 8, 10, 11, 12 are written as stored. Comparisons are exact.
 void appendItemLine(ByteBuffer& Out, const ItemLineView& Item, std::wstring_view ProjectViewName,
+                    std::wstring_view ProjectSettingName);
+/// The same line from names encoded already: the same bytes as the line of
+/// the item with the wide forms of its names.
+void appendItemLine(ByteBuffer& Out, const EncodedItemLine& Item, std::wstring_view ProjectViewName,
                     std::wstring_view ProjectSettingName);
 
 // ---- Reading values from a line --------------------------------------------------------

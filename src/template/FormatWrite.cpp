@@ -20,87 +20,62 @@ namespace {
 
 // ---- The values of a line ------------------------------------------------------------
 
-/// A text value whose form is chosen at run time (an item's view column, a
-/// melt-front record's percentages).
-class LineValue {
-public:
-  /// How a text value is written.
-  enum class TextForm {
-    AsStored,     ///< as it stands
-    BlanksAsMark, ///< every blank as NameBlankReplacement (a setting name)
-    ViewList,     ///< several names, each followed by ViewListSeparator
-    WholeNumbers  ///< several reals, each as "%.0f", joined by a separator
-  };
-  LineValue(std::wstring_view Text) : Size(Text.size()) { Value.Chars = Text.data(); }
-
-  /// A setting name written with every blank as '_'.
-  static LineValue writtenName(std::wstring_view Name) {
-    LineValue Result(Name);
-    Result.Form = TextForm::BlanksAsMark;
-    return Result;
-  }
-  /// The \p Count names from \p First, each followed by ';'.
-  static LineValue viewList(const std::wstring_view* First, std::size_t Count) {
-    LineValue Result(std::wstring_view{});
-    Result.Form = TextForm::ViewList;
-    Result.Value.Names = First;
-    Result.Size = Count;
-    return Result;
-  }
-  /// The \p Count reals from \p First, each "%.0f", joined by \p Separator.
-  static LineValue wholeNumbers(const double* First, std::size_t Count, char Separator) {
-    LineValue Result(std::wstring_view{});
-    Result.Form = TextForm::WholeNumbers;
-    Result.Value.Reals = First;
-    Result.Size = Count;
-    Result.ListSeparator = Separator;
-    return Result;
-  }
-
-  TextForm textForm() const { return Form; }
-  /// The text of an AsStored or BlanksAsMark value.
-  std::wstring_view textValue() const { return std::wstring_view(Value.Chars, Size); }
-  /// The names of a ViewList value, the reals of a WholeNumbers value.
-  const std::wstring_view* names() const { return Value.Names; }
-  const double* reals() const { return Value.Reals; }
-  std::size_t count() const { return Size; }
-  char separator() const { return ListSeparator; }
-
-private:
-  // Kept small: a line's values are built for every line written.
-  union Payload {
-    const wchar_t* Chars;
-    const std::wstring_view* Names;
-    const double* Reals;
-  };
-  TextForm Form = TextForm::AsStored;
-  char ListSeparator = '\0';
-  Payload Value{};
-  std::size_t Size = 0;
+/// Reals written each as "%.0f", joined by a separator (the percentages of a
+/// melt-front record).
+struct WholeNumbers {
+  const double* First = nullptr;
+  std::size_t Count = 0;
+  char Separator = '\0';
 };
+
+/// Field 9 of an item line, names held as \p Name: the several views, each
+/// followed by ViewListSeparator, as stored; without them the single view
+/// with its blanks as NameBlankReplacement; without that NoSetting.
+template <typename Name> struct ViewColumn {
+  NameSpanOf<Name> Many;
+  const Name* Single = nullptr;
+};
+
+template <typename Value> struct IsViewColumn : std::false_type {};
+template <typename Name> struct IsViewColumn<ViewColumn<Name>> : std::true_type {};
 
 // ---- Where a line goes ----------------------------------------------------------------
 
 /// A line appended to a buffer as UTF-8 bytes, each piece written in place
-/// into the buffer's room.
+/// into the buffer's room. The sink keeps its own place in the room, so that
+/// writing a byte neither reads nor updates the buffer; what was written
+/// becomes the buffer's content when the sink goes.
 class Utf8Sink {
 public:
-  explicit Utf8Sink(ByteBuffer& Buffer) : Bytes(Buffer) {}
+  explicit Utf8Sink(ByteBuffer& Buffer) : Bytes(Buffer) { refill(0); }
+  Utf8Sink(const Utf8Sink&) = delete;
+  Utf8Sink& operator=(const Utf8Sink&) = delete;
+  ~Utf8Sink() { Bytes.commit(At); }
 
-  void ascii(std::string_view Text) { Bytes.append(Text); }
-  void ascii(char Byte) { Bytes.push(Byte); }
+  void ascii(std::string_view Text) { copy(Text); }
+  void ascii(char Byte) {
+    *room(1) = Byte;
+    ++At;
+  }
   void text(std::wstring_view Text) { put<false>(Text); }
   void name(std::wstring_view Name) { put<true>(Name); }
+  void text(const EncodedName& Text) { copy(Text.Bytes); }
+  /// An encoded name with its blanks replaced in the bytes (see put).
+  void name(const EncodedName& Name) {
+    const std::string_view In = Name.Bytes;
+    At = std::replace_copy(In.begin(), In.end(), room(In.size()), ' ',
+                           static_cast<char>(NameBlankReplacement));
+  }
   void integer(int Value) {
     // Most integers of a template are flags and counts of one or two digits.
     const auto Digits = static_cast<unsigned>(Value);
     if (Digits < 10) {
-      Bytes.push(static_cast<char>('0' + Digits));
+      ascii(static_cast<char>('0' + Digits));
     } else if (Digits < 100) {
-      char* At = Bytes.room(2);
-      At[0] = static_cast<char>('0' + Digits / 10);
-      At[1] = static_cast<char>('0' + Digits % 10);
-      Bytes.commit(At + 2);
+      char* Out = room(2);
+      Out[0] = static_cast<char>('0' + Digits / 10);
+      Out[1] = static_cast<char>('0' + Digits % 10);
+      At = Out + 2;
     } else {
       number(IntRoom, Value, writeInt);
     }
@@ -120,15 +95,42 @@ private:
   /// bytes.)
   template <bool BlanksAsMark> void put(std::wstring_view Text) {
     const std::size_t Size = Text.size();
-    char* First = Bytes.room(platform::Utf8Room * Size);
+    char* First = room(platform::Utf8Room * Size);
     if (narrowAscii<BlanksAsMark>(First, Text)) {
-      Bytes.commit(First + Size);
+      At = First + Size;
       return;
     }
-    char* Last = platform::EncodeUtf8(First, Text);
+    At = platform::EncodeUtf8(First, Text);
     if (BlanksAsMark)
-      std::replace(First, Last, ' ', static_cast<char>(NameBlankReplacement));
-    Bytes.commit(Last);
+      std::replace(First, At, ' ', static_cast<char>(NameBlankReplacement));
+  }
+
+  /// At least \p Count bytes of room from At on.
+  char* room(std::size_t Count) {
+    if (static_cast<std::size_t>(Limit - At) < Count)
+      refill(Count);
+    return At;
+  }
+  /// Makes what was written content, and room for \p Count bytes more.
+  void refill(std::size_t Count) {
+    if (At)
+      Bytes.commit(At);
+    At = Bytes.room(Count);
+    Limit = At + Bytes.spare();
+  }
+
+  /// Copies \p Text as it stands. Most pieces are separators and short
+  /// numbers: copied byte by byte rather than through a call to the
+  /// library's block copy.
+  void copy(std::string_view Text) {
+    char* Out = room(Text.size());
+    if (Text.size() <= 8) {
+      for (char Byte : Text)
+        *Out++ = Byte;
+      At = Out;
+    } else {
+      At = std::copy(Text.begin(), Text.end(), Out);
+    }
   }
 
   /// The byte of the ASCII character \p C, a blank as NameBlankReplacement
@@ -186,43 +188,38 @@ private:
 
   template <typename Number, typename Writer>
   bool number(std::size_t Size, Number Value, Writer Write) {
-    char* First = Bytes.room(Size);
+    char* First = room(Size);
     char* End = Write(First, First + Size, Value);
     if (End)
-      Bytes.commit(End);
+      At = End;
     return End != nullptr;
   }
 
   ByteBuffer& Bytes;
+  char* At = nullptr;    ///< where the next byte goes
+  char* Limit = nullptr; ///< the end of the room
 };
 
 // ---- The pattern routine ------------------------------------------------------------
 
-template <typename Sink> void putText(Sink& Out, const LineValue& Value) {
-  switch (Value.textForm()) {
-  case LineValue::TextForm::AsStored:
-    Out.text(Value.textValue());
-    break;
-  case LineValue::TextForm::BlanksAsMark:
-    Out.name(Value.textValue());
-    break;
-  case LineValue::TextForm::ViewList: {
-    const char Separator = static_cast<char>(ViewListSeparator);
-    for (std::size_t I = 0; I < Value.count(); ++I) {
-      Out.text(Value.names()[I]);
-      Out.ascii(Separator);
-    }
-    break;
+template <typename Sink> void putValue(Sink& Out, const WholeNumbers& Value) {
+  for (std::size_t I = 0; I < Value.Count; ++I) {
+    if (I > 0)
+      Out.ascii(Value.Separator);
+    Out.fixed0(Value.First[I]);
   }
-  case LineValue::TextForm::WholeNumbers: {
-    const char Separator = Value.separator();
-    for (std::size_t I = 0; I < Value.count(); ++I) {
-      if (I > 0)
-        Out.ascii(Separator);
-      Out.fixed0(Value.reals()[I]);
+}
+
+template <typename Sink, typename Name> void putValue(Sink& Out, const ViewColumn<Name>& Value) {
+  if (!Value.Many.empty()) {
+    for (const Name& Each : Value.Many) {
+      Out.text(Each);
+      Out.ascii(static_cast<char>(ViewListSeparator));
     }
-    break;
-  }
+  } else if (Value.Single) {
+    Out.name(*Value.Single);
+  } else {
+    Out.text(std::wstring_view(NoSetting));
   }
 }
 
@@ -329,11 +326,12 @@ void putFixedStep(Sink& Out, const Value& V) {
   constexpr PatternSteps::Step Step = Steps.begin()[I];
   putFixedLiteral<Steps, I>(Out);
   if constexpr (Step.Type == Directive::Text) {
-    static_assert(std::is_same_v<Value, std::wstring_view> || std::is_same_v<Value, WrittenName> ||
-                      std::is_same_v<Value, AsciiText> || std::is_same_v<Value, LineValue>,
+    static_assert(std::is_same_v<Value, std::wstring_view> || std::is_same_v<Value, EncodedName> ||
+                      std::is_same_v<Value, WrittenName> || std::is_same_v<Value, AsciiText> ||
+                      std::is_same_v<Value, WholeNumbers> || IsViewColumn<Value>::value,
                   "a text for a %s directive");
-    if constexpr (std::is_same_v<Value, LineValue>) {
-      putText(Out, V);
+    if constexpr (std::is_same_v<Value, WholeNumbers> || IsViewColumn<Value>::value) {
+      putValue(Out, V);
     } else if constexpr (std::is_same_v<Value, WrittenName>) {
       Out.name(V.Text);
     } else if constexpr (std::is_same_v<Value, AsciiText>) {
@@ -444,10 +442,9 @@ void putSetting(Sink& Out, std::wstring_view Name, const Record& R) {
 }
 
 /// The used percentages of a melt-front record (formatPercentages).
-LineValue percentages(const MeltRecord& R) {
+WholeNumbers percentages(const MeltRecord& R) {
   const int Count = std::clamp(R.Count, 0, MaxPercentages);
-  return LineValue::wholeNumbers(R.Percentage, static_cast<std::size_t>(Count),
-                                 PercentageSeparator);
+  return {R.Percentage, static_cast<std::size_t>(Count), PercentageSeparator};
 }
 
 template <typename Sink> void putSetting(Sink& Out, std::wstring_view Name, const MeltRecord& R) {
@@ -477,35 +474,51 @@ template <std::size_t I> struct ResultExWriter {
 
 // ---- Item lines -------------------------------------------------------------------------
 
-/// An empty name written as "-".
-std::wstring_view orNoSetting(std::wstring_view Name) {
-  return Name.empty() ? std::wstring_view(NoSetting) : Name;
+inline std::wstring_view wideOf(std::wstring_view Name) { return Name; }
+inline std::wstring_view wideOf(const EncodedName& Name) { return Name.Wide; }
+
+/// NoSetting as a name of the kind \p Name.
+template <typename Name> Name noSettingName() {
+  if constexpr (std::is_same_v<Name, EncodedName>) {
+    static_assert(NoSetting[0] < 0x80 && NoSetting[1] == L'\0', "one ASCII character");
+    static constexpr char Byte = static_cast<char>(NoSetting[0]);
+    return {NoSetting, std::string_view(&Byte, 1)};
+  } else {
+    return NoSetting;
+  }
 }
 
+/// An empty name written as "-".
+template <typename Name> Name orNoSetting(const Name& Value) {
+  return wideOf(Value).empty() ? noSettingName<Name>() : Value;
+}
+
+/// The item line of \p I, whose names are wide (std::wstring_view) or
+/// encoded (EncodedName); names are compared by their wide forms.
 template <typename Sink, typename Item>
 void putItemLine(Sink& Out, const Item& I, std::wstring_view ProjectViewName,
                  std::wstring_view ProjectSettingName) {
-  const std::wstring_view ViewName = I.ViewName;
-  const std::wstring_view ObjectName = I.ObjectName;
-  const LineValue View =
-      !I.ManyViewNames.empty() ? LineValue::viewList(I.ManyViewNames.data(), I.ManyViewNames.size())
-      : (ViewName.empty() || ViewName == ProjectViewName) ? LineValue(NoSetting)
-                                                          : LineValue::writtenName(ViewName);
-  const std::wstring_view Object = (ObjectName.empty() || ObjectName == ProjectSettingName)
-                                       ? std::wstring_view(NoSetting)
-                                       : ObjectName;
-  putFixedLine<ItemSteps>(Out, std::wstring_view(I.Key), I.Output, I.DisplayMode, I.ParameterX,
-                          I.ParameterY, I.ParameterZ, I.FaceNumber, orNoSetting(I.ClippingName),
-                          View, Object, orNoSetting(I.CaptureName), orNoSetting(I.SlicingName),
-                          I.AirTrap, I.WeldLine, I.ItemCountOf1Page);
+  using Name = std::decay_t<decltype(I.Key)>;
+  const std::wstring_view ViewName = wideOf(I.ViewName);
+  const std::wstring_view ObjectName = wideOf(I.ObjectName);
+  ViewColumn<Name> View{I.ManyViewNames};
+  if (I.ManyViewNames.empty() && !ViewName.empty() && ViewName != ProjectViewName)
+    View.Single = &I.ViewName;
+  const Name Object = (ObjectName.empty() || ObjectName == ProjectSettingName)
+                          ? noSettingName<Name>()
+                          : I.ObjectName;
+  putFixedLine<ItemSteps>(Out, I.Key, I.Output, I.DisplayMode, I.ParameterX, I.ParameterY,
+                          I.ParameterZ, I.FaceNumber, orNoSetting(I.ClippingName), View, Object,
+                          orNoSetting(I.CaptureName), orNoSetting(I.SlicingName), I.AirTrap,
+                          I.WeldLine, I.ItemCountOf1Page);
 }
 
 } // namespace
 
-std::size_t viewListLength(const std::wstring_view* First, std::size_t Count) {
-  std::size_t Length = Count;
-  for (std::size_t I = 0; I < Count; ++I)
-    Length += First[I].size();
+std::size_t viewListLength(NameSpanOf<EncodedName> Names) {
+  std::size_t Length = Names.size();
+  for (const EncodedName& Name : Names)
+    Length += Name.Wide.size();
   return Length;
 }
 
@@ -549,6 +562,12 @@ bool appendResultExRow(ByteBuffer& Out, std::size_t Position, int Output, std::w
 }
 
 void appendItemLine(ByteBuffer& Out, const ItemLineView& Item, std::wstring_view ProjectViewName,
+                    std::wstring_view ProjectSettingName) {
+  Utf8Sink Sink(Out);
+  putItemLine(Sink, Item, ProjectViewName, ProjectSettingName);
+}
+
+void appendItemLine(ByteBuffer& Out, const EncodedItemLine& Item, std::wstring_view ProjectViewName,
                     std::wstring_view ProjectSettingName) {
   Utf8Sink Sink(Out);
   putItemLine(Sink, Item, ProjectViewName, ProjectSettingName);

@@ -169,11 +169,11 @@ struct Source {
 private:
   template <typename Library>
   void settings(TemplateText& T, Section Id, const Library& Settings, std::wstring_view Skip) const;
-  ItemLineView itemLine(std::size_t Index) const;
+  EncodedItemLine itemLine(std::size_t Index, const EncodedNames& Names) const;
 
   /// The several-view names of the last item line, seen in place: kept for
   /// its room from line to line.
-  mutable std::vector<std::wstring_view> ViewNames;
+  mutable std::vector<EncodedName> ViewNames;
 };
 
 // ---- [FileHeader] and [Info] ---------------------------------------------------------------
@@ -304,14 +304,16 @@ void Source::resultEx(TemplateText& T) const {
 /// The item line of the item at \p Index, its names read in place. The view
 /// list and the item count of one page come from the first item with the
 /// same item id and module id (the document's index answers it).
-ItemLineView Source::itemLine(std::size_t Index) const {
+EncodedItemLine Source::itemLine(std::size_t Index, const EncodedNames& Names) const {
   const CZRVReportItemManager& Doc = *Document;
   const zrv::manager::ItemRef Item = Data->Items[Index];
   const int FirstIndex = Doc.GetItemIndex(Item.GetItemID(), Item.GetModuleID());
   const zrv::manager::ItemRef First =
       FirstIndex >= 0 ? Data->Items[static_cast<std::size_t>(FirstIndex)] : Item;
-  ItemLineView Line;
-  Line.Key = Item.name(ItemName::Save);
+  const zrv::manager::ItemRecord& R = Item.record();
+  const auto NameOf = [&](ItemName Which) { return Names[R.Names[static_cast<int>(Which)]]; };
+  EncodedItemLine Line;
+  Line.Key = NameOf(ItemName::Save);
   Line.Output = Item.GetOutput();
   Line.DisplayMode = Item.GetDisplayMode();
   // The parameters as GetParameterX, Y, Z give them: the slicing values.
@@ -319,16 +321,15 @@ ItemLineView Source::itemLine(std::size_t Index) const {
   Line.ParameterY = Item.GetParameterY();
   Line.ParameterZ = Item.GetParameterZ();
   Line.FaceNumber = Item.GetFaceNumber();
-  Line.ClippingName = Item.name(ItemName::Clipping);
-  Line.ViewName = Item.name(ItemName::View);
-  Line.ObjectName = Item.name(ItemName::Object);
-  Line.CaptureName = Item.name(ItemName::Capture);
-  Line.SlicingName = Item.name(ItemName::Slicing);
-  const zrv::manager::ViewNameList Many = First.GetViewNameList();
+  Line.ClippingName = NameOf(ItemName::Clipping);
+  Line.ViewName = NameOf(ItemName::View);
+  Line.ObjectName = NameOf(ItemName::Object);
+  Line.CaptureName = NameOf(ItemName::Capture);
+  Line.SlicingName = NameOf(ItemName::Slicing);
   ViewNames.clear();
-  for (const std::wstring_view Name : Many)
-    ViewNames.push_back(Name);
-  Line.ManyViewNames = NameSpan{ViewNames.data(), ViewNames.size()};
+  for (const zrv::manager::PoolId Id : Data->Items.pools().ViewNameLists[First.record().ViewNames])
+    ViewNames.push_back(Names[Id]);
+  Line.ManyViewNames = {ViewNames.data(), ViewNames.size()};
   Line.AirTrap = Item.GetOutputAirTrap();
   Line.WeldLine = Item.GetOutputWeldLine();
   Line.ItemCountOf1Page = First.GetItemCountOf1Page();
@@ -352,6 +353,13 @@ void Source::results(const std::vector<std::wstring>& Tags, TemplateText& T) con
     Members[static_cast<std::size_t>(LastSection)].push_back(I);
   }
 
+  // Every name the items hold, encoded once for all the lines that carry it.
+  const zrv::manager::TextPool& Pool = Items.pools().Names;
+  EncodedNames Names;
+  Names.reserve(Pool.size(), Pool.elementCount());
+  for (zrv::manager::PoolId Id = 0; Id < Pool.size(); ++Id)
+    Names.add(Pool[Id]);
+
   std::vector<std::size_t> Written;
   std::vector<std::size_t> Merged;
   for (const std::wstring& Tag : Tags) {
@@ -370,21 +378,22 @@ void Source::results(const std::vector<std::wstring>& Tags, TemplateText& T) con
     T.line([&](ByteBuffer& Out) { appendUtf8(Out, Tag); }, Tag, Tag);
     T.asciiLine(ItemLabel, Tag, Tag);
     for (std::size_t I : Written) {
-      const ItemLineView Line = itemLine(I);
+      const EncodedItemLine Line = itemLine(I, Names);
+      const std::wstring_view Key = Line.Key.Wide;
       // The names as the line carries them: the view and object names that
       // are the project's own are written "-".
-      T.name(Line.Key, Tag, Line.Key);
-      T.name(Line.ClippingName, Tag, Line.Key);
-      T.name(Line.CaptureName, Tag, Line.Key);
-      T.name(Line.SlicingName, Tag, Line.Key);
-      if (Line.ObjectName != PrjCurSettingName)
-        T.name(Line.ObjectName, Tag, Line.Key);
+      T.name(Key, Tag, Key);
+      T.name(Line.ClippingName.Wide, Tag, Key);
+      T.name(Line.CaptureName.Wide, Tag, Key);
+      T.name(Line.SlicingName.Wide, Tag, Key);
+      if (Line.ObjectName.Wide != PrjCurSettingName)
+        T.name(Line.ObjectName.Wide, Tag, Key);
       if (!Line.ManyViewNames.empty())
-        T.name(viewListLength(Line.ManyViewNames.data(), Line.ManyViewNames.size()), Tag, Line.Key);
-      else if (Line.ViewName != PrjCurViewName)
-        T.name(Line.ViewName, Tag, Line.Key);
+        T.name(viewListLength(Line.ManyViewNames), Tag, Key);
+      else if (Line.ViewName.Wide != PrjCurViewName)
+        T.name(Line.ViewName.Wide, Tag, Key);
       T.line([&](ByteBuffer& Out) { appendItemLine(Out, Line, PrjCurViewName, PrjCurSettingName); },
-             Tag, Line.Key);
+             Tag, Key);
     }
     T.sectionEnd();
   }

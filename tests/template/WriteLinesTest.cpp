@@ -81,3 +81,69 @@ TEST(WriteLines, Utf8LinesOfNamesAndNumbersOfEveryWidth) {
   appendItemLine(Line, Item, L"", L"");
   EXPECT_EQ(Line.view(), "K,9,10,99,100,-1,-2147483648,-,Top;Front Left;,-,-,-,2147483647,-10,1");
 }
+
+TEST(WriteLines, EncodedItemLinesGiveTheBytesOfWideOnes) {
+  // Names numbered as a document pools them: 0 is the empty name.
+  const std::wstring Pooled[] = {L"",           L"Top View", L"Proj",    L"Obj\u00c4 1",
+                                 L"\u20ac cap", L"Side",     L"Set ting"};
+  EncodedNames Names;
+  for (const std::wstring& Name : Pooled)
+    Names.add(Name);
+  ASSERT_EQ(Names.size(), std::size(Pooled));
+  for (std::size_t I = 0; I < Names.size(); ++I) {
+    EXPECT_EQ(Names[I].Wide, Pooled[I]);
+    EXPECT_EQ(Names[I].Bytes, zrv::platform::ToUtf8(Pooled[I])) << I;
+  }
+
+  // Each case: the view, the object, the several views (ids), the project's
+  // view and setting names.
+  struct Case {
+    std::size_t View, Object;
+    std::vector<std::size_t> Many;
+    std::wstring_view ProjectView, ProjectSetting;
+  };
+  const Case Cases[] = {{1, 3, {}, L"", L""},        {1, 3, {}, L"Top View", L"Obj\u00c4 1"},
+                        {0, 0, {}, L"", L""},        {2, 6, {5, 1}, L"Side", L"Proj"},
+                        {4, 6, {}, L"Proj", L"Set"}, {0, 2, {1}, L"", L"Proj"}};
+  for (const Case& C : Cases) {
+    ItemLineView Wide;
+    EncodedItemLine Encoded;
+    Wide.Key = Pooled[6];
+    Encoded.Key = Names[6];
+    Wide.Output = Encoded.Output = 2;
+    Wide.ClippingName = Pooled[4];
+    Encoded.ClippingName = Names[4];
+    Wide.ViewName = Pooled[C.View];
+    Encoded.ViewName = Names[C.View];
+    Wide.ObjectName = Pooled[C.Object];
+    Encoded.ObjectName = Names[C.Object];
+    Wide.SlicingName = Pooled[3];
+    Encoded.SlicingName = Names[3];
+    std::vector<std::wstring_view> WideMany;
+    std::vector<EncodedName> EncodedMany;
+    std::size_t ListLength = 0;
+    for (std::size_t Id : C.Many) {
+      WideMany.push_back(Pooled[Id]);
+      EncodedMany.push_back(Names[Id]);
+      ListLength += Pooled[Id].size() + 1;
+    }
+    Wide.ManyViewNames = {WideMany.data(), WideMany.size()};
+    Encoded.ManyViewNames = {EncodedMany.data(), EncodedMany.size()};
+    ByteBuffer FromWide, FromEncoded;
+    appendItemLine(FromWide, Wide, C.ProjectView, C.ProjectSetting);
+    appendItemLine(FromEncoded, Encoded, C.ProjectView, C.ProjectSetting);
+    EXPECT_EQ(FromEncoded.view(), FromWide.view()) << C.View << ' ' << C.Object;
+    EXPECT_EQ(viewListLength(Encoded.ManyViewNames), ListLength);
+  }
+  // One line spelled out: the single view's blank made '_', the object that
+  // is the project's own written "-", the empty capture "-".
+  ByteBuffer Line;
+  EncodedItemLine Item;
+  Item.Key = Names[6];
+  Item.ClippingName = Names[4];
+  Item.ViewName = Names[1];
+  Item.ObjectName = Names[2];
+  Item.SlicingName = Names[3];
+  appendItemLine(Line, Item, L"", L"Proj");
+  EXPECT_EQ(Line.view(), "Set ting,0,0,0,0,0,0,\xe2\x82\xac cap,Top_View,-,-,Obj\xc3\x84 1,0,0,1");
+}
