@@ -92,14 +92,8 @@ PoolId ItemPools::internViews(const std::vector<CZRVReportItem::tagVIEWSETTING>&
 
 // ---- ItemRef ------------------------------------------------------------------------
 
-int ItemRef::GetParameterX() const {
-  return Store->pools().Slicings.numbers(record().Slicing).SliceX;
-}
-int ItemRef::GetParameterY() const {
-  return Store->pools().Slicings.numbers(record().Slicing).SliceY;
-}
-int ItemRef::GetParameterZ() const {
-  return Store->pools().Slicings.numbers(record().Slicing).SliceZ;
+CZRVReportItem::tagSLICESETTING ItemRef::slicing() const {
+  return Store->pools().Slicings.numbers(record().Slicing);
 }
 
 int ItemRef::HasViewSetting() const {

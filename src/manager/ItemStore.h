@@ -307,9 +307,12 @@ public:
   int IsOutput() const { return GetOutput() >= 1 && GetOutput() <= 3 ? 1 : 0; }
   int GetDisplayMode() const { return record().DisplayMode; }
   /// The slicing values, as CZRVReportItem::GetParameterX ... give them.
-  int GetParameterX() const;
-  int GetParameterY() const;
-  int GetParameterZ() const;
+  int GetParameterX() const { return slicing().SliceX; }
+  int GetParameterY() const { return slicing().SliceY; }
+  int GetParameterZ() const { return slicing().SliceZ; }
+  /// The numbers of the slicing record (its Name left empty): what reads
+  /// several of them builds the record once.
+  CZRVReportItem::tagSLICESETTING slicing() const;
   int GetFaceNumber() const { return record().FaceNumber; }
   int GetItemCountOf1Page() const { return record().ItemCountOf1Page; }
   int GetOutputAirTrap() const { return record().OutputAirTrap; }

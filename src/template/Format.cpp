@@ -63,6 +63,7 @@ void appendUtf8(ByteBuffer& Out, std::wstring_view Text) {
 
 void EncodedNames::add(std::wstring_view Name) {
   appendUtf8(Bytes, Name);
+  std::fill_n(Bytes.room(EncodedName::NamePadding), EncodedName::NamePadding, '\0');
   Ends.push_back(Bytes.size());
   Wide.push_back(Name);
 }

@@ -221,8 +221,12 @@ using NameSpan = NameSpanOf<std::wstring_view>;
 using ItemLineView = ItemLineFields<std::wstring_view, NameSpan>;
 
 /// A name whose UTF-8 bytes are at hand: the line's comparisons and length
-/// checks read the wide form, the line takes the bytes as they stand.
+/// checks read the wide form, the line takes the bytes as they stand. At
+/// least NamePadding bytes after the first byte of Bytes can be read (they
+/// are copied in blocks of that size).
 struct EncodedName {
+  static constexpr std::size_t NamePadding = 16;
+
   std::wstring_view Wide;
   std::string_view Bytes;
 };
@@ -233,8 +237,9 @@ using EncodedItemLine = ItemLineFields<EncodedName, NameSpanOf<EncodedName>>;
 
 /// The UTF-8 bytes of names numbered from 0 in the order they are added (the
 /// names a document holds once each): a name carried by many lines is
-/// encoded once. The names must stay alive with the table; what operator[]
-/// gives stays valid until the next add.
+/// encoded once. The bytes of the last name are followed by NamePadding
+/// bytes of room filled with zeros. The names must stay alive with the table;
+/// what operator[] gives stays valid until the next add.
 class EncodedNames {
 public:
   /// Makes room for \p Names more names of \p Chars wide characters in all.

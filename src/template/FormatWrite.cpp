@@ -44,13 +44,17 @@ template <typename Name> struct IsViewColumn<ViewColumn<Name>> : std::true_type 
 /// A line appended to a buffer as UTF-8 bytes, each piece written in place
 /// into the buffer's room. The sink keeps its own place in the room, so that
 /// writing a byte neither reads nor updates the buffer; what was written
-/// becomes the buffer's content when the sink goes.
-class Utf8Sink {
+/// becomes the buffer's content when the sink goes. When \p CheckRoom is
+/// false the room for the whole line is made when the sink is made (the
+/// caller knows its bound) and no piece checks it again.
+template <bool CheckRoom> class Utf8SinkOf {
 public:
-  explicit Utf8Sink(ByteBuffer& Buffer) : Bytes(Buffer) { refill(0); }
-  Utf8Sink(const Utf8Sink&) = delete;
-  Utf8Sink& operator=(const Utf8Sink&) = delete;
-  ~Utf8Sink() { Bytes.commit(At); }
+  explicit Utf8SinkOf(ByteBuffer& Buffer, std::size_t LineRoom = 0) : Bytes(Buffer) {
+    refill(LineRoom);
+  }
+  Utf8SinkOf(const Utf8SinkOf&) = delete;
+  Utf8SinkOf& operator=(const Utf8SinkOf&) = delete;
+  ~Utf8SinkOf() { Bytes.commit(At); }
 
   void ascii(std::string_view Text) { copy(Text); }
   void ascii(char Byte) {
@@ -59,7 +63,16 @@ public:
   }
   void text(std::wstring_view Text) { put<false>(Text); }
   void name(std::wstring_view Name) { put<true>(Name); }
-  void text(const EncodedName& Text) { copy(Text.Bytes); }
+  /// An encoded name, copied in blocks of NamePadding bytes: the room takes
+  /// what a block writes past the name, and the next piece writes over it.
+  void text(const EncodedName& Text) {
+    constexpr std::size_t Block = EncodedName::NamePadding;
+    const std::size_t Size = Text.Bytes.size();
+    char* Out = room(Size + Block);
+    for (std::size_t I = 0; I < Size; I += Block)
+      std::memcpy(Out + I, Text.Bytes.data() + I, Block);
+    At = Out + Size;
+  }
   /// An encoded name with its blanks replaced in the bytes (see put).
   void name(const EncodedName& Name) {
     const std::string_view In = Name.Bytes;
@@ -107,8 +120,12 @@ private:
 
   /// At least \p Count bytes of room from At on.
   char* room(std::size_t Count) {
-    if (static_cast<std::size_t>(Limit - At) < Count)
-      refill(Count);
+    if constexpr (CheckRoom) {
+      if (static_cast<std::size_t>(Limit - At) < Count)
+        refill(Count);
+    } else {
+      assert(static_cast<std::size_t>(Limit - At) >= Count && "the line's room was too small");
+    }
     return At;
   }
   /// Makes what was written content, and room for \p Count bytes more.
@@ -199,6 +216,9 @@ private:
   char* At = nullptr;    ///< where the next byte goes
   char* Limit = nullptr; ///< the end of the room
 };
+
+/// A sink that checks its room for each piece.
+using Utf8Sink = Utf8SinkOf<true>;
 
 // ---- The pattern routine ------------------------------------------------------------
 
@@ -481,8 +501,8 @@ inline std::wstring_view wideOf(const EncodedName& Name) { return Name.Wide; }
 template <typename Name> Name noSettingName() {
   if constexpr (std::is_same_v<Name, EncodedName>) {
     static_assert(NoSetting[0] < 0x80 && NoSetting[1] == L'\0', "one ASCII character");
-    static constexpr char Byte = static_cast<char>(NoSetting[0]);
-    return {NoSetting, std::string_view(&Byte, 1)};
+    static constexpr char Padded[EncodedName::NamePadding] = {static_cast<char>(NoSetting[0])};
+    return {NoSetting, std::string_view(Padded, 1)};
   } else {
     return NoSetting;
   }
@@ -569,7 +589,19 @@ void appendItemLine(ByteBuffer& Out, const ItemLineView& Item, std::wstring_view
 
 void appendItemLine(ByteBuffer& Out, const EncodedItemLine& Item, std::wstring_view ProjectViewName,
                     std::wstring_view ProjectSettingName) {
-  Utf8Sink Sink(Out);
+  // The most room the line's pieces ask for: the pattern's literal text
+  // (less than the pattern), nine integers, six names or their "-" (one of
+  // them written from its wide form), the several views and their
+  // separators, and a block of padding for each name.
+  constexpr std::size_t Fixed = std::string_view(ItemPattern).size() + 9 * IntRoom + 6 +
+                                platform::Utf8Room + 6 * EncodedName::NamePadding;
+  std::size_t Room = Fixed + Item.ManyViewNames.size() * (1 + EncodedName::NamePadding);
+  for (const EncodedName* Name : {&Item.Key, &Item.ClippingName, &Item.ViewName, &Item.ObjectName,
+                                  &Item.CaptureName, &Item.SlicingName})
+    Room += Name->Bytes.size();
+  for (const EncodedName& Name : Item.ManyViewNames)
+    Room += Name.Bytes.size();
+  Utf8SinkOf<false> Sink(Out, Room);
   putItemLine(Sink, Item, ProjectViewName, ProjectSettingName);
 }
 

@@ -317,9 +317,10 @@ EncodedItemLine Source::itemLine(std::size_t Index, const EncodedNames& Names) c
   Line.Output = Item.GetOutput();
   Line.DisplayMode = Item.GetDisplayMode();
   // The parameters as GetParameterX, Y, Z give them: the slicing values.
-  Line.ParameterX = Item.GetParameterX();
-  Line.ParameterY = Item.GetParameterY();
-  Line.ParameterZ = Item.GetParameterZ();
+  const CZRVReportItem::tagSLICESETTING Slicing = Item.slicing();
+  Line.ParameterX = Slicing.SliceX;
+  Line.ParameterY = Slicing.SliceY;
+  Line.ParameterZ = Slicing.SliceZ;
   Line.FaceNumber = Item.GetFaceNumber();
   Line.ClippingName = NameOf(ItemName::Clipping);
   Line.ViewName = NameOf(ItemName::View);

@@ -84,12 +84,18 @@ TEST(WriteLines, Utf8LinesOfNamesAndNumbersOfEveryWidth) {
 
 TEST(WriteLines, EncodedItemLinesGiveTheBytesOfWideOnes) {
   // Names numbered as a document pools them: 0 is the empty name.
-  const std::wstring Pooled[] = {L"",           L"Top View", L"Proj",    L"Obj\u00c4 1",
-                                 L"\u20ac cap", L"Side",     L"Set ting"};
+  const std::wstring Pooled[] = {L"",           L"Top View",
+                                 L"Proj",       L"Obj\u00c4 1",
+                                 L"\u20ac cap", L"Side seen from the left at 45 degrees",
+                                 L"Set ting"};
   EncodedNames Names;
   for (const std::wstring& Name : Pooled)
     Names.add(Name);
   ASSERT_EQ(Names.size(), std::size(Pooled));
+  // Names are copied in blocks: the room after the last one reads as zeros.
+  const EncodedName Last = Names[Names.size() - 1];
+  EXPECT_EQ(std::string_view(Last.Bytes.data() + Last.Bytes.size(), EncodedName::NamePadding),
+            std::string(EncodedName::NamePadding, '\0'));
   for (std::size_t I = 0; I < Names.size(); ++I) {
     EXPECT_EQ(Names[I].Wide, Pooled[I]);
     EXPECT_EQ(Names[I].Bytes, zrv::platform::ToUtf8(Pooled[I])) << I;
@@ -103,7 +109,7 @@ TEST(WriteLines, EncodedItemLinesGiveTheBytesOfWideOnes) {
     std::wstring_view ProjectView, ProjectSetting;
   };
   const Case Cases[] = {{1, 3, {}, L"", L""},        {1, 3, {}, L"Top View", L"Obj\u00c4 1"},
-                        {0, 0, {}, L"", L""},        {2, 6, {5, 1}, L"Side", L"Proj"},
+                        {0, 0, {}, L"", L""},        {2, 6, {5, 1}, L"Proj", L"Proj"},
                         {4, 6, {}, L"Proj", L"Set"}, {0, 2, {1}, L"", L"Proj"}};
   for (const Case& C : Cases) {
     ItemLineView Wide;
