@@ -8,6 +8,8 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <system_error>
 
 namespace zrv::format {
@@ -16,15 +18,82 @@ namespace zrv::format {
 
 namespace {
 
-/// True when \p Value is a whole number within +-\p Limit (below the int
-/// range) that has no sign of its own to show (negative zero has one): such
-/// a real is written as the integer is.
-bool isPlainWholeNumber(double Value, double Limit) {
-  return Value > -Limit && Value < Limit && Value == static_cast<double>(static_cast<int>(Value)) &&
-         !(Value == 0.0 && std::signbit(Value));
+char* endOf(std::to_chars_result Result) { return Result.ec == std::errc() ? Result.ptr : nullptr; }
+
+/// The significant digits "%lg" writes.
+constexpr int LgDigits = 6;
+/// The powers of ten a value of fixed "%lg" notation is scaled by (up to
+/// LgDigits - 1 + 4: a value of exponent -4).
+constexpr std::uint64_t PowersOfTen[] = {1,      10,      100,      1000,      10000,
+                                         100000, 1000000, 10000000, 100000000, 1000000000};
+
+__extension__ using Wide128 = unsigned __int128;
+
+/// Mantissa / 2^Shift times 10^Scale, rounded to a whole number with ties to
+/// even, as the C library rounds the exact binary value.
+std::uint64_t roundedScaled(std::uint64_t Mantissa, int Shift, int Scale) {
+  const Wide128 Product = static_cast<Wide128>(Mantissa) * PowersOfTen[Scale];
+  const auto Whole = static_cast<std::uint64_t>(Product >> Shift);
+  const Wide128 Rest = Product - (static_cast<Wide128>(Whole) << Shift);
+  const Wide128 Half = static_cast<Wide128>(1) << (Shift - 1);
+  return Rest > Half || (Rest == Half && (Whole & 1) != 0) ? Whole + 1 : Whole;
 }
 
-char* endOf(std::to_chars_result Result) { return Result.ec == std::errc() ? Result.ptr : nullptr; }
+/// "%lg" of \p Value when it is written in fixed notation (its decimal
+/// exponent after rounding to six significant digits is from -4 to 5), from
+/// its exact binary value with no call to the library's general conversion;
+/// null for any other value, which the caller writes the general way. The
+/// value is Mantissa / 2^Shift; its six digits are that times 10^(5 - X),
+/// rounded, for the exponent X at which they are six digits long.
+char* writeLgFixed(char* First, char* Last, double Value) {
+  const double Magnitude = std::fabs(Value);
+  if (!(Magnitude >= 5e-5 && Magnitude < 1e6) || Last - First < 2 + LgDigits + 4)
+    return nullptr; // also NaN: exponential notation, or no room for "-0.000123456"
+  // A normal double: 1.Fraction times 2^(Biased - 1023), so the value is
+  // the 53-bit Mantissa / 2^(1075 - Biased).
+  std::uint64_t Bits;
+  std::memcpy(&Bits, &Magnitude, sizeof Bits);
+  const int Biased = static_cast<int>(Bits >> 52);
+  const std::uint64_t Mantissa = (Bits & ((std::uint64_t(1) << 52) - 1)) | (std::uint64_t(1) << 52);
+  const int Shift = 1075 - Biased; // 34 to 68 in this range
+  // A guess of the exponent from the binary one, off by at most one either
+  // way; the length of the rounded digits says which way.
+  int Exponent = static_cast<int>(std::floor((Biased - 1023) * 0.30102999566398120));
+  std::uint64_t Digits = 0;
+  for (int Tries = 0;; ++Tries) {
+    if (Exponent < -4 || Exponent >= LgDigits || Tries == 3)
+      return nullptr;
+    Digits = roundedScaled(Mantissa, Shift, LgDigits - 1 - Exponent);
+    if (Digits >= PowersOfTen[LgDigits])
+      ++Exponent;
+    else if (Digits < PowersOfTen[LgDigits - 1])
+      --Exponent;
+    else
+      break;
+  }
+  // The digits after the point, trailing zeros dropped.
+  int Decimals = LgDigits - 1 - Exponent;
+  for (; Decimals > 0 && Digits % 10 == 0; --Decimals)
+    Digits /= 10;
+  char Text[LgDigits];
+  char* const TextEnd = std::to_chars(Text, Text + LgDigits, Digits).ptr;
+  const int Count = static_cast<int>(TextEnd - Text);
+  char* Out = First;
+  if (std::signbit(Value))
+    *Out++ = '-';
+  if (Decimals >= Count) { // 0.000ddd
+    *Out++ = '0';
+    *Out++ = '.';
+    Out = std::fill_n(Out, Decimals - Count, '0');
+    return std::copy(Text, TextEnd, Out);
+  }
+  Out = std::copy(Text, TextEnd - Decimals, Out);
+  if (Decimals > 0) {
+    *Out++ = '.';
+    Out = std::copy(TextEnd - Decimals, TextEnd, Out);
+  }
+  return Out;
+}
 
 } // namespace
 
@@ -33,16 +102,16 @@ char* writeInt(char* First, char* Last, int Value) {
 }
 
 char* writeLg(char* First, char* Last, double Value) {
-  // Whole numbers below a million have at most six digits: "%lg" writes them
-  // as "%d" would.
-  if (isPlainWholeNumber(Value, 1e6))
+  if (isPlainWholeNumber(Value, LgWholeLimit))
     return writeInt(First, Last, static_cast<int>(Value));
-  return endOf(std::to_chars(First, Last, Value, std::chars_format::general, 6));
+  if (char* End = writeLgFixed(First, Last, Value))
+    return End;
+  return endOf(std::to_chars(First, Last, Value, std::chars_format::general, LgDigits));
 }
 
 char* writeFixed0(char* First, char* Last, double Value) {
   // A whole number needs no rounding.
-  if (isPlainWholeNumber(Value, 2147483647.0))
+  if (isPlainWholeNumber(Value, Fixed0WholeLimit))
     return writeInt(First, Last, static_cast<int>(Value));
   return endOf(std::to_chars(First, Last, Value, std::chars_format::fixed, 0));
 }

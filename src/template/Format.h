@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -59,6 +60,17 @@ inline constexpr std::size_t Fixed0Room = 320;
 /// binary value decides), no decimal point (2.5 gives "2", 3.5 "4", -0.4 "-0").
 char* writeInt(char* First, char* Last, int Value);
 char* writeLg(char* First, char* Last, double Value);
+
+/// True when \p Value is a whole number within +-\p Limit (at most the int
+/// range) that has no sign of its own to show (negative zero has one):
+/// writeLg writes such a real below LgWholeLimit (six digits), writeFixed0
+/// one below Fixed0WholeLimit, as writeInt writes the integer.
+inline bool isPlainWholeNumber(double Value, double Limit) {
+  return Value > -Limit && Value < Limit && Value == static_cast<double>(static_cast<int>(Value)) &&
+         !(Value == 0.0 && std::signbit(Value));
+}
+inline constexpr double LgWholeLimit = 1e6;
+inline constexpr double Fixed0WholeLimit = 2147483647.0;
 char* writeFixed0(char* First, char* Last, double Value);
 
 /// The bytes of a file (or of some of its sections) as they are built: the

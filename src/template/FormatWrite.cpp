@@ -93,10 +93,20 @@ public:
       number(IntRoom, Value, writeInt);
     }
   }
-  void lg(double Value) { number(LgRoom, Value, writeLg); }
+  void lg(double Value) {
+    // Most reals of a template are whole numbers: written here as the
+    // integers they are, without the call.
+    if (isPlainWholeNumber(Value, LgWholeLimit))
+      integer(static_cast<int>(Value));
+    else
+      number(LgRoom, Value, writeLg);
+  }
   void fixed0(double Value) {
     // Most reals are short: the full room only when they do not fit.
-    number(LgRoom, Value, writeFixed0) || number(Fixed0Room, Value, writeFixed0);
+    if (isPlainWholeNumber(Value, Fixed0WholeLimit))
+      integer(static_cast<int>(Value));
+    else
+      number(LgRoom, Value, writeFixed0) || number(Fixed0Room, Value, writeFixed0);
   }
 
 private:

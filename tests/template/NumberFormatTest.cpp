@@ -44,7 +44,11 @@ std::vector<double> sampleValues() {
     if (std::isfinite(Value))
       Values.push_back(Value);
     Values.push_back(static_cast<double>(State >> 40) / 1000.0);
+    // Fractions exact in binary, many with a tie at the seventh digit.
+    Values.push_back(-std::ldexp(static_cast<double>(State >> 41), -static_cast<int>(State % 40)));
   }
+  for (double Tie : {1234.125, 1234.375, 123.0625, 12.03125, 0.0009765625, 100000.5, 99999.75})
+    Values.push_back(Tie);
   return Values;
 }
 
