@@ -370,6 +370,10 @@ public:
 private:
   void skipSpace();
   bool isSpace(char C) const { return inByteMask(C, Spaces); }
+  /// readReal's short way from \p At, after the sign: a decimal of at most
+  /// 15 digits with no exponent. False (and nothing read) for any other
+  /// number, which the general conversion reads.
+  bool readShortDecimal(std::size_t At, bool Negative, double& Value);
   std::string_view Text;
   std::size_t Pos = 0;
   std::uint64_t Spaces; ///< the space bytes, ',' among them when commas are blanks

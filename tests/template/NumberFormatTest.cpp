@@ -112,6 +112,32 @@ TEST(NumberFormat, ScannerReadsRealsLikeFormattedInput) {
   EXPECT_FALSE(Huge.readReal(Value)); // beyond the range of double
   EXPECT_EQ(Value, 7.0);
 
+  // Decimals of 1 to 17 digits with the point at every place (short ones are
+  // read without the general conversion) read as strtod reads them, and
+  // stop where strtod stops.
+  std::uint64_t State = 12345;
+  for (int Length = 1; Length <= 17; ++Length)
+    for (int Point = 0; Point <= Length; ++Point) {
+      std::string Text = Point == 0 ? "-" : "";
+      for (int I = 0; I < Length; ++I) {
+        State = State * 6364136223846793005u + 1442695040888963407u;
+        if (I == Point)
+          Text += '.';
+        Text += static_cast<char>('0' + (State >> 60) % 10);
+      }
+      Text += Length % 3 == 0 ? "e2;" : ";";
+      LineScanner Scanner(Text);
+      double Read = 0.0;
+      ASSERT_TRUE(Scanner.readReal(Read)) << Text;
+      char* End = nullptr;
+      const double Expected = std::strtod(Text.c_str(), &End);
+      EXPECT_EQ(Read, Expected) << Text;
+      EXPECT_EQ(Scanner.rest(), std::string_view(End)) << Text;
+    }
+  EXPECT_TRUE(std::signbit(leadingReal("-0.0")));
+  EXPECT_EQ(leadingReal("12.5e1"), 125.0);
+  EXPECT_EQ(leadingReal("999999999999999.5"), 999999999999999.5);
+
   // Every value written with "%lg" reads back to the value rounded to six
   // significant digits.
   for (double Written : {123456.0, 1234567.0, 0.1, -1e15, 1e-5, 1.2, 90.0}) {
