@@ -239,6 +239,16 @@ bool LineScanner::readReal(double& Value) {
 }
 
 int leadingInt(std::string_view Text) {
+  // Most integer fields are a few digits alone, which cannot leave the int
+  // range: read without the scanner.
+  if (!Text.empty() && Text.size() <= 9) {
+    int Digits = 0;
+    std::size_t I = 0;
+    for (; I < Text.size() && Text[I] >= '0' && Text[I] <= '9'; ++I)
+      Digits = Digits * 10 + (Text[I] - '0');
+    if (I == Text.size())
+      return Digits;
+  }
   int Value = 0;
   return LineScanner(Text).readInt(Value) ? Value : 0;
 }

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <iterator>
 #include <optional>
 #include <utility>
@@ -30,8 +31,31 @@ void decodeInto(std::string_view Bytes, std::wstring& Out) {
     Out = decode(Bytes);
 }
 
+/// True when some byte of \p Text is below 0x21 (a blank, a control byte):
+/// eight bytes are looked at in one step. (A byte's borrow reaches the bytes
+/// above it only when it is itself below 0x21, so the test of the whole word
+/// is exact.)
+bool hasByteBelow21(std::string_view Text) {
+  constexpr std::uint64_t Ones = 0x0101010101010101u;
+  constexpr std::uint64_t High = 0x8080808080808080u;
+  std::size_t I = 0;
+  for (std::uint64_t Word; I + sizeof Word <= Text.size(); I += sizeof Word) {
+    std::memcpy(&Word, Text.data() + I, sizeof Word);
+    if (((Word - Ones * 0x21) & ~Word & High) != 0)
+      return true;
+  }
+  for (; I < Text.size(); ++I)
+    if (static_cast<unsigned char>(Text[I]) < 0x21)
+      return true;
+  return false;
+}
+
 /// The first word of \p Text, empty when it holds none.
 std::string_view firstWord(std::string_view Text) {
+  // A name's field nearly always holds the name alone, with no space byte
+  // (all of them are below 0x21): the field is its word.
+  if (!hasByteBelow21(Text))
+    return Text;
   std::string_view Word;
   LineScanner(Text).readWord(Word);
   return Word;
@@ -84,8 +108,8 @@ bool ScannedSetting::scan(std::string_view Line, Section Id, std::wstring& Name)
     if (*Directive == '\0')
       break;
     ++Directive;
-    const bool Ok = *Directive == 'd' ? Scanner.readInt(Values[Read].Int)
-                                      : Scanner.readReal(Values[Read].Real);
+    const bool Ok =
+        *Directive == 'd' ? Scanner.readInt(Values[Read].Int) : Scanner.readReal(Values[Read].Real);
     if (!Ok)
       break;
   }

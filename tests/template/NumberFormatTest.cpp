@@ -94,7 +94,9 @@ TEST(NumberFormat, ScannerReadsIntegersLikeFormattedInput) {
 
   for (auto [Text, Value] :
        {std::pair("99999999999", INT_MAX), std::pair("-99999999999999999999999", INT_MIN),
-        std::pair("\t\r\n 42\n", 42), std::pair("abc", 0), std::pair("", 0)})
+        std::pair("\t\r\n 42\n", 42), std::pair("abc", 0), std::pair("", 0),
+        std::pair("123456789", 123456789), std::pair("2147483648", INT_MAX), std::pair("12a", 12),
+        std::pair("7 ", 7), std::pair("-3", -3), std::pair("0012", 12)})
     EXPECT_EQ(leadingInt(Text), Value) << Text;
 }
 

@@ -194,6 +194,15 @@ TEST(ReadLines, ItemLinesOfEveryFormAndVersion) {
             "K|3|4|0|0|0|0|-|-|-|-|-|0|0|4||15");
   EXPECT_EQ(parseItemLine("K,3,4,0,0,0,0,-,-,-,-,-,0,0,zz", 1001)->ItemCountOf1Page, 1);
   EXPECT_EQ(parseItemLine("\xc3\x84,1,0,0,0,0,10,-,-,-,-,-", 1001)->Key, L"\u00c4");
+  // A name field's first word ends at any space byte, at any place of the
+  // field; other bytes below the blank, and bytes beyond ASCII, are part of
+  // it.
+  EXPECT_EQ(shown(parseItemLine("K,1,0,0,0,0,10,Iso_Front_View Left,A\x01"
+                                "B,Half_Clip\tX,"
+                                "\xc3\x84\xc3\x84\xc3\x84\xc3\x84\xc3\x84,  Mid\r,0,0,1",
+                                1001)),
+            "K|1|0|0|0|0|10|Iso_Front_View|A\x01"
+            "B|Half_Clip|\xc4\xc4\xc4\xc4\xc4|Mid|0|0|1||15"); // names shown narrowed
   EXPECT_EQ(shown(parseItemLine("K,1,0,0,0,0,10,-," + std::string(256, 'v') + ",-,-,-", 1001)),
             "-");
 
