@@ -55,7 +55,7 @@ char* writeLgFixed(char* First, char* Last, double Value) {
   std::memcpy(&Bits, &Magnitude, sizeof Bits);
   const int Biased = static_cast<int>(Bits >> 52);
   const std::uint64_t Mantissa = (Bits & ((std::uint64_t(1) << 52) - 1)) | (std::uint64_t(1) << 52);
-  const int Shift = 1075 - Biased; // 34 to 68 in this range
+  const int Shift = 1075 - Biased; // 33 to 67 in this range
   // A guess of the exponent from the binary one, off by at most one either
   // way; the length of the rounded digits says which way.
   int Exponent = static_cast<int>(std::floor((Biased - 1023) * 0.30102999566398120));

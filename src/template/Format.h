@@ -60,6 +60,7 @@ inline constexpr std::size_t Fixed0Room = 320;
 /// binary value decides), no decimal point (2.5 gives "2", 3.5 "4", -0.4 "-0").
 char* writeInt(char* First, char* Last, int Value);
 char* writeLg(char* First, char* Last, double Value);
+char* writeFixed0(char* First, char* Last, double Value);
 
 /// True when \p Value is a whole number within +-\p Limit (at most the int
 /// range) that has no sign of its own to show (negative zero has one):
@@ -71,7 +72,6 @@ inline bool isPlainWholeNumber(double Value, double Limit) {
 }
 inline constexpr double LgWholeLimit = 1e6;
 inline constexpr double Fixed0WholeLimit = 2147483647.0;
-char* writeFixed0(char* First, char* Last, double Value);
 
 /// The bytes of a file (or of some of its sections) as they are built: the
 /// content, and room after it that the writers write into in place before
