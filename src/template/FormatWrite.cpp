@@ -410,6 +410,14 @@ constexpr PatternSteps DataSteps(Sections[static_cast<std::size_t>(Id)].DataPatt
 template <const auto& Rows, std::size_t I> constexpr PatternSteps KeyRowSteps(Rows[I].Pattern);
 template <std::size_t I> constexpr PatternSteps ResultExSteps(ResultExRows[I].Pattern);
 
+/// True when \p Steps hold a directive of type \p Type.
+constexpr bool hasDirective(const PatternSteps& Steps, PatternSteps::Directive Type) {
+  for (const PatternSteps::Step& Step : Steps)
+    if (Step.Type == Type)
+      return true;
+  return false;
+}
+
 /// One writer per row of a table, indexed by the row's position: each writes
 /// its row from its own steps.
 template <typename Writer, template <std::size_t> typename WriterOf, std::size_t... I>
@@ -566,8 +574,22 @@ void appendInfoLine(ByteBuffer& Out, InfoField Field, int Number, std::wstring_v
 
 template <typename Record>
 void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const Record& R) {
-  Utf8Sink Sink(Out);
-  putSetting(Sink, Name, R);
+  if constexpr (std::is_same_v<Record, MeltRecord>) {
+    Utf8Sink Sink(Out); // up to a hundred percentages of any length
+    putSetting(Sink, Name, R);
+  } else {
+    // The most room the line's pieces ask for: the name, each value (an
+    // integer or a "%lg" real), the pattern's literal text (less than the
+    // pattern).
+    constexpr auto Kind = kindOf(RecordSample<Record>);
+    static_assert(!hasDirective(DataSteps<Kind.Id>, PatternSteps::Directive::Fixed0),
+                  "a \"%.0f\" value may need more room than LgRoom");
+    constexpr std::size_t Fixed =
+        std::size(Kind.Fields) * std::max(IntRoom, LgRoom) +
+        std::string_view(Sections[static_cast<std::size_t>(Kind.Id)].DataPattern).size();
+    Utf8SinkOf<false> Sink(Out, Fixed + platform::Utf8Room * Name.size());
+    putSetting(Sink, Name, R);
+  }
 }
 
 template void appendSettingLine(ByteBuffer&, std::wstring_view, const ViewRecord&);
