@@ -147,6 +147,20 @@ TEST(TemplateReader, ItemLinesByFieldCount) {
   ASSERT_EQ(Ignored.size(), 1u);
   EXPECT_EQ(std::make_tuple(Ignored[0].Line, Ignored[0].Number, Ignored[0].Section),
             std::make_tuple(12, 13, std::wstring(L"[FlowResult]")));
+
+  // Version 1000: the key and six numbers, the ranges of fields 2 and 3
+  // checked on the line's own fields.
+  CZRVReportItemManager Old;
+  Recorder OldFindings;
+  ASSERT_EQ(loadBytes(header(1000) + joinLines({"[FlowResult]", ItemLabel, "Pressure,7,9,0,0,1,10",
+                                                "Density,3,4,0,0,1,10", EofLine}),
+                      Old, &OldFindings),
+            1);
+  EXPECT_EQ(Old.GetItemCount(), 2);
+  OutOfRange.clear();
+  for (const ZRVTemplateFinding& F : OldFindings.of(Kind::ValueOutOfRange))
+    OutOfRange.emplace_back(F.Field, F.Number);
+  EXPECT_EQ(OutOfRange, (std::vector<std::pair<int, int>>{{2, 7}, {3, 9}}));
 }
 
 TEST(TemplateReader, ViewListsResolvePartByPart) {
