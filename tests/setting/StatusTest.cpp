@@ -112,6 +112,9 @@ TEST(LoadStatus, ObserverAndReaderArguments) {
             ZRVLoadStatus::InvalidArgument);
   EXPECT_EQ(Reader.LoadWithStatus(ZRV_LOAD_SOLID_INJECTION, Path.c_str(), nullptr),
             ZRVLoadStatus::InvalidArgument);
+  // Load itself refuses a loader outside the list, on either side.
+  EXPECT_EQ(Reader.Load(ZRV_LOAD_COUNT, Path.c_str(), &Document), 0);
+  EXPECT_EQ(Reader.Load(static_cast<ZRV_TEMPLATE_LOADER>(-1), Path.c_str(), &Document), 0);
   EXPECT_EQ(Document.GetItemCount(), 0);
   // The same document as Load gives.
   CZRVReportItemManager ByLoad;
