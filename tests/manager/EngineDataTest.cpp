@@ -103,6 +103,25 @@ TEST(EngineData, IndexAccessLogsExactlyTheListedMessagesFiberLayerRangesIncludeT
     EXPECT_EQ(Manager::IsShellFiberLayerItem(Id), 0) << Id;
 }
 
+TEST(EngineData, PackingProfileAndGateFreezeTimesAreReadByPositionWithinTheirCount) {
+  Manager M;
+  M.AddPackingPressureProfile(1.5, 80.0);
+  M.AddPackingPressureProfile(3.0, 40.0);
+  M.AddGateFreezeTime(2.25);
+  EXPECT_EQ(M.GetPackingPressureProfileCount() * 10 + M.GetGateFreezeTimeCount(), 21);
+  double A = -1.0, B = -1.0;
+  EXPECT_EQ(M.GetPackingPressureProfile(1, A, B), 1);
+  EXPECT_EQ(std::make_pair(A, B), std::make_pair(3.0, 40.0));
+  double T = -1.0;
+  EXPECT_EQ(M.GetGateFreezeTime(0, T), 1);
+  EXPECT_EQ(T, 2.25);
+  // Outside 0 to count minus one: 0, the outputs untouched.
+  EXPECT_EQ(M.GetPackingPressureProfile(2, A, B) + M.GetPackingPressureProfile(-1, A, B) +
+                M.GetGateFreezeTime(1, T) + M.GetGateFreezeTime(-1, T),
+            0);
+  EXPECT_EQ(std::make_tuple(A, B, T), std::make_tuple(3.0, 40.0, 2.25));
+}
+
 TEST(EngineData, ImageQueriesLookAtTheStoredItemOnDisk) {
   zrvtest::TempDir Dir;
   Manager M = withItems();

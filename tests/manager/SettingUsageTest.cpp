@@ -146,6 +146,7 @@ TEST(SettingUsage, SetAllManyViewDataAppendsOneRecordPerName) {
   double X = 0.0, Y = 0.0, Z = 0.0, S = 0.0;
   EXPECT_EQ(M.GetViewByIndex(Id(1), 1, Out) + M.GetViewDataByName(Id(1), L"TOP", X, Y, Z, S), 2);
   EXPECT_EQ(std::make_pair(Out.AngleX, X), std::make_pair(12.0, 12.0));
+  EXPECT_EQ(M.GetViewDataByName(Id(7), L"TOP", X, Y, Z, S), 0); // no item of the id
   // An index outside the records gives 1 and leaves the record alone; no item gives 0.
   EXPECT_EQ(M.GetViewByIndex(Id(1), 99, Out) * 10 + M.GetViewByIndex(Id(7), 0, Out), 10);
   EXPECT_EQ(Out.AngleX, 12.0);
