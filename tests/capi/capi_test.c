@@ -417,8 +417,9 @@ static void test_folders(void) {
     zrv_check_status(check, &status, NULL, 0, NULL);
     CHECK(status == ZRV_LOAD_LOADED);
     CHECK_STATUS(ZRV_E_OUT_OF_RANGE, zrv_folder_check_entry(result, 1, &name, &check));
-    zrv_folder_check_destroy(result);
+    CHECK_STATUS(ZRV_OK, zrv_folder_check_destroy(result));
   }
+  CHECK_STATUS(ZRV_E_NULL_HANDLE, zrv_folder_check_destroy(NULL));
   CHECK_STATUS(ZRV_E_FAILED, zrv_check_folder(file, &result));
   CHECK_STATUS(ZRV_E_NULL_ARGUMENT, zrv_install_templates(NULL, target));
   CHECK_STATUS(ZRV_OK, zrv_install_message(NULL, 0, &needed));
