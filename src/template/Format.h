@@ -98,16 +98,18 @@ public:
   /// Makes the room up to \p End part of the content.
   void commit(const char* End) { Size = static_cast<std::size_t>(End - Data.get()); }
   void append(std::string_view Bytes) {
-    char* At = room(Bytes.size());
-    // Most pieces are a line end or a separator: copied byte by byte rather
-    // than through a call to the library's block copy.
-    if (Bytes.size() <= 8) {
-      for (char Byte : Bytes)
-        *At++ = Byte;
-    } else {
-      std::copy(Bytes.begin(), Bytes.end(), At);
-    }
+    copyPiece(room(Bytes.size()), Bytes);
     Size += Bytes.size();
+  }
+  /// Copies \p Bytes to \p Out and gives the end of the copy. Most pieces
+  /// of a line are a line end, a separator or a short number: copied byte by
+  /// byte rather than through a call to the library's block copy.
+  static char* copyPiece(char* Out, std::string_view Bytes) {
+    if (Bytes.size() > 8)
+      return std::copy(Bytes.begin(), Bytes.end(), Out);
+    for (char Byte : Bytes)
+      *Out++ = Byte;
+    return Out;
   }
   /// Appends one byte.
   void push(char Byte) {

@@ -146,19 +146,8 @@ private:
     Limit = At + Bytes.spare();
   }
 
-  /// Copies \p Text as it stands. Most pieces are separators and short
-  /// numbers: copied byte by byte rather than through a call to the
-  /// library's block copy.
-  void copy(std::string_view Text) {
-    char* Out = room(Text.size());
-    if (Text.size() <= 8) {
-      for (char Byte : Text)
-        *Out++ = Byte;
-      At = Out;
-    } else {
-      At = std::copy(Text.begin(), Text.end(), Out);
-    }
-  }
+  /// Copies \p Text as it stands.
+  void copy(std::string_view Text) { At = ByteBuffer::copyPiece(room(Text.size()), Text); }
 
   /// The byte of the ASCII character \p C, a blank as NameBlankReplacement
   /// when \p BlanksAsMark.
