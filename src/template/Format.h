@@ -136,6 +136,13 @@ bool fitsReadLimit(std::string_view Utf8Line);
 
 /// True when a name or text value has at most MaxNameChars wide characters.
 inline bool fitsNameLimit(std::wstring_view Name) { return Name.size() <= MaxNameChars; }
+/// The same for a name as UTF-8 bytes, counted as it decodes (no name has
+/// more characters than bytes, so a short one is not decoded).
+bool fitsNameLimit(std::string_view Utf8Name);
+
+/// Decodes the UTF-8 bytes \p Bytes into \p Out, reusing its room (no
+/// allocation once it has room for the text).
+void decodeInto(std::string_view Bytes, std::wstring& Out);
 
 // ---- Setting records -------------------------------------------------------------
 
@@ -469,35 +476,36 @@ struct ParsedResultExRow {
 /// nothing. A third word longer than MaxNameChars also gives the empty result.
 std::optional<ParsedResultExRow> parseResultExRow(std::string_view Line);
 
-/// One item line as read.
+/// One item line as read. Its names are the bytes of the line (views into
+/// it, valid while it is): a reader resolves the same bytes to the same
+/// setting, so that it decodes each distinct name once, not once per line.
 struct ParsedItemLine {
-  std::wstring Key;    ///< field 1, decoded; never empty
-  int Output = 0;      ///< field 2: 1, 2, 3 as read, anything else 0
-  int DisplayMode = 0; ///< field 3: 1 to 4 as read, anything else 0
-  int ParameterX = 0;  ///< fields 4 to 6
+  std::string_view Key; ///< field 1; never empty
+  int Output = 0;       ///< field 2: 1, 2, 3 as read, anything else 0
+  int DisplayMode = 0;  ///< field 3: 1 to 4 as read, anything else 0
+  int ParameterX = 0;   ///< fields 4 to 6
   int ParameterY = 0;
   int ParameterZ = 0;
-  int FaceNumber = 0;        ///< field 7
-  std::wstring ClippingName; ///< field 8; empty when the field holds no word
+  int FaceNumber = 0;            ///< field 7
+  std::string_view ClippingName; ///< field 8; empty when the field holds no word
   /// Field 9 as read: a view name, a list of names each followed by ';'
-  /// (splitViewList), or "-" for no view.
-  std::wstring ViewField;
-  std::wstring ObjectName;  ///< field 10
-  std::wstring CaptureName; ///< field 11
-  std::wstring SlicingName; ///< field 12; empty when the line has 11 fields
-  int AirTrap = 0;          ///< field 13; 0 when the line lacks it
-  int WeldLine = 0;         ///< field 14; 0 when the line lacks it
+  /// (forEachViewName), or "-" for no view.
+  std::string_view ViewField;
+  std::string_view ObjectName;  ///< field 10
+  std::string_view CaptureName; ///< field 11
+  std::string_view SlicingName; ///< field 12; empty when the line has 11 fields
+  int AirTrap = 0;              ///< field 13; 0 when the line lacks it
+  int WeldLine = 0;             ///< field 14; 0 when the line lacks it
   /// Field 15; 1 when the line lacks it, when it is 0 or not a number.
   int ItemCountOf1Page = 1;
-  std::wstring TagName; ///< field 16; empty when the line lacks it
+  std::string_view TagName; ///< field 16; empty when the line lacks it
   /// The number of fields of the line (11, 12, 14, 15 or 16); 0 for a
   /// version 1000 line.
   int FieldCount = 0;
   /// The most fields of a line kept in Fields.
   static constexpr std::size_t MaxFields = 16;
-  /// The first FieldCount fields as they stand in the line read (views into
-  /// it, valid while it is), for checks of what a field holds; unset for a
-  /// version 1000 line.
+  /// The first FieldCount fields as they stand in the line read, for checks
+  /// of what a field holds; unset for a version 1000 line.
   std::array<std::string_view, MaxFields> Fields{};
 };
 
@@ -516,31 +524,35 @@ struct ParsedItemLine {
 /// Also empty: a line without a key, or one whose key or any name field is
 /// longer than MaxNameChars.
 std::optional<ParsedItemLine> parseItemLine(std::string_view Line, int FileVersion);
-/// As above, into \p Item, whose texts keep their room from line to line; false
-/// for the empty result (\p Item then holds no meaning).
+/// As above, into \p Item (its names views into \p Line); false for the
+/// empty result (\p Item then holds no meaning).
 bool parseItemLine(std::string_view Line, int FileVersion, ParsedItemLine& Item);
 
-/// Calls \p Visit with each name of a several-view field, split at every ';',
-/// empty parts left out ("Top;Side;" gives Top, then Side).
-template <typename Visitor> void forEachViewName(std::wstring_view Field, Visitor Visit) {
+/// Calls \p Visit with each name of a several-view field (the bytes of an
+/// item line), split at every ';', empty parts left out ("Top;Side;" gives
+/// Top, then Side).
+template <typename Visitor> void forEachViewName(std::string_view Field, Visitor Visit) {
+  constexpr char Separator = static_cast<char>(ViewListSeparator);
   for (std::size_t Start = 0;;) {
-    std::size_t End = Field.find(ViewListSeparator, Start);
-    std::wstring_view Part = Field.substr(Start, End - Start);
+    std::size_t End = Field.find(Separator, Start);
+    std::string_view Part = Field.substr(Start, End - Start);
     if (!Part.empty())
       Visit(Part);
-    if (End == std::wstring_view::npos)
+    if (End == std::string_view::npos)
       break;
     Start = End + 1;
   }
 }
 
 /// True when a view field lists several views (holds ';').
-inline bool isViewList(std::wstring_view Field) {
-  return Field.find(ViewListSeparator) != std::wstring_view::npos;
+inline bool isViewList(std::string_view Field) {
+  return Field.find(static_cast<char>(ViewListSeparator)) != std::string_view::npos;
 }
 
 /// True when a name field means no setting ("-" alone).
-inline bool isNoSetting(std::wstring_view Field) { return Field == NoSetting; }
+inline bool isNoSetting(std::string_view Field) {
+  return Field.size() == 1 && Field[0] == static_cast<char>(NoSetting[0]);
+}
 
 } // namespace zrv::format
 

@@ -18,19 +18,6 @@ namespace {
 
 std::wstring decode(std::string_view Bytes) { return platform::FromUtf8(Bytes); }
 
-/// Decodes \p Bytes into \p Out, reusing its room: ASCII bytes are widened
-/// one by one, anything else goes through the UTF-8 decoder.
-void decodeInto(std::string_view Bytes, std::wstring& Out) {
-  if (platform::IsAscii(Bytes)) {
-    // Widened in place: an assign from narrow iterators would build a
-    // temporary wide string first, an allocation per name.
-    Out.resize(Bytes.size());
-    std::transform(Bytes.begin(), Bytes.end(), Out.begin(),
-                   [](char C) { return static_cast<wchar_t>(C); });
-  } else
-    Out = decode(Bytes);
-}
-
 /// True when some byte of \p Text is below 0x21 (a blank, a control byte):
 /// eight bytes are looked at in one step. (A byte's borrow reaches the bytes
 /// above it only when it is itself below 0x21, so the test of the whole word
@@ -260,6 +247,21 @@ bool readSettingLine(std::string_view Line, NamedSetting<MeltRecord>& Setting) {
   return true;
 }
 
+void decodeInto(std::string_view Bytes, std::wstring& Out) {
+  if (platform::IsAscii(Bytes)) {
+    // Widened in place: an assign from narrow iterators would build a
+    // temporary wide string first, an allocation per name.
+    Out.resize(Bytes.size());
+    std::transform(Bytes.begin(), Bytes.end(), Out.begin(),
+                   [](char C) { return static_cast<wchar_t>(C); });
+  } else
+    Out = decode(Bytes);
+}
+
+bool fitsNameLimit(std::string_view Utf8Name) {
+  return Utf8Name.size() <= MaxNameChars || fitsNameLimit(decode(Utf8Name));
+}
+
 // ---- [ResultEx] ---------------------------------------------------------------------
 
 std::optional<ParsedResultExRow> parseResultExRow(std::string_view Line) {
@@ -296,8 +298,8 @@ bool isReadFieldCount(std::size_t Count) {
 /// The most fields an item line is read with.
 constexpr std::size_t MaxItemFields = ParsedItemLine::MaxFields;
 
-/// Reads a full item line into \p Item (every field set afresh; the texts
-/// keep their room from earlier lines); false as parseItemLine's empty result.
+/// Reads a full item line into \p Item (every field set afresh); false as
+/// parseItemLine's empty result.
 bool readFullItemLine(std::string_view Line, ParsedItemLine& Item) {
   std::array<std::string_view, MaxItemFields>& Field = Item.Fields;
   std::size_t FieldCount = 0;
@@ -313,7 +315,7 @@ bool readFullItemLine(std::string_view Line, ParsedItemLine& Item) {
   if (!isReadFieldCount(FieldCount))
     return false;
 
-  auto Name = [&](std::size_t I, std::wstring& Out) { decodeInto(firstWord(Field[I]), Out); };
+  auto Name = [&](std::size_t I, std::string_view& Out) { Out = firstWord(Field[I]); };
   auto Number = [&](std::size_t I) { return leadingInt(Field[I]); };
 
   Item.FieldCount = static_cast<int>(FieldCount);
@@ -328,7 +330,7 @@ bool readFullItemLine(std::string_view Line, ParsedItemLine& Item) {
   Name(8, Item.ViewField);
   Name(9, Item.ObjectName);
   Name(10, Item.CaptureName);
-  Item.SlicingName.clear();
+  Item.SlicingName = {};
   if (FieldCount >= 12)
     Name(11, Item.SlicingName);
   Item.AirTrap = 0;
@@ -342,13 +344,13 @@ bool readFullItemLine(std::string_view Line, ParsedItemLine& Item) {
     int Count = Number(14);
     Item.ItemCountOf1Page = Count == 0 ? 1 : Count;
   }
-  Item.TagName.clear();
+  Item.TagName = {};
   if (FieldCount >= 16)
     Name(15, Item.TagName);
 
-  for (const std::wstring* Text : {&Item.Key, &Item.ClippingName, &Item.ViewField, &Item.ObjectName,
-                                   &Item.CaptureName, &Item.SlicingName, &Item.TagName})
-    if (!fitsNameLimit(*Text))
+  for (std::string_view Text : {Item.Key, Item.ClippingName, Item.ViewField, Item.ObjectName,
+                                Item.CaptureName, Item.SlicingName, Item.TagName})
+    if (!fitsNameLimit(Text))
       return false;
   return true;
 }
@@ -366,7 +368,7 @@ std::optional<ParsedItemLine> parseShortItemLine(std::string_view Line) {
   if (!Scanner.readWord(Key))
     return std::nullopt;
   ParsedItemLine Item;
-  Item.Key = decode(Key);
+  Item.Key = Key;
   if (!fitsNameLimit(Item.Key))
     return std::nullopt;
   std::array<int, 6> Numbers{};

@@ -313,6 +313,8 @@ void CZRVReportTemplateProjectReader::clearTables() {
   ObjectIndex.clear();
   CaptureIndex.clear();
   SlicingIndex.clear();
+  SeenTexts.clear();
+  KnownTexts.clear();
 }
 
 void CZRVReportTemplateProjectReader::handOverTables() {
@@ -628,26 +630,25 @@ void CZRVReportTemplateProjectReader::indexSettings() {
 namespace {
 
 /// The pool id of the name of the setting an index entry gives an item.
-template <typename Entry>
-zrv::manager::PoolId pooledName(zrv::manager::ItemPools& Pools, Entry& Found,
-                                std::wstring_view Name) {
+template <typename Index>
+zrv::manager::PoolId pooledName(zrv::manager::ItemPools& Pools, const Index& Settings,
+                                typename Index::Entry& Found) {
   if (Found.Name == zrv::manager::TextPool::NotFound)
-    Found.Name = Pools.Names.intern(Name);
+    Found.Name = Pools.Names.intern(Settings.name(Found));
   return Found.Name;
 }
 
 /// The pool id of the record an index entry gives an item (made into the
 /// item's form by \p ItemForm), pooled on the first use. A record read from a
-/// file is named by its key, the name the item line gave (\p Name): that
-/// name's pool id serves the record too.
+/// file is named by its key, the name the item line gave: that name's pool
+/// id serves the record too.
 template <typename Index, typename Record, typename ItemForm>
 zrv::manager::PoolId pooledRecord(zrv::manager::RecordPool<Record>& Pool,
                                   zrv::manager::ItemPools& Pools, const Index& Settings,
-                                  typename Index::Entry& Found, std::wstring_view Name,
-                                  ItemForm Form) {
+                                  typename Index::Entry& Found, ItemForm Form) {
   if (Found.Pooled == zrv::manager::IdTable::NotFound)
     Found.Pooled =
-        Pool.intern(Form(Settings.record(Found)), Pools.Names, pooledName(Pools, Found, Name));
+        Pool.intern(Form(Settings.record(Found)), Pools.Names, pooledName(Pools, Settings, Found));
   return Found.Pooled;
 }
 
@@ -655,6 +656,23 @@ zrv::manager::PoolId pooledRecord(zrv::manager::RecordPool<Record>& Pool,
 template <typename Record> Record asStored(Record Setting) { return Setting; }
 
 } // namespace
+
+CZRVReportTemplateProjectReader::KnownText&
+CZRVReportTemplateProjectReader::known(std::string_view Text) {
+  const zrv::manager::PoolId Id = SeenTexts.intern(Text.data(), Text.size());
+  if (Id >= KnownTexts.size())
+    KnownTexts.resize(SeenTexts.size());
+  return KnownTexts[Id];
+}
+
+zrv::manager::PoolId CZRVReportTemplateProjectReader::pooledText(KnownText& Known,
+                                                                 std::string_view Text) {
+  if (Known.Pooled == zrv::manager::IdTable::NotFound) {
+    fileformat::decodeInto(Text, WideName);
+    Known.Pooled = ZRVDocumentAccess::itemPools(*Document).Names.intern(WideName);
+  }
+  return Known.Pooled;
+}
 
 void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source, int FileVersion) {
   using zrv::manager::ItemName;
@@ -669,11 +687,17 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
       noteDropped(Text, Source.Number, fileformat::ItemLabel);
     return;
   }
-  ZRV_RESULT_ITEMS Id{};
-  if (!SectionKeys || !SectionKeys->find(Parsed.Key, Id)) {
+  // The key is looked up once per section it appears in.
+  KnownText& Key = known(Parsed.Key);
+  if (Key.KeysOf != SectionKeys || !SectionKeys) {
+    fileformat::decodeInto(Parsed.Key, WideName);
+    Key.Found = SectionKeys && SectionKeys->find(WideName, Key.Id);
+    Key.KeysOf = SectionKeys;
+  }
+  if (!Key.Found) {
     // A version 1000 read takes the label line for the key "Item": not a finding.
     if (!holdsNothing(Text, fileformat::ItemLabel))
-      note(FindingKind::UnknownItemKey, Source.Number, Parsed.Key);
+      note(FindingKind::UnknownItemKey, Source.Number, decoded(Parsed.Key));
     return;
   }
 
@@ -689,7 +713,8 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
         return;
       int Number = fileformat::leadingInt(Value);
       if (Number < Low || Number > High)
-        note(FindingKind::ValueOutOfRange, Source.Number, Parsed.Key, Number, Field, {Low, High});
+        note(FindingKind::ValueOutOfRange, Source.Number, decoded(Parsed.Key), Number, Field,
+             {Low, High});
     };
     checkRange(2, 0, 3);
     checkRange(3, 0, 4);
@@ -702,10 +727,9 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   // once per load), its numbers as its setters would store them.
   indexSettings();
   zrv::manager::ItemPools& Pools = ZRVDocumentAccess::itemPools(*Document);
-  auto intern = [&Pools](std::wstring_view Name) { return Pools.Names.intern(Name); };
   zrv::manager::ItemRecord Item;
-  Item.ItemID = Id;
-  Item.Names[static_cast<int>(ItemName::Save)] = intern(Parsed.Key);
+  Item.ItemID = Key.Id;
+  Item.Names[static_cast<int>(ItemName::Save)] = pooledText(Key, Parsed.Key);
   Item.Output = zrv::mapOutput(Parsed.Output);
   Item.DisplayMode = zrv::mapDisplayMode(Parsed.DisplayMode);
   Item.ParameterX = Parsed.ParameterX;
@@ -716,19 +740,18 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   Item.OutputWeldLine = Parsed.WeldLine;
   Item.ItemCountOf1Page = Parsed.ItemCountOf1Page == 0 ? 1 : Parsed.ItemCountOf1Page;
 
-  auto unresolved = [&](std::wstring_view Name, int Field) {
+  auto unresolved = [&](std::string_view Name, int Field) {
     if (Options.Observer && !Name.empty() && !fileformat::isNoSetting(Name))
-      note(FindingKind::UnresolvedName, Source.Number, std::wstring(Name), 0, Field);
+      note(FindingKind::UnresolvedName, Source.Number, decoded(Name), 0, Field);
   };
 
   // Field 8: clipping.
   if (!Parsed.ClippingName.empty()) {
-    if (auto* Found = ClippingIndex.find(Parsed.ClippingName)) {
+    if (auto* Found = ClippingIndex.find(Parsed.ClippingName, WideName)) {
       Item.Clipping = pooledRecord(Pools.Clippings, Pools, ClippingIndex, *Found,
-                                   Parsed.ClippingName, asStored<CZRVReportItem::tagCLIPSETTING>);
+                                   asStored<CZRVReportItem::tagCLIPSETTING>);
       Item.HasClipping = 1;
-      Item.Names[static_cast<int>(ItemName::Clipping)] =
-          pooledName(Pools, *Found, Parsed.ClippingName);
+      Item.Names[static_cast<int>(ItemName::Clipping)] = pooledName(Pools, ClippingIndex, *Found);
     } else {
       unresolved(Parsed.ClippingName, 8);
     }
@@ -736,15 +759,15 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
 
   // Field 9: a single view, or several views each followed by ';'. A single
   // view takes the angles and scale of its setting, not its name.
-  const std::wstring& ViewField = Parsed.ViewField;
+  const std::string_view ViewField = Parsed.ViewField;
   if (!ViewField.empty() && !fileformat::isNoSetting(ViewField)) {
     bool ManyFound = false;
     if (fileformat::isViewList(ViewField)) {
       ViewParts.clear();
-      fileformat::forEachViewName(ViewField, [&](std::wstring_view Part) {
-        if (auto* Found = ViewIndex.find(Part)) {
+      fileformat::forEachViewName(ViewField, [&](std::string_view Part) {
+        if (auto* Found = ViewIndex.find(Part, WideName)) {
           // A name listed twice is kept once: one entry has one name.
-          const zrv::manager::PoolId Name = pooledName(Pools, *Found, Part);
+          const zrv::manager::PoolId Name = pooledName(Pools, ViewIndex, *Found);
           if (std::find(ViewParts.begin(), ViewParts.end(), Name) == ViewParts.end())
             ViewParts.push_back(Name);
           ManyFound = true;
@@ -756,8 +779,8 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
         Item.ViewNames = Pools.ViewNameLists.intern(ViewParts.data(), ViewParts.size());
     }
     if (!ManyFound) {
-      if (auto* Found = ViewIndex.find(ViewField)) {
-        Item.View = pooledRecord(Pools.Views, Pools, ViewIndex, *Found, ViewField,
+      if (auto* Found = ViewIndex.find(ViewField, WideName)) {
+        Item.View = pooledRecord(Pools.Views, Pools, ViewIndex, *Found,
                                  [](const CZRVReportItem::tagVIEWSETTING& S) {
                                    CZRVReportItem::tagVIEWSETTING View;
                                    View.AngleX = S.AngleX;
@@ -767,7 +790,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
                                    return View;
                                  });
         Item.HasView = 1;
-        Item.Names[static_cast<int>(ItemName::View)] = pooledName(Pools, *Found, ViewField);
+        Item.Names[static_cast<int>(ItemName::View)] = pooledName(Pools, ViewIndex, *Found);
       } else if (!fileformat::isViewList(ViewField)) {
         unresolved(ViewField, 9);
       }
@@ -776,36 +799,36 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
 
   // Fields 10 to 12: object, focus capture, slicing. A capture record's
   // focus is on when it has a size, as the item's setter makes it.
-  if (auto* Found = ObjectIndex.find(Parsed.ObjectName)) {
-    Item.Object = pooledRecord(Pools.Objects, Pools, ObjectIndex, *Found, Parsed.ObjectName,
+  if (auto* Found = ObjectIndex.find(Parsed.ObjectName, WideName)) {
+    Item.Object = pooledRecord(Pools.Objects, Pools, ObjectIndex, *Found,
                                asStored<CZRVReportItem::tagOBJECTSETTING>);
     Item.HasObject = 1;
-    Item.Names[static_cast<int>(ItemName::Object)] = pooledName(Pools, *Found, Parsed.ObjectName);
+    Item.Names[static_cast<int>(ItemName::Object)] = pooledName(Pools, ObjectIndex, *Found);
   } else {
     unresolved(Parsed.ObjectName, 10);
   }
-  if (auto* Found = CaptureIndex.find(Parsed.CaptureName)) {
-    Item.Capture = pooledRecord(Pools.Captures, Pools, CaptureIndex, *Found, Parsed.CaptureName,
+  if (auto* Found = CaptureIndex.find(Parsed.CaptureName, WideName)) {
+    Item.Capture = pooledRecord(Pools.Captures, Pools, CaptureIndex, *Found,
                                 [](CZRVReportItem::tagFOCUSCAPTURE Capture) {
                                   Capture.FocusOn = Capture.Width > 0 && Capture.Height > 0 ? 1 : 0;
                                   return Capture;
                                 });
-    Item.Names[static_cast<int>(ItemName::Capture)] = pooledName(Pools, *Found, Parsed.CaptureName);
+    Item.Names[static_cast<int>(ItemName::Capture)] = pooledName(Pools, CaptureIndex, *Found);
   } else {
     unresolved(Parsed.CaptureName, 11);
   }
-  if (auto* Found = SlicingIndex.find(Parsed.SlicingName)) {
-    Item.Slicing = pooledRecord(Pools.Slicings, Pools, SlicingIndex, *Found, Parsed.SlicingName,
+  if (auto* Found = SlicingIndex.find(Parsed.SlicingName, WideName)) {
+    Item.Slicing = pooledRecord(Pools.Slicings, Pools, SlicingIndex, *Found,
                                 asStored<CZRVReportItem::tagSLICESETTING>);
     Item.HasSlicing = 1;
-    Item.Names[static_cast<int>(ItemName::Slicing)] = pooledName(Pools, *Found, Parsed.SlicingName);
+    Item.Names[static_cast<int>(ItemName::Slicing)] = pooledName(Pools, SlicingIndex, *Found);
   } else {
     unresolved(Parsed.SlicingName, 12);
   }
 
   // Field 16: the tag name.
   if (Parsed.FieldCount == 16)
-    Item.Names[static_cast<int>(ItemName::Tag)] = intern(Parsed.TagName);
+    Item.Names[static_cast<int>(ItemName::Tag)] = pooledText(known(Parsed.TagName), Parsed.TagName);
 
   Item.ModuleID = SectionModule;
   ZRVDocumentAccess::appendRecord(*Document, std::move(Item));

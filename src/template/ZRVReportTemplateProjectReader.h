@@ -18,6 +18,7 @@
 #include "manager/NamedLibrary.h"
 #include "manager/StoredMelt.h"
 #include "platform/LineReader.h"
+#include "platform/Utf8.h"
 #include "template/Format.h"
 #include "template/TemplateLayout.h"
 #include "zrvreport/ZRVReportItem.h"
@@ -164,10 +165,20 @@ private:
       Table = nullptr;
       Entries.clear();
     }
-    Entry* find(std::wstring_view Name) {
-      const auto Found = Table->find(Name);
-      return Found != Table->NotFound ? &Entries[Found] : nullptr;
+    /// The entry named by the UTF-8 bytes \p Name, or none: an ASCII name
+    /// is looked up as its bytes, any other decoded into \p Wide first.
+    Entry* find(std::string_view Name, std::wstring& Wide) {
+      std::uint32_t At;
+      if (zrv::platform::IsAscii(Name)) {
+        At = Table->findAscii(Name);
+      } else {
+        zrv::format::decodeInto(Name, Wide);
+        At = Table->find(Wide);
+      }
+      return At != Table->NotFound ? &Entries[At] : nullptr;
     }
+    /// The name of \p Found as the table holds it.
+    std::wstring_view name(const Entry& Found) const { return Table->name(Found.At); }
     /// The record of \p Found with its name.
     Record record(const Entry& Found) const { return Table->record(Found.At); }
   };
@@ -179,8 +190,27 @@ private:
   SettingIndex<CZRVReportItem::tagFOCUSCAPTURE> CaptureIndex;
   SettingIndex<CZRVReportItem::tagSLICESETTING> SlicingIndex;
   bool SettingsIndexed = false;
-  zrv::format::ParsedItemLine ItemFields;      ///< the item line read, kept for its room
+
+  /// What the item lines' keys and tag names (as their bytes) are known to
+  /// give: the id of the name in the document's pool once interned, and the
+  /// item id of a key in the section keys it was last looked up in.
+  struct KnownText {
+    zrv::manager::PoolId Pooled = zrv::manager::IdTable::NotFound;
+    const zrv::SectionKeys* KeysOf = nullptr; ///< where Found and Id were looked up
+    bool Found = false;
+    ZRV_RESULT_ITEMS Id{};
+  };
+  /// The KnownText of the bytes \p Text.
+  KnownText& known(std::string_view Text);
+  zrv::manager::SequencePool<char> SeenTexts;
+  std::vector<KnownText> KnownTexts; ///< by id in SeenTexts
+  /// The pool id of \p Text (the item line's bytes, known as \p Known),
+  /// interned once per load.
+  zrv::manager::PoolId pooledText(KnownText& Known, std::string_view Text);
+
+  zrv::format::ParsedItemLine ItemFields;      ///< the item line read
   std::vector<zrv::manager::PoolId> ViewParts; ///< the pooled names of the item line's views
+  std::wstring WideName;                       ///< room for a name decoded
 };
 
 #endif // ZRVREPORT_TEMPLATE_PROJECTREADER_H

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,28 @@ template <typename Element> std::uint32_t hashElements(const Element* First, std
   for (std::size_t I = 0; I < Count; ++I)
     Hash = (Hash ^ static_cast<std::uint32_t>(First[I])) * 16777619u;
   return Hash ^ (Hash >> 15);
+}
+
+/// The same for bytes (names as UTF-8), eight at a time: each word is
+/// multiplied in and its high bits folded down, so that a name of 20 bytes
+/// costs three steps, not twenty.
+template <> inline std::uint32_t hashElements(const char* First, std::size_t Count) {
+  std::uint64_t Hash = 0x9E3779B97F4A7C15u ^ Count;
+  std::size_t I = 0;
+  for (; I + 8 <= Count; I += 8) {
+    std::uint64_t Word;
+    std::memcpy(&Word, First + I, 8);
+    Hash = (Hash ^ Word) * 0xFF51AFD7ED558CCDu;
+    Hash ^= Hash >> 32;
+  }
+  if (I < Count) {
+    std::uint64_t Word = 0;
+    std::memcpy(&Word, First + I, Count - I);
+    Hash = (Hash ^ Word) * 0xFF51AFD7ED558CCDu;
+    Hash ^= Hash >> 32;
+  }
+  Hash *= 0xC4CEB9FE1A85EC53u;
+  return static_cast<std::uint32_t>(Hash >> 32);
 }
 
 /// The hash of a name.

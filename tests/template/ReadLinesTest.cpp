@@ -52,10 +52,10 @@ std::string shown(const std::optional<ParsedResultExRow>& R) {
 }
 
 std::string shown(const std::optional<ParsedItemLine>& L) {
-  return L ? join('|', narrow(L->Key), L->Output, L->DisplayMode, L->ParameterX, L->ParameterY,
-                  L->ParameterZ, L->FaceNumber, narrow(L->ClippingName), narrow(L->ViewField),
-                  narrow(L->ObjectName), narrow(L->CaptureName), narrow(L->SlicingName), L->AirTrap,
-                  L->WeldLine, L->ItemCountOf1Page, narrow(L->TagName), L->FieldCount)
+  return L ? join('|', L->Key, L->Output, L->DisplayMode, L->ParameterX, L->ParameterY,
+                  L->ParameterZ, L->FaceNumber, L->ClippingName, L->ViewField, L->ObjectName,
+                  L->CaptureName, L->SlicingName, L->AirTrap, L->WeldLine, L->ItemCountOf1Page,
+                  L->TagName, L->FieldCount)
            : "-";
 }
 
@@ -193,7 +193,7 @@ TEST(ReadLines, ItemLinesOfEveryFormAndVersion) {
   EXPECT_EQ(shown(parseItemLine("K,3,4,0,0,0,0,-,-,-,-,-,0,0,4", 1001)),
             "K|3|4|0|0|0|0|-|-|-|-|-|0|0|4||15");
   EXPECT_EQ(parseItemLine("K,3,4,0,0,0,0,-,-,-,-,-,0,0,zz", 1001)->ItemCountOf1Page, 1);
-  EXPECT_EQ(parseItemLine("\xc3\x84,1,0,0,0,0,10,-,-,-,-,-", 1001)->Key, L"\u00c4");
+  EXPECT_EQ(parseItemLine("\xc3\x84,1,0,0,0,0,10,-,-,-,-,-", 1001)->Key, "\xc3\x84");
   // A name field's first word ends at any space byte, at any place of the
   // field; other bytes below the blank, and bytes beyond ASCII, are part of
   // it.
@@ -202,7 +202,7 @@ TEST(ReadLines, ItemLinesOfEveryFormAndVersion) {
                                 "\xc3\x84\xc3\x84\xc3\x84\xc3\x84\xc3\x84,  Mid\r,0,0,1",
                                 1001)),
             "K|1|0|0|0|0|10|Iso_Front_View|A\x01"
-            "B|Half_Clip|\xc4\xc4\xc4\xc4\xc4|Mid|0|0|1||15"); // names shown narrowed
+            "B|Half_Clip|\xc3\x84\xc3\x84\xc3\x84\xc3\x84\xc3\x84|Mid|0|0|1||15");
   EXPECT_EQ(shown(parseItemLine("K,1,0,0,0,0,10,-," + std::string(256, 'v') + ",-,-,-", 1001)),
             "-");
 
@@ -216,16 +216,18 @@ TEST(ReadLines, ItemLinesOfEveryFormAndVersion) {
 }
 
 TEST(ReadLines, ViewListsAndNoSetting) {
-  auto split = [](std::wstring_view Field) {
-    std::vector<std::wstring> Names;
-    forEachViewName(Field, [&](std::wstring_view Name) { Names.emplace_back(Name); });
+  auto split = [](std::string_view Field) {
+    std::vector<std::string> Names;
+    forEachViewName(Field, [&](std::string_view Name) { Names.emplace_back(Name); });
     return Names;
   };
-  EXPECT_EQ(split(L"Iso_Front;Top_View;"), (std::vector<std::wstring>{L"Iso_Front", L"Top_View"}));
-  EXPECT_EQ(split(L"A;;B"), (std::vector<std::wstring>{L"A", L"B"}));
-  EXPECT_TRUE(split(L";").empty());
-  EXPECT_TRUE(isViewList(L"A;"));
-  EXPECT_FALSE(isViewList(L"A"));
-  EXPECT_TRUE(isNoSetting(L"-"));
-  EXPECT_FALSE(isNoSetting(L"--"));
+  EXPECT_EQ(split("Iso_Front;Top_View;"), (std::vector<std::string>{"Iso_Front", "Top_View"}));
+  EXPECT_EQ(split("A;;B"), (std::vector<std::string>{"A", "B"}));
+  EXPECT_EQ(split("\xc3\x84;B"), (std::vector<std::string>{"\xc3\x84", "B"}));
+  EXPECT_TRUE(split(";").empty());
+  EXPECT_TRUE(isViewList("A;"));
+  EXPECT_FALSE(isViewList("A"));
+  EXPECT_TRUE(isNoSetting("-"));
+  EXPECT_FALSE(isNoSetting("--"));
+  EXPECT_FALSE(isNoSetting(""));
 }

@@ -7,6 +7,22 @@
 using namespace zrvtest;
 using Kind = ZRVTemplateFindingKind;
 
+namespace {
+
+/// \p Piece \p Count times.
+template <typename Text> Text repeated(const Text& Piece, int Count) {
+  Text Out;
+  for (int I = 0; I < Count; ++I)
+    Out += Piece;
+  return Out;
+}
+std::string repeated(const char* Piece, int Count) { return repeated(std::string(Piece), Count); }
+std::wstring repeated(const wchar_t* Piece, int Count) {
+  return repeated(std::wstring(Piece), Count);
+}
+
+} // namespace
+
 TEST(TemplateReader, ExampleFileLoadsFieldByField) {
   // The fields that a save writes back are compared byte for byte in
   // WriterRoundTripTest.cpp; here what a load adds: ids from the key lists,
@@ -196,6 +212,62 @@ TEST(TemplateReader, ViewListsResolvePartByPart) {
   ASSERT_EQ(Reader.LoadShellInjection(ShellFile.path().c_str(), &Shell), 1);
   EXPECT_EQ(itemAt(Shell, 0).GetViewCount(), 2);
   EXPECT_EQ(itemAt(Shell, 0).GetViewRecordList().size(), 0u);
+}
+
+TEST(TemplateReader, ItemLineNamesResolveAsTheirDecodedText) {
+  // Item lines name settings by their bytes: ASCII names as they stand,
+  // others as they decode, ill-formed bytes as the U+FFFD they decode to.
+  // 261 bytes, 255 characters: the longest name.
+  const std::string LongName = repeated("v", 249) + repeated("\xc3\x84", 6);
+  auto line = [](const std::string& Key, const std::string& View, const std::string& Slicing) {
+    return Key + ",1,0,0,0,0,10,-," + View + ",-,-," + Slicing + ",0,0,1";
+  };
+  const std::string Bytes = header(1001) + joinLines({"[ViewSetting]",
+                                                      "Top,90,0,0,1",
+                                                      "\xc3\x84,0,90,0,1",
+                                                      LongName + ",0,0,90,1",
+                                                      "",
+                                                      "[SlicingSetting]",
+                                                      "\xff, 0, 1, 0, 50, 50, 50",
+                                                      "",
+                                                      "[FlowResult]",
+                                                      ItemLabel,
+                                                      line("Pressure", "Top", "\xfe"),
+                                                      line("Temperature", "To", "-"),
+                                                      line("Density", "Top2", "-"),
+                                                      line("Viscosity", "\xc3\x84", "-"),
+                                                      line("ShearRate", LongName, "-"),
+                                                      line("WeldLine", LongName + "\xc3\x84", "-"),
+                                                      "[PackResult]",
+                                                      ItemLabel,
+                                                      line("Pressure", "-", "-"),
+                                                      EofLine});
+  CZRVReportItemManager M;
+  Recorder Findings;
+  ASSERT_EQ(loadBytes(Bytes, M, &Findings), 1);
+  EXPECT_EQ(eachItem(M, &CZRVReportItem::GetViewName),
+            (std::vector<std::wstring>{L"Top", L"", L"", L"\u00c4",
+                                       repeated(L"v", 249) + repeated(L"\u00c4", 6), L""}));
+  EXPECT_EQ(itemAt(M, 0).GetSlicingName(), L"\ufffd");
+  std::vector<std::wstring> Unresolved;
+  for (const ZRVTemplateFinding& F : Findings.of(Kind::UnresolvedName))
+    Unresolved.push_back(F.Text);
+  EXPECT_EQ(Unresolved, (std::vector<std::wstring>{L"To", L"Top2"}));
+  // A name of 256 characters drops its line.
+  EXPECT_EQ(Findings.of(Kind::LineIgnored).size(), 1u);
+
+  // A key gives each section's own item.
+  auto idsOf = [](const std::string& Sections) {
+    CZRVReportItemManager Doc;
+    EXPECT_EQ(loadBytes(header(1001) + Sections, Doc), 1);
+    return itemIds(Doc);
+  };
+  const std::string Flow = joinLines({"[FlowResult]", ItemLabel, itemLine("Pressure"), ""});
+  const std::string Pack = joinLines({"[PackResult]", ItemLabel, itemLine("Pressure"), ""});
+  const int FlowId = idsOf(Flow).at(0), PackId = idsOf(Pack).at(0);
+  EXPECT_NE(FlowId, PackId);
+  EXPECT_EQ(idsOf(Flow + Pack), (std::vector<int>{FlowId, PackId}));
+  EXPECT_EQ(itemIds(M).back(), PackId);
 }
 
 TEST(TemplateReader, ICPackageRemovalsCountOnlyFlagOneAndThermosetSwitchesKeyLists) {
