@@ -5,7 +5,10 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace zrv::platform {
 
@@ -16,30 +19,48 @@ namespace zrv::platform {
 ///   a longer line therefore arrives in several pieces.
 /// The translation is done here, not by the C runtime, so that every platform
 /// reads the same bytes the same way (no end-of-file at a Ctrl-Z byte).
+///
+/// The stream is read in chunks that the reader keeps until it is destroyed,
+/// and a piece is a view of the chunk that holds it: reading a line copies
+/// nothing, and the pieces read stay valid while the reader lives. (A line
+/// that a chunk's end cuts is moved to the start of the next chunk; the CR of
+/// a CR LF is overwritten by the LF in place.)
 class LineReader {
 public:
   /// The longest piece that one read returns, line end included.
   static constexpr std::size_t MaxPieceBytes = 511;
+  /// The bytes read from the stream at a time, unless the reader is made
+  /// with another size (at least MinChunkBytes).
+  static constexpr std::size_t DefaultChunkBytes = 65536;
+  static constexpr std::size_t MinChunkBytes = 2 * (MaxPieceBytes + 1);
 
-  explicit LineReader(std::FILE* Input) : Stream(Input) {}
+  explicit LineReader(std::FILE* Input, std::size_t ChunkBytes = DefaultChunkBytes);
 
-  /// Reads the next piece into \p Piece (its LF kept, as fgets keeps it).
-  /// Returns false, with \p Piece empty, when nothing was left to read.
+  /// Reads the next piece into \p Piece (its LF kept, as fgets keeps it), a
+  /// view valid while the reader lives. Returns false, with \p Piece empty,
+  /// when nothing was left to read.
+  bool readLine(std::string_view& Piece);
+  /// The same into a string of the caller's.
   bool readLine(std::string& Piece);
+
+  /// Ends the piece last read (\p Piece, as readLine gave it) before its
+  /// byte \p Offset, keeping its LF when it had one; gives the piece so cut.
+  std::string_view cut(std::string_view Piece, std::size_t Offset);
 
   /// True once a read has met the end of the file (as feof reports).
   bool atEnd() const { return EndSeen; }
 
 private:
-  std::size_t stopOf(std::size_t From, std::size_t Limit) const;
-  int nextByte();
-  int peekByte();
-  bool fill();
+  /// Reads the next chunk of the stream after the unread bytes, which move
+  /// to its start; false at the end of the stream (EndSeen is then set).
+  bool readChunk();
 
   std::FILE* Stream;
-  char Buffer[65536];
-  std::size_t Begin = 0;
-  std::size_t End = 0;
+  std::size_t ChunkBytes;
+  std::vector<std::unique_ptr<char[]>> Chunks; ///< every chunk read, the last in use
+  char* Data = nullptr;                        ///< the last chunk
+  std::size_t Begin = 0;                       ///< its first unread byte
+  std::size_t End = 0;                         ///< one past its last byte read
   bool EndSeen = false;
 };
 

@@ -174,10 +174,10 @@ CZRVReportTemplateProjectReader::~CZRVReportTemplateProjectReader() = default;
 // ---- Reading lines -------------------------------------------------------------
 
 bool CZRVReportTemplateProjectReader::readLine() {
-  std::string& Piece = Scratch; // reused, so that a read allocates nothing
+  std::string_view Piece;
   LastReadOk = Reader->readLine(Piece);
   if (!LastReadOk)
-    return false; // the buffer keeps the line read before, as fgets leaves it
+    return false; // Line keeps the line read before, as fgets leaves its buffer
   LineNumber = NextLineNumber;
   bool Ends = !Piece.empty() && Piece.back() == '\n';
   bool Partial = !Ends && Piece.size() >= fileformat::MaxReadLineBytes;
@@ -190,9 +190,9 @@ bool CZRVReportTemplateProjectReader::readLine() {
   // A line's text ends at its first NUL byte, as in a reader of zero-terminated
   // lines: every name and value reaches the document and its callers as a
   // zero-terminated string, so nothing after a NUL could be stored or found.
-  if (std::size_t Nul = Piece.find('\0'); Nul != std::string::npos)
-    Piece.replace(Nul, std::string::npos, Ends ? "\n" : "");
-  Line.swap(Piece);
+  if (std::size_t Nul = Piece.find('\0'); Nul != std::string_view::npos)
+    Piece = Reader->cut(Piece, Nul);
+  Line = Piece;
   LineTags = fileformat::tagsInLine(Line);
   if (Options.Observer)
     if (int Column = firstInvalidUtf8(Line))
@@ -294,7 +294,9 @@ int CZRVReportTemplateProjectReader::Load(const std::wstring& Path, CZRVReportIt
     Document->SetAllManyViewData();
   ZRVDocumentAccess::trimItems(*Document);
 
-  Reader = nullptr;
+  Reader = nullptr; // the lines read were views of its bytes
+  Line = {};
+  Collected.clear();
   Document = nullptr;
   return 1;
 }
@@ -486,7 +488,9 @@ int CZRVReportTemplateProjectReader::LoadHeader(const std::wstring& Path,
     if (fileformat::isEndLine(Line))
       break;
   }
-  Reader = nullptr;
+  Reader = nullptr; // the lines read were views of its bytes
+  Line = {};
+  Collected.clear();
   Document = nullptr;
   return Found;
 }
@@ -523,13 +527,11 @@ void CZRVReportTemplateProjectReader::parseMeltSettings() {
 // ---- Collected sections ----------------------------------------------------------------
 
 void CZRVReportTemplateProjectReader::collectSection() {
-  CurrentSectionLine = Line.substr(0, fileformat::MaxTagLineBytes);
+  CurrentSectionLine = std::string(Line.substr(0, fileformat::MaxTagLineBytes));
   Collected.clear();
-  CollectedBytes.clear();
   Collecting = true;
   while (readLine() && !fileformat::isTagLine(Line)) {
-    Collected.push_back({CollectedBytes.size(), Line.size(), LineNumber});
-    CollectedBytes += Line;
+    Collected.push_back({Line, LineNumber});
   }
   Collecting = false;
 }

@@ -63,16 +63,13 @@ public:
   int LoadHeader(const std::wstring& Path, CZRVReportItemManager& Document);
 
 private:
-  /// A line of a collected section with its line number.
-  /// A line of a collected section: its bytes in CollectedBytes.
+  /// A line of a collected section (a view of the line reader's bytes) with
+  /// its line number.
   struct CollectedLine {
-    std::size_t Offset;
-    std::size_t Size;
+    std::string_view Text;
     int Number;
   };
-  std::string_view textOf(const CollectedLine& Row) const {
-    return std::string_view(CollectedBytes).substr(Row.Offset, Row.Size);
-  }
+  static std::string_view textOf(const CollectedLine& Row) { return Row.Text; }
 
   bool readLine();
   void dispatch();
@@ -120,12 +117,12 @@ private:
   CZRVReportItemManager* Document = nullptr;
   zrv::LoadOptions Options;
   zrv::platform::LineReader* Reader = nullptr;
-  std::string Line;                     ///< the line buffer, as last read (LF kept)
+  /// The line last read (LF kept): a view of the line reader's bytes.
+  std::string_view Line;
   zrv::format::SectionSet LineTags = 0; ///< the sections whose tags Line holds
   /// The result sections the entry point reads, in chain order, with their
   /// section ids.
   std::vector<std::pair<ZRV_RESULT_MODULES, zrv::format::Section>> ResultSections;
-  std::string Scratch;     ///< the buffer the next read fills, kept for its room
   bool LastReadOk = false; ///< the last read returned a line
   int LineNumber = 0;      ///< the file line the buffer holds
   int NextLineNumber = 1;  ///< the file line the next read starts on
@@ -133,8 +130,7 @@ private:
   bool TagTaken = false;   ///< the tag line in the buffer was taken by a parser
   std::wstring SectionTag; ///< the section being read, for findings
   std::vector<CollectedLine> Collected;
-  std::string CollectedBytes; ///< the collected lines one after another
-  bool Collecting = false;    ///< a section's lines are being collected
+  bool Collecting = false; ///< a section's lines are being collected
   /// Findings made while collecting, told when the parse reaches their line.
   std::deque<ZRVTemplateFinding> Deferred;
   /// The keys of the last result section whose tag had a key list.
