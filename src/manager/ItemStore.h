@@ -132,6 +132,9 @@ public:
   PoolId intern(const Record& Value, TextPool& Texts, PoolId Known) {
     return intern(Value, Value.Name == Texts[Known] ? Known : Texts.intern(Value.Name));
   }
+  /// The id of the numbers of \p Value with the text \p Name of the pool's
+  /// texts as their Name (\p Value's own Name is not looked at).
+  PoolId internNamed(const Record& Value, PoolId Name) { return intern(Value, Name); }
   /// The record \p Id with its Name.
   Record get(PoolId Id, const TextPool& Texts) const {
     Record Out = numbers(Id);

@@ -106,6 +106,20 @@ public:
       return E.Value;
     }
   }
+  /// The Name field of the record of entry \p At, seen in place: its
+  /// entry's name, nothing, or the other name it was stored with.
+  std::wstring_view ownName(Id At) const {
+    if constexpr (Numbered) {
+      const Entry& E = Entries[At];
+      if (E.Named == OwnName::Key)
+        return name(At);
+      if (E.Named == OwnName::Other)
+        return OtherNames.at(At);
+      return {};
+    } else {
+      return Entries[At].Value.Name;
+    }
+  }
   /// The record of entry \p At with its Name field left empty (the name is
   /// name(At)): made from its numbers, or the record kept whole in place.
   std::conditional_t<Numbered, Record, const Record&> stored(Id At) const {

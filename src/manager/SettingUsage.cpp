@@ -152,8 +152,19 @@ void CZRVReportItemManager::SetAllManyViewData() {
     // The names are read from the item's own list; records are appended.
     const Span<PoolId> Held = Pools.ViewRecordLists[Item.ViewRecords];
     Records.assign(Held.begin(), Held.end());
-    for (const PoolId Name : Pools.ViewNameLists[Item.ViewNames])
-      Records.push_back(Pools.Views.intern(Views.get(Pools.Names[Name]), Pools.Names, Name));
+    // Each name's record, or a default record without a name; the record's
+    // own name is most often the name it is found by, pooled already.
+    for (const PoolId Name : Pools.ViewNameLists[Item.ViewNames]) {
+      const std::wstring_view Wanted = Pools.Names[Name];
+      const auto At = Views.find(Wanted);
+      if (At == Views.NotFound) {
+        Records.push_back(Pools.Views.internNamed(ViewKind::Map::mapped_type(), 0));
+        continue;
+      }
+      const std::wstring_view Own = Views.ownName(At);
+      Records.push_back(Pools.Views.internNamed(Views.stored(At),
+                                                Own == Wanted ? Name : Pools.Names.intern(Own)));
+    }
     Item.ViewRecords = Pools.ViewRecordLists.intern(Records.data(), Records.size());
     Done.emplace(Key, Item.ViewRecords);
   }

@@ -132,13 +132,15 @@ TEST(SettingUsage, SetViewMapByProjectResolvesAndAppends) {
 TEST(SettingUsage, SetAllManyViewDataAppendsOneRecordPerName) {
   Manager M;
   M.SetViewSetting(L"Top", view(12.0, L"Top"));
+  M.SetViewSetting(L"Alias", view(5.0, L"Side")); // a record named otherwise than its key
   Item Several = itemNamed(1, ZRV_MODULE_FLOW, L"");
   Several.SetManyViewName(L"Missing");
   Several.SetManyViewName(L"Top");
+  Several.SetManyViewName(L"Alias");
   M.AddItem(Several);
   M.AddItem(itemNamed(2, ZRV_MODULE_FLOW, L"Top"));
   M.SetAllManyViewData();
-  EXPECT_EQ(viewRecords(itemAt(M, 0)), (Records{{L"", 90.0}, {L"Top", 12.0}}));
+  EXPECT_EQ(viewRecords(itemAt(M, 0)), (Records{{L"", 90.0}, {L"Top", 12.0}, {L"Side", 5.0}}));
   EXPECT_TRUE(itemAt(M, 1).GetViewRecordList().empty());
   EXPECT_EQ(M.HasViewSetting(0), 1);
 
@@ -152,5 +154,5 @@ TEST(SettingUsage, SetAllManyViewDataAppendsOneRecordPerName) {
   EXPECT_EQ(Out.AngleX, 12.0);
 
   M.SetAllManyViewData();
-  EXPECT_EQ(itemAt(M, 0).GetViewRecordList().size(), 4u);
+  EXPECT_EQ(itemAt(M, 0).GetViewRecordList().size(), 6u);
 }
