@@ -51,6 +51,45 @@ std::string_view firstWord(std::string_view Text) {
 /// The most values a setting line's pattern asks for after the name.
 constexpr std::size_t MaxSettingValues = 10;
 
+/// What a setting line's pattern asks for after the name: how many values,
+/// and which of them are integers ("%d"; the others, "%lg" and "%.0f", are
+/// read as reals).
+struct ValueKinds {
+  std::uint32_t IntegerMask = 0; ///< bit I: value I is an integer
+  std::size_t Count = 0;
+};
+
+/// The value kinds of the data pattern of every setting section (none for
+/// the others), taken from the layout table when the library is compiled.
+constexpr std::array<ValueKinds, SectionCount> valueKindsOfSections() {
+  std::array<ValueKinds, SectionCount> Kinds{};
+  for (std::size_t S = 0; S < SectionCount; ++S) {
+    const char* Directive = Sections[S].DataPattern;
+    if (Sections[S].Kind != SectionKind::Setting || Directive[0] != '%' || Directive[1] != 's')
+      continue;
+    for (Directive += 2; *Directive != '\0'; ++Directive) {
+      if (*Directive != '%')
+        continue;
+      if (Directive[1] == 'd')
+        Kinds[S].IntegerMask |= std::uint32_t{1} << Kinds[S].Count;
+      ++Kinds[S].Count;
+    }
+  }
+  return Kinds;
+}
+constexpr std::array<ValueKinds, SectionCount> SettingValueKinds = valueKindsOfSections();
+constexpr bool fitsValues() {
+  for (const ValueKinds& Kinds : SettingValueKinds)
+    if (Kinds.Count > MaxSettingValues)
+      return false;
+  return true;
+}
+static_assert(fitsValues(), "a data pattern asks for more values than a line holds");
+static_assert(
+    SettingValueKinds[static_cast<std::size_t>(Section::ClippingSetting)].Count == 8 &&
+        SettingValueKinds[static_cast<std::size_t>(Section::ClippingSetting)].IntegerMask == 0x8F,
+    "a clipping line: four integers, three reals, an integer");
+
 /// The name and values of a setting line, read by its section's pattern.
 class ScannedSetting {
 public:
@@ -86,17 +125,11 @@ bool ScannedSetting::scan(std::string_view Line, Section Id, std::wstring& Name)
 
   // The directives after the name's "%s" say which values follow and of what
   // kind; reading stops at the first value that is not a number.
-  // The pattern is walked byte by byte: its directives are a few bytes apart.
-  const char* Directive = Row.DataPattern + 2;
+  const ValueKinds& Kinds = SettingValueKinds[static_cast<std::size_t>(Id)];
   std::size_t Read = 0;
-  for (; Read < MaxSettingValues; ++Read) {
-    while (*Directive != '\0' && *Directive != '%')
-      ++Directive;
-    if (*Directive == '\0')
-      break;
-    ++Directive;
-    const bool Ok =
-        *Directive == 'd' ? Scanner.readInt(Values[Read].Int) : Scanner.readReal(Values[Read].Real);
+  for (; Read < Kinds.Count; ++Read) {
+    const bool Ok = (Kinds.IntegerMask >> Read & 1) != 0 ? Scanner.readInt(Values[Read].Int)
+                                                         : Scanner.readReal(Values[Read].Real);
     if (!Ok)
       break;
   }
