@@ -477,8 +477,8 @@ struct ParsedResultExRow {
 std::optional<ParsedResultExRow> parseResultExRow(std::string_view Line);
 
 /// One item line as read. Its names are the bytes of the line (views into
-/// it, valid while it is): a reader resolves the same bytes to the same
-/// setting, so that it decodes each distinct name once, not once per line.
+/// it, valid while it is), so that a reader can look an ASCII name up as it
+/// stands and decode only the others.
 struct ParsedItemLine {
   std::string_view Key; ///< field 1; never empty
   int Output = 0;       ///< field 2: 1, 2, 3 as read, anything else 0
