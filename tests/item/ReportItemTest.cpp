@@ -102,6 +102,8 @@ TEST(ReportItem, SeveralViewsNamesAndRecords) {
   double X = -7, Y = -1, Z = -1, S = -1;
   EXPECT_EQ(I.GetViewDataByName(L"Front", X, Y, Z, S), 0);
   EXPECT_EQ(X, -7);
+  EXPECT_EQ(I.GetViewDataByName(L"TOP", X, Y, Z, S), 1);
+  EXPECT_EQ(std::make_tuple(X, Y, Z, S), std::make_tuple(10.0, 0.0, 30.0, 2.5));
   EXPECT_EQ(std::make_tuple(I.GetViewXByName(L"Front"), I.GetViewScaleByName(L"Front"),
                             I.GetViewZByName(L"tOp")),
             std::make_tuple(0.0, 1.0, 30.0));
