@@ -365,6 +365,9 @@ static void test_catalogue(void) {
   CHECK(strcmp(name, "LoadSolidInjection") == 0);
   CHECK_STATUS(ZRV_E_NO_LOADER, zrv_loader_of_project(1, 5, 0, &loader));
   CHECK_STATUS(ZRV_E_OUT_OF_RANGE, zrv_loader_name(17, &name));
+  CHECK_STATUS(ZRV_OK, zrv_loader_count(&k));
+  CHECK(k == 17);
+  CHECK_STATUS(ZRV_E_NULL_ARGUMENT, zrv_loader_count(NULL));
   CHECK_STATUS(ZRV_OK, zrv_catalogue_open(loader, 0, &catalogue));
   if (!catalogue)
     return;

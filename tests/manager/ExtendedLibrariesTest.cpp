@@ -44,7 +44,8 @@ TEST(ExtendedLibraries, HandOverKeepsEmptyNamesAndCountsOptionsMeltSettingsByInd
   using Melt = std::pair<int, std::vector<double>>;
   M.SetMeltSettingByIndex(L"m", 3, 25.0);
   EXPECT_EQ(m(), (Melt{1, {25.0, 0.0, 0.0, 0.0}}));
-  M.SetMeltSettingByIndex(L"m", 1, 10.0);
+  M.SetMeltSettingByIndex(L"m", 1, 10.0); // the index just past the count extends it
+  EXPECT_EQ(m(), (Melt{2, {25.0, 10.0, 0.0, 0.0}}));
   M.SetMeltSettingByIndex(L"m", 3, 75.0);
   EXPECT_EQ(m(), (Melt{4, {25.0, 10.0, 0.0, 75.0}}));
   M.SetMeltSettingByIndex(L"m", 0, 5.0); // Count is above 0: it stays
