@@ -358,6 +358,8 @@ TEST(TemplateReader, HeaderOnlyLoadAndFailures) {
   EXPECT_EQ(Reader.LoadSolidCM(nullptr, &M, 0), 0);
   EXPECT_EQ(Reader.LoadSolidCM(Missing.c_str(), nullptr, 0), 0);
   EXPECT_EQ(Reader.Load(ZRV_LOAD_COUNT, Missing.c_str(), &M), 0);
+  EXPECT_EQ(Reader.LoadTemplateFileHeader(nullptr, &M), 0);
+  EXPECT_EQ(Reader.LoadTemplateFileHeader(WithHeader.path().c_str(), nullptr), 0);
 }
 
 TEST(TemplateReader, HeaderFieldsQuotedLabelCellsAndALongLineAfterAFullOne) {
