@@ -642,8 +642,8 @@ zrv::manager::PoolId pooledName(zrv::manager::ItemPools& Pools, const Index& Set
 
 /// The pool id of the record an index entry gives an item (made into the
 /// item's form by \p ItemForm), pooled on the first use. A record read from a
-/// file is named by its key, the name the item line gave: that name's pool
-/// id serves the record too.
+/// file is named by its key, its name in the table: that name's pool id
+/// serves the record too.
 template <typename Index, typename Record, typename ItemForm>
 zrv::manager::PoolId pooledRecord(zrv::manager::RecordPool<Record>& Pool,
                                   zrv::manager::ItemPools& Pools, const Index& Settings,
