@@ -92,8 +92,8 @@ PoolId ItemPools::internViews(const std::vector<CZRVReportItem::tagVIEWSETTING>&
 
 // ---- ItemRef ------------------------------------------------------------------------
 
-CZRVReportItem::tagSLICESETTING ItemRef::slicing() const {
-  return Store->pools().Slicings.numbers(record().Slicing);
+const NumbersOf<CZRVReportItem::tagSLICESETTING>& ItemRef::sliceNumbers() const {
+  return Store->pools().Slicings.fields(record().Slicing);
 }
 
 int ItemRef::HasViewSetting() const {

@@ -142,7 +142,9 @@ public:
     return Out;
   }
   /// The record \p Id with its Name left empty.
-  Record numbers(PoolId Id) const { return recordOf<Record>(Pool[Id].Fields); }
+  Record numbers(PoolId Id) const { return recordOf<Record>(fields(Id)); }
+  /// The numbers of record \p Id in place, in the order of fieldsOf.
+  const NumbersOf<Record>& fields(PoolId Id) const { return Pool[Id].Fields; }
   void clear() { Pool.clear(); }
 
 private:
@@ -310,12 +312,12 @@ public:
   int IsOutput() const { return GetOutput() >= 1 && GetOutput() <= 3 ? 1 : 0; }
   int GetDisplayMode() const { return record().DisplayMode; }
   /// The slicing values, as CZRVReportItem::GetParameterX ... give them.
-  int GetParameterX() const { return slicing().SliceX; }
-  int GetParameterY() const { return slicing().SliceY; }
-  int GetParameterZ() const { return slicing().SliceZ; }
-  /// The numbers of the slicing record (its Name left empty): what reads
-  /// several of them builds the record once.
-  CZRVReportItem::tagSLICESETTING slicing() const;
+  int GetParameterX() const { return std::get<0>(sliceNumbers()); }
+  int GetParameterY() const { return std::get<1>(sliceNumbers()); }
+  int GetParameterZ() const { return std::get<2>(sliceNumbers()); }
+  /// The numbers of the slicing record, read in place (SliceX, SliceY,
+  /// SliceZ first, as fieldsOf orders them).
+  const NumbersOf<CZRVReportItem::tagSLICESETTING>& sliceNumbers() const;
   int GetFaceNumber() const { return record().FaceNumber; }
   int GetItemCountOf1Page() const { return record().ItemCountOf1Page; }
   int GetOutputAirTrap() const { return record().OutputAirTrap; }

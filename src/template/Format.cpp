@@ -131,10 +131,15 @@ void appendUtf8(ByteBuffer& Out, std::wstring_view Text) {
 }
 
 void EncodedNames::add(std::wstring_view Name) {
+  const char* Before = Bytes.view().data();
+  const std::size_t Start = Bytes.size();
   appendUtf8(Bytes, Name);
   std::fill_n(Bytes.room(EncodedName::NamePadding), EncodedName::NamePadding, '\0');
-  Ends.push_back(Bytes.size());
-  Wide.push_back(Name);
+  const char* After = Bytes.view().data();
+  if (After != Before) // the bytes moved: the views of the names before follow them
+    for (EncodedName& Entry : Entries)
+      Entry.Bytes = std::string_view(After + (Entry.Bytes.data() - Before), Entry.Bytes.size());
+  Entries.push_back({Name, std::string_view(After + Start, Bytes.size() - Start)});
 }
 
 bool fitsReadLimit(std::string_view Utf8Line) { return Utf8Line.size() + 1 <= MaxReadLineBytes; }

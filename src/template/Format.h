@@ -205,20 +205,21 @@ constexpr auto kindOf(const ImageRecord&) { return kind(Section::ImageSetting, I
 
 /// What the writer knows of one report item for its item line, with the
 /// names held as \p Text and the several views as \p Names (a list with
-/// data(), size() and empty()).
+/// data(), size() and empty()). Every name must be set when Text is a
+/// pointer (the empty name is a name too).
 template <typename Text, typename Names> struct ItemLineFields {
-  Text Key; ///< field 1, the item's save name
+  Text Key{}; ///< field 1, the item's save name
   int Output = 0;
   int DisplayMode = 0;
   int ParameterX = 0;
   int ParameterY = 0;
   int ParameterZ = 0;
   int FaceNumber = 0;
-  Text ClippingName;
-  Text ViewName; ///< the single view
-  Text ObjectName;
-  Text CaptureName;
-  Text SlicingName;
+  Text ClippingName{};
+  Text ViewName{}; ///< the single view
+  Text ObjectName{};
+  Text CaptureName{};
+  Text SlicingName{};
   /// The several views; when not empty field 9 lists them instead of ViewName.
   Names ManyViewNames;
   int AirTrap = 0;
@@ -253,8 +254,8 @@ struct EncodedName {
 };
 
 /// An item line whose names a save has encoded once for all the lines that
-/// carry them (EncodedNames).
-using EncodedItemLine = ItemLineFields<EncodedName, NameSpanOf<EncodedName>>;
+/// carry them (EncodedNames), each referred to where the table holds it.
+using EncodedItemLine = ItemLineFields<const EncodedName*, NameSpanOf<const EncodedName*>>;
 
 /// The UTF-8 bytes of names numbered from 0 in the order they are added (the
 /// names a document holds once each): a name carried by many lines is
@@ -265,28 +266,25 @@ class EncodedNames {
 public:
   /// Makes room for \p Names more names of \p Chars wide characters in all.
   void reserve(std::size_t Names, std::size_t Chars) {
-    Ends.reserve(Ends.size() + Names);
-    Wide.reserve(Wide.size() + Names);
-    Bytes.reserve(Bytes.size() + Chars);
+    Entries.reserve(Entries.size() + Names);
+    Bytes.reserve(Bytes.size() + Chars + EncodedName::NamePadding);
   }
   /// Adds \p Name as the next number.
   void add(std::wstring_view Name);
-  std::size_t size() const { return Ends.size(); }
+  std::size_t size() const { return Entries.size(); }
   /// Name \p At, which must be below size().
-  EncodedName operator[](std::size_t At) const {
-    const std::size_t Start = At == 0 ? 0 : Ends[At - 1];
-    return {Wide[At], Bytes.view().substr(Start, Ends[At] - Start)};
-  }
+  const EncodedName& operator[](std::size_t At) const { return Entries[At]; }
 
 private:
   ByteBuffer Bytes;
-  std::vector<std::size_t> Ends; ///< where the bytes of each name end
-  std::vector<std::wstring_view> Wide;
+  /// Each name's wide form and a view of its bytes in Bytes (moved along
+  /// when Bytes grows).
+  std::vector<EncodedName> Entries;
 };
 
 /// The length in wide characters of the several-view field of \p Names
 /// (each name and its ';').
-std::size_t viewListLength(NameSpanOf<EncodedName> Names);
+std::size_t viewListLength(NameSpanOf<const EncodedName*> Names);
 
 // ---- Lines appended as written ---------------------------------------------------------
 // Each appends the UTF-8 bytes of one line to Out, without its line end. A

@@ -79,6 +79,8 @@ public:
     At = std::replace_copy(In.begin(), In.end(), room(In.size()), ' ',
                            static_cast<char>(NameBlankReplacement));
   }
+  void text(const EncodedName* Text) { text(*Text); }
+  void name(const EncodedName* Name) { name(*Name); }
   void integer(int Value) {
     // Most integers of a template are flags and counts of one or two digits.
     const auto Digits = static_cast<unsigned>(Value);
@@ -345,7 +347,8 @@ void putFixedStep(Sink& Out, const Value& V) {
   constexpr PatternSteps::Step Step = Steps.begin()[I];
   putFixedLiteral<Steps, I>(Out);
   if constexpr (Step.Type == Directive::Text) {
-    static_assert(std::is_same_v<Value, std::wstring_view> || std::is_same_v<Value, EncodedName> ||
+    static_assert(std::is_same_v<Value, std::wstring_view> ||
+                      std::is_same_v<Value, const EncodedName*> ||
                       std::is_same_v<Value, WrittenName> || std::is_same_v<Value, AsciiText> ||
                       std::is_same_v<Value, WholeNumbers> || IsViewColumn<Value>::value,
                   "a text for a %s directive");
@@ -502,14 +505,15 @@ template <std::size_t I> struct ResultExWriter {
 // ---- Item lines -------------------------------------------------------------------------
 
 inline std::wstring_view wideOf(std::wstring_view Name) { return Name; }
-inline std::wstring_view wideOf(const EncodedName& Name) { return Name.Wide; }
+inline std::wstring_view wideOf(const EncodedName* Name) { return Name->Wide; }
 
 /// NoSetting as a name of the kind \p Name.
 template <typename Name> Name noSettingName() {
-  if constexpr (std::is_same_v<Name, EncodedName>) {
+  if constexpr (std::is_same_v<Name, const EncodedName*>) {
     static_assert(NoSetting[0] < 0x80 && NoSetting[1] == L'\0', "one ASCII character");
     static constexpr char Padded[EncodedName::NamePadding] = {static_cast<char>(NoSetting[0])};
-    return {NoSetting, std::string_view(Padded, 1)};
+    static constexpr EncodedName Encoded{NoSetting, std::string_view(Padded, 1)};
+    return &Encoded;
   } else {
     return NoSetting;
   }
@@ -542,10 +546,10 @@ void putItemLine(Sink& Out, const Item& I, std::wstring_view ProjectViewName,
 
 } // namespace
 
-std::size_t viewListLength(NameSpanOf<EncodedName> Names) {
+std::size_t viewListLength(NameSpanOf<const EncodedName*> Names) {
   std::size_t Length = Names.size();
-  for (const EncodedName& Name : Names)
-    Length += Name.Wide.size();
+  for (const EncodedName* Name : Names)
+    Length += Name->Wide.size();
   return Length;
 }
 
@@ -617,11 +621,11 @@ void appendItemLine(ByteBuffer& Out, const EncodedItemLine& Item, std::wstring_v
   constexpr std::size_t Fixed = std::string_view(ItemPattern).size() + 9 * IntRoom + 6 +
                                 platform::Utf8Room + 6 * EncodedName::NamePadding;
   std::size_t Room = Fixed + Item.ManyViewNames.size() * (1 + EncodedName::NamePadding);
-  for (const EncodedName* Name : {&Item.Key, &Item.ClippingName, &Item.ViewName, &Item.ObjectName,
-                                  &Item.CaptureName, &Item.SlicingName})
+  for (const EncodedName* Name : {Item.Key, Item.ClippingName, Item.ViewName, Item.ObjectName,
+                                  Item.CaptureName, Item.SlicingName})
     Room += Name->Bytes.size();
-  for (const EncodedName& Name : Item.ManyViewNames)
-    Room += Name.Bytes.size();
+  for (const EncodedName* Name : Item.ManyViewNames)
+    Room += Name->Bytes.size();
   Utf8SinkOf<false> Sink(Out, Room);
   putItemLine(Sink, Item, ProjectViewName, ProjectSettingName);
 }

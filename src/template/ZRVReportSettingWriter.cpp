@@ -173,7 +173,7 @@ private:
 
   /// The several-view names of the last item line, seen in place: kept for
   /// its room from line to line.
-  mutable std::vector<EncodedName> ViewNames;
+  mutable std::vector<const EncodedName*> ViewNames;
 };
 
 // ---- [FileHeader] and [Info] ---------------------------------------------------------------
@@ -311,16 +311,16 @@ EncodedItemLine Source::itemLine(std::size_t Index, const EncodedNames& Names) c
   const zrv::manager::ItemRef First =
       FirstIndex >= 0 ? Data->Items[static_cast<std::size_t>(FirstIndex)] : Item;
   const zrv::manager::ItemRecord& R = Item.record();
-  const auto NameOf = [&](ItemName Which) { return Names[R.Names[static_cast<int>(Which)]]; };
+  const auto NameOf = [&](ItemName Which) { return &Names[R.Names[static_cast<int>(Which)]]; };
   EncodedItemLine Line;
   Line.Key = NameOf(ItemName::Save);
   Line.Output = Item.GetOutput();
   Line.DisplayMode = Item.GetDisplayMode();
   // The parameters as GetParameterX, Y, Z give them: the slicing values.
-  const CZRVReportItem::tagSLICESETTING Slicing = Item.slicing();
-  Line.ParameterX = Slicing.SliceX;
-  Line.ParameterY = Slicing.SliceY;
-  Line.ParameterZ = Slicing.SliceZ;
+  const auto& Slicing = Item.sliceNumbers();
+  Line.ParameterX = std::get<0>(Slicing);
+  Line.ParameterY = std::get<1>(Slicing);
+  Line.ParameterZ = std::get<2>(Slicing);
   Line.FaceNumber = Item.GetFaceNumber();
   Line.ClippingName = NameOf(ItemName::Clipping);
   Line.ViewName = NameOf(ItemName::View);
@@ -329,7 +329,7 @@ EncodedItemLine Source::itemLine(std::size_t Index, const EncodedNames& Names) c
   Line.SlicingName = NameOf(ItemName::Slicing);
   ViewNames.clear();
   for (const zrv::manager::PoolId Id : Data->Items.pools().ViewNameLists[First.record().ViewNames])
-    ViewNames.push_back(Names[Id]);
+    ViewNames.push_back(&Names[Id]);
   Line.ManyViewNames = {ViewNames.data(), ViewNames.size()};
   Line.AirTrap = Item.GetOutputAirTrap();
   Line.WeldLine = Item.GetOutputWeldLine();
@@ -380,19 +380,19 @@ void Source::results(const std::vector<std::wstring>& Tags, TemplateText& T) con
     T.asciiLine(ItemLabel, Tag, Tag);
     for (std::size_t I : Written) {
       const EncodedItemLine Line = itemLine(I, Names);
-      const std::wstring_view Key = Line.Key.Wide;
+      const std::wstring_view Key = Line.Key->Wide;
       // The names as the line carries them: the view and object names that
       // are the project's own are written "-".
       T.name(Key, Tag, Key);
-      T.name(Line.ClippingName.Wide, Tag, Key);
-      T.name(Line.CaptureName.Wide, Tag, Key);
-      T.name(Line.SlicingName.Wide, Tag, Key);
-      if (Line.ObjectName.Wide != PrjCurSettingName)
-        T.name(Line.ObjectName.Wide, Tag, Key);
+      T.name(Line.ClippingName->Wide, Tag, Key);
+      T.name(Line.CaptureName->Wide, Tag, Key);
+      T.name(Line.SlicingName->Wide, Tag, Key);
+      if (Line.ObjectName->Wide != PrjCurSettingName)
+        T.name(Line.ObjectName->Wide, Tag, Key);
       if (!Line.ManyViewNames.empty())
         T.name(viewListLength(Line.ManyViewNames), Tag, Key);
-      else if (Line.ViewName.Wide != PrjCurViewName)
-        T.name(Line.ViewName.Wide, Tag, Key);
+      else if (Line.ViewName->Wide != PrjCurViewName)
+        T.name(Line.ViewName->Wide, Tag, Key);
       T.line([&](ByteBuffer& Out) { appendItemLine(Out, Line, PrjCurViewName, PrjCurSettingName); },
              Tag, Key);
     }

@@ -93,7 +93,7 @@ TEST(WriteLines, EncodedItemLinesGiveTheBytesOfWideOnes) {
     Names.add(Name);
   ASSERT_EQ(Names.size(), std::size(Pooled));
   // Names are copied in blocks: the room after the last one reads as zeros.
-  const EncodedName Last = Names[Names.size() - 1];
+  const EncodedName& Last = Names[Names.size() - 1];
   EXPECT_EQ(std::string_view(Last.Bytes.data() + Last.Bytes.size(), EncodedName::NamePadding),
             std::string(EncodedName::NamePadding, '\0'));
   for (std::size_t I = 0; I < Names.size(); ++I) {
@@ -115,22 +115,23 @@ TEST(WriteLines, EncodedItemLinesGiveTheBytesOfWideOnes) {
     ItemLineView Wide;
     EncodedItemLine Encoded;
     Wide.Key = Pooled[6];
-    Encoded.Key = Names[6];
+    Encoded.Key = &Names[6];
     Wide.Output = Encoded.Output = 2;
     Wide.ClippingName = Pooled[4];
-    Encoded.ClippingName = Names[4];
+    Encoded.ClippingName = &Names[4];
     Wide.ViewName = Pooled[C.View];
-    Encoded.ViewName = Names[C.View];
+    Encoded.ViewName = &Names[C.View];
     Wide.ObjectName = Pooled[C.Object];
-    Encoded.ObjectName = Names[C.Object];
+    Encoded.ObjectName = &Names[C.Object];
+    Encoded.CaptureName = &Names[0];
     Wide.SlicingName = Pooled[3];
-    Encoded.SlicingName = Names[3];
+    Encoded.SlicingName = &Names[3];
     std::vector<std::wstring_view> WideMany;
-    std::vector<EncodedName> EncodedMany;
+    std::vector<const EncodedName*> EncodedMany;
     std::size_t ListLength = 0;
     for (std::size_t Id : C.Many) {
       WideMany.push_back(Pooled[Id]);
-      EncodedMany.push_back(Names[Id]);
+      EncodedMany.push_back(&Names[Id]);
       ListLength += Pooled[Id].size() + 1;
     }
     Wide.ManyViewNames = {WideMany.data(), WideMany.size()};
@@ -145,11 +146,12 @@ TEST(WriteLines, EncodedItemLinesGiveTheBytesOfWideOnes) {
   // is the project's own written "-", the empty capture "-".
   ByteBuffer Line;
   EncodedItemLine Item;
-  Item.Key = Names[6];
-  Item.ClippingName = Names[4];
-  Item.ViewName = Names[1];
-  Item.ObjectName = Names[2];
-  Item.SlicingName = Names[3];
+  Item.Key = &Names[6];
+  Item.ClippingName = &Names[4];
+  Item.ViewName = &Names[1];
+  Item.ObjectName = &Names[2];
+  Item.CaptureName = &Names[0];
+  Item.SlicingName = &Names[3];
   appendItemLine(Line, Item, L"", L"Proj");
   EXPECT_EQ(Line.view(), "Set ting,0,0,0,0,0,0,\xe2\x82\xac cap,Top_View,-,-,Obj\xc3\x84 1,0,0,1");
 }
