@@ -305,35 +305,34 @@ void Source::resultEx(TemplateText& T) const {
 /// list and the item count of one page come from the first item with the
 /// same item id and module id (the document's index answers it).
 EncodedItemLine Source::itemLine(std::size_t Index, const EncodedNames& Names) const {
-  const CZRVReportItemManager& Doc = *Document;
-  const zrv::manager::ItemRef Item = Data->Items[Index];
-  const int FirstIndex = Doc.GetItemIndex(Item.GetItemID(), Item.GetModuleID());
-  const zrv::manager::ItemRef First =
-      FirstIndex >= 0 ? Data->Items[static_cast<std::size_t>(FirstIndex)] : Item;
-  const zrv::manager::ItemRecord& R = Item.record();
+  const zrv::manager::ItemStore& Items = Data->Items;
+  const zrv::manager::ItemRecord& R = Items.record(Index);
+  const int FirstIndex = Document->GetItemIndex(R.ItemID, R.ModuleID);
+  const zrv::manager::ItemRecord& First =
+      FirstIndex >= 0 ? Items.record(static_cast<std::size_t>(FirstIndex)) : R;
   const auto NameOf = [&](ItemName Which) { return &Names[R.Names[static_cast<int>(Which)]]; };
+  // The parameters as GetParameterX, Y, Z give them: the slicing values.
+  const auto& Slicing = Items.pools().Slicings.fields(R.Slicing);
   EncodedItemLine Line;
   Line.Key = NameOf(ItemName::Save);
-  Line.Output = Item.GetOutput();
-  Line.DisplayMode = Item.GetDisplayMode();
-  // The parameters as GetParameterX, Y, Z give them: the slicing values.
-  const auto& Slicing = Item.sliceNumbers();
+  Line.Output = R.Output;
+  Line.DisplayMode = R.DisplayMode;
   Line.ParameterX = std::get<0>(Slicing);
   Line.ParameterY = std::get<1>(Slicing);
   Line.ParameterZ = std::get<2>(Slicing);
-  Line.FaceNumber = Item.GetFaceNumber();
+  Line.FaceNumber = R.FaceNumber;
   Line.ClippingName = NameOf(ItemName::Clipping);
   Line.ViewName = NameOf(ItemName::View);
   Line.ObjectName = NameOf(ItemName::Object);
   Line.CaptureName = NameOf(ItemName::Capture);
   Line.SlicingName = NameOf(ItemName::Slicing);
   ViewNames.clear();
-  for (const zrv::manager::PoolId Id : Data->Items.pools().ViewNameLists[First.record().ViewNames])
+  for (const zrv::manager::PoolId Id : Items.pools().ViewNameLists[First.ViewNames])
     ViewNames.push_back(&Names[Id]);
   Line.ManyViewNames = {ViewNames.data(), ViewNames.size()};
-  Line.AirTrap = Item.GetOutputAirTrap();
-  Line.WeldLine = Item.GetOutputWeldLine();
-  Line.ItemCountOf1Page = First.GetItemCountOf1Page();
+  Line.AirTrap = R.OutputAirTrap;
+  Line.WeldLine = R.OutputWeldLine;
+  Line.ItemCountOf1Page = First.ItemCountOf1Page;
   return Line;
 }
 
