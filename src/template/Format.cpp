@@ -130,16 +130,17 @@ void appendUtf8(ByteBuffer& Out, std::wstring_view Text) {
   Out.commit(platform::EncodeUtf8(Out.room(platform::Utf8Room * Text.size()), Text));
 }
 
-void EncodedNames::add(std::wstring_view Name) {
+void EncodedNames::encode(EncodedName& Entry) {
   const char* Before = Bytes.view().data();
   const std::size_t Start = Bytes.size();
-  appendUtf8(Bytes, Name);
+  appendUtf8(Bytes, Entry.Wide);
   std::fill_n(Bytes.room(EncodedName::NamePadding), EncodedName::NamePadding, '\0');
   const char* After = Bytes.view().data();
-  if (After != Before) // the bytes moved: the views of the names before follow them
-    for (EncodedName& Entry : Entries)
-      Entry.Bytes = std::string_view(After + (Entry.Bytes.data() - Before), Entry.Bytes.size());
-  Entries.push_back({Name, std::string_view(After + Start, Bytes.size() - Start)});
+  if (After != Before) // the bytes moved: the names encoded before follow them
+    for (EncodedName& Other : Entries)
+      if (Other.Bytes.data())
+        Other.Bytes = std::string_view(After + (Other.Bytes.data() - Before), Other.Bytes.size());
+  Entry.Bytes = std::string_view(After + Start, Bytes.size() - Start);
 }
 
 bool fitsReadLimit(std::string_view Utf8Line) { return Utf8Line.size() + 1 <= MaxReadLineBytes; }

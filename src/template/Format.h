@@ -259,9 +259,11 @@ using EncodedItemLine = ItemLineFields<const EncodedName*, NameSpanOf<const Enco
 
 /// The UTF-8 bytes of names numbered from 0 in the order they are added (the
 /// names a document holds once each): a name carried by many lines is
-/// encoded once. The bytes of the last name are followed by NamePadding
-/// bytes of room filled with zeros. The names must stay alive with the table;
-/// what operator[] gives stays valid until the next add.
+/// encoded once, when it is first asked for, so that a name no line carries
+/// costs nothing. The bytes of the name encoded last are followed by
+/// NamePadding bytes of room filled with zeros. The names must stay alive
+/// with the table; what operator[] gives stays valid until the next add or
+/// operator[].
 class EncodedNames {
 public:
   /// Makes room for \p Names more names of \p Chars wide characters in all.
@@ -270,15 +272,23 @@ public:
     Bytes.reserve(Bytes.size() + Chars + EncodedName::NamePadding);
   }
   /// Adds \p Name as the next number.
-  void add(std::wstring_view Name);
+  void add(std::wstring_view Name) { Entries.push_back({Name, {}}); }
   std::size_t size() const { return Entries.size(); }
-  /// Name \p At, which must be below size().
-  const EncodedName& operator[](std::size_t At) const { return Entries[At]; }
+  /// Name \p At, which must be below size(), encoded now unless it was
+  /// before.
+  const EncodedName& operator[](std::size_t At) {
+    EncodedName& Entry = Entries[At];
+    if (!Entry.Bytes.data())
+      encode(Entry);
+    return Entry;
+  }
 
 private:
+  void encode(EncodedName& Entry);
+
   ByteBuffer Bytes;
-  /// Each name's wide form and a view of its bytes in Bytes (moved along
-  /// when Bytes grows).
+  /// Each name's wide form and, once encoded, a view of its bytes in Bytes
+  /// (never null then; moved along when Bytes grows).
   std::vector<EncodedName> Entries;
 };
 

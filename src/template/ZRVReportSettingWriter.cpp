@@ -169,7 +169,7 @@ struct Source {
 private:
   template <typename Library>
   void settings(TemplateText& T, Section Id, const Library& Settings, std::wstring_view Skip) const;
-  EncodedItemLine itemLine(std::size_t Index, const EncodedNames& Names) const;
+  EncodedItemLine itemLine(std::size_t Index, EncodedNames& Names) const;
 
   /// The several-view names of the last item line, seen in place: kept for
   /// its room from line to line.
@@ -304,7 +304,7 @@ void Source::resultEx(TemplateText& T) const {
 /// The item line of the item at \p Index, its names read in place. The view
 /// list and the item count of one page come from the first item with the
 /// same item id and module id (the document's index answers it).
-EncodedItemLine Source::itemLine(std::size_t Index, const EncodedNames& Names) const {
+EncodedItemLine Source::itemLine(std::size_t Index, EncodedNames& Names) const {
   const zrv::manager::ItemStore& Items = Data->Items;
   const zrv::manager::ItemRecord& R = Items.record(Index);
   const int FirstIndex = Document->GetItemIndex(R.ItemID, R.ModuleID);
@@ -353,7 +353,8 @@ void Source::results(const std::vector<std::wstring>& Tags, TemplateText& T) con
     Members[static_cast<std::size_t>(LastSection)].push_back(I);
   }
 
-  // Every name the items hold, encoded once for all the lines that carry it.
+  // Every name the items hold, encoded once for all the lines that carry it
+  // (when the first of them is written).
   const zrv::manager::TextPool& Pool = Items.pools().Names;
   EncodedNames Names;
   Names.reserve(Pool.size(), Pool.elementCount());
@@ -367,8 +368,7 @@ void Source::results(const std::vector<std::wstring>& Tags, TemplateText& T) con
     Written = Members[SectionCount];
     for (const SectionLayout& Row : Sections) {
       const std::vector<std::size_t>& Of = Members[static_cast<std::size_t>(Row.Id)];
-      if (Row.Kind != SectionKind::Result || Of.empty() ||
-          Tag.find(widen(Row.Tag)) == std::wstring::npos)
+      if (Row.Kind != SectionKind::Result || Of.empty() || !containsAscii(Tag, Row.Tag))
         continue;
       Merged.clear();
       std::merge(Written.begin(), Written.end(), Of.begin(), Of.end(), std::back_inserter(Merged));

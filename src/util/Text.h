@@ -2,6 +2,7 @@
 #ifndef ZRVREPORT_UTIL_TEXT_H
 #define ZRVREPORT_UTIL_TEXT_H
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -46,6 +47,17 @@ template <> inline std::uint32_t hashElements(const char* First, std::size_t Cou
 /// The hash of a name.
 inline std::uint32_t hashName(std::wstring_view Name) {
   return hashElements(Name.data(), Name.size());
+}
+
+/// True when \p Text holds the ASCII text \p Ascii, each byte taken as the
+/// character of the same value: what a search for the widened text finds
+/// (the empty text is found in any text), without widening it.
+inline bool containsAscii(std::wstring_view Text, std::string_view Ascii) {
+  const auto Same = [](wchar_t Wide, char Byte) {
+    return Wide == static_cast<wchar_t>(static_cast<unsigned char>(Byte));
+  };
+  return Ascii.empty() ||
+         std::search(Text.begin(), Text.end(), Ascii.begin(), Ascii.end(), Same) != Text.end();
 }
 
 /// A text argument of the interface: a null pointer is the empty string.

@@ -7,6 +7,7 @@
 // and integers of every width are checked here.
 #include "platform/Platform.h"
 #include "template/Format.h"
+#include "util/Text.h"
 
 #include "TestSupport.h"
 
@@ -100,6 +101,21 @@ TEST(WriteLines, EncodedItemLinesGiveTheBytesOfWideOnes) {
     EXPECT_EQ(Names[I].Wide, Pooled[I]);
     EXPECT_EQ(Names[I].Bytes, zrv::platform::ToUtf8(Pooled[I])) << I;
   }
+  // Names are encoded when first asked for, in any order: the bytes of those
+  // encoded before follow the buffer as it grows.
+  std::vector<std::wstring> Many;
+  for (int I = 0; I < 300; ++I)
+    Many.push_back(std::wstring(static_cast<std::size_t>(I % 17), L'\u20ac') + std::to_wstring(I));
+  EncodedNames Late;
+  for (const std::wstring& Name : Many)
+    Late.add(Name);
+  for (std::size_t I = Many.size(); I-- > 0;) {
+    if (I % 3 != 0) {
+      ASSERT_EQ(Late[I].Bytes, zrv::platform::ToUtf8(Many[I])) << I;
+    }
+  }
+  for (std::size_t I = 0; I < Many.size(); ++I)
+    ASSERT_EQ(Late[I].Bytes, zrv::platform::ToUtf8(Many[I])) << I;
 
   // Each case: the view, the object, the several views (ids), the project's
   // view and setting names.
@@ -154,4 +170,12 @@ TEST(WriteLines, EncodedItemLinesGiveTheBytesOfWideOnes) {
   Item.SlicingName = &Names[3];
   appendItemLine(Line, Item, L"", L"Proj");
   EXPECT_EQ(Line.view(), "Set ting,0,0,0,0,0,0,\xe2\x82\xac cap,Top_View,-,-,Obj\xc3\x84 1,0,0,1");
+}
+
+TEST(WriteLines, TagsAreFoundInTagLinesAsWideText) {
+  EXPECT_TRUE(zrv::containsAscii(L"[FlowResult][PackResult]", "[PackResult]"));
+  EXPECT_FALSE(zrv::containsAscii(L"[FlowResult]", "[FlowResult]x"));
+  EXPECT_FALSE(zrv::containsAscii(L"[Flow\u0152esult]", "[FlowResult]"));
+  EXPECT_TRUE(zrv::containsAscii(L"", "")); // as a search for the empty text finds it
+  EXPECT_FALSE(zrv::containsAscii(L"", "[FlowResult]"));
 }
