@@ -6,9 +6,12 @@
 #include "zrvreport/ZRVReportItemManager.h"
 
 #include "manager/ItemStore.h"
+#include "manager/StoredMelt.h"
 #include "platform/Platform.h"
 
 #include "ManagerTestUtil.h"
+
+#include <cstring>
 
 using mtest::Id;
 using mtest::Item;
@@ -492,4 +495,24 @@ TEST(ItemPools, ErasedSlotsAreProbedPastAndDropWhenTheTableGrows) {
   EXPECT_EQ(Table[slotOf(1)], IdTable::NotFound);
   EXPECT_EQ(Table[slotOf(2)], 2u);
   EXPECT_EQ(Table[slotOf(0)], 0u);
+}
+
+TEST(ItemPools, MeltRecordsKeepEveryPlaceUpToTheLastThatIsNotZero) {
+  using Melt = zrv::manager::StoredMelt;
+  // The last used place at every position, given as a value or as -0.0
+  // (kept: a place is unused only when all its bits are zero).
+  for (int Last = -1; Last < Melt::Record::MaxCount; ++Last)
+    for (double Value : {7.5, -0.0}) {
+      Melt::Record In;
+      In.Count = Last + 1;
+      if (Last >= 1)
+        In.Percentage[0] = 1.0;
+      if (Last >= 0)
+        In.Percentage[Last] = Value;
+      const Melt Kept(In);
+      ASSERT_EQ(Kept.Places.size(), static_cast<std::size_t>(Last + 1)) << Last;
+      const Melt::Record Out = Kept;
+      EXPECT_EQ(Out.Count, In.Count);
+      EXPECT_EQ(std::memcmp(Out.Percentage, In.Percentage, sizeof In.Percentage), 0) << Last;
+    }
 }
