@@ -193,13 +193,6 @@ bool LineScanner::readInt(int& Value) {
 }
 
 bool LineScanner::readShortDecimal(std::size_t At, bool Negative, double& Value) {
-  // At most 15 digits make a whole number that a double holds exactly, and
-  // so does a power of ten up to 10^22: one division, rounded correctly,
-  // gives the correctly rounded value of the decimal, as the general
-  // conversion does.
-  constexpr double PowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                    1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-  constexpr int MostDigits = 15;
   std::uint64_t Digits = 0;
   int Count = 0;
   int Decimals = 0;
@@ -211,10 +204,10 @@ bool LineScanner::readShortDecimal(std::size_t At, bool Negative, double& Value)
   if (At < Text.size() && Text[At] == '.')
     for (++At; digitAt(At); ++At, ++Count, ++Decimals)
       Digits = Digits * 10 + static_cast<std::uint64_t>(Text[At] - '0');
-  if (Count == 0 || Count > MostDigits ||
+  if (Count == 0 || Count > MostShortDecimalDigits ||
       (At < Text.size() && (Text[At] == 'e' || Text[At] == 'E')))
     return false; // none, too many digits or an exponent: the general way
-  const double Magnitude = static_cast<double>(Digits) / PowersOfTen[Decimals];
+  const double Magnitude = shortDecimalValue(Digits, Decimals);
   Value = Negative ? -Magnitude : Magnitude;
   Pos = At;
   return true;

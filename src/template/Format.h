@@ -358,6 +358,19 @@ inline bool inByteMask(char C, std::uint64_t Mask) {
 /// True for the bytes that separate words when a line is read.
 inline bool isSpaceByte(char C) { return inByteMask(C, SpaceByteMask); }
 
+/// The most digits of a decimal read without the general conversion: a whole
+/// number of 15 digits is exact in a double, as is a power of ten up to 10^22.
+inline constexpr int MostShortDecimalDigits = 15;
+/// The decimal \p Digits / 10^\p Decimals (\p Digits of at most
+/// MostShortDecimalDigits digits, \p Decimals at most as many): one division
+/// of exact values, rounded correctly, gives the correctly rounded value of
+/// the decimal, as the general conversion does.
+inline double shortDecimalValue(std::uint64_t Digits, int Decimals) {
+  constexpr double PowersOfTen[MostShortDecimalDigits + 1] = {
+      1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  return static_cast<double>(Digits) / PowersOfTen[Decimals];
+}
+
 /// Reads a line from left to right as formatted input does in the "C" locale:
 /// each read skips leading space bytes first. A failed read leaves the
 /// position where the value should have started.

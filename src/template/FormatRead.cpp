@@ -108,6 +108,9 @@ public:
   }
 
 private:
+  bool scanPlain(std::string_view Line, const ValueKinds& Kinds, std::string_view& Name,
+                 std::size_t& Read);
+
   struct Value {
     int Int = 0;
     double Real = 0.0;
@@ -116,22 +119,70 @@ private:
   std::size_t Taken = 0;
 };
 
+/// Reads \p Line when it has the plain shape a template's writer gives it:
+/// the name at the start, then each value after a run of ',' and ' ' as
+/// digits (an integer of at most 9, a real of at most MostShortDecimalDigits
+/// with at most one '.' among or after them). Such a line gives the name and
+/// values that scanning it gives, without the scanner; false for any other
+/// line (a sign, another blank, an exponent, a value run into the next),
+/// which the caller scans.
+bool ScannedSetting::scanPlain(std::string_view Line, const ValueKinds& Kinds,
+                               std::string_view& Name, std::size_t& Read) {
+  constexpr std::uint64_t NameEnds = SpaceByteMask | (std::uint64_t(1) << FieldSeparator);
+  const auto isDigit = [](char C) { return C >= '0' && C <= '9'; };
+  const char* At = Line.data();
+  const char* const End = At + Line.size();
+  while (At != End && !inByteMask(*At, NameEnds))
+    ++At;
+  if (At == Line.data())
+    return false;
+  Name = std::string_view(Line.data(), static_cast<std::size_t>(At - Line.data()));
+  for (Read = 0; Read < Kinds.Count; ++Read) {
+    const char* const Gap = At;
+    while (At != End && (*At == FieldSeparator || *At == ' '))
+      ++At;
+    if (At == End)
+      break; // fewer values: the scanner stops here too
+    if (At == Gap || !isDigit(*At))
+      return false;
+    std::uint64_t Digits = 0;
+    int Count = 0;
+    for (; At != End && isDigit(*At); ++At, ++Count)
+      Digits = Digits * 10 + static_cast<std::uint64_t>(*At - '0');
+    if ((Kinds.IntegerMask >> Read & 1) != 0) {
+      if (Count > 9)
+        return false; // may need clamping to the 32-bit range
+      Values[Read].Int = static_cast<int>(Digits);
+      continue;
+    }
+    int Decimals = 0;
+    if (At != End && *At == '.')
+      for (++At; At != End && isDigit(*At); ++At, ++Count, ++Decimals)
+        Digits = Digits * 10 + static_cast<std::uint64_t>(*At - '0');
+    if (Count > MostShortDecimalDigits || (At != End && (*At == 'e' || *At == 'E')))
+      return false;
+    Values[Read].Real = shortDecimalValue(Digits, Decimals);
+  }
+  return true;
+}
+
 bool ScannedSetting::scan(std::string_view Line, Section Id, std::wstring& Name) {
   const SectionLayout& Row = layoutOf(Id);
-  LineScanner Scanner(Line, true);
-  std::string_view NameBytes;
-  if (!Scanner.readWord(NameBytes))
-    return false;
-
   // The directives after the name's "%s" say which values follow and of what
   // kind; reading stops at the first value that is not a number.
   const ValueKinds& Kinds = SettingValueKinds[static_cast<std::size_t>(Id)];
+  std::string_view NameBytes;
   std::size_t Read = 0;
-  for (; Read < Kinds.Count; ++Read) {
-    const bool Ok = (Kinds.IntegerMask >> Read & 1) != 0 ? Scanner.readInt(Values[Read].Int)
-                                                         : Scanner.readReal(Values[Read].Real);
-    if (!Ok)
-      break;
+  if (!scanPlain(Line, Kinds, NameBytes, Read)) {
+    LineScanner Scanner(Line, true);
+    if (!Scanner.readWord(NameBytes))
+      return false;
+    for (Read = 0; Read < Kinds.Count; ++Read) {
+      const bool Ok = (Kinds.IntegerMask >> Read & 1) != 0 ? Scanner.readInt(Values[Read].Int)
+                                                           : Scanner.readReal(Values[Read].Real);
+      if (!Ok)
+        break;
+    }
   }
 
   std::size_t Full = static_cast<std::size_t>(Row.FullValueCount);

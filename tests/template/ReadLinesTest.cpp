@@ -7,6 +7,9 @@
 
 #include "TestSupport.h"
 
+#include <cstring>
+#include <random>
+
 using namespace zrv::format;
 
 namespace {
@@ -130,6 +133,77 @@ TEST(ReadLines, ValueCountsOfEachSettingKind) {
   EXPECT_FALSE(parsed<ViewRecord>(layoutOf(Section::ViewSetting).Label));
   EXPECT_FALSE(parsed<ClipRecord>(layoutOf(Section::ClippingSetting).Label));
   EXPECT_FALSE(parsed<SliceRecord>(layoutOf(Section::SlicingSetting).Label));
+}
+
+namespace {
+
+/// The values of a setting record as its kind's table lists them.
+template <typename Record> std::vector<double> fieldValues(const Record& R) {
+  std::vector<double> Out;
+  for (const RecordField<Record>& Field : kindOf(R).Fields)
+    Out.push_back(Field.Int ? R.*Field.Int : R.*Field.Real);
+  return Out;
+}
+
+/// Reads random lines of values, separators and oddities as they stand and
+/// with a leading blank, which always takes the scanner: both give the same
+/// name and the same bits of every value.
+template <typename Record> void expectPlainLinesReadAsScanned(std::mt19937& Random) {
+  const char* const Values[] = {"0",
+                                "7",
+                                "12",
+                                "123456789",
+                                "1234567890",
+                                "9999999999",
+                                "00012",
+                                "1.5",
+                                "2.",
+                                "3.25",
+                                "9e2",
+                                "1E-3",
+                                ".5",
+                                "-4",
+                                "+4",
+                                "inf",
+                                "0x10",
+                                "12ab",
+                                "1.5.3",
+                                "123456789012345",
+                                "1234567890123456",
+                                "0.000000000000001"};
+  const char* const Gaps[] = {",", ", ", " ,", ",,", " ", "\t", ", \t", ""};
+  const char* const Ends[] = {"", " ", ",", "\r", "\n", "e"};
+  const auto pick = [&](const auto& From) {
+    return From[std::uniform_int_distribution<std::size_t>(0, std::size(From) - 1)(Random)];
+  };
+  for (int Round = 0; Round < 4000; ++Round) {
+    std::string Line = Round % 7 == 0 ? "N\xc3\x84" : "Name_1";
+    const int Count = std::uniform_int_distribution<int>(0, 11)(Random);
+    for (int I = 0; I < Count; ++I)
+      Line += std::string(Round % 3 == 0 ? pick(Gaps) : ",") + (Round % 2 ? pick(Values) : "5");
+    Line += pick(Ends);
+    const auto Plain = parsed<Record>(Line);
+    const auto Scanned = parsed<Record>(" " + Line);
+    ASSERT_EQ(Plain.has_value(), Scanned.has_value()) << Line;
+    if (!Plain)
+      continue;
+    EXPECT_EQ(Plain->Name, Scanned->Name) << Line;
+    const std::vector<double> A = fieldValues(Plain->Value), B = fieldValues(Scanned->Value);
+    EXPECT_EQ(std::memcmp(A.data(), B.data(), A.size() * sizeof(double)), 0) << Line;
+  }
+}
+
+} // namespace
+
+TEST(ReadLines, PlainSettingLinesReadAsTheScannerReadsThem) {
+  std::mt19937 Random(11);
+  expectPlainLinesReadAsScanned<ViewRecord>(Random);
+  expectPlainLinesReadAsScanned<ClipRecord>(Random);
+  expectPlainLinesReadAsScanned<SliceRecord>(Random);
+  expectPlainLinesReadAsScanned<ObjectRecord>(Random);
+  expectPlainLinesReadAsScanned<CaptureRecord>(Random);
+  expectPlainLinesReadAsScanned<AnimationRecord>(Random);
+  expectPlainLinesReadAsScanned<ImageRecord>(Random);
 }
 
 TEST(ReadLines, MeltFrontLines) {
