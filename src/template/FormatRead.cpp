@@ -292,6 +292,45 @@ bool readSettingLine(std::string_view Line, NamedSetting<ImageRecord>& Setting) 
   return readSetting(Line, Setting);
 }
 
+namespace {
+
+/// Reads the percentages of a melt-front line into \p R when each is plain
+/// digits with at most one '.' among or after them (at most
+/// MostShortDecimalDigits digits) and they are joined by single '-', at most
+/// MaxPercentages of them: the values and count that reading each piece as a
+/// real gives. False for any other text (an empty piece, a blank, a sign, an
+/// exponent), which the caller reads piece by piece; \p R is then partly
+/// written.
+bool readPlainPercentages(std::string_view Text, MeltRecord& R) {
+  const auto isDigit = [](char C) { return C >= '0' && C <= '9'; };
+  const char* At = Text.data();
+  const char* const End = At + Text.size();
+  int Count = 0;
+  for (;; ++At) {
+    if (Count == MaxPercentages || At == End || !isDigit(*At))
+      return false;
+    std::uint64_t Digits = 0;
+    int Length = 0;
+    int Decimals = 0;
+    for (; At != End && isDigit(*At); ++At, ++Length)
+      Digits = Digits * 10 + static_cast<std::uint64_t>(*At - '0');
+    if (At != End && *At == '.')
+      for (++At; At != End && isDigit(*At); ++At, ++Length, ++Decimals)
+        Digits = Digits * 10 + static_cast<std::uint64_t>(*At - '0');
+    if (Length > MostShortDecimalDigits)
+      return false;
+    R.Percentage[Count++] = shortDecimalValue(Digits, Decimals);
+    if (At == End)
+      break;
+    if (*At != PercentageSeparator)
+      return false;
+  }
+  R.Count = Count;
+  return true;
+}
+
+} // namespace
+
 bool readSettingLine(std::string_view Line, NamedSetting<MeltRecord>& Setting) {
   // Commas count as blanks throughout (the line is read as if each were one).
   auto isBlank = [](char C) { return isSpaceByte(C) || C == FieldSeparator; };
@@ -314,6 +353,9 @@ bool readSettingLine(std::string_view Line, NamedSetting<MeltRecord>& Setting) {
     return false;
   std::string_view Rest = Text.substr(Cut + 1);
   MeltRecord& R = Setting.Value;
+  R = MeltRecord();
+  if (readPlainPercentages(Rest, R))
+    return true;
   R = MeltRecord();
   int Count = 0;
   for (std::size_t Start = 0; Count < MaxPercentages; ++Count) {

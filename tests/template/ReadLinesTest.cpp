@@ -214,6 +214,10 @@ TEST(ReadLines, MeltFrontLines) {
   // The label line parses like data; the reader skips it by its position.
   EXPECT_EQ(parsed<MeltRecord>(layoutOf(Section::MeltFrontTimeCapture).Label)->Name, L"Settings");
   EXPECT_EQ(shown(parsed<MeltRecord>("A, 10 - x-25-")), "A: 10 0 25 0"); // not a number: 0
+  EXPECT_EQ(shown(parsed<MeltRecord>("B,12.5-5.-0.25--1e1-+3")), "B: 12.5 5 0.25 0 10 3");
+  EXPECT_EQ(shown(parsed<MeltRecord>("C,7-0.1234567890123-99")), "C: 7 0.123457 99");
+  EXPECT_EQ(parsed<MeltRecord>("C,7-0.1234567890123-99")->Value.Percentage[1], 0.1234567890123);
+  EXPECT_EQ(parsed<MeltRecord>("D,0.12345678901234567")->Value.Percentage[0], 0.12345678901234567);
 
   std::string Many = "M,";
   for (int I = 1; I <= 150; ++I)
