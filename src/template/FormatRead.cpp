@@ -111,11 +111,13 @@ private:
   bool scanPlain(std::string_view Line, const ValueKinds& Kinds, std::string_view& Name,
                  std::size_t& Read);
 
+  /// A value as read: only the values below Taken are read back, each of
+  /// them set by the read, so the others are left uninitialised.
   struct Value {
-    int Int = 0;
-    double Real = 0.0;
+    int Int;
+    double Real;
   };
-  std::array<Value, MaxSettingValues> Values{};
+  std::array<Value, MaxSettingValues> Values;
   std::size_t Taken = 0;
 };
 
@@ -374,13 +376,18 @@ bool readSettingLine(std::string_view Line, NamedSetting<MeltRecord>& Setting) {
 }
 
 void decodeInto(std::string_view Bytes, std::wstring& Out) {
-  if (platform::IsAscii(Bytes)) {
-    // Widened in place: an assign from narrow iterators would build a
-    // temporary wide string first, an allocation per name.
-    Out.resize(Bytes.size());
-    std::transform(Bytes.begin(), Bytes.end(), Out.begin(),
-                   [](char C) { return static_cast<wchar_t>(C); });
-  } else
+  // Names are ASCII nearly always: widened in place (an assign from narrow
+  // iterators would build a temporary wide string first, an allocation per
+  // name) while the bytes are tested, and decoded again when one is not.
+  Out.resize(Bytes.size());
+  wchar_t* const To = Out.data();
+  unsigned Seen = 0;
+  for (std::size_t I = 0; I < Bytes.size(); ++I) {
+    const auto Byte = static_cast<unsigned char>(Bytes[I]);
+    Seen |= Byte;
+    To[I] = static_cast<wchar_t>(Byte);
+  }
+  if (Seen >= 0x80)
     Out = decode(Bytes);
 }
 
