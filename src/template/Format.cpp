@@ -193,23 +193,15 @@ bool LineScanner::readInt(int& Value) {
 }
 
 bool LineScanner::readShortDecimal(std::size_t At, bool Negative, double& Value) {
-  std::uint64_t Digits = 0;
-  int Count = 0;
-  int Decimals = 0;
-  const auto digitAt = [&](std::size_t I) {
-    return I < Text.size() && Text[I] >= '0' && Text[I] <= '9';
-  };
-  for (; digitAt(At); ++At, ++Count)
-    Digits = Digits * 10 + static_cast<std::uint64_t>(Text[At] - '0');
-  if (At < Text.size() && Text[At] == '.')
-    for (++At; digitAt(At); ++At, ++Count, ++Decimals)
-      Digits = Digits * 10 + static_cast<std::uint64_t>(Text[At] - '0');
-  if (Count == 0 || Count > MostShortDecimalDigits ||
-      (At < Text.size() && (Text[At] == 'e' || Text[At] == 'E')))
+  const char* Next = Text.data() + At;
+  const char* const End = Text.data() + Text.size();
+  const PlainDecimal Read = plainDecimal(Next, End, true);
+  if (Read.Count == 0 || Read.Count > MostShortDecimalDigits ||
+      (Next != End && (*Next == 'e' || *Next == 'E')))
     return false; // none, too many digits or an exponent: the general way
-  const double Magnitude = shortDecimalValue(Digits, Decimals);
+  const double Magnitude = shortDecimalValue(Read.Digits, Read.Decimals);
   Value = Negative ? -Magnitude : Magnitude;
-  Pos = At;
+  Pos = static_cast<std::size_t>(Next - Text.data());
   return true;
 }
 

@@ -371,6 +371,26 @@ inline double shortDecimalValue(std::uint64_t Digits, int Decimals) {
   return static_cast<double>(Digits) / PowersOfTen[Decimals];
 }
 
+/// The digits of a decimal as plainDecimal reads them.
+struct PlainDecimal {
+  std::uint64_t Digits = 0; ///< all its digits as one whole number
+  int Count = 0;            ///< how many digits (a count past 19 wraps Digits)
+  int Decimals = 0;         ///< how many of them follow the '.'
+};
+
+/// Reads the digits from \p At up to \p End, and with \p WithPoint a '.'
+/// and the digits after it; \p At is left after them.
+inline PlainDecimal plainDecimal(const char*& At, const char* End, bool WithPoint) {
+  const auto isDigit = [](char C) { return C >= '0' && C <= '9'; };
+  PlainDecimal Read;
+  for (; At != End && isDigit(*At); ++At, ++Read.Count)
+    Read.Digits = Read.Digits * 10 + static_cast<std::uint64_t>(*At - '0');
+  if (WithPoint && At != End && *At == '.')
+    for (++At; At != End && isDigit(*At); ++At, ++Read.Count, ++Read.Decimals)
+      Read.Digits = Read.Digits * 10 + static_cast<std::uint64_t>(*At - '0');
+  return Read;
+}
+
 /// Reads a line from left to right as formatted input does in the "C" locale:
 /// each read skips leading space bytes first. A failed read leaves the
 /// position where the value should have started.

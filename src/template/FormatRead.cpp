@@ -122,16 +122,16 @@ private:
 };
 
 /// Reads \p Line when it has the plain shape a template's writer gives it:
-/// the name at the start, then each value after a run of ',' and ' ' as
-/// digits (an integer of at most 9, a real of at most MostShortDecimalDigits
-/// with at most one '.' among or after them). Such a line gives the name and
-/// values that scanning it gives, without the scanner; false for any other
-/// line (a sign, another blank, an exponent, a value run into the next),
+/// the name at the start, then each value as digits after a run of ',' and
+/// ' ' (an integer of at most 9 digits, a real of at most
+/// MostShortDecimalDigits with at most one '.' among them; as the scanner, a
+/// value may follow the one before directly, "1.5" reading as 1 and .5).
+/// Such a line gives the name and values that scanning it gives, without the
+/// scanner; false for any other line (a sign, another blank, an exponent),
 /// which the caller scans.
 bool ScannedSetting::scanPlain(std::string_view Line, const ValueKinds& Kinds,
                                std::string_view& Name, std::size_t& Read) {
   constexpr std::uint64_t NameEnds = SpaceByteMask | (std::uint64_t(1) << FieldSeparator);
-  const auto isDigit = [](char C) { return C >= '0' && C <= '9'; };
   const char* At = Line.data();
   const char* const End = At + Line.size();
   while (At != End && !inByteMask(*At, NameEnds))
@@ -140,30 +140,23 @@ bool ScannedSetting::scanPlain(std::string_view Line, const ValueKinds& Kinds,
     return false;
   Name = std::string_view(Line.data(), static_cast<std::size_t>(At - Line.data()));
   for (Read = 0; Read < Kinds.Count; ++Read) {
-    const char* const Gap = At;
     while (At != End && (*At == FieldSeparator || *At == ' '))
       ++At;
     if (At == End)
       break; // fewer values: the scanner stops here too
-    if (At == Gap || !isDigit(*At))
+    const bool Integer = (Kinds.IntegerMask >> Read & 1) != 0;
+    const PlainDecimal Number = plainDecimal(At, End, !Integer);
+    if (Number.Count == 0)
       return false;
-    std::uint64_t Digits = 0;
-    int Count = 0;
-    for (; At != End && isDigit(*At); ++At, ++Count)
-      Digits = Digits * 10 + static_cast<std::uint64_t>(*At - '0');
-    if ((Kinds.IntegerMask >> Read & 1) != 0) {
-      if (Count > 9)
+    if (Integer) {
+      if (Number.Count > 9)
         return false; // may need clamping to the 32-bit range
-      Values[Read].Int = static_cast<int>(Digits);
-      continue;
+      Values[Read].Int = static_cast<int>(Number.Digits);
+    } else {
+      if (Number.Count > MostShortDecimalDigits || (At != End && (*At == 'e' || *At == 'E')))
+        return false;
+      Values[Read].Real = shortDecimalValue(Number.Digits, Number.Decimals);
     }
-    int Decimals = 0;
-    if (At != End && *At == '.')
-      for (++At; At != End && isDigit(*At); ++At, ++Count, ++Decimals)
-        Digits = Digits * 10 + static_cast<std::uint64_t>(*At - '0');
-    if (Count > MostShortDecimalDigits || (At != End && (*At == 'e' || *At == 'E')))
-      return false;
-    Values[Read].Real = shortDecimalValue(Digits, Decimals);
   }
   return true;
 }
@@ -297,31 +290,23 @@ bool readSettingLine(std::string_view Line, NamedSetting<ImageRecord>& Setting) 
 namespace {
 
 /// Reads the percentages of a melt-front line into \p R when each is plain
-/// digits with at most one '.' among or after them (at most
-/// MostShortDecimalDigits digits) and they are joined by single '-', at most
+/// digits with at most one '.' among them (at most MostShortDecimalDigits
+/// digits, at least one) and they are joined by single '-', at most
 /// MaxPercentages of them: the values and count that reading each piece as a
 /// real gives. False for any other text (an empty piece, a blank, a sign, an
 /// exponent), which the caller reads piece by piece; \p R is then partly
 /// written.
 bool readPlainPercentages(std::string_view Text, MeltRecord& R) {
-  const auto isDigit = [](char C) { return C >= '0' && C <= '9'; };
   const char* At = Text.data();
   const char* const End = At + Text.size();
   int Count = 0;
   for (;; ++At) {
-    if (Count == MaxPercentages || At == End || !isDigit(*At))
+    if (Count == MaxPercentages)
       return false;
-    std::uint64_t Digits = 0;
-    int Length = 0;
-    int Decimals = 0;
-    for (; At != End && isDigit(*At); ++At, ++Length)
-      Digits = Digits * 10 + static_cast<std::uint64_t>(*At - '0');
-    if (At != End && *At == '.')
-      for (++At; At != End && isDigit(*At); ++At, ++Length, ++Decimals)
-        Digits = Digits * 10 + static_cast<std::uint64_t>(*At - '0');
-    if (Length > MostShortDecimalDigits)
+    const PlainDecimal Value = plainDecimal(At, End, true);
+    if (Value.Count == 0 || Value.Count > MostShortDecimalDigits)
       return false;
-    R.Percentage[Count++] = shortDecimalValue(Digits, Decimals);
+    R.Percentage[Count++] = shortDecimalValue(Value.Digits, Value.Decimals);
     if (At == End)
       break;
     if (*At != PercentageSeparator)
