@@ -262,8 +262,9 @@ using EncodedItemLine = ItemLineFields<const EncodedName*, NameSpanOf<const Enco
 /// encoded once, when it is first asked for, so that a name no line carries
 /// costs nothing. The bytes of the name encoded last are followed by
 /// NamePadding bytes of room filled with zeros. The names must stay alive
-/// with the table; what operator[] gives stays valid until the next add or
-/// operator[].
+/// with the table. What operator[] gives stays valid until the next add: the
+/// view of bytes it holds follows the bytes when a later name's encoding
+/// moves them.
 class EncodedNames {
 public:
   /// Makes room for \p Names more names of \p Chars wide characters in all.
