@@ -96,8 +96,17 @@ TEST(NumberFormat, ScannerReadsIntegersLikeFormattedInput) {
        {std::pair("99999999999", INT_MAX), std::pair("-99999999999999999999999", INT_MIN),
         std::pair("\t\r\n 42\n", 42), std::pair("abc", 0), std::pair("", 0),
         std::pair("123456789", 123456789), std::pair("2147483648", INT_MAX), std::pair("12a", 12),
-        std::pair("7 ", 7), std::pair("-3", -3), std::pair("0012", 12)})
+        std::pair("7 ", 7), std::pair("-3", -3), std::pair("0012", 12),
+        std::pair("-21474836479", INT_MIN)})
     EXPECT_EQ(leadingInt(Text), Value) << Text;
+
+  // A field is a view into its line: the digits after its end are not read.
+  const std::string_view Line = "1234567890123";
+  EXPECT_EQ(leadingInt(Line.substr(0, 2)), 12);
+  EXPECT_EQ(leadingInt(Line.substr(0, 11)), INT_MAX);
+  EXPECT_EQ(leadingReal(Line.substr(0, 3)), 123.0);
+  LineScanner Part(Line.substr(0, 4));
+  EXPECT_EQ(ints(Part, 2), "1234 - |");
 }
 
 TEST(NumberFormat, ScannerReadsRealsLikeFormattedInput) {
