@@ -196,8 +196,7 @@ bool LineScanner::readShortDecimal(std::size_t At, bool Negative, double& Value)
   const char* Next = Text.data() + At;
   const char* const End = Text.data() + Text.size();
   const PlainDecimal Read = plainDecimal(Next, End, true);
-  if (Read.Count == 0 || Read.Count > MostShortDecimalDigits ||
-      (Next != End && (*Next == 'e' || *Next == 'E')))
+  if (!isShortDecimal(Read, Next, End))
     return false; // none, too many digits or an exponent: the general way
   const double Magnitude = shortDecimalValue(Read.Digits, Read.Decimals);
   Value = Negative ? -Magnitude : Magnitude;
@@ -232,7 +231,7 @@ bool LineScanner::readReal(double& Value) {
 int leadingInt(std::string_view Text) {
   // Most integer fields are a few digits alone, which cannot leave the int
   // range: read without the scanner.
-  if (!Text.empty() && Text.size() <= 9) {
+  if (!Text.empty() && Text.size() <= static_cast<std::size_t>(MostShortIntDigits)) {
     int Digits = 0;
     std::size_t I = 0;
     for (; I < Text.size() && Text[I] >= '0' && Text[I] <= '9'; ++I)

@@ -372,6 +372,9 @@ inline double shortDecimalValue(std::uint64_t Digits, int Decimals) {
   return static_cast<double>(Digits) / PowersOfTen[Decimals];
 }
 
+/// The most digits of a whole number read without a check of the int range.
+inline constexpr int MostShortIntDigits = 9;
+
 /// The digits of a decimal as plainDecimal reads them.
 struct PlainDecimal {
   std::uint64_t Digits = 0; ///< all its digits as one whole number
@@ -390,6 +393,14 @@ inline PlainDecimal plainDecimal(const char*& At, const char* End, bool WithPoin
     for (++At; At != End && isDigit(*At); ++At, ++Read.Count, ++Read.Decimals)
       Read.Digits = Read.Digits * 10 + static_cast<std::uint64_t>(*At - '0');
   return Read;
+}
+
+/// True when \p Read, which plainDecimal left at \p Next, is a decimal whose
+/// shortDecimalValue is what the general conversion gives: one to
+/// MostShortDecimalDigits digits, and no exponent after them.
+inline bool isShortDecimal(const PlainDecimal& Read, const char* Next, const char* End) {
+  return Read.Count > 0 && Read.Count <= MostShortDecimalDigits &&
+         !(Next != End && (*Next == 'e' || *Next == 'E'));
 }
 
 /// Reads a line from left to right as formatted input does in the "C" locale:

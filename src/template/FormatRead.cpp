@@ -123,7 +123,7 @@ private:
 
 /// Reads \p Line when it has the plain shape a template's writer gives it:
 /// the name at the start, then each value as digits after a run of ',' and
-/// ' ' (an integer of at most 9 digits, a real of at most
+/// ' ' (an integer of at most MostShortIntDigits, a real of at most
 /// MostShortDecimalDigits with at most one '.' among them; as the scanner, a
 /// value may follow the one before directly, "1.5" reading as 1 and .5).
 /// Such a line gives the name and values that scanning it gives, without the
@@ -149,11 +149,11 @@ bool ScannedSetting::scanPlain(std::string_view Line, const ValueKinds& Kinds,
     if (Number.Count == 0)
       return false;
     if (Integer) {
-      if (Number.Count > 9)
+      if (Number.Count > MostShortIntDigits)
         return false; // may need clamping to the 32-bit range
       Values[Read].Int = static_cast<int>(Number.Digits);
     } else {
-      if (Number.Count > MostShortDecimalDigits || (At != End && (*At == 'e' || *At == 'E')))
+      if (!isShortDecimal(Number, At, End))
         return false;
       Values[Read].Real = shortDecimalValue(Number.Digits, Number.Decimals);
     }
@@ -304,7 +304,7 @@ bool readPlainPercentages(std::string_view Text, MeltRecord& R) {
     if (Count == MaxPercentages)
       return false;
     const PlainDecimal Value = plainDecimal(At, End, true);
-    if (Value.Count == 0 || Value.Count > MostShortDecimalDigits)
+    if (!isShortDecimal(Value, At, End))
       return false;
     R.Percentage[Count++] = shortDecimalValue(Value.Digits, Value.Decimals);
     if (At == End)
