@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <deque>
 #include <string>
 #include <string_view>
@@ -148,29 +149,57 @@ private:
     };
     const Library<Record>* Table = nullptr;
     std::vector<Entry> Entries; ///< by entry number of the table
+    /// The UTF-8 bytes of every indexed name, one after another, and where
+    /// each entry's bytes end in it (by entry number).
+    std::string Bytes;
+    std::vector<std::uint32_t> BytesEnd;
+    zrv::manager::IdTable ByBytes; ///< entry numbers by the hash of their bytes
 
     /// Indexes \p Settings; entries already indexed keep their pool ids (a
     /// table only grows during a load, and its first line of a name wins).
+    /// Each new name is encoded once, so that an item line's names are found
+    /// by their bytes.
     void build(const Library<Record>& Settings) {
       Table = &Settings;
-      for (std::size_t At = Entries.size(); At < Settings.entryLimit(); ++At)
+      for (std::size_t At = Entries.size(); At < Settings.entryLimit(); ++At) {
         Entries.push_back(Entry{static_cast<std::uint32_t>(At), zrv::manager::IdTable::NotFound,
                                 zrv::manager::IdTable::NotFound});
+        const std::wstring_view Name = Settings.name(static_cast<std::uint32_t>(At));
+        const std::size_t Start = Bytes.size();
+        Bytes.resize(Start + Name.size() * zrv::platform::Utf8Room);
+        Bytes.resize(static_cast<std::size_t>(
+            zrv::platform::EncodeUtf8(Bytes.data() + Start, Name) - Bytes.data()));
+        BytesEnd.push_back(static_cast<std::uint32_t>(Bytes.size()));
+        const std::uint32_t Hash = zrv::hashElements(Bytes.data() + Start, Bytes.size() - Start);
+        const std::size_t Slot = ByBytes.slotOf(Hash, [](zrv::manager::PoolId) { return false; });
+        ByBytes.put(Slot, Hash, static_cast<zrv::manager::PoolId>(At), At + 1);
+      }
     }
     void clear() {
       Table = nullptr;
       Entries.clear();
+      Bytes.clear();
+      BytesEnd.clear();
+      ByBytes.clear();
     }
-    /// The entry named by the UTF-8 bytes \p Name, or none: an ASCII name
-    /// is looked up as its bytes, any other decoded into \p Wide first.
+    /// The entry named by the UTF-8 bytes \p Name, or none. The bytes are
+    /// looked up as they stand: the table's names were decoded from the
+    /// file, so well-formed bytes are the encoding of the name they decode
+    /// to. Bytes not found that are not ASCII (an ill-formed sequence, which
+    /// decodes to U+FFFD) are decoded into \p Wide and looked up as a name.
     Entry* find(std::string_view Name, std::wstring& Wide) {
-      std::uint32_t At;
-      if (zrv::platform::IsAscii(Name)) {
-        At = Table->findAscii(Name);
-      } else {
-        zrv::format::decodeInto(Name, Wide);
-        At = Table->find(Wide);
-      }
+      const std::uint32_t Hash = zrv::hashElements(Name.data(), Name.size());
+      const std::size_t Slot = ByBytes.slotOf(Hash, [&](zrv::manager::PoolId At) {
+        const std::uint32_t Start = At == 0 ? 0 : BytesEnd[At - 1];
+        return BytesEnd[At] - Start == Name.size() &&
+               std::memcmp(Bytes.data() + Start, Name.data(), Name.size()) == 0;
+      });
+      if (ByBytes[Slot] != zrv::manager::IdTable::NotFound)
+        return &Entries[ByBytes[Slot]];
+      if (zrv::platform::IsAscii(Name))
+        return nullptr;
+      zrv::format::decodeInto(Name, Wide);
+      const std::uint32_t At = Table->find(Wide);
       return At != Table->NotFound ? &Entries[At] : nullptr;
     }
     /// The name of \p Found as the table holds it.
