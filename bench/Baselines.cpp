@@ -115,7 +115,7 @@ bool WriteBytesDurably(const std::wstring& Path, const std::string& Bytes) {
   return zrv::platform::FlushFolderOf(Path);
 }
 
-bool WriteBytesSafely(const std::wstring& Path, const std::string& Bytes) {
+bool WriteBytesSafely(const std::wstring& Path, std::string_view Bytes) {
   return zrv::platform::SaveFileSafely(Path, Bytes) == zrv::platform::SafeSaveResult::Saved;
 }
 

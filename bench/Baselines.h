@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace zrvbench {
 
@@ -38,7 +39,7 @@ bool WriteBytesDurably(const std::wstring& Path, const std::string& Bytes);
 /// (platform::SaveFileSafely): the durable write above, and the lock file,
 /// the removal of stale temporary files, links followed and owner and mode
 /// carried over. False when it fails.
-bool WriteBytesSafely(const std::wstring& Path, const std::string& Bytes);
+bool WriteBytesSafely(const std::wstring& Path, std::string_view Bytes);
 
 /// The whole content of \p Path; empty when it cannot be read.
 std::string ReadBytes(const std::wstring& Path);
