@@ -193,7 +193,9 @@ bool CZRVReportTemplateProjectReader::readLine() {
   if (std::size_t Nul = Piece.find('\0'); Nul != std::string_view::npos)
     Piece = Reader->cut(Piece, Nul);
   Line = Piece;
-  LineTags = fileformat::tagsInLine(Line);
+  // A tag holds '[': a line without one (nearly every line) is searched once.
+  AtTagLine = fileformat::isTagLine(Line);
+  LineTags = AtTagLine ? fileformat::tagsInLine(Line) : 0;
   if (Options.Observer)
     if (int Column = firstInvalidUtf8(Line))
       note(FindingKind::TextNotUtf8, LineNumber, decoded(Line), Column);
@@ -278,7 +280,7 @@ int CZRVReportTemplateProjectReader::Load(const std::wstring& Path, CZRVReportIt
     ResultSections.emplace_back(Module, fileformat::sectionOfModule(Module));
 
   while (readLine()) {
-    if (fileformat::isTagLine(Line))
+    if (AtTagLine)
       dispatch();
     if (Reader->atEnd() || !LastReadOk || fileformat::isEndLine(Line))
       break;
@@ -296,6 +298,8 @@ int CZRVReportTemplateProjectReader::Load(const std::wstring& Path, CZRVReportIt
 
   Reader = nullptr; // the lines read were views of its bytes
   Line = {};
+  AtTagLine = false;
+  LineTags = 0;
   Collected.clear();
   Document = nullptr;
   return 1;
@@ -413,7 +417,7 @@ void CZRVReportTemplateProjectReader::dispatch() {
 }
 
 void CZRVReportTemplateProjectReader::passOver() {
-  if (fileformat::isTagLine(Line) && !fileformat::isEndLine(Line)) {
+  if (AtTagLine && !fileformat::isEndLine(Line)) {
     // The finding names the section this line ended; the lines after it up
     // to the next tag line belong to no section.
     if (Options.Observer) // the line is decoded only for an observer
@@ -425,7 +429,7 @@ void CZRVReportTemplateProjectReader::passOver() {
 // ---- [FileHeader] ------------------------------------------------------------------
 
 void CZRVReportTemplateProjectReader::parseHeader() {
-  while (readLine() && !fileformat::isTagLine(Line)) {
+  while (readLine() && !AtTagLine) {
     std::optional<fileformat::ParsedHeaderValue> Value = fileformat::parseHeaderLine(Line);
     if (!Value) {
       noteIgnoredLine(fileformat::Section::FileHeader);
@@ -479,8 +483,7 @@ int CZRVReportTemplateProjectReader::LoadHeader(const std::wstring& Path,
   Reader = &FileReader;
   int Found = 0;
   while (readLine()) {
-    if (fileformat::isTagLine(Line) &&
-        fileformat::lineHasTag(Line, fileformat::Section::FileHeader)) {
+    if (AtTagLine && fileformat::lineHasTag(Line, fileformat::Section::FileHeader)) {
       parseHeader();
       Found = 1;
       break;
@@ -490,6 +493,8 @@ int CZRVReportTemplateProjectReader::LoadHeader(const std::wstring& Path,
   }
   Reader = nullptr; // the lines read were views of its bytes
   Line = {};
+  AtTagLine = false;
+  LineTags = 0;
   Collected.clear();
   Document = nullptr;
   return Found;
@@ -503,7 +508,7 @@ void CZRVReportTemplateProjectReader::parseSettings(fileformat::Section Id, Tabl
   // One setting read line after line: its name keeps its room, so a line
   // allocates nothing until its name and record are added to the table.
   fileformat::NamedSetting<Parsed> Setting;
-  while (readLine() && !fileformat::isTagLine(Line)) {
+  while (readLine() && !AtTagLine) {
     if (!fileformat::readSettingLine(Line, Setting)) {
       noteIgnoredLine(Id);
       continue;
@@ -517,7 +522,7 @@ void CZRVReportTemplateProjectReader::parseSettings(fileformat::Section Id, Tabl
 
 void CZRVReportTemplateProjectReader::parseMeltSettings() {
   // The first line after the tag is the label line: it is dropped unread.
-  if (!readLine() || fileformat::isTagLine(Line))
+  if (!readLine() || AtTagLine)
     return;
   noteDropped(Line, LineNumber,
               fileformat::layoutOf(fileformat::Section::MeltFrontTimeCapture).Label);
@@ -530,7 +535,7 @@ void CZRVReportTemplateProjectReader::collectSection() {
   CurrentSectionLine = std::string(Line.substr(0, fileformat::MaxTagLineBytes));
   Collected.clear();
   Collecting = true;
-  while (readLine() && !fileformat::isTagLine(Line)) {
+  while (readLine() && !AtTagLine) {
     Collected.push_back({Line, LineNumber});
   }
   Collecting = false;

@@ -121,6 +121,7 @@ private:
   /// The line last read (LF kept): a view of the line reader's bytes.
   std::string_view Line;
   zrv::format::SectionSet LineTags = 0; ///< the sections whose tags Line holds
+  bool AtTagLine = false;               ///< Line is a tag line (isTagLine)
   /// The result sections the entry point reads, in chain order, with their
   /// section ids.
   std::vector<std::pair<ZRV_RESULT_MODULES, zrv::format::Section>> ResultSections;
