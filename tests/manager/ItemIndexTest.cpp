@@ -8,6 +8,7 @@
 #include "manager/ItemStore.h"
 #include "manager/StoredMelt.h"
 #include "platform/Platform.h"
+#include "util/Text.h"
 
 #include "ManagerTestUtil.h"
 
@@ -433,6 +434,26 @@ TEST(ItemPools, TextsAreHeldOnceAndStayWhereTheyAreThroughCopies) {
   EXPECT_EQ(Copy->intern(L"Name_3001"), Next + 1);
   EXPECT_EQ((*Copy)[Ids[2999]], L"Name_2999");
   EXPECT_EQ((*Copy)[Next], L"Name_3000");
+}
+
+TEST(ItemPools, ByteHashReadsEveryByteOfItsTextAndNoOther) {
+  // Texts of 0 to 40 bytes (whole words, a tail after them, shorter than a
+  // word) hash alike wherever they stand, whatever bytes surround them, and
+  // differently when any one of their bytes differs.
+  std::string Text;
+  for (int I = 0; I < 40; ++I)
+    Text += static_cast<char>('A' + I % 26);
+  for (std::size_t Size = 0; Size <= Text.size(); ++Size) {
+    const std::string Alone = Text.substr(0, Size);
+    const std::string Framed = "\xff\xfe\xfd" + Alone + "\x01\x02\x03\x04\x05\x06\x07\x08";
+    const std::uint32_t Hash = zrv::hashElements(Alone.data(), Size);
+    ASSERT_EQ(zrv::hashElements(Framed.data() + 3, Size), Hash) << Size;
+    for (std::size_t At = 0; At < Size; ++At) {
+      std::string Changed = Alone;
+      Changed[At] = static_cast<char>(Changed[At] ^ 0x20);
+      ASSERT_NE(zrv::hashElements(Changed.data(), Size), Hash) << Size << " " << At;
+    }
+  }
 }
 
 TEST(ItemIndex, ListsLongerThanAChunkKeepTheirOrderThroughRemovalsAndCopies) {
