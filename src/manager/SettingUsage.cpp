@@ -133,39 +133,67 @@ void CZRVReportItemManager::SetViewMapByProject() {
 }
 
 void CZRVReportItemManager::SetAllManyViewData() {
-  // Every listed name is looked up in the library's own hashed index.
+  // Every listed name is looked up in the library's own hashed index, once
+  // per name: names are listed by many items.
   const ViewKind::Library& Views = Doc->Views;
-  // Items that list the same names with the same records get the same new
-  // record list: it is made once for each such pair of pooled lists.
   ItemPools& Pools = Doc->Items.pools();
-  std::unordered_map<std::uint64_t, PoolId> Done;
+  constexpr PoolId None = IdTable::NotFound;
+  std::vector<PoolId> RecordOfName(Pools.Names.size(), None);
+  auto recordOf = [&](PoolId Name) {
+    if (Name < RecordOfName.size() && RecordOfName[Name] != None)
+      return RecordOfName[Name];
+    // The name's record, or a default record without a name; the record's
+    // own name is most often the name it is found by, pooled already.
+    const std::wstring_view Wanted = Pools.Names[Name];
+    const auto At = Views.find(Wanted);
+    PoolId Record;
+    if (At == Views.NotFound) {
+      Record = Pools.Views.internNamed(ViewKind::Map::mapped_type(), 0);
+    } else {
+      const std::wstring_view Own = Views.ownName(At);
+      Record =
+          Pools.Views.internNamed(Views.stored(At), Own == Wanted ? Name : Pools.Names.intern(Own));
+    }
+    if (Name < RecordOfName.size())
+      RecordOfName[Name] = Record;
+    return Record;
+  };
+  // Items that list the same names with the same records get the same new
+  // record list: it is made once for each such pair of pooled lists. The
+  // first pair of each name list is kept by name list, any other in a map.
+  struct Made {
+    PoolId Records = None; ///< the item's record list before
+    PoolId Result = None;  ///< the list made for it
+  };
+  std::vector<Made> FirstOfNames(Pools.ViewNameLists.size());
+  std::unordered_map<std::uint64_t, PoolId> OtherPairs;
   std::vector<PoolId> Records;
   for (std::size_t Position = 0; Position < Doc->Items.size(); ++Position) {
     ItemRecord& Item = Doc->Items.record(Position);
     if (Item.ViewNames == 0)
       continue; // the item lists no names: nothing is appended
+    Made& First = FirstOfNames[Item.ViewNames];
     const std::uint64_t Key = (static_cast<std::uint64_t>(Item.ViewNames) << 32) | Item.ViewRecords;
-    if (const auto Found = Done.find(Key); Found != Done.end()) {
-      Item.ViewRecords = Found->second;
+    if (First.Records == Item.ViewRecords) {
+      Item.ViewRecords = First.Result;
       continue;
+    }
+    if (First.Records != None) {
+      if (const auto Found = OtherPairs.find(Key); Found != OtherPairs.end()) {
+        Item.ViewRecords = Found->second;
+        continue;
+      }
     }
     // The names are read from the item's own list; records are appended.
     const Span<PoolId> Held = Pools.ViewRecordLists[Item.ViewRecords];
     Records.assign(Held.begin(), Held.end());
-    // Each name's record, or a default record without a name; the record's
-    // own name is most often the name it is found by, pooled already.
-    for (const PoolId Name : Pools.ViewNameLists[Item.ViewNames]) {
-      const std::wstring_view Wanted = Pools.Names[Name];
-      const auto At = Views.find(Wanted);
-      if (At == Views.NotFound) {
-        Records.push_back(Pools.Views.internNamed(ViewKind::Map::mapped_type(), 0));
-        continue;
-      }
-      const std::wstring_view Own = Views.ownName(At);
-      Records.push_back(Pools.Views.internNamed(Views.stored(At),
-                                                Own == Wanted ? Name : Pools.Names.intern(Own)));
-    }
-    Item.ViewRecords = Pools.ViewRecordLists.intern(Records.data(), Records.size());
-    Done.emplace(Key, Item.ViewRecords);
+    for (const PoolId Name : Pools.ViewNameLists[Item.ViewNames])
+      Records.push_back(recordOf(Name));
+    const PoolId Result = Pools.ViewRecordLists.intern(Records.data(), Records.size());
+    if (First.Records == None)
+      First = {Item.ViewRecords, Result};
+    else
+      OtherPairs.emplace(Key, Result);
+    Item.ViewRecords = Result;
   }
 }

@@ -139,9 +139,23 @@ TEST(SettingUsage, SetAllManyViewDataAppendsOneRecordPerName) {
   Several.SetManyViewName(L"Alias");
   M.AddItem(Several);
   M.AddItem(itemNamed(2, ZRV_MODULE_FLOW, L"Top"));
+  // The same names with the same records before get the same records after;
+  // with other records before, those stay first.
+  for (const bool HasRecord : {false, true, false}) {
+    Item Same = itemNamed(3, ZRV_MODULE_FLOW, L"");
+    Same.SetManyViewName(L"Top");
+    Same.SetManyViewName(L"Alias");
+    if (HasRecord)
+      Same.SetManyView(view(1.0, L"Before"));
+    M.AddItem(Same);
+  }
   M.SetAllManyViewData();
   EXPECT_EQ(viewRecords(itemAt(M, 0)), (Records{{L"", 90.0}, {L"Top", 12.0}, {L"Side", 5.0}}));
   EXPECT_TRUE(itemAt(M, 1).GetViewRecordList().empty());
+  const Records Appended{{L"Top", 12.0}, {L"Side", 5.0}};
+  EXPECT_EQ(viewRecords(itemAt(M, 2)), Appended);
+  EXPECT_EQ(viewRecords(itemAt(M, 3)), (Records{{L"Before", 1.0}, {L"Top", 12.0}, {L"Side", 5.0}}));
+  EXPECT_EQ(viewRecords(itemAt(M, 4)), Appended);
   EXPECT_EQ(M.HasViewSetting(0), 1);
 
   Item::tagVIEWSETTING Out;
