@@ -162,16 +162,27 @@ private:
     /// by their bytes.
     void build(const Library<Record>& Settings) {
       Table = &Settings;
-      for (std::size_t At = Entries.size(); At < Settings.entryLimit(); ++At) {
+      const std::size_t Limit = Settings.entryLimit();
+      Entries.reserve(Limit);
+      BytesEnd.reserve(Limit);
+      // A name read from a line has at most MaxNameChars characters; a
+      // longer one (none is) would be encoded through the heap.
+      char Encoded[zrv::format::MaxNameChars * zrv::platform::Utf8Room];
+      std::string Long;
+      for (std::size_t At = Entries.size(); At < Limit; ++At) {
         Entries.push_back(Entry{static_cast<std::uint32_t>(At), zrv::manager::IdTable::NotFound,
                                 zrv::manager::IdTable::NotFound});
         const std::wstring_view Name = Settings.name(static_cast<std::uint32_t>(At));
-        const std::size_t Start = Bytes.size();
-        Bytes.resize(Start + Name.size() * zrv::platform::Utf8Room);
-        Bytes.resize(static_cast<std::size_t>(
-            zrv::platform::EncodeUtf8(Bytes.data() + Start, Name) - Bytes.data()));
+        char* Into = Encoded;
+        if (Name.size() > zrv::format::MaxNameChars) {
+          Long.resize(Name.size() * zrv::platform::Utf8Room);
+          Into = Long.data();
+        }
+        const std::string_view Utf8(
+            Into, static_cast<std::size_t>(zrv::platform::EncodeUtf8(Into, Name) - Into));
+        Bytes.append(Utf8);
         BytesEnd.push_back(static_cast<std::uint32_t>(Bytes.size()));
-        const std::uint32_t Hash = zrv::hashElements(Bytes.data() + Start, Bytes.size() - Start);
+        const std::uint32_t Hash = zrv::hashElements(Utf8.data(), Utf8.size());
         const std::size_t Slot = ByBytes.slotOf(Hash, [](zrv::manager::PoolId) { return false; });
         ByBytes.put(Slot, Hash, static_cast<zrv::manager::PoolId>(At), At + 1);
       }
