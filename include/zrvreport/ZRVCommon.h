@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "zrvreport/zrvreport_export.h"
 
@@ -19,7 +20,7 @@
 /// template lists its settings in the same order on every platform.
 struct ZRVNameLess {
   /// Returns true when \p Left sorts before \p Right.
-  bool operator()(const std::wstring& Left, const std::wstring& Right) const noexcept {
+  bool operator()(std::wstring_view Left, std::wstring_view Right) const noexcept {
     if constexpr (sizeof(wchar_t) == 2) {
       return Left < Right;
     } else {

@@ -8,6 +8,7 @@
 #include "manager/RecordFields.h"
 #include "manager/SequencePool.h"
 #include "util/Text.h"
+#include "zrvreport/ZRVCommon.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -23,30 +24,6 @@ namespace zrv::manager {
 
 /// What happens to an empty name when a library lists its names afresh.
 enum class EmptyName { Dropped, Listed };
-
-/// True when \p Left sorts before \p Right in the order of ZRVNameLess (the
-/// names' UTF-16 code units), which the libraries list their names in.
-inline bool nameLess(std::wstring_view Left, std::wstring_view Right) noexcept {
-  if constexpr (sizeof(wchar_t) == 2) {
-    return Left < Right;
-  } else {
-    // A character above U+FFFF sorts as its surrogate pair: its high
-    // surrogate first, which sorts below U+E000 to U+FFFF.
-    auto key = [](wchar_t C) {
-      const auto Code = static_cast<std::uint64_t>(static_cast<std::uint32_t>(C));
-      if (Code > 0xFFFF && Code <= 0x10FFFF) {
-        const std::uint64_t V = Code - 0x10000;
-        return ((0xD800 + (V >> 10)) << 16) | (0xDC00 + (V & 0x3FF));
-      }
-      return Code << 16;
-    };
-    const std::size_t Shorter = std::min(Left.size(), Right.size());
-    for (std::size_t I = 0; I < Shorter; ++I)
-      if (Left[I] != Right[I])
-        return key(Left[I]) < key(Right[I]);
-    return Left.size() < Right.size();
-  }
-}
 
 /// The named settings of one kind. Each entry refers to its name in the
 /// library's block of names and holds its record: a record with a field table
@@ -242,7 +219,7 @@ public:
     for (Id At = 0; At < Entries.size(); ++At)
       if (Entries[At].Alive && (Rule == EmptyName::Listed || Places[At].Size != 0))
         Order.push_back(At);
-    auto Less = [this](Id A, Id B) { return nameLess(name(A), name(B)); };
+    auto Less = [this](Id A, Id B) { return ZRVNameLess()(name(A), name(B)); };
     // A saved template and a handed-over map come in key order already.
     if (!std::is_sorted(Order.begin(), Order.end(), Less))
       std::sort(Order.begin(), Order.end(), Less);
