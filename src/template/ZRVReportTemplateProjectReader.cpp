@@ -645,17 +645,29 @@ zrv::manager::PoolId pooledName(zrv::manager::ItemPools& Pools, const Index& Set
   return Found.Name;
 }
 
+/// Whether an item keeps a setting's record with the setting's own name or
+/// as its numbers alone.
+enum class KeptName { Own, None };
+
 /// The pool id of the record an index entry gives an item (made into the
-/// item's form by \p ItemForm), pooled on the first use. A record read from a
-/// file is named by its key, its name in the table: that name's pool id
-/// serves the record too.
+/// item's form by \p ItemForm, named as \p Kept says), pooled on the first
+/// use. The record is made from the numbers the table keeps and its name
+/// given as a pool id, so no name is copied: a record read from a file is
+/// named by its key, its name in the table, whose pool id serves the record
+/// too.
 template <typename Index, typename Record, typename ItemForm>
 zrv::manager::PoolId pooledRecord(zrv::manager::RecordPool<Record>& Pool,
                                   zrv::manager::ItemPools& Pools, const Index& Settings,
-                                  typename Index::Entry& Found, ItemForm Form) {
-  if (Found.Pooled == zrv::manager::IdTable::NotFound)
-    Found.Pooled =
-        Pool.intern(Form(Settings.record(Found)), Pools.Names, pooledName(Pools, Settings, Found));
+                                  typename Index::Entry& Found, KeptName Kept, ItemForm Form) {
+  if (Found.Pooled == zrv::manager::IdTable::NotFound) {
+    zrv::manager::PoolId Name = 0; // the empty text
+    if (Kept == KeptName::Own) {
+      const std::wstring_view Own = Settings.ownName(Found);
+      Name = Own == Settings.name(Found) ? pooledName(Pools, Settings, Found)
+                                         : Pools.Names.intern(Own);
+    }
+    Found.Pooled = Pool.internNamed(Form(Settings.stored(Found)), Name);
+  }
   return Found.Pooled;
 }
 
@@ -755,7 +767,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   // Field 8: clipping.
   if (!Parsed.ClippingName.empty()) {
     if (auto* Found = ClippingIndex.find(Parsed.ClippingName, WideName)) {
-      Item.Clipping = pooledRecord(Pools.Clippings, Pools, ClippingIndex, *Found,
+      Item.Clipping = pooledRecord(Pools.Clippings, Pools, ClippingIndex, *Found, KeptName::Own,
                                    asStored<CZRVReportItem::tagCLIPSETTING>);
       Item.HasClipping = 1;
       Item.Names[static_cast<int>(ItemName::Clipping)] = pooledName(Pools, ClippingIndex, *Found);
@@ -787,7 +799,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
     }
     if (!ManyFound) {
       if (auto* Found = ViewIndex.find(ViewField, WideName)) {
-        Item.View = pooledRecord(Pools.Views, Pools, ViewIndex, *Found,
+        Item.View = pooledRecord(Pools.Views, Pools, ViewIndex, *Found, KeptName::None,
                                  [](const CZRVReportItem::tagVIEWSETTING& S) {
                                    CZRVReportItem::tagVIEWSETTING View;
                                    View.AngleX = S.AngleX;
@@ -807,7 +819,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   // Fields 10 to 12: object, focus capture, slicing. A capture record's
   // focus is on when it has a size, as the item's setter makes it.
   if (auto* Found = ObjectIndex.find(Parsed.ObjectName, WideName)) {
-    Item.Object = pooledRecord(Pools.Objects, Pools, ObjectIndex, *Found,
+    Item.Object = pooledRecord(Pools.Objects, Pools, ObjectIndex, *Found, KeptName::Own,
                                asStored<CZRVReportItem::tagOBJECTSETTING>);
     Item.HasObject = 1;
     Item.Names[static_cast<int>(ItemName::Object)] = pooledName(Pools, ObjectIndex, *Found);
@@ -815,7 +827,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
     unresolved(Parsed.ObjectName, 10);
   }
   if (auto* Found = CaptureIndex.find(Parsed.CaptureName, WideName)) {
-    Item.Capture = pooledRecord(Pools.Captures, Pools, CaptureIndex, *Found,
+    Item.Capture = pooledRecord(Pools.Captures, Pools, CaptureIndex, *Found, KeptName::Own,
                                 [](CZRVReportItem::tagFOCUSCAPTURE Capture) {
                                   Capture.FocusOn = Capture.Width > 0 && Capture.Height > 0 ? 1 : 0;
                                   return Capture;
@@ -825,7 +837,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
     unresolved(Parsed.CaptureName, 11);
   }
   if (auto* Found = SlicingIndex.find(Parsed.SlicingName, WideName)) {
-    Item.Slicing = pooledRecord(Pools.Slicings, Pools, SlicingIndex, *Found,
+    Item.Slicing = pooledRecord(Pools.Slicings, Pools, SlicingIndex, *Found, KeptName::Own,
                                 asStored<CZRVReportItem::tagSLICESETTING>);
     Item.HasSlicing = 1;
     Item.Names[static_cast<int>(ItemName::Slicing)] = pooledName(Pools, SlicingIndex, *Found);

@@ -216,8 +216,11 @@ private:
     }
     /// The name of \p Found as the table holds it.
     std::wstring_view name(const Entry& Found) const { return Table->name(Found.At); }
-    /// The record of \p Found with its name.
-    Record record(const Entry& Found) const { return Table->record(Found.At); }
+    /// The Name field of the record of \p Found (its name, for a record read
+    /// from a line).
+    std::wstring_view ownName(const Entry& Found) const { return Table->ownName(Found.At); }
+    /// The record of \p Found with its Name field left empty.
+    Record stored(const Entry& Found) const { return Table->stored(Found.At); }
   };
   /// Builds the setting indexes when a setting section has changed a table.
   void indexSettings();

@@ -64,6 +64,13 @@ TEST(TemplateReader, ExampleFileLoadsFieldByField) {
   ASSERT_EQ(Pressure.GetViewRecordList().size(), 2u); // filled after the load
   EXPECT_EQ(Pressure.GetViewRecordList()[0].AngleY, 30);
   EXPECT_EQ(Pressure.GetViewName(), L"");
+  // An item's clipping, object, capture and slicing records carry the
+  // setting's name; a single view's record only its angles and scale.
+  EXPECT_EQ(std::make_tuple(Pressure.GetClipRecord().Name, Pressure.GetSliceRecord().Name,
+                            Shaded.GetObjectRecord().Name, Melt.GetCaptureRecord().Name),
+            std::make_tuple(L"Half_X", L"Mid_Z", L"Part_Only", L"Close_Up"));
+  EXPECT_EQ(std::make_pair(Shaded.GetViewName(), Shaded.GetViewRecord().Name),
+            std::make_pair(std::wstring(L"Iso_Front"), std::wstring()));
 }
 
 TEST(TemplateReader, SectionsOutOfOrderArePassedOverWithTheirLines) {
