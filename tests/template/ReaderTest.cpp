@@ -237,6 +237,10 @@ TEST(TemplateReader, ItemLineNamesResolveAsTheirDecodedText) {
                                                       "[SlicingSetting]",
                                                       "\xff, 0, 1, 0, 50, 50, 50",
                                                       "",
+                                                      "[ResultEx]",
+                                                      "WarpageScale, 1, 2.5",
+                                                      "Image, 1, Gone",
+                                                      "",
                                                       "[FlowResult]",
                                                       ItemLabel,
                                                       line("Pressure", "Top", "\xfe"),
@@ -259,7 +263,8 @@ TEST(TemplateReader, ItemLineNamesResolveAsTheirDecodedText) {
   std::vector<std::wstring> Unresolved;
   for (const ZRVTemplateFinding& F : Findings.of(Kind::UnresolvedName))
     Unresolved.push_back(F.Text);
-  EXPECT_EQ(Unresolved, (std::vector<std::wstring>{L"To", L"Top2"}));
+  // A warpage scale names no setting: only the image is unresolved there.
+  EXPECT_EQ(Unresolved, (std::vector<std::wstring>{L"Gone", L"To", L"Top2"}));
   // A name of 256 characters drops its line.
   EXPECT_EQ(Findings.of(Kind::LineIgnored).size(), 1u);
 
