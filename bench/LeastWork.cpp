@@ -6,7 +6,6 @@
 #include "platform/Platform.h"
 #include "platform/Utf8.h"
 #include "template/TemplateLayout.h"
-#include "util/Text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -77,64 +76,16 @@ constexpr auto index(Section Id) { return static_cast<std::size_t>(Id); }
 char* putInt(char* At, long Value) { return std::to_chars(At, At + 24, Value).ptr; }
 
 char* putName(char* At, const ByteNames& Names, std::uint32_t Id) {
-  if (Id == ByteNames::None) {
+  if (Id == ByteNames::NotFound) {
     *At = '-';
     return At + 1;
   }
-  const std::string_view Name = Names.name(Id);
+  const std::string_view Name = Names[Id];
   std::memcpy(At, Name.data(), Name.size());
   return At + Name.size();
 }
 
 } // namespace
-
-std::uint32_t ByteNames::find(std::string_view Name, std::uint32_t Hash) const {
-  const std::size_t Mask = Slots.size() - 1;
-  for (std::size_t At = Hash & Mask; Slots[At] != None; At = (At + 1) & Mask) {
-    const std::uint32_t Id = Slots[At];
-    if (Hashes[At] == Hash && Places[Id].Size == Name.size() &&
-        std::memcmp(Bytes.data() + Places[Id].Start, Name.data(), Name.size()) == 0)
-      return Id;
-  }
-  return None;
-}
-
-std::uint32_t ByteNames::find(std::string_view Name) const {
-  return find(Name, zrv::hashElements(Name.data(), Name.size()));
-}
-
-std::uint32_t ByteNames::add(std::string_view Name) {
-  const std::uint32_t Hash = zrv::hashElements(Name.data(), Name.size());
-  if (const std::uint32_t Found = find(Name, Hash); Found != None)
-    return Found;
-  const auto Id = static_cast<std::uint32_t>(Places.size());
-  Places.push_back(
-      {static_cast<std::uint32_t>(Bytes.size()), static_cast<std::uint32_t>(Name.size())});
-  Bytes.append(Name);
-  if (Places.size() * 2 > Slots.size()) {
-    std::vector<std::uint32_t> OldSlots(Slots.size() * 2, None), OldHashes(Slots.size() * 2, 0);
-    OldSlots.swap(Slots);
-    OldHashes.swap(Hashes);
-    for (std::size_t I = 0; I < OldSlots.size(); ++I)
-      if (OldSlots[I] != None)
-        place(OldSlots[I], OldHashes[I]);
-  }
-  place(Id, Hash);
-  return Id;
-}
-
-void ByteNames::place(std::uint32_t Id, std::uint32_t Hash) {
-  const std::size_t Mask = Slots.size() - 1;
-  std::size_t At = Hash & Mask;
-  while (Slots[At] != None)
-    At = (At + 1) & Mask;
-  Slots[At] = Id;
-  Hashes[At] = Hash;
-}
-
-std::string_view ByteNames::name(std::uint32_t Id) const {
-  return std::string_view(Bytes.data() + Places[Id].Start, Places[Id].Size);
-}
 
 std::size_t LoadLeast(const std::wstring& Path, LeastDocument& Document) {
   Document = LeastDocument();
@@ -183,7 +134,7 @@ std::size_t LoadLeast(const std::wstring& Path, LeastDocument& Document) {
       const std::size_t Comma = Line.find(',');
       if (Comma == std::string_view::npos)
         continue;
-      const std::uint32_t Id = Document.Names[At].add(Line.substr(0, Comma));
+      const std::uint32_t Id = Document.Names[At].intern(Line.substr(0, Comma));
       if (Id < Document.Settings[At].size())
         continue; // the first line of a name holds
       LeastDocument::Setting Record;
@@ -203,7 +154,7 @@ std::size_t LoadLeast(const std::wstring& Path, LeastDocument& Document) {
       if (Count < 15)
         continue;
       LeastDocument::Item Item;
-      Item.Key = Document.Keys.add(Fields[0]);
+      Item.Key = Document.Keys.intern(Fields[0]);
       constexpr int NumberFields[9] = {1, 2, 3, 4, 5, 6, 12, 13, 14};
       for (int I = 0; I < 9; ++I)
         Item.Numbers[I] = readInt(Fields[NumberFields[I]]);
@@ -234,15 +185,15 @@ std::string_view FormatLeast(const LeastDocument& Document, std::vector<char>& B
   // name for every name.
   std::size_t Longest = Document.Keys.size() ? 0 : 1;
   for (std::uint32_t Id = 0; Id < Document.Keys.size(); ++Id)
-    Longest = std::max(Longest, Document.Keys.name(Id).size());
+    Longest = std::max(Longest, Document.Keys[Id].size());
   std::size_t Room = 0;
   for (const zrv::format::SectionLayout& Row : zrv::format::Sections)
     Room += std::strlen(Row.Tag) + std::strlen(Row.Label) + 4;
   for (std::size_t At = 0; At < Document.Settings.size(); ++At) {
     const ByteNames& Names = Document.Names[At];
     for (std::uint32_t Id = 0; Id < Names.size(); ++Id) {
-      Room += Names.name(Id).size() + 2;
-      Longest = std::max(Longest, Names.name(Id).size());
+      Room += Names[Id].size() + 2;
+      Longest = std::max(Longest, Names[Id].size());
     }
     Room += Document.Settings[At].size() * 25 * LeastDocument::MostValues;
   }

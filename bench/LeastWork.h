@@ -5,6 +5,8 @@
 #ifndef ZRVREPORT_BENCH_LEASTWORK_H
 #define ZRVREPORT_BENCH_LEASTWORK_H
 
+#include "manager/ByteNames.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -13,29 +15,7 @@
 
 namespace zrvbench {
 
-/// Names held once as their bytes, found through an open-addressing table of
-/// their hashes.
-class ByteNames {
-public:
-  static constexpr std::uint32_t None = ~std::uint32_t(0);
-  /// The id of \p Name; None when it is not held.
-  std::uint32_t find(std::string_view Name) const;
-  /// The id of \p Name, added when it is not held yet.
-  std::uint32_t add(std::string_view Name);
-  std::string_view name(std::uint32_t Id) const;
-  std::size_t size() const { return Places.size(); }
-
-private:
-  std::uint32_t find(std::string_view Name, std::uint32_t Hash) const;
-  void place(std::uint32_t Id, std::uint32_t Hash);
-  std::string Bytes;
-  struct Place {
-    std::uint32_t Start, Size;
-  };
-  std::vector<Place> Places;
-  std::vector<std::uint32_t> Slots = std::vector<std::uint32_t>(16, None);
-  std::vector<std::uint32_t> Hashes = std::vector<std::uint32_t>(16, 0);
-};
+using zrv::manager::ByteNames;
 
 /// A template kept as flat records: each setting's numbers, each item line's
 /// numbers with its setting names as ids in their section's names, the names

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <deque>
 #include <string>
 #include <string_view>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "catalogue/Selection.h"
+#include "manager/ByteNames.h"
 #include "manager/ItemStore.h"
 #include "manager/NamedLibrary.h"
 #include "manager/StoredMelt.h"
@@ -150,11 +150,10 @@ private:
     };
     const Library<Record>* Table = nullptr;
     std::vector<Entry> Entries; ///< by entry number of the table
-    /// The UTF-8 bytes of every indexed name, one after another, and where
-    /// each entry's bytes end in it (by entry number).
-    std::string Bytes;
-    std::vector<std::uint32_t> BytesEnd;
-    zrv::manager::IdTable ByBytes; ///< entry numbers by the hash of their bytes
+    /// The UTF-8 bytes of every indexed name; a name's id is its entry
+    /// number: they are added in entry order, and the bytes of names decoded
+    /// from a file differ when the names do.
+    zrv::manager::ByteNames Bytes;
 
     /// Indexes \p Settings; entries already indexed keep their pool ids (a
     /// table only grows during a load, and its first line of a name wins).
@@ -164,7 +163,7 @@ private:
       Table = &Settings;
       const std::size_t Limit = Settings.entryLimit();
       Entries.reserve(Limit);
-      BytesEnd.reserve(Limit);
+      Bytes.reserve(Limit - Entries.size());
       // A name read from a line has at most MaxNameChars characters; a
       // longer one (none is) would be encoded through the heap.
       char Encoded[zrv::format::MaxNameChars * zrv::platform::Utf8Room];
@@ -178,21 +177,14 @@ private:
           Long.resize(Name.size() * zrv::platform::Utf8Room);
           Into = Long.data();
         }
-        const std::string_view Utf8(
-            Into, static_cast<std::size_t>(zrv::platform::EncodeUtf8(Into, Name) - Into));
-        Bytes.append(Utf8);
-        BytesEnd.push_back(static_cast<std::uint32_t>(Bytes.size()));
-        const std::uint32_t Hash = zrv::hashElements(Utf8.data(), Utf8.size());
-        const std::size_t Slot = ByBytes.slotOf(Hash, [](zrv::manager::PoolId) { return false; });
-        ByBytes.put(Slot, Hash, static_cast<zrv::manager::PoolId>(At), At + 1);
+        Bytes.intern(std::string_view(
+            Into, static_cast<std::size_t>(zrv::platform::EncodeUtf8(Into, Name) - Into)));
       }
     }
     void clear() {
       Table = nullptr;
       Entries.clear();
       Bytes.clear();
-      BytesEnd.clear();
-      ByBytes.clear();
     }
     /// The entry named by the UTF-8 bytes \p Name, or none. The bytes are
     /// looked up as they stand: the table's names were decoded from the
@@ -200,14 +192,8 @@ private:
     /// to. Bytes not found that are not ASCII (an ill-formed sequence, which
     /// decodes to U+FFFD) are decoded into \p Wide and looked up as a name.
     Entry* find(std::string_view Name, std::wstring& Wide) {
-      const std::uint32_t Hash = zrv::hashElements(Name.data(), Name.size());
-      const std::size_t Slot = ByBytes.slotOf(Hash, [&](zrv::manager::PoolId At) {
-        const std::uint32_t Start = At == 0 ? 0 : BytesEnd[At - 1];
-        return BytesEnd[At] - Start == Name.size() &&
-               std::memcmp(Bytes.data() + Start, Name.data(), Name.size()) == 0;
-      });
-      if (ByBytes[Slot] != zrv::manager::IdTable::NotFound)
-        return &Entries[ByBytes[Slot]];
+      if (const zrv::manager::PoolId At = Bytes.find(Name); At != Bytes.NotFound)
+        return &Entries[At];
       if (zrv::platform::IsAscii(Name))
         return nullptr;
       zrv::format::decodeInto(Name, Wide);
