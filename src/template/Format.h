@@ -474,6 +474,7 @@ std::optional<ParsedHeaderValue> parseHeaderLine(std::string_view Line);
 template <typename Record> struct NamedSetting {
   std::wstring Name;
   Record Value;
+  std::string_view NameBytes; ///< the name's bytes in the line read
 };
 
 /// Reads a setting line of the section's kind: commas become blanks; then a
@@ -552,6 +553,12 @@ struct ParsedItemLine {
   /// Field 15; 1 when the line lacks it, when it is 0 or not a number.
   int ItemCountOf1Page = 1;
   std::string_view TagName; ///< field 16; empty when the line lacks it
+  /// Fields 2, 3 and 15 of a full line as the numbers they hold, before
+  /// Output, DisplayMode and ItemCountOf1Page map them (0 when a field is
+  /// not a number or the line lacks it), for the checks of their ranges.
+  int OutputAsRead = 0;
+  int DisplayModeAsRead = 0;
+  int ItemCountAsRead = 0;
   /// The number of fields of the line (11, 12, 14, 15 or 16); 0 for a
   /// version 1000 line.
   int FieldCount = 0;

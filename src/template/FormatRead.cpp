@@ -93,10 +93,11 @@ static_assert(
 /// The name and values of a setting line, read by its section's pattern.
 class ScannedSetting {
 public:
-  /// Reads \p Line by the pattern of \p Id, its name into \p Name; false
+  /// Reads \p Line by the pattern of \p Id, its name into \p Name (and its
+  /// bytes in the line into \p NameBytes); false
   /// when the line gives fewer values than the section accepts or its name
   /// is too long.
-  bool scan(std::string_view Line, Section Id, std::wstring& Name);
+  bool scan(std::string_view Line, Section Id, std::wstring& Name, std::string_view& NameBytes);
   /// Value \p Index as an integer when the line's accepted values include it,
   /// else \p Default.
   int integer(std::size_t Index, int Default) const {
@@ -161,12 +162,12 @@ bool ScannedSetting::scanPlain(std::string_view Line, const ValueKinds& Kinds,
   return true;
 }
 
-bool ScannedSetting::scan(std::string_view Line, Section Id, std::wstring& Name) {
+bool ScannedSetting::scan(std::string_view Line, Section Id, std::wstring& Name,
+                          std::string_view& NameBytes) {
   const SectionLayout& Row = layoutOf(Id);
   // The directives after the name's "%s" say which values follow and of what
   // kind; reading stops at the first value that is not a number.
   const ValueKinds& Kinds = SettingValueKinds[static_cast<std::size_t>(Id)];
-  std::string_view NameBytes;
   std::size_t Read = 0;
   if (!scanPlain(Line, Kinds, NameBytes, Read)) {
     LineScanner Scanner(Line, true);
@@ -249,7 +250,7 @@ namespace {
 template <typename Record> bool readSetting(std::string_view Line, NamedSetting<Record>& Setting) {
   const auto Kind = kindOf(Record());
   ScannedSetting S;
-  if (!S.scan(Line, Kind.Id, Setting.Name))
+  if (!S.scan(Line, Kind.Id, Setting.Name, Setting.NameBytes))
     return false;
   Record& R = Setting.Value;
   R = Record();
@@ -335,7 +336,8 @@ bool readSettingLine(std::string_view Line, NamedSetting<MeltRecord>& Setting) {
   if (Cut == 0)
     return false;
 
-  decodeInto(Text.substr(0, Cut), Setting.Name);
+  Setting.NameBytes = Text.substr(0, Cut);
+  decodeInto(Setting.NameBytes, Setting.Name);
   if (!fitsNameLimit(Setting.Name))
     return false;
   std::string_view Rest = Text.substr(Cut + 1);
@@ -443,8 +445,10 @@ bool readFullItemLine(std::string_view Line, ParsedItemLine& Item) {
 
   Item.FieldCount = static_cast<int>(FieldCount);
   Name(0, Item.Key);
-  Item.Output = mapOutput(Number(1));
-  Item.DisplayMode = mapDisplayMode(Number(2));
+  Item.OutputAsRead = Number(1);
+  Item.DisplayModeAsRead = Number(2);
+  Item.Output = mapOutput(Item.OutputAsRead);
+  Item.DisplayMode = mapDisplayMode(Item.DisplayModeAsRead);
   Item.ParameterX = Number(3);
   Item.ParameterY = Number(4);
   Item.ParameterZ = Number(5);
@@ -463,9 +467,10 @@ bool readFullItemLine(std::string_view Line, ParsedItemLine& Item) {
     Item.WeldLine = Number(13);
   }
   Item.ItemCountOf1Page = 1;
+  Item.ItemCountAsRead = 0;
   if (FieldCount >= 15) {
-    int Count = Number(14);
-    Item.ItemCountOf1Page = Count == 0 ? 1 : Count;
+    Item.ItemCountAsRead = Number(14);
+    Item.ItemCountOf1Page = Item.ItemCountAsRead == 0 ? 1 : Item.ItemCountAsRead;
   }
   Item.TagName = {};
   if (FieldCount >= 16)

@@ -272,7 +272,6 @@ int CZRVReportTemplateProjectReader::Load(const std::wstring& Path, CZRVReportIt
   Options = LoadOptions;
   Reader = &FileReader;
   SectionKeys = nullptr;
-  SettingsIndexed = false;
   clearTables();
   // The result sections of the chain, looked up once for the whole load.
   ResultSections.clear();
@@ -365,26 +364,23 @@ void CZRVReportTemplateProjectReader::dispatch() {
   }
   take(fileformat::Section::Info); // its lines are left to the main loop, which ignores them
   if (take(fileformat::Section::ViewSetting)) {
-    parseSettings<CZRVReportItem::tagVIEWSETTING>(fileformat::Section::ViewSetting, ViewTable);
+    parseSettings<CZRVReportItem::tagVIEWSETTING>(fileformat::Section::ViewSetting, ViewTable, &ViewIndex);
     parsed();
   }
   if (take(fileformat::Section::ClippingSetting)) {
-    parseSettings<CZRVReportItem::tagCLIPSETTING>(fileformat::Section::ClippingSetting,
-                                                  ClippingTable);
+    parseSettings<CZRVReportItem::tagCLIPSETTING>(fileformat::Section::ClippingSetting, ClippingTable, &ClippingIndex);
     parsed();
   }
   if (take(fileformat::Section::SlicingSetting)) {
-    parseSettings<CZRVReportItem::tagSLICESETTING>(fileformat::Section::SlicingSetting,
-                                                   SlicingTable);
+    parseSettings<CZRVReportItem::tagSLICESETTING>(fileformat::Section::SlicingSetting, SlicingTable, &SlicingIndex);
     parsed();
   }
   if (take(fileformat::Section::ObjectSetting)) {
-    parseSettings<CZRVReportItem::tagOBJECTSETTING>(fileformat::Section::ObjectSetting,
-                                                    ObjectTable);
+    parseSettings<CZRVReportItem::tagOBJECTSETTING>(fileformat::Section::ObjectSetting, ObjectTable, &ObjectIndex);
     parsed();
   }
   if (take(fileformat::Section::FocusCapture)) {
-    parseSettings<CZRVReportItem::tagFOCUSCAPTURE>(fileformat::Section::FocusCapture, CaptureTable);
+    parseSettings<CZRVReportItem::tagFOCUSCAPTURE>(fileformat::Section::FocusCapture, CaptureTable, &CaptureIndex);
     parsed();
   }
   if (take(fileformat::Section::MeltFrontTimeCapture)) {
@@ -502,9 +498,9 @@ int CZRVReportTemplateProjectReader::LoadHeader(const std::wstring& Path,
 
 // ---- Setting sections ----------------------------------------------------------------
 
-template <typename Parsed, typename Table>
-void CZRVReportTemplateProjectReader::parseSettings(fileformat::Section Id, Table& Settings) {
-  SettingsIndexed = false; // the table may change
+template <typename Parsed, typename Table, typename Index>
+void CZRVReportTemplateProjectReader::parseSettings(fileformat::Section Id, Table& Settings,
+                                                   Index* Names) {
   // One setting read line after line: its name keeps its room, so a line
   // allocates nothing until its name and record are added to the table.
   fileformat::NamedSetting<Parsed> Setting;
@@ -517,6 +513,8 @@ void CZRVReportTemplateProjectReader::parseSettings(fileformat::Section Id, Tabl
     // for its finding. The record's name is its key.
     if (!Settings.add(Setting.Name, Setting.Value, true))
       note(FindingKind::DuplicateSetting, LineNumber, Setting.Name);
+    else if (Names)
+      Names->added(Setting.NameBytes);
   }
 }
 
@@ -623,17 +621,6 @@ void CZRVReportTemplateProjectReader::parseResultSection(ZRV_RESULT_MODULES Modu
     removeICPackageItems(Module);
 }
 
-void CZRVReportTemplateProjectReader::indexSettings() {
-  if (SettingsIndexed)
-    return;
-  ClippingIndex.build(ClippingTable);
-  ViewIndex.build(ViewTable);
-  ObjectIndex.build(ObjectTable);
-  CaptureIndex.build(CaptureTable);
-  SlicingIndex.build(SlicingTable);
-  SettingsIndexed = true;
-}
-
 namespace {
 
 /// The pool id of the name of the setting an index entry gives an item.
@@ -721,30 +708,29 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   }
 
   if (Options.Observer) {
-    auto checkRange = [&](int Field, int Low, int High) {
-      // A full line's fields were found by the parse; a version 1000 line is
-      // split here.
-      const auto At = static_cast<std::size_t>(Field - 1);
-      std::string_view Value = Parsed.FieldCount == 0       ? itemField(Text, Field)
-                               : Field <= Parsed.FieldCount ? Parsed.Fields[At]
-                                                            : std::string_view();
+    // Field \p Field holds \p AsRead as a full line's parse read it; a
+    // version 1000 line's field is split and read here. An empty field after
+    // the second is not checked.
+    auto checkRange = [&](int Field, int AsRead, int Low, int High) {
+      const bool Full = Parsed.FieldCount != 0;
+      const std::string_view Value =
+          Full ? Parsed.Fields[static_cast<std::size_t>(Field - 1)] : itemField(Text, Field);
       if (Value.empty() && Field > 2)
         return;
-      int Number = fileformat::leadingInt(Value);
+      const int Number = Full ? AsRead : fileformat::leadingInt(Value);
       if (Number < Low || Number > High)
         note(FindingKind::ValueOutOfRange, Source.Number, decoded(Parsed.Key), Number, Field,
              {Low, High});
     };
-    checkRange(2, 0, 3);
-    checkRange(3, 0, 4);
+    checkRange(2, Parsed.OutputAsRead, 0, 3);
+    checkRange(3, Parsed.DisplayModeAsRead, 0, 4);
     if (Parsed.FieldCount >= 15)
-      checkRange(15, 1, 4);
+      checkRange(15, Parsed.ItemCountAsRead, 1, 4);
   }
 
   // The item is built as its record: its names and the records of the
   // settings it names go into the document's pools (each setting's record
   // once per load), its numbers as its setters would store them.
-  indexSettings();
   zrv::manager::ItemPools& Pools = ZRVDocumentAccess::itemPools(*Document);
   zrv::manager::ItemRecord Item;
   Item.ItemID = Key.Id;

@@ -77,10 +77,15 @@ private:
   /// The end of the chain for a tag line that no test took.
   void passOver();
   void parseHeader();
+  /// The index of a setting section whose names no item line gives.
+  struct NoIndex {
+    void added(std::string_view) {}
+  };
   /// Reads the lines of a setting section, each a setting of type \p Parsed,
-  /// into \p Settings.
-  template <typename Parsed, typename Table>
-  void parseSettings(zrv::format::Section Id, Table& Settings);
+  /// into \p Settings, and the name of each setting added into \p Names
+  /// (when given).
+  template <typename Parsed, typename Table, typename Index = NoIndex>
+  void parseSettings(zrv::format::Section Id, Table& Settings, Index* Names = nullptr);
   void parseMeltSettings();
   void collectSection();
   void parseResultEx();
@@ -148,49 +153,32 @@ private:
       zrv::manager::PoolId Pooled;
       zrv::manager::PoolId Name;
     };
-    const Library<Record>* Table = nullptr;
+    explicit SettingIndex(const Library<Record>& Settings) : Table(&Settings) {}
+    const Library<Record>* Table;
     std::vector<Entry> Entries; ///< by entry number of the table
-    /// The UTF-8 bytes of every indexed name; a name's id is its entry
-    /// number: they are added in entry order, and the bytes of names decoded
-    /// from a file differ when the names do.
+    /// The bytes of every name as its setting line gave them; a name's id is
+    /// its entry number. Names are added in entry order, as the table gets
+    /// them, and the same bytes always decode to the same name, so a name
+    /// the table holds once has one entry here.
     zrv::manager::ByteNames Bytes;
 
-    /// Indexes \p Settings; entries already indexed keep their pool ids (a
-    /// table only grows during a load, and its first line of a name wins).
-    /// Each new name is encoded once, so that an item line's names are found
-    /// by their bytes.
-    void build(const Library<Record>& Settings) {
-      Table = &Settings;
-      const std::size_t Limit = Settings.entryLimit();
-      Entries.reserve(Limit);
-      Bytes.reserve(Limit - Entries.size());
-      // A name read from a line has at most MaxNameChars characters; a
-      // longer one (none is) would be encoded through the heap.
-      char Encoded[zrv::format::MaxNameChars * zrv::platform::Utf8Room];
-      std::string Long;
-      for (std::size_t At = Entries.size(); At < Limit; ++At) {
-        Entries.push_back(Entry{static_cast<std::uint32_t>(At), zrv::manager::IdTable::NotFound,
-                                zrv::manager::IdTable::NotFound});
-        const std::wstring_view Name = Settings.name(static_cast<std::uint32_t>(At));
-        char* Into = Encoded;
-        if (Name.size() > zrv::format::MaxNameChars) {
-          Long.resize(Name.size() * zrv::platform::Utf8Room);
-          Into = Long.data();
-        }
-        Bytes.intern(std::string_view(
-            Into, static_cast<std::size_t>(zrv::platform::EncodeUtf8(Into, Name) - Into)));
-      }
+    /// Indexes the entry the table has just added, named by the bytes
+    /// \p Name of its line (a table of a load only grows, and the first
+    /// line of a name wins).
+    void added(std::string_view Name) {
+      Entries.push_back(Entry{static_cast<std::uint32_t>(Entries.size()),
+                              zrv::manager::IdTable::NotFound, zrv::manager::IdTable::NotFound});
+      Bytes.intern(Name);
     }
     void clear() {
-      Table = nullptr;
       Entries.clear();
       Bytes.clear();
     }
     /// The entry named by the UTF-8 bytes \p Name, or none. The bytes are
-    /// looked up as they stand: the table's names were decoded from the
-    /// file, so well-formed bytes are the encoding of the name they decode
-    /// to. Bytes not found that are not ASCII (an ill-formed sequence, which
-    /// decodes to U+FFFD) are decoded into \p Wide and looked up as a name.
+    /// looked up as they stand: the same bytes decode to the same name.
+    /// Bytes not found that are not ASCII (an ill-formed sequence, which
+    /// decodes to U+FFFD as other such sequences do) are decoded into
+    /// \p Wide and looked up as a name.
     Entry* find(std::string_view Name, std::wstring& Wide) {
       if (const zrv::manager::PoolId At = Bytes.find(Name); At != Bytes.NotFound)
         return &Entries[At];
@@ -208,14 +196,11 @@ private:
     /// The record of \p Found with its Name field left empty.
     Record stored(const Entry& Found) const { return Table->stored(Found.At); }
   };
-  /// Builds the setting indexes when a setting section has changed a table.
-  void indexSettings();
-  SettingIndex<CZRVReportItem::tagCLIPSETTING> ClippingIndex;
-  SettingIndex<CZRVReportItem::tagVIEWSETTING> ViewIndex;
-  SettingIndex<CZRVReportItem::tagOBJECTSETTING> ObjectIndex;
-  SettingIndex<CZRVReportItem::tagFOCUSCAPTURE> CaptureIndex;
-  SettingIndex<CZRVReportItem::tagSLICESETTING> SlicingIndex;
-  bool SettingsIndexed = false;
+  SettingIndex<CZRVReportItem::tagCLIPSETTING> ClippingIndex{ClippingTable};
+  SettingIndex<CZRVReportItem::tagVIEWSETTING> ViewIndex{ViewTable};
+  SettingIndex<CZRVReportItem::tagOBJECTSETTING> ObjectIndex{ObjectTable};
+  SettingIndex<CZRVReportItem::tagFOCUSCAPTURE> CaptureIndex{CaptureTable};
+  SettingIndex<CZRVReportItem::tagSLICESETTING> SlicingIndex{SlicingTable};
 
   /// What the item lines' keys and tag names (as their bytes) are known to
   /// give: the id of the name in the document's pool once interned, and the
