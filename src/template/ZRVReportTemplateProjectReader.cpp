@@ -364,23 +364,28 @@ void CZRVReportTemplateProjectReader::dispatch() {
   }
   take(fileformat::Section::Info); // its lines are left to the main loop, which ignores them
   if (take(fileformat::Section::ViewSetting)) {
-    parseSettings<CZRVReportItem::tagVIEWSETTING>(fileformat::Section::ViewSetting, ViewTable, &ViewIndex);
+    parseSettings<CZRVReportItem::tagVIEWSETTING>(fileformat::Section::ViewSetting, ViewTable,
+                                                  &ViewIndex);
     parsed();
   }
   if (take(fileformat::Section::ClippingSetting)) {
-    parseSettings<CZRVReportItem::tagCLIPSETTING>(fileformat::Section::ClippingSetting, ClippingTable, &ClippingIndex);
+    parseSettings<CZRVReportItem::tagCLIPSETTING>(fileformat::Section::ClippingSetting,
+                                                  ClippingTable, &ClippingIndex);
     parsed();
   }
   if (take(fileformat::Section::SlicingSetting)) {
-    parseSettings<CZRVReportItem::tagSLICESETTING>(fileformat::Section::SlicingSetting, SlicingTable, &SlicingIndex);
+    parseSettings<CZRVReportItem::tagSLICESETTING>(fileformat::Section::SlicingSetting,
+                                                   SlicingTable, &SlicingIndex);
     parsed();
   }
   if (take(fileformat::Section::ObjectSetting)) {
-    parseSettings<CZRVReportItem::tagOBJECTSETTING>(fileformat::Section::ObjectSetting, ObjectTable, &ObjectIndex);
+    parseSettings<CZRVReportItem::tagOBJECTSETTING>(fileformat::Section::ObjectSetting, ObjectTable,
+                                                    &ObjectIndex);
     parsed();
   }
   if (take(fileformat::Section::FocusCapture)) {
-    parseSettings<CZRVReportItem::tagFOCUSCAPTURE>(fileformat::Section::FocusCapture, CaptureTable, &CaptureIndex);
+    parseSettings<CZRVReportItem::tagFOCUSCAPTURE>(fileformat::Section::FocusCapture, CaptureTable,
+                                                   &CaptureIndex);
     parsed();
   }
   if (take(fileformat::Section::MeltFrontTimeCapture)) {
@@ -500,7 +505,7 @@ int CZRVReportTemplateProjectReader::LoadHeader(const std::wstring& Path,
 
 template <typename Parsed, typename Table, typename Index>
 void CZRVReportTemplateProjectReader::parseSettings(fileformat::Section Id, Table& Settings,
-                                                   Index* Names) {
+                                                    Index* Names) {
   // One setting read line after line: its name keeps its room, so a line
   // allocates nothing until its name and record are added to the table.
   fileformat::NamedSetting<Parsed> Setting;
