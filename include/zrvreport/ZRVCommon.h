@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -25,7 +26,13 @@ struct ZRVNameLess {
       return Left < Right;
     } else {
       const std::size_t Shorter = Left.size() < Right.size() ? Left.size() : Right.size();
-      for (std::size_t I = 0; I < Shorter; ++I) {
+      // Names of one library share long starts ("Clipping 012", "Clipping
+      // 013"): the common start is passed over four characters at a time.
+      std::size_t I = 0;
+      while (I + 4 <= Shorter &&
+             std::memcmp(Left.data() + I, Right.data() + I, 4 * sizeof(wchar_t)) == 0)
+        I += 4;
+      for (; I < Shorter; ++I) {
         if (Left[I] != Right[I])
           return sortKey(Left[I]) < sortKey(Right[I]);
       }

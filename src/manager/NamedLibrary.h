@@ -53,18 +53,6 @@ public:
   /// The entry named \p Name; NotFound when there is none.
   Id find(std::wstring_view Name) const { return Index[slotOf(Name, hashOf(Name))]; }
 
-  /// The entry named \p Name, given as ASCII bytes; NotFound when there is
-  /// none. The bytes hash as the wide characters they stand for and are
-  /// compared with the names one by one, so no wide copy is made.
-  Id findAscii(std::string_view Name) const {
-    const auto* Bytes = reinterpret_cast<const unsigned char*>(Name.data());
-    const std::uint32_t Hash = hashElements(Bytes, Name.size());
-    return Index[Index.slotOf(Hash, [&](Id At) {
-      const std::wstring_view Held = name(At);
-      return Held.size() == Name.size() && std::equal(Held.begin(), Held.end(), Bytes);
-    })];
-  }
-
   /// The name of entry \p At.
   std::wstring_view name(Id At) const {
     return std::wstring_view(Names.data() + Places[At].At, Places[At].Size);

@@ -63,6 +63,15 @@ TEST(PlatformText, NameOrderFollowsUtf16CodeUnits) {
   EXPECT_TRUE(Less(L"B", L"a"));
   EXPECT_TRUE(Less(L"ab", L"abc"));
   EXPECT_FALSE(Less(L"abc", L"abc"));
+  // Names with long common starts differ wherever they differ: inside the
+  // first four characters, past them, after the shorter one ends.
+  EXPECT_TRUE(Less(L"Clia_0012", L"Clip_0012"));
+  EXPECT_TRUE(Less(L"Clip_0012", L"Clip_0013"));
+  EXPECT_FALSE(Less(L"Clip_0013", L"Clip_0012"));
+  EXPECT_TRUE(Less(L"Clip_0012", L"Clip_00120"));
+  EXPECT_FALSE(Less(L"Clip_00120", L"Clip_00120"));
+  EXPECT_TRUE(Less(L"Cl\U00010000pping", L"Cl\uE000pping"));
+  EXPECT_TRUE(Less(L"Clipping_\U00010000", L"Clipping_\uE000"));
 }
 
 TEST(PlatformFiles, RenameNeverReplacesAnExistingFile) {
