@@ -2,6 +2,7 @@
 // writer: one case per outcome, the messages that tell why, and the observer
 // the facade hands to its loads.
 
+#include "SafeSaveGuard.h"
 #include "TemplateTestSupport.h"
 #include "platform/SafeSave.h"
 
@@ -26,11 +27,6 @@ zrvtest::TemplateFile misspeltExample() {
   Bytes.replace(Bytes.find("\nMeltFrontTime,"), 15, "\nMeltFrontTim,");
   return zrvtest::TemplateFile(Bytes);
 }
-
-/// Puts the real save steps back when a test has replaced some.
-struct StepsGuard {
-  ~StepsGuard() { zrv::platform::CurrentSafeSaveSteps() = zrv::platform::DefaultSafeSaveSteps(); }
-};
 
 } // namespace
 
@@ -140,7 +136,7 @@ TEST(SaveStatus, EachOutcomeOfTheFacadeSave) {
 
   const std::string Saved = zrvtest::readBytes(Target);
   {
-    StepsGuard Guard;
+    zrvtest::SafeSaveGuard Guard;
     auto& Steps = zrv::platform::CurrentSafeSaveSteps();
     Steps.Write = [](std::FILE*, std::string_view) { return false; };
     EXPECT_EQ(S.SaveTemplate(), 1);

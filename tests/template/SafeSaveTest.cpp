@@ -6,20 +6,13 @@
 #include "zrvreport/ZRVReportItemManager.h"
 #include "zrvreport/ZRVReportSettingWriter.h"
 
+#include "SafeSaveGuard.h"
 #include "TestSupport.h"
 
 namespace {
 
 using zrv::platform::SafeSaveSteps;
 using zrv::platform::SafeSaveTemporaryName;
-
-/// Puts the real save steps back when a test ends.
-class StepsGuard {
-public:
-  StepsGuard() = default;
-  ~StepsGuard() { zrv::platform::CurrentSafeSaveSteps() = zrv::platform::DefaultSafeSaveSteps(); }
-  SafeSaveSteps& steps() { return zrv::platform::CurrentSafeSaveSteps(); }
-};
 
 /// A document with one setting of each kind and an item, saved to \p Path.
 void fillDocument(CZRVReportItemManager& Doc, const std::wstring& Path) {
@@ -90,7 +83,7 @@ TEST(SafeSave, FailureAtEveryStepKeepsTheOldTemplate) {
     SCOPED_TRACE(C.Step);
     const std::string Old = "old template\r\n[EOF],,,,,,,,,,";
     OldTemplate T(Old);
-    StepsGuard Guard;
+    zrvtest::SafeSaveGuard Guard;
     C.Break(Guard.steps());
     EXPECT_EQ(T.save(), 0);
     EXPECT_EQ(T.bytes(), Old);
@@ -142,7 +135,7 @@ TEST(SafeSave, StaleTemporaryFilesGoATakenNameIsRetriedAFolderFlushFailureIsRepo
   zrvtest::writeBytes(Dir.path() / "t.csv.zrvsave.7.tmp", "half");
   zrvtest::writeBytes(Dir.path() / "u.csv.zrvsave.1.tmp", "other");
   ASSERT_EQ(zrvtest::folderNames(Dir.path()).size(), 103u);
-  StepsGuard Guard;
+  zrvtest::SafeSaveGuard Guard;
   Guard.steps().CreateTemporary = createAfterCollision;
   CreateCalls = 0;
   std::wstring Reason;
