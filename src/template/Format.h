@@ -367,7 +367,7 @@ inline constexpr int MostShortDecimalDigits = 15;
 /// of exact values, rounded correctly, gives the correctly rounded value of
 /// the decimal, as the general conversion does.
 inline double shortDecimalValue(std::uint64_t Digits, int Decimals) {
-  constexpr double PowersOfTen[MostShortDecimalDigits + 1] = {
+  static constexpr double PowersOfTen[MostShortDecimalDigits + 1] = {
       1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
   return static_cast<double>(Digits) / PowersOfTen[Decimals];
 }
