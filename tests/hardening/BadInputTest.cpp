@@ -81,6 +81,14 @@ TEST(BadInput, NulBytesEndTheTextOfTheirLine) {
   // The ignored lines are reported as the reader saw them.
   EXPECT_EQ(Findings.where(Kind::LineIgnored),
             (std::vector<std::pair<int, std::wstring>>{{4, L"Name,"}, {7, L"Secret"}}));
+  // An ignored setting line says how many values its section reads.
+  std::vector<int> ViewCounts;
+  for (const ZRVTemplateSectionInfo& Section : ZRVTemplateSections())
+    if (Section.Tag == L"[ViewSetting]")
+      for (int Count = Section.FewestValues; Count <= Section.MostValues; ++Count)
+        ViewCounts.push_back(Count);
+  ASSERT_FALSE(ViewCounts.empty());
+  EXPECT_EQ(Findings.of(Kind::LineIgnored).back().Accepted, ViewCounts);
 }
 
 TEST(BadInput, InvalidAndTruncatedUtf8BecomesReplacementCharacters) {

@@ -376,11 +376,12 @@ TEST(TemplateReader, HeaderOnlyLoadAndFailures) {
 
 TEST(TemplateReader, HeaderFieldsQuotedLabelCellsAndALongLineAfterAFullOne) {
   CZRVReportItemManager M;
-  loadBytes(joinLines({"[FileHeader]", "Date,2024", "Name,N1", EofLine}), M);
+  loadBytes(joinLines({"[FileHeader]", "Date,2024", "Name,N1", "FileID,F1", EofLine}), M);
   // Each header line sets its own field only.
   EXPECT_EQ(std::make_tuple(text(M, &CZRVReportItemManager::GetFileDate),
-                            text(M, &CZRVReportItemManager::GetFileName), M.GetFileProjectType()),
-            std::make_tuple(std::wstring(L"2024"), std::wstring(L"N1"), -1));
+                            text(M, &CZRVReportItemManager::GetFileName),
+                            text(M, &CZRVReportItemManager::GetFileID), M.GetFileProjectType()),
+            std::make_tuple(std::wstring(L"2024"), std::wstring(L"N1"), std::wstring(L"F1"), -1));
   // Header numbers may carry a sign.
   Recorder Signed;
   loadBytes(joinLines({"[FileHeader]", "FileVersion,+5", "ProjectType, -1", "AppType,x", EofLine}),
