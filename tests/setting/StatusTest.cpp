@@ -178,6 +178,7 @@ TEST(SaveStatus, WriterAndTexts) {
 
   // The refusals of a line or name too long: SafeSaveTest.cpp.
 
+  EXPECT_STREQ(ZRVLoadStatusText(ZRVLoadStatus::NotLoaded), L"not loaded");
   EXPECT_STREQ(ZRVLoadStatusText(ZRVLoadStatus::FileMissing), L"file missing");
   EXPECT_STREQ(ZRVLoadStatusText(ZRVLoadStatus::InvalidArgument), L"invalid argument");
   EXPECT_STREQ(ZRVLoadStatusText(static_cast<ZRVLoadStatus>(8)), L"unknown load status");

@@ -186,6 +186,20 @@ TEST(TemplateReader, ItemLinesByFieldCount) {
   EXPECT_EQ(OutOfRange, (std::vector<std::pair<int, int>>{{2, 7}, {3, 9}}));
 }
 
+TEST(TemplateReader, AnItemsCaptureFocusNeedsAWidthAndAHeight) {
+  CZRVReportItemManager M;
+  ASSERT_EQ(
+      loadBytes(header(1001) + joinLines({"[FocusCapture]", "Wide, 1, 800, 0", "Full, 1, 800, 600",
+                                          "[FlowResult]", ItemLabel,
+                                          "Pressure,1,0,0,0,0,10,-,-,-,Wide,-,0,0,1",
+                                          "Density,1,0,0,0,0,10,-,-,-,Full,-,0,0,1", EofLine}),
+                M),
+      1);
+  ASSERT_EQ(M.GetItemCount(), 2);
+  EXPECT_EQ(std::make_pair(itemAt(M, 0).IsFocusCapture(), itemAt(M, 1).IsFocusCapture()),
+            std::make_pair(0, 1));
+}
+
 TEST(TemplateReader, ViewListsResolvePartByPart) {
   TemplateFile File(
       header(1001) +
@@ -326,12 +340,14 @@ TEST(TemplateReader, TextNotUtf8IsToldAtItsFirstBadByte) {
                        "\xF4\x8F\xBF\xBF \xC2\x80 ok",    // the last code point, U+0080
                        "a\xC1\xBF",                       // an overlong lead
                        "ab\xF5\x80\x80\x80",              // past U+10FFFF
+                       "abc\x80",                         // a lone continuation byte
                        EofLine}),
             M, &Findings);
   std::vector<std::pair<int, int>> Where; // line, column
   for (const ZRVTemplateFinding& F : Findings.of(Kind::TextNotUtf8))
     Where.emplace_back(F.Line, F.Number);
-  EXPECT_EQ(Where, (std::vector<std::pair<int, int>>{{2, 17}, {3, 13}, {4, 1}, {7, 2}, {8, 3}}));
+  EXPECT_EQ(Where,
+            (std::vector<std::pair<int, int>>{{2, 17}, {3, 13}, {4, 1}, {7, 2}, {8, 3}, {9, 4}}));
 }
 
 TEST(TemplateReader, LibrariesAreReplacedAndListsAppended) {
