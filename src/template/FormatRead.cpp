@@ -93,10 +93,9 @@ static_assert(
 /// The name and values of a setting line, read by its section's pattern.
 class ScannedSetting {
 public:
-  /// Reads \p Line by the pattern of \p Id, its name into \p Name (and its
-  /// bytes in the line into \p NameBytes); false
-  /// when the line gives fewer values than the section accepts or its name
-  /// is too long.
+  /// Reads \p Line by the pattern of \p Id, its name into \p Name and the
+  /// name's bytes in the line into \p NameBytes; false when the line gives
+  /// fewer values than the section accepts or its name is too long.
   bool scan(std::string_view Line, Section Id, std::wstring& Name, std::string_view& NameBytes);
   /// Value \p Index as an integer when the line's accepted values include it,
   /// else \p Default.
