@@ -46,9 +46,6 @@ public:
     return std::string_view(Bytes.data() + Start, Ends[Id] - Start);
   }
 
-  /// Makes room for \p More names beyond those held.
-  void reserve(std::size_t More) { Ends.reserve(Ends.size() + More); }
-
   /// The number of names.
   std::size_t size() const { return Ends.size(); }
 
