@@ -27,11 +27,17 @@ struct ZRVNameLess {
     } else {
       const std::size_t Shorter = Left.size() < Right.size() ? Left.size() : Right.size();
       // Names of one library share long starts ("Clipping 012", "Clipping
-      // 013"): the common start is passed over four characters at a time.
+      // 013"): the common start is passed over two characters (one 64-bit
+      // word) at a time.
       std::size_t I = 0;
-      while (I + 4 <= Shorter &&
-             std::memcmp(Left.data() + I, Right.data() + I, 4 * sizeof(wchar_t)) == 0)
-        I += 4;
+      for (; I + 2 <= Shorter; I += 2) {
+        std::uint64_t L;
+        std::uint64_t R;
+        std::memcpy(&L, Left.data() + I, sizeof L);
+        std::memcpy(&R, Right.data() + I, sizeof R);
+        if (L != R)
+          break;
+      }
       for (; I < Shorter; ++I) {
         if (Left[I] != Right[I])
           return sortKey(Left[I]) < sortKey(Right[I]);
