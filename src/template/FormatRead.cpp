@@ -37,33 +37,6 @@ bool hasByteBelow21(std::string_view Text) {
   return false;
 }
 
-/// Calls \p Visit with the position of each byte \p Byte in \p Text, in
-/// order. Where the words are little-endian, eight bytes are looked at in one
-/// step and each match is found from its word's bit mask: an item line has a
-/// comma every few bytes, too close together for a search per field to pay
-/// for its call.
-template <typename Visitor> void forEachByte(std::string_view Text, char Byte, Visitor&& Visit) {
-  const char* const Data = Text.data();
-  std::size_t At = 0;
-#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
-  constexpr std::uint64_t Ones = 0x0101010101010101u;
-  constexpr std::uint64_t Low7 = 0x7F7F7F7F7F7F7F7Fu;
-  const std::uint64_t Pattern = Ones * static_cast<unsigned char>(Byte);
-  for (std::uint64_t Word; At + sizeof Word <= Text.size(); At += sizeof Word) {
-    std::memcpy(&Word, Data + At, sizeof Word);
-    // The high bit of each byte of Found is set exactly where Word holds
-    // Byte (no carry crosses a byte: 0x7F + 0x7F fits in one).
-    const std::uint64_t Diff = Word ^ Pattern;
-    for (std::uint64_t Found = ~(((Diff & Low7) + Low7) | Diff | Low7); Found != 0;
-         Found &= Found - 1)
-      Visit(At + static_cast<std::size_t>(__builtin_ctzll(Found) / 8));
-  }
-#endif
-  for (; At < Text.size(); ++At)
-    if (Data[At] == Byte)
-      Visit(At);
-}
-
 /// The first word of \p Text, empty when it holds none.
 std::string_view firstWord(std::string_view Text) {
   // A name's field nearly always holds the name alone, with no space byte
@@ -451,27 +424,69 @@ bool isReadFieldCount(std::size_t Count) {
 /// The most fields an item line is read with.
 constexpr std::size_t MaxItemFields = ParsedItemLine::MaxFields;
 
+/// An item line cut at its commas.
+struct CutLine {
+  std::size_t FieldCount = 0;
+  bool HasBlank = false; ///< some byte of the line is below 0x21
+};
+
+/// Cuts \p Line at its commas into \p Field (the first MaxItemFields fields
+/// kept) in one pass over its bytes, and tells whether it holds a blank.
+/// Where words are little-endian, eight bytes are looked at in one step and
+/// each comma is found from its word's bit mask: an item line has a comma
+/// every few bytes, too close together for a search per field to pay for
+/// its call.
+CutLine cutItemLine(std::string_view Line, std::array<std::string_view, MaxItemFields>& Field) {
+  const char* const Data = Line.data();
+  CutLine Cut;
+  std::size_t Start = 0;
+  auto cutAt = [&](std::size_t At) {
+    if (Cut.FieldCount < MaxItemFields)
+      Field[Cut.FieldCount] = std::string_view(Data + Start, At - Start);
+    ++Cut.FieldCount;
+    Start = At + 1;
+  };
+  std::size_t At = 0;
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+  constexpr std::uint64_t Ones = 0x0101010101010101u;
+  constexpr std::uint64_t Low7 = 0x7F7F7F7F7F7F7F7Fu;
+  constexpr std::uint64_t Commas = Ones * static_cast<unsigned char>(FieldSeparator);
+  std::uint64_t Blanks = 0; // as hasByteBelow21 tests a word
+  for (std::uint64_t Word; At + sizeof Word <= Line.size(); At += sizeof Word) {
+    std::memcpy(&Word, Data + At, sizeof Word);
+    Blanks |= (Word - Ones * 0x21) & ~Word;
+    // The high bit of a byte of Found is set exactly where Word holds a
+    // comma (no carry crosses a byte: 0x7F + 0x7F fits in one).
+    const std::uint64_t Diff = Word ^ Commas;
+    for (std::uint64_t Found = ~(((Diff & Low7) + Low7) | Diff | Low7); Found != 0;
+         Found &= Found - 1)
+      cutAt(At + static_cast<std::size_t>(__builtin_ctzll(Found) / 8));
+  }
+  Cut.HasBlank = (Blanks & ~Low7) != 0;
+#endif
+  for (; At < Line.size(); ++At) {
+    if (Data[At] == FieldSeparator)
+      cutAt(At);
+    Cut.HasBlank |= static_cast<unsigned char>(Data[At]) < 0x21;
+  }
+  if (Cut.FieldCount < MaxItemFields)
+    Field[Cut.FieldCount] = Line.substr(Start);
+  ++Cut.FieldCount;
+  return Cut;
+}
+
 /// Reads a full item line into \p Item (every field set afresh); false as
 /// parseItemLine's empty result.
 bool readFullItemLine(std::string_view Line, ParsedItemLine& Item) {
   std::array<std::string_view, MaxItemFields>& Field = Item.Fields;
-  std::size_t FieldCount = 0;
-  std::size_t Start = 0;
-  forEachByte(Line, FieldSeparator, [&](std::size_t At) {
-    if (FieldCount < MaxItemFields)
-      Field[FieldCount] = std::string_view(Line.data() + Start, At - Start);
-    ++FieldCount;
-    Start = At + 1;
-  });
-  if (FieldCount < MaxItemFields)
-    Field[FieldCount] = Line.substr(Start);
-  ++FieldCount;
+  const CutLine Cut = cutItemLine(Line, Field);
+  const std::size_t FieldCount = Cut.FieldCount;
   if (!isReadFieldCount(FieldCount))
     return false;
 
   // A line without blanks (nearly every one) has each name field as its
   // word: the line is tested once instead of each field.
-  const bool NoBlank = !hasByteBelow21(Line);
+  const bool NoBlank = !Cut.HasBlank;
   auto Name = [&](std::size_t I, std::string_view& Out) {
     Out = NoBlank ? Field[I] : firstWord(Field[I]);
   };

@@ -292,6 +292,9 @@ TEST(ReadLines, ItemLinesOfEveryFormAndVersion) {
                           1001)),
       "K\xe2\x82\xac|1|0|12|345|6789|0|C|Vw|Obj|Capt|\xac\xac\xac\xac\xac|0|0|2|TagName|16");
   EXPECT_EQ(shown(parseItemLine("Kkkkkkk,1,0,0,0,0,10,-,-,-,-,-,0,0,1,Tag,", 1001)), "-");
+  // A blank only in the last bytes, after the last whole word, still ends
+  // its name's word.
+  EXPECT_EQ(parseItemLine("K,1,0,0,0,0,10,-,-,-,-,-,1,1,3,My Tag", 1001)->TagName, "My");
 
   // Version 1000: the key and six numbers, nothing else; below: nothing.
   EXPECT_EQ(shown(parseItemLine("Pressure,1,1,0,0,1,10\n", 1000)),
