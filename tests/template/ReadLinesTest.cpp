@@ -283,14 +283,13 @@ TEST(ReadLines, ItemLinesOfEveryFormAndVersion) {
             "B|Half_Clip|\xc3\x84\xc3\x84\xc3\x84\xc3\x84\xc3\x84|Mid|0|0|1||15");
   EXPECT_EQ(shown(parseItemLine("K,1,0,0,0,0,10,-," + std::string(256, 'v') + ",-,-,-", 1001)),
             "-");
-  // Fields are cut eight bytes at a time: a comma in each place of a word,
-  // and 0xAC (a comma's byte with its high bit set, as in "\u20ac") is no
-  // comma.
-  EXPECT_EQ(
-      shown(parseItemLine("K\xe2\x82\xac,1,0,12,345,6789,0,C,Vw,Obj,Capt,\xac\xac\xac\xac\xac,"
-                          "0,0,2,TagName",
-                          1001)),
-      "K\xe2\x82\xac|1|0|12|345|6789|0|C|Vw|Obj|Capt|\xac\xac\xac\xac\xac|0|0|2|TagName|16");
+  // Fields are cut eight bytes at a time: a comma in each of the eight
+  // places of a word, and 0xAC (a comma's byte with its high bit set, as in
+  // "\u20ac") is no comma.
+  EXPECT_EQ(shown(parseItemLine("K\xe2\x82\xac,1,0,12,345,67,0,C,Vw,Obj,Capt,\xac\xac\xac\xac\xac,"
+                                "0,0,2,TagName",
+                                1001)),
+            "K\xe2\x82\xac|1|0|12|345|67|0|C|Vw|Obj|Capt|\xac\xac\xac\xac\xac|0|0|2|TagName|16");
   EXPECT_EQ(shown(parseItemLine("Kkkkkkk,1,0,0,0,0,10,-,-,-,-,-,0,0,1,Tag,", 1001)), "-");
   // A blank only in the last bytes, after the last whole word, still ends
   // its name's word.
