@@ -217,6 +217,8 @@ TEST(EngineData, SummaryTablesZeroToTwoAppendRowsXYCurvesOfTheSameKeysAreReplace
   EXPECT_EQ(Last.FirstColumn, (std::vector<std::wstring>{L"Mesh", L"Nodes", L"Time"}));
   EXPECT_EQ(Last.SecondColumn, (std::vector<std::wstring>{L"Tet", L"1200", L"3 s"}));
   EXPECT_TRUE(M.GetSummaryData(0).FirstColumn.empty());
+  M.SetSummaryData(0, Rows); // the first table is one too
+  EXPECT_EQ(M.GetSummaryData(0).SecondColumn, Rows.SecondColumn);
   EXPECT_TRUE(M.GetSummaryData(3).FirstColumn.empty());
   EXPECT_TRUE(M.GetSummaryData(-1).SecondColumn.empty());
 

@@ -13,10 +13,11 @@ TEST(PlatformText, Utf8EncodingAndReplacementOfBadBytes) {
   EXPECT_EQ(ToUtf8(L"\u00e9"), "\xC3\xA9");
   // The last three-byte and the first four-byte character.
   EXPECT_EQ(ToUtf8(L"\uFFFF\U00010000"), "\xEF\xBF\xBF\xF0\x90\x80\x80");
-  // The last two-byte, the first three-byte and the last valid character, both ways.
-  const std::string Edges = "\xDF\xBF\xE0\xA0\x80\xF4\x8F\xBF\xBF";
-  EXPECT_EQ(ToUtf8(L"\u07FF\u0800\U0010FFFF"), Edges);
-  EXPECT_EQ(FromUtf8(Edges), L"\u07FF\u0800\U0010FFFF");
+  // The first and last two-byte, the first three-byte and the last valid
+  // character, both ways.
+  const std::string Edges = "\xC2\x80\xDF\xBF\xE0\xA0\x80\xF4\x8F\xBF\xBF";
+  EXPECT_EQ(ToUtf8(L"\u0080\u07FF\u0800\U0010FFFF"), Edges);
+  EXPECT_EQ(FromUtf8(Edges), L"\u0080\u07FF\u0800\U0010FFFF");
 
   // Each invalid byte or broken sequence becomes U+FFFD; nothing vanishes.
   EXPECT_EQ(FromUtf8("a\xFF\x62"), L"a\uFFFDb");
@@ -187,6 +188,9 @@ TEST(PlatformFiles, TemplateOpensOnlyAsUtf8Text) {
   // A NUL after the first line is the reader's business: the file opens.
   zrvtest::writeBytes(Dir.path() / "later.csv", std::string("[FileHeader]\r\nA\0B\r\n", 19));
   zrvtest::writeBytes(Dir.path() / "empty.csv", "");
+  // Half a byte-order mark is no mark: 0xFE or 0xFF alone in its place opens.
+  zrvtest::writeBytes(Dir.path() / "fe.csv", "\xFE[FileHeader]\r\n");
+  zrvtest::writeBytes(Dir.path() / "ff.csv", "[\xFF\r\n");
   for (const wchar_t* Name : {L"utf16.csv", L"utf16be.csv", L"binary.csv"}) {
     OpenFailure Failure;
     EXPECT_EQ(OpenTemplateFile(Dir.file(Name), Failure), nullptr);
@@ -201,11 +205,12 @@ TEST(PlatformFiles, TemplateOpensOnlyAsUtf8Text) {
                                         Dir.file(Name) + L": not a UTF-8 text template"});
     EXPECT_EQ(Doc.GetFileVersion(), 7);
   }
-  for (const wchar_t* Name : {L"later.csv", L"empty.csv"}) {
+  for (const auto& [Name, First] : {std::pair(L"later.csv", int{'['}), std::pair(L"empty.csv", EOF),
+                                    std::pair(L"fe.csv", 0xFE), std::pair(L"ff.csv", int{'['})}) {
     OpenFailure Failure;
     std::FILE* Stream = OpenTemplateFile(Dir.file(Name), Failure);
-    ASSERT_NE(Stream, nullptr);
-    EXPECT_EQ(std::fgetc(Stream), Name[0] == L'l' ? '[' : EOF); // at the start
+    ASSERT_NE(Stream, nullptr) << Name;
+    EXPECT_EQ(std::fgetc(Stream), First) << Name; // at the start
     std::fclose(Stream);
   }
   OpenFailure Failure;

@@ -334,13 +334,13 @@ TEST(TemplateReader, TextNotUtf8IsToldAtItsFirstBadByte) {
   loadBytes(joinLines({"[ViewSetting]",
                        "abcdefghijklmnop\xFF,1,2,3,1", // after two words of ASCII
                        "\xC3\xA9"
-                       "abcdefghij\xE0\x80,1",            // after a good sequence
-                       "\xFFx",                           // at once
-                       "caf\xC3\xA9 au lait, 1, 2, 3, 1", // well-formed
-                       "\xF4\x8F\xBF\xBF \xC2\x80 ok",    // the last code point, U+0080
-                       "a\xC1\xBF",                       // an overlong lead
-                       "ab\xF5\x80\x80\x80",              // past U+10FFFF
-                       "abc\x80",                         // a lone continuation byte
+                       "abcdefghij\xE0\x80,1",                       // after a good sequence
+                       "\xFFx",                                      // at once
+                       "caf\xC3\xA9 au lait, 1, 2, 3, 1",            // well-formed
+                       "\xF4\x8F\xBF\xBF \xC2\x80 \xF0\x90\x80\x80", // U+10FFFF, U+0080, U+10000
+                       "a\xC1\xBF",                                  // an overlong lead
+                       "ab\xF5\x80\x80\x80",                         // past U+10FFFF
+                       "abc\x80",                                    // a lone continuation byte
                        EofLine}),
             M, &Findings);
   std::vector<std::pair<int, int>> Where; // line, column

@@ -226,9 +226,17 @@ TEST(SafeSave, NameLongerThan255CharactersRefusesTheSave) {
   EXPECT_EQ(T.Log.Messages.back(), Refused + L"[FileHeader]: Remark");
   T.Doc.SetRemark(nullptr);
 
-  // The several-view field counts as one name.
+  // A single view's name is checked as the other names are.
   CZRVReportItem Item;
   T.Doc.GetItem(0, Item);
+  const std::wstring ViewName = Item.GetViewName();
+  Item.SetViewName(Over.c_str());
+  T.Doc.SetItem(0, Item);
+  EXPECT_EQ(T.save(), 0);
+  EXPECT_EQ(T.Log.Messages.back(), Refused + L"[FlowResult]: MeltFrontTime");
+  Item.SetViewName(ViewName.c_str());
+
+  // The several-view field counts as one name.
   for (int I = 0; I < 26; ++I)
     Item.SetManyViewName((L"View_" + std::to_wstring(1000 + I)).c_str()); // 26 x 10 characters
   T.Doc.SetItem(0, Item);
