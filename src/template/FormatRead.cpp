@@ -18,17 +18,23 @@ namespace {
 
 std::wstring decode(std::string_view Bytes) { return platform::FromUtf8(Bytes); }
 
-/// True when some byte of \p Text is below 0x21 (a blank, a control byte):
-/// eight bytes are looked at in one step. (A byte's borrow reaches the bytes
-/// above it only when it is itself below 0x21, so the test of the whole word
-/// is exact.)
+constexpr std::uint64_t WordOnes = 0x0101010101010101u;
+constexpr std::uint64_t WordHighBits = 0x8080808080808080u;
+
+/// A word whose high bits (WordHighBits) are not all 0 when some byte of
+/// \p Word is below 0x21 (a blank, a control byte). A byte's borrow reaches
+/// the bytes above it only when it is itself below 0x21, so the test of the
+/// whole word is exact (though not which byte). The words of a text may be
+/// ORed together and masked once.
+constexpr std::uint64_t below21Bits(std::uint64_t Word) { return (Word - WordOnes * 0x21) & ~Word; }
+
+/// True when some byte of \p Text is below 0x21: eight bytes are looked at
+/// in one step.
 bool hasByteBelow21(std::string_view Text) {
-  constexpr std::uint64_t Ones = 0x0101010101010101u;
-  constexpr std::uint64_t High = 0x8080808080808080u;
   std::size_t I = 0;
   for (std::uint64_t Word; I + sizeof Word <= Text.size(); I += sizeof Word) {
     std::memcpy(&Word, Text.data() + I, sizeof Word);
-    if (((Word - Ones * 0x21) & ~Word & High) != 0)
+    if ((below21Bits(Word) & WordHighBits) != 0)
       return true;
   }
   for (; I < Text.size(); ++I)
@@ -448,13 +454,12 @@ CutLine cutItemLine(std::string_view Line, std::array<std::string_view, MaxItemF
   };
   std::size_t At = 0;
 #if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
-  constexpr std::uint64_t Ones = 0x0101010101010101u;
-  constexpr std::uint64_t Low7 = 0x7F7F7F7F7F7F7F7Fu;
-  constexpr std::uint64_t Commas = Ones * static_cast<unsigned char>(FieldSeparator);
-  std::uint64_t Blanks = 0; // as hasByteBelow21 tests a word
+  constexpr std::uint64_t Low7 = ~WordHighBits;
+  constexpr std::uint64_t Commas = WordOnes * static_cast<unsigned char>(FieldSeparator);
+  std::uint64_t Blanks = 0;
   for (std::uint64_t Word; At + sizeof Word <= Line.size(); At += sizeof Word) {
     std::memcpy(&Word, Data + At, sizeof Word);
-    Blanks |= (Word - Ones * 0x21) & ~Word;
+    Blanks |= below21Bits(Word);
     // The high bit of a byte of Found is set exactly where Word holds a
     // comma (no carry crosses a byte: 0x7F + 0x7F fits in one).
     const std::uint64_t Diff = Word ^ Commas;
@@ -462,7 +467,7 @@ CutLine cutItemLine(std::string_view Line, std::array<std::string_view, MaxItemF
          Found &= Found - 1)
       cutAt(At + static_cast<std::size_t>(__builtin_ctzll(Found) / 8));
   }
-  Cut.HasBlank = (Blanks & ~Low7) != 0;
+  Cut.HasBlank = (Blanks & WordHighBits) != 0;
 #endif
   for (; At < Line.size(); ++At) {
     if (Data[At] == FieldSeparator)
