@@ -1,18 +1,21 @@
 // NamedLibrary.h - a library of named settings kept flat: its records in one
-// array, their names once each in one block of wide characters, a hashed index
-// by name, and its option list (the names in the order the option getters
-// list them) as positions in that array.
+// array, their names once each in one block of bytes (their kept form, UTF-8
+// for every character), a hashed index by name, and its option list (the
+// names in the order the option getters list them) as positions in that
+// array.
 #ifndef ZRVREPORT_MANAGER_NAMEDLIBRARY_H
 #define ZRVREPORT_MANAGER_NAMEDLIBRARY_H
 
 #include "manager/RecordFields.h"
 #include "manager/SequencePool.h"
+#include "platform/Utf8.h"
 #include "util/Text.h"
 #include "zrvreport/ZRVCommon.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -22,11 +25,69 @@
 
 namespace zrv::manager {
 
+/// The kept form of a wide name (platform::WideToKept), made on the stack
+/// when the name is not long.
+class KeptOf {
+public:
+  explicit KeptOf(std::wstring_view Name) {
+    char* Start = Small;
+    if (Name.size() > sizeof Small / platform::KeptRoom) {
+      Large.resize(Name.size() * platform::KeptRoom);
+      Start = Large.data();
+    }
+    Text = std::string_view(Start, static_cast<std::size_t>(platform::WideToKept(Start, Name) - Start));
+  }
+  KeptOf(const KeptOf&) = delete;
+  KeptOf& operator=(const KeptOf&) = delete;
+  std::string_view view() const { return Text; }
+
+private:
+  char Small[1024];
+  std::string Large;
+  std::string_view Text;
+};
+
+/// The wide text of the kept form \p Kept.
+inline std::wstring wideOfKept(std::string_view Kept) {
+  std::wstring Wide;
+  Wide.reserve(Kept.size());
+  platform::KeptToWide(Kept, Wide);
+  return Wide;
+}
+
+/// ZRVNameLess on names in their kept form: the bytes are compared up to the
+/// first that differs; there two ASCII bytes decide, and otherwise the rest of
+/// both names from that character on is widened and ordered by ZRVNameLess
+/// (the bytes before it are the same characters).
+inline bool keptLess(std::string_view Left, std::string_view Right) {
+  const std::size_t Shorter = Left.size() < Right.size() ? Left.size() : Right.size();
+  std::size_t I = 0;
+  for (; I + 8 <= Shorter; I += 8) {
+    std::uint64_t L;
+    std::uint64_t R;
+    std::memcpy(&L, Left.data() + I, sizeof L);
+    std::memcpy(&R, Right.data() + I, sizeof R);
+    if (L != R)
+      break;
+  }
+  while (I < Shorter && Left[I] == Right[I])
+    ++I;
+  if (I == Shorter)
+    return Left.size() < Right.size();
+  const auto L = static_cast<unsigned char>(Left[I]);
+  const auto R = static_cast<unsigned char>(Right[I]);
+  if (L < 0x80 && R < 0x80)
+    return L < R;
+  while (I > 0 && (static_cast<unsigned char>(Left[I]) & 0xC0) == 0x80)
+    --I; // back to the first byte of the character (the same in both)
+  return ZRVNameLess()(wideOfKept(Left.substr(I)), wideOfKept(Right.substr(I)));
+}
+
 /// What happens to an empty name when a library lists its names afresh.
 enum class EmptyName { Dropped, Listed };
 
-/// The named settings of one kind. Each entry refers to its name in the
-/// library's block of names and holds its record: a record with a field table
+/// The named settings of one kind. Each entry refers to its name (its kept
+/// form) in the library's block of names and holds its record: a record with a field table
 /// (RecordFields.h) as its numbers alone, with a mark that says whether its
 /// own Name field is the entry's name (the usual case: the name is held
 /// once), empty, or another name (kept aside); any other record whole. An
@@ -51,11 +112,21 @@ public:
   std::size_t entryLimit() const { return Entries.size(); }
 
   /// The entry named \p Name; NotFound when there is none.
-  Id find(std::wstring_view Name) const { return Index[slotOf(Name, hashOf(Name))]; }
+  Id find(std::wstring_view Name) const { return findKept(KeptOf(Name).view()); }
+  /// The entry whose name's kept form is \p Kept; NotFound when there is
+  /// none.
+  Id findKept(std::string_view Kept) const { return Index[slotOf(Kept, hashOf(Kept))]; }
 
   /// The name of entry \p At.
-  std::wstring_view name(Id At) const {
-    return std::wstring_view(Names.data() + Places[At].At, Places[At].Size);
+  std::wstring name(Id At) const { return wideOfKept(keptName(At)); }
+  /// Puts the name of entry \p At into \p Out (its room kept).
+  void nameInto(Id At, std::wstring& Out) const {
+    Out.clear();
+    platform::KeptToWide(keptName(At), Out);
+  }
+  /// The kept form of the name of entry \p At.
+  std::string_view keptName(Id At) const {
+    return std::string_view(Names.data() + Places[At].At, Places[At].Size);
   }
   /// The record of entry \p At as it was stored, its Name field included.
   Record record(Id At) const {
@@ -63,7 +134,7 @@ public:
     if constexpr (Numbered) {
       Record Out = recordOf<Record>(E.Value);
       if (E.Named == OwnName::Key)
-        Out.Name.assign(name(At));
+        Out.Name = name(At);
       else if (E.Named == OwnName::Other)
         Out.Name = OtherNames.at(At);
       return Out;
@@ -71,9 +142,9 @@ public:
       return E.Value;
     }
   }
-  /// The Name field of the record of entry \p At, seen in place: its
-  /// entry's name, nothing, or the other name it was stored with.
-  std::wstring_view ownName(Id At) const {
+  /// The Name field of the record of entry \p At: its entry's name,
+  /// nothing, or the other name it was stored with.
+  std::wstring ownName(Id At) const {
     if constexpr (Numbered) {
       const Entry& E = Entries[At];
       if (E.Named == OwnName::Key)
@@ -84,6 +155,14 @@ public:
     } else {
       return Entries[At].Value.Name;
     }
+  }
+  /// True when the Name field of the record of entry \p At is the entry's
+  /// name.
+  bool ownNameIsName(Id At) const {
+    if constexpr (Numbered)
+      return Entries[At].Named == OwnName::Key;
+    else
+      return KeptOf(Entries[At].Value.Name).view() == keptName(At);
   }
   /// The record of entry \p At with its Name field left empty (the name is
   /// name(At)): made from its numbers, or the record kept whole in place.
@@ -105,24 +184,37 @@ public:
   /// \p NamedByKey the record's own name is \p Name, whatever its Name field
   /// holds (a record read from a line, whose name is its key).
   bool add(std::wstring_view Name, Record Value, bool NamedByKey = false) {
-    const std::uint32_t Hash = hashOf(Name);
-    const std::size_t Slot = slotOf(Name, Hash);
+    const KeptOf Kept(Name);
+    const std::uint32_t Hash = hashOf(Kept.view());
+    const std::size_t Slot = slotOf(Kept.view(), Hash);
     if (Index[Slot] != NotFound)
       return false;
-    append(Name, std::move(Value), Slot, Hash, NamedByKey);
+    append(Kept.view(), std::move(Value), Slot, Hash, namedAs(Name, Value, NamedByKey));
+    return true;
+  }
+  /// Adds \p Value, whose own name is its key, under the name whose kept
+  /// form is \p Kept, as add does (false when the library has the name).
+  bool addKept(std::string_view Kept, Record Value) {
+    const std::uint32_t Hash = hashOf(Kept);
+    const std::size_t Slot = slotOf(Kept, Hash);
+    if (Index[Slot] != NotFound)
+      return false;
+    append(Kept, std::move(Value), Slot, Hash, OwnName::Key);
     return true;
   }
 
   /// Inserts or replaces the record under \p Name; either way the name
   /// becomes the last of the option list.
   void store(std::wstring_view Name, Record Value) {
-    const std::uint32_t Hash = hashOf(Name);
-    const std::size_t Slot = slotOf(Name, Hash);
+    const KeptOf Kept(Name);
+    const std::uint32_t Hash = hashOf(Kept.view());
+    const std::size_t Slot = slotOf(Kept.view(), Hash);
     Id At = Index[Slot];
+    const OwnName Named = namedAs(Name, Value, false);
     if (At == NotFound) {
-      At = append(Name, std::move(Value), Slot, Hash);
+      At = append(Kept.view(), std::move(Value), Slot, Hash, Named);
     } else {
-      setValue(At, Name, std::move(Value));
+      setValue(At, std::move(Value), Named);
       unlist(At);
     }
     list(At);
@@ -131,7 +223,8 @@ public:
   /// Erases the record named \p Name and its option; false when the library
   /// has no such name.
   bool erase(std::wstring_view Name) {
-    const std::size_t Slot = slotOf(Name, hashOf(Name));
+    const KeptOf Kept(Name);
+    const std::size_t Slot = slotOf(Kept.view(), hashOf(Kept.view()));
     const Id At = Index[Slot];
     if (At == NotFound)
       return false;
@@ -207,7 +300,7 @@ public:
     for (Id At = 0; At < Entries.size(); ++At)
       if (Entries[At].Alive && (Rule == EmptyName::Listed || Places[At].Size != 0))
         Order.push_back(At);
-    auto Less = [this](Id A, Id B) { return ZRVNameLess()(name(A), name(B)); };
+    auto Less = [this](Id A, Id B) { return keptLess(keptName(A), keptName(B)); };
     // A saved template and a handed-over map come in key order already.
     if (!std::is_sorted(Order.begin(), Order.end(), Less))
       std::sort(Order.begin(), Order.end(), Less);
@@ -235,10 +328,10 @@ public:
   }
 
 private:
-  /// The slot of \p Name, whose hash is \p Hash, or the free slot where it
-  /// would go.
-  std::size_t slotOf(std::wstring_view Name, std::uint32_t Hash) const {
-    return Index.slotOf(Hash, [&](Id At) { return name(At) == Name; });
+  /// The slot of the name whose kept form is \p Kept and whose hash is
+  /// \p Hash, or the free slot where it would go.
+  std::size_t slotOf(std::string_view Kept, std::uint32_t Hash) const {
+    return Index.slotOf(Hash, [&](Id At) { return keptName(At) == Kept; });
   }
 
   static constexpr bool detectName(...) { return false; }
@@ -275,44 +368,53 @@ private:
     OwnName Named = OwnName::Key;
   };
 
-  static std::uint32_t hashOf(std::wstring_view Name) { return hashName(Name); }
-  /// Where an entry's name is in Names.
+  static std::uint32_t hashOf(std::string_view Kept) {
+    return hashElements(Kept.data(), Kept.size());
+  }
+  /// Where an entry's name is in Names (in bytes).
   struct NamePlace {
     std::uint32_t At = 0;   ///< its first character
     std::uint32_t Size = 0; ///< its length
   };
 
-  /// Keeps \p Value as the record of entry \p At, named \p Name.
-  /// With \p NamedByKey the record's own name is \p Name, whatever its
-  /// Name field holds.
-  void setValue(Id At, std::wstring_view Name, Record Value, bool NamedByKey = false) {
+  /// What the Name field of \p Value, to be stored under \p Name, is
+  /// (with \p NamedByKey the record's own name is \p Name, whatever its
+  /// Name field holds).
+  static OwnName namedAs(std::wstring_view Name, const Record& Value, bool NamedByKey) {
+    if constexpr (Numbered) {
+      if (NamedByKey || Value.Name == Name)
+        return OwnName::Key;
+      return Value.Name.empty() ? OwnName::Empty : OwnName::Other;
+    } else {
+      return OwnName::Key; // the record is kept whole, its Name field with it
+    }
+  }
+
+  /// Keeps \p Value as the record of entry \p At, its Name field being
+  /// \p Named.
+  void setValue(Id At, Record Value, OwnName Named) {
     Entry& E = Entries[At];
     if constexpr (Numbered) {
       OtherNames.erase(At);
-      if (NamedByKey || Value.Name == Name) {
-        E.Named = OwnName::Key;
-      } else if (Value.Name.empty()) {
-        E.Named = OwnName::Empty;
-      } else {
-        E.Named = OwnName::Other;
+      E.Named = Named;
+      if (Named == OwnName::Other)
         OtherNames.emplace(At, std::move(Value.Name));
-      }
       E.Value = KeptRecord(numbersOf(Value));
     } else {
       E.Value = std::move(Value);
     }
   }
 
-  /// Adds entry \p Name at the free index slot \p Slot that slotOf gave
-  /// for it (its hash \p Hash).
-  Id append(std::wstring_view Name, Record Value, std::size_t Slot, std::uint32_t Hash,
-            bool NamedByKey = false) {
+  /// Adds the entry whose name's kept form is \p Kept at the free index
+  /// slot \p Slot that slotOf gave for it (its hash \p Hash).
+  Id append(std::string_view Kept, Record Value, std::size_t Slot, std::uint32_t Hash,
+            OwnName Named) {
     const auto At = static_cast<Id>(Entries.size());
     Entries.emplace_back();
-    setValue(At, Name, std::move(Value), NamedByKey);
+    setValue(At, std::move(Value), Named);
     Places.push_back(
-        {static_cast<std::uint32_t>(Names.size()), static_cast<std::uint32_t>(Name.size())});
-    Names.insert(Names.end(), Name.begin(), Name.end());
+        {static_cast<std::uint32_t>(Names.size()), static_cast<std::uint32_t>(Kept.size())});
+    Names.append(Kept);
     ++Live;
     // Erased entries keep their slots until a squeeze: every entry counts.
     Index.put(Slot, Hash, At, Entries.size());
@@ -327,7 +429,7 @@ private:
     KeptEntries.reserve(Live);
     std::vector<NamePlace> KeptPlaces;
     KeptPlaces.reserve(Live);
-    std::vector<wchar_t> KeptNames;
+    std::string KeptNames;
     std::unordered_map<Id, std::wstring> KeptOthers;
     for (Id At = 0; At < Entries.size(); ++At) {
       Entry& E = Entries[At];
@@ -337,10 +439,10 @@ private:
       if constexpr (Numbered)
         if (E.Named == OwnName::Other)
           KeptOthers.emplace(NewId[At], std::move(OtherNames.at(At)));
-      const std::wstring_view Name = name(At);
+      const std::string_view Name = keptName(At);
       KeptPlaces.push_back(
           {static_cast<std::uint32_t>(KeptNames.size()), static_cast<std::uint32_t>(Name.size())});
-      KeptNames.insert(KeptNames.end(), Name.begin(), Name.end());
+      KeptNames.append(Name);
       KeptEntries.push_back(std::move(E));
     }
     std::vector<Id> Order;
@@ -354,8 +456,8 @@ private:
     OtherNames = std::move(KeptOthers);
     Index.clear();
     for (Id At = 0; At < Entries.size(); ++At) {
-      const std::uint32_t Hash = hashOf(name(At));
-      Index.put(slotOf(name(At), Hash), Hash, At, At + 1);
+      const std::uint32_t Hash = hashOf(keptName(At));
+      Index.put(slotOf(keptName(At), Hash), Hash, At, At + 1);
     }
     clearOptions();
     for (Id At : Order)
@@ -427,7 +529,7 @@ private:
 
   std::vector<Entry> Entries;
   std::vector<NamePlace> Places; ///< where each entry's name is, by entry number
-  std::vector<wchar_t> Names;    ///< every entry's name, one after another
+  std::string Names;             ///< every entry's name (kept form), one after another
   /// The own Name fields that are neither the entry's name nor empty.
   std::unordered_map<Id, std::wstring> OtherNames;
   IdTable Index; ///< entry numbers by name hash

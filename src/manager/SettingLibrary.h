@@ -61,7 +61,7 @@ int optionByIndex(const Library& Target, int Count, int Index, wchar_t* Name) {
   if (Index < 0 || Index >= Count || static_cast<std::size_t>(Index) >= Target.optionCount())
     return 0;
   if (Name) {
-    const std::wstring_view Option = Target.name(Target.optionAt(static_cast<std::size_t>(Index)));
+    const std::wstring Option = Target.name(Target.optionAt(static_cast<std::size_t>(Index)));
     Option.copy(Name, Option.size());
     Name[Option.size()] = L'\0';
   }

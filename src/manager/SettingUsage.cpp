@@ -150,9 +150,8 @@ void CZRVReportItemManager::SetAllManyViewData() {
     if (At == Views.NotFound) {
       Record = Pools.Views.internNamed(ViewKind::Map::mapped_type(), 0);
     } else {
-      const std::wstring_view Own = Views.ownName(At);
-      Record =
-          Pools.Views.internNamed(Views.stored(At), Own == Wanted ? Name : Pools.Names.intern(Own));
+      Record = Pools.Views.internNamed(
+          Views.stored(At), Views.ownNameIsName(At) ? Name : Pools.Names.intern(Views.ownName(At)));
     }
     if (Name < RecordOfName.size())
       RecordOfName[Name] = Record;

@@ -60,6 +60,84 @@ char* EncodeUtf8(char* At, std::wstring_view Text) {
   return At;
 }
 
+char* WideToKept(char* At, std::wstring_view Text) {
+  const std::size_t Size = Text.size();
+  for (std::size_t I = 0; I < Size; ++I) {
+    auto C = static_cast<std::uint32_t>(Text[I]);
+    if (C < 0x80) {
+      *At++ = static_cast<char>(C);
+      continue;
+    }
+    if constexpr (sizeof(wchar_t) == 2) {
+      C &= 0xFFFF;
+      if (C >= 0xD800 && C <= 0xDBFF && I + 1 < Size) {
+        const auto Low = static_cast<std::uint32_t>(Text[I + 1]) & 0xFFFF;
+        if (Low >= 0xDC00 && Low <= 0xDFFF) {
+          C = 0x10000 + ((C - 0xD800) << 10) + (Low - 0xDC00);
+          ++I;
+        }
+      }
+    }
+    if (C < 0x800) {
+      *At++ = static_cast<char>(0xC0 | (C >> 6));
+    } else if (C < 0x10000) {
+      *At++ = static_cast<char>(0xE0 | (C >> 12));
+      *At++ = static_cast<char>(0x80 | ((C >> 6) & 0x3F));
+    } else if (C <= 0x10FFFF) {
+      *At++ = static_cast<char>(0xF0 | (C >> 18));
+      *At++ = static_cast<char>(0x80 | ((C >> 12) & 0x3F));
+      *At++ = static_cast<char>(0x80 | ((C >> 6) & 0x3F));
+    } else {
+      *At++ = static_cast<char>(0xFE);
+      for (int Shift = 30; Shift > 0; Shift -= 6)
+        *At++ = static_cast<char>(0x80 | ((C >> Shift) & 0x3F));
+    }
+    *At++ = static_cast<char>(0x80 | (C & 0x3F));
+  }
+  return At;
+}
+
+void KeptToWide(std::string_view Kept, std::wstring& Out) {
+  // Names are ASCII nearly always: widened byte for byte up to the first
+  // byte that is not.
+  const std::size_t Ascii = AsciiPrefixLength(Kept);
+  const std::size_t Start = Out.size();
+  Out.resize(Start + Ascii);
+  wchar_t* const To = Out.data() + Start;
+  for (std::size_t I = 0; I < Ascii; ++I)
+    To[I] = static_cast<wchar_t>(Kept[I]);
+  const auto* P = reinterpret_cast<const unsigned char*>(Kept.data()) + Ascii;
+  const unsigned char* const End = reinterpret_cast<const unsigned char*>(Kept.data()) + Kept.size();
+  while (P < End) {
+    const unsigned char Lead = *P++;
+    std::uint32_t C = Lead;
+    std::ptrdiff_t More = 0;
+    if (Lead >= 0xF8) {
+      C = 0;
+      More = 6;
+    } else if (Lead >= 0xF0) {
+      C = Lead & 0x07;
+      More = 3;
+    } else if (Lead >= 0xE0) {
+      C = Lead & 0x0F;
+      More = 2;
+    } else if (Lead >= 0x80) {
+      C = Lead & 0x1F;
+      More = 1;
+    }
+    if (More > End - P)
+      break; // a kept form is never cut short; nothing is read past its end
+    for (; More > 0; --More)
+      C = (C << 6) | (*P++ & 0x3Fu);
+    if (sizeof(wchar_t) == 2 && C >= 0x10000 && C <= 0x10FFFF) {
+      Out += static_cast<wchar_t>(0xD800 + ((C - 0x10000) >> 10));
+      Out += static_cast<wchar_t>(0xDC00 + ((C - 0x10000) & 0x3FF));
+    } else {
+      Out += static_cast<wchar_t>(C);
+    }
+  }
+}
+
 std::u32string DecodeUtf8(std::string_view Bytes) {
   std::u32string Out;
   Out.reserve(Bytes.size());

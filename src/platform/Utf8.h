@@ -21,6 +21,35 @@ inline constexpr std::size_t Utf8Room = 4;
 /// wchar_t, a value above U+10FFFF) becomes U+FFFD.
 char* EncodeUtf8(char* At, std::wstring_view Text);
 
+/// The most bytes one wide character takes in the kept form.
+inline constexpr std::size_t KeptRoom = 7;
+
+/// Writes \p Text at \p At (room for KeptRoom bytes a character) in the form
+/// the setting libraries keep names in, and returns the end of what it wrote.
+/// Every character is its UTF-8 bytes (a UTF-16 surrogate pair its code
+/// point's); so is a lone surrogate (the three bytes of its value, which
+/// well-formed UTF-8 never holds) and, with a 32-bit wchar_t, a value above
+/// U+10FFFF becomes 0xFE and six continuation bytes of its 32 bits. So a
+/// well-formed UTF-8 name is its own kept form, and KeptToWide gives any
+/// wide text back exactly.
+char* WideToKept(char* At, std::wstring_view Text);
+
+/// Appends the wide text of the kept form \p Kept to \p Out.
+void KeptToWide(std::string_view Kept, std::wstring& Out);
+
+/// The number of wide characters of the kept form \p Kept (the size of what
+/// KeptToWide gives).
+inline std::size_t KeptWideLength(std::string_view Kept) {
+  std::size_t Length = 0;
+  for (char Byte : Kept) {
+    const auto B = static_cast<unsigned char>(Byte);
+    Length += (B & 0xC0) != 0x80; // each byte but a continuation starts one
+    if (sizeof(wchar_t) == 2)
+      Length += B >= 0xF0 && B < 0xF8; // a code point above U+FFFF: two units
+  }
+  return Length;
+}
+
 /// Decodes UTF-8 bytes to code points. Each maximal subpart of an ill-formed
 /// sequence (a stray byte, a truncated sequence, an overlong form, an encoded
 /// surrogate, a value above U+10FFFF) becomes one U+FFFD, the practice the

@@ -23,6 +23,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Utf8.h"
 #include "template/TemplateLayout.h"
 #include "zrvreport/ZRVReportItem.h"
 #include "zrvreport/ZRVReportItemEx.h"
@@ -320,6 +321,10 @@ void appendInfoLine(ByteBuffer& Out, InfoField Field, int Number, std::wstring_v
 /// the reader takes as a separator: such values do not read back.
 template <typename Record>
 void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const Record& R);
+/// The same for the name whose kept form (platform::WideToKept) is \p Kept,
+/// as a setting library holds it: the same bytes as for the name itself.
+template <typename Record>
+void appendKeptSettingLine(ByteBuffer& Out, std::string_view Kept, const Record& R);
 /// The [ResultEx] row of extended item \p Position (0 to 5). The output column
 /// is 1 when \p Output is 1, else 0. The setting column is \p Setting,
 /// unchanged (no '_' replacement), or the row's replacement when \p Setting is
@@ -468,13 +473,22 @@ struct ParsedHeaderValue {
 /// none of the keys, or a text longer than MaxNameChars.
 std::optional<ParsedHeaderValue> parseHeaderLine(std::string_view Line);
 
-/// A setting line as read: the name decoded from UTF-8 and the record built
-/// from the record's defaults and the values read. For records with a Name
-/// field, Value.Name is the name as well.
+/// A setting line as read: the name and the record built from the record's
+/// defaults and the values read (its Name field left empty).
 template <typename Record> struct NamedSetting {
-  std::wstring Name;
   Record Value;
   std::string_view NameBytes; ///< the name's bytes in the line read
+  bool Ascii = true;          ///< NameBytes are ASCII, and so the name's kept form
+  std::string NonAsciiKept;   ///< else the kept form of the name they decode to
+  /// The name in the form the setting libraries keep names in
+  /// (platform::WideToKept): the bytes of the line when they are ASCII.
+  std::string_view kept() const { return Ascii ? NameBytes : std::string_view(NonAsciiKept); }
+  /// The name decoded from UTF-8 (an ill-formed sequence as U+FFFD).
+  std::wstring name() const {
+    std::wstring Wide;
+    platform::KeptToWide(kept(), Wide);
+    return Wide;
+  }
 };
 
 /// Reads a setting line of the section's kind: commas become blanks; then a

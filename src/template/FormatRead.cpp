@@ -99,10 +99,10 @@ static_assert(
 /// The name and values of a setting line, read by its section's pattern.
 class ScannedSetting {
 public:
-  /// Reads \p Line by the pattern of \p Id, its name into \p Name and the
-  /// name's bytes in the line into \p NameBytes; false when the line gives
-  /// fewer values than the section accepts or its name is too long.
-  bool scan(std::string_view Line, Section Id, std::wstring& Name, std::string_view& NameBytes);
+  /// Reads \p Line by the pattern of \p Id, the name's bytes in the line
+  /// into \p NameBytes; false when the line gives fewer values than the
+  /// section accepts.
+  bool scan(std::string_view Line, Section Id, std::string_view& NameBytes);
   /// Value \p Index as an integer when the line's accepted values include it,
   /// else \p Default.
   int integer(std::size_t Index, int Default) const {
@@ -174,8 +174,7 @@ bool ScannedSetting::scanPlain(std::string_view Line, const ValueKinds& Kinds,
   return true;
 }
 
-bool ScannedSetting::scan(std::string_view Line, Section Id, std::wstring& Name,
-                          std::string_view& NameBytes) {
+bool ScannedSetting::scan(std::string_view Line, Section Id, std::string_view& NameBytes) {
   const SectionLayout& Row = layoutOf(Id);
   // The directives after the name's "%s" say which values follow and of what
   // kind; reading stops at the first value that is not a number.
@@ -201,9 +200,26 @@ bool ScannedSetting::scan(std::string_view Line, Section Id, std::wstring& Name,
     Taken = Partial;
   else
     return false;
+  return true;
+}
 
-  decodeInto(NameBytes, Name);
-  return fitsNameLimit(Name);
+/// Takes \p Bytes as the name of \p Setting: ASCII bytes as they stand (they
+/// are the name's kept form), others decoded (an ill-formed sequence as
+/// U+FFFD) and kept in the kept form of the name. False when the name is
+/// longer than MaxNameChars.
+template <typename Record> bool takeName(NamedSetting<Record>& Setting, std::string_view Bytes) {
+  Setting.NameBytes = Bytes;
+  Setting.Ascii = platform::IsAscii(Bytes);
+  if (Setting.Ascii)
+    return Bytes.size() <= MaxNameChars;
+  std::wstring Name;
+  decodeInto(Bytes, Name);
+  if (!fitsNameLimit(Name))
+    return false;
+  std::string& Kept = Setting.NonAsciiKept;
+  Kept.resize(Name.size() * platform::KeptRoom);
+  Kept.resize(static_cast<std::size_t>(platform::WideToKept(Kept.data(), Name) - Kept.data()));
+  return true;
 }
 
 } // namespace
@@ -262,7 +278,8 @@ namespace {
 template <typename Record> bool readSetting(std::string_view Line, NamedSetting<Record>& Setting) {
   const auto Kind = kindOf(Record());
   ScannedSetting S;
-  if (!S.scan(Line, Kind.Id, Setting.Name, Setting.NameBytes))
+  std::string_view NameBytes;
+  if (!S.scan(Line, Kind.Id, NameBytes) || !takeName(Setting, NameBytes))
     return false;
   Record& R = Setting.Value;
   R = Record();
@@ -348,9 +365,7 @@ bool readSettingLine(std::string_view Line, NamedSetting<MeltRecord>& Setting) {
   if (Cut == 0)
     return false;
 
-  Setting.NameBytes = Text.substr(0, Cut);
-  decodeInto(Setting.NameBytes, Setting.Name);
-  if (!fitsNameLimit(Setting.Name))
+  if (!takeName(Setting, Text.substr(0, Cut)))
     return false;
   std::string_view Rest = Text.substr(Cut + 1);
   MeltRecord& R = Setting.Value;

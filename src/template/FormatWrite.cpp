@@ -79,6 +79,19 @@ public:
     At = std::replace_copy(In.begin(), In.end(), room(In.size()), ' ',
                            static_cast<char>(NameBlankReplacement));
   }
+  /// A name in the kept form of the setting libraries
+  /// (platform::WideToKept): ASCII bytes copied with their blanks replaced,
+  /// any other name widened and written as name() writes it.
+  void keptName(std::string_view Kept) {
+    if (platform::IsAscii(Kept)) {
+      At = std::replace_copy(Kept.begin(), Kept.end(), room(Kept.size()), ' ',
+                             static_cast<char>(NameBlankReplacement));
+      return;
+    }
+    std::wstring Wide;
+    platform::KeptToWide(Kept, Wide);
+    name(Wide);
+  }
   void text(const EncodedName* Text) { text(*Text); }
   void name(const EncodedName* Name) { name(*Name); }
   void integer(int Value) {
@@ -328,6 +341,10 @@ void putFixedLiteral(Sink& Out) {
 struct WrittenName {
   std::wstring_view Text;
 };
+/// The same for a name in the kept form of the setting libraries.
+struct WrittenKeptName {
+  std::string_view Kept;
+};
 
 /// ASCII text of the layout tables (a key, a label), written as it stands or
 /// enclosed in double quotes.
@@ -349,13 +366,16 @@ void putFixedStep(Sink& Out, const Value& V) {
   if constexpr (Step.Type == Directive::Text) {
     static_assert(std::is_same_v<Value, std::wstring_view> ||
                       std::is_same_v<Value, const EncodedName*> ||
-                      std::is_same_v<Value, WrittenName> || std::is_same_v<Value, AsciiText> ||
+                      std::is_same_v<Value, WrittenName> ||
+                      std::is_same_v<Value, WrittenKeptName> || std::is_same_v<Value, AsciiText> ||
                       std::is_same_v<Value, WholeNumbers> || IsViewColumn<Value>::value,
                   "a text for a %s directive");
     if constexpr (std::is_same_v<Value, WholeNumbers> || IsViewColumn<Value>::value) {
       putValue(Out, V);
     } else if constexpr (std::is_same_v<Value, WrittenName>) {
       Out.name(V.Text);
+    } else if constexpr (std::is_same_v<Value, WrittenKeptName>) {
+      Out.keptName(V.Kept);
     } else if constexpr (std::is_same_v<Value, AsciiText>) {
       if (V.Quoted)
         Out.ascii('"');
@@ -456,17 +476,16 @@ template <std::size_t I, typename Record> auto fieldValue(const Record& R) {
     return R.*Field.Real;
 }
 
-template <typename Sink, typename Record, std::size_t... I>
-void putSettingFields(Sink& Out, std::wstring_view Name, const Record& R,
-                      std::index_sequence<I...>) {
+template <typename Sink, typename Named, typename Record, std::size_t... I>
+void putSettingFields(Sink& Out, Named Name, const Record& R, std::index_sequence<I...>) {
   constexpr Section Id = kindOf(RecordSample<Record>).Id;
-  putFixedLine<DataSteps<Id>>(Out, WrittenName{Name}, fieldValue<I>(R)...);
+  putFixedLine<DataSteps<Id>>(Out, Name, fieldValue<I>(R)...);
 }
 
 /// A setting line: the name with blanks as '_', then the record's values in
 /// the order of its kind's table.
-template <typename Sink, typename Record>
-void putSetting(Sink& Out, std::wstring_view Name, const Record& R) {
+template <typename Sink, typename Named, typename Record>
+void putSetting(Sink& Out, Named Name, const Record& R) {
   constexpr std::size_t Count = std::size(kindOf(RecordSample<Record>).Fields);
   putSettingFields(Out, Name, R, std::make_index_sequence<Count>{});
 }
@@ -477,8 +496,9 @@ WholeNumbers percentages(const MeltRecord& R) {
   return {R.Percentage, static_cast<std::size_t>(Count), PercentageSeparator};
 }
 
-template <typename Sink> void putSetting(Sink& Out, std::wstring_view Name, const MeltRecord& R) {
-  putFixedLine<DataSteps<Section::MeltFrontTimeCapture>>(Out, WrittenName{Name}, percentages(R));
+template <typename Sink, typename Named>
+void putSetting(Sink& Out, Named Name, const MeltRecord& R) {
+  putFixedLine<DataSteps<Section::MeltFrontTimeCapture>>(Out, Name, percentages(R));
 }
 
 // ---- [ResultEx] ------------------------------------------------------------------------
@@ -565,8 +585,12 @@ void appendInfoLine(ByteBuffer& Out, InfoField Field, int Number, std::wstring_v
   KeyRowWriter<InfoRows>::Writers[static_cast<std::size_t>(Field)](Sink, Number, Text);
 }
 
-template <typename Record>
-void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const Record& R) {
+namespace {
+
+/// A setting line whose name \p Name (WrittenName or WrittenKeptName) takes
+/// at most \p NameRoom bytes.
+template <typename Named, typename Record>
+void appendNamedSetting(ByteBuffer& Out, Named Name, std::size_t NameRoom, const Record& R) {
   if constexpr (std::is_same_v<Record, MeltRecord>) {
     Utf8Sink Sink(Out); // up to a hundred percentages of any length
     putSetting(Sink, Name, R);
@@ -580,9 +604,23 @@ void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const Record& R)
     constexpr std::size_t Fixed =
         std::size(Kind.Fields) * std::max(IntRoom, LgRoom) +
         std::string_view(Sections[static_cast<std::size_t>(Kind.Id)].DataPattern).size();
-    Utf8SinkOf<false> Sink(Out, Fixed + platform::Utf8Room * Name.size());
+    Utf8SinkOf<false> Sink(Out, Fixed + NameRoom);
     putSetting(Sink, Name, R);
   }
+}
+
+} // namespace
+
+template <typename Record>
+void appendSettingLine(ByteBuffer& Out, std::wstring_view Name, const Record& R) {
+  appendNamedSetting(Out, WrittenName{Name}, platform::Utf8Room * Name.size(), R);
+}
+
+template <typename Record>
+void appendKeptSettingLine(ByteBuffer& Out, std::string_view Kept, const Record& R) {
+  // A kept name has a byte or more for each character, of which UTF-8 takes
+  // at most Utf8Room.
+  appendNamedSetting(Out, WrittenKeptName{Kept}, platform::Utf8Room * Kept.size(), R);
 }
 
 template void appendSettingLine(ByteBuffer&, std::wstring_view, const ViewRecord&);
@@ -593,6 +631,14 @@ template void appendSettingLine(ByteBuffer&, std::wstring_view, const CaptureRec
 template void appendSettingLine(ByteBuffer&, std::wstring_view, const MeltRecord&);
 template void appendSettingLine(ByteBuffer&, std::wstring_view, const AnimationRecord&);
 template void appendSettingLine(ByteBuffer&, std::wstring_view, const ImageRecord&);
+template void appendKeptSettingLine(ByteBuffer&, std::string_view, const ViewRecord&);
+template void appendKeptSettingLine(ByteBuffer&, std::string_view, const ClipRecord&);
+template void appendKeptSettingLine(ByteBuffer&, std::string_view, const SliceRecord&);
+template void appendKeptSettingLine(ByteBuffer&, std::string_view, const ObjectRecord&);
+template void appendKeptSettingLine(ByteBuffer&, std::string_view, const CaptureRecord&);
+template void appendKeptSettingLine(ByteBuffer&, std::string_view, const MeltRecord&);
+template void appendKeptSettingLine(ByteBuffer&, std::string_view, const AnimationRecord&);
+template void appendKeptSettingLine(ByteBuffer&, std::string_view, const ImageRecord&);
 
 bool appendResultExRow(ByteBuffer& Out, std::size_t Position, int Output, std::wstring_view Setting,
                        double WarpageScale) {

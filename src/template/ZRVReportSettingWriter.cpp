@@ -41,6 +41,14 @@ constexpr const wchar_t* LineTooLongMessage =
 /// The line end of a saved template file, written in binary mode.
 constexpr std::string_view FileLineEnd = "\r\n";
 
+/// The subject of a refusal given as the kept form of a library's name,
+/// widened only for the message.
+struct KeptSubject {
+  std::string_view Kept;
+};
+std::wstring subjectText(std::wstring_view Subject) { return std::wstring(Subject); }
+std::wstring subjectText(KeptSubject Subject) { return zrv::manager::wideOfKept(Subject.Kept); }
+
 /// The text of a template, or of some of its sections, as the bytes that go
 /// into the file. It also notes the first line or name that a reader could
 /// not read back whole, so that a save can be refused before anything is
@@ -52,12 +60,12 @@ public:
   /// Appends a line that \p Put appends to the bytes as UTF-8, and a line
   /// end. \p Section and \p Subject name the line in the message of a
   /// refusal.
-  template <typename Append>
-  void line(Append&& Put, std::wstring_view Section, std::wstring_view Subject) {
+  template <typename Append, typename Subject = std::wstring_view>
+  void line(Append&& Put, std::wstring_view Section, const Subject& About) {
     const std::size_t Start = Bytes.size();
     Put(Bytes);
     if (!fitsReadLimit(Bytes.view().substr(Start)))
-      refuse(LineTooLongMessage, Section, Subject);
+      refuse(LineTooLongMessage, Section, About);
     Bytes.append(LineEnd);
   }
 
@@ -68,9 +76,10 @@ public:
 
   /// Notes a name or text value of \p Length wide characters that the line
   /// of \p Subject carries, when it is longer than a reader takes.
-  void name(std::size_t Length, std::wstring_view Section, std::wstring_view Subject) {
+  template <typename Subject>
+  void name(std::size_t Length, std::wstring_view Section, const Subject& About) {
     if (Length > MaxNameChars)
-      refuse(NameTooLongMessage, Section, Subject);
+      refuse(NameTooLongMessage, Section, About);
   }
   void name(std::wstring_view Name, std::wstring_view Section, std::wstring_view Subject) {
     name(Name.size(), Section, Subject);
@@ -105,9 +114,10 @@ private:
     std::wstring Subject;
   };
 
-  void refuse(const wchar_t* Pattern, std::wstring_view Section, std::wstring_view Subject) {
+  template <typename Subject>
+  void refuse(const wchar_t* Pattern, std::wstring_view Section, const Subject& About) {
     if (!Refusal)
-      Refusal = RefusalNote{Pattern, std::wstring(Section), std::wstring(Subject)};
+      Refusal = RefusalNote{Pattern, std::wstring(Section), subjectText(About)};
   }
 
   std::string_view LineEnd;
@@ -241,14 +251,21 @@ void Source::settings(TemplateText& T, Section Id, const Library& Settings,
   const std::wstring Tag = widen(tagOf(Id));
   T.asciiLine(tagOf(Id), Tag, Tag);
   T.asciiLine(layoutOf(Id).Label, Tag, Tag);
+  // Names are written from the kept form the library holds them in.
+  const zrv::manager::KeptOf SkipKept(Skip);
   for (std::size_t I = 0; I < Settings.optionCount(); ++I) {
     const auto Listed = Settings.optionAt(I);
-    const std::wstring_view Name = Settings.name(Listed);
-    if (Name.empty() || Name == Skip)
+    const std::string_view Kept = Settings.keptName(Listed);
+    if (Kept.empty() || Kept == SkipKept.view())
       continue;
     const auto& R = Settings.stored(Listed);
-    T.name(Name, Tag, Name);
-    T.line([&](ByteBuffer& Out) { appendSettingLine(Out, Name, publicRecord(R)); }, Tag, Name);
+    const KeptSubject About{Kept};
+    // A kept name has no more characters than bytes: only a long one is
+    // counted.
+    if (Kept.size() > MaxNameChars)
+      T.name(zrv::platform::KeptWideLength(Kept), Tag, About);
+    T.line([&](ByteBuffer& Out) { appendKeptSettingLine(Out, Kept, publicRecord(R)); }, Tag,
+           About);
   }
   T.sectionEnd();
 }

@@ -516,10 +516,10 @@ void CZRVReportTemplateProjectReader::parseSettings(fileformat::Section Id, Tabl
     }
     // The first line of a name wins; a later one leaves the name unmoved
     // for its finding. The record's name is its key.
-    if (!Settings.add(Setting.Name, Setting.Value, true))
-      note(FindingKind::DuplicateSetting, LineNumber, Setting.Name);
+    if (!Settings.addKept(Setting.kept(), std::move(Setting.Value)))
+      note(FindingKind::DuplicateSetting, LineNumber, Setting.name());
     else if (Names)
-      Names->added(Setting.NameBytes);
+      Names->added();
   }
 }
 
@@ -654,9 +654,8 @@ zrv::manager::PoolId pooledRecord(zrv::manager::RecordPool<Record>& Pool,
   if (Found.Pooled == zrv::manager::IdTable::NotFound) {
     zrv::manager::PoolId Name = 0; // the empty text
     if (Kept == KeptName::Own) {
-      const std::wstring_view Own = Settings.ownName(Found);
-      Name = Own == Settings.name(Found) ? pooledName(Pools, Settings, Found)
-                                         : Pools.Names.intern(Own);
+      Name = Settings.ownNameIsName(Found) ? pooledName(Pools, Settings, Found)
+                                           : Pools.Names.intern(Settings.ownName(Found));
     }
     Found.Pooled = Pool.internNamed(Form(Settings.stored(Found)), Name);
   }

@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "catalogue/Selection.h"
-#include "manager/ByteNames.h"
 #include "manager/ItemStore.h"
 #include "manager/NamedLibrary.h"
 #include "manager/StoredMelt.h"
@@ -79,7 +78,7 @@ private:
   void parseHeader();
   /// The index of a setting section whose names no item line gives.
   struct NoIndex {
-    void added(std::string_view) {}
+    void added() {}
   };
   /// Reads the lines of a setting section, each a setting of type \p Parsed,
   /// into \p Settings, and the name of each setting added into \p Names
@@ -149,52 +148,48 @@ private:
   /// item has used it.
   template <typename Record> struct SettingIndex {
     struct Entry {
-      std::uint32_t At; ///< entry number in the table
       zrv::manager::PoolId Pooled;
       zrv::manager::PoolId Name;
     };
     explicit SettingIndex(const Library<Record>& Settings) : Table(&Settings) {}
     const Library<Record>* Table;
     std::vector<Entry> Entries; ///< by entry number of the table
-    /// The bytes of every name as its setting line gave them; a name's id is
-    /// its entry number. Names are added in entry order, as the table gets
-    /// them, and the same bytes always decode to the same name, so a name
-    /// the table holds once has one entry here.
-    zrv::manager::ByteNames Bytes;
 
-    /// Indexes the entry the table has just added, named by the bytes
-    /// \p Name of its line (a table of a load only grows, and the first
-    /// line of a name wins).
-    void added(std::string_view Name) {
-      Entries.push_back(Entry{static_cast<std::uint32_t>(Entries.size()),
-                              zrv::manager::IdTable::NotFound, zrv::manager::IdTable::NotFound});
-      Bytes.intern(Name);
+    /// Indexes the entry the table has just added (a table of a load only
+    /// grows, and the first line of a name wins).
+    void added() {
+      Entries.push_back(Entry{zrv::manager::IdTable::NotFound, zrv::manager::IdTable::NotFound});
     }
-    void clear() {
-      Entries.clear();
-      Bytes.clear();
-    }
-    /// The entry named by the UTF-8 bytes \p Name, or none. The bytes are
-    /// looked up as they stand: the same bytes decode to the same name.
-    /// Bytes not found that are not ASCII (an ill-formed sequence, which
-    /// decodes to U+FFFD as other such sequences do) are decoded into
+    void clear() { Entries.clear(); }
+    /// The entry named by the UTF-8 bytes \p Name, or none. Well-formed
+    /// bytes are the name's kept form, in which the table keeps its names:
+    /// they are looked up as they stand. Bytes not found that are not ASCII
+    /// (an ill-formed sequence, which decodes to U+FFFD) are decoded into
     /// \p Wide and looked up as a name.
     Entry* find(std::string_view Name, std::wstring& Wide) {
-      if (const zrv::manager::PoolId At = Bytes.find(Name); At != Bytes.NotFound)
-        return &Entries[At];
-      if (zrv::platform::IsAscii(Name))
-        return nullptr;
-      zrv::format::decodeInto(Name, Wide);
-      const std::uint32_t At = Table->find(Wide);
+      std::uint32_t At = Table->findKept(Name);
+      if (At == Table->NotFound && !zrv::platform::IsAscii(Name)) {
+        zrv::format::decodeInto(Name, Wide);
+        At = Table->find(Wide);
+      }
       return At != Table->NotFound ? &Entries[At] : nullptr;
     }
-    /// The name of \p Found as the table holds it.
-    std::wstring_view name(const Entry& Found) const { return Table->name(Found.At); }
+    /// The entry number in the table of \p Found.
+    std::uint32_t at(const Entry& Found) const {
+      return static_cast<std::uint32_t>(&Found - Entries.data());
+    }
+    /// The name of \p Found as the table holds it, seen until the next call.
+    std::wstring_view name(const Entry& Found) const {
+      Table->nameInto(at(Found), NameRoom);
+      return NameRoom;
+    }
+    mutable std::wstring NameRoom; ///< the name decoded last
     /// The Name field of the record of \p Found (its name, for a record read
-    /// from a line).
-    std::wstring_view ownName(const Entry& Found) const { return Table->ownName(Found.At); }
+    /// from a line), and whether it is the name.
+    std::wstring ownName(const Entry& Found) const { return Table->ownName(at(Found)); }
+    bool ownNameIsName(const Entry& Found) const { return Table->ownNameIsName(at(Found)); }
     /// The record of \p Found with its Name field left empty.
-    Record stored(const Entry& Found) const { return Table->stored(Found.At); }
+    Record stored(const Entry& Found) const { return Table->stored(at(Found)); }
   };
   SettingIndex<CZRVReportItem::tagCLIPSETTING> ClippingIndex{ClippingTable};
   SettingIndex<CZRVReportItem::tagVIEWSETTING> ViewIndex{ViewTable};
