@@ -264,4 +264,27 @@ TEST(SettingLibraries, RecordsKeepTheirOwnNamesAndOrderThroughDeletes) {
     Views[*Name] = {};
   M.SetViewMap(Views);
   EXPECT_EQ(options(M, &Manager::GetViewOption), InUtf16Order);
+
+  // Names no UTF-8 text holds (a lone surrogate, with a 32-bit wchar_t a
+  // value above U+10FFFF) are kept apart from U+FFFD and from each other,
+  // come back unchanged and are listed in the same order.
+  const auto Wide = [](std::initializer_list<std::uint32_t> Units) {
+    std::wstring Text;
+    for (std::uint32_t Unit : Units)
+      Text += static_cast<wchar_t>(Unit);
+    return Text;
+  };
+  Names Odd{L"\uFFFD",       Wide({0xD800}),      Wide({0xD800, 0xE000}), Wide({0xD800, 'a'}),
+            Wide({0xDC00}), L"\U00010000x",      L"\uE000",             L"b\uFFFD"};
+  if (sizeof(wchar_t) == 4)
+    for (std::uint32_t Above : {0x110000u, 0xFFFFFFFFu})
+      Odd.push_back(Wide({'b', Above}));
+  ZRVViewMap OddViews;
+  for (std::size_t I = 0; I < Odd.size(); ++I)
+    OddViews[Odd[I]].AngleX = static_cast<double>(I);
+  M.SetViewMap(OddViews);
+  std::sort(Odd.begin(), Odd.end(), ZRVNameLess());
+  EXPECT_EQ(options(M, &Manager::GetViewOption), Odd);
+  for (const auto& [Name, View] : OddViews)
+    EXPECT_EQ(M.GetViewSetting(Name.c_str()).AngleX, View.AngleX);
 }

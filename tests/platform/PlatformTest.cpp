@@ -1,6 +1,7 @@
 // PlatformTest.cpp - the platform layer's promises: text conversion, files,
 // renames, copies, folder listings and the executable's path.
 #include "platform/Platform.h"
+#include "platform/Utf8.h"
 #include "zrvreport/ZRVReportItemManager.h"
 #include "zrvreport/ZRVReportTemplateReader.h"
 
@@ -32,6 +33,39 @@ TEST(PlatformText, Utf8EncodingAndReplacementOfBadBytes) {
   // A surrogate without its partner is written as U+FFFD.
   EXPECT_EQ(ToUtf8(std::wstring{static_cast<wchar_t>(0xD800), L'x'}), "\xEF\xBF\xBDx");
   EXPECT_EQ(ToUtf8(std::wstring{L'x', static_cast<wchar_t>(0xDC00)}), "x\xEF\xBF\xBD");
+}
+
+TEST(PlatformText, KeptFormGivesEveryWideTextBack) {
+  auto kept = [](std::wstring_view Text) {
+    std::string Bytes(Text.size() * KeptRoom, '\0');
+    Bytes.resize(static_cast<std::size_t>(WideToKept(Bytes.data(), Text) - Bytes.data()));
+    return Bytes;
+  };
+  const auto Wide = [](std::initializer_list<std::uint32_t> Units) {
+    std::wstring Text;
+    for (std::uint32_t Unit : Units)
+      Text += static_cast<wchar_t>(Unit);
+    return Text;
+  };
+  // Characters are their UTF-8 bytes; a lone surrogate keeps its value
+  // (U+FFFD would merge it with other names).
+  EXPECT_EQ(kept(L"a\u00e9\U00010000"), "a\xC3\xA9\xF0\x90\x80\x80");
+  EXPECT_EQ(kept(Wide({0xD800, 'x'})), "\xED\xA0\x80x");
+  std::vector<std::wstring> Texts{L"",
+                                  L"Clip_0001",
+                                  L"\u0080\u07FF\u0800\uFFFD\uFFFF\U00010000\U0010FFFF",
+                                  Wide({0xD800}),
+                                  Wide({0xDC00, 'x', 0xDBFF}),
+                                  Wide({0xD800, 0xE000})};
+  if (sizeof(wchar_t) == 4) // values no UTF-16 text holds, and a split pair
+    Texts.push_back(Wide({0x110000, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF, 0xD800, 0xDC00}));
+  for (const std::wstring& Text : Texts) {
+    const std::string Bytes = kept(Text);
+    std::wstring Back = L"<";
+    KeptToWide(Bytes, Back);
+    EXPECT_EQ(Back, L"<" + Text);
+    EXPECT_EQ(KeptWideLength(Bytes), Text.size());
+  }
 }
 
 TEST(PlatformText, NamePatternsAndComparisonWithoutCase) {
