@@ -102,9 +102,9 @@ template <typename Element> class SequencePool {
 public:
   SequencePool() { clear(); }
 
-  /// The id of the \p Count elements from \p First; added when the pool
-  /// lacks them.
-  PoolId intern(const Element* First, std::size_t Count) {
+  /// The id of the \p Count elements from \p First (or of the elements
+  /// they convert to, each by its value); added when the pool lacks them.
+  template <typename Source> PoolId intern(const Source* First, std::size_t Count) {
     const std::uint32_t Hash = hashElements(First, Count);
     const std::size_t At = slotOf(First, Count, Hash);
     if (Index[At] != NotFound)
@@ -151,7 +151,7 @@ public:
     Places.assign(1, Place());
     Index.clear();
     const std::uint32_t Hash = hashElements<Element>(nullptr, 0);
-    Index.put(slotOf(nullptr, 0, Hash), Hash, 0, 1);
+    Index.put(slotOf<Element>(nullptr, 0, Hash), Hash, 0, 1);
   }
 
   static constexpr PoolId NotFound = IdTable::NotFound;
@@ -171,7 +171,7 @@ private:
   /// Copies the elements into the last block, or into a new one when the
   /// last has no room left for them (a copied pool's blocks have no room to
   /// spare).
-  Place place(const Element* First, std::size_t Count) {
+  template <typename Source> Place place(const Source* First, std::size_t Count) {
     if (Count == 0)
       return Place();
     if (Blocks.empty() || Blocks.back().capacity() - Blocks.back().size() < Count) {
@@ -187,7 +187,8 @@ private:
   }
 
   /// The slot that holds the sequence, or the free slot where it would go.
-  std::size_t slotOf(const Element* First, std::size_t Count, std::uint32_t Hash) const {
+  template <typename Source>
+  std::size_t slotOf(const Source* First, std::size_t Count, std::uint32_t Hash) const {
     return Index.slotOf(Hash, [&](PoolId Id) {
       const Span<Element> Held = (*this)[Id];
       return Held.size() == Count && std::equal(Held.begin(), Held.end(), First);
@@ -203,6 +204,11 @@ private:
 class TextPool : public SequencePool<wchar_t> {
 public:
   PoolId intern(std::wstring_view Text) { return SequencePool::intern(Text.data(), Text.size()); }
+  /// The id of the ASCII text \p Ascii (each byte the character of its
+  /// value), hashed, compared and copied without widening it first.
+  PoolId internAscii(std::string_view Ascii) {
+    return SequencePool::intern(reinterpret_cast<const unsigned char*>(Ascii.data()), Ascii.size());
+  }
   PoolId find(std::wstring_view Text) const { return SequencePool::find(Text.data(), Text.size()); }
   std::wstring_view operator[](PoolId Id) const {
     const Span<wchar_t> Held = SequencePool::operator[](Id);

@@ -632,8 +632,11 @@ namespace {
 template <typename Index>
 zrv::manager::PoolId pooledName(zrv::manager::ItemPools& Pools, const Index& Settings,
                                 typename Index::Entry& Found) {
-  if (Found.Name == zrv::manager::TextPool::NotFound)
-    Found.Name = Pools.Names.intern(Settings.name(Found));
+  if (Found.Name == zrv::manager::TextPool::NotFound) {
+    const std::string_view Kept = Settings.keptName(Found);
+    Found.Name = zrv::platform::IsAscii(Kept) ? Pools.Names.internAscii(Kept)
+                                              : Pools.Names.intern(Settings.name(Found));
+  }
   return Found.Name;
 }
 

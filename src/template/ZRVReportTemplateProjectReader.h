@@ -184,6 +184,9 @@ private:
       return NameRoom;
     }
     mutable std::wstring NameRoom; ///< the name decoded last
+    /// The kept form of the name of \p Found (the bytes of its line when
+    /// they are ASCII).
+    std::string_view keptName(const Entry& Found) const { return Table->keptName(at(Found)); }
     /// The Name field of the record of \p Found (its name, for a record read
     /// from a line), and whether it is the name.
     std::wstring ownName(const Entry& Found) const { return Table->ownName(at(Found)); }
