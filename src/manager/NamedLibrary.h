@@ -35,7 +35,8 @@ public:
       Large.resize(Name.size() * platform::KeptRoom);
       Start = Large.data();
     }
-    Text = std::string_view(Start, static_cast<std::size_t>(platform::WideToKept(Start, Name) - Start));
+    Text = std::string_view(Start,
+                            static_cast<std::size_t>(platform::WideToKept(Start, Name) - Start));
   }
   KeptOf(const KeptOf&) = delete;
   KeptOf& operator=(const KeptOf&) = delete;

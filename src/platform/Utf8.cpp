@@ -107,7 +107,8 @@ void KeptToWide(std::string_view Kept, std::wstring& Out) {
   for (std::size_t I = 0; I < Ascii; ++I)
     To[I] = static_cast<wchar_t>(Kept[I]);
   const auto* P = reinterpret_cast<const unsigned char*>(Kept.data()) + Ascii;
-  const unsigned char* const End = reinterpret_cast<const unsigned char*>(Kept.data()) + Kept.size();
+  const unsigned char* const End =
+      reinterpret_cast<const unsigned char*>(Kept.data()) + Kept.size();
   while (P < End) {
     const unsigned char Lead = *P++;
     std::uint32_t C = Lead;

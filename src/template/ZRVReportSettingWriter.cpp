@@ -264,8 +264,7 @@ void Source::settings(TemplateText& T, Section Id, const Library& Settings,
     // counted.
     if (Kept.size() > MaxNameChars)
       T.name(zrv::platform::KeptWideLength(Kept), Tag, About);
-    T.line([&](ByteBuffer& Out) { appendKeptSettingLine(Out, Kept, publicRecord(R)); }, Tag,
-           About);
+    T.line([&](ByteBuffer& Out) { appendKeptSettingLine(Out, Kept, publicRecord(R)); }, Tag, About);
   }
   T.sectionEnd();
 }

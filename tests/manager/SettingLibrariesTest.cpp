@@ -274,8 +274,9 @@ TEST(SettingLibraries, RecordsKeepTheirOwnNamesAndOrderThroughDeletes) {
       Text += static_cast<wchar_t>(Unit);
     return Text;
   };
-  Names Odd{L"\uFFFD",       Wide({0xD800}),      Wide({0xD800, 0xE000}), Wide({0xD800, 'a'}),
-            Wide({0xDC00}), L"\U00010000x",      L"\uE000",             L"b\uFFFD"};
+  Names Odd{L"\uFFFD",           Wide({0xD800}), Wide({0xD800, 0xE000}),
+            Wide({0xD800, 'a'}), Wide({0xDC00}), L"\U00010000x",
+            L"\uE000",           L"b\uFFFD"};
   if (sizeof(wchar_t) == 4)
     for (std::uint32_t Above : {0x110000u, 0xFFFFFFFFu})
       Odd.push_back(Wide({'b', Above}));
