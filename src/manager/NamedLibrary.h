@@ -63,14 +63,20 @@ inline std::wstring wideOfKept(std::string_view Kept) {
 inline bool keptLess(std::string_view Left, std::string_view Right) {
   const std::size_t Shorter = Left.size() < Right.size() ? Left.size() : Right.size();
   std::size_t I = 0;
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+  // Names of one library share long starts: eight bytes a step, the first
+  // byte that differs being the lowest of the words' difference.
   for (; I + 8 <= Shorter; I += 8) {
     std::uint64_t L;
     std::uint64_t R;
     std::memcpy(&L, Left.data() + I, sizeof L);
     std::memcpy(&R, Right.data() + I, sizeof R);
-    if (L != R)
+    if (L != R) {
+      I += static_cast<std::size_t>(__builtin_ctzll(L ^ R) / 8);
       break;
+    }
   }
+#endif
   while (I < Shorter && Left[I] == Right[I])
     ++I;
   if (I == Shorter)
@@ -88,10 +94,10 @@ inline bool keptLess(std::string_view Left, std::string_view Right) {
 enum class EmptyName { Dropped, Listed };
 
 /// The named settings of one kind. Each entry refers to its name (its kept
-/// form) in the library's block of names and holds its record: a record with a field table
-/// (RecordFields.h) as its numbers alone, with a mark that says whether its
-/// own Name field is the entry's name (the usual case: the name is held
-/// once), empty, or another name (kept aside); any other record whole. An
+/// form) in the library's block of names and holds its record: a record with
+/// a field table (RecordFields.h) as its numbers alone, with a mark that says
+/// whether its own Name field is the entry's name (the usual case: the name is
+/// held once), empty, or another name (kept aside); any other record whole. An
 /// entry is found by name through an open-addressing table of name hashes and
 /// entry numbers. The option list is a list of entry numbers with a count tree
 /// over its slots, so that appending, taking out and reading by position each
