@@ -61,11 +61,6 @@ template <> inline std::uint32_t hashElements(const char* First, std::size_t Cou
   return static_cast<std::uint32_t>(Hash >> 32);
 }
 
-/// The hash of a name.
-inline std::uint32_t hashName(std::wstring_view Name) {
-  return hashElements(Name.data(), Name.size());
-}
-
 /// True when \p Text holds the ASCII text \p Ascii, each byte taken as the
 /// character of the same value: what a search for the widened text finds
 /// (the empty text is found in any text), without widening it.
