@@ -196,7 +196,8 @@ public:
     const std::size_t Slot = slotOf(Kept.view(), Hash);
     if (Index[Slot] != NotFound)
       return false;
-    append(Kept.view(), std::move(Value), Slot, Hash, namedAs(Name, Value, NamedByKey));
+    const OwnName Named = namedAs(Name, Value, NamedByKey); // before Value moves
+    append(Kept.view(), std::move(Value), Slot, Hash, Named);
     return true;
   }
   /// Adds \p Value, whose own name is its key, under the name whose kept
@@ -380,8 +381,8 @@ private:
   }
   /// Where an entry's name is in Names (in bytes).
   struct NamePlace {
-    std::uint32_t At = 0;   ///< its first character
-    std::uint32_t Size = 0; ///< its length
+    std::uint32_t At = 0;   ///< its first byte
+    std::uint32_t Size = 0; ///< its length in bytes
   };
 
   /// What the Name field of \p Value, to be stored under \p Name, is
