@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace zrv::manager {
@@ -105,6 +106,9 @@ public:
   /// The id of the \p Count elements from \p First (or of the elements
   /// they convert to, each by its value); added when the pool lacks them.
   template <typename Source> PoolId intern(const Source* First, std::size_t Count) {
+    static_assert(
+        !std::is_same_v<Source, char> || std::is_same_v<Element, char>,
+        "bytes of another pool's text go in as unsigned char: char has a hash of its own");
     const std::uint32_t Hash = hashElements(First, Count);
     const std::size_t At = slotOf(First, Count, Hash);
     if (Index[At] != NotFound)

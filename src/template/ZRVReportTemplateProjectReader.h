@@ -81,8 +81,8 @@ private:
     void added() {}
   };
   /// Reads the lines of a setting section, each a setting of type \p Parsed,
-  /// into \p Settings, and the name of each setting added into \p Names
-  /// (when given).
+  /// into \p Settings, and tells \p Names (when given) of each setting
+  /// added.
   template <typename Parsed, typename Table, typename Index = NoIndex>
   void parseSettings(zrv::format::Section Id, Table& Settings, Index* Names = nullptr);
   void parseMeltSettings();
