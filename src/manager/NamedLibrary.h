@@ -48,14 +48,6 @@ private:
   std::string_view Text;
 };
 
-/// The wide text of the kept form \p Kept.
-inline std::wstring wideOfKept(std::string_view Kept) {
-  std::wstring Wide;
-  Wide.reserve(Kept.size());
-  platform::KeptToWide(Kept, Wide);
-  return Wide;
-}
-
 /// ZRVNameLess on names in their kept form: the bytes are compared up to the
 /// first that differs; there two ASCII bytes decide, and otherwise the rest of
 /// both names from that character on is widened and ordered by ZRVNameLess
@@ -87,7 +79,7 @@ inline bool keptLess(std::string_view Left, std::string_view Right) {
     return L < R;
   while (I > 0 && (static_cast<unsigned char>(Left[I]) & 0xC0) == 0x80)
     --I; // back to the first byte of the character (the same in both)
-  return ZRVNameLess()(wideOfKept(Left.substr(I)), wideOfKept(Right.substr(I)));
+  return ZRVNameLess()(platform::KeptToWide(Left.substr(I)), platform::KeptToWide(Right.substr(I)));
 }
 
 /// What happens to an empty name when a library lists its names afresh.
@@ -125,7 +117,7 @@ public:
   Id findKept(std::string_view Kept) const { return Index[slotOf(Kept, hashOf(Kept))]; }
 
   /// The name of entry \p At.
-  std::wstring name(Id At) const { return wideOfKept(keptName(At)); }
+  std::wstring name(Id At) const { return platform::KeptToWide(keptName(At)); }
   /// Puts the name of entry \p At into \p Out (its room kept).
   void nameInto(Id At, std::wstring& Out) const {
     Out.clear();

@@ -6,7 +6,12 @@
 
 namespace zrv::platform {
 
-char* EncodeUtf8(char* At, std::wstring_view Text) {
+namespace {
+
+/// Writes \p Text at \p At as EncodeUtf8 (without \p KeepEvery) or
+/// WideToKept (with it) do: they differ only in what a lone surrogate and a
+/// value above U+10FFFF become.
+template <bool KeepEvery> char* encodeWide(char* At, std::wstring_view Text) {
   const std::size_t Size = Text.size();
   for (std::size_t I = 0; I < Size; ++I) {
     // Names are ASCII nearly always: four characters at a time while they are.
@@ -26,7 +31,7 @@ char* EncodeUtf8(char* At, std::wstring_view Text) {
     }
     if (I == Size)
       break;
-    auto C = static_cast<unsigned long>(Text[I]);
+    auto C = static_cast<std::uint32_t>(Text[I]);
     if (C < 0x80) {
       *At++ = static_cast<char>(C);
       continue;
@@ -34,56 +39,21 @@ char* EncodeUtf8(char* At, std::wstring_view Text) {
     if constexpr (sizeof(wchar_t) == 2) {
       // UTF-16: a high surrogate and the low one after it are one code point.
       if (C >= 0xD800 && C <= 0xDBFF && I + 1 < Size) {
-        auto Low = static_cast<unsigned long>(Text[I + 1]);
+        const auto Low = static_cast<std::uint32_t>(Text[I + 1]);
         if (Low >= 0xDC00 && Low <= 0xDFFF) {
           C = 0x10000 + ((C - 0xD800) << 10) + (Low - 0xDC00);
           ++I;
         }
       }
     }
-    if ((C >= 0xD800 && C <= 0xDFFF) || C > 0x10FFFF)
+    if (!KeepEvery && ((C >= 0xD800 && C <= 0xDFFF) || C > 0x10FFFF))
       C = 0xFFFD;
     if (C < 0x800) {
       *At++ = static_cast<char>(0xC0 | (C >> 6));
-      *At++ = static_cast<char>(0x80 | (C & 0x3F));
     } else if (C < 0x10000) {
       *At++ = static_cast<char>(0xE0 | (C >> 12));
       *At++ = static_cast<char>(0x80 | ((C >> 6) & 0x3F));
-      *At++ = static_cast<char>(0x80 | (C & 0x3F));
-    } else {
-      *At++ = static_cast<char>(0xF0 | (C >> 18));
-      *At++ = static_cast<char>(0x80 | ((C >> 12) & 0x3F));
-      *At++ = static_cast<char>(0x80 | ((C >> 6) & 0x3F));
-      *At++ = static_cast<char>(0x80 | (C & 0x3F));
-    }
-  }
-  return At;
-}
-
-char* WideToKept(char* At, std::wstring_view Text) {
-  const std::size_t Size = Text.size();
-  for (std::size_t I = 0; I < Size; ++I) {
-    auto C = static_cast<std::uint32_t>(Text[I]);
-    if (C < 0x80) {
-      *At++ = static_cast<char>(C);
-      continue;
-    }
-    if constexpr (sizeof(wchar_t) == 2) {
-      C &= 0xFFFF;
-      if (C >= 0xD800 && C <= 0xDBFF && I + 1 < Size) {
-        const auto Low = static_cast<std::uint32_t>(Text[I + 1]) & 0xFFFF;
-        if (Low >= 0xDC00 && Low <= 0xDFFF) {
-          C = 0x10000 + ((C - 0xD800) << 10) + (Low - 0xDC00);
-          ++I;
-        }
-      }
-    }
-    if (C < 0x800) {
-      *At++ = static_cast<char>(0xC0 | (C >> 6));
-    } else if (C < 0x10000) {
-      *At++ = static_cast<char>(0xE0 | (C >> 12));
-      *At++ = static_cast<char>(0x80 | ((C >> 6) & 0x3F));
-    } else if (C <= 0x10FFFF) {
+    } else if (!KeepEvery || C <= 0x10FFFF) {
       *At++ = static_cast<char>(0xF0 | (C >> 18));
       *At++ = static_cast<char>(0x80 | ((C >> 12) & 0x3F));
       *At++ = static_cast<char>(0x80 | ((C >> 6) & 0x3F));
@@ -96,6 +66,23 @@ char* WideToKept(char* At, std::wstring_view Text) {
   }
   return At;
 }
+
+/// Appends code point \p Code to \p Out: where wchar_t is 16 bits, one
+/// beyond U+FFFF as its surrogate pair.
+void appendCode(std::wstring& Out, std::uint32_t Code) {
+  if (sizeof(wchar_t) == 2 && Code >= 0x10000 && Code <= 0x10FFFF) {
+    Out += static_cast<wchar_t>(0xD800 + ((Code - 0x10000) >> 10));
+    Out += static_cast<wchar_t>(0xDC00 + ((Code - 0x10000) & 0x3FF));
+  } else {
+    Out += static_cast<wchar_t>(Code);
+  }
+}
+
+} // namespace
+
+char* EncodeUtf8(char* At, std::wstring_view Text) { return encodeWide<false>(At, Text); }
+
+char* WideToKept(char* At, std::wstring_view Text) { return encodeWide<true>(At, Text); }
 
 void KeptToWide(std::string_view Kept, std::wstring& Out) {
   // Names are ASCII nearly always: widened byte for byte up to the first
@@ -130,12 +117,7 @@ void KeptToWide(std::string_view Kept, std::wstring& Out) {
       break; // a kept form is never cut short; nothing is read past its end
     for (; More > 0; --More)
       C = (C << 6) | (*P++ & 0x3Fu);
-    if (sizeof(wchar_t) == 2 && C >= 0x10000 && C <= 0x10FFFF) {
-      Out += static_cast<wchar_t>(0xD800 + ((C - 0x10000) >> 10));
-      Out += static_cast<wchar_t>(0xDC00 + ((C - 0x10000) & 0x3FF));
-    } else {
-      Out += static_cast<wchar_t>(C);
-    }
+    appendCode(Out, C);
   }
 }
 
@@ -217,16 +199,8 @@ std::wstring FromUtf8(std::string_view Bytes) {
     return std::wstring(Bytes.begin(), Bytes.end());
   std::wstring Out;
   Out.reserve(Bytes.size());
-  for (char32_t Code : DecodeUtf8(Bytes)) {
-    if (sizeof(wchar_t) == 2 && Code >= 0x10000) {
-      // UTF-16: a code point beyond the BMP becomes a surrogate pair.
-      const char32_t Offset = Code - 0x10000;
-      Out += static_cast<wchar_t>(0xD800 + (Offset >> 10));
-      Out += static_cast<wchar_t>(0xDC00 + (Offset & 0x3FF));
-    } else {
-      Out += static_cast<wchar_t>(Code);
-    }
-  }
+  for (char32_t Code : DecodeUtf8(Bytes))
+    appendCode(Out, Code);
   return Out;
 }
 

@@ -36,6 +36,13 @@ char* WideToKept(char* At, std::wstring_view Text);
 
 /// Appends the wide text of the kept form \p Kept to \p Out.
 void KeptToWide(std::string_view Kept, std::wstring& Out);
+/// The wide text of the kept form \p Kept.
+inline std::wstring KeptToWide(std::string_view Kept) {
+  std::wstring Wide;
+  Wide.reserve(Kept.size());
+  KeptToWide(Kept, Wide);
+  return Wide;
+}
 
 /// The number of wide characters of the kept form \p Kept (the size of what
 /// KeptToWide gives).

@@ -484,11 +484,7 @@ template <typename Record> struct NamedSetting {
   /// (platform::WideToKept): the bytes of the line when they are ASCII.
   std::string_view kept() const { return Ascii ? NameBytes : std::string_view(NonAsciiKept); }
   /// The name decoded from UTF-8 (an ill-formed sequence as U+FFFD).
-  std::wstring name() const {
-    std::wstring Wide;
-    platform::KeptToWide(kept(), Wide);
-    return Wide;
-  }
+  std::wstring name() const { return platform::KeptToWide(kept()); }
 };
 
 /// Reads a setting line of the section's kind: commas become blanks; then a

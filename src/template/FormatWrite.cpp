@@ -88,9 +88,7 @@ public:
                              static_cast<char>(NameBlankReplacement));
       return;
     }
-    std::wstring Wide;
-    platform::KeptToWide(Kept, Wide);
-    name(Wide);
+    name(platform::KeptToWide(Kept));
   }
   void text(const EncodedName* Text) { text(*Text); }
   void name(const EncodedName* Name) { name(*Name); }

@@ -47,7 +47,7 @@ struct KeptSubject {
   std::string_view Kept;
 };
 std::wstring subjectText(std::wstring_view Subject) { return std::wstring(Subject); }
-std::wstring subjectText(KeptSubject Subject) { return zrv::manager::wideOfKept(Subject.Kept); }
+std::wstring subjectText(KeptSubject Subject) { return zrv::platform::KeptToWide(Subject.Kept); }
 
 /// The text of a template, or of some of its sections, as the bytes that go
 /// into the file. It also notes the first line or name that a reader could
