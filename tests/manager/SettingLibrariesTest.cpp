@@ -268,12 +268,7 @@ TEST(SettingLibraries, RecordsKeepTheirOwnNamesAndOrderThroughDeletes) {
   // Names no UTF-8 text holds (a lone surrogate, with a 32-bit wchar_t a
   // value above U+10FFFF) are kept apart from U+FFFD and from each other,
   // come back unchanged and are listed in the same order.
-  const auto Wide = [](std::initializer_list<std::uint32_t> Units) {
-    std::wstring Text;
-    for (std::uint32_t Unit : Units)
-      Text += static_cast<wchar_t>(Unit);
-    return Text;
-  };
+  const auto Wide = zrvtest::wideOf;
   Names Odd{L"\uFFFD",           Wide({0xD800}), Wide({0xD800, 0xE000}),
             Wide({0xD800, 'a'}), Wide({0xDC00}), L"\U00010000x",
             L"\uE000",           L"b\uFFFD"};

@@ -41,12 +41,7 @@ TEST(PlatformText, KeptFormGivesEveryWideTextBack) {
     Bytes.resize(static_cast<std::size_t>(WideToKept(Bytes.data(), Text) - Bytes.data()));
     return Bytes;
   };
-  const auto Wide = [](std::initializer_list<std::uint32_t> Units) {
-    std::wstring Text;
-    for (std::uint32_t Unit : Units)
-      Text += static_cast<wchar_t>(Unit);
-    return Text;
-  };
+  const auto Wide = zrvtest::wideOf;
   // Characters are their UTF-8 bytes; a lone surrogate keeps its value
   // (U+FFFD would merge it with other names).
   EXPECT_EQ(kept(L"a\u00e9\U00010000"), "a\xC3\xA9\xF0\x90\x80\x80");

@@ -147,6 +147,15 @@ inline ::testing::AssertionResult holds(const std::wstring& Whole, const wchar_t
   return holds(Whole, std::wstring(Part));
 }
 
+/// A wide text of the given code units or values, any the language's
+/// literals cannot spell (a lone surrogate, a value above U+10FFFF).
+inline std::wstring wideOf(std::initializer_list<std::uint32_t> Units) {
+  std::wstring Text;
+  for (std::uint32_t Unit : Units)
+    Text += static_cast<wchar_t>(Unit);
+  return Text;
+}
+
 /// Collects the diagnostic messages sent while it lives.
 class DiagnosticCapture {
 public:
