@@ -3,6 +3,7 @@
 #include "manager/DocumentAccess.h"
 
 #include "manager/SettingLibrary.h"
+#include "platform/Utf8.h"
 
 #include <memory>
 #include <utility>
@@ -133,8 +134,11 @@ void ZRVDocumentAccess::unpack(const ItemRecord& R, const ItemPools& Pools, CZRV
   Out.ModuleID = static_cast<ZRV_RESULT_MODULES>(R.ModuleID);
   for (const auto& [Stored, Public] : SharedFields::Numbers)
     Out.*Public = R.*Stored;
-  for (int Which = 0; Which < static_cast<int>(ItemName::Count); ++Which)
-    name(Out, static_cast<ItemName>(Which)) = Pools.Names[R.Names[Which]];
+  for (int Which = 0; Which < static_cast<int>(ItemName::Count); ++Which) {
+    std::wstring& Target = name(Out, static_cast<ItemName>(Which));
+    Target.clear();
+    zrv::platform::KeptToWide(Pools.Names[R.Names[Which]], Target);
+  }
   Out.ClipSetting = Pools.Clippings.get(R.Clipping, Pools.Names);
   Out.SliceSetting = Pools.Slicings.get(R.Slicing, Pools.Names);
   Out.ViewSetting = Pools.Views.get(R.View, Pools.Names);
@@ -142,7 +146,7 @@ void ZRVDocumentAccess::unpack(const ItemRecord& R, const ItemPools& Pools, CZRV
   Out.CaptureSetting = Pools.Captures.get(R.Capture, Pools.Names);
   Out.ViewNames.clear();
   for (PoolId Name : Pools.ViewNameLists[R.ViewNames])
-    Out.ViewNames.emplace_back(Pools.Names[Name]);
+    Out.ViewNames.push_back(Pools.Names.wide(Name));
   Out.ViewRecords.clear();
   for (PoolId View : Pools.ViewRecordLists[R.ViewRecords])
     Out.ViewRecords.push_back(Pools.Views.get(View, Pools.Names));

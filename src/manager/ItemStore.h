@@ -11,6 +11,7 @@
 
 #include "manager/RecordFields.h"
 #include "manager/SequencePool.h"
+#include "platform/Utf8.h"
 #include "util/Text.h"
 
 #include <cstddef>
@@ -130,7 +131,8 @@ public:
   /// that is likely the Name (a setting named by its key): the Name is then
   /// not interned again.
   PoolId intern(const Record& Value, TextPool& Texts, PoolId Known) {
-    return intern(Value, Value.Name == Texts[Known] ? Known : Texts.intern(Value.Name));
+    const KeptOf Name(Value.Name);
+    return intern(Value, Name.view() == Texts[Known] ? Known : Texts.internKept(Name.view()));
   }
   /// The id of the numbers of \p Value with the text \p Name of the pool's
   /// texts as their Name (\p Value's own Name is not looked at).
@@ -138,7 +140,7 @@ public:
   /// The record \p Id with its Name.
   Record get(PoolId Id, const TextPool& Texts) const {
     Record Out = numbers(Id);
-    Out.Name.assign(Texts[Pool[Id].Name]);
+    platform::KeptToWide(Texts[Pool[Id].Name], Out.Name);
     return Out;
   }
   /// The record \p Id with its Name left empty.
@@ -259,19 +261,19 @@ struct ItemPools {
 
 class ItemStore;
 
-/// The several-view names of an item, read in place.
+/// The several-view names of an item, read in place in their kept form.
 class ViewNameList {
 public:
   ViewNameList(const TextPool& Pool, Span<PoolId> List) : Texts(&Pool), Ids(List) {}
 
   std::size_t size() const { return Ids.size(); }
   bool empty() const { return Ids.empty(); }
-  std::wstring_view operator[](std::size_t At) const { return (*Texts)[Ids[At]]; }
+  std::string_view operator[](std::size_t At) const { return (*Texts)[Ids[At]]; }
 
   struct Iterator {
     const ViewNameList* List;
     std::size_t At;
-    std::wstring_view operator*() const { return (*List)[At]; }
+    std::string_view operator*() const { return (*List)[At]; }
     Iterator& operator++() {
       ++At;
       return *this;
@@ -331,17 +333,19 @@ public:
   int IsFocusCapture() const;
   int HasTagName() const { return record().Names[static_cast<int>(ItemName::Tag)] != 0 ? 1 : 0; }
 
-  /// The name \p Which, read in place.
-  std::wstring_view name(ItemName Which) const;
-  std::wstring GetItemName() const { return std::wstring(name(ItemName::Item)); }
-  std::wstring GetItemSaveName() const { return std::wstring(name(ItemName::Save)); }
-  std::wstring GetClippingName() const { return std::wstring(name(ItemName::Clipping)); }
-  std::wstring GetViewName() const { return std::wstring(name(ItemName::View)); }
-  std::wstring GetObjectName() const { return std::wstring(name(ItemName::Object)); }
-  std::wstring GetCaptureName() const { return std::wstring(name(ItemName::Capture)); }
-  std::wstring GetSlicingName() const { return std::wstring(name(ItemName::Slicing)); }
-  std::wstring GetTagName() const { return std::wstring(name(ItemName::Tag)); }
-  /// The several-view names, read in place.
+  /// The kept form of the name \p Which, read in place.
+  std::string_view name(ItemName Which) const;
+  /// The name \p Which as wide text.
+  std::wstring wideName(ItemName Which) const { return platform::KeptToWide(name(Which)); }
+  std::wstring GetItemName() const { return wideName(ItemName::Item); }
+  std::wstring GetItemSaveName() const { return wideName(ItemName::Save); }
+  std::wstring GetClippingName() const { return wideName(ItemName::Clipping); }
+  std::wstring GetViewName() const { return wideName(ItemName::View); }
+  std::wstring GetObjectName() const { return wideName(ItemName::Object); }
+  std::wstring GetCaptureName() const { return wideName(ItemName::Capture); }
+  std::wstring GetSlicingName() const { return wideName(ItemName::Slicing); }
+  std::wstring GetTagName() const { return wideName(ItemName::Tag); }
+  /// The several-view names, read in place in their kept form.
   ViewNameList GetViewNameList() const;
   int GetViewCount() const { return static_cast<int>(GetViewNameList().size()); }
 
@@ -430,7 +434,7 @@ private:
 
 inline const ItemRecord& ItemRef::record() const { return Store->record(Position); }
 inline ItemRecord& ItemRef::record() { return Store->record(Position); }
-inline std::wstring_view ItemRef::name(ItemName Which) const {
+inline std::string_view ItemRef::name(ItemName Which) const {
   return Store->pools().Names[record().Names[static_cast<int>(Which)]];
 }
 

@@ -6,6 +6,7 @@
 
 #include "platform/Diagnostics.h"
 #include "platform/Platform.h"
+#include "platform/Utf8.h"
 #include "util/Text.h"
 
 #include <algorithm>
@@ -28,6 +29,7 @@ std::wstring withoutSpaces(std::wstring Name) {
 std::wstring nameKey(std::wstring_view Name) {
   return zrv::platform::ToLower(withoutSpaces(std::wstring(Name)));
 }
+std::wstring nameKey(std::string_view Kept) { return nameKey(zrv::platform::KeptToWide(Kept)); }
 
 // The key of an item id in the index by id.
 std::uint32_t idKey(int ItemID) { return static_cast<std::uint32_t>(ItemID); }

@@ -25,29 +25,6 @@
 
 namespace zrv::manager {
 
-/// The kept form of a wide name (platform::WideToKept), made on the stack
-/// when the name is not long.
-class KeptOf {
-public:
-  explicit KeptOf(std::wstring_view Name) {
-    char* Start = Small;
-    if (Name.size() > sizeof Small / platform::KeptRoom) {
-      Large.resize(Name.size() * platform::KeptRoom);
-      Start = Large.data();
-    }
-    Text = std::string_view(Start,
-                            static_cast<std::size_t>(platform::WideToKept(Start, Name) - Start));
-  }
-  KeptOf(const KeptOf&) = delete;
-  KeptOf& operator=(const KeptOf&) = delete;
-  std::string_view view() const { return Text; }
-
-private:
-  char Small[1024];
-  std::string Large;
-  std::string_view Text;
-};
-
 /// ZRVNameLess on names in their kept form: the bytes are compared up to the
 /// first that differs; there two ASCII bytes decide, and otherwise the rest of
 /// both names from that character on is widened and ordered by ZRVNameLess
@@ -118,11 +95,6 @@ public:
 
   /// The name of entry \p At.
   std::wstring name(Id At) const { return platform::KeptToWide(keptName(At)); }
-  /// Puts the name of entry \p At into \p Out (its room kept).
-  void nameInto(Id At, std::wstring& Out) const {
-    Out.clear();
-    platform::KeptToWide(keptName(At), Out);
-  }
   /// The kept form of the name of entry \p At.
   std::string_view keptName(Id At) const {
     return std::string_view(Names.data() + Places[At].At, Places[At].Size);

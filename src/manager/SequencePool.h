@@ -7,13 +7,14 @@
 #ifndef ZRVREPORT_MANAGER_SEQUENCEPOOL_H
 #define ZRVREPORT_MANAGER_SEQUENCEPOOL_H
 
+#include "platform/Utf8.h"
 #include "util/Text.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
-#include <type_traits>
 #include <vector>
 
 namespace zrv::manager {
@@ -103,12 +104,9 @@ template <typename Element> class SequencePool {
 public:
   SequencePool() { clear(); }
 
-  /// The id of the \p Count elements from \p First (or of the elements
-  /// they convert to, each by its value); added when the pool lacks them.
-  template <typename Source> PoolId intern(const Source* First, std::size_t Count) {
-    static_assert(
-        !std::is_same_v<Source, char> || std::is_same_v<Element, char>,
-        "bytes of another pool's text go in as unsigned char: char has a hash of its own");
+  /// The id of the \p Count elements from \p First; added when the pool
+  /// lacks them.
+  PoolId intern(const Element* First, std::size_t Count) {
     const std::uint32_t Hash = hashElements(First, Count);
     const std::size_t At = slotOf(First, Count, Hash);
     if (Index[At] != NotFound)
@@ -155,7 +153,7 @@ public:
     Places.assign(1, Place());
     Index.clear();
     const std::uint32_t Hash = hashElements<Element>(nullptr, 0);
-    Index.put(slotOf<Element>(nullptr, 0, Hash), Hash, 0, 1);
+    Index.put(slotOf(nullptr, 0, Hash), Hash, 0, 1);
   }
 
   static constexpr PoolId NotFound = IdTable::NotFound;
@@ -175,7 +173,7 @@ private:
   /// Copies the elements into the last block, or into a new one when the
   /// last has no room left for them (a copied pool's blocks have no room to
   /// spare).
-  template <typename Source> Place place(const Source* First, std::size_t Count) {
+  Place place(const Element* First, std::size_t Count) {
     if (Count == 0)
       return Place();
     if (Blocks.empty() || Blocks.back().capacity() - Blocks.back().size() < Count) {
@@ -191,8 +189,7 @@ private:
   }
 
   /// The slot that holds the sequence, or the free slot where it would go.
-  template <typename Source>
-  std::size_t slotOf(const Source* First, std::size_t Count, std::uint32_t Hash) const {
+  std::size_t slotOf(const Element* First, std::size_t Count, std::uint32_t Hash) const {
     return Index.slotOf(Hash, [&](PoolId Id) {
       const Span<Element> Held = (*this)[Id];
       return Held.size() == Count && std::equal(Held.begin(), Held.end(), First);
@@ -204,20 +201,51 @@ private:
   IdTable Index;             ///< the ids by sequence hash
 };
 
-/// Texts held once each: names are found and read as views.
-class TextPool : public SequencePool<wchar_t> {
+/// The kept form of a wide name (platform::WideToKept), made on the stack
+/// when the name is not long.
+class KeptOf {
 public:
-  PoolId intern(std::wstring_view Text) { return SequencePool::intern(Text.data(), Text.size()); }
-  /// The id of the ASCII text \p Ascii (each byte the character of its
-  /// value), hashed, compared and copied without widening it first.
-  PoolId internAscii(std::string_view Ascii) {
-    return SequencePool::intern(reinterpret_cast<const unsigned char*>(Ascii.data()), Ascii.size());
+  explicit KeptOf(std::wstring_view Name) {
+    char* Start = Small;
+    if (Name.size() > sizeof Small / platform::KeptRoom) {
+      Large.resize(Name.size() * platform::KeptRoom);
+      Start = Large.data();
+    }
+    Text = std::string_view(Start,
+                            static_cast<std::size_t>(platform::WideToKept(Start, Name) - Start));
   }
-  PoolId find(std::wstring_view Text) const { return SequencePool::find(Text.data(), Text.size()); }
-  std::wstring_view operator[](PoolId Id) const {
-    const Span<wchar_t> Held = SequencePool::operator[](Id);
-    return std::wstring_view(Held.First, Held.Count);
+  KeptOf(const KeptOf&) = delete;
+  KeptOf& operator=(const KeptOf&) = delete;
+  std::string_view view() const { return Text; }
+
+private:
+  char Small[1024];
+  std::string Large;
+  std::string_view Text;
+};
+
+/// Texts held once each in their kept form (platform::WideToKept): a
+/// well-formed UTF-8 name read from a template goes in as its bytes stand,
+/// and a wide name comes back exactly. Texts are found and read as views of
+/// those bytes.
+class TextPool : public SequencePool<char> {
+public:
+  PoolId intern(std::wstring_view Text) { return internKept(KeptOf(Text).view()); }
+  /// The id of the text whose kept form is \p Kept.
+  PoolId internKept(std::string_view Kept) {
+    return SequencePool::intern(Kept.data(), Kept.size());
   }
+  PoolId find(std::wstring_view Text) const { return findKept(KeptOf(Text).view()); }
+  PoolId findKept(std::string_view Kept) const {
+    return SequencePool::find(Kept.data(), Kept.size());
+  }
+  /// The kept form of text \p Id.
+  std::string_view operator[](PoolId Id) const {
+    const Span<char> Held = SequencePool::operator[](Id);
+    return std::string_view(Held.First, Held.Count);
+  }
+  /// Text \p Id as wide text.
+  std::wstring wide(PoolId Id) const { return platform::KeptToWide((*this)[Id]); }
 };
 
 /// Lists of ids of another pool held once each.

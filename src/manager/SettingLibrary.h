@@ -213,7 +213,7 @@ template <typename Traits> int itemFlag(const ItemRef& Item) {
 template <typename Traits> int copyItemName(const ItemRef& Item, wchar_t* Name) {
   if (!Item)
     return 0;
-  copyToBuffer(Item.name(Traits::NameOf), Name);
+  copyToBuffer(Item.wideName(Traits::NameOf), Name);
   return 1;
 }
 

@@ -7,6 +7,7 @@
 
 #include "manager/SettingLibrary.h"
 #include "platform/Platform.h"
+#include "platform/Utf8.h"
 #include "util/Text.h"
 
 #include <cstddef>
@@ -43,13 +44,27 @@ int CZRVReportItemManager::CheckViewUsed(const wchar_t* Name) const {
   // The single view names: judged by the first item with each id.
   if (isUsed<ViewKind>(Doc->Items, Doc->FirstIndexByID, Wanted))
     return 1;
-  // The several-view names of every item itself. Names that differ in length
-  // are never equal, letter case ignored: names hold no null character, as
-  // every way into an item takes them as null-terminated text.
+  // The several-view names of every item itself. Each pooled name is judged
+  // once, as many items list the same names. Names that differ in length are
+  // never equal, letter case ignored: names hold no null character, as every
+  // way into an item takes them as null-terminated text.
+  const ItemPools& Pools = Doc->Items.pools();
+  enum Verdict : unsigned char { Unjudged, Differs, Equal };
+  std::vector<Verdict> Judged(Pools.Names.size(), Unjudged);
+  std::wstring Listed;
   for (std::size_t I = 0; I < Doc->Items.size(); ++I)
-    for (const std::wstring_view ViewName : Doc->Items[I].GetViewNameList())
-      if (ViewName.size() == Wanted.size() && zrv::platform::CompareNoCase(ViewName, Wanted) == 0)
+    for (const PoolId ViewName : Pools.ViewNameLists[Doc->Items.record(I).ViewNames]) {
+      Verdict& Of = Judged[ViewName];
+      if (Of == Unjudged) {
+        Listed.clear();
+        zrv::platform::KeptToWide(Pools.Names[ViewName], Listed);
+        Of = Listed.size() == Wanted.size() && zrv::platform::CompareNoCase(Listed, Wanted) == 0
+                 ? Equal
+                 : Differs;
+      }
+      if (Of == Equal)
         return 1;
+    }
   return 0;
 }
 
@@ -144,8 +159,7 @@ void CZRVReportItemManager::SetAllManyViewData() {
       return RecordOfName[Name];
     // The name's record, or a default record without a name; the record's
     // own name is most often the name it is found by, pooled already.
-    const std::wstring_view Wanted = Pools.Names[Name];
-    const auto At = Views.find(Wanted);
+    const auto At = Views.findKept(Pools.Names[Name]);
     PoolId Record;
     if (At == Views.NotFound) {
       Record = Pools.Views.internNamed(ViewKind::Map::mapped_type(), 0);

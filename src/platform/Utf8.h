@@ -84,6 +84,19 @@ inline std::size_t AsciiPrefixLength(std::string_view Bytes) {
 /// bytes themselves).
 inline bool IsAscii(std::string_view Bytes) { return AsciiPrefixLength(Bytes) == Bytes.size(); }
 
+/// True when the kept form \p Kept is the UTF-8 that EncodeUtf8 writes for
+/// its text: it holds neither a lone surrogate (0xED and a byte from 0xA0)
+/// nor a value above U+10FFFF (0xFE), the two values written as U+FFFD.
+inline bool KeptIsUtf8(std::string_view Kept) {
+  for (std::size_t I = AsciiPrefixLength(Kept); I < Kept.size(); ++I) {
+    const auto B = static_cast<unsigned char>(Kept[I]);
+    if (B == 0xFE ||
+        (B == 0xED && I + 1 < Kept.size() && static_cast<unsigned char>(Kept[I + 1]) >= 0xA0))
+      return false;
+  }
+  return true;
+}
+
 } // namespace zrv::platform
 
 #endif // ZRVREPORT_PLATFORM_UTF8_H

@@ -133,7 +133,10 @@ void appendUtf8(ByteBuffer& Out, std::wstring_view Text) {
 void EncodedNames::encode(EncodedName& Entry) {
   const char* Before = Bytes.view().data();
   const std::size_t Start = Bytes.size();
-  appendUtf8(Bytes, Entry.Wide);
+  if (platform::KeptIsUtf8(Entry.Kept))
+    Bytes.append(Entry.Kept);
+  else
+    appendUtf8(Bytes, platform::KeptToWide(Entry.Kept));
   std::fill_n(Bytes.room(EncodedName::NamePadding), EncodedName::NamePadding, '\0');
   const char* After = Bytes.view().data();
   if (After != Before) // the bytes moved: the names encoded before follow them

@@ -244,13 +244,13 @@ using NameSpan = NameSpanOf<std::wstring_view>;
 using ItemLineView = ItemLineFields<std::wstring_view, NameSpan>;
 
 /// A name whose UTF-8 bytes are at hand: the line's comparisons and length
-/// checks read the wide form, the line takes the bytes as they stand. At
-/// least NamePadding bytes after the first byte of Bytes can be read (they
-/// are copied in blocks of that size).
+/// checks read its kept form (platform::WideToKept), the line takes the
+/// bytes as they stand. At least NamePadding bytes after the first byte of
+/// Bytes can be read (they are copied in blocks of that size).
 struct EncodedName {
   static constexpr std::size_t NamePadding = 16;
 
-  std::wstring_view Wide;
+  std::string_view Kept;
   std::string_view Bytes;
 };
 
@@ -259,22 +259,23 @@ struct EncodedName {
 using EncodedItemLine = ItemLineFields<const EncodedName*, NameSpanOf<const EncodedName*>>;
 
 /// The UTF-8 bytes of names numbered from 0 in the order they are added (the
-/// names a document holds once each): a name carried by many lines is
-/// encoded once, when it is first asked for, so that a name no line carries
-/// costs nothing. The bytes of the name encoded last are followed by
-/// NamePadding bytes of room filled with zeros. The names must stay alive
-/// with the table. What operator[] gives stays valid until the next add: the
-/// view of bytes it holds follows the bytes when a later name's encoding
-/// moves them.
+/// kept forms of the names a document holds once each): a name carried by
+/// many lines is encoded once, when it is first asked for, so that a name no
+/// line carries costs nothing. A kept form with neither a lone surrogate nor
+/// a value above U+10FFFF is its UTF-8 already and is copied; any other is
+/// widened and encoded, those values becoming U+FFFD. The bytes of the name encoded last are
+/// followed by NamePadding bytes of room filled with zeros. The names must stay alive with the
+/// table. What operator[] gives stays valid until the next add: the view of bytes it holds follows
+/// the bytes when a later name's encoding moves them.
 class EncodedNames {
 public:
-  /// Makes room for \p Names more names of \p Chars wide characters in all.
-  void reserve(std::size_t Names, std::size_t Chars) {
+  /// Makes room for \p Names more names of \p KeptBytes bytes in all.
+  void reserve(std::size_t Names, std::size_t KeptBytes) {
     Entries.reserve(Entries.size() + Names);
-    Bytes.reserve(Bytes.size() + Chars + EncodedName::NamePadding);
+    Bytes.reserve(Bytes.size() + KeptBytes + EncodedName::NamePadding);
   }
-  /// Adds \p Name as the next number.
-  void add(std::wstring_view Name) { Entries.push_back({Name, {}}); }
+  /// Adds the name of kept form \p Kept as the next number.
+  void add(std::string_view Kept) { Entries.push_back({Kept, {}}); }
   std::size_t size() const { return Entries.size(); }
   /// Name \p At, which must be below size(), encoded now unless it was
   /// before.
@@ -289,7 +290,7 @@ private:
   void encode(EncodedName& Entry);
 
   ByteBuffer Bytes;
-  /// Each name's wide form and, once encoded, a view of its bytes in Bytes
+  /// Each name's kept form and, once encoded, a view of its bytes in Bytes
   /// (never null then; moved along when Bytes grows).
   std::vector<EncodedName> Entries;
 };
@@ -297,6 +298,9 @@ private:
 /// The length in wide characters of the several-view field of \p Names
 /// (each name and its ';').
 std::size_t viewListLength(NameSpanOf<const EncodedName*> Names);
+/// The bytes of the kept forms of the several-view field of \p Names (each
+/// name and its ';'): never less than its length in wide characters.
+std::size_t viewListKeptSize(NameSpanOf<const EncodedName*> Names);
 
 // ---- Lines appended as written ---------------------------------------------------------
 // Each appends the UTF-8 bytes of one line to Out, without its line end. A
@@ -342,10 +346,11 @@ bool appendResultExRow(ByteBuffer& Out, std::size_t Position, int Output, std::w
 /// Names of fields 8, 10, 11, 12 are written as stored. Comparisons are exact.
 void appendItemLine(ByteBuffer& Out, const ItemLineView& Item, std::wstring_view ProjectViewName,
                     std::wstring_view ProjectSettingName);
-/// The same line from names encoded already: the same bytes as the line of
-/// the item with the wide forms of its names.
-void appendItemLine(ByteBuffer& Out, const EncodedItemLine& Item, std::wstring_view ProjectViewName,
-                    std::wstring_view ProjectSettingName);
+/// The same line from names encoded already, compared with the kept forms of
+/// the project's names: the same bytes as the line of the item with the wide
+/// forms of its names.
+void appendItemLine(ByteBuffer& Out, const EncodedItemLine& Item, std::string_view ProjectViewKept,
+                    std::string_view ProjectSettingKept);
 
 // ---- Reading values from a line --------------------------------------------------------
 

@@ -522,15 +522,17 @@ template <std::size_t I> struct ResultExWriter {
 
 // ---- Item lines -------------------------------------------------------------------------
 
-inline std::wstring_view wideOf(std::wstring_view Name) { return Name; }
-inline std::wstring_view wideOf(const EncodedName* Name) { return Name->Wide; }
+/// The form a name is compared in: a wide name as it stands, an encoded one
+/// by its kept form.
+inline std::wstring_view comparedOf(std::wstring_view Name) { return Name; }
+inline std::string_view comparedOf(const EncodedName* Name) { return Name->Kept; }
 
 /// NoSetting as a name of the kind \p Name.
 template <typename Name> Name noSettingName() {
   if constexpr (std::is_same_v<Name, const EncodedName*>) {
     static_assert(NoSetting[0] < 0x80 && NoSetting[1] == L'\0', "one ASCII character");
     static constexpr char Padded[EncodedName::NamePadding] = {static_cast<char>(NoSetting[0])};
-    static constexpr EncodedName Encoded{NoSetting, std::string_view(Padded, 1)};
+    static constexpr EncodedName Encoded{std::string_view(Padded, 1), std::string_view(Padded, 1)};
     return &Encoded;
   } else {
     return NoSetting;
@@ -539,17 +541,18 @@ template <typename Name> Name noSettingName() {
 
 /// An empty name written as "-".
 template <typename Name> Name orNoSetting(const Name& Value) {
-  return wideOf(Value).empty() ? noSettingName<Name>() : Value;
+  return comparedOf(Value).empty() ? noSettingName<Name>() : Value;
 }
 
 /// The item line of \p I, whose names are wide (std::wstring_view) or
-/// encoded (EncodedName); names are compared by their wide forms.
-template <typename Sink, typename Item>
-void putItemLine(Sink& Out, const Item& I, std::wstring_view ProjectViewName,
-                 std::wstring_view ProjectSettingName) {
+/// encoded (EncodedName); names are compared by their wide forms, or their
+/// kept forms (equal exactly when the wide forms are) with the project's
+/// names in that form.
+template <typename Sink, typename Item, typename Compared>
+void putItemLine(Sink& Out, const Item& I, Compared ProjectViewName, Compared ProjectSettingName) {
   using Name = std::decay_t<decltype(I.Key)>;
-  const std::wstring_view ViewName = wideOf(I.ViewName);
-  const std::wstring_view ObjectName = wideOf(I.ObjectName);
+  const Compared ViewName = comparedOf(I.ViewName);
+  const Compared ObjectName = comparedOf(I.ObjectName);
   ViewColumn<Name> View{I.ManyViewNames};
   if (I.ManyViewNames.empty() && !ViewName.empty() && ViewName != ProjectViewName)
     View.Single = &I.ViewName;
@@ -567,8 +570,15 @@ void putItemLine(Sink& Out, const Item& I, std::wstring_view ProjectViewName,
 std::size_t viewListLength(NameSpanOf<const EncodedName*> Names) {
   std::size_t Length = Names.size();
   for (const EncodedName* Name : Names)
-    Length += Name->Wide.size();
+    Length += platform::KeptWideLength(Name->Kept);
   return Length;
+}
+
+std::size_t viewListKeptSize(NameSpanOf<const EncodedName*> Names) {
+  std::size_t Size = Names.size();
+  for (const EncodedName* Name : Names)
+    Size += Name->Kept.size();
+  return Size;
 }
 
 // ---- UTF-8 lines ------------------------------------------------------------------------
@@ -656,8 +666,8 @@ void appendItemLine(ByteBuffer& Out, const ItemLineView& Item, std::wstring_view
   putItemLine(Sink, Item, ProjectViewName, ProjectSettingName);
 }
 
-void appendItemLine(ByteBuffer& Out, const EncodedItemLine& Item, std::wstring_view ProjectViewName,
-                    std::wstring_view ProjectSettingName) {
+void appendItemLine(ByteBuffer& Out, const EncodedItemLine& Item, std::string_view ProjectViewKept,
+                    std::string_view ProjectSettingKept) {
   // The most room the line's pieces ask for: the pattern's literal text
   // (less than the pattern), nine integers, six names or their "-" (one of
   // them written from its wide form), the several views and their
@@ -671,7 +681,7 @@ void appendItemLine(ByteBuffer& Out, const EncodedItemLine& Item, std::wstring_v
   for (const EncodedName* Name : Item.ManyViewNames)
     Room += Name->Bytes.size();
   Utf8SinkOf<false> Sink(Out, Room);
-  putItemLine(Sink, Item, ProjectViewName, ProjectSettingName);
+  putItemLine(Sink, Item, ProjectViewKept, ProjectSettingKept);
 }
 
 } // namespace zrv::format

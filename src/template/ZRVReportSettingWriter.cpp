@@ -84,6 +84,13 @@ public:
   void name(std::wstring_view Name, std::wstring_view Section, std::wstring_view Subject) {
     name(Name.size(), Section, Subject);
   }
+  /// The same for a name in its kept form: it has no more characters than
+  /// bytes, so only a long one is counted.
+  template <typename Subject>
+  void keptName(std::string_view Kept, std::wstring_view Section, const Subject& About) {
+    if (Kept.size() > MaxNameChars)
+      name(zrv::platform::KeptWideLength(Kept), Section, About);
+  }
 
   /// The blank lines after a section.
   void sectionEnd() {
@@ -260,10 +267,7 @@ void Source::settings(TemplateText& T, Section Id, const Library& Settings,
       continue;
     const auto& R = Settings.stored(Listed);
     const KeptSubject About{Kept};
-    // A kept name has no more characters than bytes: only a long one is
-    // counted.
-    if (Kept.size() > MaxNameChars)
-      T.name(zrv::platform::KeptWideLength(Kept), Tag, About);
+    T.keptName(Kept, Tag, About);
     T.line([&](ByteBuffer& Out) { appendKeptSettingLine(Out, Kept, publicRecord(R)); }, Tag, About);
   }
   T.sectionEnd();
@@ -370,12 +374,15 @@ void Source::results(const std::vector<std::wstring>& Tags, TemplateText& T) con
   }
 
   // Every name the items hold, encoded once for all the lines that carry it
-  // (when the first of them is written).
+  // (when the first of them is written), and the project's names in the
+  // kept form the item names are compared in.
   const zrv::manager::TextPool& Pool = Items.pools().Names;
   EncodedNames Names;
   Names.reserve(Pool.size(), Pool.elementCount());
   for (zrv::manager::PoolId Id = 0; Id < Pool.size(); ++Id)
     Names.add(Pool[Id]);
+  const zrv::manager::KeptOf ProjectView(PrjCurViewName);
+  const zrv::manager::KeptOf ProjectSetting(PrjCurSettingName);
 
   std::vector<std::size_t> Written;
   std::vector<std::size_t> Merged;
@@ -395,21 +402,26 @@ void Source::results(const std::vector<std::wstring>& Tags, TemplateText& T) con
     T.asciiLine(ItemLabel, Tag, Tag);
     for (std::size_t I : Written) {
       const EncodedItemLine Line = itemLine(I, Names);
-      const std::wstring_view Key = Line.Key->Wide;
+      const KeptSubject Key{Line.Key->Kept};
       // The names as the line carries them: the view and object names that
       // are the project's own are written "-".
-      T.name(Key, Tag, Key);
-      T.name(Line.ClippingName->Wide, Tag, Key);
-      T.name(Line.CaptureName->Wide, Tag, Key);
-      T.name(Line.SlicingName->Wide, Tag, Key);
-      if (Line.ObjectName->Wide != PrjCurSettingName)
-        T.name(Line.ObjectName->Wide, Tag, Key);
-      if (!Line.ManyViewNames.empty())
-        T.name(viewListLength(Line.ManyViewNames), Tag, Key);
-      else if (Line.ViewName->Wide != PrjCurViewName)
-        T.name(Line.ViewName->Wide, Tag, Key);
-      T.line([&](ByteBuffer& Out) { appendItemLine(Out, Line, PrjCurViewName, PrjCurSettingName); },
-             Tag, Key);
+      T.keptName(Line.Key->Kept, Tag, Key);
+      T.keptName(Line.ClippingName->Kept, Tag, Key);
+      T.keptName(Line.CaptureName->Kept, Tag, Key);
+      T.keptName(Line.SlicingName->Kept, Tag, Key);
+      if (Line.ObjectName->Kept != ProjectSetting.view())
+        T.keptName(Line.ObjectName->Kept, Tag, Key);
+      if (!Line.ManyViewNames.empty()) {
+        if (viewListKeptSize(Line.ManyViewNames) > MaxNameChars)
+          T.name(viewListLength(Line.ManyViewNames), Tag, Key);
+      } else if (Line.ViewName->Kept != ProjectView.view()) {
+        T.keptName(Line.ViewName->Kept, Tag, Key);
+      }
+      T.line(
+          [&](ByteBuffer& Out) {
+            appendItemLine(Out, Line, ProjectView.view(), ProjectSetting.view());
+          },
+          Tag, Key);
     }
     T.sectionEnd();
   }

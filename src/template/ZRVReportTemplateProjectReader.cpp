@@ -632,11 +632,8 @@ namespace {
 template <typename Index>
 zrv::manager::PoolId pooledName(zrv::manager::ItemPools& Pools, const Index& Settings,
                                 typename Index::Entry& Found) {
-  if (Found.Name == zrv::manager::TextPool::NotFound) {
-    const std::string_view Kept = Settings.keptName(Found);
-    Found.Name = zrv::platform::IsAscii(Kept) ? Pools.Names.internAscii(Kept)
-                                              : Pools.Names.intern(Settings.name(Found));
-  }
+  if (Found.Name == zrv::manager::TextPool::NotFound)
+    Found.Name = Pools.Names.internKept(Settings.keptName(Found));
   return Found.Name;
 }
 
@@ -681,8 +678,15 @@ CZRVReportTemplateProjectReader::known(std::string_view Text) {
 zrv::manager::PoolId CZRVReportTemplateProjectReader::pooledText(KnownText& Known,
                                                                  std::string_view Text) {
   if (Known.Pooled == zrv::manager::IdTable::NotFound) {
-    fileformat::decodeInto(Text, WideName);
-    Known.Pooled = ZRVDocumentAccess::itemPools(*Document).Names.intern(WideName);
+    zrv::manager::TextPool& Names = ZRVDocumentAccess::itemPools(*Document).Names;
+    // ASCII bytes are their own kept form; others are decoded first, an
+    // ill-formed sequence becoming U+FFFD.
+    if (zrv::platform::IsAscii(Text)) {
+      Known.Pooled = Names.internKept(Text);
+    } else {
+      fileformat::decodeInto(Text, WideName);
+      Known.Pooled = Names.intern(WideName);
+    }
   }
   return Known.Pooled;
 }

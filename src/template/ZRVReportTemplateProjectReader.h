@@ -178,12 +178,6 @@ private:
     std::uint32_t at(const Entry& Found) const {
       return static_cast<std::uint32_t>(&Found - Entries.data());
     }
-    /// The name of \p Found as the table holds it, seen until the next call.
-    std::wstring_view name(const Entry& Found) const {
-      Table->nameInto(at(Found), NameRoom);
-      return NameRoom;
-    }
-    mutable std::wstring NameRoom; ///< the name decoded last
     /// The kept form of the name of \p Found (the bytes of its line when
     /// they are ASCII).
     std::string_view keptName(const Entry& Found) const { return Table->keptName(at(Found)); }

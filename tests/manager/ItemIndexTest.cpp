@@ -404,7 +404,7 @@ TEST(ItemPools, TextsAreHeldOnceAndStayWhereTheyAreThroughCopies) {
   TextPool Pool;
   EXPECT_EQ(Pool.intern(L""), PoolId(0));
   const PoolId First = Pool.intern(name(0));
-  const std::wstring_view FirstSeen = Pool[First];
+  const std::string_view FirstSeen = Pool[First];
   std::vector<PoolId> Ids;
   for (int I = 0; I < 3000; ++I)
     Ids.push_back(Pool.intern(name(I)));
@@ -422,18 +422,26 @@ TEST(ItemPools, TextsAreHeldOnceAndStayWhereTheyAreThroughCopies) {
   EXPECT_EQ(Pool.size(), 1u);
   Pool.intern(L"other");
   for (int I = 0; I < 3000; I += 7)
-    ASSERT_EQ((*Copy)[Ids[std::size_t(I)]], name(I)) << I;
-  EXPECT_EQ((*Copy)[LongId], Long);
+    ASSERT_EQ(Copy->wide(Ids[std::size_t(I)]), name(I)) << I;
+  EXPECT_EQ(Copy->wide(LongId), Long);
   const PoolId Next = PoolId(Copy->size());
   EXPECT_EQ(Copy->intern(L"Name_3000"), Next);
-  EXPECT_EQ((*Copy)[Copy->find(L"Name_3000")], L"Name_3000");
-  EXPECT_EQ((*Copy)[0], L"");
+  EXPECT_EQ(Copy->wide(Copy->find(L"Name_3000")), L"Name_3000");
+  EXPECT_EQ(Copy->wide(0), L"");
 
   // Trimmed after a load, the pool still reads its names and adds new ones.
   Copy->shrinkToFit();
   EXPECT_EQ(Copy->intern(L"Name_3001"), Next + 1);
-  EXPECT_EQ((*Copy)[Ids[2999]], L"Name_2999");
-  EXPECT_EQ((*Copy)[Next], L"Name_3000");
+  EXPECT_EQ(Copy->wide(Ids[2999]), L"Name_2999");
+  EXPECT_EQ(Copy->wide(Next), L"Name_3000");
+
+  // Odd wide names stay apart and come back exactly; a well-formed name is
+  // held as its UTF-8 bytes, which find it as a file's line holds them.
+  const std::wstring Lone = zrvtest::wideOf({0xD800, 'a'});
+  const PoolId LoneId = Copy->intern(Lone);
+  EXPECT_NE(LoneId, Copy->intern(zrvtest::wideOf({0xFFFD, 'a'})));
+  EXPECT_EQ(Copy->wide(LoneId), Lone);
+  EXPECT_EQ(Copy->findKept("Obj\xc3\x84"), Copy->intern(L"Obj\u00c4"));
 }
 
 TEST(ItemPools, ByteHashReadsEveryByteOfItsTextAndNoOther) {

@@ -60,7 +60,12 @@ TEST(PlatformText, KeptFormGivesEveryWideTextBack) {
     KeptToWide(Bytes, Back);
     EXPECT_EQ(Back, L"<" + Text);
     EXPECT_EQ(KeptWideLength(Bytes), Text.size());
+    // The kept form is the UTF-8 written exactly when no value in it is
+    // written as U+FFFD.
+    EXPECT_EQ(KeptIsUtf8(Bytes), ToUtf8(Text) == Bytes);
   }
+  EXPECT_TRUE(KeptIsUtf8(kept(L"\uD7FF\uE000 \u00e9")));
+  EXPECT_FALSE(KeptIsUtf8(kept(L"ab\u00e9") + "\xED\xBF\xBF"));
 }
 
 TEST(PlatformText, NamePatternsAndComparisonWithoutCase) {

@@ -5,6 +5,7 @@
 // names and the line limits are compared as whole sections in
 // SettingWriterTest.cpp and SafeSaveTest.cpp; ASCII names narrowed in blocks
 // and integers of every width are checked here.
+#include "manager/SequencePool.h"
 #include "platform/Platform.h"
 #include "template/Format.h"
 #include "util/Text.h"
@@ -85,12 +86,18 @@ TEST(WriteLines, Utf8LinesOfNamesAndNumbersOfEveryWidth) {
 
 TEST(WriteLines, EncodedItemLinesGiveTheBytesOfWideOnes) {
   // Names numbered as a document pools them: 0 is the empty name.
+  // The last holds a lone surrogate: its kept form is no UTF-8, and it is
+  // written as U+FFFD.
   const std::wstring Pooled[] = {L"",           L"Top View",
                                  L"Proj",       L"Obj\u00c4 1",
                                  L"\u20ac cap", L"Side seen from the left at 45 degrees",
-                                 L"Set ting"};
-  EncodedNames Names;
+                                 L"Set ting",   zrvtest::wideOf({'L', 0xDC00, 'x'})};
+  auto kept = [](std::wstring_view Name) { return std::string(zrv::manager::KeptOf(Name).view()); };
+  std::vector<std::string> Kept;
   for (const std::wstring& Name : Pooled)
+    Kept.push_back(kept(Name));
+  EncodedNames Names;
+  for (const std::string& Name : Kept)
     Names.add(Name);
   ASSERT_EQ(Names.size(), std::size(Pooled));
   // Names are copied in blocks: the room after the last one reads as zeros.
@@ -98,16 +105,19 @@ TEST(WriteLines, EncodedItemLinesGiveTheBytesOfWideOnes) {
   EXPECT_EQ(std::string_view(Last.Bytes.data() + Last.Bytes.size(), EncodedName::NamePadding),
             std::string(EncodedName::NamePadding, '\0'));
   for (std::size_t I = 0; I < Names.size(); ++I) {
-    EXPECT_EQ(Names[I].Wide, Pooled[I]);
+    EXPECT_EQ(Names[I].Kept, Kept[I]);
     EXPECT_EQ(Names[I].Bytes, zrv::platform::ToUtf8(Pooled[I])) << I;
   }
   // Names are encoded when first asked for, in any order: the bytes of those
   // encoded before follow the buffer as it grows.
   std::vector<std::wstring> Many;
-  for (int I = 0; I < 300; ++I)
+  std::vector<std::string> ManyKept;
+  for (int I = 0; I < 300; ++I) {
     Many.push_back(std::wstring(static_cast<std::size_t>(I % 17), L'\u20ac') + std::to_wstring(I));
+    ManyKept.push_back(kept(Many.back()));
+  }
   EncodedNames Late;
-  for (const std::wstring& Name : Many)
+  for (const std::string& Name : ManyKept)
     Late.add(Name);
   for (std::size_t I = Many.size(); I-- > 0;) {
     if (I % 3 != 0) {
@@ -126,7 +136,8 @@ TEST(WriteLines, EncodedItemLinesGiveTheBytesOfWideOnes) {
   };
   const Case Cases[] = {{1, 3, {}, L"", L""},        {1, 3, {}, L"Top View", L"Obj\u00c4 1"},
                         {0, 0, {}, L"", L""},        {2, 6, {5, 1}, L"Proj", L"Proj"},
-                        {4, 6, {}, L"Proj", L"Set"}, {0, 2, {1}, L"", L"Proj"}};
+                        {4, 6, {}, L"Proj", L"Set"}, {0, 2, {1}, L"", L"Proj"},
+                        {7, 7, {}, L"", L""},        {1, 2, {7, 1}, L"", L""}};
   for (const Case& C : Cases) {
     ItemLineView Wide;
     EncodedItemLine Encoded;
@@ -154,7 +165,7 @@ TEST(WriteLines, EncodedItemLinesGiveTheBytesOfWideOnes) {
     Encoded.ManyViewNames = {EncodedMany.data(), EncodedMany.size()};
     ByteBuffer FromWide, FromEncoded;
     appendItemLine(FromWide, Wide, C.ProjectView, C.ProjectSetting);
-    appendItemLine(FromEncoded, Encoded, C.ProjectView, C.ProjectSetting);
+    appendItemLine(FromEncoded, Encoded, kept(C.ProjectView), kept(C.ProjectSetting));
     EXPECT_EQ(FromEncoded.view(), FromWide.view()) << C.View << ' ' << C.Object;
     EXPECT_EQ(viewListLength(Encoded.ManyViewNames), ListLength);
   }
@@ -168,7 +179,7 @@ TEST(WriteLines, EncodedItemLinesGiveTheBytesOfWideOnes) {
   Item.ObjectName = &Names[2];
   Item.CaptureName = &Names[0];
   Item.SlicingName = &Names[3];
-  appendItemLine(Line, Item, L"", L"Proj");
+  appendItemLine(Line, Item, "", "Proj");
   EXPECT_EQ(Line.view(), "Set ting,0,0,0,0,0,0,\xe2\x82\xac cap,Top_View,-,-,Obj\xc3\x84 1,0,0,1");
 }
 
