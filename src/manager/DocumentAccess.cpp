@@ -5,7 +5,7 @@
 #include "manager/SettingLibrary.h"
 #include "platform/Utf8.h"
 
-#include <memory>
+#include <optional>
 #include <utility>
 
 using namespace zrv::manager;
@@ -90,9 +90,9 @@ struct ZRVDocumentAccess::SharedFields {
     Each(Digits);
   }
 
-  /// The side block of \p Item: null when every one of its fields has its
+  /// The side block of \p Item: none when every one of its fields has its
   /// start value.
-  static std::unique_ptr<ItemExtra> extraOf(const Item& From) {
+  static std::optional<ItemExtra> extraOf(const Item& From) {
     const ItemExtra Start;
     bool AllStart = true;
     eachExtraTable([&](const auto& Table) {
@@ -100,8 +100,8 @@ struct ZRVDocumentAccess::SharedFields {
         AllStart = AllStart && sameValue(From.*Public, Start.*Stored);
     });
     if (AllStart)
-      return nullptr;
-    auto Extra = std::make_unique<ItemExtra>();
+      return std::nullopt;
+    std::optional<ItemExtra> Extra(std::in_place);
     eachExtraTable([&](const auto& Table) {
       for (const auto& [Stored, Public] : Table)
         (*Extra).*Stored = From.*Public;
@@ -125,7 +125,8 @@ ItemRecord ZRVDocumentAccess::pack(const CZRVReportItem& Item, ItemPools& Pools)
   R.Capture = Pools.Captures.intern(Item.CaptureSetting, Pools.Names);
   R.ViewNames = Pools.internNames(Item.ViewNames);
   R.ViewRecords = Pools.internViews(Item.ViewRecords);
-  R.Extra = SharedFields::extraOf(Item);
+  if (std::optional<ItemExtra> Extra = SharedFields::extraOf(Item))
+    R.Extra = Pools.addExtra(std::move(*Extra));
   return R;
 }
 
@@ -150,8 +151,7 @@ void ZRVDocumentAccess::unpack(const ItemRecord& R, const ItemPools& Pools, CZRV
   Out.ViewRecords.clear();
   for (PoolId View : Pools.ViewRecordLists[R.ViewRecords])
     Out.ViewRecords.push_back(Pools.Views.get(View, Pools.Names));
-  const ItemExtra Start;
-  const ItemExtra& Fields = R.Extra ? *R.Extra : Start;
+  const ItemExtra& Fields = Pools.Extras[R.Extra]; // block 0: the start values
   SharedFields::eachExtraTable([&](const auto& Table) {
     for (const auto& [Stored, Public] : Table)
       Out.*Public = Fields.*Stored;

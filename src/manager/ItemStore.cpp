@@ -10,45 +10,15 @@
 
 namespace zrv::manager {
 
-ItemRecord& ItemRecord::operator=(const ItemRecord& Other) {
-  if (this == &Other)
-    return *this;
-  std::unique_ptr<ItemExtra> OwnExtra = std::move(Extra);
-  ItemRecord& Self = *this;
-  // Every field but the side block is plain data.
-  Self.ItemID = Other.ItemID;
-  Self.ModuleID = Other.ModuleID;
-  Self.Output = Other.Output;
-  Self.DisplayMode = Other.DisplayMode;
-  Self.ParameterX = Other.ParameterX;
-  Self.ParameterY = Other.ParameterY;
-  Self.ParameterZ = Other.ParameterZ;
-  Self.FaceNumber = Other.FaceNumber;
-  Self.ItemCountOf1Page = Other.ItemCountOf1Page;
-  Self.OutputAirTrap = Other.OutputAirTrap;
-  Self.OutputWeldLine = Other.OutputWeldLine;
-  Self.ProjectHasThisItem = Other.ProjectHasThisItem;
-  Self.ReportOutputThisItem = Other.ReportOutputThisItem;
-  Self.HasClipping = Other.HasClipping;
-  Self.HasView = Other.HasView;
-  Self.HasObject = Other.HasObject;
-  Self.HasSlicing = Other.HasSlicing;
-  std::copy(std::begin(Other.Names), std::end(Other.Names), std::begin(Self.Names));
-  Self.Clipping = Other.Clipping;
-  Self.Slicing = Other.Slicing;
-  Self.View = Other.View;
-  Self.Object = Other.Object;
-  Self.Capture = Other.Capture;
-  Self.ViewNames = Other.ViewNames;
-  Self.ViewRecords = Other.ViewRecords;
-  if (Other.Extra) {
-    if (OwnExtra)
-      *OwnExtra = *Other.Extra;
-    else
-      OwnExtra = std::make_unique<ItemExtra>(*Other.Extra);
-    Extra = std::move(OwnExtra);
+PoolId ItemPools::addExtra(ItemExtra&& Block) {
+  if (SpareExtras.empty()) {
+    Extras.push_back(std::move(Block));
+    return static_cast<PoolId>(Extras.size() - 1);
   }
-  return *this;
+  const PoolId Id = SpareExtras.back();
+  SpareExtras.pop_back();
+  Extras[Id] = std::move(Block);
+  return Id;
 }
 
 void ItemPools::clear() {
@@ -60,6 +30,8 @@ void ItemPools::clear() {
   Captures.clear();
   ViewNameLists.clear();
   ViewRecordLists.clear();
+  Extras.assign(1, ItemExtra());
+  SpareExtras.clear();
 }
 
 namespace {
@@ -141,10 +113,13 @@ void ItemStore::push_back(ItemRecord&& Record) {
 }
 
 void ItemStore::replace(std::size_t Position, const CZRVReportItem& Item) {
-  record(Position) = ZRVDocumentAccess::pack(Item, Pools);
+  const ItemRecord Packed = ZRVDocumentAccess::pack(Item, Pools);
+  Pools.dropExtra(record(Position).Extra);
+  record(Position) = Packed;
 }
 
 void ItemStore::erase(std::size_t Position) {
+  Pools.dropExtra(record(Position).Extra);
   for (std::size_t At = Position; At + 1 < Count; ++At)
     record(At) = std::move(record(At + 1));
   Chunks.back().pop_back();

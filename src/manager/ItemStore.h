@@ -19,10 +19,10 @@
 #include <cstring>
 #include <deque>
 #include <functional>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -222,15 +222,10 @@ struct ItemRecord {
   PoolId Capture = 0;
   PoolId ViewNames = 0;   ///< the several-view names
   PoolId ViewRecords = 0; ///< the several-view records
-  std::unique_ptr<ItemExtra> Extra;
-
-  ItemRecord() = default;
-  ItemRecord(const ItemRecord& Other) { *this = Other; }
-  ItemRecord(ItemRecord&&) noexcept = default;
-  ItemRecord& operator=(const ItemRecord& Other);
-  ItemRecord& operator=(ItemRecord&&) noexcept = default;
-  ~ItemRecord() = default;
+  PoolId Extra = 0;       ///< the side block in ItemPools::Extras (0: none)
 };
+// Records are plain data: a list of them is copied, moved and freed as bytes.
+static_assert(std::is_trivially_copyable_v<ItemRecord>);
 
 /// The pools that the records of one document refer to.
 struct ItemPools {
@@ -244,6 +239,19 @@ struct ItemPools {
   IdListPool ViewNameLists;
   /// Several-view records: lists of ids of Views.
   IdListPool ViewRecordLists;
+  /// The side blocks of the items that have one, by id; the block at 0 has
+  /// the start values and is no item's. The block of a record replaced or
+  /// erased is given back and used again.
+  std::vector<ItemExtra> Extras = std::vector<ItemExtra>(1);
+  std::vector<PoolId> SpareExtras;
+
+  /// The id of a side block that holds \p Block.
+  PoolId addExtra(ItemExtra&& Block);
+  /// Gives back the side block \p Id (0: none).
+  void dropExtra(PoolId Id) {
+    if (Id != 0)
+      SpareExtras.push_back(Id);
+  }
 
   /// The id of the list of \p Names, each interned in Names.
   PoolId internNames(const std::vector<std::wstring>& List);
