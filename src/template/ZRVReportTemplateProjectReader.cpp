@@ -122,38 +122,74 @@ bool startsWithNumber(std::wstring_view Text) {
   return I < Text.size() && Text[I] >= L'0' && Text[I] <= L'9';
 }
 
-/// The cells of a line as a spreadsheet reads them: split at commas outside
-/// double quotes, each cell's quotes taken away ("" inside quotes gives one
-/// '"') and its surrounding blanks trimmed; empty cells at the end are left
-/// out.
-std::vector<std::string> cellsOf(std::string_view Text) {
-  std::vector<std::string> Cells(1);
-  bool Quoted = false;
-  for (std::size_t I = 0; I < Text.size(); ++I) {
-    char C = Text[I];
-    if (C == '"') {
-      if (Quoted && I + 1 < Text.size() && Text[I + 1] == '"')
-        Cells.back() += Text[++I];
-      else
-        Quoted = !Quoted;
-    } else if (C == ',' && !Quoted) {
-      Cells.emplace_back();
-    } else {
-      Cells.back() += C;
+/// The cells of a line read one after another as a spreadsheet reads them:
+/// split at commas outside double quotes, each cell's quotes taken away (""
+/// inside quotes gives one '"') and its surrounding blanks trimmed.
+class CellReader {
+public:
+  explicit CellReader(std::string_view Line) : Text(Line) {}
+
+  /// Puts the next cell into \p Cell; false when the line has no more.
+  bool next(std::string& Cell) {
+    if (At > Text.size())
+      return false;
+    Cell.clear();
+    bool Quoted = false;
+    for (; At < Text.size(); ++At) {
+      const char C = Text[At];
+      if (C == '"') {
+        if (Quoted && At + 1 < Text.size() && Text[At + 1] == '"')
+          Cell += Text[++At];
+        else
+          Quoted = !Quoted;
+      } else if (C == ',' && !Quoted) {
+        break;
+      } else {
+        Cell += C;
+      }
     }
-  }
-  for (std::string& Cell : Cells) {
+    ++At; // past the comma, or past the end after the last cell
     std::size_t First = 0;
     while (First < Cell.size() && fileformat::isSpaceByte(Cell[First]))
       ++First;
     std::size_t Last = Cell.size();
     while (Last > First && fileformat::isSpaceByte(Cell[Last - 1]))
       --Last;
-    Cell = Cell.substr(First, Last - First);
+    Cell.erase(Last).erase(0, First);
+    return true;
   }
-  while (!Cells.empty() && Cells.back().empty())
-    Cells.pop_back();
-  return Cells;
+
+private:
+  std::string_view Text;
+  std::size_t At = 0;
+};
+
+/// True when two lines hold the same cells, empty cells at their ends left
+/// out. Cells are compared as they are read: two lines that differ in their
+/// first cells are told apart after reading those.
+bool sameCells(std::string_view Left, std::string_view Right) {
+  CellReader LeftCells(Left);
+  CellReader RightCells(Right);
+  std::string L;
+  std::string R;
+  for (;;) {
+    const bool HasLeft = LeftCells.next(L);
+    const bool HasRight = RightCells.next(R);
+    if (!HasLeft && !HasRight)
+      return true;
+    if (!HasLeft || !HasRight) {
+      // The longer line's remaining cells must all be empty.
+      CellReader& Rest = HasLeft ? LeftCells : RightCells;
+      std::string& Cell = HasLeft ? L : R;
+      do {
+        if (!Cell.empty())
+          return false;
+      } while (Rest.next(Cell));
+      return true;
+    }
+    if (L != R)
+      return false;
+  }
 }
 
 /// True when a line that a section's parser drops holds nothing to lose: it
@@ -163,7 +199,7 @@ std::vector<std::string> cellsOf(std::string_view Text) {
 bool holdsNothing(std::string_view Text, std::string_view Label) {
   if (Text.find_first_not_of(", \t\r\n\v\f") == std::string_view::npos)
     return true;
-  return !Label.empty() && (Text == Label || cellsOf(Text) == cellsOf(Label));
+  return !Label.empty() && (Text == Label || sameCells(Text, Label));
 }
 
 } // namespace

@@ -413,6 +413,12 @@ TEST(TemplateReader, HeaderFieldsQuotedLabelCellsAndALongLineAfterAFullOne) {
   };
   EXPECT_EQ(findingsAfterLabel("Settings,\"Capture \"\"Percentage\"\"\""), 1u);
   EXPECT_EQ(findingsAfterLabel("Settings,\"\"Capture Percentage\"\""), 0u);
+  // Cells are trimmed and empty ones at the end left out, on either side;
+  // one cell more or less is another line.
+  EXPECT_EQ(findingsAfterLabel(" Settings , Capture Percentage,,\" \", "), 0u);
+  EXPECT_EQ(findingsAfterLabel("Settings,Capture Percentage,,x"), 1u);
+  EXPECT_EQ(findingsAfterLabel("Settings,,Capture Percentage"), 1u);
+  EXPECT_EQ(findingsAfterLabel("Settings"), 1u);
 
   // A line that fills a whole piece with its line end is no long line: the
   // long line after it is told.
