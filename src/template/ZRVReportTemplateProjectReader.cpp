@@ -760,6 +760,8 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
     // the second is not checked.
     auto checkRange = [&](int Field, int AsRead, int Low, int High) {
       const bool Full = Parsed.FieldCount != 0;
+      if (Full && AsRead >= Low && AsRead <= High)
+        return; // nearly every line: its value is in range, whatever its field holds
       const std::string_view Value =
           Full ? Parsed.Fields[static_cast<std::size_t>(Field - 1)] : itemField(Text, Field);
       if (Value.empty() && Field > 2)
