@@ -817,20 +817,32 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   if (!ViewField.empty() && !fileformat::isNoSetting(ViewField)) {
     bool ManyFound = false;
     if (fileformat::isViewList(ViewField)) {
-      ViewParts.clear();
-      fileformat::forEachViewName(ViewField, [&](std::string_view Part) {
-        if (auto* Found = ViewIndex.find(Part, WideName)) {
-          // A name listed twice is kept once: one entry has one name.
-          const zrv::manager::PoolId Name = pooledName(Pools, ViewIndex, *Found);
-          if (std::find(ViewParts.begin(), ViewParts.end(), Name) == ViewParts.end())
-            ViewParts.push_back(Name);
-          ManyFound = true;
-        } else {
-          unresolved(Part, 9);
-        }
-      });
-      if (ManyFound)
-        Item.ViewNames = Pools.ViewNameLists.intern(ViewParts.data(), ViewParts.size());
+      // Items often list the same views: a field whose every name was found
+      // gives its list again without looking its names up.
+      KnownText& Known = known(ViewField);
+      if (Known.ViewList != zrv::manager::IdTable::NotFound) {
+        Item.ViewNames = Known.ViewList;
+        ManyFound = true;
+      } else {
+        bool AllFound = true;
+        ViewParts.clear();
+        fileformat::forEachViewName(ViewField, [&](std::string_view Part) {
+          if (auto* Found = ViewIndex.find(Part, WideName)) {
+            // A name listed twice is kept once: one entry has one name.
+            const zrv::manager::PoolId Name = pooledName(Pools, ViewIndex, *Found);
+            if (std::find(ViewParts.begin(), ViewParts.end(), Name) == ViewParts.end())
+              ViewParts.push_back(Name);
+            ManyFound = true;
+          } else {
+            AllFound = false;
+            unresolved(Part, 9);
+          }
+        });
+        if (ManyFound)
+          Item.ViewNames = Pools.ViewNameLists.intern(ViewParts.data(), ViewParts.size());
+        if (ManyFound && AllFound)
+          Known.ViewList = Item.ViewNames;
+      }
     }
     if (!ManyFound) {
       if (auto* Found = ViewIndex.find(ViewField, WideName)) {

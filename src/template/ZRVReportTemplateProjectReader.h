@@ -194,14 +194,18 @@ private:
   SettingIndex<CZRVReportItem::tagFOCUSCAPTURE> CaptureIndex{CaptureTable};
   SettingIndex<CZRVReportItem::tagSLICESETTING> SlicingIndex{SlicingTable};
 
-  /// What the item lines' keys and tag names (as their bytes) are known to
-  /// give: the id of the name in the document's pool once interned, and the
-  /// item id of a key in the section keys it was last looked up in.
+  /// What the item lines' keys, tag names and several-view fields (as their
+  /// bytes) are known to give: the id of the name in the document's pool
+  /// once interned, the item id of a key in the section keys it was last
+  /// looked up in, and the list of names of a view field.
   struct KnownText {
     zrv::manager::PoolId Pooled = zrv::manager::IdTable::NotFound;
     const zrv::SectionKeys* KeysOf = nullptr; ///< where Found and Id were looked up
     bool Found = false;
     ZRV_RESULT_ITEMS Id{};
+    /// As a several-view field: the list of its names, once each of them
+    /// was found (names found stay found while a load goes on).
+    zrv::manager::PoolId ViewList = zrv::manager::IdTable::NotFound;
   };
   /// The KnownText of the bytes \p Text.
   KnownText& known(std::string_view Text);

@@ -265,6 +265,10 @@ TEST(TemplateReader, ItemLineNamesResolveAsTheirDecodedText) {
                                                       line("WeldLine", LongName + "\xc3\x84", "-"),
                                                       "[PackResult]",
                                                       ItemLabel,
+                                                      line("Temperature", "Top;Nope;", "-"),
+                                                      line("Density", "Top;Nope;", "-"),
+                                                      line("Viscosity", "Top;\xc3\x84;Top;", "-"),
+                                                      line("ShearRate", "Top;\xc3\x84;Top;", "-"),
                                                       line("Pressure", "-", "-"),
                                                       EofLine});
   CZRVReportItemManager M;
@@ -272,13 +276,21 @@ TEST(TemplateReader, ItemLineNamesResolveAsTheirDecodedText) {
   ASSERT_EQ(loadBytes(Bytes, M, &Findings), 1);
   EXPECT_EQ(eachItem(M, &CZRVReportItem::GetViewName),
             (std::vector<std::wstring>{L"Top", L"", L"", L"\u00c4",
-                                       repeated(L"v", 249) + repeated(L"\u00c4", 6), L""}));
+                                       repeated(L"v", 249) + repeated(L"\u00c4", 6), L"", L"", L"",
+                                       L"", L""}));
+  // A several-view field read again gives the same names, and tells again
+  // of a name not found.
+  using Names = std::vector<std::wstring>;
+  EXPECT_EQ(std::make_tuple(itemAt(M, 5).GetViewNameList(), itemAt(M, 6).GetViewNameList(),
+                            itemAt(M, 7).GetViewNameList(), itemAt(M, 8).GetViewNameList()),
+            std::make_tuple(Names{L"Top"}, Names{L"Top"}, Names{L"Top", L"\u00c4"},
+                            Names{L"Top", L"\u00c4"}));
   EXPECT_EQ(itemAt(M, 0).GetSlicingName(), L"\ufffd");
   std::vector<std::wstring> Unresolved;
   for (const ZRVTemplateFinding& F : Findings.of(Kind::UnresolvedName))
     Unresolved.push_back(F.Text);
   // A warpage scale names no setting: only the image is unresolved there.
-  EXPECT_EQ(Unresolved, (std::vector<std::wstring>{L"Gone", L"To", L"Top2"}));
+  EXPECT_EQ(Unresolved, (std::vector<std::wstring>{L"Gone", L"To", L"Top2", L"Nope", L"Nope"}));
   // A name of 256 characters drops its line.
   EXPECT_EQ(Findings.of(Kind::LineIgnored).size(), 1u);
 
