@@ -166,7 +166,7 @@ public:
   }
   /// Adds \p Value, whose own name is its key, under the name whose kept
   /// form is \p Kept, as add does (false when the library has the name).
-  bool addKept(std::string_view Kept, Record Value) {
+  bool addKept(std::string_view Kept, Record&& Value) {
     const std::uint32_t Hash = hashOf(Kept);
     const std::size_t Slot = slotOf(Kept, Hash);
     if (Index[Slot] != NotFound)
@@ -364,10 +364,11 @@ private:
 
   /// Keeps \p Value as the record of entry \p At, its Name field being
   /// \p Named.
-  void setValue(Id At, Record Value, OwnName Named) {
+  void setValue(Id At, Record&& Value, OwnName Named) {
     Entry& E = Entries[At];
     if constexpr (Numbered) {
-      OtherNames.erase(At);
+      if (!OtherNames.empty()) // nearly always: looked up only when some are kept
+        OtherNames.erase(At);
       E.Named = Named;
       if (Named == OwnName::Other)
         OtherNames.emplace(At, std::move(Value.Name));
@@ -379,7 +380,7 @@ private:
 
   /// Adds the entry whose name's kept form is \p Kept at the free index
   /// slot \p Slot that slotOf gave for it (its hash \p Hash).
-  Id append(std::string_view Kept, Record Value, std::size_t Slot, std::uint32_t Hash,
+  Id append(std::string_view Kept, Record&& Value, std::size_t Slot, std::uint32_t Hash,
             OwnName Named) {
     const auto At = static_cast<Id>(Entries.size());
     Entries.emplace_back();
