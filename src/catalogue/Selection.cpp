@@ -3,6 +3,8 @@
 // each, with the thermoset variants.
 #include "catalogue/Selection.h"
 
+#include "platform/Platform.h"
+
 #include <iterator>
 #include <map>
 #include <memory>
@@ -240,11 +242,25 @@ SectionKeys::SectionKeys(const SectionLists& Lists) {
     for (std::size_t I = 0; I < Entries.Size; ++I)
       Ids.emplace(Entries.Entries[I].Key, static_cast<ZRV_RESULT_ITEMS>(Entries.Entries[I].Id));
   }
+  KeyBytes.reserve(Ids.size()); // never moved: the index views them
+  for (const auto& [Key, Id] : Ids) {
+    KeyBytes.push_back(platform::ToUtf8(Key));
+    IdsByBytes.emplace(KeyBytes.back(), Id);
+  }
 }
 
 bool SectionKeys::find(std::wstring_view Key, ZRV_RESULT_ITEMS& Id) const {
   auto Found = Ids.find(Key);
   if (Found == Ids.end())
+    return false;
+  Id = Found->second;
+  return true;
+}
+
+bool SectionKeys::find(std::string_view Utf8Key, ZRV_RESULT_ITEMS& Id) const {
+  // A key of the catalogue and its UTF-8 bytes go together one to one.
+  const auto Found = IdsByBytes.find(Utf8Key);
+  if (Found == IdsByBytes.end())
     return false;
   Id = Found->second;
   return true;

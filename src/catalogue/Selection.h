@@ -3,6 +3,7 @@
 #ifndef ZRVREPORT_CATALOGUE_SELECTION_H
 #define ZRVREPORT_CATALOGUE_SELECTION_H
 
+#include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -98,11 +99,17 @@ public:
   /// untouched, when the section's lists do not hold the key. Keys compare
   /// exactly, as in the map.
   bool find(std::wstring_view Key, ZRV_RESULT_ITEMS& Id) const;
+  /// The same for a key given as UTF-8 bytes, as an item line holds it: the
+  /// answer for the text the bytes decode to, without decoding them (bytes
+  /// that are not well-formed decode to a U+FFFD, which no key holds).
+  bool find(std::string_view Utf8Key, ZRV_RESULT_ITEMS& Id) const;
 
   std::size_t size() const { return Ids.size(); }
 
 private:
   std::unordered_map<std::wstring_view, ZRV_RESULT_ITEMS> Ids;
+  std::vector<std::string> KeyBytes; ///< the keys' UTF-8 bytes, for IdsByBytes
+  std::unordered_map<std::string_view, ZRV_RESULT_ITEMS> IdsByBytes;
 };
 
 /// The keys of the section that \p Lists resolve, built on first use and kept

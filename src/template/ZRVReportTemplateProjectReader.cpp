@@ -743,8 +743,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   // The key is looked up once per section it appears in.
   KnownText& Key = known(Parsed.Key);
   if (Key.KeysOf != SectionKeys || !SectionKeys) {
-    fileformat::decodeInto(Parsed.Key, WideName);
-    Key.Found = SectionKeys && SectionKeys->find(WideName, Key.Id);
+    Key.Found = SectionKeys && SectionKeys->find(Parsed.Key, Key.Id);
     Key.KeysOf = SectionKeys;
   }
   if (!Key.Found) {

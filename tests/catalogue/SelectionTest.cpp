@@ -4,6 +4,7 @@
 
 #include "catalogue/KeyLists.h"
 #include "catalogue/Selection.h"
+#include "platform/Platform.h"
 #include "template/TemplateLayout.h"
 
 namespace {
@@ -188,6 +189,18 @@ TEST(SelectionTest, SectionKeysHoldWhatFillSectionMapFills) {
             EXPECT_FALSE(Keys->find(Lower, Found));
           }
           EXPECT_FALSE(Keys->find(Key + L" ", Found));
+          // By their UTF-8 bytes the key and texts near it give what their
+          // wide text gives; a byte that is no UTF-8 gives nothing.
+          for (const std::wstring& Text : {Key, Key.substr(1), Key + L" ", Lower}) {
+            const std::string Bytes = zrv::platform::ToUtf8(Text);
+            ZRV_RESULT_ITEMS ByWide{}, ByBytes{};
+            const bool Wide = Keys->find(Text, ByWide);
+            ASSERT_EQ(Keys->find(std::string_view(Bytes), ByBytes), Wide) << Bytes;
+            EXPECT_EQ(ByBytes, ByWide) << Bytes;
+          }
+          ZRV_RESULT_ITEMS Untouched{};
+          EXPECT_FALSE(
+              Keys->find(std::string_view(zrv::platform::ToUtf8(Key) + "\xff"), Untouched));
         }
       }
 }
