@@ -350,6 +350,7 @@ TEST(TemplateReader, TextNotUtf8IsToldAtItsFirstBadByte) {
                        "\xFFx",                                      // at once
                        "caf\xC3\xA9 au lait, 1, 2, 3, 1",            // well-formed
                        "\xF4\x8F\xBF\xBF \xC2\x80 \xF0\x90\x80\x80", // U+10FFFF, U+0080, U+10000
+                       "\xE0\xA0\x80 \xED\x9F\xBF \xEE\x80\x80",     // U+0800, U+D7FF, U+E000
                        "a\xC1\xBF",                                  // an overlong lead
                        "ab\xF5\x80\x80\x80",                         // past U+10FFFF
                        "abc\x80",                                    // a lone continuation byte
@@ -359,7 +360,7 @@ TEST(TemplateReader, TextNotUtf8IsToldAtItsFirstBadByte) {
   for (const ZRVTemplateFinding& F : Findings.of(Kind::TextNotUtf8))
     Where.emplace_back(F.Line, F.Number);
   EXPECT_EQ(Where,
-            (std::vector<std::pair<int, int>>{{2, 17}, {3, 13}, {4, 1}, {7, 2}, {8, 3}, {9, 4}}));
+            (std::vector<std::pair<int, int>>{{2, 17}, {3, 13}, {4, 1}, {8, 2}, {9, 3}, {10, 4}}));
 }
 
 TEST(TemplateReader, LibrariesAreReplacedAndListsAppended) {
