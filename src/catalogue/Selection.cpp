@@ -237,30 +237,33 @@ int FillSectionMap(CZRVReportResultItemMap& Catalogue, const SectionLists& Lists
 
 SectionKeys::SectionKeys(const SectionLists& Lists) {
   // The list first, then the extra list insert-if-absent, as FillSectionMap.
+  // The index views the keys' bytes in KeyBytes, whose room is made first so
+  // that they never move.
+  std::size_t Count = 0;
+  for (KeyList List : {Lists.List, Lists.Extra})
+    Count += EntriesOfKeyList(List).Size;
+  KeyBytes.reserve(Count);
   for (KeyList List : {Lists.List, Lists.Extra}) {
     const KeyListEntries Entries = EntriesOfKeyList(List);
-    for (std::size_t I = 0; I < Entries.Size; ++I)
-      Ids.emplace(Entries.Entries[I].Key, static_cast<ZRV_RESULT_ITEMS>(Entries.Entries[I].Id));
-  }
-  KeyBytes.reserve(Ids.size()); // never moved: the index views them
-  for (const auto& [Key, Id] : Ids) {
-    KeyBytes.push_back(platform::ToUtf8(Key));
-    IdsByBytes.emplace(KeyBytes.back(), Id);
+    for (std::size_t I = 0; I < Entries.Size; ++I) {
+      KeyBytes.push_back(platform::ToUtf8(Entries.Entries[I].Key));
+      if (!Ids.emplace(KeyBytes.back(), static_cast<ZRV_RESULT_ITEMS>(Entries.Entries[I].Id))
+               .second)
+        KeyBytes.pop_back(); // a key of the list before keeps its id
+    }
   }
 }
 
 bool SectionKeys::find(std::wstring_view Key, ZRV_RESULT_ITEMS& Id) const {
-  auto Found = Ids.find(Key);
-  if (Found == Ids.end())
-    return false;
-  Id = Found->second;
-  return true;
+  // A key and its UTF-8 bytes go together one to one; a lone surrogate
+  // becomes U+FFFD, which no key holds.
+  const std::string Bytes = platform::ToUtf8(Key);
+  return find(std::string_view(Bytes), Id);
 }
 
 bool SectionKeys::find(std::string_view Utf8Key, ZRV_RESULT_ITEMS& Id) const {
-  // A key of the catalogue and its UTF-8 bytes go together one to one.
-  const auto Found = IdsByBytes.find(Utf8Key);
-  if (Found == IdsByBytes.end())
+  const auto Found = Ids.find(Utf8Key);
+  if (Found == Ids.end())
     return false;
   Id = Found->second;
   return true;

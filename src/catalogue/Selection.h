@@ -107,9 +107,8 @@ public:
   std::size_t size() const { return Ids.size(); }
 
 private:
-  std::unordered_map<std::wstring_view, ZRV_RESULT_ITEMS> Ids;
-  std::vector<std::string> KeyBytes; ///< the keys' UTF-8 bytes, for IdsByBytes
-  std::unordered_map<std::string_view, ZRV_RESULT_ITEMS> IdsByBytes;
+  std::vector<std::string> KeyBytes;                          ///< each key's UTF-8 bytes, once
+  std::unordered_map<std::string_view, ZRV_RESULT_ITEMS> Ids; ///< by a key's bytes
 };
 
 /// The keys of the section that \p Lists resolve, built on first use and kept
