@@ -1,6 +1,9 @@
 // LineReader.cpp - the 511-byte line reading of report templates.
 #include "platform/LineReader.h"
 
+#include "platform/ByteBlock.h"
+
+#include <cstdint>
 #include <cstring>
 
 namespace zrv::platform {
@@ -29,13 +32,12 @@ bool LineReader::readChunk() {
   return true;
 }
 
-bool LineReader::readLine(std::string_view& Piece) {
+template <typename Finder> bool LineReader::nextPiece(std::string_view& Piece, Finder FindLf) {
   for (;;) {
     const std::size_t Available = End - Begin;
     const std::size_t Window = Available < MaxPieceBytes ? Available : MaxPieceBytes;
     char* First = Data + Begin;
-    if (const void* Lf = Window != 0 ? std::memchr(First, '\n', Window) : nullptr) {
-      const auto At = static_cast<std::size_t>(static_cast<const char*>(Lf) - First);
+    if (const std::size_t At = FindLf(First, Window); At != Window) {
       if (At > 0 && First[At - 1] == '\r') {
         First[At - 1] = '\n'; // CR LF arrives as LF
         Piece = std::string_view(First, At);
@@ -69,6 +71,44 @@ bool LineReader::readLine(std::string_view& Piece) {
     Begin = End;
     return Available != 0;
   }
+}
+
+bool LineReader::readLine(std::string_view& Piece) {
+  return nextPiece(Piece, [](const char* First, std::size_t Size) {
+    const void* Lf = Size != 0 ? std::memchr(First, '\n', Size) : nullptr;
+    return Lf ? static_cast<std::size_t>(static_cast<const char*>(Lf) - First) : Size;
+  });
+}
+
+bool LineReader::readLine(std::string_view& Piece, char Watched, PieceMarks& Marks) {
+  return nextPiece(Piece, [Watched, &Marks](const char* First, std::size_t Size) {
+    // Each block's marks count only the bytes before its first LF. The last
+    // bytes are padded with LFs, so an LF found in the padding means none.
+    std::uint32_t Nul = 0, High = 0, Seen = 0;
+    std::size_t At = 0;
+    std::size_t Found = Size;
+    while (At < Size) {
+      const bool Whole = Size - At >= ByteBlock::Size;
+      const ByteBlock Block =
+          Whole ? ByteBlock(First + At) : ByteBlock(First + At, Size - At, '\n');
+      if (Block.anyOfOrHigh('\n', '\0', Watched) == 0) {
+        At += ByteBlock::Size; // nearly every block of a line: nothing to mark
+        continue;
+      }
+      const std::uint32_t Lf = Block.equalTo('\n');
+      const std::uint32_t Before = Lf != 0 ? (Lf & (0u - Lf)) - 1 : 0xFFFFu;
+      Nul |= Block.equalTo('\0') & Before;
+      High |= Block.highBits() & Before;
+      Seen |= Block.equalTo(Watched) & Before;
+      if (Lf != 0) {
+        Found = At + lowestBit(Lf);
+        break;
+      }
+      At += ByteBlock::Size;
+    }
+    Marks = PieceMarks{Nul != 0, High != 0, Seen != 0};
+    return Found < Size ? Found : Size;
+  });
 }
 
 bool LineReader::readLine(std::string& Piece) {

@@ -12,6 +12,13 @@
 
 namespace zrv::platform {
 
+/// What a piece holds, found while its line end is searched for.
+struct PieceMarks {
+  bool Nul = false;      ///< a NUL byte
+  bool NonAscii = false; ///< a byte from 0x80 up
+  bool Watched = false;  ///< the byte asked for
+};
+
 /// Reads lines from a stream opened in binary mode, the way fgets reads a
 /// text-mode stream into a 512-byte buffer on Windows:
 /// - CR LF arrives as LF; a CR that no LF follows is an ordinary byte;
@@ -40,6 +47,11 @@ public:
   /// view valid while the reader lives. Returns false, with \p Piece empty,
   /// when nothing was left to read.
   bool readLine(std::string_view& Piece);
+  /// The same, and tells in \p Marks whether the piece holds a NUL byte, a
+  /// byte beyond ASCII, or \p Watched: what a reader of the lines would
+  /// otherwise search each line for again. The line end is searched for
+  /// sixteen bytes at a step, those questions asked of the same bytes.
+  bool readLine(std::string_view& Piece, char Watched, PieceMarks& Marks);
   /// The same into a string of the caller's.
   bool readLine(std::string& Piece);
 
@@ -54,6 +66,9 @@ private:
   /// Reads the next chunk of the stream after the unread bytes, which move
   /// to its start; false at the end of the stream (EndSeen is then set).
   bool readChunk();
+  /// Reads the next piece as readLine does; \p FindLf finds the first LF
+  /// among the bytes it is given (their count when there is none).
+  template <typename Finder> bool nextPiece(std::string_view& Piece, Finder FindLf);
 
   std::FILE* Stream;
   std::size_t ChunkBytes;

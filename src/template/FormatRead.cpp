@@ -1,6 +1,7 @@
 // FormatRead.cpp - every line of a template file as the reader takes it apart.
 #include "template/Format.h"
 
+#include "platform/ByteBlock.h"
 #include "platform/Platform.h"
 #include "platform/Utf8.h"
 #include "util/Text.h"
@@ -453,42 +454,32 @@ struct CutLine {
 
 /// Cuts \p Line at its commas into \p Field (the first MaxItemFields fields
 /// kept) in one pass over its bytes, and tells whether it holds a blank.
-/// Where words are little-endian, eight bytes are looked at in one step and
-/// each comma is found from its word's bit mask: an item line has a comma
-/// every few bytes, too close together for a search per field to pay for
-/// its call.
+/// Sixteen bytes are looked at in one step and each comma is found from the
+/// block's mask: an item line has a comma every few bytes, too close
+/// together for a search per field to pay for its call.
 CutLine cutItemLine(std::string_view Line, std::array<std::string_view, MaxItemFields>& Field) {
+  using platform::ByteBlock;
   const char* const Data = Line.data();
   CutLine Cut;
   std::size_t Start = 0;
-  auto cutAt = [&](std::size_t At) {
-    if (Cut.FieldCount < MaxItemFields)
-      Field[Cut.FieldCount] = std::string_view(Data + Start, At - Start);
-    ++Cut.FieldCount;
-    Start = At + 1;
+  std::uint32_t Blanks = 0;
+  auto cutBlock = [&](const ByteBlock& Block, std::size_t At) {
+    Blanks |= Block.below(0x21);
+    for (std::uint32_t Found = Block.equalTo(FieldSeparator); Found != 0; Found &= Found - 1) {
+      const std::size_t Comma = At + platform::lowestBit(Found);
+      if (Cut.FieldCount < MaxItemFields)
+        Field[Cut.FieldCount] = std::string_view(Data + Start, Comma - Start);
+      ++Cut.FieldCount;
+      Start = Comma + 1;
+    }
   };
   std::size_t At = 0;
-#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
-  constexpr std::uint64_t Low7 = ~WordHighBits;
-  constexpr std::uint64_t Commas = WordOnes * static_cast<unsigned char>(FieldSeparator);
-  std::uint64_t Blanks = 0;
-  for (std::uint64_t Word; At + sizeof Word <= Line.size(); At += sizeof Word) {
-    std::memcpy(&Word, Data + At, sizeof Word);
-    Blanks |= below21Bits(Word);
-    // The high bit of a byte of Found is set exactly where Word holds a
-    // comma (no carry crosses a byte: 0x7F + 0x7F fits in one).
-    const std::uint64_t Diff = Word ^ Commas;
-    for (std::uint64_t Found = ~(((Diff & Low7) + Low7) | Diff | Low7); Found != 0;
-         Found &= Found - 1)
-      cutAt(At + static_cast<std::size_t>(__builtin_ctzll(Found) / 8));
-  }
-  Cut.HasBlank = (Blanks & WordHighBits) != 0;
-#endif
-  for (; At < Line.size(); ++At) {
-    if (Data[At] == FieldSeparator)
-      cutAt(At);
-    Cut.HasBlank |= static_cast<unsigned char>(Data[At]) < 0x21;
-  }
+  for (; At + ByteBlock::Size <= Line.size(); At += ByteBlock::Size)
+    cutBlock(ByteBlock(Data + At), At);
+  // The last bytes are padded with a byte that is neither a comma nor a blank.
+  if (At < Line.size())
+    cutBlock(ByteBlock(Data + At, Line.size() - At, 'x'), At);
+  Cut.HasBlank = Blanks != 0;
   if (Cut.FieldCount < MaxItemFields)
     Field[Cut.FieldCount] = Line.substr(Start);
   ++Cut.FieldCount;

@@ -228,9 +228,14 @@ int moduleOfSectionLine(std::string_view Line);
 
 // ---- Tag lines -------------------------------------------------------------------
 
+/// The byte every tag opens with.
+inline constexpr char TagMark = '[';
+
 /// True when \p Line is a tag line: it holds '[' anywhere. Such a line ends the
 /// section being read, whether it names a known section or not.
-inline bool isTagLine(std::string_view Line) { return Line.find('[') != std::string_view::npos; }
+inline bool isTagLine(std::string_view Line) {
+  return Line.find(TagMark) != std::string_view::npos;
+}
 
 /// True when \p Line holds the tag of \p Id anywhere.
 inline bool lineHasTag(std::string_view Line, Section Id) {

@@ -211,7 +211,8 @@ CZRVReportTemplateProjectReader::~CZRVReportTemplateProjectReader() = default;
 
 bool CZRVReportTemplateProjectReader::readLine() {
   std::string_view Piece;
-  LastReadOk = Reader->readLine(Piece);
+  zrv::platform::PieceMarks Marks;
+  LastReadOk = Reader->readLine(Piece, fileformat::TagMark, Marks);
   if (!LastReadOk)
     return false; // Line keeps the line read before, as fgets leaves its buffer
   LineNumber = NextLineNumber;
@@ -226,13 +227,15 @@ bool CZRVReportTemplateProjectReader::readLine() {
   // A line's text ends at its first NUL byte, as in a reader of zero-terminated
   // lines: every name and value reaches the document and its callers as a
   // zero-terminated string, so nothing after a NUL could be stored or found.
-  if (std::size_t Nul = Piece.find('\0'); Nul != std::string_view::npos)
-    Piece = Reader->cut(Piece, Nul);
+  // The marks the line end's search left say which of these a line (nearly
+  // every line: no NUL, no tag, ASCII only) needs no search for.
+  if (Marks.Nul)
+    Piece = Reader->cut(Piece, Piece.find('\0'));
   Line = Piece;
-  // A tag holds '[': a line without one (nearly every line) is searched once.
-  AtTagLine = fileformat::isTagLine(Line);
+  // A tag holds '['; a cut may have taken the line's '[' away.
+  AtTagLine = Marks.Watched && (!Marks.Nul || fileformat::isTagLine(Line));
   LineTags = AtTagLine ? fileformat::tagsInLine(Line) : 0;
-  if (Options.Observer)
+  if (Options.Observer && Marks.NonAscii)
     if (int Column = firstInvalidUtf8(Line))
       note(FindingKind::TextNotUtf8, LineNumber, decoded(Line), Column);
   return true;

@@ -1,8 +1,13 @@
 // LineReaderTest.cpp - the template line reading: 511-byte pieces and line ends.
 #include "platform/LineReader.h"
+#include "platform/ByteBlock.h"
 #include "platform/Platform.h"
 
 #include "TestSupport.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
 
 namespace {
 
@@ -49,29 +54,100 @@ std::vector<std::string> piecesByByte(const std::string& Bytes) {
 
 TEST(LineReader, PiecesAreViewsThatSurviveTheChunksAfterThem) {
   // Lines of every length around a piece and a chunk, with CR LF, LF and
-  // lone CR ends, CRs placed at chunk ends: read with small chunks, the views
-  // kept to the end, they give what a byte-at-a-time read gives.
+  // lone CR ends, CRs placed at chunk ends, and some with a NUL, a '[' or a
+  // byte beyond ASCII at places around the 16-byte blocks: read with small
+  // chunks, the views kept to the end, they give what a byte-at-a-time read
+  // gives, by either read. The marks read with a piece tell what its bytes
+  // before its LF hold.
   std::string Bytes;
   for (std::size_t Length : {509u, 510u, 511u, 512u})
     Bytes += std::string(Length, 'q') + "\r\n";
   for (int Length = 0; Bytes.size() < 40000; Length = (Length * 7 + 13) % 1100) {
-    Bytes += std::string(static_cast<std::size_t>(Length), static_cast<char>('a' + Length % 26));
-    Bytes += Length % 3 == 0 ? "\r\n" : Length % 3 == 1 ? "\n" : "\r";
+    std::string Line(static_cast<std::size_t>(Length), static_cast<char>('a' + Length % 26));
+    for (auto [Every, Byte] : {std::pair{5, '['}, std::pair{7, '\0'}, std::pair{4, '\xE9'}})
+      if (Length % Every == 0 && Length > 0)
+        Line[static_cast<std::size_t>(Length * 3 / Every) % Line.size()] = Byte;
+    Bytes += Line + (Length % 3 == 0 ? "\r\n" : Length % 3 == 1 ? "\n" : "\r");
   }
   Bytes += std::string(510, 'z') + "\r"; // a CR as the last byte
   zrvtest::TempDir Dir;
   zrvtest::writeBytes(Dir.path() / "in.csv", Bytes);
-  for (std::size_t Chunk : {std::size_t(1), std::size_t(1024), std::size_t(1500), std::size_t(4099),
-                            zrv::platform::LineReader::DefaultChunkBytes}) {
-    std::FILE* In = zrv::platform::OpenFile(Dir.file(L"in.csv"), "rb");
-    ASSERT_NE(In, nullptr);
-    zrv::platform::LineReader Reader(In, Chunk);
-    std::vector<std::string_view> Views;
-    for (std::string_view Piece; Reader.readLine(Piece);)
-      Views.push_back(Piece);
-    std::fclose(In);
-    EXPECT_EQ(std::vector<std::string>(Views.begin(), Views.end()), piecesByByte(Bytes))
-        << "chunk " << Chunk;
+  for (bool WithMarks : {false, true})
+    for (std::size_t Chunk : {std::size_t(1), std::size_t(1024), std::size_t(1500),
+                              std::size_t(4099), zrv::platform::LineReader::DefaultChunkBytes}) {
+      std::FILE* In = zrv::platform::OpenFile(Dir.file(L"in.csv"), "rb");
+      ASSERT_NE(In, nullptr);
+      zrv::platform::LineReader Reader(In, Chunk);
+      std::vector<std::string_view> Views;
+      std::string_view Piece;
+      zrv::platform::PieceMarks Marks;
+      while (WithMarks ? Reader.readLine(Piece, '[', Marks) : Reader.readLine(Piece)) {
+        Views.push_back(Piece);
+        if (!WithMarks)
+          continue;
+        const std::string_view Text = Piece.substr(0, Piece.find('\n'));
+        const bool High = std::any_of(Text.begin(), Text.end(),
+                                      [](char C) { return static_cast<unsigned char>(C) >= 0x80; });
+        ASSERT_EQ(Marks.Nul, Text.find('\0') != std::string_view::npos) << Views.size();
+        ASSERT_EQ(Marks.Watched, Text.find('[') != std::string_view::npos) << Views.size();
+        ASSERT_EQ(Marks.NonAscii, High) << Views.size();
+      }
+      std::fclose(In);
+      EXPECT_EQ(std::vector<std::string>(Views.begin(), Views.end()), piecesByByte(Bytes))
+          << "chunk " << Chunk << (WithMarks ? " with marks" : "");
+    }
+}
+
+TEST(ByteBlock, BothKindsAnswerAsTheBytesSay) {
+  // Blocks of bytes drawn from those the questions turn on, whole and as a
+  // padded last piece of every length: each answer is what the bytes say,
+  // and the vector block answers as the portable one.
+  using zrv::platform::ByteBlock;
+  using zrv::platform::PortableByteBlock;
+  const std::string Alphabet("\0\n,[ !\x7F\x80\xFF"
+                             "a\x20\x21\xC3",
+                             13);
+  std::uint32_t Seed = 12345;
+  for (int Round = 0; Round < 3000; ++Round) {
+    char Bytes[ByteBlock::Size];
+    for (char& B : Bytes) {
+      Seed = Seed * 1103515245u + 12345u;
+      B = Alphabet[(Seed >> 16) % Alphabet.size()];
+    }
+    const std::size_t Count = static_cast<std::size_t>(Round) % (ByteBlock::Size + 1);
+    const char Fill = Alphabet[static_cast<std::size_t>(Round) % Alphabet.size()];
+    const bool Whole = Count == ByteBlock::Size;
+    const ByteBlock Vector = Whole ? ByteBlock(Bytes) : ByteBlock(Bytes, Count, Fill);
+    const PortableByteBlock Portable =
+        Whole ? PortableByteBlock(Bytes) : PortableByteBlock(Bytes, Count, Fill);
+    auto expected = [&](auto Holds) {
+      std::uint32_t Mask = 0;
+      for (std::size_t I = 0; I < ByteBlock::Size; ++I)
+        if (Holds(static_cast<unsigned char>(I < Count || Whole ? Bytes[I] : Fill)))
+          Mask |= 1u << I;
+      return Mask;
+    };
+    for (char C : Alphabet) {
+      const auto U = static_cast<unsigned char>(C);
+      const std::uint32_t Equal = expected([U](unsigned char B) { return B == U; });
+      const std::uint32_t Below = expected([U](unsigned char B) { return B < U; });
+      ASSERT_EQ(Portable.equalTo(C), Equal) << Round;
+      ASSERT_EQ(Vector.equalTo(C), Equal) << Round;
+      ASSERT_EQ(Portable.below(U), Below) << Round;
+      ASSERT_EQ(Vector.below(U), Below) << Round;
+    }
+    const std::uint32_t High = expected([](unsigned char B) { return B >= 0x80; });
+    ASSERT_EQ(Portable.highBits(), High);
+    ASSERT_EQ(Vector.highBits(), High);
+    const std::uint32_t Any =
+        Portable.equalTo('\n') | Portable.equalTo(',') | Portable.equalTo('[') | High;
+    ASSERT_EQ(Portable.anyOfOrHigh('\n', ',', '['), Any);
+    ASSERT_EQ(Vector.anyOfOrHigh('\n', ',', '['), Any);
+    ASSERT_EQ(Vector.below(0), 0u);
+    if (Any != 0) {
+      const unsigned Lowest = zrv::platform::lowestBit(Any);
+      ASSERT_EQ(Any & ((2u << Lowest) - 1), 1u << Lowest);
+    }
   }
 }
 
