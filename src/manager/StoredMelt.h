@@ -28,6 +28,13 @@ struct StoredMelt {
     Places.assign(From.Percentage, From.Percentage + usedPlaces(From.Percentage));
   }
 
+  /// The same for a record whose places from \p Written on are known to be
+  /// zero (as a template line is read into one): only the places before
+  /// them are looked at.
+  StoredMelt(const Record& From, int Written) : Count(From.Count) {
+    Places.assign(From.Percentage, From.Percentage + usedPlaces(From.Percentage, Written));
+  }
+
   operator Record() const { // NOLINT: converts by design
     Record To;
     To.Count = Count;
@@ -42,12 +49,14 @@ private:
     std::memcpy(&Bits, &Value, sizeof Bits);
     return Bits;
   }
-  /// The number of places up to the last one that is not zero. Most records
-  /// use a few places of the hundred: the zero places after them are passed
-  /// four at a time.
-  static int usedPlaces(const double (&Places)[Record::MaxCount]) {
+  /// The number of places up to the last one that is not zero, where the
+  /// places from \p Written on are zero. Most records use a few places of
+  /// the hundred: the zero places after them are passed four at a time.
+  static int usedPlaces(const double (&Places)[Record::MaxCount], int Written = Record::MaxCount) {
     static_assert(Record::MaxCount % 4 == 0, "places passed four at a time");
-    int Used = Record::MaxCount;
+    int Used = Written <= 0                  ? 0
+               : Written >= Record::MaxCount ? Record::MaxCount
+                                             : (Written + 3) / 4 * 4;
     while (Used > 0 && (bitsOf(Places[Used - 1]) | bitsOf(Places[Used - 2]) |
                         bitsOf(Places[Used - 3]) | bitsOf(Places[Used - 4])) == 0)
       Used -= 4;

@@ -511,7 +511,7 @@ template <typename Record> struct NamedSetting {
 /// empty result); the rest after that byte is split at every '-' and each
 /// part is read as a real after leading space (0.0 when it is not a number).
 /// Count is the number of parts; parts beyond the 100th are dropped (Count
-/// 100).
+/// 100). The places from Count on are 0.
 ///
 /// Each overload reads the line into \p Setting, whose name keeps its room from
 /// earlier lines: true and the name and the record's values set afresh, or

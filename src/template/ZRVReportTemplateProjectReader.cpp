@@ -542,6 +542,18 @@ int CZRVReportTemplateProjectReader::LoadHeader(const std::wstring& Path,
 
 // ---- Setting sections ----------------------------------------------------------------
 
+namespace {
+
+/// The record a setting line was read into, in the form its table keeps.
+template <typename Record> Record&& storedForm(Record& Read) { return std::move(Read); }
+/// A melt-front record is kept with its places up to the last that is not
+/// zero; a line's record has none from its count on.
+zrv::manager::StoredMelt storedForm(fileformat::MeltRecord& Read) {
+  return zrv::manager::StoredMelt(Read, Read.Count);
+}
+
+} // namespace
+
 template <typename Parsed, typename Table, typename Index>
 void CZRVReportTemplateProjectReader::parseSettings(fileformat::Section Id, Table& Settings,
                                                     Index* Names) {
@@ -555,7 +567,7 @@ void CZRVReportTemplateProjectReader::parseSettings(fileformat::Section Id, Tabl
     }
     // The first line of a name wins; a later one leaves the name unmoved
     // for its finding. The record's name is its key.
-    if (!Settings.addKept(Setting.kept(), std::move(Setting.Value)))
+    if (!Settings.addKept(Setting.kept(), storedForm(Setting.Value)))
       note(FindingKind::DuplicateSetting, LineNumber, Setting.name());
     else if (Names)
       Names->added();

@@ -549,5 +549,9 @@ TEST(ItemPools, MeltRecordsKeepEveryPlaceUpToTheLastThatIsNotZero) {
       const Melt::Record Out = Kept;
       EXPECT_EQ(Out.Count, In.Count);
       EXPECT_EQ(std::memcmp(Out.Percentage, In.Percentage, sizeof In.Percentage), 0) << Last;
+      // Told that the places from the first unused one (or any later one)
+      // on are zero, as a read line's record is, it keeps the same places.
+      for (int Written : {Last + 1, Last + 2, Last + 5, Melt::Record::MaxCount + 1})
+        ASSERT_EQ(Melt(In, Written).Places, Kept.Places) << Last << " " << Written;
     }
 }
