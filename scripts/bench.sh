@@ -30,4 +30,5 @@ fi
 echo "Machine: $(nproc) processors, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')"
 ./build/release/bench/zrv_bench "${samples[@]}" \
   --benchmark_min_time=0.2 --benchmark_repetitions=3 --benchmark_display_aggregates_only=true \
+  --benchmark_enable_random_interleaving=true \
   "$@"
