@@ -39,13 +39,14 @@ public:
                              Library<CZRVReportItemEx::stAnimationSetting>&& Animation,
                              Library<CZRVReportItemEx::stImageSetting>&& Image);
 
-  /// Room for \p More further items in \p Document's lookup indexes (the
-  /// item list grows a chunk at a time, without moving its items).
-  static void makeRoomForItems(CZRVReportItemManager& Document, std::size_t More) {
-    const zrv::manager::ItemStore& Items = Document.Doc->Items;
-    // The lookup indexes get room for as many keys as there will be items.
-    Document.Doc->FirstIndexByID.reserve(Items.size() + More);
-    Document.Doc->FirstIndexByIDModule.reserve(Items.size() + More);
+  /// Room for \p More further keys in \p Document's lookup indexes of the
+  /// first item by id and by id and module (the item list itself grows a
+  /// chunk at a time, without moving its items).
+  static void makeRoomForKeys(CZRVReportItemManager& Document, std::size_t More) {
+    auto& ById = Document.Doc->FirstIndexByID;
+    auto& ByIdModule = Document.Doc->FirstIndexByIDModule;
+    ById.reserve(ById.size() + More);
+    ByIdModule.reserve(ByIdModule.size() + More);
   }
 
   /// Gives back the room reserved beyond the items \p Document holds, once a

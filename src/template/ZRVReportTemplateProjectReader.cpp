@@ -667,7 +667,10 @@ void CZRVReportTemplateProjectReader::parseResultSection(ZRV_RESULT_MODULES Modu
     note(FindingKind::ItemLinesNotRead, Collected.front().Number, std::wstring(), FileVersion);
   SectionModule =
       static_cast<ZRV_RESULT_MODULES>(fileformat::moduleOfSectionLine(CurrentSectionLine));
-  ZRVDocumentAccess::makeRoomForItems(*Document, Collected.size());
+  // The section's lines add at most one key to the document's lookup indexes
+  // per key of its lists, however many items share a key.
+  ZRVDocumentAccess::makeRoomForKeys(
+      *Document, SectionKeys ? std::min(Collected.size(), SectionKeys->size()) : 0);
   for (const CollectedLine& ItemLine : Collected)
     parseItemLine(ItemLine, FileVersion);
   if (Options.Observer)
