@@ -91,7 +91,12 @@ public:
   Id find(std::wstring_view Name) const { return findKept(KeptOf(Name).view()); }
   /// The entry whose name's kept form is \p Kept; NotFound when there is
   /// none.
-  Id findKept(std::string_view Kept) const { return Index[slotOf(Kept, hashOf(Kept))]; }
+  Id findKept(std::string_view Kept) const { return findKept(Kept, hashOf(Kept)); }
+  /// The same for a kept form whose hashElements is \p Hash.
+  Id findKept(std::string_view Kept, std::uint32_t Hash) const { return Index[slotOf(Kept, Hash)]; }
+  /// Starts loading where a name of hash \p Hash is looked for
+  /// (IdTable::prefetch).
+  void prefetch(std::uint32_t Hash) const { Index.prefetch(Hash); }
 
   /// The name of entry \p At.
   std::wstring name(Id At) const { return platform::KeptToWide(keptName(At)); }

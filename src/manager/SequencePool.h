@@ -66,6 +66,16 @@ public:
     if (Held * 2 > Slots.size())
       grow();
   }
+  /// Starts loading the slot where an id of hash \p Hash is looked for first,
+  /// so that a lookup soon after finds it in the cache: a caller with several
+  /// lookups to make starts them all before it waits for the first.
+  void prefetch(std::uint32_t Hash) const {
+#if defined(__GNUC__)
+    __builtin_prefetch(&Slots[Hash & (Slots.size() - 1)]);
+#else
+    (void)Hash;
+#endif
+  }
   /// Marks the id in slot \p At (which slotOf found) as erased.
   void erase(std::size_t At) { Slots[At].Id = Erased; }
   void clear() { Slots.assign(16, Slot()); }
@@ -107,7 +117,10 @@ public:
   /// The id of the \p Count elements from \p First; added when the pool
   /// lacks them.
   PoolId intern(const Element* First, std::size_t Count) {
-    const std::uint32_t Hash = hashElements(First, Count);
+    return intern(First, Count, hashElements(First, Count));
+  }
+  /// The same for elements whose hashElements is \p Hash.
+  PoolId intern(const Element* First, std::size_t Count, std::uint32_t Hash) {
     const std::size_t At = slotOf(First, Count, Hash);
     if (Index[At] != NotFound)
       return Index[At];
@@ -116,6 +129,10 @@ public:
     Index.put(At, Hash, Id, Places.size());
     return Id;
   }
+
+  /// Starts loading where elements of hash \p Hash are looked for
+  /// (IdTable::prefetch).
+  void prefetch(std::uint32_t Hash) const { Index.prefetch(Hash); }
 
   /// The id of the \p Count elements from \p First, or NotFound.
   PoolId find(const Element* First, std::size_t Count) const {

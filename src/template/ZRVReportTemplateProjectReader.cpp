@@ -723,7 +723,12 @@ template <typename Record> Record asStored(Record Setting) { return Setting; }
 
 CZRVReportTemplateProjectReader::KnownText&
 CZRVReportTemplateProjectReader::known(std::string_view Text) {
-  const zrv::manager::PoolId Id = SeenTexts.intern(Text.data(), Text.size());
+  return known(Text, zrv::hashElements(Text.data(), Text.size()));
+}
+
+CZRVReportTemplateProjectReader::KnownText&
+CZRVReportTemplateProjectReader::known(std::string_view Text, std::uint32_t Hash) {
+  const zrv::manager::PoolId Id = SeenTexts.intern(Text.data(), Text.size(), Hash);
   if (Id >= KnownTexts.size())
     KnownTexts.resize(SeenTexts.size());
   return KnownTexts[Id];
@@ -758,8 +763,32 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
       noteDropped(Text, Source.Number, fileformat::ItemLabel);
     return;
   }
+  // The key and the setting names are looked up in tables that the lines
+  // and records a load streams through push out of the cache: the slots
+  // where each is looked for start loading together, before the first
+  // lookup waits for its own.
+  const auto hashOf = [](std::string_view Field) {
+    return zrv::hashElements(Field.data(), Field.size());
+  };
+  const std::uint32_t KeyHash = hashOf(Parsed.Key);
+  const std::uint32_t ClippingHash = hashOf(Parsed.ClippingName);
+  const std::uint32_t ViewHash = hashOf(Parsed.ViewField);
+  const std::uint32_t ObjectHash = hashOf(Parsed.ObjectName);
+  const std::uint32_t CaptureHash = hashOf(Parsed.CaptureName);
+  const std::uint32_t SlicingHash = hashOf(Parsed.SlicingName);
+  SeenTexts.prefetch(KeyHash);
+  ClippingTable.prefetch(ClippingHash);
+  const bool ViewList = fileformat::isViewList(Parsed.ViewField);
+  if (ViewList)
+    SeenTexts.prefetch(ViewHash);
+  else
+    ViewTable.prefetch(ViewHash);
+  ObjectTable.prefetch(ObjectHash);
+  CaptureTable.prefetch(CaptureHash);
+  SlicingTable.prefetch(SlicingHash);
+
   // The key is looked up once per section it appears in.
-  KnownText& Key = known(Parsed.Key);
+  KnownText& Key = known(Parsed.Key, KeyHash);
   if (Key.KeysOf != SectionKeys || !SectionKeys) {
     Key.Found = SectionKeys && SectionKeys->find(Parsed.Key, Key.Id);
     Key.KeysOf = SectionKeys;
@@ -818,7 +847,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
 
   // Field 8: clipping.
   if (!Parsed.ClippingName.empty()) {
-    if (auto* Found = ClippingIndex.find(Parsed.ClippingName, WideName)) {
+    if (auto* Found = ClippingIndex.find(Parsed.ClippingName, ClippingHash, WideName)) {
       Item.Clipping = pooledRecord(Pools.Clippings, Pools, ClippingIndex, *Found, KeptName::Own,
                                    asStored<CZRVReportItem::tagCLIPSETTING>);
       Item.HasClipping = 1;
@@ -833,10 +862,10 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   const std::string_view ViewField = Parsed.ViewField;
   if (!ViewField.empty() && !fileformat::isNoSetting(ViewField)) {
     bool ManyFound = false;
-    if (fileformat::isViewList(ViewField)) {
+    if (ViewList) {
       // Items often list the same views: a field whose every name was found
       // gives its list again without looking its names up.
-      KnownText& Known = known(ViewField);
+      KnownText& Known = known(ViewField, ViewHash);
       if (Known.ViewList != zrv::manager::IdTable::NotFound) {
         Item.ViewNames = Known.ViewList;
         ManyFound = true;
@@ -862,7 +891,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
       }
     }
     if (!ManyFound) {
-      if (auto* Found = ViewIndex.find(ViewField, WideName)) {
+      if (auto* Found = ViewIndex.find(ViewField, ViewHash, WideName)) {
         Item.View = pooledRecord(Pools.Views, Pools, ViewIndex, *Found, KeptName::None,
                                  [](const CZRVReportItem::tagVIEWSETTING& S) {
                                    CZRVReportItem::tagVIEWSETTING View;
@@ -874,7 +903,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
                                  });
         Item.HasView = 1;
         Item.Names[static_cast<int>(ItemName::View)] = pooledName(Pools, ViewIndex, *Found);
-      } else if (!fileformat::isViewList(ViewField)) {
+      } else if (!ViewList) {
         unresolved(ViewField, 9);
       }
     }
@@ -882,7 +911,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
 
   // Fields 10 to 12: object, focus capture, slicing. A capture record's
   // focus is on when it has a size, as the item's setter makes it.
-  if (auto* Found = ObjectIndex.find(Parsed.ObjectName, WideName)) {
+  if (auto* Found = ObjectIndex.find(Parsed.ObjectName, ObjectHash, WideName)) {
     Item.Object = pooledRecord(Pools.Objects, Pools, ObjectIndex, *Found, KeptName::Own,
                                asStored<CZRVReportItem::tagOBJECTSETTING>);
     Item.HasObject = 1;
@@ -890,7 +919,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   } else {
     unresolved(Parsed.ObjectName, 10);
   }
-  if (auto* Found = CaptureIndex.find(Parsed.CaptureName, WideName)) {
+  if (auto* Found = CaptureIndex.find(Parsed.CaptureName, CaptureHash, WideName)) {
     Item.Capture = pooledRecord(Pools.Captures, Pools, CaptureIndex, *Found, KeptName::Own,
                                 [](CZRVReportItem::tagFOCUSCAPTURE Capture) {
                                   Capture.FocusOn = Capture.Width > 0 && Capture.Height > 0 ? 1 : 0;
@@ -900,7 +929,7 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   } else {
     unresolved(Parsed.CaptureName, 11);
   }
-  if (auto* Found = SlicingIndex.find(Parsed.SlicingName, WideName)) {
+  if (auto* Found = SlicingIndex.find(Parsed.SlicingName, SlicingHash, WideName)) {
     Item.Slicing = pooledRecord(Pools.Slicings, Pools, SlicingIndex, *Found, KeptName::Own,
                                 asStored<CZRVReportItem::tagSLICESETTING>);
     Item.HasSlicing = 1;
