@@ -288,11 +288,18 @@ public:
     buildTree();
   }
 
-  /// Gives back the room reserved beyond the entries and names held.
+  /// Gives back the room reserved beyond the entries and names held where it
+  /// is more than a quarter of what they take: a library that grew by
+  /// doubling is copied only when the copy gives back enough to pay for it,
+  /// and keeps at most a quarter of its room to spare.
   void shrinkToFit() {
-    Entries.shrink_to_fit();
-    Places.shrink_to_fit();
-    Names.shrink_to_fit();
+    auto trim = [](auto& Held) {
+      if (Held.capacity() - Held.size() > Held.size() / 4)
+        Held.shrink_to_fit();
+    };
+    trim(Entries);
+    trim(Places);
+    trim(Names);
   }
 
   /// Empties the option list; the records stay.
