@@ -24,9 +24,8 @@ struct StoredMelt {
   std::vector<double> Places; ///< Percentage[0] up to the last non-zero place
 
   StoredMelt() = default;
-  StoredMelt(const Record& From) : Count(From.Count) { // NOLINT: converts by design
-    Places.assign(From.Percentage, From.Percentage + usedPlaces(From.Percentage));
-  }
+  StoredMelt(const Record& From) // NOLINT: converts by design
+      : StoredMelt(From, Record::MaxCount) {}
 
   /// The same for a record whose places from \p Written on are known to be
   /// zero (as a template line is read into one): only the places before
@@ -52,7 +51,7 @@ private:
   /// The number of places up to the last one that is not zero, where the
   /// places from \p Written on are zero. Most records use a few places of
   /// the hundred: the zero places after them are passed four at a time.
-  static int usedPlaces(const double (&Places)[Record::MaxCount], int Written = Record::MaxCount) {
+  static int usedPlaces(const double (&Places)[Record::MaxCount], int Written) {
     static_assert(Record::MaxCount % 4 == 0, "places passed four at a time");
     int Used = Written <= 0                  ? 0
                : Written >= Record::MaxCount ? Record::MaxCount
