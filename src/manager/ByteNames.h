@@ -24,13 +24,11 @@ public:
   static constexpr PoolId NotFound = IdTable::NotFound;
 
   /// The id of \p Name; NotFound when it is not held.
-  PoolId find(std::string_view Name) const {
-    return Index[slotOf(Name, hashElements(Name.data(), Name.size()))];
-  }
+  PoolId find(std::string_view Name) const { return Index[slotOf(Name, hashBytes(Name))]; }
 
   /// The id of \p Name, added (as the next id) when it is not held yet.
   PoolId intern(std::string_view Name) {
-    const std::uint32_t Hash = hashElements(Name.data(), Name.size());
+    const std::uint32_t Hash = hashBytes(Name);
     const std::size_t Slot = slotOf(Name, Hash);
     if (Index[Slot] != NotFound)
       return Index[Slot];

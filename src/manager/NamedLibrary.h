@@ -92,7 +92,7 @@ public:
   /// The entry whose name's kept form is \p Kept; NotFound when there is
   /// none.
   Id findKept(std::string_view Kept) const { return findKept(Kept, hashOf(Kept)); }
-  /// The same for a kept form whose hashElements is \p Hash.
+  /// The same for a kept form whose hashBytes is \p Hash.
   Id findKept(std::string_view Kept, std::uint32_t Hash) const { return Index[slotOf(Kept, Hash)]; }
   /// Starts loading where a name of hash \p Hash is looked for
   /// (IdTable::prefetch).
@@ -352,9 +352,7 @@ private:
     OwnName Named = OwnName::Key;
   };
 
-  static std::uint32_t hashOf(std::string_view Kept) {
-    return hashElements(Kept.data(), Kept.size());
-  }
+  static std::uint32_t hashOf(std::string_view Kept) { return hashBytes(Kept); }
   /// Where an entry's name is in Names (in bytes).
   struct NamePlace {
     std::uint32_t At = 0;   ///< its first byte

@@ -723,7 +723,7 @@ template <typename Record> Record asStored(Record Setting) { return Setting; }
 
 CZRVReportTemplateProjectReader::KnownText&
 CZRVReportTemplateProjectReader::known(std::string_view Text) {
-  return known(Text, zrv::hashElements(Text.data(), Text.size()));
+  return known(Text, zrv::hashBytes(Text));
 }
 
 CZRVReportTemplateProjectReader::KnownText&
@@ -767,15 +767,12 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   // and records a load streams through push out of the cache: the slots
   // where each is looked for start loading together, before the first
   // lookup waits for its own.
-  const auto hashOf = [](std::string_view Field) {
-    return zrv::hashElements(Field.data(), Field.size());
-  };
-  const std::uint32_t KeyHash = hashOf(Parsed.Key);
-  const std::uint32_t ClippingHash = hashOf(Parsed.ClippingName);
-  const std::uint32_t ViewHash = hashOf(Parsed.ViewField);
-  const std::uint32_t ObjectHash = hashOf(Parsed.ObjectName);
-  const std::uint32_t CaptureHash = hashOf(Parsed.CaptureName);
-  const std::uint32_t SlicingHash = hashOf(Parsed.SlicingName);
+  const std::uint32_t KeyHash = zrv::hashBytes(Parsed.Key);
+  const std::uint32_t ClippingHash = zrv::hashBytes(Parsed.ClippingName);
+  const std::uint32_t ViewHash = zrv::hashBytes(Parsed.ViewField);
+  const std::uint32_t ObjectHash = zrv::hashBytes(Parsed.ObjectName);
+  const std::uint32_t CaptureHash = zrv::hashBytes(Parsed.CaptureName);
+  const std::uint32_t SlicingHash = zrv::hashBytes(Parsed.SlicingName);
   SeenTexts.prefetch(KeyHash);
   ClippingTable.prefetch(ClippingHash);
   const bool ViewList = fileformat::isViewList(Parsed.ViewField);

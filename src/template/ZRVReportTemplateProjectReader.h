@@ -167,9 +167,9 @@ private:
     /// (an ill-formed sequence, which decodes to U+FFFD) are decoded into
     /// \p Wide and looked up as a name.
     Entry* find(std::string_view Name, std::wstring& Wide) {
-      return find(Name, zrv::hashElements(Name.data(), Name.size()), Wide);
+      return find(Name, zrv::hashBytes(Name), Wide);
     }
-    /// The same for a name whose hashElements is \p Hash.
+    /// The same for a name whose hashBytes is \p Hash.
     Entry* find(std::string_view Name, std::uint32_t Hash, std::wstring& Wide) {
       std::uint32_t At = Table->findKept(Name, Hash);
       if (At == Table->NotFound && !zrv::platform::IsAscii(Name)) {
@@ -213,7 +213,7 @@ private:
   };
   /// The KnownText of the bytes \p Text.
   KnownText& known(std::string_view Text);
-  /// The same for a text whose hashElements is \p Hash.
+  /// The same for a text whose hashBytes is \p Hash.
   KnownText& known(std::string_view Text, std::uint32_t Hash);
   zrv::manager::SequencePool<char> SeenTexts;
   std::vector<KnownText> KnownTexts; ///< by id in SeenTexts

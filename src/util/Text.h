@@ -61,6 +61,12 @@ template <> inline std::uint32_t hashElements(const char* First, std::size_t Cou
   return static_cast<std::uint32_t>(Hash >> 32);
 }
 
+/// The hash of the bytes of \p Bytes that every table of names (kept forms,
+/// UTF-8 keys) is looked up by.
+inline std::uint32_t hashBytes(std::string_view Bytes) {
+  return hashElements(Bytes.data(), Bytes.size());
+}
+
 /// True when \p Text holds the ASCII text \p Ascii, each byte taken as the
 /// character of the same value: what a search for the widened text finds
 /// (the empty text is found in any text), without widening it.
