@@ -691,6 +691,19 @@ zrv::manager::PoolId pooledName(zrv::manager::ItemPools& Pools, const Index& Set
   return Found.Name;
 }
 
+/// A number field of an item line whose value is checked against its range
+/// when an observer is told of findings: the field's number (from 1), the
+/// value as a full line's parse read it, the range.
+struct CheckedRange {
+  int Field;
+  int fileformat::ParsedItemLine::*AsRead;
+  int Low;
+  int High;
+};
+constexpr CheckedRange CheckedRanges[] = {{2, &fileformat::ParsedItemLine::OutputAsRead, 0, 3},
+                                          {3, &fileformat::ParsedItemLine::DisplayModeAsRead, 0, 4},
+                                          {15, &fileformat::ParsedItemLine::ItemCountAsRead, 1, 4}};
+
 /// Whether an item keeps a setting's record with the setting's own name or
 /// as its numbers alone.
 enum class KeptName { Own, None };
@@ -798,26 +811,24 @@ void CZRVReportTemplateProjectReader::parseItemLine(const CollectedLine& Source,
   }
 
   if (Options.Observer) {
-    // Field \p Field holds \p AsRead as a full line's parse read it; a
-    // version 1000 line's field is split and read here. An empty field after
-    // the second is not checked.
-    auto checkRange = [&](int Field, int AsRead, int Low, int High) {
-      const bool Full = Parsed.FieldCount != 0;
-      if (Full && AsRead >= Low && AsRead <= High)
-        return; // nearly every line: its value is in range, whatever its field holds
-      const std::string_view Value =
-          Full ? Parsed.Fields[static_cast<std::size_t>(Field - 1)] : itemField(Text, Field);
-      if (Value.empty() && Field > 2)
-        return;
+    const bool Full = Parsed.FieldCount != 0;
+    for (const CheckedRange& Range : CheckedRanges) {
+      if (Range.Field > 3 && Parsed.FieldCount < Range.Field)
+        continue; // the line lacks the field
+      const int AsRead = Parsed.*Range.AsRead;
+      if (Full && AsRead >= Range.Low && AsRead <= Range.High)
+        continue; // nearly every line: its value is in range, whatever its field holds
+      // A version 1000 line's field is split and read here. An empty field
+      // after the second is not checked.
+      const std::string_view Value = Full ? Parsed.Fields[static_cast<std::size_t>(Range.Field - 1)]
+                                          : itemField(Text, Range.Field);
+      if (Value.empty() && Range.Field > 2)
+        continue;
       const int Number = Full ? AsRead : fileformat::leadingInt(Value);
-      if (Number < Low || Number > High)
-        note(FindingKind::ValueOutOfRange, Source.Number, decoded(Parsed.Key), Number, Field,
-             {Low, High});
-    };
-    checkRange(2, Parsed.OutputAsRead, 0, 3);
-    checkRange(3, Parsed.DisplayModeAsRead, 0, 4);
-    if (Parsed.FieldCount >= 15)
-      checkRange(15, Parsed.ItemCountAsRead, 1, 4);
+      if (Number < Range.Low || Number > Range.High)
+        note(FindingKind::ValueOutOfRange, Source.Number, decoded(Parsed.Key), Number, Range.Field,
+             {Range.Low, Range.High});
+    }
   }
 
   // The item is built as its record: its names and the records of the
