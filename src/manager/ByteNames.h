@@ -7,7 +7,6 @@
 #include "util/Text.h"
 
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,8 +56,7 @@ private:
   std::size_t slotOf(std::string_view Name, std::uint32_t Hash) const {
     return Index.slotOf(Hash, [&](PoolId Id) {
       const std::uint32_t Start = Id == 0 ? 0 : Ends[Id - 1];
-      return Ends[Id] - Start == Name.size() &&
-             std::memcmp(Bytes.data() + Start, Name.data(), Name.size()) == 0;
+      return sameBytes(std::string_view(Bytes.data() + Start, Ends[Id] - Start), Name);
     });
   }
 

@@ -315,7 +315,7 @@ private:
   /// The slot of the name whose kept form is \p Kept and whose hash is
   /// \p Hash, or the free slot where it would go.
   std::size_t slotOf(std::string_view Kept, std::uint32_t Hash) const {
-    return Index.slotOf(Hash, [&](Id At) { return keptName(At) == Kept; });
+    return Index.slotOf(Hash, [&](Id At) { return sameBytes(keptName(At), Kept); });
   }
 
   static constexpr bool detectName(...) { return false; }

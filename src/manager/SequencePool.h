@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace zrv::manager {
@@ -209,7 +210,10 @@ private:
   std::size_t slotOf(const Element* First, std::size_t Count, std::uint32_t Hash) const {
     return Index.slotOf(Hash, [&](PoolId Id) {
       const Span<Element> Held = (*this)[Id];
-      return Held.size() == Count && std::equal(Held.begin(), Held.end(), First);
+      if constexpr (std::is_same_v<Element, char>)
+        return sameBytes(std::string_view(Held.First, Held.Count), std::string_view(First, Count));
+      else
+        return Held.size() == Count && std::equal(Held.begin(), Held.end(), First);
     });
   }
 

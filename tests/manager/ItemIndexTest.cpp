@@ -444,10 +444,11 @@ TEST(ItemPools, TextsAreHeldOnceAndStayWhereTheyAreThroughCopies) {
   EXPECT_EQ(Copy->findKept("Obj\xc3\x84"), Copy->intern(L"Obj\u00c4"));
 }
 
-TEST(ItemPools, ByteHashReadsEveryByteOfItsTextAndNoOther) {
+TEST(ItemPools, ByteHashAndCompareReadEveryByteOfTheirTextAndNoOther) {
   // Texts of 0 to 40 bytes (whole words, a tail after them, shorter than a
-  // word) hash alike wherever they stand, whatever bytes surround them, and
-  // differently when any one of their bytes differs.
+  // word) hash and compare alike wherever they stand, whatever bytes surround
+  // them, and differently when any one of their bytes differs or one is a
+  // byte shorter.
   std::string Text;
   for (int I = 0; I < 40; ++I)
     Text += static_cast<char>('A' + I % 26);
@@ -456,10 +457,15 @@ TEST(ItemPools, ByteHashReadsEveryByteOfItsTextAndNoOther) {
     const std::string Framed = "\xff\xfe\xfd" + Alone + "\x01\x02\x03\x04\x05\x06\x07\x08";
     const std::uint32_t Hash = zrv::hashElements(Alone.data(), Size);
     ASSERT_EQ(zrv::hashElements(Framed.data() + 3, Size), Hash) << Size;
+    ASSERT_TRUE(zrv::sameBytes(Alone, std::string_view(Framed).substr(3, Size))) << Size;
+    if (Size > 0) {
+      ASSERT_FALSE(zrv::sameBytes(Alone, std::string_view(Framed).substr(3, Size - 1))) << Size;
+    }
     for (std::size_t At = 0; At < Size; ++At) {
       std::string Changed = Alone;
       Changed[At] = static_cast<char>(Changed[At] ^ 0x20);
       ASSERT_NE(zrv::hashElements(Changed.data(), Size), Hash) << Size << " " << At;
+      ASSERT_FALSE(zrv::sameBytes(Changed, Alone)) << Size << " " << At;
     }
   }
 }
