@@ -67,6 +67,18 @@ inline std::uint32_t hashBytes(std::string_view Bytes) {
   return hashElements(Bytes.data(), Bytes.size());
 }
 
+/// True when the first and the last sizeof(Word) bytes of the \p Count bytes
+/// at \p A and at \p B (at least a Word's) are the same: up to two words
+/// cover them all.
+template <typename Word> bool sameEnds(const char* A, const char* B, std::size_t Count) {
+  Word A0, A1, B0, B1;
+  std::memcpy(&A0, A, sizeof(Word));
+  std::memcpy(&B0, B, sizeof(Word));
+  std::memcpy(&A1, A + Count - sizeof(Word), sizeof(Word));
+  std::memcpy(&B1, B + Count - sizeof(Word), sizeof(Word));
+  return ((A0 ^ B0) | (A1 ^ B1)) == 0;
+}
+
 /// True when \p Left and \p Right hold the same bytes. Names are short and a
 /// call to memcmp costs more than their compare: 4 to 16 bytes are compared
 /// as two words that may overlap (the first and the last), fewer one by one.
@@ -78,22 +90,10 @@ inline bool sameBytes(std::string_view Left, std::string_view Right) {
   const char* const B = Right.data();
   if (Count > 16)
     return std::memcmp(A, B, Count) == 0;
-  if (Count >= 8) {
-    std::uint64_t A0, A1, B0, B1;
-    std::memcpy(&A0, A, 8);
-    std::memcpy(&B0, B, 8);
-    std::memcpy(&A1, A + Count - 8, 8);
-    std::memcpy(&B1, B + Count - 8, 8);
-    return ((A0 ^ B0) | (A1 ^ B1)) == 0;
-  }
-  if (Count >= 4) {
-    std::uint32_t A0, A1, B0, B1;
-    std::memcpy(&A0, A, 4);
-    std::memcpy(&B0, B, 4);
-    std::memcpy(&A1, A + Count - 4, 4);
-    std::memcpy(&B1, B + Count - 4, 4);
-    return ((A0 ^ B0) | (A1 ^ B1)) == 0;
-  }
+  if (Count >= 8)
+    return sameEnds<std::uint64_t>(A, B, Count);
+  if (Count >= 4)
+    return sameEnds<std::uint32_t>(A, B, Count);
   for (std::size_t I = 0; I < Count; ++I)
     if (A[I] != B[I])
       return false;
