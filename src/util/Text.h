@@ -68,8 +68,8 @@ inline std::uint32_t hashBytes(std::string_view Bytes) {
 }
 
 /// True when the first and the last sizeof(Word) bytes of the \p Count bytes
-/// at \p A and at \p B (at least a Word's) are the same: up to two words
-/// cover them all.
+/// at \p A and at \p B are the same: all of them when \p Count is one to
+/// two words' bytes.
 template <typename Word> bool sameEnds(const char* A, const char* B, std::size_t Count) {
   Word A0, A1, B0, B1;
   std::memcpy(&A0, A, sizeof(Word));
