@@ -89,6 +89,12 @@ public:
 
   const Value& operator[](PoolId Id) const { return Values[Id]; }
 
+  /// Room in the index for \p Count values in all (the start value included).
+  void reserve(std::size_t Count) { Index.reserve(Count); }
+  std::size_t size() const { return Values.size(); }
+  /// Gives back index room reserved that was not used.
+  void shrinkToFit() { Index.shrinkToFit(Values.size()); }
+
   /// Empties the pool down to its start value (id 0).
   void clear() {
     Values.clear();
@@ -148,6 +154,10 @@ public:
   /// The numbers of record \p Id in place, in the order of fieldsOf.
   const NumbersOf<Record>& fields(PoolId Id) const { return Pool[Id].Fields; }
   void clear() { Pool.clear(); }
+  /// Room for \p Count records in all (the default record included).
+  void reserve(std::size_t Count) { Pool.reserve(Count); }
+  std::size_t size() const { return Pool.size(); }
+  void shrinkToFit() { Pool.shrinkToFit(); }
 
 private:
   /// The id of \p Value with the text of id \p Name as its Name.
@@ -264,6 +274,11 @@ struct ItemPools {
     Names.shrinkToFit();
     ViewNameLists.shrinkToFit();
     ViewRecordLists.shrinkToFit();
+    Clippings.shrinkToFit();
+    Slicings.shrinkToFit();
+    Views.shrinkToFit();
+    Objects.shrinkToFit();
+    Captures.shrinkToFit();
   }
 };
 

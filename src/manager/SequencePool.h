@@ -80,6 +80,28 @@ public:
   /// Marks the id in slot \p At (which slotOf found) as erased.
   void erase(std::size_t At) { Slots[At].Id = Erased; }
   void clear() { Slots.assign(16, Slot()); }
+  std::size_t slotCount() const { return Slots.size(); }
+  /// Makes the table as large as \p Held taken slots need at once, so that
+  /// a load that knows about how many ids it adds lays the table out once
+  /// instead of at each doubling on the way.
+  void reserve(std::size_t Held) {
+    std::size_t Size = Slots.size();
+    while (Held * 2 > Size)
+      Size *= 2;
+    if (Size != Slots.size())
+      rehash(Size);
+  }
+  /// Lays the table out again at a quarter full when \p Held taken slots
+  /// fill less than an eighth of it (room reserved that a load did not use);
+  /// a table of about the right size is left as it is.
+  void shrinkToFit(std::size_t Held) {
+    std::size_t Size = Slots.size();
+    if (Size <= 16 || Held * 8 >= Size)
+      return;
+    while (Size > 16 && Held * 4 <= Size / 2)
+      Size /= 2;
+    rehash(Size);
+  }
 
 private:
   static constexpr PoolId Erased = NotFound - 1;
@@ -89,8 +111,10 @@ private:
     PoolId Id = NotFound;
   };
 
-  void grow() {
-    std::vector<Slot> Old(Slots.size() * 2);
+  void grow() { rehash(Slots.size() * 2); }
+  /// Moves every id that is not erased into a table of \p Size slots.
+  void rehash(std::size_t Size) {
+    std::vector<Slot> Old(Size);
     Old.swap(Slots);
     const std::size_t Mask = Slots.size() - 1;
     for (const Slot& Entry : Old) {
@@ -146,6 +170,13 @@ public:
                          : Span<Element>{Blocks[At.Block].data() + At.Start, At.Count};
   }
 
+  /// Room for \p Count sequences in all (the empty one included), in the
+  /// index and the list of places; the elements' blocks grow as before.
+  void reserve(std::size_t Count) {
+    Places.reserve(Count);
+    Index.reserve(Count);
+  }
+
   /// The number of sequences, the empty one included.
   std::size_t size() const { return Places.size(); }
   /// The number of elements of all sequences.
@@ -161,6 +192,7 @@ public:
   /// Span of it may be held across this call.
   void shrinkToFit() {
     Places.shrink_to_fit();
+    Index.shrinkToFit(Places.size());
     if (!Blocks.empty())
       Blocks.back().shrink_to_fit();
   }

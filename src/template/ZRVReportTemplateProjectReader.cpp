@@ -671,6 +671,7 @@ void CZRVReportTemplateProjectReader::parseResultSection(ZRV_RESULT_MODULES Modu
   // per key of its lists, however many items share a key.
   ZRVDocumentAccess::makeRoomForKeys(
       *Document, SectionKeys ? std::min(Collected.size(), SectionKeys->size()) : 0);
+  makeRoomForSettings();
   for (const CollectedLine& ItemLine : Collected)
     parseItemLine(ItemLine, FileVersion);
   if (Options.Observer)
@@ -678,6 +679,26 @@ void CZRVReportTemplateProjectReader::parseResultSection(ZRV_RESULT_MODULES Modu
   Document->AddModuleID(fileformat::moduleOfSectionLine(CurrentSectionLine));
   if (Options.Entry == zrv::ReaderEntryPoint::SolidICPackage)
     removeICPackageItems(Module);
+}
+
+void CZRVReportTemplateProjectReader::makeRoomForSettings() {
+  // An item line names at most one setting of each kind, and the settings it
+  // names are mostly those the file's libraries hold: the document's pools get
+  // room for that many at once, so that their indexes are laid out once
+  // instead of at each doubling while the lines are read. The room is a total,
+  // not more per section: the sections after the first name the same settings.
+  zrv::manager::ItemPools& Pools = ZRVDocumentAccess::itemPools(*Document);
+  const std::size_t Lines = Collected.size();
+  auto roomFor = [Lines](auto& Pool, std::size_t Settings) {
+    Pool.reserve(std::max(Pool.size(), std::min(Pool.size() + Lines, Settings + 1)));
+    return Settings;
+  };
+  const std::size_t Settings =
+      roomFor(Pools.Clippings, ClippingTable.size()) +
+      roomFor(Pools.Slicings, SlicingTable.size()) + roomFor(Pools.Views, ViewTable.size()) +
+      roomFor(Pools.Objects, ObjectTable.size()) + roomFor(Pools.Captures, CaptureTable.size());
+  Pools.Names.reserve(
+      std::max(Pools.Names.size(), std::min(Pools.Names.size() + 5 * Lines, Settings + 1)));
 }
 
 namespace {

@@ -92,6 +92,9 @@ private:
   void parseItemLine(const CollectedLine& Line, int FileVersion);
   void removeICPackageItems(ZRV_RESULT_MODULES Module);
   void handOverTables();
+  /// Room in the document's pools for the settings a result section's lines
+  /// are likely to name.
+  void makeRoomForSettings();
   /// Empties the settings tables and their indexes.
   void clearTables();
   void note(ZRVTemplateFindingKind What, int LineNumber, std::wstring Text, int Number = 0,

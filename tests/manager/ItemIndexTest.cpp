@@ -538,6 +538,40 @@ TEST(ItemPools, ErasedSlotsAreProbedPastAndDropWhenTheTableGrows) {
   EXPECT_EQ(Table[slotOf(0)], 0u);
 }
 
+TEST(ItemPools, ReservedTablesAreLaidOutOnceAndGiveBackWhatALoadLeftUnused) {
+  using zrv::manager::IdTable;
+  IdTable Table;
+  auto slotOf = [&](std::uint32_t Id) {
+    return Table.slotOf(Id * 2654435761u, [Id](std::uint32_t Held) { return Held == Id; });
+  };
+  Table.reserve(1000);
+  EXPECT_EQ(Table.slotCount(), 2048u) << "at most half full, a power of two";
+  Table.reserve(3);
+  EXPECT_EQ(Table.slotCount(), 2048u) << "reserving less never shrinks";
+  for (std::uint32_t Id = 0; Id < 21; ++Id)
+    Table.put(slotOf(Id), Id * 2654435761u, Id, Id + 1);
+  EXPECT_EQ(Table.slotCount(), 2048u) << "reserved room grew again";
+  Table.erase(slotOf(20));
+  // 20 ids held of 2,048 slots: laid out again a quarter full at most.
+  Table.shrinkToFit(20);
+  EXPECT_EQ(Table.slotCount(), 128u);
+  for (std::uint32_t Id = 0; Id < 20; ++Id)
+    ASSERT_EQ(Table[slotOf(Id)], Id) << Id;
+  EXPECT_EQ(Table[slotOf(20)], IdTable::NotFound) << "the erased id came back";
+  Table.shrinkToFit(20);
+  Table.shrinkToFit(16);
+  EXPECT_EQ(Table.slotCount(), 128u) << "a table of about the right size was laid out again";
+  IdTable Small;
+  Small.shrinkToFit(0);
+  EXPECT_EQ(Small.slotCount(), 16u);
+  // After the shrink the table still grows as ids come.
+  for (std::uint32_t Id = 20; Id < 300; ++Id)
+    Table.put(slotOf(Id), Id * 2654435761u, Id, Id);
+  EXPECT_EQ(Table.slotCount(), 1024u);
+  for (std::uint32_t Id = 0; Id < 300; ++Id)
+    ASSERT_EQ(Table[slotOf(Id)], Id) << Id;
+}
+
 TEST(ItemPools, MeltRecordsKeepEveryPlaceUpToTheLastThatIsNotZero) {
   using Melt = zrv::manager::StoredMelt;
   // The last used place at every position, given as a value or as -0.0
