@@ -1,6 +1,7 @@
 // StoredMelt.h - how the document's melt-front capture library keeps a
 // record: its count and its percentages up to the last place that is not
-// zero, instead of all 100 places of the public record.
+// zero, instead of all 100 places of the public record; a few places in the
+// record itself.
 #ifndef ZRVREPORT_MANAGER_STOREDMELT_H
 #define ZRVREPORT_MANAGER_STOREDMELT_H
 
@@ -20,8 +21,15 @@ namespace zrv::manager {
 struct StoredMelt {
   using Record = CZRVReportItemEx::stMeltFrontTimeCapture;
 
+  /// Places kept in the record itself; a record that uses more keeps them
+  /// all in a block of its own. Most captures use a few places (a load of
+  /// 2,000 records of four places allocates no block for them).
+  static constexpr int InlinePlaces = 4;
+
   std::int32_t Count = 0;
-  std::vector<double> Places; ///< Percentage[0] up to the last non-zero place
+  std::int32_t Used = 0; ///< Percentage[0] up to the last non-zero place
+  double Inline[InlinePlaces] = {};
+  std::vector<double> Spilled; ///< all Used places, when more than InlinePlaces
 
   StoredMelt() = default;
   StoredMelt(const Record& From) // NOLINT: converts by design
@@ -30,15 +38,19 @@ struct StoredMelt {
   /// The same for a record whose places from \p Written on are known to be
   /// zero (as a template line is read into one): only the places before
   /// them are looked at.
-  StoredMelt(const Record& From, int Written) : Count(From.Count) {
-    Places.assign(From.Percentage, From.Percentage + usedPlaces(From.Percentage, Written));
+  StoredMelt(const Record& From, int Written)
+      : Count(From.Count), Used(usedPlaces(From.Percentage, Written)) {
+    if (Used <= InlinePlaces)
+      std::memcpy(Inline, From.Percentage, sizeof(double) * static_cast<std::size_t>(Used));
+    else
+      Spilled.assign(From.Percentage, From.Percentage + Used);
   }
 
   operator Record() const { // NOLINT: converts by design
     Record To;
     To.Count = Count;
-    for (std::size_t I = 0; I < Places.size(); ++I)
-      To.Percentage[I] = Places[I];
+    std::memcpy(To.Percentage, Used <= InlinePlaces ? Inline : Spilled.data(),
+                sizeof(double) * static_cast<std::size_t>(Used));
     return To;
   }
 
