@@ -546,6 +546,8 @@ TEST(ItemPools, ReservedTablesAreLaidOutOnceAndGiveBackWhatALoadLeftUnused) {
   };
   Table.reserve(1000);
   EXPECT_EQ(Table.slotCount(), 2048u) << "at most half full, a power of two";
+  Table.reserve(1024);
+  EXPECT_EQ(Table.slotCount(), 2048u) << "exactly half full is full enough";
   Table.reserve(3);
   EXPECT_EQ(Table.slotCount(), 2048u) << "reserving less never shrinks";
   for (std::uint32_t Id = 0; Id < 21; ++Id)
