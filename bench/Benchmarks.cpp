@@ -372,9 +372,9 @@ void printDetails(const RatioReporter& Times) {
   std::printf(" scaling: 10,000 items (2,000 settings per kind) over 1,000 items (200)\n");
   constexpr Goal UsageGoal{12.0, true};
   const std::pair<const char*, const Goal*> Scaled[] = {
-      {"Load", &ScalingGoal},         {"Save", &ScalingGoal},     {"UsageChecks", &UsageGoal},
-      {"RunSettingsByName", nullptr}, {"RunItemLookup", nullptr}, {"RunItemIndexByName", nullptr},
-      {"SettingUpdates", nullptr}};
+      {"Load", &ScalingGoal},     {"LeastLoad", nullptr},          {"Save", &ScalingGoal},
+      {"LeastSave", nullptr},     {"UsageChecks", &UsageGoal},     {"RunSettingsByName", nullptr},
+      {"RunItemLookup", nullptr}, {"RunItemIndexByName", nullptr}, {"SettingUpdates", nullptr}};
   for (const auto& [Bench, Wanted] : Scaled)
     printRatio(Times, std::string(Bench) + " 10k / 1k", std::string(Bench) + "/" + ScalingTop,
                std::string(Bench) + "/" + ScalingBottom, Wanted);
@@ -440,12 +440,18 @@ void printGoals(const RatioReporter& Times) {
   std::printf("  %-40s %-16s %-16s %s\n", "memory of loaded document / file size",
               goalCell(memoryRatio(*Sizes[0]), MemoryGoal).c_str(),
               goalCell(memoryRatio(*Sizes[1]), MemoryGoal).c_str(), MemoryGoal.text().c_str());
-  for (const char* Bench : {"Load", "Save"}) {
-    const std::string Label = std::string(Bench) + ", 10,000 / 1,000 items";
+  // The yardsticks' own growth shows how much of the scaling any load or
+  // save of these files pays, the document outgrowing the caches included.
+  const std::pair<const char*, const char*> ScaledRows[] = {
+      {"Load, 10,000 / 1,000 items", "Load"},
+      {"  the least load, 10,000 / 1,000 items", "LeastLoad"},
+      {"Save, 10,000 / 1,000 items", "Save"},
+      {"  the least save, 10,000 / 1,000 items", "LeastSave"}};
+  for (const auto& [Label, Bench] : ScaledRows) {
     const double Value = ratioOf(Times, std::string(Bench) + "/" + ScalingTop,
                                  std::string(Bench) + "/" + ScalingBottom)
                              .Cpu;
-    std::printf("  %-40s %-16s %-16s %s\n", Label.c_str(), "", goalCell(Value, ScalingGoal).c_str(),
+    std::printf("  %-40s %-16s %-16s %s\n", Label, "", goalCell(Value, ScalingGoal).c_str(),
                 ScalingGoal.text().c_str());
   }
   std::printf("  (\"the least\": the load and save of LeastWork.h, held to the same goals as a\n"
