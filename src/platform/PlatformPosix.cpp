@@ -103,12 +103,18 @@ bool ReplaceFile(const std::wstring& From, const std::wstring& To) {
   // or write the template. Owner and group are set as far as the process may
   // (a user may give a file to a group of their own, only root to another
   // user); the bits are set after them, as a change of owner clears the
-  // set-id bits.
+  // set-id bits. What the new file has already (the same user saving again)
+  // is not set again: each change is a change of the file's metadata that
+  // the flush of the folder then writes.
   struct stat Status;
   if (::stat(Target.c_str(), &Status) == 0 && S_ISREG(Status.st_mode)) {
-    if (::chown(Source.c_str(), Status.st_uid, Status.st_gid) != 0)
+    struct stat Own;
+    const bool Known = ::stat(Source.c_str(), &Own) == 0;
+    const bool SameOwner = Known && Own.st_uid == Status.st_uid && Own.st_gid == Status.st_gid;
+    if (!SameOwner && ::chown(Source.c_str(), Status.st_uid, Status.st_gid) != 0)
       (void)!::chown(Source.c_str(), static_cast<uid_t>(-1), Status.st_gid);
-    ::chmod(Source.c_str(), Status.st_mode & 07777);
+    if (!SameOwner || (Own.st_mode & 07777) != (Status.st_mode & 07777))
+      ::chmod(Source.c_str(), Status.st_mode & 07777);
   }
   errno = 0;
   return std::rename(Source.c_str(), Target.c_str()) == 0;

@@ -20,7 +20,11 @@ constexpr int TemporaryNameAttempts = 16;
 constexpr const wchar_t* SaveMark = L".zrvsave";
 constexpr const wchar_t* TemporaryEnd = L".tmp";
 
+/// Writes the bytes of a new stream. They are all in memory already, so they
+/// go to the file in one call rather than through the stream's buffer, a
+/// block of it at a time and the rest at the flush.
 bool writeAll(std::FILE* Stream, std::string_view Bytes) {
+  std::setvbuf(Stream, nullptr, _IONBF, 0);
   return std::fwrite(Bytes.data(), 1, Bytes.size(), Stream) == Bytes.size();
 }
 
