@@ -689,16 +689,19 @@ void CZRVReportTemplateProjectReader::makeRoomForSettings() {
   // not more per section: the sections after the first name the same settings.
   zrv::manager::ItemPools& Pools = ZRVDocumentAccess::itemPools(*Document);
   const std::size_t Lines = Collected.size();
-  auto roomFor = [Lines](auto& Pool, std::size_t Settings) {
-    Pool.reserve(std::max(Pool.size(), std::min(Pool.size() + Lines, Settings + 1)));
-    return Settings;
+  // Room for \p More entries beyond those held, up to \p Most in all.
+  auto roomUpTo = [](auto& Pool, std::size_t More, std::size_t Most) {
+    Pool.reserve(std::max(Pool.size(), std::min(Pool.size() + More, Most)));
   };
-  const std::size_t Settings =
-      roomFor(Pools.Clippings, ClippingTable.size()) +
-      roomFor(Pools.Slicings, SlicingTable.size()) + roomFor(Pools.Views, ViewTable.size()) +
-      roomFor(Pools.Objects, ObjectTable.size()) + roomFor(Pools.Captures, CaptureTable.size());
-  Pools.Names.reserve(
-      std::max(Pools.Names.size(), std::min(Pools.Names.size() + 5 * Lines, Settings + 1)));
+  roomUpTo(Pools.Clippings, Lines, ClippingTable.size() + 1);
+  roomUpTo(Pools.Slicings, Lines, SlicingTable.size() + 1);
+  roomUpTo(Pools.Views, Lines, ViewTable.size() + 1);
+  roomUpTo(Pools.Objects, Lines, ObjectTable.size() + 1);
+  roomUpTo(Pools.Captures, Lines, CaptureTable.size() + 1);
+  // The names: one of each of the five kinds a line.
+  const std::size_t Settings = ClippingTable.size() + SlicingTable.size() + ViewTable.size() +
+                               ObjectTable.size() + CaptureTable.size();
+  roomUpTo(Pools.Names, 5 * Lines, Settings + 1);
 }
 
 namespace {
